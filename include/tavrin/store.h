@@ -1,0 +1,68 @@
+/* store.h -- the per-user store of keys and typed values that the shell and the game modules share */
+#ifndef TAVRIN_STORE_H
+#define TAVRIN_STORE_H
+
+#include <stdint.h>
+
+#if defined(_WIN32)
+#if defined(TAVRIN_STORE_BUILD)
+#define TAVRIN_STORE_API __declspec(dllexport)
+#else
+#define TAVRIN_STORE_API __declspec(dllimport)
+#endif
+#else
+#define TAVRIN_STORE_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Keys form a tree under the user's root, written with backslashes: "Software\\Vorniquel\\Tavrin\\slot2\\"
+   (a trailing backslash is allowed). Key and value names compare ASCII-case-insensitively. Value types
+   keep the registry's numbers. */
+enum StoreType {
+    StoreTypeSz = 1,     /* text, stored with its terminating NUL */
+    StoreTypeBinary = 3, /* raw bytes */
+    StoreTypeDword = 4   /* 4 bytes, little-endian */
+};
+
+/* Results: 0 on success, otherwise one of these. */
+enum StoreResult {
+    StoreOk = 0,
+    StoreFailed = 1,     /* the store could not be opened, or the call's arguments are wrong */
+    StoreNotFound = 2,   /* no such key or value */
+    StoreMoreData = 234  /* the caller's buffer is too small; *size holds the size needed */
+};
+
+enum StoreAccess { StoreRead = 1, StoreWrite = 2 };
+
+typedef struct StoreKeyRecord *StoreKey;
+
+/* Opens the key, creating it and every missing key above it (for reading too). */
+TAVRIN_STORE_API int storeOpenKey(const char *path, int access, StoreKey *key);
+/* Copies the value's data into data (of *size bytes); on success *type and *size tell the type and the
+   length. Fails with StoreNotFound when the value is missing and StoreMoreData when it does not fit.
+   type may be NULL; data may be NULL to ask for the size only. */
+TAVRIN_STORE_API int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size);
+TAVRIN_STORE_API int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size);
+TAVRIN_STORE_API int storeDeleteValue(StoreKey key, const char *name);
+/* The index-th value of the key in name order, for listing; StoreNotFound past the last one. */
+TAVRIN_STORE_API int storeEnumValue(StoreKey key, uint32_t index, char *name, uint32_t nameSize,
+                                    uint32_t *type, void *data, uint32_t *size);
+/* Commits the key: on disk when the call returns. */
+TAVRIN_STORE_API int storeFlushKey(StoreKey key);
+TAVRIN_STORE_API int storeCloseKey(StoreKey key);
+/* Deletes the key with all its values (and its subkeys). */
+TAVRIN_STORE_API int storeDeleteKey(const char *path);
+
+/* Where failures of the store itself (a corrupt file moved aside) are reported, one line each; the shell
+   points this at its log. Without a sink the lines go to standard error. */
+typedef void (*StoreLogFn)(const char *line);
+TAVRIN_STORE_API void storeSetLogSink(StoreLogFn sink);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,53 @@
+// audio.cpp -- the audio device, its log line, the failure message and the click
+#include "shell/shell.h"
+
+#include <cstdio>
+
+#include "platform/desktop.h"
+#include "store/settings.h"
+
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
+int audioOpened = 0;
+
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
+void openAudio(int frequency, int channels)
+{
+    if (audioOpened == 1) return;
+    if (Mix_OpenAudio(frequency, AUDIO_S16LSB, channels, audioChunkSize) < 0) {
+        showMessageBox("Tavrin",
+                       "Az alkalmaz\xE1s nem tudta megnyitni a hangk\xE1rty\xE1t.\n"
+                       "Ellen\xF5rizze, hogy egy m\xE1sik alkalmaz\xE1s nem foglalja-e.");
+        audioOpened = 1;
+        return;
+    }
+    int deviceFrequency = 0;
+    Uint16 deviceFormat = 0;
+    int deviceChannels = 0;
+    Mix_QuerySpec(&deviceFrequency, &deviceFormat, &deviceChannels);
+
+    // The format ends in a line feed of its own, so an empty line follows it in the log.
+    char line[160];
+    snprintf(line, sizeof line, "Opened audio at %d Hz %d bit %s, %d bytes audio buffer\n", deviceFrequency,
+             deviceFormat & 0xFF, deviceChannels < 2 ? "mono" : "stereo", audioChunkSize);
+    logLine(line);
+    audioOpened = 1;
+}
+
+void closeAudio()
+{
+    if (audioOpened != 1) return;
+    Mix_CloseAudio();
+    audioOpened = 0;
+}
+
+void playClick(Mix_Chunk *chunk)
+{
+    // The click plays on channel 1 so that a new click cuts the old one off; the volume is set after the
+    // start so that a slider change takes effect with the next click.
+    Mix_PlayChannelTimed(1, chunk, 0, -1);
+    Mix_Volume(1, appSettings.fxvolume);
+}

@@ -1,0 +1,174 @@
+// loop.cpp -- the main routine: start-up order, the 50-frames-per-second loop, event dispatch, shutdown
+#include "shell/shell.h"
+
+#include <SDL/SDL_framerate.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "menu/menu.h"
+#include "modules/modules.h"
+#include "store/settings.h"
+#include "video/video.h"
+
+// ----------------------------------------------------------------------------------------------------
+// Defines
+// ----------------------------------------------------------------------------------------------------
+constexpr int screenWidth = 800;
+constexpr int screenHeight = 600;
+constexpr int screenDepth = 32;
+constexpr int framesPerSecond = 50;
+constexpr Uint32 windowedFlags = SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF;  // 0x40100001
+
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
+SDL_Surface *screen = nullptr;
+int activeGame = -1;
+Mix_Music *musicTrack = nullptr;
+Mix_Chunk *clickSound = nullptr;
+
+int menuScreen = 0;
+int menuFrame = 0;
+int mouseX = 0, mouseY = 0;
+int currentSlot = 0;
+
+int frameTotal = 0;
+
+static FPSmanager fpsManager;
+
+static void paceFrame() { SDL_framerateDelay(&fpsManager); }
+
+FrameHooks frameHooks = {menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame};
+
+// Event types 2 to 12 (SDL_KEYDOWN to SDL_QUIT); every other type is ignored.
+static constexpr EventAction dispatchTable[11] = {
+    ActionKeyboard, ActionKeyboard,                                      // key down, key up
+    ActionMouse, ActionMouse,                                            // motion, button down
+    ActionIgnore,                                                        // button up never goes anywhere
+    ActionIgnore, ActionIgnore, ActionIgnore, ActionIgnore, ActionIgnore,  // joystick
+    ActionQuit,
+};
+
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
+void resetFrameHooks() { frameHooks = FrameHooks{menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame}; }
+
+int menuKeyEvent(SDL_Event *) { return 0; }
+
+EventAction eventAction(int type)
+{
+    if (type < SDL_KEYDOWN || type > SDL_QUIT) return ActionIgnore;
+    return dispatchTable[type - SDL_KEYDOWN];
+}
+
+bool dispatchEvent(SDL_Event *event)
+{
+    // activeGame is looked at for every event: when a module ends in the middle of a batch, the rest of
+    // the batch goes to the menu.
+    switch (eventAction(event->type)) {
+    case ActionKeyboard:
+        if (activeGame == -1) return frameHooks.menuKey(event) != 0;
+        endModuleIfFinished(gameModule.keyevent(event));
+        return false;
+    case ActionMouse:
+        if (activeGame == -1) return frameHooks.menuMouse(event) != 0;
+        endModuleIfFinished(gameModule.mouseevent(event));
+        return false;
+    case ActionQuit:
+        return true;
+    case ActionIgnore:
+        break;
+    }
+    return false;
+}
+
+bool runFrame(SDL_Event *events, int count)
+{
+    // Every event of the batch is dispatched, also after one of them asked to quit, and the frame is
+    // still drawn, presented, counted and paced.
+    bool quitRequested = false;
+    for (int i = 0; i < count; ++i) {
+        if (dispatchEvent(&events[i])) quitRequested = true;
+    }
+    if (activeGame == -1) {
+        frameHooks.drawMenu();
+    } else {
+        endModuleIfFinished(gameModule.drawscreen(hostBlit, hostSetClip, hostFillRect));
+    }
+    frameHooks.present(screen);
+    frameTotal++;
+    frameHooks.pace();
+    return quitRequested;
+}
+
+bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, Uint32 endTicks)
+{
+    if (!(endTicks > startTicks)) return false;
+    Uint32 elapsed = endTicks - startTicks;
+    snprintf(buffer, size, "  -> %2.2f frames per second", frames * 1000.0 / elapsed);
+    return true;
+}
+
+int shellMain(int, char **)
+{
+    char line[512];
+
+    logLine("\n\ntavrin.exe started ----------------------------------------------\n\n");
+
+    logCpuInfo();
+    logMemoryInfo();
+    probeVideoCard();
+
+    snprintf(line, sizeof line, " \xB7 Screen resolution %dx%dx%dbits", screenWidth, screenHeight, screenDepth);
+    logLine(line);
+
+    SDL_Init(SDL_INIT_VIDEO);
+    openAudio(44100, 2);
+    musicTrack = Mix_LoadMUS("snd/main.ogg");
+    if (SDL_RWops *stream = SDL_RWFromFile("snd/button03.wav", "rb")) clickSound = Mix_LoadWAV_RW(stream, 1);
+
+    if (init() == 0) {
+        logLine("init(); failed");
+        // A failed start is a failure: the exit code says so.
+        return 1;
+    }
+
+    Uint32 flags = appSettings.fullscreen != 0 ? windowedFlags | SDL_FULLSCREEN : windowedFlags;
+    screen = VideoSetMode(screenWidth, screenHeight, screenDepth, flags);
+    if (!screen) {
+        snprintf(line, sizeof line, " \xB7 Couldn't set %dx%d video mode: %s", screenWidth, screenHeight,
+                 SDL_GetError());
+        logLine(line);
+        VideoQuit();
+        exit(2);
+    }
+
+    Mix_PlayMusic(musicTrack, -1);
+    Mix_VolumeMusic(appSettings.musicvolume);
+
+    SDL_initFramerate(&fpsManager);
+    SDL_setFramerate(&fpsManager, framesPerSecond);
+
+    Uint32 startTicks = SDL_GetTicks();
+    frameTotal = 0;
+    bool quitRequested = false;
+    std::vector<SDL_Event> batch;
+    batch.reserve(64);
+    while (!quitRequested) {
+        batch.clear();
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) batch.push_back(event);
+        quitRequested = runFrame(batch.data(), static_cast<int>(batch.size()));
+    }
+
+    Uint32 endTicks = SDL_GetTicks();
+    if (formatFrameRate(line, sizeof line, frameTotal, startTicks, endTicks)) logLine(line);
+
+    closeAudio();
+    releaseResources();
+    VideoQuit();
+    return 0;
+}

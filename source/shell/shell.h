@@ -1,0 +1,101 @@
+// shell.h -- the application shell: state, log, audio, start-up loading, diagnostics and the frame loop
+#pragma once
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+#include <array>
+
+struct MenuButton;
+
+// ----------------------------------------------------------------------------------------------------
+// Application and menu state (process-wide, main thread only)
+// ----------------------------------------------------------------------------------------------------
+enum MenuScreen { ScreenMain = 1, ScreenSettings = 2, ScreenCredits = 3, ScreenPlayerChoice = 4 };
+
+extern SDL_Surface *screen;    // what VideoSetMode returned; every drawing service targets it
+extern int activeGame;         // -1 the menu runs, 1 or 2 a game module is active
+extern Mix_Music *musicTrack;  // "snd/main.ogg"
+extern Mix_Chunk *clickSound;  // "snd/button03.wav"
+
+extern int menuScreen;
+extern int menuFrame;  // frames drawn by the menu since start or since the last module ended
+extern int mouseX, mouseY;
+extern int currentSlot;  // chosen player: 0 = A, 1 = B, 2 = C
+
+// ----------------------------------------------------------------------------------------------------
+// Log file "sdl.log"
+// ----------------------------------------------------------------------------------------------------
+void logLine(const char *text);
+
+// ----------------------------------------------------------------------------------------------------
+// Audio
+// ----------------------------------------------------------------------------------------------------
+constexpr int audioChunkSize = 2048;
+extern int audioOpened;
+void openAudio(int frequency, int channels);
+void closeAudio();
+void playClick(Mix_Chunk *chunk);
+
+// ----------------------------------------------------------------------------------------------------
+// Start-up loading
+// ----------------------------------------------------------------------------------------------------
+struct Cloud {
+    int imageIndex;
+    double x;
+    double y;
+    double speed;
+};
+
+extern SDL_Surface *windowIcon, *bandImage, *backgroundImage, *topImage, *buttonPlate;
+extern std::array<SDL_Surface *, 3> cloudImages;
+extern std::array<SDL_Surface *, 4> mascotFrames;
+extern SDL_Surface *sliderBar, *sliderKnob;
+extern std::array<SDL_Surface *, 2> checkImages;
+extern std::array<Cloud, 10> clouds;
+
+int init();  // 1 when loading finished, 0 when TrueType could not start
+void releaseResources();
+SDL_Surface *loadImage(const char *path);
+void loadButtonImages(MenuButton *button);
+int randomRange(int lo, int hi);
+
+// The program's random generator: 0 to 32767 like the C library's rand(), from a fixed state so that
+// every run starts the same way.
+int randomNext();
+void randomSeed(unsigned seed);
+
+// ----------------------------------------------------------------------------------------------------
+// Start-up diagnostics
+// ----------------------------------------------------------------------------------------------------
+void logCpuInfo();
+void logMemoryInfo();
+void probeVideoCard();
+
+// ----------------------------------------------------------------------------------------------------
+// Main routine and frame loop
+// ----------------------------------------------------------------------------------------------------
+enum EventAction { ActionKeyboard, ActionMouse, ActionQuit, ActionIgnore };
+
+// What one frame calls around the dispatch; tests put recorders in place of the real ones.
+struct FrameHooks {
+    int (*menuKey)(SDL_Event *event);
+    int (*menuMouse)(SDL_Event *event);
+    void (*drawMenu)();
+    int (*present)(SDL_Surface *surface);
+    void (*pace)();
+};
+extern FrameHooks frameHooks;
+void resetFrameHooks();
+
+extern int frameTotal;
+
+int menuKeyEvent(SDL_Event *event);
+EventAction eventAction(int type);
+// Hands one event to the menu or the active module; returns true when it asks the program to quit.
+bool dispatchEvent(SDL_Event *event);
+// One pass of the loop over an already polled batch: dispatch all, draw, present, count, pace.
+// Returns true when a quit was requested in the batch.
+bool runFrame(SDL_Event *events, int count);
+// Formats the frames-per-second line; false when no line is due (end tick not past start).
+bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, Uint32 endTicks);
+int shellMain(int argc, char **argv);

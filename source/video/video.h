@@ -1,0 +1,82 @@
+// video.h -- SDL surfaces drawn through OpenGL textures, with a plain-SDL fallback for every operation
+#pragma once
+
+#include <SDL/SDL.h>
+#include <cstdint>
+
+// ----------------------------------------------------------------------------------------------------
+// Defines
+// ----------------------------------------------------------------------------------------------------
+constexpr Uint32 VideoOpenGLFlag = 0x00100000;  // in VideoSetMode's flags: OpenGL window behind a ShadowScreen
+constexpr int VideoMaxHandles = 16384;
+
+// ----------------------------------------------------------------------------------------------------
+// Types
+// ----------------------------------------------------------------------------------------------------
+// How one surface lies in square power-of-two textures; found through the surface's unused1 handle.
+struct TexInfo {
+    int32_t outWidth;
+    int32_t outHeight;
+    int32_t textureCount;
+    uint32_t *textureNames;  // 0xFFFFFFFF: not created yet
+    int32_t textureSide;
+    int32_t layout;          // 0 one piece, 1 strips along x, 2 strips along y
+    int32_t stripWidth;
+    int32_t stripHeight;
+    int32_t stripsPerTexture;
+    SDL_Rect sourceRect;
+    SDL_Rect dirtyRect;
+};
+
+// ----------------------------------------------------------------------------------------------------
+// Surface registry and tiling plan
+// ----------------------------------------------------------------------------------------------------
+TexInfo *VideoGetTexInfo(SDL_Surface *surface);
+TexInfo *VideoAllocTexInfo(SDL_Surface *surface);
+int VideoAddTexInfo(SDL_Surface *surface);
+void VideoRemoveTexInfo(SDL_Surface *surface);
+void VideoFreeTexInfo(unsigned slot);
+void VideoReleaseTextures(SDL_Surface *surface);
+void VideoReleaseTextures(TexInfo *info);
+void VideoFreeAllTexInfos();
+int VideoPlanTiles(TexInfo *info);
+void VideoFreeSurface(SDL_Surface *surface);
+
+// ----------------------------------------------------------------------------------------------------
+// Mode set-up, OpenGL state and shutdown
+// ----------------------------------------------------------------------------------------------------
+SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags);
+void VideoQuit();
+int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect);
+void VideoSetLogicalSize(SDL_Surface *surface, int width, int height);
+SDL_Surface *VideoCreateRGB(int width, int height);
+SDL_Surface *VideoCreateRGBA(int width, int height);
+void VideoInitFormats();
+void VideoCloseScreen();
+void VideoSetBlend(int on);
+void VideoSetTexturing(int on);
+void VideoSetBlendFunc(int source, int destination);
+void VideoBindTexture(unsigned name);
+void VideoResetGLCache();
+
+// ----------------------------------------------------------------------------------------------------
+// Texture upload
+// ----------------------------------------------------------------------------------------------------
+int VideoUploadTexture(SDL_Surface *surface);
+int VideoIsUploadFormat(SDL_Surface *surface);
+SDL_Surface *VideoConvertRGB(SDL_Surface *surface);
+SDL_Surface *VideoConvertRGBA(SDL_Surface *surface);
+void VideoZeroKeyPixels(SDL_Surface *surface);
+int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex);
+void VideoCheckGLError(int point);
+
+// ----------------------------------------------------------------------------------------------------
+// Blitting, filling, clipping and presentation
+// ----------------------------------------------------------------------------------------------------
+int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect);
+int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *window, SDL_Rect *destinationRect);
+int VideoReadBack(SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect);
+int VideoFillRect(SDL_Surface *surface, SDL_Rect *rect, Uint32 colour);
+void VideoInvalidate(SDL_Surface *surface, SDL_Rect *rect);
+int VideoFlip(SDL_Surface *surface);
+SDL_Surface *VideoLoadBMP(const char *fileName);
