@@ -1,13 +1,8 @@
-// modules.cpp -- stand-in: the drawing services and a host that never loads a module
+// host_services.cpp -- stand-in: the three drawing services as plain calls into the video layer
 #include "modules/modules.h"
 
 #include "shell/shell.h"
 #include "video/video.h"
-
-GameModule gameModule;
-
-void startGameModule(int) {}
-void endModuleIfFinished(int) {}
 
 extern "C" void hostBlit(SDL_Surface *image, int x, int y)
 {
