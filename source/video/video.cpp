@@ -37,3 +37,7 @@ SDL_Surface *VideoLoadBMP(const char *fileName)
     if (surface) surface->unused1 = 0;
     return surface;
 }
+
+void VideoMarkRecords(VideoRecordMark *mark) { mark->reset(); }
+void VideoReleaseRecordsSince(const VideoRecordMark *) {}
+int VideoRecordsInUse() { return 0; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <bitset>
 #include <cstdint>
 
 // ----------------------------------------------------------------------------------------------------
@@ -41,6 +42,14 @@ void VideoReleaseTextures(TexInfo *info);
 void VideoFreeAllTexInfos();
 int VideoPlanTiles(TexInfo *info);
 void VideoFreeSurface(SDL_Surface *surface);
+
+// Which record slots are in use. A game module frees its pictures with SDL_FreeSurface, which cannot
+// drop their records; the host marks the slots in use when a module starts and, when it ends, releases
+// every record made since (with its textures), so that games leave nothing behind.
+using VideoRecordMark = std::bitset<VideoMaxHandles>;
+void VideoMarkRecords(VideoRecordMark *mark);
+void VideoReleaseRecordsSince(const VideoRecordMark *mark);
+int VideoRecordsInUse();
 
 // ----------------------------------------------------------------------------------------------------
 // Mode set-up, OpenGL state and shutdown
