@@ -59,6 +59,9 @@ SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
         fprintf(stderr, "video WARNING: Using SDL version 1.2.5 or later is strongly recommended!\n");
 
     VideoFreeAllTexInfos();
+    // SDL_SetVideoMode would start the video subsystem itself, but the OpenGL attributes must be set
+    // before, and SDL cannot take them without a video driver.
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return nullptr;
     flags = (flags & ~VideoOpenGLFlag) | SDL_OPENGL;
     requestColourDepth(bpp);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, static_cast<int>(flags & SDL_DOUBLEBUF));
