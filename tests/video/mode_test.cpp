@@ -232,7 +232,7 @@ TEST(SmallOpenGLWindow, IsEnlargedByTheSmallestWholeFactor)
         int width, height, scale;
     } cases[] = {{320, 240, 2}, {100, 100, 5}, {640, 100, 1}};
     for (const Case &c : cases) {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+        ASSERT_TRUE(openDisplay()) << SDL_GetError();
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
         SDL_Surface *screen = VideoSetMode(c.width, c.height, 32, VideoOpenGLFlag);

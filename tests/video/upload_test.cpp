@@ -104,6 +104,17 @@ TEST_F(Upload, KeyedPictureBecomesRGBAWithTransparentKeyPixels)
     EXPECT_EQ(pixel32(converted, 0, 0), 0xFF1E140Au);
     EXPECT_EQ(pixel32(converted, 2, 1), 0xFF1E140Au);
 
+    // With per-surface alpha as well, the channel still says opaque: the quad applies that alpha.
+    SDL_SetAlpha(keyed, SDL_SRCALPHA, 200);
+    SDL_Surface *faint = VideoConvertRGB(keyed);
+    EXPECT_EQ(pixel32(faint, 0, 0), 0xFF1E140Au);
+    EXPECT_EQ(pixel32(faint, 1, 1), 0u);
+    EXPECT_TRUE(faint->flags & SDL_SRCALPHA);
+    EXPECT_EQ(faint->format->alpha, 200);
+    EXPECT_EQ(keyed->format->alpha, 200);
+    VideoFreeSurface(faint);
+    SDL_SetAlpha(keyed, 0, 255);
+
     // Uploaded, it becomes one RGBA texture.
     testing::internal::CaptureStderr();
     VideoUploadTexture(keyed);

@@ -66,6 +66,16 @@ protected:
     }
 };
 
+// A virtual X server started just before the tests may take a moment to accept its first client.
+inline bool openDisplay()
+{
+    for (int attempt = 0; attempt < 20; attempt++) {
+        if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
+        SDL_Delay(100);
+    }
+    return false;
+}
+
 // The real thing: an 800 x 600 OpenGL window on the display (the tests run under a virtual X server).
 class RealScreen : public testing::Test {
 protected:
@@ -75,7 +85,7 @@ protected:
     {
         if (!getenv("DISPLAY")) GTEST_SKIP() << "no display";
         unsetenv("SDL_VIDEODRIVER");
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        ASSERT_TRUE(openDisplay()) << SDL_GetError();
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
         screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF);
