@@ -286,13 +286,29 @@ static OpenOutcome checkAndSetUp()
     return prepareStatements();
 }
 
+// A file name as a URI path: the characters a URI gives a meaning to are escaped.
+static std::string uriPath(const std::string &path)
+{
+    std::string uri;
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
 static OpenOutcome openConnection(bool immutable)
 {
     std::string name = database.path;
     int flags = database.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (immutable) {
         // A read-only write-ahead database whose index file cannot be created is read as it stands.
-        name = "file:" + database.path + "?immutable=1";
+        name = "file:" + uriPath(database.path) + "?immutable=1";
         flags |= SQLITE_OPEN_URI;
     }
     int rc = sqlite3_open_v2(name.c_str(), &database.db, flags, nullptr);
