@@ -39,22 +39,33 @@ enum StoreAccess { StoreRead = 1, StoreWrite = 2 };
 
 typedef struct StoreKeyRecord *StoreKey;
 
-/* Opens the key, creating it and every missing key above it (for reading too). */
+/* Opens the key, creating it and every missing key above it (for reading too). access is StoreRead,
+   StoreWrite or both; a key opened only for reading refuses writes, one opened only for writing refuses
+   reads. */
 TAVRIN_STORE_API int storeOpenKey(const char *path, int access, StoreKey *key);
+/* Opens the key only if it exists: StoreNotFound otherwise, and nothing is created. */
+TAVRIN_STORE_API int storeOpenExistingKey(const char *path, int access, StoreKey *key);
 /* Copies the value's data into data (of *size bytes); on success *type and *size tell the type and the
    length. Fails with StoreNotFound when the value is missing and StoreMoreData when it does not fit.
    type may be NULL; data may be NULL to ask for the size only. */
 TAVRIN_STORE_API int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size);
 TAVRIN_STORE_API int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size);
 TAVRIN_STORE_API int storeDeleteValue(StoreKey key, const char *name);
-/* The index-th value of the key in name order, for listing; StoreNotFound past the last one. */
+/* The index-th value of the key, for listing; StoreNotFound past the last one, StoreMoreData when the
+   name (of nameSize bytes with its NUL) or the data does not fit. The order is the store's own (name
+   order in the database, the registry's order on Windows). */
 TAVRIN_STORE_API int storeEnumValue(StoreKey key, uint32_t index, char *name, uint32_t nameSize,
                                     uint32_t *type, void *data, uint32_t *size);
+/* The index-th subkey's name, in the same manner. */
+TAVRIN_STORE_API int storeEnumKey(StoreKey key, uint32_t index, char *name, uint32_t nameSize);
 /* Commits the key: on disk when the call returns. */
 TAVRIN_STORE_API int storeFlushKey(StoreKey key);
 TAVRIN_STORE_API int storeCloseKey(StoreKey key);
-/* Deletes the key with all its values (and its subkeys). */
+/* Deletes the key with all its values (and its subkeys). The user's root itself cannot be deleted. */
 TAVRIN_STORE_API int storeDeleteKey(const char *path);
+/* Closes the store's files; keys still open become invalid. The next call opens the store again, from
+   the place the environment names then. Nothing needs to call it: the files are closed at exit. */
+TAVRIN_STORE_API void storeCloseStore(void);
 
 /* Where failures of the store itself (a corrupt file moved aside) are reported, one line each; the shell
    points this at its log. Without a sink the lines go to standard error. */

@@ -1,7 +1,97 @@
-// module_host.cpp -- stand-in: a host that never loads a module
+// module_host.cpp -- the game module host: loading a game library, starting it, and unloading it when it ends
 #include "modules/modules.h"
 
+#include <SDL/SDL_mixer.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/library.h"
+#include "shell/shell.h"
+#include "store/settings.h"
+#include "video/video.h"
+
+// ----------------------------------------------------------------------------------------------------
+// Types
+// ----------------------------------------------------------------------------------------------------
+// The four exports, in the order they are looked up.
+enum ModuleExport { ExportDrawScreen, ExportMouseEvent, ExportKeyEvent, ExportSetSlot, ModuleExportCount };
+
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
 GameModule gameModule;
 
-void startGameModule(int) {}
-void endModuleIfFinished(int) {}
+static constexpr const char *exportNames[ModuleExportCount] = {"drawscreen", "mouseevent", "keyevent", "setslot"};
+
+// The texture-record slots in use when the running module started. A module frees its pictures with
+// SDL_FreeSurface, which cannot drop their records, so whatever was registered while it ran is released
+// when it ends; the menu's own pictures are all registered before any module starts.
+static VideoRecordMark recordsBeforeModule;
+
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
+void moduleFileName(int n, char *buffer, size_t size) { snprintf(buffer, size, "game%d%s", n, librarySuffix); }
+
+void startGameModule(int n)
+{
+    // Only the main menu starts a module, and it gets no input while one runs; a second start would lose
+    // the loaded library.
+    if ((n != 1 && n != 2) || activeGame != -1) return;
+
+    char fileName[32];
+    moduleFileName(n, fileName, sizeof fileName);
+    char reason[1024];
+    void *library = libraryOpen(fileName, reason, sizeof reason);
+    char line[1280];
+    if (!library) {
+        snprintf(line, sizeof line, " \xB7 Game module %s could not be loaded: %s", fileName, reason);
+        logLine(line);
+        return;
+    }
+
+    void *entries[ModuleExportCount];
+    char missing[128] = "";
+    int missingCount = 0;
+    for (int i = 0; i < ModuleExportCount; ++i) {
+        entries[i] = librarySymbol(library, exportNames[i]);
+        if (entries[i]) continue;
+        size_t used = strlen(missing);
+        snprintf(missing + used, sizeof missing - used, "%s\"%s\"", missingCount > 0 ? ", " : "", exportNames[i]);
+        missingCount++;
+    }
+    // A library that lacks an export is never entered at all, not even through the exports it has.
+    if (missingCount > 0) {
+        snprintf(line, sizeof line, " \xB7 Game module %s lacks the export%s %s", fileName,
+                 missingCount > 1 ? "s" : "", missing);
+        logLine(line);
+        libraryClose(library);
+        return;
+    }
+
+    gameModule.moduleLibrary = library;
+    gameModule.drawscreen = reinterpret_cast<ModuleDrawScreenFn>(entries[ExportDrawScreen]);
+    gameModule.mouseevent = reinterpret_cast<ModuleEventFn>(entries[ExportMouseEvent]);
+    gameModule.keyevent = reinterpret_cast<ModuleEventFn>(entries[ExportKeyEvent]);
+    auto setSlot = reinterpret_cast<ModuleSetSlotFn>(entries[ExportSetSlot]);
+
+    VideoMarkRecords(&recordsBeforeModule);
+    setSlot(currentSlot);
+    activeGame = n;
+}
+
+void endModuleIfFinished(int result)
+{
+    if (result == 0 || activeGame == -1) return;
+
+    libraryClose(gameModule.moduleLibrary);
+    gameModule = GameModule{};
+    VideoReleaseRecordsSince(&recordsBeforeModule);
+
+    activeGame = -1;
+    // The main-menu buttons slide in and the mascot rises again, and the menu music starts from the top.
+    menuFrame = 0;
+    Mix_PlayMusic(musicTrack, -1);
+    Mix_VolumeMusic(appSettings.musicvolume);
+}

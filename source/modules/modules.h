@@ -2,6 +2,8 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <cstddef>
+
 #include "tavrin/module.h"
 
 // The loaded module; the entries are meaningful only while activeGame is 1 or 2.
@@ -14,6 +16,8 @@ struct GameModule {
 
 extern GameModule gameModule;
 
+// The library file of game n on this platform: "game1.so", "game2.so" (".dll" on Windows).
+void moduleFileName(int n, char *buffer, size_t size);
 // Loads game n (1 or 2), tells it the chosen player and makes it active; stays on the menu when the
 // library does not load or lacks an export.
 void startGameModule(int n);

@@ -46,8 +46,10 @@ void closeAudio()
 
 void playClick(Mix_Chunk *chunk)
 {
-    // The click plays on channel 1 so that a new click cuts the old one off; the volume is set after the
-    // start so that a slider change takes effect with the next click.
+    // The click plays on channel 1 so that a new click cuts the old one off. The volume is set again
+    // after the start, each time; setting it before as well keeps the mixer from sounding the first
+    // moments of a click at the previous volume (a click at volume 0 stays silent).
+    Mix_Volume(1, appSettings.fxvolume);
     Mix_PlayChannelTimed(1, chunk, 0, -1);
     Mix_Volume(1, appSettings.fxvolume);
 }

@@ -1,6 +1,61 @@
-// diagnostics.cpp -- stand-in: the machine probes write nothing yet
+// diagnostics.cpp -- the start-up probes that describe the machine in the log: processor, memory, videocard
 #include "shell/shell.h"
 
-void logCpuInfo() {}
-void logMemoryInfo() {}
-void probeVideoCard() {}
+#include <cstdio>
+
+#include "platform/machine.h"
+#include "video/video.h"
+
+// ----------------------------------------------------------------------------------------------------
+// Defines
+// ----------------------------------------------------------------------------------------------------
+constexpr int probeWidth = 640;
+constexpr int probeHeight = 480;
+constexpr int probeDepth = 32;
+// Without the video layer's own flag, so the layer hands the request to SDL as it is.
+constexpr Uint32 probeFlags = SDL_OPENGL | SDL_NOFRAME;
+
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
+void logCpuInfo()
+{
+    ProcessorInfo info;
+    if (!readProcessorInfo(&info)) return;
+
+    // Some processors store their name right-aligned; only the leading spaces go.
+    const char *name = info.name.data();
+    while (*name == ' ') ++name;
+
+    char line[512];
+    snprintf(line, sizeof line, " \xB7 %s (%s)", name, info.identifier.data());
+    logLine(line);
+    snprintf(line, sizeof line, " \xB7 CPU Speed: %d Mhz", info.mhz);
+    logLine(line);
+}
+
+void formatMemoryLine(char *buffer, size_t size, Uint64 totalBytes, Uint64 availableBytes)
+{
+    snprintf(buffer, size, " \xB7 System memory total/available: %lluMb / %lluMb",
+             static_cast<unsigned long long>(totalBytes >> 20), static_cast<unsigned long long>(availableBytes >> 20));
+}
+
+void logMemoryInfo()
+{
+    MemoryInfo info;
+    if (!readMemoryInfo(&info)) return;
+    char line[128];
+    formatMemoryLine(line, sizeof line, info.totalBytes, info.availableBytes);
+    logLine(line);
+}
+
+void probeVideoCard()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) return;
+    char line[512];
+    SDL_Surface *window = VideoSetMode(probeWidth, probeHeight, probeDepth, probeFlags);
+    // The reason is taken before shutting down, which may overwrite SDL's error text.
+    if (!window) snprintf(line, sizeof line, " \xB7 Couldn't detect videocard (%s)", SDL_GetError());
+    VideoQuit();
+    if (!window) logLine(line);
+}

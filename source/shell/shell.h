@@ -70,6 +70,8 @@ void randomSeed(unsigned seed);
 void logCpuInfo();
 void logMemoryInfo();
 void probeVideoCard();
+// The memory line for the given byte counts, in whole mebibytes.
+void formatMemoryLine(char *buffer, size_t size, Uint64 totalBytes, Uint64 availableBytes);
 
 // ----------------------------------------------------------------------------------------------------
 // Main routine and frame loop

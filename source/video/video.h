@@ -2,8 +2,8 @@
 #pragma once
 
 #include <SDL/SDL.h>
-#include <bitset>
 #include <cstdint>
+#include <memory>
 
 // ----------------------------------------------------------------------------------------------------
 // Defines
@@ -19,7 +19,7 @@ struct TexInfo {
     int32_t outWidth;
     int32_t outHeight;
     int32_t textureCount;
-    uint32_t *textureNames;  // 0xFFFFFFFF: not created yet
+    std::unique_ptr<uint32_t[]> textureNames;  // 0xFFFFFFFF: not created yet
     int32_t textureSide;
     int32_t layout;          // 0 one piece, 1 strips along x, 2 strips along y
     int32_t stripWidth;
@@ -27,6 +27,10 @@ struct TexInfo {
     int32_t stripsPerTexture;
     SDL_Rect sourceRect;
     SDL_Rect dirtyRect;
+    // The surface the record was made for: a handle left behind in a surface whose record has gone (or
+    // was never made by this layer) must not reach another surface's textures.
+    SDL_Surface *owner;
+    uint64_t serial;  // order of making, for VideoReleaseRecordsSince
 };
 
 // ----------------------------------------------------------------------------------------------------
@@ -43,10 +47,12 @@ void VideoFreeAllTexInfos();
 int VideoPlanTiles(TexInfo *info);
 void VideoFreeSurface(SDL_Surface *surface);
 
-// Which record slots are in use. A game module frees its pictures with SDL_FreeSurface, which cannot
-// drop their records; the host marks the slots in use when a module starts and, when it ends, releases
-// every record made since (with its textures), so that games leave nothing behind.
-using VideoRecordMark = std::bitset<VideoMaxHandles>;
+// A point in the making of records. A game module frees its pictures with SDL_FreeSurface, which cannot
+// drop their records; the host marks when a module starts and, when it ends, releases every record made
+// since (with its textures, never touching the surfaces), so that games leave nothing behind.
+struct VideoRecordMark {
+    uint64_t serial;
+};
 void VideoMarkRecords(VideoRecordMark *mark);
 void VideoReleaseRecordsSince(const VideoRecordMark *mark);
 int VideoRecordsInUse();

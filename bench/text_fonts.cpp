@@ -1,0 +1,112 @@
+// text_fonts.cpp -- how long building the seven start-up fonts takes, and what drawing outlined text costs
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "text/text.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+std::string fontPath()
+{
+    std::array<std::string, 2> candidates = {std::string(TAVRIN_RUN_DIR) + "/g/KOMIKATA.TTF",
+                                             "/usr/share/fonts/truetype/andika/Andika-Bold.ttf"};
+    for (const std::string &path : candidates)
+        if (FILE *f = std::fopen(path.c_str(), "rb")) {
+            std::fclose(f);
+            return path;
+        }
+    return {};
+}
+
+// The font set in the order init builds it.
+struct FontSpec {
+    BitmapFont *font;
+    int size;
+    SDL_Color colour;
+};
+const std::array<FontSpec, 7> fontSet = {{
+    {&Font27Teal, 27, {50, 188, 193, 255}},
+    {&Font27Red, 27, {255, 0, 0, 255}},
+    {&Font27Black, 27, {0, 0, 0, 255}},
+    {&Font20Black, 20, {0, 0, 0, 255}},
+    {&Font20Teal, 20, {50, 188, 193, 255}},
+    {&Font13Black, 13, {0, 0, 0, 255}},
+    {&Font13Teal, 13, {50, 188, 193, 255}},
+}};
+
+long blitCount;
+SDL_Surface *target;
+
+void countBlit(SDL_Surface *, int, int) { ++blitCount; }
+
+void softwareBlit(SDL_Surface *image, int x, int y)
+{
+    ++blitCount;
+    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_BlitSurface(image, nullptr, target, &where);
+}
+
+}  // namespace
+
+int main()
+{
+    std::string path = fontPath();
+    if (path.empty() || TTF_Init() != 0) {
+        std::fprintf(stderr, "bench-text_fonts: no font file or TrueType did not start\n");
+        return 1;
+    }
+    std::printf("font file: %s\n", path.c_str());
+
+    constexpr int runs = 10;
+    std::array<double, runs> times{};
+    int glyphs = 0;
+    for (int run = 0; run < runs; ++run) {
+        for (const FontSpec &spec : fontSet) releaseBitmapFont(spec.font);
+        Clock::time_point start = Clock::now();
+        for (const FontSpec &spec : fontSet) buildBitmapFont(spec.font, path.c_str(), spec.size, spec.colour);
+        times[run] = millisecondsSince(start);
+    }
+    for (const FontSpec &spec : fontSet)
+        for (SDL_Surface *glyph : spec.font->glyphs) glyphs += glyph != nullptr;
+    std::sort(times.begin(), times.end());
+    std::printf("build seven fonts (%d glyphs): median %.1f ms, best %.1f ms, worst %.1f ms over %d runs\n", glyphs,
+                times[runs / 2], times[0], times[runs - 1], runs);
+
+    // Drawing: a 20-character label outlined, as the menu does for every button every frame.
+    const char *label = "V\xE1rosi kalandok \xDAjra";
+    constexpr int draws = 100000;
+    blitCount = 0;
+    Clock::time_point start = Clock::now();
+    for (int i = 0; i < draws; ++i) drawOutlinedText(countBlit, label, 400, 300, &Font27Teal, AlignCentre, &Font27Black, -2);
+    double layout = millisecondsSince(start);
+    std::printf("outlined 20-character text, layout only: %.2f us per text, %ld blits per text\n",
+                layout * 1000.0 / draws, blitCount / draws);
+
+    target = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    constexpr int softwareDraws = 2000;
+    blitCount = 0;
+    start = Clock::now();
+    for (int i = 0; i < softwareDraws; ++i)
+        drawOutlinedText(softwareBlit, label, 400, 300, &Font27Teal, AlignCentre, &Font27Black, -2);
+    double software = millisecondsSince(start);
+    std::printf("outlined 20-character text, blended onto an 800x600 software surface: %.1f us per text\n",
+                software * 1000.0 / softwareDraws);
+    SDL_FreeSurface(target);
+
+    for (const FontSpec &spec : fontSet) releaseBitmapFont(spec.font);
+    TTF_Quit();
+    return 0;
+}

@@ -1,0 +1,652 @@
+// sqlite_store.cpp -- the store on POSIX: one SQLite database per user, keys as a tree, typed values
+#include "store/store_backend.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sqlite3.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+// ----------------------------------------------------------------------------------------------------
+// Defines and types
+// ----------------------------------------------------------------------------------------------------
+
+// Marks a database as ours ("TAVR"), so that a foreign SQLite file is moved aside rather than misread.
+constexpr int storeApplicationId = 0x54415652;
+constexpr int storeSchemaVersion = 1;
+constexpr int rootKeyId = 1;
+// A second process saving at the same moment waits this long for the write lock instead of failing.
+constexpr int busyTimeoutMs = 10000;
+
+enum Statement {
+    StFindKey,
+    StInsertKey,
+    StKeyExists,
+    StQueryValue,
+    StSetValue,
+    StDeleteValue,
+    StEnumValue,
+    StEnumKey,
+    StDeleteKey,
+    StBegin,
+    StCommit,
+    StRollback,
+    StatementCount
+};
+
+static const std::array<const char *, StatementCount> statementText = {
+    "SELECT id FROM keys WHERE parent = ?1 AND name = ?2",
+    "INSERT OR IGNORE INTO keys(parent, name) VALUES(?1, ?2)",
+    "SELECT 1 FROM keys WHERE id = ?1",
+    "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2",
+    "INSERT INTO vals(key, name, type, data) VALUES(?1, ?2, ?3, ?4) "
+    "ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data",
+    "DELETE FROM vals WHERE key = ?1 AND name = ?2",
+    "SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY name LIMIT 1 OFFSET ?2",
+    "SELECT name FROM keys WHERE parent = ?1 ORDER BY name LIMIT 1 OFFSET ?2",
+    "DELETE FROM keys WHERE id = ?1",
+    "BEGIN IMMEDIATE",
+    "COMMIT",
+    "ROLLBACK",
+};
+
+// Names compare ASCII-case-insensitively through NOCASE; ids are never reused (AUTOINCREMENT), so a
+// handle to a deleted key can never reach a key created later. Deleting a key takes its values and
+// subkeys with it through the cascades.
+static const char *schemaText =
+    "CREATE TABLE keys("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
+    " name TEXT NOT NULL COLLATE NOCASE,"
+    " UNIQUE(parent, name));"
+    "CREATE TABLE vals("
+    " key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,"
+    " name TEXT NOT NULL COLLATE NOCASE,"
+    " type INTEGER NOT NULL,"
+    " data BLOB NOT NULL,"
+    " PRIMARY KEY(key, name)) WITHOUT ROWID;"
+    "INSERT INTO keys(id, parent, name) VALUES(1, NULL, '');"
+    "PRAGMA application_id = 1413568082;"
+    "PRAGMA user_version = 1;";
+static_assert(storeApplicationId == 1413568082, "the schema text repeats the application id");
+
+// ----------------------------------------------------------------------------------------------------
+// State: the process's one connection
+// ----------------------------------------------------------------------------------------------------
+struct Database {
+    sqlite3 *db = nullptr;
+    std::array<sqlite3_stmt *, StatementCount> statements{};
+    bool tried = false;     // an opening was attempted since the last close
+    bool readOnly = false;  // the file or its folder cannot be written: reads only, nothing moved
+    bool corruptionSeen = false;
+    uint32_t generation = 0;
+    std::string path;
+    dev_t device = 0;
+    ino_t inode = 0;
+
+    ~Database();
+};
+
+static Database database;
+
+// ----------------------------------------------------------------------------------------------------
+// Internal functions
+// ----------------------------------------------------------------------------------------------------
+static void closeConnection()
+{
+    for (sqlite3_stmt *&statement : database.statements) {
+        sqlite3_finalize(statement);
+        statement = nullptr;
+    }
+    if (database.db) sqlite3_close_v2(database.db);
+    database.db = nullptr;
+}
+
+Database::~Database() { closeConnection(); }
+
+static bool isCorruption(int rc)
+{
+    int primary = rc & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+// Remembers a corruption met in the middle of a run; the store is moved aside once the call has
+// finished with its statements.
+static int noteFailure(int rc)
+{
+    if (isCorruption(rc)) database.corruptionSeen = true;
+    return StoreFailed;
+}
+
+// Resets a statement when it leaves scope, so that no read snapshot or lock outlives the call.
+struct StatementUse {
+    sqlite3_stmt *statement;
+    explicit StatementUse(Statement which) : statement(database.statements[which]) {}
+    ~StatementUse()
+    {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+    }
+    StatementUse(const StatementUse &) = delete;
+    StatementUse &operator=(const StatementUse &) = delete;
+};
+
+static int runSimple(Statement which)
+{
+    StatementUse use(which);
+    return sqlite3_step(use.statement);
+}
+
+static void bindName(sqlite3_stmt *statement, int index, const char *name)
+{
+    sqlite3_bind_text(statement, index, name, -1, SQLITE_STATIC);
+}
+
+static bool makeFolder(const std::string &path)
+{
+    if (mkdir(path.c_str(), 0700) == 0 || errno == EEXIST) return true;
+    if (errno != ENOENT) return false;
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0) return false;
+    if (!makeFolder(path.substr(0, slash))) return false;
+    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// ${XDG_CONFIG_HOME:-$HOME/.config}/tavrin; a relative XDG_CONFIG_HOME is ignored, as the convention asks.
+static std::string storeFolder()
+{
+    const char *config = getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/') return std::string(config) + "/tavrin";
+    const char *home = getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd *entry = getpwuid(getuid());
+        home = entry ? entry->pw_dir : nullptr;
+    }
+    if (!home || home[0] != '/') return std::string();
+    return std::string(home) + "/.config/tavrin";
+}
+
+static void logFailure(const char *what, const std::string &path)
+{
+    char line[1024];
+    snprintf(line, sizeof line, "store: %s \"%s\"", what, path.c_str());
+    storeLog(line);
+}
+
+// Renames the file aside with a time stamp, never over an earlier one; SQLite's companions go with it,
+// so that an old write-ahead log can never be replayed into the fresh database.
+static bool moveAside(const std::string &path, std::string &movedTo)
+{
+    struct stat now;
+    if (lstat(path.c_str(), &now) != 0) return false;
+    stat(path.c_str(), &now);
+    // Another process may have moved it already and put a fresh store in its place: leave that one.
+    if (database.inode != 0 && (now.st_dev != database.device || now.st_ino != database.inode)) return true;
+
+    char stamp[32];
+    time_t seconds = time(nullptr);
+    tm utc{};
+    gmtime_r(&seconds, &utc);
+    strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &utc);
+    for (int attempt = 1; attempt < 1000; attempt++) {
+        char suffix[48];
+        if (attempt == 1)
+            snprintf(suffix, sizeof suffix, ".corrupt-%s", stamp);
+        else
+            snprintf(suffix, sizeof suffix, ".corrupt-%s-%d", stamp, attempt);
+        std::string target = path + suffix;
+        struct stat existing;
+        if (lstat(target.c_str(), &existing) == 0) continue;
+        if (rename(path.c_str(), target.c_str()) != 0) return false;
+        for (const char *companion : {"-wal", "-shm", "-journal"}) {
+            std::string from = path + companion;
+            if (lstat(from.c_str(), &existing) == 0) rename(from.c_str(), (target + companion).c_str());
+        }
+        movedTo = target;
+        return true;
+    }
+    return false;
+}
+
+enum OpenOutcome { OpenUsable, OpenCorrupt, OpenFailed };
+
+static OpenOutcome prepareStatements()
+{
+    for (int i = 0; i < StatementCount; i++) {
+        int rc = sqlite3_prepare_v3(database.db, statementText[i], -1, SQLITE_PREPARE_PERSISTENT,
+                                    &database.statements[i], nullptr);
+        if (rc != SQLITE_OK) return isCorruption(rc) || (rc & 0xff) == SQLITE_ERROR ? OpenCorrupt : OpenFailed;
+    }
+    return OpenUsable;
+}
+
+static int pragmaInt(const char *text, int &value)
+{
+    sqlite3_stmt *statement = nullptr;
+    int rc = sqlite3_prepare_v2(database.db, text, -1, &statement, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(statement);
+        if (rc == SQLITE_ROW) {
+            value = sqlite3_column_int(statement, 0);
+            rc = SQLITE_OK;
+        }
+    }
+    sqlite3_finalize(statement);
+    return rc;
+}
+
+// Checks that the file is a sound database of ours, and gives a new one its tables.
+static OpenOutcome checkAndSetUp()
+{
+    sqlite3_stmt *check = nullptr;
+    int rc = sqlite3_prepare_v2(database.db, "PRAGMA quick_check", -1, &check, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(check);
+        bool sound = rc == SQLITE_ROW && strcmp(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)), "ok") == 0;
+        sqlite3_finalize(check);
+        if (rc == SQLITE_ROW && !sound) return OpenCorrupt;
+    } else {
+        sqlite3_finalize(check);
+    }
+    if (rc != SQLITE_OK && rc != SQLITE_ROW) return isCorruption(rc) ? OpenCorrupt : OpenFailed;
+
+    int applicationId = 0, tables = 0;
+    if (pragmaInt("PRAGMA application_id", applicationId) != SQLITE_OK) return OpenFailed;
+    if (applicationId == 0) {
+        rc = pragmaInt("SELECT count(*) FROM sqlite_master", tables);
+        if (rc != SQLITE_OK) return isCorruption(rc) ? OpenCorrupt : OpenFailed;
+        if (tables != 0) return OpenCorrupt;
+        if (database.readOnly) return OpenFailed;
+        // A write-ahead log lets readers go on while another process writes; each commit is still on
+        // disk when it returns (synchronous=FULL). Failing to switch only costs speed.
+        sqlite3_exec(database.db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+        if (sqlite3_exec(database.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return OpenFailed;
+        // Another process may have set the file up while this one waited for the lock.
+        if (pragmaInt("PRAGMA application_id", applicationId) == SQLITE_OK && applicationId == 0)
+            rc = sqlite3_exec(database.db, schemaText, nullptr, nullptr, nullptr);
+        else
+            rc = SQLITE_OK;
+        if (rc == SQLITE_OK) rc = sqlite3_exec(database.db, "COMMIT", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite3_exec(database.db, "ROLLBACK", nullptr, nullptr, nullptr);
+            return OpenFailed;
+        }
+    } else if (applicationId != storeApplicationId) {
+        return OpenCorrupt;
+    }
+    int version = 0;
+    if (pragmaInt("PRAGMA user_version", version) != SQLITE_OK || version != storeSchemaVersion) return OpenCorrupt;
+    return prepareStatements();
+}
+
+static OpenOutcome openConnection(bool immutable)
+{
+    std::string name = database.path;
+    int flags = database.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (immutable) {
+        // A read-only write-ahead database whose index file cannot be created is read as it stands.
+        name = "file:" + database.path + "?immutable=1";
+        flags |= SQLITE_OPEN_URI;
+    }
+    int rc = sqlite3_open_v2(name.c_str(), &database.db, flags, nullptr);
+    if (rc != SQLITE_OK) return isCorruption(rc) ? OpenCorrupt : OpenFailed;
+    sqlite3_extended_result_codes(database.db, 1);
+    sqlite3_busy_timeout(database.db, busyTimeoutMs);
+    sqlite3_exec(database.db, "PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+    return checkAndSetUp();
+}
+
+// Makes sure the file exists as 0600 in a 0700 folder before SQLite sees it, whatever the umask.
+static bool prepareFile(const std::string &folder)
+{
+    if (!makeFolder(folder)) return false;
+    struct stat info;
+    if (stat(folder.c_str(), &info) == 0 && (info.st_mode & 0777) != 0700 && info.st_uid == geteuid())
+        chmod(folder.c_str(), 0700);
+    int fd = open(database.path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    if (fstat(fd, &info) == 0) {
+        if ((info.st_mode & 0777) != 0600 && info.st_uid == geteuid()) fchmod(fd, 0600);
+        database.device = info.st_dev;
+        database.inode = info.st_ino;
+    }
+    close(fd);
+    return true;
+}
+
+static bool openDatabase()
+{
+    if (database.db) return true;
+    if (database.tried) return false;
+    database.tried = true;
+    database.generation++;
+    database.readOnly = false;
+    database.inode = 0;
+
+    std::string folder = storeFolder();
+    if (folder.empty()) {
+        storeLog("store: no home folder, so nothing is kept");
+        return false;
+    }
+    database.path = folder + "/registry.db";
+
+    struct stat info;
+    bool exists = stat(database.path.c_str(), &info) == 0;
+    if (exists && S_ISREG(info.st_mode) &&
+        (access(database.path.c_str(), W_OK) != 0 || access(folder.c_str(), W_OK) != 0)) {
+        // Read-only: what is stored is read, nothing is written, nothing is moved.
+        database.readOnly = true;
+        database.device = info.st_dev;
+        database.inode = info.st_ino;
+        OpenOutcome outcome = openConnection(false);
+        if (outcome == OpenFailed) {
+            closeConnection();
+            outcome = openConnection(true);
+        }
+        if (outcome == OpenUsable) return true;
+        closeConnection();
+        logFailure(outcome == OpenCorrupt ? "is corrupt and read-only, so nothing is kept:" : "cannot be read:",
+                   database.path);
+        return false;
+    }
+
+    // Something other than a file (a folder, say) in the store's place cannot be opened at all.
+    OpenOutcome outcome = OpenFailed;
+    if (!exists || S_ISREG(info.st_mode)) {
+        if (!prepareFile(folder)) {
+            logFailure("cannot be created, so nothing is kept:", database.path);
+            return false;
+        }
+        outcome = openConnection(false);
+        if (outcome == OpenUsable) return true;
+        closeConnection();
+        // A lock held too long or a failing disk says nothing against the file: it stays where it is.
+        if (outcome == OpenFailed) {
+            logFailure("cannot be opened now, so nothing is kept this run:", database.path);
+            return false;
+        }
+    }
+
+    // Whatever stands in the way of a usable store is kept under another name, and a fresh one begun.
+    std::string movedTo;
+    if (!moveAside(database.path, movedTo)) {
+        logFailure("cannot be opened or moved aside, so nothing is kept:", database.path);
+        return false;
+    }
+    if (!movedTo.empty()) {
+        char line[2048];
+        snprintf(line, sizeof line, "store: \"%s\" %s; moved aside to \"%s\", a fresh store begins",
+                 database.path.c_str(), outcome == OpenCorrupt ? "is corrupt" : "cannot be opened", movedTo.c_str());
+        storeLog(line);
+    }
+    database.inode = 0;
+    if (prepareFile(folder) && openConnection(false) == OpenUsable) return true;
+    closeConnection();
+    logFailure("cannot be created, so nothing is kept:", database.path);
+    return false;
+}
+
+// After a call that met a corrupt page: the damaged file goes aside and the next call finds a fresh one.
+static int finish(int result)
+{
+    if (!database.corruptionSeen) return result;
+    database.corruptionSeen = false;
+    closeConnection();
+    if (!database.readOnly) {
+        std::string movedTo;
+        if (moveAside(database.path, movedTo) && !movedTo.empty()) {
+            char line[2048];
+            snprintf(line, sizeof line, "store: \"%s\" is corrupt; moved aside to \"%s\", a fresh store begins",
+                     database.path.c_str(), movedTo.c_str());
+            storeLog(line);
+        }
+        database.tried = false;
+    }
+    return result;
+}
+
+static bool usable(const StoreKeyRecord &key) { return openDatabase() && key.generation == database.generation; }
+
+// Follows the path from the root; with create, the missing keys are added in one transaction.
+static int walkPath(const std::string &path, bool create, int64_t &id)
+{
+    id = rootKeyId;
+    size_t start = 0;
+    bool inTransaction = false;
+    int result = StoreOk;
+    while (!path.empty() && start <= path.size()) {
+        size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        std::string name = path.substr(start, end - start);
+        start = end + 1;
+
+        int rc;
+        {
+            StatementUse find(StFindKey);
+            sqlite3_bind_int64(find.statement, 1, id);
+            bindName(find.statement, 2, name.c_str());
+            rc = sqlite3_step(find.statement);
+            if (rc == SQLITE_ROW) {
+                id = sqlite3_column_int64(find.statement, 0);
+                continue;
+            }
+        }
+        if (rc != SQLITE_DONE) {
+            result = noteFailure(rc);
+            break;
+        }
+        if (!create) {
+            result = StoreNotFound;
+            break;
+        }
+        if (database.readOnly) {
+            result = StoreFailed;
+            break;
+        }
+        if (!inTransaction) {
+            rc = runSimple(StBegin);
+            if (rc != SQLITE_DONE) {
+                result = noteFailure(rc);
+                break;
+            }
+            inTransaction = true;
+        }
+        {
+            StatementUse insert(StInsertKey);
+            sqlite3_bind_int64(insert.statement, 1, id);
+            bindName(insert.statement, 2, name.c_str());
+            rc = sqlite3_step(insert.statement);
+        }
+        if (rc != SQLITE_DONE) {
+            result = noteFailure(rc);
+            break;
+        }
+        // Look the name up again: another process may have added it first.
+        start = start - name.size() - 1;
+    }
+    if (inTransaction) {
+        if (result == StoreOk) {
+            int rc = runSimple(StCommit);
+            if (rc != SQLITE_DONE) result = noteFailure(rc);
+        }
+        if (result != StoreOk) runSimple(StRollback);
+    }
+    return result;
+}
+
+// Copies a row's data out with the registry's rules for the caller's buffer.
+static int copyData(sqlite3_stmt *statement, int typeColumn, uint32_t *type, void *data, uint32_t *size)
+{
+    const void *blob = sqlite3_column_blob(statement, typeColumn + 1);
+    uint32_t length = static_cast<uint32_t>(sqlite3_column_bytes(statement, typeColumn + 1));
+    if (type) *type = static_cast<uint32_t>(sqlite3_column_int64(statement, typeColumn));
+    if (!data) {
+        if (size) *size = length;
+        return StoreOk;
+    }
+    uint32_t room = *size;
+    *size = length;
+    if (length > room) return StoreMoreData;
+    if (length > 0) memcpy(data, blob, length);
+    return StoreOk;
+}
+
+static int copyName(sqlite3_stmt *statement, char *name, uint32_t nameSize)
+{
+    const char *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, 0));
+    size_t length = static_cast<size_t>(sqlite3_column_bytes(statement, 0));
+    if (length + 1 > nameSize) return StoreMoreData;
+    memcpy(name, text ? text : "", length);
+    name[length] = '\0';
+    return StoreOk;
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Backend functions
+// ----------------------------------------------------------------------------------------------------
+int backendOpenKey(const std::string &path, int, bool create, StoreKeyRecord &key)
+{
+    if (!openDatabase()) return StoreFailed;
+    int64_t id = 0;
+    int result = walkPath(path, create, id);
+    key.handle = static_cast<uint64_t>(id);
+    key.generation = database.generation;
+    return finish(result);
+}
+
+void backendCloseKey(StoreKeyRecord &) {}
+
+int backendQueryValue(const StoreKeyRecord &key, const char *name, uint32_t *type, void *data, uint32_t *size)
+{
+    if (!usable(key)) return StoreFailed;
+    int result;
+    {
+        StatementUse query(StQueryValue);
+        sqlite3_bind_int64(query.statement, 1, static_cast<int64_t>(key.handle));
+        bindName(query.statement, 2, name);
+        int rc = sqlite3_step(query.statement);
+        if (rc == SQLITE_ROW)
+            result = copyData(query.statement, 0, type, data, size);
+        else
+            result = rc == SQLITE_DONE ? StoreNotFound : noteFailure(rc);
+    }
+    return finish(result);
+}
+
+int backendSetValue(const StoreKeyRecord &key, const char *name, uint32_t type, const void *data, uint32_t size)
+{
+    if (!usable(key) || database.readOnly) return StoreFailed;
+    int rc;
+    {
+        StatementUse set(StSetValue);
+        sqlite3_bind_int64(set.statement, 1, static_cast<int64_t>(key.handle));
+        bindName(set.statement, 2, name);
+        sqlite3_bind_int64(set.statement, 3, type);
+        // An empty value is an empty blob, never NULL.
+        sqlite3_bind_blob(set.statement, 4, size > 0 ? data : "", static_cast<int>(size), SQLITE_STATIC);
+        rc = sqlite3_step(set.statement);
+    }
+    // A key deleted meanwhile fails the foreign key: the value is refused, as for a deleted registry key.
+    return finish(rc == SQLITE_DONE ? StoreOk : noteFailure(rc));
+}
+
+int backendDeleteValue(const StoreKeyRecord &key, const char *name)
+{
+    if (!usable(key) || database.readOnly) return StoreFailed;
+    int result;
+    {
+        StatementUse remove(StDeleteValue);
+        sqlite3_bind_int64(remove.statement, 1, static_cast<int64_t>(key.handle));
+        bindName(remove.statement, 2, name);
+        int rc = sqlite3_step(remove.statement);
+        if (rc == SQLITE_DONE)
+            result = sqlite3_changes(database.db) > 0 ? StoreOk : StoreNotFound;
+        else
+            result = noteFailure(rc);
+    }
+    return finish(result);
+}
+
+int backendEnumValue(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type,
+                     void *data, uint32_t *size)
+{
+    if (!usable(key)) return StoreFailed;
+    int result;
+    {
+        StatementUse list(StEnumValue);
+        sqlite3_bind_int64(list.statement, 1, static_cast<int64_t>(key.handle));
+        sqlite3_bind_int64(list.statement, 2, index);
+        int rc = sqlite3_step(list.statement);
+        if (rc == SQLITE_ROW) {
+            result = copyName(list.statement, name, nameSize);
+            if (result == StoreOk) result = copyData(list.statement, 1, type, data, size);
+        } else {
+            result = rc == SQLITE_DONE ? StoreNotFound : noteFailure(rc);
+        }
+    }
+    return finish(result);
+}
+
+int backendEnumKey(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize)
+{
+    if (!usable(key)) return StoreFailed;
+    int result;
+    {
+        StatementUse list(StEnumKey);
+        sqlite3_bind_int64(list.statement, 1, static_cast<int64_t>(key.handle));
+        sqlite3_bind_int64(list.statement, 2, index);
+        int rc = sqlite3_step(list.statement);
+        if (rc == SQLITE_ROW)
+            result = copyName(list.statement, name, nameSize);
+        else
+            result = rc == SQLITE_DONE ? StoreNotFound : noteFailure(rc);
+    }
+    return finish(result);
+}
+
+// Every write is its own committed transaction with synchronous=FULL, so it is on disk already; the
+// flush only tells whether the key is still there.
+int backendFlushKey(const StoreKeyRecord &key)
+{
+    if (!usable(key)) return StoreFailed;
+    int result;
+    {
+        StatementUse exists(StKeyExists);
+        sqlite3_bind_int64(exists.statement, 1, static_cast<int64_t>(key.handle));
+        int rc = sqlite3_step(exists.statement);
+        if (rc == SQLITE_ROW)
+            result = StoreOk;
+        else
+            result = rc == SQLITE_DONE ? StoreFailed : noteFailure(rc);
+    }
+    return finish(result);
+}
+
+int backendDeleteKey(const std::string &path)
+{
+    if (!openDatabase()) return StoreFailed;
+    int64_t id = 0;
+    int result = walkPath(path, false, id);
+    if (result == StoreOk) {
+        if (database.readOnly) return StoreFailed;
+        StatementUse remove(StDeleteKey);
+        sqlite3_bind_int64(remove.statement, 1, id);
+        int rc = sqlite3_step(remove.statement);
+        result = rc == SQLITE_DONE ? StoreOk : noteFailure(rc);
+    }
+    return finish(result);
+}
+
+void backendCloseStore()
+{
+    closeConnection();
+    database.tried = false;
+    database.corruptionSeen = false;
+}

@@ -1,0 +1,99 @@
+// library.cpp -- game module libraries through LoadLibraryA, by absolute path beside the executable
+#include "platform/library.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+// ----------------------------------------------------------------------------------------------------
+// Defines
+// ----------------------------------------------------------------------------------------------------
+constexpr size_t pathCapacity = 1024;
+
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
+const char *const librarySuffix = ".dll";
+
+static char overrideDirectory[pathCapacity];  // empty: the executable's directory
+
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
+void librarySetDirectory(const char *directory)
+{
+    snprintf(overrideDirectory, sizeof overrideDirectory, "%s", directory ? directory : "");
+}
+
+bool libraryDirectory(char *buffer, size_t size)
+{
+    if (size == 0) return false;
+    if (overrideDirectory[0] != '\0') {
+        return static_cast<size_t>(snprintf(buffer, size, "%s", overrideDirectory)) < size;
+    }
+    char path[pathCapacity];
+    DWORD length = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(sizeof path));
+    // A result that fills the whole buffer means the name was cut short.
+    if (length == 0 || length >= sizeof path) return false;
+    path[length] = '\0';
+    char *slash = strrchr(path, '\\');
+    char *otherSlash = strrchr(path, '/');
+    if (otherSlash && (!slash || otherSlash > slash)) slash = otherSlash;
+    if (!slash) return false;
+    // "C:\tavrin.exe" keeps its "C:\" rather than becoming the drive's current directory "C:".
+    if (slash > path && slash[-1] == ':') slash[1] = '\0';
+    else *slash = '\0';
+    return static_cast<size_t>(snprintf(buffer, size, "%s", path)) < size;
+}
+
+static void describeError(DWORD code, const char *path, char *reason, size_t reasonSize)
+{
+    char message[512] = "";
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                  0, message, static_cast<DWORD>(sizeof message), nullptr);
+    // The system's text ends in a line break, which would split the log line.
+    while (length > 0 && (message[length - 1] == '\r' || message[length - 1] == '\n' || message[length - 1] == ' ')) {
+        message[--length] = '\0';
+    }
+    if (length == 0) snprintf(message, sizeof message, "error %lu", static_cast<unsigned long>(code));
+    snprintf(reason, reasonSize, "%s: %s", path, message);
+}
+
+void *libraryOpen(const char *fileName, char *reason, size_t reasonSize)
+{
+    char directory[pathCapacity];
+    if (!libraryDirectory(directory, sizeof directory)) {
+        snprintf(reason, reasonSize, "%s: the program's own directory cannot be found", fileName);
+        return nullptr;
+    }
+    char path[pathCapacity];
+    size_t directoryLength = strlen(directory);
+    char last = directoryLength > 0 ? directory[directoryLength - 1] : '\\';
+    const char *separator = (last == '\\' || last == '/') ? "" : "\\";
+    if (static_cast<size_t>(snprintf(path, sizeof path, "%s%s%s", directory, separator, fileName)) >= sizeof path) {
+        snprintf(reason, reasonSize, "%s: the path is too long", fileName);
+        return nullptr;
+    }
+    // A library that is missing or broken is reported in the log, never with a system dialog box.
+    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    HMODULE library = LoadLibraryA(path);
+    DWORD error = GetLastError();
+    SetErrorMode(previousMode);
+    if (!library) describeError(error, path, reason, reasonSize);
+    return reinterpret_cast<void *>(library);
+}
+
+void *librarySymbol(void *library, const char *name)
+{
+    if (!library) return nullptr;
+    return reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
+
+void libraryClose(void *library)
+{
+    if (library) FreeLibrary(static_cast<HMODULE>(library));
+}

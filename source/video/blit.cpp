@@ -1,0 +1,296 @@
+// blit.cpp -- drawing: textured-quad blits, fills, read-back, marking changes and presenting the frame
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "video/video_internal.h"
+
+namespace {
+constexpr uint32_t notCreated = 0xFFFFFFFFu;
+
+SDL_Rect wholeOf(const SDL_Surface *surface)
+{
+    return SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
+}
+
+bool textureUsable(const TexInfo *info, int index)
+{
+    return index < info->textureCount && info->textureNames[index] != notCreated;
+}
+
+void quadCorner(float s, float t, int x, int y)
+{
+    gl.TexCoord2f(s, t);
+    gl.Vertex2i(x, y);
+}
+
+// Strips (layouts 1 and 2): one quad per strip touched, strips of one texture in one glBegin/glEnd.
+void drawStrips(const TexInfo *info, float s1, float t1, float s2, float t2, int x1, int y1, int x2, int y2,
+                Uint8 alpha)
+{
+    const bool alongX = info->layout == 1;
+    const int side = info->textureSide, perTexture = info->stripsPerTexture;
+    const float k = 1.0f / static_cast<float>(side);
+    const float a1 = alongX ? s1 : t1, a2 = alongX ? s2 : t2;
+    const int e1 = alongX ? x1 : y1, e2 = alongX ? x2 : y2;
+    const float step = static_cast<float>(alongX ? info->stripHeight : info->stripWidth) * k;
+
+    int j = static_cast<int>(std::floor(a1));
+    int texture = j / perTexture;
+    float offset = static_cast<float>(j % perTexture) * step;
+    if (!textureUsable(info, texture)) return;
+    VideoBindTexture(info->textureNames[texture]);
+    gl.Begin(GL_QUADS);
+    for (; static_cast<float>(j) < a2; j++, offset += step) {
+        if (j / perTexture != texture) {
+            gl.End();
+            texture = j / perTexture;
+            if (!textureUsable(info, texture)) return;
+            VideoBindTexture(info->textureNames[texture]);
+            offset = 0;
+            gl.Begin(GL_QUADS);
+        }
+        float b1 = a1 - static_cast<float>(j), b2 = a2 - static_cast<float>(j);
+        int nearEdge = e1, farEdge = e2;
+        if (b1 < 0) {  // the blit began in an earlier strip
+            nearEdge = e1 - static_cast<int>(b1 * static_cast<float>(side));
+            b1 = 0;
+        }
+        if (b2 > 1) {  // and goes on in a later one
+            farEdge = e2 - static_cast<int>((b2 - 1) * static_cast<float>(side));
+            b2 = 1;
+        }
+        gl.Color4ub(255, 255, 255, alpha);
+        if (alongX) {
+            quadCorner(b1, offset + t1, nearEdge, y1);
+            quadCorner(b2, offset + t1, farEdge, y1);
+            quadCorner(b2, offset + t2, farEdge, y2);
+            quadCorner(b1, offset + t2, nearEdge, y2);
+        } else {
+            quadCorner(offset + s1, b1, x1, nearEdge);
+            quadCorner(offset + s2, b1, x2, nearEdge);
+            quadCorner(offset + s2, b2, x2, farEdge);
+            quadCorner(offset + s1, b2, x1, farEdge);
+        }
+    }
+    gl.End();
+}
+
+// Copies the window's block `area` (clipped to the window) onto `destination` with its top-left corner at
+// (x, y), upright; `written` receives where it landed. The frame buffer's rows run bottom-up.
+int readWindow(SDL_Rect area, SDL_Surface *destination, int x, int y, SDL_Rect *written)
+{
+    SDL_Surface *window = SDL_GetVideoSurface();
+    const int left = std::max<int>(area.x, 0), top = std::max<int>(area.y, 0);
+    const int right = std::min<int>(area.x + area.w, window->w), bottom = std::min<int>(area.y + area.h, window->h);
+    x += left - area.x;
+    y += top - area.y;
+    const int width = right - left, height = bottom - top;
+    *written = SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    if (width <= 0 || height <= 0) return 0;
+    written->w = static_cast<Uint16>(width);
+    written->h = static_cast<Uint16>(height);
+    VideoInvalidate(destination, written);
+
+    // Rows of a 24-bit SDL surface are padded to 4 bytes, as OpenGL packs them by default.
+    SDL_Surface *rows = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
+    if (!rows) return -1;
+    rows->unused1 = 0;
+    gl.ReadPixels(left, window->h - bottom, width, height, GL_RGB, GL_UNSIGNED_BYTE, rows->pixels);
+    int result = 0;
+    for (int n = 0; n < height && result == 0; n++) {
+        SDL_Rect from{0, static_cast<Sint16>(n), static_cast<Uint16>(width), 1};
+        SDL_Rect to{static_cast<Sint16>(x), static_cast<Sint16>(y + height - 1 - n), 0, 0};
+        if (SDL_UpperBlit(rows, &from, destination, &to) < 0) result = -1;
+    }
+    SDL_FreeSurface(rows);
+    return result;
+}
+}  // namespace
+
+// ----------------------------------------------------------------------------------------------------
+// Blits
+// ----------------------------------------------------------------------------------------------------
+int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect)
+{
+    if (!source || !destination) return -1;
+    if (!VideoInOpenGLMode()) return SDL_UpperBlit(source, sourceRect, destination, destinationRect);
+
+    SDL_Surface *window = SDL_GetVideoSurface();
+    if (source == ShadowScreen) source = window;
+    if (destination == ShadowScreen) destination = window;
+    const bool fromScreen = source == window, toScreen = destination == window;
+
+    if (fromScreen && toScreen) {
+        // Through the ShadowScreen's memory: read the block there, then draw it back where it belongs.
+        if (!ShadowScreen || ScreenScale > 1) return -1;
+        SDL_Rect area = sourceRect ? *sourceRect : wholeOf(window);
+        SDL_Rect written;
+        const int x = destinationRect ? destinationRect->x : 0, y = destinationRect ? destinationRect->y : 0;
+        if (readWindow(area, ShadowScreen, x, y, &written) < 0) return -1;
+        if (written.w == 0) return 0;
+        SDL_Rect at{written.x, written.y, 0, 0};
+        int result = VideoTexturedBlit(ShadowScreen, &written, window, &at);
+        if (destinationRect) *destinationRect = at;
+        return result;
+    }
+    if (fromScreen) return VideoReadBack(sourceRect, destination, destinationRect);
+    if (toScreen) return VideoTexturedBlit(source, sourceRect, window, destinationRect);
+
+    // Between two pictures: SDL copies, and the destination's textures become stale where it landed.
+    SDL_Rect landed = destinationRect ? *destinationRect : SDL_Rect{0, 0, 0, 0};
+    const int result = SDL_UpperBlit(source, sourceRect, destination, &landed);
+    if (result == 0) VideoInvalidate(destination, destinationRect ? &landed : nullptr);
+    if (destinationRect) *destinationRect = landed;
+    return result;
+}
+
+int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *window, SDL_Rect *destinationRect)
+{
+    if (!source || !window) return -1;
+    if (destinationRect) {
+        const int width = sourceRect ? sourceRect->w : source->w, height = sourceRect ? sourceRect->h : source->h;
+        if (destinationRect->x > window->w || destinationRect->y > window->h || destinationRect->x + width < 0 ||
+            destinationRect->y + height < 0)
+            return 0;
+    }
+
+    VideoUploadTexture(source);
+    const TexInfo *info = VideoGetTexInfo(source);
+    if (!info) return 0;
+
+    const bool keyed = source->flags & SDL_SRCCOLORKEY, alphaFlag = source->flags & SDL_SRCALPHA;
+    if (keyed || alphaFlag) {
+        VideoSetBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        VideoSetBlend(1);
+    } else {
+        VideoSetBlend(0);
+    }
+    VideoSetTexturing(1);
+
+    // The part of the source that exists: a rectangle reaching past the picture would show texels that
+    // were never filled. What is cut off on the left or top moves the drawing as it does in SDL.
+    SDL_Rect area = sourceRect ? *sourceRect : info->sourceRect;
+    int x1 = destinationRect ? destinationRect->x : 0, y1 = destinationRect ? destinationRect->y : 0;
+    int left = area.x, top = area.y, width = area.w, height = area.h;
+    if (left < 0) width += left, x1 -= left, left = 0;
+    if (top < 0) height += top, y1 -= top, top = 0;
+    width = std::max(0, std::min(width, static_cast<int>(info->sourceRect.w) - left));
+    height = std::max(0, std::min(height, static_cast<int>(info->sourceRect.h) - top));
+
+    int drawnWidth = width, drawnHeight = height;
+    if (info->outWidth != info->sourceRect.w || info->outHeight != info->sourceRect.h) {
+        drawnWidth = static_cast<int>(width * static_cast<double>(info->outWidth) / info->sourceRect.w);
+        drawnHeight = static_cast<int>(height * static_cast<double>(info->outHeight) / info->sourceRect.h);
+    }
+    if (destinationRect) {
+        destinationRect->w = static_cast<Uint16>(drawnWidth);
+        destinationRect->h = static_cast<Uint16>(drawnHeight);
+    }
+    if (width == 0 || height == 0 || info->textureCount == 0) return 0;
+
+    const float k = 1.0f / static_cast<float>(info->textureSide);
+    const float s1 = left * k, t1 = top * k, s2 = (left + width) * k, t2 = (top + height) * k;
+    const int x2 = x1 + drawnWidth, y2 = y1 + drawnHeight;
+    // Per-surface alpha scales the texels; an alpha channel blends by itself unless a key was turned
+    // into it.
+    Uint8 alpha = 255;
+    if (alphaFlag && (source->format->Amask == 0 || keyed)) alpha = source->format->alpha;
+
+    if (info->layout == 0) {
+        if (!textureUsable(info, 0)) return 0;
+        VideoBindTexture(info->textureNames[0]);
+        gl.Begin(GL_QUADS);
+        gl.Color4ub(255, 255, 255, alpha);
+        quadCorner(s1, t1, x1, y1);
+        quadCorner(s2, t1, x2, y1);
+        quadCorner(s2, t2, x2, y2);
+        quadCorner(s1, t2, x1, y2);
+        gl.End();
+    } else if (info->layout == 1 || info->layout == 2) {
+        drawStrips(info, s1, t1, s2, t2, x1, y1, x2, y2, alpha);
+    }
+    return 0;
+}
+
+int VideoReadBack(SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect)
+{
+    // Enlarged windows hold more pixels than the program's units.
+    if (ScreenScale > 1) return -1;
+    SDL_Surface *window = SDL_GetVideoSurface();
+    if (!destination || !window || !VideoInOpenGLMode()) return -1;
+    SDL_Rect area = sourceRect ? *sourceRect : wholeOf(window);
+    SDL_Rect written;
+    const int x = destinationRect ? destinationRect->x : 0, y = destinationRect ? destinationRect->y : 0;
+    return readWindow(area, destination, x, y, &written);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Fills, changes and presentation
+// ----------------------------------------------------------------------------------------------------
+int VideoFillRect(SDL_Surface *surface, SDL_Rect *rect, Uint32 colour)
+{
+    if (!surface) return -1;
+    const SDL_PixelFormat *format = surface->format;
+    const Uint8 red = static_cast<Uint8>(((colour & format->Rmask) >> format->Rshift) << format->Rloss);
+    const Uint8 green = static_cast<Uint8>(((colour & format->Gmask) >> format->Gshift) << format->Gloss);
+    const Uint8 blue = static_cast<Uint8>(((colour & format->Bmask) >> format->Bshift) << format->Bloss);
+
+    SDL_Surface *window = SDL_GetVideoSurface();
+    if (surface == ShadowScreen && window) surface = window;
+    if (surface != window) VideoInvalidate(surface, rect);
+
+    if (surface == window && VideoInOpenGLMode()) {
+        VideoSetTexturing(0);
+        VideoSetBlend(0);
+        const SDL_Rect r = rect ? *rect : window->clip_rect;
+        gl.Begin(GL_QUADS);
+        gl.Color3ub(red, green, blue);
+        gl.Vertex2i(r.x, r.y);
+        gl.Vertex2i(r.x + r.w, r.y);
+        gl.Vertex2i(r.x + r.w, r.y + r.h);
+        gl.Vertex2i(r.x, r.y + r.h);
+        gl.End();
+        return 0;
+    }
+    return SDL_FillRect(surface, rect, colour);
+}
+
+void VideoInvalidate(SDL_Surface *surface, SDL_Rect *rect)
+{
+    TexInfo *info = VideoGetTexInfo(surface);
+    if (!info) return;
+    const SDL_Rect area = rect ? *rect : wholeOf(surface);
+    // An empty area changes nothing, and must not cancel a change still waiting for its upload.
+    if (area.w == 0 || area.h == 0) return;
+    if (info->dirtyRect.w == 0 || info->dirtyRect.h == 0) {
+        info->dirtyRect = area;
+        return;
+    }
+    const SDL_Rect &old = info->dirtyRect;
+    const int left = std::min<int>(old.x, area.x), top = std::min<int>(old.y, area.y);
+    const int right = std::max<int>(old.x + old.w, area.x + area.w);
+    const int bottom = std::max<int>(old.y + old.h, area.y + area.h);
+    info->dirtyRect = SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top), static_cast<Uint16>(right - left),
+                               static_cast<Uint16>(bottom - top)};
+}
+
+int VideoFlip(SDL_Surface *surface)
+{
+    if (!surface) return -1;
+    if (VideoGetTexInfo(surface) && VideoGLLoaded()) {
+        SDL_GL_SwapBuffers();
+        return 0;
+    }
+    return SDL_Flip(surface);
+}
+
+SDL_Surface *VideoLoadBMP(const char *fileName)
+{
+    if (!fileName) return nullptr;
+    SDL_RWops *stream = SDL_RWFromFile(fileName, "rb");
+    if (!stream) return nullptr;
+    SDL_Surface *surface = SDL_LoadBMP_RW(stream, 1);
+    if (surface) surface->unused1 = 0;
+    return surface;
+}

@@ -1,0 +1,49 @@
+// gl_table.cpp -- the one table through which the video layer calls OpenGL
+#include "video/video_internal.h"
+
+VideoGLTable gl;
+
+namespace {
+bool glLoaded = false;
+
+template <typename Fn> bool loadEntry(Fn &slot, const char *name)
+{
+    slot = reinterpret_cast<Fn>(SDL_GL_GetProcAddress(name));
+    return slot != nullptr;
+}
+}  // namespace
+
+bool VideoLoadGL()
+{
+    VideoGLTable table{};
+    bool ok = loadEntry(table.Begin, "glBegin") && loadEntry(table.End, "glEnd") &&
+              loadEntry(table.Vertex2i, "glVertex2i") && loadEntry(table.TexCoord2f, "glTexCoord2f") &&
+              loadEntry(table.Color4ub, "glColor4ub") && loadEntry(table.Color3ub, "glColor3ub") &&
+              loadEntry(table.Enable, "glEnable") && loadEntry(table.Disable, "glDisable") &&
+              loadEntry(table.BlendFunc, "glBlendFunc") && loadEntry(table.BindTexture, "glBindTexture") &&
+              loadEntry(table.GenTextures, "glGenTextures") &&
+              loadEntry(table.DeleteTextures, "glDeleteTextures") &&
+              loadEntry(table.TexParameteri, "glTexParameteri") && loadEntry(table.TexImage2D, "glTexImage2D") &&
+              loadEntry(table.TexSubImage2D, "glTexSubImage2D") && loadEntry(table.PixelStorei, "glPixelStorei") &&
+              loadEntry(table.ReadPixels, "glReadPixels") && loadEntry(table.Viewport, "glViewport") &&
+              loadEntry(table.MatrixMode, "glMatrixMode") && loadEntry(table.LoadIdentity, "glLoadIdentity") &&
+              loadEntry(table.Ortho, "glOrtho") && loadEntry(table.GetIntegerv, "glGetIntegerv") &&
+              loadEntry(table.GetError, "glGetError") && loadEntry(table.Flush, "glFlush");
+    if (!ok) return false;
+    VideoInstallGL(table);
+    return true;
+}
+
+void VideoInstallGL(const VideoGLTable &table)
+{
+    gl = table;
+    glLoaded = true;
+}
+
+void VideoUnloadGL()
+{
+    gl = VideoGLTable{};
+    glLoaded = false;
+}
+
+bool VideoGLLoaded() { return glLoaded; }

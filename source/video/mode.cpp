@@ -1,0 +1,257 @@
+// mode.cpp -- the video mode, the OpenGL window behind the ShadowScreen, the clip as viewport, shutdown
+#include <cstdio>
+
+#include "video/video_internal.h"
+
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
+SDL_Surface *ShadowScreen = nullptr;
+int32_t ScreenScale = 1;
+SDL_PixelFormat UploadFormatRGB{};
+SDL_PixelFormat UploadFormatRGBA{};
+std::array<int32_t, 5> GLStateCache{};
+
+namespace {
+constexpr int minimumWidth = 640, minimumHeight = 480;  // smaller screens are shown enlarged
+
+void requestColourDepth(int bpp)
+{
+    int red = 0, green = 0, blue = 0;
+    if (bpp == 15) red = green = blue = 5;
+    else if (bpp == 16) red = 5, green = 6, blue = 5;
+    else if (bpp >= 24) red = green = blue = 8;
+    else return;
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, red);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, green);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, blue);
+}
+
+SDL_Surface *createLayerSurface(int width, int height, int bpp, Uint32 alphaMask)
+{
+    SDL_Surface *surface =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, bpp, 0x000000FF, 0x0000FF00, 0x00FF0000, alphaMask);
+    if (surface) surface->unused1 = 0;
+    VideoAddTexInfo(surface);
+    return surface;
+}
+}  // namespace
+
+bool VideoInOpenGLMode()
+{
+    SDL_Surface *window = SDL_GetVideoSurface();
+    return window && VideoGLLoaded() && VideoGetTexInfo(window);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Mode set-up
+// ----------------------------------------------------------------------------------------------------
+SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
+{
+    if (!(flags & VideoOpenGLFlag)) {
+        SDL_Surface *surface = SDL_SetVideoMode(width, height, bpp, flags);
+        if (surface) surface->unused1 = 0;
+        return surface;
+    }
+
+    const SDL_version *linked = SDL_Linked_Version();
+    if (SDL_VERSIONNUM(linked->major, linked->minor, linked->patch) < SDL_VERSIONNUM(1, 2, 5))
+        fprintf(stderr, "video WARNING: Using SDL version 1.2.5 or later is strongly recommended!\n");
+
+    VideoFreeAllTexInfos();
+    // SDL_SetVideoMode would start the video subsystem itself, but the OpenGL attributes must be set
+    // before, and SDL cannot take them without a video driver.
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return nullptr;
+    flags = (flags & ~VideoOpenGLFlag) | SDL_OPENGL;
+    requestColourDepth(bpp);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, static_cast<int>(flags & SDL_DOUBLEBUF));
+
+    printf("desired = %d x %d\n", width, height);
+    int scale = 1;
+    // An empty or negative size would never reach the minimum: leave it to SDL unscaled.
+    while (width > 0 && height > 0 && width * scale < minimumWidth && height * scale < minimumHeight) scale++;
+    ScreenScale = scale;
+    printf("real = %d x %d\n", width * scale, height * scale);
+
+    SDL_Surface *window = SDL_SetVideoMode(width * scale, height * scale, bpp, flags);
+    if (!window) return nullptr;
+    if (!VideoLoadGL()) {
+        fprintf(stderr, "video: Failed to load the OpenGL entry points!\n");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    return VideoAttachWindow(window, scale);
+}
+
+SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale)
+{
+    ScreenScale = scale;
+    window->unused1 = 0;
+    GLint maxSize = 0;
+    gl.GetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    MaxTextureSize = maxSize;
+    fprintf(stderr, "video: Max texture size: %d\n", MaxTextureSize);
+
+    VideoInitFormats();
+    if (VideoAddTexInfo(window) < 0) {
+        fprintf(stderr, "video: Failed to add info to screen surface!\n");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        VideoUnloadGL();
+        return nullptr;
+    }
+    VideoSetLogicalSize(window, window->w, window->h);
+    ShadowScreen = VideoCreateRGB(window->w / scale, window->h / scale);
+    return ShadowScreen;
+}
+
+void VideoInitFormats()
+{
+    SDL_Surface *probe = VideoCreateRGB(1, 1);
+    if (!probe) return;
+    UploadFormatRGB = *probe->format;
+    VideoFreeSurface(probe);
+
+    probe = VideoCreateRGBA(1, 1);
+    if (!probe) return;
+    UploadFormatRGBA = *probe->format;
+    VideoFreeSurface(probe);
+}
+
+SDL_Surface *VideoCreateRGB(int width, int height) { return createLayerSurface(width, height, 24, 0); }
+
+SDL_Surface *VideoCreateRGBA(int width, int height) { return createLayerSurface(width, height, 32, 0xFF000000); }
+
+// ----------------------------------------------------------------------------------------------------
+// Output size, clip, viewport and projection
+// ----------------------------------------------------------------------------------------------------
+void VideoSetLogicalSize(SDL_Surface *surface, int width, int height)
+{
+    TexInfo *info = VideoGetTexInfo(surface);
+    if (!info) return;
+    info->outWidth = width;
+    info->outHeight = height;
+    if (surface != SDL_GetVideoSurface() && surface != ShadowScreen) return;
+
+    SDL_Rect whole{0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
+    VideoSetClipRect(surface, &whole);
+    if (!VideoGLLoaded()) return;
+    gl.MatrixMode(GL_MODELVIEW);
+    gl.LoadIdentity();
+    gl.Disable(GL_DEPTH_TEST);
+    gl.Disable(GL_CULL_FACE);
+    VideoResetGLCache();
+}
+
+int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
+{
+    if (!surface) return 0;
+    const int accepted = SDL_SetClipRect(surface, rect);
+    SDL_Surface *window = SDL_GetVideoSurface();
+    const bool onScreen = window && (surface == window || surface == ShadowScreen);
+
+    if (!accepted) {
+        // SDL now clips everything away on this surface; the window must draw nothing as well, or a clip
+        // that misses the screen would leave drawing in the previous clip area.
+        if (onScreen && VideoInOpenGLMode()) {
+            if (surface == ShadowScreen) SDL_SetClipRect(window, rect);
+            gl.Viewport(0, 0, 0, 0);
+        }
+        return 0;
+    }
+    if (!window) return accepted;
+
+    SDL_Rect area = rect ? *rect : SDL_Rect{0, 0, static_cast<Uint16>(window->w), static_cast<Uint16>(window->h)};
+    if (surface == ShadowScreen) {
+        SDL_SetClipRect(window, &area);
+        surface = window;
+    }
+    TexInfo *info = VideoGetTexInfo(window);
+    if (surface != window || !info || !VideoGLLoaded()) return accepted;
+
+    const SDL_Rect &c = window->clip_rect;
+    const int scale = ScreenScale;
+    gl.Viewport(c.x * scale, window->h - (c.y + c.h) * scale, c.w * scale, c.h * scale);
+    gl.MatrixMode(GL_PROJECTION);
+    gl.LoadIdentity();
+    const float fx = static_cast<float>(info->outWidth) / static_cast<float>(window->w);
+    const float fy = static_cast<float>(info->outHeight) / static_cast<float>(window->h);
+    // Top and bottom swapped: y grows downwards, as on an SDL surface.
+    gl.Ortho(c.x * fx, (c.x + c.w) * fx, (c.y + c.h) * fy, c.y * fy, -1.0, 1.0);
+    return 1;
+}
+
+// ----------------------------------------------------------------------------------------------------
+// OpenGL state cache
+// ----------------------------------------------------------------------------------------------------
+void VideoSetBlend(int on)
+{
+    const int32_t value = on != 0;
+    if (GLStateCache[CacheBlend] == value) return;
+    if (value) gl.Enable(GL_BLEND);
+    else gl.Disable(GL_BLEND);
+    GLStateCache[CacheBlend] = value;
+}
+
+void VideoSetTexturing(int on)
+{
+    const int32_t value = on != 0;
+    if (GLStateCache[CacheTexturing] == value) return;
+    if (value) gl.Enable(GL_TEXTURE_2D);
+    else gl.Disable(GL_TEXTURE_2D);
+    GLStateCache[CacheTexturing] = value;
+}
+
+void VideoSetBlendFunc(int source, int destination)
+{
+    if (GLStateCache[CacheBlendSource] == source && GLStateCache[CacheBlendDestination] == destination) return;
+    gl.BlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
+    GLStateCache[CacheBlendSource] = source;
+    GLStateCache[CacheBlendDestination] = destination;
+}
+
+void VideoBindTexture(unsigned name)
+{
+    const int32_t value = static_cast<int32_t>(name);
+    if (GLStateCache[CacheTexture] == value) return;
+    gl.BindTexture(GL_TEXTURE_2D, name);
+    GLStateCache[CacheTexture] = value;
+}
+
+void VideoResetGLCache() { GLStateCache.fill(-1); }
+
+// ----------------------------------------------------------------------------------------------------
+// Shutdown
+// ----------------------------------------------------------------------------------------------------
+void VideoCloseScreen()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+    VideoRemoveTexInfo(SDL_GetVideoSurface());
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    VideoUnloadGL();
+    if (ShadowScreen) {
+        VideoRemoveTexInfo(ShadowScreen);
+        SDL_FreeSurface(ShadowScreen);
+        ShadowScreen = nullptr;
+    }
+}
+
+void VideoQuit()
+{
+    VideoFreeAllTexInfos();
+    VideoCloseScreen();
+    SDL_Quit();
+    VideoUnloadGL();
+}
+
+void VideoResetState()
+{
+    VideoFreeAllTexInfos();
+    if (ShadowScreen) SDL_FreeSurface(ShadowScreen);
+    ShadowScreen = nullptr;
+    ScreenScale = 1;
+    MaxTextureSize = 256;
+    UploadFormatRGB = SDL_PixelFormat{};
+    UploadFormatRGBA = SDL_PixelFormat{};
+    GLStateCache.fill(0);
+    VideoUnloadGL();
+}

@@ -1,0 +1,211 @@
+// registry.cpp -- texture records of surfaces: the handle table, the tiling plan and the leak report
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "video/video_internal.h"
+
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
+int32_t MaxTextureSize = 256;
+
+namespace {
+using TexInfoSlots = std::array<std::unique_ptr<TexInfo>, VideoMaxHandles>;
+
+std::unique_ptr<TexInfoSlots> texInfoTable;  // absent until the first record is made
+uint64_t nextSerial = 1;                     // 0 is "before every record"
+}  // namespace
+
+// ----------------------------------------------------------------------------------------------------
+// Records
+// ----------------------------------------------------------------------------------------------------
+TexInfo *VideoGetTexInfo(SDL_Surface *surface)
+{
+    if (!surface || !texInfoTable) return nullptr;
+    Uint32 handle = surface->unused1;
+    if (handle == 0 || handle > static_cast<Uint32>(VideoMaxHandles)) return nullptr;
+    TexInfo *info = (*texInfoTable)[handle - 1].get();
+    return info && info->owner == surface ? info : nullptr;
+}
+
+TexInfo *VideoAllocTexInfo(SDL_Surface *surface)
+{
+    if (!surface) return nullptr;
+    if (!texInfoTable) {
+        try {
+            texInfoTable = std::make_unique<TexInfoSlots>();
+        } catch (const std::bad_alloc &) {
+            return nullptr;
+        }
+    }
+    if (TexInfo *existing = VideoGetTexInfo(surface)) return existing;
+
+    TexInfoSlots &slots = *texInfoTable;
+    auto freeSlot = std::find(slots.begin(), slots.end(), nullptr);
+    if (freeSlot == slots.end()) {
+        fprintf(stderr, "video: Out of handles!\n");
+        return nullptr;
+    }
+    try {
+        *freeSlot = std::make_unique<TexInfo>();
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+    TexInfo *info = freeSlot->get();
+    info->owner = surface;
+    info->serial = nextSerial++;
+    surface->unused1 = static_cast<Uint32>(freeSlot - slots.begin()) + 1;
+    return info;
+}
+
+int VideoAddTexInfo(SDL_Surface *surface)
+{
+    if (!surface) return -1;
+    if (VideoGetTexInfo(surface)) return 0;
+    TexInfo *info = VideoAllocTexInfo(surface);
+    if (!info) return -2;
+    info->outWidth = surface->w;
+    info->outHeight = surface->h;
+    info->sourceRect = SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
+    if (VideoPlanTiles(info) < 0) return -3;
+    SDL_SetClipRect(surface, &info->sourceRect);
+    return 0;
+}
+
+void VideoReleaseTextures(TexInfo *info)
+{
+    if (!info) return;
+    // Without a context there is nothing left to delete (and no one to call).
+    if (VideoGLLoaded())
+        for (int i = 0; i < info->textureCount; i++) gl.DeleteTextures(1, &info->textureNames[i]);
+    info->dirtyRect = SDL_Rect{0, 0, 0, 0};
+}
+
+void VideoReleaseTextures(SDL_Surface *surface) { VideoReleaseTextures(VideoGetTexInfo(surface)); }
+
+void VideoFreeTexInfo(unsigned slot)
+{
+    if (!texInfoTable || slot >= static_cast<unsigned>(VideoMaxHandles)) return;
+    std::unique_ptr<TexInfo> &entry = (*texInfoTable)[slot];
+    if (!entry) return;
+    VideoReleaseTextures(entry.get());
+    entry->textureCount = 0;
+    entry->textureNames.reset();
+    entry.reset();
+}
+
+void VideoRemoveTexInfo(SDL_Surface *surface)
+{
+    if (!VideoGetTexInfo(surface)) return;
+    VideoFreeTexInfo(surface->unused1 - 1);
+    surface->unused1 = 0;
+}
+
+void VideoFreeAllTexInfos()
+{
+    if (!texInfoTable) return;
+    int leaked = 0;
+    for (int slot = 0; slot < VideoMaxHandles; slot++) {
+        const TexInfo *info = (*texInfoTable)[slot].get();
+        if (!info) continue;
+        leaked++;
+        fprintf(stderr, "video: Leaked TexInfo %d! (%dx%d)\n", slot, info->sourceRect.w, info->sourceRect.h);
+    }
+    if (leaked != 0) fprintf(stderr, "video: Leaked %d TexInfos!\n", leaked);
+    for (int slot = 0; slot < VideoMaxHandles; slot++) VideoFreeTexInfo(slot);
+    texInfoTable.reset();
+}
+
+void VideoFreeSurface(SDL_Surface *surface)
+{
+    if (!surface) return;
+    VideoRemoveTexInfo(surface);
+    // The program frees its screen this way before shutting the layer down; the shutdown must then
+    // leave it alone.
+    if (surface == ShadowScreen) ShadowScreen = nullptr;
+    SDL_FreeSurface(surface);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Tiling plan
+// ----------------------------------------------------------------------------------------------------
+int VideoPlanTiles(TexInfo *info)
+{
+    const int64_t width = info->sourceRect.w, height = info->sourceRect.h;
+    const bool tall = height > width;
+    const int64_t longer = tall ? height : width, shorter = tall ? width : height;
+
+    if (shorter > MaxTextureSize) {
+        fprintf(stderr, "video: \"Huge\" surfaces not yet supported!\n");
+        return 0;
+    }
+    // An empty surface has nothing to draw; it keeps no textures.
+    if (shorter == 0) return 0;
+
+    // Squarest arrangement: k strips of the longer side laid across the shorter one.
+    int64_t k = 1, size = longer;
+    for (;;) {
+        int64_t candidate = std::max(longer / (k + 1), (k + 1) * shorter);
+        if (candidate >= size) break;
+        k++;
+        size = candidate;
+    }
+    if (size > MaxTextureSize) size = MaxTextureSize;
+
+    int64_t side = 1;
+    while (side < size) side *= 2;
+    const int64_t strips = (longer + side - 1) / side;
+    const int64_t perTexture = side / shorter;
+    const int64_t count = (strips + perTexture - 1) / perTexture;
+
+    try {
+        info->textureNames = std::make_unique<uint32_t[]>(count);
+    } catch (const std::bad_alloc &) {
+        fprintf(stderr, "video: INTERNAL ERROR: Failed to allocate texture name table!\n");
+        return -2;
+    }
+    std::fill_n(info->textureNames.get(), count, 0xFFFFFFFFu);
+    info->textureCount = static_cast<int32_t>(count);
+    info->textureSide = static_cast<int32_t>(side);
+    info->stripsPerTexture = static_cast<int32_t>(perTexture);
+    if (strips == 1) {
+        info->layout = 0;
+        info->stripWidth = static_cast<int32_t>(width);
+        info->stripHeight = static_cast<int32_t>(height);
+    } else if (tall) {
+        info->layout = 2;
+        info->stripWidth = static_cast<int32_t>(shorter);
+        info->stripHeight = static_cast<int32_t>(side);
+    } else {
+        info->layout = 1;
+        info->stripWidth = static_cast<int32_t>(side);
+        info->stripHeight = static_cast<int32_t>(shorter);
+    }
+    return 0;
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Record marks
+// ----------------------------------------------------------------------------------------------------
+void VideoMarkRecords(VideoRecordMark *mark)
+{
+    if (mark) mark->serial = nextSerial - 1;
+}
+
+void VideoReleaseRecordsSince(const VideoRecordMark *mark)
+{
+    if (!mark || !texInfoTable) return;
+    for (int slot = 0; slot < VideoMaxHandles; slot++) {
+        const TexInfo *info = (*texInfoTable)[slot].get();
+        if (info && info->serial > mark->serial) VideoFreeTexInfo(slot);
+    }
+}
+
+int VideoRecordsInUse()
+{
+    if (!texInfoTable) return 0;
+    return static_cast<int>(std::count_if(texInfoTable->begin(), texInfoTable->end(),
+                                          [](const std::unique_ptr<TexInfo> &entry) { return entry != nullptr; }));
+}

@@ -1,0 +1,209 @@
+// upload.cpp -- putting a surface's pixels into its planned textures, converting what OpenGL cannot take
+#include <algorithm>
+#include <cstdio>
+
+#include "video/video_internal.h"
+
+namespace {
+constexpr uint32_t notCreated = 0xFFFFFFFFu;
+
+bool texturesCurrent(const TexInfo *info)
+{
+    if (info->textureCount == 0) return false;
+    const uint32_t *names = info->textureNames.get();
+    return std::find(names, names + info->textureCount, notCreated) == names + info->textureCount;
+}
+
+bool sameMasks(const SDL_PixelFormat *a, const SDL_PixelFormat &b, bool withAlpha)
+{
+    return a->BytesPerPixel == b.BytesPerPixel && a->Rmask == b.Rmask && a->Gmask == b.Gmask &&
+           a->Bmask == b.Bmask && (!withAlpha || a->Amask == b.Amask);
+}
+}  // namespace
+
+int VideoUploadTexture(SDL_Surface *surface)
+{
+    if (!VideoGetTexInfo(surface)) {
+        int added = VideoAddTexInfo(surface);
+        if (!VideoGetTexInfo(surface)) return added < 0 ? added : -2;
+    }
+    TexInfo *info = VideoGetTexInfo(surface);
+
+    if (info->dirtyRect.w != 0) VideoReleaseTextures(info);
+    else if (texturesCurrent(info)) return 0;
+    // A surface without textures (too large or empty) has nothing to make: no conversion for nothing.
+    if (info->textureCount == 0) return 0;
+    if (!VideoGLLoaded()) return -1;  // no context to hold textures
+
+    if (info->textureSide > MaxTextureSize) {
+        fprintf(stderr, "video: INTERNAL ERROR: Too large texture!\n");
+        return -1;
+    }
+
+    SDL_Surface *source = surface, *converted = nullptr;
+    if (!VideoIsUploadFormat(surface)) {
+        fprintf(stderr, "video: WARNING: On-the-fly conversion performed!\n");
+        converted = surface->format->Amask ? VideoConvertRGBA(surface) : VideoConvertRGB(surface);
+        if (!converted) return -2;
+        source = converted;
+    }
+    // A run-length encoded surface keeps its plain pixels only while locked.
+    const bool locked = SDL_MUSTLOCK(source) && SDL_LockSurface(source) == 0;
+    if (source->pixels)
+        for (int i = 0; i < info->textureCount; i++) VideoUploadOne(source, info, i);
+    if (locked) SDL_UnlockSurface(source);
+    if (converted) VideoFreeSurface(converted);
+    return 0;
+}
+
+int VideoIsUploadFormat(SDL_Surface *surface)
+{
+    if (!surface) return 1;
+    const SDL_PixelFormat *format = surface->format;
+    // Keyed surfaces without alpha need their key turned into transparency first.
+    if ((surface->flags & SDL_SRCCOLORKEY) && format->Amask == 0) return 0;
+    if (surface->pitch != format->BytesPerPixel * surface->w) return 0;
+    // OpenGL reads rows at 4-byte boundaries; tighter rows must be copied into a padded surface.
+    if (surface->pitch % 4 != 0) return 0;
+    if (format->Amask) return sameMasks(format, UploadFormatRGBA, true);
+    return sameMasks(format, UploadFormatRGB, false);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Conversion
+// ----------------------------------------------------------------------------------------------------
+SDL_Surface *VideoConvertRGB(SDL_Surface *surface)
+{
+    if (!surface) return nullptr;
+    if (!VideoInOpenGLMode()) {
+        SDL_Surface *display = SDL_DisplayFormat(surface);
+        if (display) display->unused1 = 0;
+        return display;
+    }
+    const bool keyed = surface->flags & SDL_SRCCOLORKEY;
+    const bool alphaFlag = surface->flags & SDL_SRCALPHA;
+    const bool toRGBA = keyed || (alphaFlag && surface->format->Amask);
+
+    SDL_Surface *copy = SDL_ConvertSurface(surface, toRGBA ? &UploadFormatRGBA : &UploadFormatRGB, 0);
+    if (!copy) return nullptr;
+    copy->unused1 = 0;
+    SDL_SetAlpha(copy, 0, 0);
+    if (keyed) {
+        SDL_SetColorKey(copy, SDL_SRCCOLORKEY, surface->format->colorkey);
+        VideoZeroKeyPixels(copy);
+    }
+    SDL_SetColorKey(copy, 0, 0);
+
+    SDL_Surface *result = toRGBA ? VideoCreateRGBA(surface->w, surface->h) : VideoCreateRGB(surface->w, surface->h);
+    if (!result) {
+        VideoFreeSurface(copy);
+        return nullptr;
+    }
+    SDL_UpperBlit(copy, nullptr, result, nullptr);
+    VideoFreeSurface(copy);
+    if (alphaFlag) SDL_SetAlpha(result, SDL_SRCALPHA, surface->format->alpha);
+    return result;
+}
+
+SDL_Surface *VideoConvertRGBA(SDL_Surface *surface)
+{
+    if (!surface) return nullptr;
+    if (!VideoInOpenGLMode()) {
+        SDL_Surface *display = SDL_DisplayFormatAlpha(surface);
+        if (display) display->unused1 = 0;
+        return display;
+    }
+    const bool keyed = surface->flags & SDL_SRCCOLORKEY;
+
+    SDL_Surface *copy = SDL_ConvertSurface(surface, &UploadFormatRGBA, 0);
+    if (!copy) return nullptr;
+    copy->unused1 = 0;
+    SDL_SetAlpha(copy, 0, 0);
+    SDL_SetColorKey(copy, 0, 0);
+
+    SDL_Surface *result = VideoCreateRGBA(surface->w, surface->h);
+    if (!result) {
+        VideoFreeSurface(copy);
+        return nullptr;
+    }
+    SDL_UpperBlit(copy, nullptr, result, nullptr);
+    VideoFreeSurface(copy);
+    if (keyed) {
+        SDL_SetColorKey(result, SDL_SRCCOLORKEY, surface->format->colorkey);
+        VideoZeroKeyPixels(result);
+    }
+    if (surface->flags & SDL_SRCALPHA) SDL_SetAlpha(result, SDL_SRCALPHA, surface->format->alpha);
+    return result;
+}
+
+void VideoZeroKeyPixels(SDL_Surface *surface)
+{
+    if (!surface || surface->format->BytesPerPixel != 4) return;
+    const Uint32 key = surface->format->colorkey;
+    if (SDL_LockSurface(surface) < 0) return;
+    for (int y = 0; y < surface->h; y++) {
+        Uint32 *row = reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(surface->pixels) + y * surface->pitch);
+        std::replace(row, row + surface->w, key, Uint32{0});
+    }
+    SDL_UnlockSurface(surface);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// One texture
+// ----------------------------------------------------------------------------------------------------
+int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex)
+{
+    gl.GenTextures(1, &info->textureNames[textureIndex]);
+    VideoBindTexture(info->textureNames[textureIndex]);
+
+    const int bytesPerPixel = source->format->BytesPerPixel;
+    gl.PixelStorei(GL_UNPACK_ROW_LENGTH, source->pitch / bytesPerPixel);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    const bool alpha = source->format->Amask != 0;
+    const GLenum format = alpha ? GL_RGBA : GL_RGB;
+    const int side = info->textureSide;
+    gl.TexImage2D(GL_TEXTURE_2D, 0, alpha ? GL_RGBA8 : GL_RGB8, side, side, 0, format, GL_UNSIGNED_BYTE, nullptr);
+    VideoCheckGLError(1);
+
+    const Uint8 *pixels = static_cast<const Uint8 *>(source->pixels);
+    const int perTexture = info->stripsPerTexture;
+    if (info->layout == 2) {
+        int row = info->stripHeight * textureIndex * perTexture;
+        for (int t = 0; t + info->stripWidth <= side; t += info->stripWidth) {
+            const int rows = std::min(info->stripHeight, source->h - row);
+            if (rows <= 0) break;
+            gl.TexSubImage2D(GL_TEXTURE_2D, 0, t, 0, info->stripWidth, rows, format, GL_UNSIGNED_BYTE,
+                             pixels + static_cast<size_t>(source->pitch) * row);
+            row += info->stripHeight;
+            gl.Flush();
+        }
+    } else {
+        int column = info->stripWidth * textureIndex * perTexture;
+        for (int t = 0; t + info->stripHeight <= side; t += info->stripHeight) {
+            const int columns = std::min(info->stripWidth, source->w - column);
+            if (columns <= 0) break;
+            gl.TexSubImage2D(GL_TEXTURE_2D, 0, 0, t, columns, info->stripHeight, format, GL_UNSIGNED_BYTE,
+                             pixels + static_cast<size_t>(bytesPerPixel) * column);
+            column += info->stripWidth;
+            gl.Flush();
+        }
+    }
+    return 0;
+}
+
+void VideoCheckGLError(int point)
+{
+    const GLenum error = gl.GetError();
+    if (error == GL_NO_ERROR) return;
+    const char *name = "<unknown>";
+    switch (error) {
+    case GL_INVALID_ENUM: name = "GL_INVALID_ENUM"; break;
+    case GL_INVALID_VALUE: name = "GL_INVALID_VALUE"; break;
+    case GL_INVALID_OPERATION: name = "GL_INVALID_OPERATION"; break;
+    case GL_STACK_OVERFLOW: name = "GL_STACK_OVERFLOW"; break;
+    case GL_STACK_UNDERFLOW: name = "GL_STACK_UNDERFLOW"; break;
+    case GL_OUT_OF_MEMORY: name = "GL_OUT_OF_MEMORY"; break;
+    }
+    fprintf(stderr, "OpenGL error \"%s\" at point %d.\n", name, point);
+}

@@ -1,0 +1,109 @@
+// machine_test.cpp -- the processor and memory lines of the log, from a processor source of the test's own
+#include <gtest/gtest.h>
+
+#include <sys/sysinfo.h>
+
+#include <regex>
+#include <string>
+
+#include "../shell/scratch_dir.h"
+#include "platform/machine.h"
+#include "shell/shell.h"
+
+namespace {
+
+const char *const xeonBlock =
+    "processor\t: 0\n"
+    "vendor_id\t: GenuineIntel\n"
+    "cpu family\t: 6\n"
+    "model\t\t: 85\n"
+    "model name\t:         Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz  \n"
+    "stepping\t: 4\n"
+    "cpu MHz\t\t: 2399.996\n"
+    "flags\t\t: fpu vme de pse\n"
+    "\n"
+    "processor\t: 1\n"
+    "vendor_id\t: SomeoneElse\n"
+    "model name\t: Second Processor\n"
+    "cpu MHz\t\t: 800.000\n"
+    "\n";
+
+// A scratch directory to work in, holding a fake root with the given cpuinfo text (none when null).
+class ProcessorSourceTest : public ::testing::Test {
+protected:
+    void SetUp() override { dir.enter(); }
+    void TearDown() override { setProcessorSource(nullptr); }
+    void useCpuInfo(const char *text, const char *cpufreqKhz = nullptr)
+    {
+        std::filesystem::path root = dir.path / "root";
+        std::filesystem::create_directories(root / "proc");
+        if (text) std::ofstream(root / "proc" / "cpuinfo", std::ios::binary) << text;
+        if (cpufreqKhz) {
+            std::filesystem::path cpufreq = root / "sys/devices/system/cpu/cpu0/cpufreq";
+            std::filesystem::create_directories(cpufreq);
+            std::ofstream(cpufreq / "cpuinfo_max_freq") << cpufreqKhz;
+        }
+        setProcessorSource(root.c_str());
+    }
+    std::string log() const { return readFile(dir.path / "sdl.log"); }
+    ScratchDir dir;
+};
+
+TEST_F(ProcessorSourceTest, NameLosesItsLeadingBlanksAndKeepsItsEnd)
+{
+    useCpuInfo(xeonBlock);
+    logCpuInfo();
+    const char *nameLine = " \xB7 Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz   (Family 6 Model 85 Stepping 4, GenuineIntel)\n";
+    EXPECT_EQ(log(), std::string(nameLine) + " \xB7 CPU Speed: 2400 Mhz\n");
+    // cpufreq's clock, where there is one, is preferred to the current one of cpuinfo.
+    std::filesystem::remove(dir.path / "sdl.log");
+    useCpuInfo(xeonBlock, "3700000\n");
+    logCpuInfo();
+    EXPECT_EQ(log(), std::string(nameLine) + " \xB7 CPU Speed: 3700 Mhz\n");
+}
+
+TEST_F(ProcessorSourceTest, MissingSourceWritesNeitherLine)
+{
+    useCpuInfo(nullptr);
+    logCpuInfo();
+    EXPECT_FALSE(std::filesystem::exists(dir.path / "sdl.log"));
+}
+
+TEST_F(ProcessorSourceTest, MissingValuesLeaveTheirPartsEmptyAndLongOnesAreCut)
+{
+    useCpuInfo("processor\t: 0\nBogoMIPS\t: 50.00\n\nprocessor\t: 1\nmodel name\t: Not The First\n");
+    logCpuInfo();
+    EXPECT_EQ(log(), " \xB7  ()\n \xB7 CPU Speed: 0 Mhz\n");
+    std::filesystem::remove(dir.path / "sdl.log");
+    std::string text = "model name\t: " + std::string(400, 'N') + "\nvendor_id\t: " + std::string(300, 'V') + "\n";
+    useCpuInfo(text.c_str());
+    logCpuInfo();
+    EXPECT_EQ(log(), " \xB7 " + std::string(127, 'N') + " (" + std::string(127, 'V') + ")\n \xB7 CPU Speed: 0 Mhz\n");
+}
+
+TEST(MemoryLine, CountsWholeMebibytesInSixtyFourBits)
+{
+    char line[128];
+    formatMemoryLine(line, sizeof line, 1ull << 30, (1ull << 20) - 1);
+    EXPECT_STREQ(line, " \xB7 System memory total/available: 1024Mb / 0Mb");
+    formatMemoryLine(line, sizeof line, 24ull << 30, (5ull << 30) + (3ull << 20) + 12345);
+    EXPECT_STREQ(line, " \xB7 System memory total/available: 24576Mb / 5123Mb");
+}
+
+TEST(MemoryLine, ThisMachinesMemoryIsLogged)
+{
+    ScratchDir dir;
+    dir.enter();
+    logMemoryInfo();
+    std::smatch match;
+    std::string log = readFile(dir.path / "sdl.log");
+    ASSERT_TRUE(std::regex_match(log, match, std::regex(" \xB7 System memory total/available: ([0-9]+)Mb / ([0-9]+)Mb\n")))
+        << log;
+    struct sysinfo status {};
+    ASSERT_EQ(sysinfo(&status), 0);
+    unsigned long long total = static_cast<unsigned long long>(status.totalram) * status.mem_unit >> 20;
+    EXPECT_EQ(std::stoull(match[1]), total);
+    EXPECT_LE(std::stoull(match[2]), total);
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+// probe_test.cpp -- the videocard probe: a test window opened and closed, a line only when it fails
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <string>
+
+#include "../shell/scratch_dir.h"
+#include "shell/shell.h"
+
+namespace {
+
+// Runs the probe in a scratch directory with SDL_VIDEODRIVER set as given (null: unset) and returns the log.
+std::string probeWithDriver(const char *driver)
+{
+    const char *previous = getenv("SDL_VIDEODRIVER");
+    std::string saved = previous ? previous : "";
+    if (driver) {
+        setenv("SDL_VIDEODRIVER", driver, 1);
+    } else {
+        unsetenv("SDL_VIDEODRIVER");
+    }
+    ScratchDir dir;
+    dir.enter();
+    probeVideoCard();
+    std::string log = readFile(dir.path / "sdl.log");
+    if (previous) {
+        setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_VIDEODRIVER");
+    }
+    return log;
+}
+
+TEST(VideoCardProbe, WorkingOpenGLWritesNothingAndShutsSdlDown)
+{
+    std::string log = probeWithDriver(nullptr);
+    EXPECT_EQ(log, "");
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    // SDL can be started again afterwards, as the main routine does.
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+    SDL_Quit();
+}
+
+TEST(VideoCardProbe, DriverWithoutOpenGLLogsSdlsReason)
+{
+    std::string log = probeWithDriver("dummy");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(log, match, std::regex(" \xB7 Couldn't detect videocard \\((.+)\\)\n"))) << log;
+    EXPECT_NE(match[1].str().find("OpenGL"), std::string::npos) << match[1];
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+}
+
+}  // namespace

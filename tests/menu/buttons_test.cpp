@@ -1,0 +1,145 @@
+// buttons_test.cpp -- hit and highlight rectangles, slide offsets and the drawing of text and image buttons
+#include "menu_recorder.h"
+
+TEST(PointInRect, BothEdgesBelongToTheRectangle)
+{
+    EXPECT_EQ(pointInRect(10, 20, 10, 20, 5, 7), 1);  // top-left corner
+    EXPECT_EQ(pointInRect(15, 27, 10, 20, 5, 7), 1);  // right and bottom edge
+    EXPECT_EQ(pointInRect(16, 27, 10, 20, 5, 7), 0);
+    EXPECT_EQ(pointInRect(15, 28, 10, 20, 5, 7), 0);
+    EXPECT_EQ(pointInRect(9, 20, 10, 20, 5, 7), 0);
+    EXPECT_EQ(pointInRect(10, 19, 10, 20, 5, 7), 0);
+}
+
+using TextButton = MenuTest;
+
+TEST_F(TextButton, ClickOnRightAndBottomEdgeHitsOnePixelFurtherDoesNot)
+{
+    MenuButton *quit = &menuButtons[btnQuit];  // 94, 410 with a 320 x 60 plate
+    EXPECT_EQ(hitMenuButton(quit, 94 + 320, 410 + 60), 1);
+    EXPECT_EQ(hitMenuButton(quit, 94 + 321, 410 + 30), 0);
+    EXPECT_EQ(hitMenuButton(quit, 94 + 100, 410 + 61), 0);
+    EXPECT_EQ(hitMenuButton(quit, 93, 410), 0);
+}
+
+TEST_F(TextButton, BottomTenRowsHitWithoutHighlighting)
+{
+    MenuButton *forest = &menuButtons[btnForest];  // 94, 142
+    mouseX = 200;
+    mouseY = 142 + 50;  // the last row that highlights
+    drawMenuButton(forest, 0, 0);
+    EXPECT_FALSE(blitsOf(glyphRed).empty());
+
+    for (int row = 142 + 51; row <= 142 + 60; ++row) {
+        menuRecord.blits.clear();
+        mouseY = row;
+        drawMenuButton(forest, 0, 0);
+        EXPECT_TRUE(blitsOf(glyphRed).empty()) << "row " << row;
+        EXPECT_FALSE(blitsOf(glyphTeal).empty());
+        EXPECT_EQ(hitMenuButton(forest, mouseX, mouseY), 1) << "row " << row;
+    }
+}
+
+TEST_F(TextButton, CaptionIsCentred160RightOfThePlateOverItsOutline)
+{
+    // "vissza" is six 10-pixel glyphs with spacing -2: 48 wide, so it starts 24 left of x + 160.
+    MenuButton *back = &menuButtons[btnBack];
+    drawMenuButton(back, 0, 0);
+    ASSERT_FALSE(menuRecord.blits.empty());
+    EXPECT_EQ(menuRecord.blits[0].image, buttonPlate);
+    EXPECT_EQ(menuRecord.blits[0].x, 94);
+    EXPECT_EQ(menuRecord.blits[0].y, 410);
+    std::vector<BlitCall> main = blitsOf(glyphTeal);
+    ASSERT_EQ(main.size(), 6u);
+    EXPECT_EQ(main[0].x, 94 + 160 - 24);
+    EXPECT_EQ(main[0].y, 410 + 4);
+    EXPECT_EQ(blitsOf(glyphBlack).size(), 24u);  // four outline copies
+    // The outline goes under the caption: every black glyph comes before the first teal one.
+    size_t firstTeal = 0;
+    while (menuRecord.blits[firstTeal].image != glyphTeal) firstTeal++;
+    for (size_t i = firstTeal; i < menuRecord.blits.size(); ++i) EXPECT_NE(menuRecord.blits[i].image, glyphBlack);
+}
+
+TEST_F(TextButton, SlidingButtonHighlightsAndHitsAtItsRestingPlace)
+{
+    MenuButton *city = &menuButtons[btnCity];  // 94, 209
+    mouseX = 100;
+    mouseY = 220;
+    drawMenuButton(city, -150, 0);
+    ASSERT_FALSE(menuRecord.blits.empty());
+    EXPECT_EQ(menuRecord.blits[0].x, 94 - 150);  // the plate is drawn where the button has got to
+    std::vector<BlitCall> red = blitsOf(glyphRed);
+    ASSERT_FALSE(red.empty());  // yet the pointer at the resting place highlights it
+    EXPECT_LT(red[0].x, 94 - 150 + 160);
+    EXPECT_EQ(hitMenuButton(city, 100, 220), 1);
+    EXPECT_EQ(hitMenuButton(city, 94 - 150 + 5, 220), 0);
+}
+
+TEST_F(TextButton, WithoutThePlateNothingHitsOrHighlights)
+{
+    buttonPlate = nullptr;
+    MenuButton *quit = &menuButtons[btnQuit];
+    mouseX = 95;
+    mouseY = 411;
+    drawMenuButton(quit, 0, 0);
+    EXPECT_TRUE(blitsOf(glyphRed).empty());
+    EXPECT_FALSE(blitsOf(glyphTeal).empty());  // the caption still shows
+    EXPECT_EQ(hitMenuButton(quit, 95, 411), 0);
+    EXPECT_EQ(hitMenuButton(quit, 94, 410), 0);
+}
+
+using ImageButton = MenuTest;
+
+TEST_F(ImageButton, NormalPictureIsCentredOnTheHoverBoxAwayFromThePointer)
+{
+    // (72 - 80) / 2 = -4 and (54 - 61) / 2 = -3, each halving truncating toward zero.
+    MenuButton *logo = &menuButtons[btnLogo1];  // 353, 340
+    drawMenuButton(logo, 0, 0);
+    ASSERT_EQ(menuRecord.blits.size(), 1u);
+    EXPECT_EQ(menuRecord.blits[0].image, logoImage);
+    EXPECT_EQ(menuRecord.blits[0].x, 353 - 4);
+    EXPECT_EQ(menuRecord.blits[0].y, 340 - 3);
+
+    menuRecord.blits.clear();
+    drawMenuButton(logo, -30, 7);
+    EXPECT_EQ(menuRecord.blits[0].x, 353 - 4 - 30);
+    EXPECT_EQ(menuRecord.blits[0].y, 340 - 3 + 7);
+}
+
+TEST_F(ImageButton, HoverPictureIsDrawnAtTheRestingPlaceWithoutOffset)
+{
+    MenuButton *logo = &menuButtons[btnLogo2];  // 190, 340
+    mouseX = 190 + 80;
+    mouseY = 340 + 61;
+    drawMenuButton(logo, -30, 7);
+    ASSERT_EQ(menuRecord.blits.size(), 1u);
+    EXPECT_EQ(menuRecord.blits[0].image, logoHover);
+    EXPECT_EQ(menuRecord.blits[0].x, 190);
+    EXPECT_EQ(menuRecord.blits[0].y, 340);
+}
+
+TEST_F(ImageButton, HitAreaIsTheNormalPictureAtTheRestingPlace)
+{
+    MenuButton *logo = &menuButtons[btnLogo4];  // 255, 338
+    EXPECT_EQ(hitMenuButton(logo, 255, 338), 1);
+    EXPECT_EQ(hitMenuButton(logo, 255 + 80, 338 + 61), 1);
+    EXPECT_EQ(hitMenuButton(logo, 255 + 81, 338 + 61), 0);
+    EXPECT_EQ(hitMenuButton(logo, 255 + 80, 338 + 62), 0);
+    EXPECT_EQ(hitMenuButton(logo, 254, 338), 0);
+}
+
+TEST_F(ImageButton, WithoutAHoverPictureTheNormalOneServesForBoth)
+{
+    MenuButton *logo = &menuButtons[btnLogo5];  // 110, 340
+    logo->hoverImage = nullptr;
+    drawMenuButton(logo, 0, 0);
+    mouseX = 111;
+    mouseY = 341;
+    drawMenuButton(logo, 0, 0);
+    ASSERT_EQ(menuRecord.blits.size(), 2u);
+    for (const BlitCall &call : menuRecord.blits) {
+        EXPECT_EQ(call.image, logoImage);
+        EXPECT_EQ(call.x, 110);
+        EXPECT_EQ(call.y, 340);
+    }
+}

@@ -1,0 +1,501 @@
+// screens_test.cpp -- the four screens' drawing, the backdrop's animation and what each mouse event does
+#include "menu_recorder.h"
+
+#include <cstring>
+
+using MenuDrawing = MenuTest;
+
+TEST_F(MenuDrawing, FrameIsBackdropContentCloudsOverlayMascotThenClipReset)
+{
+    menuScreen = ScreenSettings;
+    menuFrame = 100;
+    clouds[9] = Cloud{1, 10.0, 5.0, 1.0};
+    drawMenu();
+    const std::vector<BlitCall> &b = menuRecord.blits;
+    ASSERT_GE(b.size(), 6u);
+    EXPECT_EQ(b[0].image, backgroundImage);
+    EXPECT_EQ(b[1].image, bandImage);
+    EXPECT_EQ(b[1].y, 106);
+    EXPECT_EQ(b[b.size() - 3].image, cloudImages[1]);
+    EXPECT_EQ(b[b.size() - 2].image, topImage);
+    EXPECT_EQ(b.back().image, mascotFrames[(100 / 16) % 4]);
+    ASSERT_FALSE(menuRecord.clipResets.empty());
+    EXPECT_TRUE(menuRecord.clipResets.back());
+    EXPECT_EQ(menuFrame, 101);
+}
+
+TEST_F(MenuDrawing, MainButtonsSlideInTenPixelsAFrameOneAfterAnother)
+{
+    menuScreen = ScreenMain;
+    auto plateXs = [&](int frame) {
+        menuFrame = frame;
+        menuRecord.blits.clear();
+        drawMenu();
+        std::vector<int> xs;
+        for (const BlitCall &call : blitsOf(buttonPlate)) xs.push_back(call.x);
+        return xs;
+    };
+    EXPECT_EQ(plateXs(0), (std::vector<int>{94 - 400, 94 - 500, 94 - 600, 94 - 700, 94 - 800}));
+    EXPECT_EQ(plateXs(45), (std::vector<int>{94, 94 - 50, 94 - 150, 94 - 250, 94 - 350}));
+    EXPECT_EQ(plateXs(80), (std::vector<int>{94, 94, 94, 94, 94}));
+    EXPECT_EQ(plateXs(5000), (std::vector<int>{94, 94, 94, 94, 94}));
+}
+
+TEST_F(MenuDrawing, PlayerButtonsSlideInUnderTheQuestion)
+{
+    menuScreen = ScreenPlayerChoice;
+    menuFrame = 42;
+    drawMenu();
+    std::vector<BlitCall> plates = blitsOf(buttonPlate);
+    ASSERT_EQ(plates.size(), 3u);
+    EXPECT_EQ(plates[0].x, 94);
+    EXPECT_EQ(plates[0].y, 209);
+    EXPECT_EQ(plates[1].x, 94 - 80);
+    EXPECT_EQ(plates[1].y, 276);
+    EXPECT_EQ(plates[2].x, 94 - 180);
+    EXPECT_EQ(plates[2].y, 343);
+    // The question stands at (95, 150), left-aligned; its first glyph is the first teal one.
+    std::vector<BlitCall> teal = blitsOf(glyphTeal);
+    ASSERT_FALSE(teal.empty());
+    EXPECT_EQ(teal[0].x, 95);
+    EXPECT_EQ(teal[0].y, 150);
+}
+
+TEST_F(MenuDrawing, MascotRisesEightPixelsAFrameThenStaysAndCyclesItsFrames)
+{
+    menuScreen = ScreenMain;
+    auto mascotAt = [&](int frame) {
+        menuFrame = frame;
+        menuRecord.blits.clear();
+        drawMenu();
+        return menuRecord.blits.back();
+    };
+    BlitCall first = mascotAt(0);
+    EXPECT_EQ(first.x, 800 - 150);
+    EXPECT_EQ(first.y, 600);
+    EXPECT_EQ(mascotAt(10).y, 520);
+    EXPECT_EQ(mascotAt(24).y, 600 - 192);
+    EXPECT_EQ(mascotAt(25).y, 400);  // 200 / 8 frames: in its corner
+    EXPECT_EQ(mascotAt(1000).y, 400);
+    EXPECT_EQ(mascotAt(15).image, mascotFrames[0]);
+    EXPECT_EQ(mascotAt(16).image, mascotFrames[1]);
+    EXPECT_EQ(mascotAt(47).image, mascotFrames[2]);
+    EXPECT_EQ(mascotAt(48).image, mascotFrames[3]);
+    EXPECT_EQ(mascotAt(64).image, mascotFrames[0]);
+}
+
+TEST_F(MenuDrawing, MascotIsPlacedByTheFirstFrameAndLeftOutWithoutIt)
+{
+    menuScreen = ScreenMain;
+    SDL_Surface *tall = make(100, 300);
+    mascotFrames[1] = tall;
+    menuFrame = 30;
+    drawMenu();
+    EXPECT_EQ(menuRecord.blits.back().image, tall);
+    EXPECT_EQ(menuRecord.blits.back().x, 800 - 150);
+    EXPECT_EQ(menuRecord.blits.back().y, 400);
+
+    mascotFrames[0] = nullptr;
+    menuRecord.blits.clear();
+    drawMenu();
+    EXPECT_TRUE(blitsOf(tall).empty());
+}
+
+TEST_F(MenuDrawing, CloudsDriftByTheirSpeedAndWrapPastTheRightEdge)
+{
+    clouds[0] = Cloud{2, -0.5, 12.0, 1.5};
+    clouds[1] = Cloud{0, 799.5, 30.0, 1.0};
+    clouds[2] = Cloud{1, -150.7, 3.9, 1.9};
+    drawMenu();
+    std::vector<BlitCall> drawn;
+    for (const BlitCall &call : menuRecord.blits) {
+        if (call.image == cloudImages[0] || call.image == cloudImages[1] || call.image == cloudImages[2])
+            drawn.push_back(call);
+    }
+    ASSERT_EQ(drawn.size(), 10u);
+    EXPECT_EQ(drawn[0].image, cloudImages[2]);
+    EXPECT_EQ(drawn[0].x, 0);  // truncated toward zero
+    EXPECT_EQ(drawn[0].y, 12);
+    EXPECT_EQ(drawn[1].x, 799);
+    EXPECT_EQ(drawn[2].x, -150);
+    EXPECT_EQ(drawn[2].y, 3);
+    EXPECT_DOUBLE_EQ(clouds[0].x, 1.0);
+    EXPECT_DOUBLE_EQ(clouds[1].x, -200.0);  // 800.5 is past the edge
+    EXPECT_DOUBLE_EQ(clouds[1].y, 30.0);
+    EXPECT_DOUBLE_EQ(clouds[2].x, -150.7 + 1.9);
+
+    clouds[3] = Cloud{0, 799.0, 0.0, 1.0};
+    drawMenu();
+    EXPECT_DOUBLE_EQ(clouds[3].x, 800.0);  // exactly at the edge it stays
+}
+
+TEST_F(MenuDrawing, SettingsShowKnobsByVolumeAndTickBoxesBySwitch)
+{
+    menuScreen = ScreenSettings;
+    appSettings = AppSettings{0, 1, 128, 64};  // fullscreen, quiz, music, effects
+    drawMenu();
+    std::vector<BlitCall> bars = blitsOf(sliderBar);
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_EQ(bars[0].x, 185);
+    EXPECT_EQ(bars[0].y, 160);
+    EXPECT_EQ(bars[1].y, 210);
+    std::vector<BlitCall> knobs = blitsOf(sliderKnob);
+    ASSERT_EQ(knobs.size(), 2u);
+    EXPECT_EQ(knobs[0].x, 168 + 128);
+    EXPECT_EQ(knobs[0].y, 142);
+    EXPECT_EQ(knobs[1].x, 168 + 256);
+    EXPECT_EQ(knobs[1].y, 192);
+    ASSERT_EQ(blitsOf(checkImages[1]).size(), 1u);
+    EXPECT_EQ(blitsOf(checkImages[1])[0].y, 246);
+    ASSERT_EQ(blitsOf(checkImages[0]).size(), 1u);
+    EXPECT_EQ(blitsOf(checkImages[0])[0].y, 296);
+    EXPECT_EQ(blitsOf(buttonPlate).size(), 2u);  // erase and back
+}
+
+TEST_F(MenuDrawing, OddSwitchValuesShowAsOnAndAMissingBarHidesTheSliders)
+{
+    menuScreen = ScreenSettings;
+    appSettings = AppSettings{5, -3, 128, 128};
+    sliderBar = nullptr;
+    drawMenu();
+    EXPECT_EQ(blitsOf(checkImages[1]).size(), 2u);
+    EXPECT_TRUE(blitsOf(sliderKnob).empty());
+}
+
+TEST_F(MenuDrawing, CreditsShowFourLogosTheBackButtonAndSixLines)
+{
+    menuScreen = ScreenCredits;
+    for (BitmapFont *font : {&Font20Black, &Font13Black}) font->glyphs.fill(nullptr);
+    SDL_Surface *glyph20 = make(8, 16), *glyph13 = make(6, 10);
+    for (unsigned char c = ' '; c < 255; ++c) {
+        Font20Black.glyphs[c] = glyph20;
+        Font13Black.glyphs[c] = glyph13;
+    }
+    drawMenu();
+    for (BitmapFont *font : {&Font20Black, &Font13Black}) font->glyphs.fill(nullptr);
+
+    EXPECT_EQ(blitsOf(logoImage).size(), 4u);  // logo 3 is never shown
+    EXPECT_EQ(blitsOf(buttonPlate).size(), 1u);
+    std::vector<int> rows;
+    for (const BlitCall &call : menuRecord.blits) {
+        if ((call.image == glyph20 || call.image == glyph13) && call.x == 100 &&
+            (rows.empty() || rows.back() != call.y))
+            rows.push_back(call.y);
+    }
+    EXPECT_EQ(rows, (std::vector<int>{140, 170, 215, 257, 275, 293}));
+}
+
+using MenuMouse = MenuTest;
+
+TEST_F(MenuMouse, MotionMovesThePointerAndAPressDoesNot)
+{
+    SDL_Event move = motion(300, 412);
+    EXPECT_EQ(menuMouseEvent(&move), 0);
+    EXPECT_EQ(mouseX, 300);
+    EXPECT_EQ(mouseY, 412);
+    SDL_Event down = press();
+    down.button.x = 5;
+    down.button.y = 6;
+    menuMouseEvent(&down);
+    EXPECT_EQ(mouseX, 300);
+    EXPECT_EQ(mouseY, 412);
+}
+
+TEST_F(MenuMouse, AClickBeforeAnyMotionCountsAtTheOrigin)
+{
+    menuScreen = ScreenMain;
+    menuButtons[btnQuit].x = 0;
+    menuButtons[btnQuit].y = 0;
+    SDL_Event down = press();
+    EXPECT_EQ(menuMouseEvent(&down), 1);
+}
+
+TEST_F(MenuMouse, ChoosingAPlayerGoesToTheMainScreenWithoutASound)
+{
+    EXPECT_EQ(clickAt(200, 276 + 30), 0);  // player B
+    EXPECT_EQ(currentSlot, 1);
+    EXPECT_EQ(menuScreen, ScreenMain);
+    EXPECT_EQ(menuRecord.clicks, 0);
+
+    // The main screen does not take the same press for its own button there.
+    EXPECT_EQ(menuRecord.gamesStarted.size(), 0u);
+}
+
+TEST_F(MenuMouse, AMissOnThePlayerChoiceKeepsIt)
+{
+    clickAt(600, 300);
+    clickAt(94 + 321, 209);
+    EXPECT_EQ(menuScreen, ScreenPlayerChoice);
+    EXPECT_EQ(currentSlot, 0);
+}
+
+TEST_F(MenuMouse, RightButtonAndWheelClickLikeTheLeft)
+{
+    menuScreen = ScreenMain;
+    clickAt(100, 276, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(menuScreen, ScreenSettings);
+    menuScreen = ScreenMain;
+    clickAt(100, 343, SDL_BUTTON_WHEELDOWN);
+    EXPECT_EQ(menuScreen, ScreenCredits);
+    EXPECT_EQ(menuRecord.clicks, 2);
+}
+
+TEST_F(MenuMouse, ButtonReleasesAndOtherEventsChangeNothing)
+{
+    menuScreen = ScreenMain;
+    mouseX = 100;
+    mouseY = 420;
+    SDL_Event up{};
+    up.type = SDL_MOUSEBUTTONUP;
+    EXPECT_EQ(menuMouseEvent(&up), 0);
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    EXPECT_EQ(menuMouseEvent(&key), 0);
+    EXPECT_EQ(menuRecord.clicks, 0);
+}
+
+TEST_F(MenuMouse, GameButtonsClickAndStartTheirGame)
+{
+    menuScreen = ScreenMain;
+    clickAt(300, 150);
+    clickAt(300, 220);
+    EXPECT_EQ(menuRecord.gamesStarted, (std::vector<int>{1, 2}));
+    EXPECT_EQ(menuRecord.clicks, 2);
+    EXPECT_EQ(menuScreen, ScreenMain);
+}
+
+TEST_F(MenuMouse, QuitClicksPausesTwoHundredMillisecondsAndAsksToQuit)
+{
+    menuScreen = ScreenMain;
+    EXPECT_EQ(clickAt(94 + 320, 410 + 60), 1);
+    EXPECT_EQ(menuRecord.clicks, 1);
+    EXPECT_EQ(menuRecord.delays, (std::vector<Uint32>{200}));
+    // Moving over it does nothing.
+    SDL_Event move = motion(200, 420);
+    EXPECT_EQ(menuMouseEvent(&move), 0);
+}
+
+TEST_F(MenuMouse, SettingsAndCreditsButtonsOpenTheirScreens)
+{
+    menuScreen = ScreenMain;
+    EXPECT_EQ(clickAt(100, 280), 0);
+    EXPECT_EQ(menuScreen, ScreenSettings);
+    menuScreen = ScreenMain;
+    EXPECT_EQ(clickAt(100, 350), 0);
+    EXPECT_EQ(menuScreen, ScreenCredits);
+}
+
+using SettingsScreen = MenuTest;
+
+TEST_F(SettingsScreen, DraggingAlongTheEffectBarSetsTheVolume)
+{
+    menuScreen = ScreenSettings;
+    menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
+    auto dragTo = [&](int x, int y) {
+        SDL_Event move = motion(x, y);
+        menuMouseEvent(&move);
+        return appSettings.fxvolume;
+    };
+    EXPECT_EQ(dragTo(185, 150), 0);
+    EXPECT_EQ(dragTo(185 + 256, 150), 128);
+    EXPECT_EQ(dragTo(185 + 128, 150), 64);
+    EXPECT_EQ(dragTo(185 + 3, 150), 1);  // 384 / 256 truncates
+    EXPECT_EQ(dragTo(185 + 257, 150), 1);  // past the right edge: unchanged
+    EXPECT_EQ(dragTo(184, 150), 1);
+    EXPECT_TRUE(menuRecord.musicVolumes.empty());  // the effect volume is only stored
+    EXPECT_EQ(menuRecord.clicks, 0);
+}
+
+TEST_F(SettingsScreen, SliderRectanglesAreAsTallAsTheKnob)
+{
+    menuScreen = ScreenSettings;
+    menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
+    auto fxAt = [&](int y) {
+        appSettings.fxvolume = 99;
+        SDL_Event move = motion(185 + 64, y);
+        menuMouseEvent(&move);
+        return appSettings.fxvolume;
+    };
+    EXPECT_EQ(fxAt(139), 99);
+    EXPECT_EQ(fxAt(140), 32);
+    EXPECT_EQ(fxAt(180), 32);  // 140 + the knob's 40 rows, far below the 16-row bar
+    EXPECT_EQ(fxAt(181), 99);
+}
+
+TEST_F(SettingsScreen, MusicSliderAppliesTheVolumeAtOnce)
+{
+    menuScreen = ScreenSettings;
+    menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
+    SDL_Event move = motion(185 + 32, 190);
+    menuMouseEvent(&move);
+    EXPECT_EQ(appSettings.musicvolume, 16);
+    SDL_Event down = press();
+    mouseX = 185 + 256;
+    menuMouseEvent(&down);
+    EXPECT_EQ(appSettings.musicvolume, 128);
+    EXPECT_EQ(menuRecord.musicVolumes, (std::vector<int>{16, 128}));
+    EXPECT_EQ(appSettings.fxvolume, 128);
+}
+
+TEST_F(SettingsScreen, MovingWithoutTheLeftButtonHeldChangesNothing)
+{
+    menuScreen = ScreenSettings;
+    for (Uint8 held : {Uint8(0), Uint8(SDL_BUTTON(SDL_BUTTON_RIGHT)), Uint8(SDL_BUTTON(SDL_BUTTON_MIDDLE))}) {
+        menuRecord.heldButtons = held;
+        SDL_Event move = motion(185 + 10, 150);
+        menuMouseEvent(&move);
+        move = motion(185 + 10, 200);
+        menuMouseEvent(&move);
+        SDL_Event down = press(SDL_BUTTON_RIGHT);
+        menuMouseEvent(&down);
+    }
+    EXPECT_EQ(appSettings.fxvolume, 128);
+    EXPECT_EQ(appSettings.musicvolume, 128);
+    EXPECT_TRUE(menuRecord.musicVolumes.empty());
+}
+
+TEST_F(SettingsScreen, WithoutBarOrKnobTheSlidersAreNotHit)
+{
+    menuScreen = ScreenSettings;
+    menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
+    sliderBar = nullptr;
+    SDL_Event move = motion(185, 150);
+    menuMouseEvent(&move);
+    EXPECT_EQ(appSettings.fxvolume, 128);
+
+    sliderBar = make(256, 16);
+    sliderKnob = nullptr;
+    move = motion(185, 190);
+    menuMouseEvent(&move);
+    EXPECT_EQ(appSettings.musicvolume, 128);
+    EXPECT_TRUE(menuRecord.musicVolumes.empty());
+}
+
+TEST_F(SettingsScreen, TickBoxRowsToggleWithAClickButNotOnMotion)
+{
+    menuScreen = ScreenSettings;
+    appSettings.quiz = 1;
+    appSettings.fullscreen = 0;
+    SDL_Event move = motion(100, 240);
+    menuMouseEvent(&move);
+    EXPECT_EQ(appSettings.quiz, 1);
+    SDL_Event down = press();
+    menuMouseEvent(&down);
+    EXPECT_EQ(appSettings.quiz, 0);
+    clickAt(450, 280);  // bottom-right corner of the quiz row
+    EXPECT_EQ(appSettings.quiz, 1);
+    clickAt(451, 280);
+    EXPECT_EQ(appSettings.quiz, 1);
+    clickAt(300, 330);
+    EXPECT_EQ(appSettings.fullscreen, 1);
+    EXPECT_EQ(menuRecord.clicks, 3);
+    EXPECT_EQ(menuScreen, ScreenSettings);
+}
+
+TEST_F(SettingsScreen, AnOddStoredSwitchValueTurnsOffWithOneClick)
+{
+    menuScreen = ScreenSettings;
+    appSettings.fullscreen = 5;
+    clickAt(300, 300);
+    EXPECT_EQ(appSettings.fullscreen, 0);
+    clickAt(300, 300);
+    EXPECT_EQ(appSettings.fullscreen, 1);
+}
+
+TEST_F(SettingsScreen, EraseAsksFirstAndErasesTheChosenPlayerOnTheSecondClick)
+{
+    menuScreen = ScreenSettings;
+    currentSlot = 2;
+    clickAt(100, 350);
+    EXPECT_STREQ(menuButtons[btnErase].label, "klikk ha biztos!");
+    EXPECT_EQ(menuScreen, ScreenSettings);
+    EXPECT_TRUE(menuRecord.erasedSlots.empty());
+
+    clickAt(100, 350);
+    EXPECT_EQ(menuRecord.erasedSlots, (std::vector<int>{3}));
+    EXPECT_STREQ(menuButtons[btnErase].label, "eredm\xE9ny t\xF6rl\xE9se");
+    EXPECT_EQ(menuScreen, ScreenMain);
+    EXPECT_EQ(menuRecord.clicks, 2);
+    EXPECT_EQ(menuRecord.saves, 0);
+}
+
+TEST_F(SettingsScreen, TheQuestionSurvivesAVisitElsewhere)
+{
+    menuScreen = ScreenSettings;
+    currentSlot = 1;
+    clickAt(100, 350);  // asks
+    clickAt(100, 420);  // back
+    EXPECT_EQ(menuScreen, ScreenMain);
+    EXPECT_STREQ(menuButtons[btnErase].label, "klikk ha biztos!");
+    clickAt(100, 280);  // settings again
+    EXPECT_EQ(menuScreen, ScreenSettings);
+    clickAt(100, 350);  // one click now erases
+    EXPECT_EQ(menuRecord.erasedSlots, (std::vector<int>{2}));
+    EXPECT_EQ(menuScreen, ScreenMain);
+}
+
+TEST_F(SettingsScreen, BackSavesTheSettingsAndReturnsToTheMainScreen)
+{
+    menuScreen = ScreenSettings;
+    EXPECT_EQ(clickAt(94 + 320, 410 + 60), 0);
+    EXPECT_EQ(menuScreen, ScreenMain);
+    EXPECT_EQ(menuRecord.saves, 1);
+    EXPECT_EQ(menuRecord.clicks, 1);
+}
+
+using CreditsScreen = MenuTest;
+
+TEST_F(CreditsScreen, LogosOpenTheirAddressesSilentlyAndStay)
+{
+    menuScreen = ScreenCredits;
+    clickAt(353 + 10, 345);
+    clickAt(190 + 10, 345);
+    clickAt(290 + 10, 345);  // the logo that is never shown is not hit: the one at 255 is
+    clickAt(110 + 10, 345);
+    EXPECT_EQ(menuRecord.addresses,
+              (std::vector<std::string>{logo1Address, logo2Address, logo4Address, logo5Address}));
+    EXPECT_EQ(menuRecord.clicks, 0);
+    EXPECT_EQ(menuScreen, ScreenCredits);
+}
+
+TEST_F(CreditsScreen, BackSavesTheSettingsAndReturnsToTheMainScreen)
+{
+    menuScreen = ScreenCredits;
+    clickAt(300, 440);
+    EXPECT_EQ(menuScreen, ScreenMain);
+    EXPECT_EQ(menuRecord.saves, 1);
+    EXPECT_EQ(menuRecord.clicks, 1);
+}
+
+TEST_F(CreditsScreen, AddressesAreOnThePackagesOwnSite)
+{
+    for (const char *address : {logo1Address, logo2Address, logo4Address, logo5Address})
+        EXPECT_EQ(strncmp(address, "https://tavrin.hu/", 18), 0) << address;
+}
+
+using HotSpots = MenuTest;
+
+TEST_F(HotSpots, OpenTheirAddressesOnEveryScreen)
+{
+    for (int screenShown : {ScreenPlayerChoice, ScreenMain, ScreenSettings, ScreenCredits}) {
+        menuScreen = screenShown;
+        menuRecord.addresses.clear();
+        clickAt(218, 498);
+        clickAt(218 + 56, 498 + 72);
+        clickAt(128 + 82, 600);
+        clickAt(23, 550);
+        clickAt(218 + 57, 498);  // just outside spot 1
+        EXPECT_EQ(menuRecord.addresses,
+                  (std::vector<std::string>{logo1Address, logo1Address, logo2Address, logo5Address}))
+            << "screen " << screenShown;
+        EXPECT_EQ(menuScreen, screenShown);
+    }
+    EXPECT_EQ(menuRecord.clicks, 0);
+}
+
+TEST_F(HotSpots, DoNothingOnMotion)
+{
+    SDL_Event move = motion(230, 510);
+    menuMouseEvent(&move);
+    EXPECT_TRUE(menuRecord.addresses.empty());
+}

@@ -1,0 +1,292 @@
+// settings_test.cpp -- the four settings and the slots' percentages over the store, with its defaults
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "store/settings.h"
+#include "store_env.h"
+
+namespace {
+
+const char *root = "Software\\Vorniquel\\Tavrin\\";
+
+std::string slotPath(int slot)
+{
+    char path[64];
+    snprintf(path, sizeof path, "%sslot%d\\", root, slot);
+    return path;
+}
+
+// Writes count progress values of one game, each equal to value.
+void writeProgress(int slot, int game, int first, int count, int value)
+{
+    for (int i = first; i < first + count; i++) {
+        char name[16];
+        snprintf(name, sizeof name, "g%da%d", game, i);
+        ASSERT_EQ(setDword(slotPath(slot).c_str(), name, value), StoreOk);
+    }
+}
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetStoreHooks();
+        useCleanStore();
+        appSettings = AppSettings{-5, -5, -5, -5};
+    }
+    void TearDown() override { resetStoreHooks(); }
+};
+
+TEST_F(Settings, NewUserGetsTheDefaultsAndThreeEmptySlots)
+{
+    loadSettings();
+    EXPECT_EQ(appSettings.fxvolume, 128);
+    EXPECT_EQ(appSettings.musicvolume, 128);
+    EXPECT_EQ(appSettings.quiz, 1);
+    EXPECT_EQ(appSettings.fullscreen, 0);
+    for (int slot = 1; slot <= 3; slot++) EXPECT_EQ(slotProgressPercent(slot), 0);
+
+    // Reading created the root and the slot keys, but no setting appears before the first save.
+    EXPECT_TRUE(keyExists(root));
+    for (int slot = 1; slot <= 3; slot++) EXPECT_TRUE(keyExists(slotPath(slot).c_str()));
+    EXPECT_EQ(getRaw(root, "fxvolume"), "<missing>");
+}
+
+TEST_F(Settings, SavedSettingsComeBackAtTheNextStart)
+{
+    appSettings = AppSettings{1, 0, 37, 99};
+    saveSettings();
+    appSettings = AppSettings{};
+    loadSettings();
+    EXPECT_EQ(appSettings.fullscreen, 1);
+    EXPECT_EQ(appSettings.quiz, 0);
+    EXPECT_EQ(appSettings.musicvolume, 37);
+    EXPECT_EQ(appSettings.fxvolume, 99);
+    uint32_t type = 0;
+    EXPECT_EQ(getRaw(root, "musicvolume", &type), std::string("\x25\0\0\0", 4));
+    EXPECT_EQ(type, uint32_t(StoreTypeDword));
+}
+
+TEST_F(Settings, StoredMinusOneReadsAsMissing)
+{
+    ASSERT_EQ(setDword(root, "quiz", 0), StoreOk);
+    EXPECT_EQ(readSettingValue("quiz"), 0);
+    ASSERT_EQ(setDword(root, "quiz", -1), StoreOk);
+    EXPECT_EQ(readSettingValue("quiz"), -1);
+    loadSettings();
+    EXPECT_EQ(appSettings.quiz, 1);
+}
+
+TEST_F(Settings, OutOfRangeValuesAreBroughtIntoRangeAtLoad)
+{
+    ASSERT_EQ(setDword(root, "quiz", 5), StoreOk);
+    ASSERT_EQ(setDword(root, "fullscreen", -3), StoreOk);
+    ASSERT_EQ(setDword(root, "musicvolume", 300), StoreOk);
+    ASSERT_EQ(setDword(root, "fxvolume", -7), StoreOk);
+    loadSettings();
+    EXPECT_EQ(appSettings.quiz, 1);
+    EXPECT_EQ(appSettings.fullscreen, 1);
+    EXPECT_EQ(appSettings.musicvolume, 128);
+    EXPECT_EQ(appSettings.fxvolume, 0);
+
+    ASSERT_EQ(setDword(root, "quiz", 0), StoreOk);
+    ASSERT_EQ(setDword(root, "musicvolume", 0), StoreOk);
+    ASSERT_EQ(setDword(root, "fxvolume", 128), StoreOk);
+    loadSettings();
+    EXPECT_EQ(appSettings.quiz, 0);
+    EXPECT_EQ(appSettings.musicvolume, 0);
+    EXPECT_EQ(appSettings.fxvolume, 128);
+}
+
+TEST_F(Settings, TextAndBinaryValuesOfAtMostFourBytesAreRead)
+{
+    // Shorter data reads with its missing high bytes as zero.
+    ASSERT_EQ(setRaw(root, "musicvolume", StoreTypeSz, std::string("A\0", 2)), StoreOk);
+    ASSERT_EQ(setRaw(root, "fxvolume", StoreTypeBinary, std::string("\x40", 1)), StoreOk);
+    ASSERT_EQ(setRaw(root, "fullscreen", StoreTypeBinary, std::string("\0\0\0\0", 4)), StoreOk);
+    loadSettings();
+    EXPECT_EQ(appSettings.musicvolume, 65);
+    EXPECT_EQ(appSettings.fxvolume, 64);
+    EXPECT_EQ(appSettings.fullscreen, 0);
+    EXPECT_EQ(readSettingValue("musicvolume"), 65);
+}
+
+TEST_F(Settings, LongerTextAndBinaryValuesFallBackToTheDefault)
+{
+    ASSERT_EQ(setRaw(root, "musicvolume", StoreTypeSz, std::string("1234\0", 5)), StoreOk);
+    ASSERT_EQ(setRaw(root, "fxvolume", StoreTypeBinary, std::string("\x10\0\0\0\0", 5)), StoreOk);
+    ASSERT_EQ(setRaw(root, "quiz", StoreTypeBinary, std::string("\0\0\0\0\0\0\0\0", 8)), StoreOk);
+    loadSettings();
+    EXPECT_EQ(appSettings.musicvolume, 128);
+    EXPECT_EQ(appSettings.fxvolume, 128);
+    EXPECT_EQ(appSettings.quiz, 1);
+}
+
+TEST_F(Settings, ValueNamesMatchRegardlessOfCase)
+{
+    ASSERT_EQ(setDword("SOFTWARE\\vorniquel\\TAVRIN", "FxVolume", 12), StoreOk);
+    ASSERT_EQ(setDword(root, "QUIZ", 0), StoreOk);
+    loadSettings();
+    EXPECT_EQ(appSettings.fxvolume, 12);
+    EXPECT_EQ(appSettings.quiz, 0);
+    // Saving updates those same values rather than adding lower-case twins.
+    saveSettings();
+    StoreKey key = nullptr;
+    ASSERT_EQ(storeOpenKey(root, StoreRead, &key), StoreOk);
+    char name[32];
+    int count = 0;
+    while (storeEnumValue(key, count, name, sizeof name, nullptr, nullptr, nullptr) == StoreOk) count++;
+    storeCloseKey(key);
+    EXPECT_EQ(count, 4);
+}
+
+TEST_F(Settings, PercentageCountsDoneValuesAndTruncates)
+{
+    writeProgress(1, 1, 0, 15, ProgressDone);
+    writeProgress(1, 2, 0, 25, ProgressDone);
+    writeProgress(2, 1, 0, 1, ProgressDone);
+    writeProgress(3, 1, 0, 15, ProgressDone);
+    writeProgress(3, 2, 0, 24, ProgressDone);
+    writeProgress(3, 2, 24, 1, 1);
+    EXPECT_EQ(slotProgressPercent(1), 100);
+    EXPECT_EQ(slotProgressPercent(2), 2);
+    EXPECT_EQ(slotProgressPercent(3), 97);
+}
+
+TEST_F(Settings, AMissingEntryStopsOnlyItsOwnGamesCount)
+{
+    writeProgress(1, 1, 1, 14, ProgressDone);  // g1a0 missing: nothing of the first game counts
+    writeProgress(1, 2, 0, 25, ProgressDone);
+    EXPECT_EQ(slotProgressPercent(1), 62);
+
+    writeProgress(2, 1, 0, 5, ProgressDone);  // g1a5 missing: g1a6 onward are not counted
+    writeProgress(2, 1, 6, 9, ProgressDone);
+    EXPECT_EQ(slotProgressPercent(2), 12);
+}
+
+TEST_F(Settings, OnlyTheValueTwoCountsAsDone)
+{
+    writeProgress(1, 1, 0, 1, 1);
+    writeProgress(1, 1, 1, 1, 3);
+    writeProgress(1, 1, 2, 1, 0x102);  // low byte 2, but not the value 2
+    writeProgress(1, 1, 3, 1, -2);
+    writeProgress(1, 1, 4, 1, ProgressDone);
+    EXPECT_EQ(slotProgressPercent(1), 2);
+}
+
+TEST_F(Settings, ProgressValuesTooLongToReadEndTheCount)
+{
+    writeProgress(1, 1, 0, 3, ProgressDone);
+    ASSERT_EQ(setRaw(slotPath(1).c_str(), "g1a1", StoreTypeBinary, std::string("\x02\0\0\0\0", 5)), StoreOk);
+    EXPECT_EQ(slotProgressPercent(1), 2);
+}
+
+TEST_F(Settings, ErasingPlayerBDeletesSlotTwoOnly)
+{
+    for (int slot = 1; slot <= 3; slot++) writeProgress(slot, 1, 0, 4, ProgressDone);
+    eraseSlot(2);
+    EXPECT_TRUE(keyExists(slotPath(1).c_str()));
+    EXPECT_FALSE(keyExists(slotPath(2).c_str()));
+    EXPECT_TRUE(keyExists(slotPath(3).c_str()));
+    EXPECT_EQ(slotProgressPercent(1), 10);
+    EXPECT_EQ(slotProgressPercent(3), 10);
+    // The next start recreates the erased slot empty.
+    EXPECT_EQ(slotProgressPercent(2), 0);
+    EXPECT_TRUE(keyExists(slotPath(2).c_str()));
+}
+
+TEST_F(Settings, SlotNumbersOutsideOneToThreeTouchNothing)
+{
+    writeProgress(1, 1, 0, 4, ProgressDone);
+    EXPECT_EQ(slotProgressPercent(0), 0);
+    EXPECT_EQ(slotProgressPercent(4), 0);
+    eraseSlot(0);
+    eraseSlot(-1);
+    eraseSlot(4);
+    EXPECT_FALSE(keyExists((std::string(root) + "slot0").c_str()));
+    EXPECT_FALSE(keyExists((std::string(root) + "slot4").c_str()));
+    EXPECT_EQ(slotProgressPercent(1), 10);
+}
+
+// A recorder in front of the real store, to see the order of the calls.
+std::vector<std::string> calls;
+
+int recordOpen(const char *path, int access, StoreKey *key)
+{
+    calls.push_back(std::string("open ") + path + (access == StoreWrite ? " write" : " read"));
+    return storeOpenKey(path, access, key);
+}
+int recordSet(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size)
+{
+    calls.push_back(std::string("set ") + name + " " + std::to_string(type) + " " + std::to_string(size));
+    return storeSetValue(key, name, type, data, size);
+}
+int recordFlush(StoreKey key)
+{
+    calls.push_back("flush");
+    return storeFlushKey(key);
+}
+int recordClose(StoreKey key)
+{
+    calls.push_back("close");
+    return storeCloseKey(key);
+}
+int failOpen(const char *, int, StoreKey *key)
+{
+    *key = nullptr;
+    calls.push_back("open refused");
+    return StoreFailed;
+}
+int recordDelete(const char *path)
+{
+    calls.push_back(std::string("delete ") + path);
+    return storeDeleteKey(path);
+}
+
+TEST_F(Settings, SavingWritesAllFourValuesEachInItsOwnFlushedCycle)
+{
+    appSettings = AppSettings{0, 1, 128, 128};
+    calls.clear();
+    storeHooks.openKey = recordOpen;
+    storeHooks.setValue = recordSet;
+    storeHooks.flushKey = recordFlush;
+    storeHooks.closeKey = recordClose;
+    saveSettings();
+    std::vector<std::string> expected;
+    for (const char *name : {"fxvolume", "musicvolume", "quiz", "fullscreen"}) {
+        expected.push_back(std::string("open ") + root + " write");
+        expected.push_back(std::string("set ") + name + " 4 4");
+        expected.push_back("flush");
+        expected.push_back("close");
+    }
+    EXPECT_EQ(calls, expected);
+}
+
+TEST_F(Settings, ErasingDeletesTheSlotKeyByItsFullPath)
+{
+    calls.clear();
+    storeHooks.deleteKey = recordDelete;
+    eraseSlot(2);
+    EXPECT_EQ(calls, std::vector<std::string>{"delete Software\\Vorniquel\\Tavrin\\slot2\\"});
+}
+
+TEST_F(Settings, AKeyThatCannotBeOpenedGivesDefaultsAndWritesNothing)
+{
+    ASSERT_EQ(setDword(root, "fxvolume", 3), StoreOk);
+    writeProgress(1, 1, 0, 40, ProgressDone);
+    calls.clear();
+    storeHooks.openKey = failOpen;
+    storeHooks.setValue = recordSet;
+    loadSettings();
+    EXPECT_EQ(appSettings.fxvolume, 128);
+    EXPECT_EQ(slotProgressPercent(1), 0);
+    saveSettings();
+    for (const std::string &call : calls) EXPECT_EQ(call, "open refused");
+    resetStoreHooks();
+    EXPECT_EQ(readSettingValue("fxvolume"), 3);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// store_env.h -- puts a test on an empty store, and small helpers over the C API for the store's tests
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "tavrin/store.h"
+
+// Gives this test process a store of its own where the platform allows it (a private folder for the
+// database); on the registry it does nothing.
+void usePrivateStore();
+
+// The keys the tests use, emptied before each test.
+constexpr const char *testRoot = "Software\\TavrinTests";
+
+inline void useCleanStore()
+{
+    usePrivateStore();
+    storeDeleteKey("Software\\Vorniquel");
+    storeDeleteKey(testRoot);
+}
+
+inline int setDword(const char *path, const char *name, int32_t value)
+{
+    StoreKey key = nullptr;
+    int result = storeOpenKey(path, StoreWrite, &key);
+    if (result != StoreOk) return result;
+    uint32_t bits = static_cast<uint32_t>(value);
+    unsigned char data[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+                             static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
+    result = storeSetValue(key, name, StoreTypeDword, data, 4);
+    storeCloseKey(key);
+    return result;
+}
+
+inline int setRaw(const char *path, const char *name, uint32_t type, const std::string &data)
+{
+    StoreKey key = nullptr;
+    int result = storeOpenKey(path, StoreWrite, &key);
+    if (result != StoreOk) return result;
+    result = storeSetValue(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
+    storeCloseKey(key);
+    return result;
+}
+
+// The value's data as bytes, or "<missing>" when it cannot be read; the type goes to *type.
+inline std::string getRaw(const char *path, const char *name, uint32_t *type = nullptr)
+{
+    StoreKey key = nullptr;
+    if (storeOpenExistingKey(path, StoreRead, &key) != StoreOk) return "<missing>";
+    std::string data(64, '\0');
+    uint32_t size = static_cast<uint32_t>(data.size());
+    int result = storeQueryValue(key, name, type, data.data(), &size);
+    storeCloseKey(key);
+    if (result != StoreOk) return "<missing>";
+    data.resize(size);
+    return data;
+}
+
+inline bool keyExists(const char *path)
+{
+    StoreKey key = nullptr;
+    if (storeOpenExistingKey(path, StoreRead, &key) != StoreOk) return false;
+    storeCloseKey(key);
+    return true;
+}

@@ -1,0 +1,150 @@
+// host_services_test.cpp -- the blit, clip and fill services on a plain SDL screen
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "modules/modules.h"
+#include "shell/shell.h"
+#include "video/video.h"
+
+namespace {
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb &o) const { return r == o.r && g == o.g && b == o.b; }
+};
+
+std::ostream &operator<<(std::ostream &out, const Rgb &c)
+{
+    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
+
+Rgb pixelAt(SDL_Surface *surface, int x, int y)
+{
+    SDL_LockSurface(surface);
+    const Uint8 *p = static_cast<const Uint8 *>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
+    Uint32 value = 0;
+    memcpy(&value, p, surface->format->BytesPerPixel);
+    SDL_UnlockSurface(surface);
+    Uint8 r, g, b;
+    SDL_GetRGB(value, surface->format, &r, &g, &b);
+    return {r, g, b};
+}
+
+// An opaque 100 x 40 image whose column i has red i and whose rows are green 200.
+SDL_Surface *makeColumns()
+{
+    SDL_Surface *image = SDL_CreateRGBSurface(SDL_SWSURFACE, 100, 40, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    image->unused1 = 0;
+    for (int x = 0; x < 100; ++x) {
+        SDL_Rect column{static_cast<Sint16>(x), 0, 1, 40};
+        SDL_FillRect(image, &column, SDL_MapRGB(image->format, x, 200, 0));
+    }
+    return image;
+}
+
+class HostServices : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+        screen = VideoSetMode(800, 600, 32, 0);
+        ASSERT_NE(screen, nullptr);
+        hostSetClip(nullptr);
+        hostFillRect(nullptr, 0, 0, 0);
+    }
+    void TearDown() override
+    {
+        screen = nullptr;
+        SDL_Quit();
+    }
+};
+
+TEST_F(HostServices, FillKeepsOnlyTheLowEightBitsOfEachComponent)
+{
+    SDL_Rect r{10, 10, 20, 20};
+    hostFillRect(&r, 256 + 10, 0, 0);
+    EXPECT_EQ(pixelAt(screen, 15, 15), (Rgb{10, 0, 0}));
+    hostFillRect(&r, 512 + 1, -1, -256 + 30);
+    EXPECT_EQ(pixelAt(screen, 29, 29), (Rgb{1, 255, 30}));
+    EXPECT_EQ(pixelAt(screen, 30, 30), (Rgb{0, 0, 0}));
+}
+
+TEST_F(HostServices, FillWithoutRectangleFillsTheClipUntilTheClipIsLifted)
+{
+    SDL_Rect clip{100, 50, 200, 100};
+    hostSetClip(&clip);
+    hostFillRect(nullptr, 255, 255, 0);
+    EXPECT_EQ(pixelAt(screen, 100, 50), (Rgb{255, 255, 0}));
+    EXPECT_EQ(pixelAt(screen, 299, 149), (Rgb{255, 255, 0}));
+    EXPECT_EQ(pixelAt(screen, 300, 149), (Rgb{0, 0, 0}));
+    EXPECT_EQ(pixelAt(screen, 99, 50), (Rgb{0, 0, 0}));
+
+    hostSetClip(nullptr);
+    hostFillRect(nullptr, 0, 0, 255);
+    EXPECT_EQ(pixelAt(screen, 0, 0), (Rgb{0, 0, 255}));
+    EXPECT_EQ(pixelAt(screen, 799, 599), (Rgb{0, 0, 255}));
+}
+
+TEST_F(HostServices, BlitAtMinusFiftyLosesOnlyTheLeftFiftyColumns)
+{
+    SDL_Surface *image = makeColumns();
+    hostBlit(image, -50, 10);
+    EXPECT_EQ(pixelAt(screen, 0, 10), (Rgb{50, 200, 0}));
+    EXPECT_EQ(pixelAt(screen, 49, 49), (Rgb{99, 200, 0}));
+    EXPECT_EQ(pixelAt(screen, 50, 10), (Rgb{0, 0, 0}));
+    EXPECT_EQ(pixelAt(screen, 0, 50), (Rgb{0, 0, 0}));
+    EXPECT_EQ(pixelAt(screen, 0, 9), (Rgb{0, 0, 0}));
+    SDL_FreeSurface(image);
+}
+
+TEST_F(HostServices, BlitBeyondSixteenBitPositionsDrawsNothing)
+{
+    SDL_Surface *image = makeColumns();
+    // Cut to 16 bits these would land at (10, 10), (10, 10) and (-50, 10).
+    hostBlit(image, 65536 + 10, 10);
+    hostBlit(image, 10, -65536 + 10);
+    hostBlit(image, -65536 - 50, 10);
+    for (int x : {0, 10, 49, 60, 109})
+        for (int y : {10, 30, 49}) EXPECT_EQ(pixelAt(screen, x, y), (Rgb{0, 0, 0})) << x << ", " << y;
+
+    // The edges of the 16-bit range are still drawn at.
+    hostBlit(image, 10, 32767);
+    hostBlit(image, -32768, 10);
+    hostBlit(image, 10, 10);
+    EXPECT_EQ(pixelAt(screen, 10, 10), (Rgb{0, 200, 0}));
+    SDL_FreeSurface(image);
+}
+
+TEST_F(HostServices, ClipStaysInForceForLaterBlits)
+{
+    SDL_Surface *image = makeColumns();
+    SDL_Rect clip{0, 0, 30, 600};
+    hostSetClip(&clip);
+    hostBlit(image, 0, 0);
+    EXPECT_EQ(pixelAt(screen, 29, 0), (Rgb{29, 200, 0}));
+    EXPECT_EQ(pixelAt(screen, 30, 0), (Rgb{0, 0, 0}));
+    hostSetClip(nullptr);
+    hostBlit(image, 0, 0);
+    EXPECT_EQ(pixelAt(screen, 30, 0), (Rgb{30, 200, 0}));
+    SDL_FreeSurface(image);
+}
+
+TEST_F(HostServices, ServicesWithoutAScreenOrImageDoNothing)
+{
+    hostBlit(nullptr, 0, 0);
+    EXPECT_EQ(pixelAt(screen, 0, 0), (Rgb{0, 0, 0}));
+    SDL_Surface *saved = screen;
+    screen = nullptr;
+    SDL_Rect r{0, 0, 10, 10};
+    hostFillRect(&r, 255, 255, 255);
+    hostSetClip(&r);
+    SDL_Surface *image = makeColumns();
+    hostBlit(image, 0, 0);
+    SDL_FreeSurface(image);
+    screen = saved;
+    EXPECT_EQ(pixelAt(screen, 5, 5), (Rgb{0, 0, 0}));
+}
+
+}  // namespace
