@@ -21,6 +21,7 @@ constexpr int MaxSprites = 4096;
 std::array<Page, MaxPages> pages;
 int pageCount = 0;
 std::array<Sprite, MaxSprites> sprites;
+std::array<SDL_Surface *, MaxSprites> pending; // pieces waiting for atlasPack, at their final size
 int spriteCount = 0;
 bool clipSet = false;
 
@@ -111,17 +112,17 @@ void atlasComposite(SDL_Surface *dst, SDL_Surface *src, int x, int y)
 
 int atlasAdd(SDL_Surface *image, bool halve)
 {
-    if (!image || image->format->BytesPerPixel != 4) return -1;
+    if (!image || image->format->BytesPerPixel != 4 || spriteCount == MaxSprites) return -1;
     int w = halve ? image->w / 2 : image->w, h = halve ? image->h / 2 : image->h;
-    Sprite sprite;
-    if (spriteCount == MaxSprites || !reserve(w, h, &sprite)) return -1;
-    SDL_Surface *page = pages[sprite.page].surface;
+    if (w <= 0 || h <= 0 || w > AtlasPageSide || h > AtlasPageSide) return -1;
+    SDL_Surface *piece = atlasNewSurface(w, h);
+    if (!piece) return -1;
     if (!halve) {
-        atlasComposite(page, image, sprite.rect.x, sprite.rect.y);
+        atlasComposite(piece, image, 0, 0);
     } else {
         // Average each 2 x 2 block weighted by alpha, so that transparent neighbours do not darken edges.
         SDL_LockSurface(image);
-        SDL_LockSurface(page);
+        SDL_LockSurface(piece);
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 int a = 0, r = 0, g = 0, b = 0;
@@ -133,16 +134,38 @@ int atlasAdd(SDL_Surface *image, bool halve)
                     b += c.b * c.a;
                 }
                 if (a == 0) continue;
-                *pixelAt(page, sprite.rect.x + x, sprite.rect.y + y) =
-                    SDL_MapRGBA(page->format, static_cast<Uint8>(r / a), static_cast<Uint8>(g / a),
-                                static_cast<Uint8>(b / a), static_cast<Uint8>(a / 4));
+                *pixelAt(piece, x, y) = SDL_MapRGBA(piece->format, static_cast<Uint8>(r / a), static_cast<Uint8>(g / a),
+                                                    static_cast<Uint8>(b / a), static_cast<Uint8>(a / 4));
             }
         }
-        SDL_UnlockSurface(page);
+        SDL_UnlockSurface(piece);
         SDL_UnlockSurface(image);
     }
-    sprites[spriteCount] = sprite;
+    sprites[spriteCount] = Sprite{-1, SDL_Rect{0, 0, static_cast<Uint16>(w), static_cast<Uint16>(h)}};
+    pending[spriteCount] = piece;
     return spriteCount++;
+}
+
+void atlasPack()
+{
+    // Tallest first, so that each shelf holds pieces of about one height and little room is lost.
+    std::array<int, MaxSprites> order;
+    int n = 0;
+    for (int i = 0; i < spriteCount; ++i)
+        if (pending[i]) order[n++] = i;
+    std::sort(order.begin(), order.begin() + n, [](int a, int b) {
+        return sprites[a].rect.h != sprites[b].rect.h ? sprites[a].rect.h > sprites[b].rect.h : a < b;
+    });
+    for (int k = 0; k < n; ++k) {
+        int i = order[k];
+        Sprite placed;
+        if (reserve(pending[i]->w, pending[i]->h, &placed)) {
+            atlasComposite(pages[placed.page].surface, pending[i], placed.rect.x, placed.rect.y);
+            sprites[i] = placed;
+        }
+        SDL_FreeSurface(pending[i]);
+        pending[i] = nullptr;
+    }
 }
 
 const Sprite *atlasSprite(int index)
@@ -157,7 +180,7 @@ int atlasPageCount() { return pageCount; }
 void atlasDraw(int index, int x, int y, HostBlitFn blit, HostSetClipFn clip)
 {
     const Sprite *s = atlasSprite(index);
-    if (!s || !blit || !clip) return;
+    if (!s || s->page < 0 || !blit || !clip) return;
     SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), s->rect.w, s->rect.h};
     clip(&where);
     clipSet = true;
@@ -173,6 +196,10 @@ void atlasEndDrawing(HostSetClipFn clip)
 void atlasFree()
 {
     for (int i = 0; i < pageCount; ++i) SDL_FreeSurface(pages[i].surface);
+    for (int i = 0; i < spriteCount; ++i) {
+        SDL_FreeSurface(pending[i]);
+        pending[i] = nullptr;
+    }
     pageCount = 0;
     spriteCount = 0;
     clipSet = false;

@@ -22,9 +22,11 @@ struct Rgba {
 // A new surface in the pages' pixel format (bytes R, G, B, A), cleared to transparent; null on failure.
 SDL_Surface *atlasNewSurface(int w, int h);
 
-// Copies the image onto a page (alpha composited over transparency) and returns its sprite index, or -1.
-// With halve set, the image is drawn at twice its size and is averaged down to half, which smooths its edges.
+// Keeps a copy of the image for the pages and returns its sprite index, or -1. With halve set, the image is
+// drawn at twice its size and is averaged down to half, which smooths its edges.
 int atlasAdd(SDL_Surface *image, bool halve);
+// Lays every piece added so far onto the pages, tallest first; sprites are drawn only after this.
+void atlasPack();
 // Draws src over dst at (x, y) with straight alpha, both surfaces in any 32-bit format.
 void atlasComposite(SDL_Surface *dst, SDL_Surface *src, int x, int y);
 

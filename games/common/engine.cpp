@@ -185,6 +185,7 @@ void makeEverything()
         for (const Round &r : task.rounds) makeRound(r);
         makeRound(task.quiz);
     }
+    atlasPack();
 }
 
 //----------------------------------------------------------------------------------------------------------
