@@ -282,7 +282,10 @@ static OpenOutcome checkAndSetUp()
         return OpenCorrupt;
     }
     int version = 0;
-    if (pragmaInt("PRAGMA user_version", version) != SQLITE_OK || version != storeSchemaVersion) return OpenCorrupt;
+    if (pragmaInt("PRAGMA user_version", version) != SQLITE_OK) return OpenFailed;
+    // A store from a later version of the program is left alone for that version, not moved aside.
+    if (version > storeSchemaVersion) return OpenFailed;
+    if (version != storeSchemaVersion) return OpenCorrupt;
     return prepareStatements();
 }
 
