@@ -513,7 +513,7 @@ TEST_F(ModuleHost, LibrariesComeFromTheProgramsOwnDirectoryNeverTheWorkingDirect
 // ----------------------------------------------------------------------------------------------------
 // The module shown in the README
 // ----------------------------------------------------------------------------------------------------
-TEST_F(ModuleHost, ReadmeModuleDrawsItsBallAndEndsOnEscape)
+TEST_F(ModuleHost, ReadmeModuleDrawsItsSquareAndEndsOnEscape)
 {
     librarySetDirectory(moduleDir("readme").c_str());
     startGameModule(1);
