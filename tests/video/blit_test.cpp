@@ -4,13 +4,6 @@
 #include "video_fixture.h"
 
 namespace {
-std::vector<std::string> quadCalls(const char *colour, std::initializer_list<const char *> corners)
-{
-    std::vector<std::string> calls{colour};
-    for (const char *corner : corners) calls.emplace_back(corner);
-    return calls;
-}
-
 // The calls between Begin and End, without them.
 std::vector<std::string> drawnCalls()
 {
@@ -114,82 +107,6 @@ TEST_F(Blit, OnlyPicturesEntirelyPastTheEdgesAreRejectedBeforeUpload)
     VideoFreeSurface(image);
 }
 
-TEST_F(Blit, WidePictureIsDrawnStripByStripFromOneTexture)
-{
-    SDL_Surface *wide = makeRGB(2000, 20);
-    SDL_Rect at{0, 0, 0, 0};
-    VideoBlit(wide, nullptr, screen, &at);
-    EXPECT_EQ(glCallsStartingWith("Begin").size(), 1u);
-    std::vector<std::string> drawn = drawnCalls();
-    ASSERT_EQ(drawn.size(), 8u * 9u);
-    EXPECT_EQ(std::vector<std::string>(drawn.begin(), drawn.begin() + 9),
-              quadCalls("Color4ub(255, 255, 255, 255)",
-                        {"TexCoord2f(0, 0)", "Vertex2i(0, 0)", "TexCoord2f(1, 0)", "Vertex2i(256, 0)",
-                         "TexCoord2f(1, 0.078125)", "Vertex2i(256, 20)", "TexCoord2f(0, 0.078125)", "Vertex2i(0, 20)"}));
-    EXPECT_EQ(std::vector<std::string>(drawn.begin() + 9, drawn.begin() + 18),
-              quadCalls("Color4ub(255, 255, 255, 255)",
-                        {"TexCoord2f(0, 0.078125)", "Vertex2i(256, 0)", "TexCoord2f(1, 0.078125)", "Vertex2i(512, 0)",
-                         "TexCoord2f(1, 0.15625)", "Vertex2i(512, 20)", "TexCoord2f(0, 0.15625)", "Vertex2i(256, 20)"}));
-    EXPECT_EQ(std::vector<std::string>(drawn.end() - 9, drawn.end()),
-              quadCalls("Color4ub(255, 255, 255, 255)",
-                        {"TexCoord2f(0, 0.546875)", "Vertex2i(1792, 0)", "TexCoord2f(0.8125, 0.546875)",
-                         "Vertex2i(2000, 0)", "TexCoord2f(0.8125, 0.625)", "Vertex2i(2000, 20)",
-                         "TexCoord2f(0, 0.625)", "Vertex2i(1792, 20)"}));
-    VideoFreeSurface(wide);
-}
-
-TEST_F(Blit, PartOfAWidePictureCrossingAStripBoundary)
-{
-    SDL_Surface *wide = makeRGB(2000, 20);
-    SDL_Rect part{200, 5, 100, 10};
-    SDL_Rect at{50, 60, 0, 0};
-    VideoBlit(wide, &part, screen, &at);
-    EXPECT_EQ(at.w, 100);
-    EXPECT_EQ(glCallsStartingWith("Vertex2i"),
-              (std::vector<std::string>{"Vertex2i(50, 60)", "Vertex2i(106, 60)", "Vertex2i(106, 70)", "Vertex2i(50, 70)",
-                                        "Vertex2i(106, 60)", "Vertex2i(150, 60)", "Vertex2i(150, 70)",
-                                        "Vertex2i(106, 70)"}));
-    EXPECT_EQ(glCallsStartingWith("TexCoord2f"),
-              (std::vector<std::string>{"TexCoord2f(0.78125, 0.0195312)", "TexCoord2f(1, 0.0195312)",
-                                        "TexCoord2f(1, 0.0585938)", "TexCoord2f(0.78125, 0.0585938)",
-                                        "TexCoord2f(0, 0.0976562)", "TexCoord2f(0.171875, 0.0976562)",
-                                        "TexCoord2f(0.171875, 0.136719)", "TexCoord2f(0, 0.136719)"}));
-    VideoFreeSurface(wide);
-}
-
-TEST_F(Blit, PictureInTwoTexturesClosesOneBatchAndOpensTheNext)
-{
-    TearDown();
-    open(800, 600, 1, 512);
-    SDL_Surface *image = makeRGB(640, 480);
-    SDL_Rect at{0, 0, 0, 0};
-    VideoBlit(image, nullptr, screen, &at);
-    std::vector<std::string> tail(glCalls.end() - 24, glCalls.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{
-                        "BindTexture(TEXTURE_2D, 1)", "Begin(QUADS)", "Color4ub(255, 255, 255, 255)",
-                        "TexCoord2f(0, 0)", "Vertex2i(0, 0)", "TexCoord2f(1, 0)", "Vertex2i(512, 0)",
-                        "TexCoord2f(1, 0.9375)", "Vertex2i(512, 480)", "TexCoord2f(0, 0.9375)", "Vertex2i(0, 480)",
-                        "End()", "BindTexture(TEXTURE_2D, 2)", "Begin(QUADS)", "Color4ub(255, 255, 255, 255)",
-                        "TexCoord2f(0, 0)", "Vertex2i(512, 0)", "TexCoord2f(0.25, 0)", "Vertex2i(640, 0)",
-                        "TexCoord2f(0.25, 0.9375)", "Vertex2i(640, 480)", "TexCoord2f(0, 0.9375)", "Vertex2i(512, 480)",
-                        "End()"}));
-    VideoFreeSurface(image);
-}
-
-TEST_F(Blit, TallPictureStripsRunDownTheScreen)
-{
-    SDL_Surface *tall = makeRGB(20, 2000);
-    SDL_Rect at{5, 0, 0, 0};
-    VideoBlit(tall, nullptr, screen, &at);
-    std::vector<std::string> vertices = glCallsStartingWith("Vertex2i");
-    ASSERT_EQ(vertices.size(), 32u);
-    EXPECT_EQ(vertices[4], "Vertex2i(5, 256)");
-    EXPECT_EQ(vertices[6], "Vertex2i(25, 512)");
-    EXPECT_EQ(vertices[30], "Vertex2i(25, 2000)");
-    EXPECT_EQ(glCallsStartingWith("TexCoord2f")[4], "TexCoord2f(0.078125, 0)");
-    VideoFreeSurface(tall);
-}
-
 TEST_F(Blit, SourceRectangleReachingPastThePictureIsCut)
 {
     SDL_Surface *image = makeRGB(40, 30);
@@ -263,18 +180,6 @@ TEST_F(Blit, BlitThatLandsNowhereKeepsAPendingMark)
     VideoFreeSurface(onto);
 }
 
-TEST_F(Blit, NullSurfacesAreRefused)
-{
-    SDL_Surface *image = makeRGB(4, 4);
-    EXPECT_EQ(VideoBlit(nullptr, nullptr, screen, nullptr), -1);
-    EXPECT_EQ(VideoBlit(image, nullptr, nullptr, nullptr), -1);
-    EXPECT_EQ(VideoTexturedBlit(nullptr, nullptr, window, nullptr), -1);
-    EXPECT_EQ(VideoTexturedBlit(image, nullptr, nullptr, nullptr), -1);
-    EXPECT_EQ(VideoFillRect(nullptr, nullptr, 0), -1);
-    EXPECT_TRUE(glCalls.empty());
-    VideoFreeSurface(image);
-}
-
 TEST_F(Blit, FillOnTheScreenIsAnUntexturedQuadInTheMappedColour)
 {
     SDL_Rect box{10, 20, 30, 40};
@@ -299,30 +204,6 @@ TEST_F(Blit, FillOnAPictureIsSDLsAndMarksIt)
     EXPECT_EQ(static_cast<Uint32 *>(image->pixels)[3 * 10 + 2], 0xFF0000FFu);
     EXPECT_EQ(VideoGetTexInfo(image)->dirtyRect.w, 4);
     EXPECT_TRUE(glCalls.empty());
-    VideoFreeSurface(image);
-}
-
-TEST_F(Blit, ScreenToPictureReadsTheWindowUpright)
-{
-    SDL_Surface *picture = makeRGB(100, 100);
-    SDL_Rect from{10, 20, 30, 40}, at{5, 6, 0, 0};
-    EXPECT_EQ(VideoBlit(screen, &from, picture, &at), 0);
-    EXPECT_EQ(glCalls, (std::vector<std::string>{"ReadPixels(10, 540, 30, 40, RGB, UNSIGNED_BYTE)"}));
-
-    // Reaching past the window, only the part inside is read.
-    clearGLCalls();
-    SDL_Rect beyond{790, -5, 20, 10};
-    EXPECT_EQ(VideoReadBack(&beyond, picture, nullptr), 0);
-    EXPECT_EQ(glCalls, (std::vector<std::string>{"ReadPixels(790, 595, 10, 5, RGB, UNSIGNED_BYTE)"}));
-    EXPECT_EQ(VideoReadBack(nullptr, nullptr, nullptr), -1);
-    VideoFreeSurface(picture);
-}
-
-TEST_F(Blit, FlipSwapsForTheScreenAndFallsBackForOthers)
-{
-    SDL_Surface *image = makeRGB(4, 4);
-    EXPECT_EQ(VideoFlip(image), 0);  // SDL_Flip of a software surface
-    EXPECT_EQ(VideoFlip(nullptr), -1);
     VideoFreeSurface(image);
 }
 

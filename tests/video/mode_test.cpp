@@ -20,24 +20,6 @@ TEST_F(Mode, WindowHoldsTheFirstHandleAndTheShadowScreenTheSecond)
     for (int32_t entry : GLStateCache) EXPECT_EQ(entry, -1);
 }
 
-TEST_F(Mode, AttachingSetsTheWholeWindowAsViewportWithYDownwards)
-{
-    TearDown();
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-    window = SDL_SetVideoMode(800, 600, 24, SDL_SWSURFACE);
-    installGLRecorder(4096);
-    testing::internal::CaptureStderr();
-    screen = VideoAttachWindow(window, 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: Max texture size: 4096\n");
-    // The two 1 x 1 probes that capture the upload formats are freed with their (never created) textures.
-    EXPECT_EQ(glCalls, (std::vector<std::string>{
-                           "GetIntegerv(MAX_TEXTURE_SIZE)", "DeleteTextures(1, 4294967295)",
-                           "DeleteTextures(1, 4294967295)", "Viewport(0, 0, 800, 600)", "MatrixMode(PROJECTION)",
-                           "LoadIdentity()", "Ortho(0, 800, 600, 0, -1, 1)", "MatrixMode(MODELVIEW)", "LoadIdentity()",
-                           "Disable(DEPTH_TEST)", "Disable(CULL_FACE)"}));
-}
-
 TEST_F(Mode, ClipOnTheScreenBecomesViewportAndProjection)
 {
     SDL_Rect clip{100, 50, 200, 100};
@@ -71,16 +53,6 @@ TEST_F(Mode, ClipMissingTheScreenLetsNothingBeDrawn)
     EXPECT_EQ(window->clip_rect.w, 0);
     EXPECT_EQ(screen->clip_rect.w, 0);
     EXPECT_EQ(VideoSetClipRect(nullptr, &clip), 0);
-}
-
-TEST_F(Mode, ClipOnAnOrdinaryImageIsSDLsAlone)
-{
-    SDL_Surface *image = makeRGB(50, 50);
-    SDL_Rect clip{10, 10, 20, 20};
-    EXPECT_EQ(VideoSetClipRect(image, &clip), 1);
-    EXPECT_EQ(image->clip_rect.w, 20);
-    EXPECT_TRUE(glCalls.empty());
-    VideoFreeSurface(image);
 }
 
 TEST_F(Mode, EnlargedScreenScalesOnlyTheViewport)
@@ -122,18 +94,6 @@ TEST_F(Mode, StateCacheIssuesOnlyChanges)
                                                  "BlendFunc(SRC_ALPHA, ONE_MINUS_SRC_ALPHA)"}));
 }
 
-TEST_F(Mode, LogicalSizeOfAnImageChangesOnlyItsRecord)
-{
-    SDL_Surface *image = makeRGB(10, 10);
-    VideoSetLogicalSize(image, 20, 20);  // no record yet: nothing
-    VideoAddTexInfo(image);
-    VideoSetLogicalSize(image, 20, 30);
-    EXPECT_EQ(VideoGetTexInfo(image)->outWidth, 20);
-    EXPECT_EQ(VideoGetTexInfo(image)->outHeight, 30);
-    EXPECT_TRUE(glCalls.empty());
-    VideoFreeSurface(image);
-}
-
 // ----------------------------------------------------------------------------------------------------
 // Plain SDL and the real OpenGL window
 // ----------------------------------------------------------------------------------------------------
@@ -159,17 +119,6 @@ TEST(PlainMode, WithoutTheLayerFlagTheScreenIsSDLsOwn)
     EXPECT_EQ(VideoFlip(surface), 0);
     EXPECT_EQ(VideoFlip(nullptr), -1);
     VideoQuit();
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
-    unsetenv("SDL_VIDEODRIVER");
-}
-
-TEST(PlainMode, QuitWithoutAnyModeOnlyShutsSDLDown)
-{
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-    testing::internal::CaptureStderr();
-    VideoQuit();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
     unsetenv("SDL_VIDEODRIVER");
 }

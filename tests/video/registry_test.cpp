@@ -247,18 +247,3 @@ TEST_F(Registry, ReleaseSinceMarkDropsOnlyRecordsMadeAfterIt)
     VideoFreeSurface(before3.release());
     EXPECT_EQ(VideoRecordsInUse(), 0);
 }
-
-TEST_F(Registry, MarkTakenWithoutAnyRecordsCoversEverythingAfter)
-{
-    VideoRecordMark mark;
-    VideoMarkRecords(&mark);
-    SDL_Surface *a = makeRGB(3, 3), *b = makeRGB(3, 3);
-    VideoAddTexInfo(a);
-    VideoAddTexInfo(b);
-    SDL_FreeSurface(a);
-    SDL_FreeSurface(b);
-    VideoReleaseRecordsSince(&mark);
-    EXPECT_EQ(VideoRecordsInUse(), 0);
-    VideoReleaseRecordsSince(nullptr);
-    VideoMarkRecords(nullptr);
-}

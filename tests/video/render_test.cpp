@@ -163,6 +163,42 @@ TEST_F(Rendering, OpaqueKeyedStripedAndConvertedPicturesMatchSDLExactly)
     SDL_FreeSurface(drawn);
 }
 
+TEST_F(Rendering, PicturesSpreadOverManyTexturesMatchSDLExactly)
+{
+    MaxTextureSize = 64;  // small textures: every picture below needs several
+    SDL_Surface *wide = keep(patternedRGB(300, 60, 1));     // 5 textures of one strip
+    SDL_Surface *tall = keep(patternedRGB(40, 500, 2));     // 8 textures of one strip, side by side
+    SDL_Surface *packed = keep(patternedRGB(200, 20, 3));   // 4 strips, 3 to a texture
+    SDL_Surface *thin = keep(patternedRGB(1025, 1, 4));     // 33 strips of 32, 32 to a texture
+    SDL_Surface *keyed = keep(patternedRGB(130, 30, 5));
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, SDL_MapRGB(keyed->format, 35, 93, 36));
+
+    SDL_Surface *drawn = drawBoth([&](SDL_Surface *target) {
+        fill(target, 0, 0, 800, 600, 30, 60, 90);
+        blitAt(wide, target, 10, 10);
+        blitAt(tall, target, 400, 30);
+        blitAt(packed, target, 10, 100);
+        blitAt(thin, target, -100, 150);
+        blitAt(keyed, target, 500, 500);
+        blitAt(wide, target, 700, 580);  // cut by the right and bottom edges
+        int y = 200;
+        for (SDL_Rect part : {SDL_Rect{50, 5, 100, 40}, SDL_Rect{63, 0, 2, 60}, SDL_Rect{128, 10, 129, 1}}) {
+            blitAt(wide, target, 20, y, &part);
+            y += 70;
+        }
+        SDL_Rect tallPart{3, 60, 30, 200}, packedPart{60, 2, 80, 15}, thinPart{990, 0, 35, 1};
+        blitAt(tall, target, 500, 50, &tallPart);
+        blitAt(packed, target, 250, 100, &packedPart);
+        blitAt(thin, target, 300, 160, &thinPart);
+    });
+    Difference d = compare(drawn, reference, 0);
+    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": window " << testing::PrintToString(rgbAt(drawn, d.x, d.y))
+                          << " SDL " << testing::PrintToString(rgbAt(reference, d.x, d.y));
+    EXPECT_EQ(VideoGetTexInfo(thin)->textureCount, 2);
+    EXPECT_EQ(VideoGetTexInfo(tall)->layout, 2);
+    SDL_FreeSurface(drawn);
+}
+
 TEST_F(Rendering, BlendedPicturesMatchSDLWithinRounding)
 {
     SDL_Surface *backdrop = keep(patternedRGB(800, 600, 8));

@@ -125,44 +125,6 @@ TEST_F(Upload, KeyedPictureBecomesRGBAWithTransparentKeyPixels)
     VideoFreeSurface(keyed);
 }
 
-TEST_F(Upload, KeyedRGBAKeepsItsKeyAndPerSurfaceAlphaCarriesOver)
-{
-    SDL_Surface *abgr = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 1, 32, 0xFF000000, 0xFF0000, 0xFF00, 0xFF);
-    abgr->unused1 = 0;
-    static_cast<Uint32 *>(abgr->pixels)[0] = 0x11223344;
-    static_cast<Uint32 *>(abgr->pixels)[1] = 0xFFFFFFFF;
-    SDL_SetColorKey(abgr, SDL_SRCCOLORKEY, 0x11223344);
-    SDL_SetAlpha(abgr, SDL_SRCALPHA, 77);
-    SDL_Surface *converted = VideoConvertRGBA(abgr);
-    ASSERT_NE(converted, nullptr);
-    EXPECT_TRUE(converted->flags & SDL_SRCCOLORKEY);
-    EXPECT_TRUE(converted->flags & SDL_SRCALPHA);
-    EXPECT_EQ(converted->format->alpha, 77);
-    EXPECT_EQ(pixel32(converted, 0, 0), 0u);
-    EXPECT_EQ(pixel32(converted, 1, 0), 0xFFFFFFFFu);
-    VideoFreeSurface(converted);
-    VideoFreeSurface(abgr);
-}
-
-TEST_F(Upload, ZeroingKeyPixelsTouchesOnlyExactMatches)
-{
-    SDL_Surface *image = makeRGBA(3, 1);
-    Uint32 *pixels = static_cast<Uint32 *>(image->pixels);
-    pixels[0] = 0x00FF00FF;
-    pixels[1] = 0xFFFF00FF;
-    pixels[2] = 0x00FF00FF;
-    SDL_SetColorKey(image, SDL_SRCCOLORKEY, 0x00FF00FF);
-    VideoZeroKeyPixels(image);
-    EXPECT_EQ(pixels[0], 0u);
-    EXPECT_EQ(pixels[1], 0xFFFF00FFu);
-    EXPECT_EQ(pixels[2], 0u);
-    SDL_Surface *rgb = makeRGB(2, 2);  // not 32-bit: left alone
-    VideoZeroKeyPixels(rgb);
-    VideoZeroKeyPixels(nullptr);
-    SDL_FreeSurface(rgb);
-    SDL_FreeSurface(image);
-}
-
 TEST_F(Upload, MarkedPictureHasEveryTextureMadeAgain)
 {
     TearDown();
@@ -179,33 +141,6 @@ TEST_F(Upload, MarkedPictureHasEveryTextureMadeAgain)
               (std::vector<std::string>{"GenTextures(1) -> 3", "GenTextures(1) -> 4"}));
     EXPECT_EQ(VideoGetTexInfo(image)->dirtyRect.w, 0);
     VideoFreeSurface(image);
-}
-
-TEST_F(Upload, WideStripsStackDownOneTexture)
-{
-    SDL_Surface *wide = makeRGB(2000, 20);  // 8 strips of 256 x 20, 12 to a texture
-    VideoUploadTexture(wide);
-    std::vector<std::string> expected;
-    for (int j = 0; j < 8; j++)
-        expected.push_back(subImage(0, 20 * j, j < 7 ? 256 : 208, 20, "RGB", pixelAt(wide, 256 * j, 0)));
-    EXPECT_EQ(glCallsStartingWith("TexSubImage2D"), expected);
-    EXPECT_EQ(glCallsStartingWith("PixelStorei"), (std::vector<std::string>{"PixelStorei(UNPACK_ROW_LENGTH, 2000)"}));
-    VideoFreeSurface(wide);
-}
-
-TEST_F(Upload, TallStripsStandSideBySideAcrossTextures)
-{
-    TearDown();
-    open(800, 600, 1, 1024);
-    SDL_Surface *tall = makeRGBA(1, 1025);  // 33 strips of 1 x 32, 32 to a texture: two textures
-    VideoUploadTexture(tall);
-    std::vector<std::string> sub = glCallsStartingWith("TexSubImage2D");
-    ASSERT_EQ(sub.size(), 33u);
-    EXPECT_EQ(sub[0], subImage(0, 0, 1, 32, "RGBA", pixelAt(tall, 0, 0)));
-    EXPECT_EQ(sub[31], subImage(31, 0, 1, 32, "RGBA", pixelAt(tall, 0, 992)));
-    EXPECT_EQ(sub[32], subImage(0, 0, 1, 1, "RGBA", pixelAt(tall, 0, 1024)));
-    EXPECT_EQ(glCallsStartingWith("TexImage2D").size(), 2u);
-    VideoFreeSurface(tall);
 }
 
 TEST_F(Upload, TextureLargerThanAllowedIsRefused)
