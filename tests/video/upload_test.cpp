@@ -152,6 +152,18 @@ TEST_F(Upload, TextureLargerThanAllowedIsRefused)
     EXPECT_EQ(VideoUploadTexture(image), -1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: INTERNAL ERROR: Too large texture!\n");
     EXPECT_TRUE(glCallsStartingWith("GenTextures").empty());
+
+    // Refused after a change: the old textures are gone and nothing draws their names any more.
+    MaxTextureSize = 16384;
+    VideoUploadTexture(image);
+    VideoInvalidate(image, nullptr);
+    MaxTextureSize = 256;
+    testing::internal::CaptureStderr();
+    SDL_Rect at{0, 0, 0, 0};
+    VideoBlit(image, nullptr, screen, &at);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(glCallsStartingWith("DeleteTextures"), (std::vector<std::string>{"DeleteTextures(1, 1)"}));
+    EXPECT_TRUE(glCallsStartingWith("Begin").empty());
     VideoFreeSurface(image);
 }
 
