@@ -112,7 +112,8 @@ int init()
     windowIcon = VideoLoadBMP("g/icon.bmp");
     if (windowIcon) {
         windowIcon->flags |= SDL_SRCCOLORKEY;
-        SDL_WM_SetIcon(windowIcon, nullptr);
+        // SDL's icon call needs a started video driver; without one the mode set fails later and says so.
+        if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_WM_SetIcon(windowIcon, nullptr);
     } else {
         logMissingPicture("g/icon.bmp", SDL_GetError());
     }
