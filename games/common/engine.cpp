@@ -53,7 +53,7 @@ struct UiSprites {
     int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
     int tile = -1, tileHover = -1, tileDone = -1;
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
-    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1;
+    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1, praise = -1;
 };
 
 struct EngineState {
@@ -125,6 +125,15 @@ Point scenePosition(int index, int count)
 // Internal functions: making everything at start
 //----------------------------------------------------------------------------------------------------------
 
+// Answers without a picture: a number alone is written large, words in the answer size.
+TextStyle answerStyle(const Choice &c)
+{
+    if (c.pic.kind != PicNone) return TextCard;
+    for (const char *p = c.label; p && *p; ++p)
+        if (*p < '0' || *p > '9') return TextAnswer;
+    return TextBigAnswer;
+}
+
 void makeRound(const Round &r)
 {
     textSprite(r.prompt, TextPrompt);
@@ -132,7 +141,7 @@ void makeRound(const Round &r)
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
         if (c.pic.kind != PicNone) pictureSprite(c.pic, PicBigSize);
-        textSprite(c.label, c.pic.kind != PicNone ? TextCard : TextAnswer);
+        textSprite(c.label, answerStyle(c));
     }
 }
 
@@ -163,6 +172,7 @@ void makeEverything()
     ui.starSmall = starSprite(34, true);
     ui.starEmpty = starSprite(34, false);
     ui.quizBadge = panelSprite(150, 36, Rgba{120, 90, 200, 255}, Rgba{70, 50, 140, 255}, 12);
+    ui.praise = panelSprite(560, 120, Rgba{255, 250, 225, 255}, Rgba{240, 170, 50, 255}, 24);
 
     for (const char *s : {g.title, textBack, textMap, textNext, textPick, textTryAgain, textDone, textQuiz, textQuizNote})
         textSprite(s, s == g.title ? TextTitle : s == textBack || s == textMap || s == textNext ? TextButton
@@ -396,7 +406,7 @@ void drawCard(const Services &s, const Round &r, int i, int count)
         centred(s, pictureFind(c.pic, PicBigSize), cx, rect.y + lift + (c.label ? 70 : rect.h / 2 - 2));
         if (c.label) text(s, c.label, TextCard, cx, rect.y + lift + 140);
     } else {
-        text(s, c.label, TextAnswer, cx, rect.y + lift + rect.h / 2 - 3);
+        text(s, c.label, answerStyle(c), cx, rect.y + lift + rect.h / 2 - 3);
     }
 }
 
@@ -428,8 +438,9 @@ void drawPlay(const Services &s)
     if (state.praiseLeft > 0) {
         int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
         const char *praise = praises[state.praiseCount % praises.size()];
-        centred(s, state.ui.star, ScreenW / 2 - 210, layout.scene.y + layout.scene.h / 2 + bounce);
-        centred(s, state.ui.star, ScreenW / 2 + 210, layout.scene.y + layout.scene.h / 2 - bounce);
+        centred(s, state.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        centred(s, state.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
+        centred(s, state.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
         text(s, praise, TextCheer, ScreenW / 2, layout.scene.y + layout.scene.h / 2 + bounce);
     } else if (state.hintLeft > 0) {
         sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine.h"
+#include "gametext.h"
 #include "forest.h"
 #include "store/settings.h"
 #include "tavrin/module.h"
@@ -230,4 +231,19 @@ TEST_F(Games, StartingAGameTwiceInOneRunWorksBothTimes)
         e.key.keysym.sym = SDLK_ESCAPE;
         EXPECT_NE(lib.keyevent(&e), 0);
     }
+}
+
+TEST_F(Games, TextGrowsWithEverySizeAskedForWithTheRealFont)
+{
+    textOpen();
+    ASSERT_TRUE(textHasFont());
+    int last = 0;
+    for (int size = 10; size <= 80; size += 2) { // more sizes than the games keep open at once
+        SDL_Surface *s = textRender("20", size, Rgba{0, 0, 0, 255}, 1000);
+        ASSERT_NE(s, nullptr);
+        EXPECT_GT(s->h, last) << size;
+        last = s->h;
+        SDL_FreeSurface(s);
+    }
+    textClose();
 }
