@@ -32,7 +32,8 @@ static VideoRecordMark recordsBeforeModule;
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-void moduleFileName(int n, char *buffer, size_t size) { snprintf(buffer, size, "game%d%s", n, librarySuffix); }
+// The library file of game n on this platform: "game1.so", "game2.so" (".dll" on Windows).
+static void moduleFileName(int n, char *buffer, size_t size) { snprintf(buffer, size, "game%d%s", n, librarySuffix); }
 
 void startGameModule(int n)
 {

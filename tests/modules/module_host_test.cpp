@@ -381,37 +381,10 @@ TEST_F(ModuleHost, ClipLeftByTheGameHoldsUntilTheMenuSpritePassClearsIt)
     SDL_FreeSurface(backdrop);
 }
 
-// The menu music as a short WAV file written by the test.
-static std::string writeTone(const char *name, int seconds)
-{
-    const int rate = 22050;
-    int samples = rate * seconds;
-    std::vector<Sint16> data(samples);
-    for (int i = 0; i < samples; ++i) data[i] = static_cast<Sint16>((i / 50) % 2 ? 6000 : -6000);
-    std::ofstream out(name, std::ios::binary);
-    auto put32 = [&out](Uint32 v) { out.put(v & 0xFF).put((v >> 8) & 0xFF).put((v >> 16) & 0xFF).put(v >> 24); };
-    auto put16 = [&out](Uint16 v) { out.put(v & 0xFF).put(v >> 8); };
-    Uint32 bytes = static_cast<Uint32>(samples * 2);
-    out << "RIFF";
-    put32(36 + bytes);
-    out << "WAVEfmt ";
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    out << "data";
-    put32(bytes);
-    out.write(reinterpret_cast<const char *>(data.data()), bytes);
-    return name;
-}
-
 TEST_F(ModuleHost, EndingRestartsTheMenuMusicAtTheMusicVolume)
 {
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024), 0) << Mix_GetError();
-    musicTrack = Mix_LoadMUS(writeTone("menu.wav", 3).c_str());
+    musicTrack = Mix_LoadMUS(TAVRIN_RUN_DIR "/snd/main.ogg");
     ASSERT_NE(musicTrack, nullptr) << Mix_GetError();
     appSettings.musicvolume = 77;
     Mix_PlayMusic(musicTrack, -1);
