@@ -414,6 +414,44 @@ TEST_F(ModuleHost, EndingRestartsTheMenuMusicAtTheMusicVolume)
     Mix_CloseAudio();
 }
 
+static int loudSamples;
+static void countLoudSamples(void *, Uint8 *stream, int length)
+{
+    const Sint16 *samples = reinterpret_cast<const Sint16 *>(stream);
+    for (int i = 0; i < length / 2; ++i) loudSamples += samples[i] > 64 || samples[i] < -64;
+}
+
+TEST_F(ModuleHost, MixerCallbacksOfAnEndedGameAreNeverCalled)
+{
+    ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512), 0) << Mix_GetError();
+    musicTrack = Mix_LoadMUS(TAVRIN_RUN_DIR "/snd/main.ogg");
+    ASSERT_NE(musicTrack, nullptr) << Mix_GetError();
+    librarySetDirectory(moduleDir("sounds").c_str());
+    startGameModule(1);
+    ASSERT_EQ(activeGame, 1);
+    frame({keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)});
+    ASSERT_EQ(activeGame, -1);
+    ASSERT_FALSE(moduleMapped("sounds", 1));
+
+    // Finished sounds, stopped music and the mixing itself would all run the game's code, now unmapped.
+    static Uint8 quiet[2048] = {};
+    Mix_Chunk *chunk = Mix_QuickLoad_RAW(quiet, sizeof quiet);
+    ASSERT_EQ(Mix_PlayChannel(0, chunk, 0), 0);
+    Mix_HaltChannel(0);
+    // The menu music is heard again, not swallowed by the game's music hook.
+    loudSamples = 0;
+    Mix_SetPostMix(countLoudSamples, nullptr);
+    for (int waited = 0; waited < 2000 && loudSamples == 0; waited += 20) SDL_Delay(20);
+    EXPECT_GT(loudSamples, 0);
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HaltMusic();
+
+    Mix_FreeChunk(chunk);
+    Mix_FreeMusic(musicTrack);
+    musicTrack = nullptr;
+    Mix_CloseAudio();
+}
+
 // ----------------------------------------------------------------------------------------------------
 // Libraries that cannot be used
 // ----------------------------------------------------------------------------------------------------
