@@ -247,3 +247,27 @@ TEST_F(Games, TextGrowsWithEverySizeAskedForWithTheRealFont)
     }
     textClose();
 }
+
+TEST_F(Games, PraiseAndHintsSoundOnTheGamesOwnChannelsNeverOnTheShellsClick)
+{
+    Library lib("game1.so");
+    ASSERT_TRUE(lib.complete());
+    ASSERT_EQ(lib.setslot(0), 0);
+    ASSERT_EQ(lib.click(tileRect(0, 15)), 0);
+    const Round &first = forestDefinition().tasks[0].rounds[0];
+    RuleFn rule = forestDefinition().tasks[0].rule;
+    int right = 0, wrong = 0;
+    while (!rule(first, right)) ++right;
+    while (rule(first, wrong)) ++wrong;
+    ASSERT_EQ(lib.click(choiceRect(wrong, choiceCount(first))), 0);
+    EXPECT_TRUE(Mix_Playing(3));
+    ASSERT_EQ(lib.click(choiceRect(right, choiceCount(first))), 0);
+    EXPECT_TRUE(Mix_Playing(2));
+    EXPECT_FALSE(Mix_Playing(1));
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_ESCAPE;
+    EXPECT_NE(lib.keyevent(&e), 0);
+    EXPECT_FALSE(Mix_Playing(2)) << "nothing of the game plays once it has ended";
+    EXPECT_FALSE(Mix_Playing(3));
+}
