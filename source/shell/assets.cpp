@@ -168,9 +168,10 @@ int init()
 
 void releaseResources()
 {
-    // The screen is the video layer's own surface: this drops its texture record, and the layer's
-    // shutdown frees the surface itself.
+    // The screen is the video layer's own surface: freeing it here drops its texture record and tells
+    // the layer's shutdown to leave it alone, so it is released exactly once.
     VideoFreeSurface(screen);
+    screen = nullptr;
     VideoFreeSurface(bandImage);
     bandImage = nullptr;
     TTF_Quit();
