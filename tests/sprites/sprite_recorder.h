@@ -1,4 +1,4 @@
-// sprite_recorder.h -- test surfaces and a recorder standing in for the blit, clip and map callbacks
+// sprite_recorder.h -- test images, a record filler and a recorder standing in for the drawing callbacks
 #pragma once
 
 #include <SDL/SDL.h>
@@ -10,51 +10,28 @@ struct SpriteCall {
     char kind;  // 'b' blit, 'c' clip, 'x' mapX, 'y' mapY
     SDL_Surface *image;
     int x, y;
-    bool hasRect;
-    SDL_Rect rect;
+    const SDL_Rect *rect;  // what the clip was given, copied into `clip`
+    SDL_Rect clip;
 };
 
 inline std::vector<SpriteCall> spriteCalls;
 
-inline void recordBlit(SDL_Surface *image, int x, int y) { spriteCalls.push_back({'b', image, x, y, false, {}}); }
+inline void recordBlit(SDL_Surface *image, int x, int y) { spriteCalls.push_back({'b', image, x, y, nullptr, {}}); }
+inline void recordClip(SDL_Rect *rect) { spriteCalls.push_back({'c', nullptr, 0, 0, rect, rect ? *rect : SDL_Rect{}}); }
 
-inline void recordClip(SDL_Rect *rect)
+// Draws the pool once and returns the blits.
+inline std::vector<SpriteCall> drawnBlits()
 {
-    SpriteCall call{'c', nullptr, 0, 0, rect != nullptr, {}};
-    if (rect) call.rect = *rect;
-    spriteCalls.push_back(call);
-}
-
-inline int recordMapX(int x)
-{
-    spriteCalls.push_back({'x', nullptr, x, 0, false, {}});
-    return x + 1000;
-}
-
-inline int recordMapY(int y)
-{
-    spriteCalls.push_back({'y', nullptr, 0, y, false, {}});
-    return y + 2000;
-}
-
-inline std::vector<SpriteCall> blitsOf(const std::vector<SpriteCall> &calls)
-{
+    spriteCalls.clear();
+    drawSprites(recordBlit, recordClip);
     std::vector<SpriteCall> blits;
-    for (const SpriteCall &call : calls)
+    for (const SpriteCall &call : spriteCalls)
         if (call.kind == 'b') blits.push_back(call);
     return blits;
 }
 
-// Draws the pool once and returns what the callbacks saw.
-inline std::vector<SpriteCall> drawOnce()
-{
-    spriteCalls.clear();
-    drawSprites(recordBlit, recordClip);
-    return spriteCalls;
-}
-
-// Fills record `index` the way a newly placed sprite starts, standing still unless motion says otherwise.
-inline Sprite &putSprite(int index, int motion, SDL_Surface *image, int x = 0, int y = 0)
+// Fills record `index` as a newly placed sprite of one frame at (x, y), shown at once, never retired by age.
+inline Sprite &putSprite(int index, int motion, SDL_Surface *image, double x = 0, double y = 0)
 {
     Sprite &sprite = spritePool[index];
     sprite = Sprite{};
@@ -62,8 +39,6 @@ inline Sprite &putSprite(int index, int motion, SDL_Surface *image, int x = 0, i
     sprite.frames[0] = image;
     sprite.frameCount = 1;
     sprite.frameDelay = 1;
-    sprite.startDelay = 0;
-    sprite.tick = 0;
     sprite.pathA = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
     sprite.clipRect = {0, 0, 800, 600};
     sprite.x = x;
