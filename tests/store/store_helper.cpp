@@ -1,0 +1,90 @@
+// store_helper.cpp -- a small program the store's tests start as a second process: it loads, saves or
+// writes slot values in a loop, sometimes as another user, and reports through its exit code
+#include <grp.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "store/settings.h"
+
+namespace {
+
+int usage()
+{
+    fprintf(stderr, "usage: store-helper [as-user UID] load | save FX MUSIC QUIZ FULL | save-loop | write-slot N COUNT\n");
+    return 2;
+}
+
+// Writes COUNT values "v0".. into the slot key, each in its own open-set-flush-close cycle.
+int writeSlot(int slot, int count)
+{
+    char path[64];
+    snprintf(path, sizeof path, "%sslot%d\\", SettingsRoot, slot);
+    for (int i = 0; i < count; i++) {
+        char name[16];
+        snprintf(name, sizeof name, "v%d", i);
+        StoreKey key = nullptr;
+        int result = storeOpenKey(path, StoreWrite, &key);
+        if (result == StoreOk) {
+            unsigned char data[4] = {static_cast<unsigned char>(i), static_cast<unsigned char>(i >> 8),
+                                     static_cast<unsigned char>(slot), 0};
+            result = storeSetValue(key, name, StoreTypeDword, data, 4);
+            if (result == StoreOk) result = storeFlushKey(key);
+            storeCloseKey(key);
+        }
+        if (result != StoreOk) {
+            fprintf(stderr, "slot %d value %d: result %d\n", slot, i, result);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    int first = 1;
+    if (argc > 3 && strcmp(argv[1], "as-user") == 0) {
+        uid_t user = static_cast<uid_t>(atoi(argv[2]));
+        if (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0) {
+            perror("store-helper: cannot change user");
+            return 2;
+        }
+        first = 3;
+    }
+    if (argc <= first) return usage();
+    const char *command = argv[first];
+    int count = argc - first - 1;
+    char **arguments = argv + first + 1;
+
+    if (strcmp(command, "load") == 0) {
+        loadSettings();
+        printf("%d %d %d %d", appSettings.fxvolume, appSettings.musicvolume, appSettings.quiz, appSettings.fullscreen);
+        for (int slot = 1; slot <= slotCount; slot++) printf(" %d", slotProgressPercent(slot));
+        printf("\n");
+        return 0;
+    }
+    if (strcmp(command, "save") == 0 && count == 4) {
+        appSettings.fxvolume = atoi(arguments[0]);
+        appSettings.musicvolume = atoi(arguments[1]);
+        appSettings.quiz = atoi(arguments[2]);
+        appSettings.fullscreen = atoi(arguments[3]);
+        saveSettings();
+        eraseSlot(1);
+        return 0;
+    }
+    if (strcmp(command, "save-loop") == 0) {
+        // Every round saves one number into all four settings, so a reader can tell old from new.
+        int round = readSettingValue("fxvolume") + 1;
+        if (round < 0) round = 0;
+        for (;; round++) {
+            appSettings = AppSettings{round, round, round, round};
+            saveSettings();
+        }
+    }
+    if (strcmp(command, "write-slot") == 0 && count == 2) return writeSlot(atoi(arguments[0]), atoi(arguments[1]));
+    return usage();
+}

@@ -1,0 +1,155 @@
+// store_reliability_test.cpp -- the store under a writer killed at random moments and under two writers at once
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "run_program.h"
+#include "store/settings.h"
+#include "store_env.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string helper = std::string(TAVRIN_TEST_BIN_DIR) + "/store-helper";
+
+std::vector<std::string> logged;
+void recordLine(const char *line) { logged.push_back(line); }
+
+class StoreReliability : public ::testing::Test {
+protected:
+    fs::path config;
+    fs::path previous;
+
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "tavrin-reliability-XXXXXX").string();
+        config = mkdtemp(pattern.data());
+        previous = fs::current_path();
+        fs::current_path(config);
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        storeCloseStore();
+        logged.clear();
+    }
+    void TearDown() override
+    {
+        storeCloseStore();
+        storeSetLogSink(nullptr);
+        fs::current_path(previous);
+        std::error_code ignored;
+        fs::remove_all(config, ignored);
+    }
+    std::string out(const char *name) const { return (config / name).string(); }
+};
+
+// The writer saves one round number into all four settings, in the order fxvolume, musicvolume, quiz,
+// fullscreen, round after round. Killed at any moment, the store must open cleanly and show every value
+// at either the round before or the round being written: never a torn, lost or older value.
+TEST_F(StoreReliability, AWriterKilledAtRandomMomentsLeavesOldOrNewValues)
+{
+    const unsigned seed = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> delayUs(500, 25000);
+    std::array<int, 4> last = {-1, -1, -1, -1};
+    int roundsWithProgress = 0;
+    const int kills = 200;
+    for (int kill = 0; kill < kills; kill++) {
+        pid_t writer = startProgram(helper, {"save-loop"}, {}, out("writer.out"), out("writer.err"));
+        ASSERT_GT(writer, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+        ::kill(writer, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(writer, &status, 0), writer);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << slurp(out("writer.err"));
+
+        // Open afresh, as the next start of the program would.
+        storeCloseStore();
+        storeSetLogSink(recordLine);
+        std::array<int, 4> values{};
+        int index = 0;
+        for (const char *name : {"fxvolume", "musicvolume", "quiz", "fullscreen"}) {
+            StoreKey key = nullptr;
+            int value = -1;
+            if (storeOpenKey(SettingsRoot, StoreRead, &key) == StoreOk) {
+                unsigned char data[4];
+                uint32_t size = 4;
+                int result = storeQueryValue(key, name, nullptr, data, &size);
+                ASSERT_TRUE(result == StoreOk || result == StoreNotFound) << name << " result " << result;
+                if (result == StoreOk) {
+                    ASSERT_EQ(size, 4u) << name;
+                    value = static_cast<int>(data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24);
+                }
+                storeCloseKey(key);
+            }
+            values[index++] = value;
+        }
+        ASSERT_TRUE(logged.empty()) << "seed " << seed << ", kill " << kill << ": " << logged[0];
+        // Each value is either what the last look found (old) or a round of this writer, which began one
+        // past the last fxvolume found; a new value is at most one round behind fxvolume, the first written.
+        for (int j = 0; j < 4; j++) {
+            bool old = values[j] == last[j];
+            bool fresh = values[j] > last[0] && values[j] <= values[0] && values[0] - values[j] <= 1 &&
+                         (j == 0 || values[j] <= values[j - 1]);
+            ASSERT_TRUE(old || fresh) << "seed " << seed << ", kill " << kill << ", value " << j << ": "
+                                      << values[0] << " " << values[1] << " " << values[2] << " " << values[3]
+                                      << " after " << last[0] << " " << last[1] << " " << last[2] << " " << last[3];
+        }
+        if (values[0] > last[0]) roundsWithProgress++;
+        last = values;
+    }
+    EXPECT_TRUE(std::none_of(fs::directory_iterator(config / "tavrin"), fs::directory_iterator(),
+                             [](const fs::directory_entry &entry) {
+                                 return entry.path().filename().string().find("corrupt") != std::string::npos;
+                             }));
+    // Most kills must have landed while the writer was saving, or the test proved little.
+    EXPECT_GT(roundsWithProgress, kills / 2) << "seed " << seed;
+}
+
+TEST_F(StoreReliability, TwoProcessesWritingDifferentSlotsLoseNoWrite)
+{
+    const int count = 250;
+    // Both start on an empty store, so that they also race to create the database itself.
+    pid_t first = startProgram(helper, {"write-slot", "1", std::to_string(count)}, {}, out("1.out"), out("1.err"));
+    pid_t second = startProgram(helper, {"write-slot", "2", std::to_string(count)}, {}, out("2.out"), out("2.err"));
+    EXPECT_EQ(waitExitCode(first), 0) << slurp(out("1.err"));
+    EXPECT_EQ(waitExitCode(second), 0) << slurp(out("2.err"));
+
+    storeCloseStore();
+    for (int slot = 1; slot <= 2; slot++) {
+        std::string path = std::string(SettingsRoot) + "slot" + std::to_string(slot);
+        int found = 0;
+        for (int i = 0; i < count; i++) {
+            std::string expected = {static_cast<char>(i), static_cast<char>(i >> 8), static_cast<char>(slot), '\0'};
+            if (getRaw(path.c_str(), ("v" + std::to_string(i)).c_str()) == expected) found++;
+        }
+        EXPECT_EQ(found, count) << "slot " << slot;
+    }
+}
+
+TEST_F(StoreReliability, SavingWhileAnotherProcessSavesLosesNeither)
+{
+    pid_t writer = startProgram(helper, {"write-slot", "3", "200"}, {}, out("w.out"), out("w.err"));
+    for (int round = 0; round < 50; round++) {
+        appSettings = AppSettings{round % 2, 1, round, 128 - round};
+        saveSettings();
+        EXPECT_EQ(readSettingValue("musicvolume"), round);
+    }
+    EXPECT_EQ(waitExitCode(writer), 0) << slurp(out("w.err"));
+    loadSettings();
+    EXPECT_EQ(appSettings.musicvolume, 49);
+    EXPECT_EQ(appSettings.fxvolume, 79);
+    EXPECT_EQ(getRaw((std::string(SettingsRoot) + "slot3").c_str(), "v199"), std::string("\xC7\0\x03\0", 4));
+}
+
+}  // namespace

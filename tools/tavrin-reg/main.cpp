@@ -1,0 +1,367 @@
+// main.cpp -- tavrin-reg: query, add and delete keys and values of the store, like the Windows reg command
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tavrin/store.h"
+
+namespace {
+
+const char *usageText =
+    "usage: tavrin-reg query KEY [/v NAME | /ve]\n"
+    "       tavrin-reg add KEY [/v NAME | /ve] [/t REG_DWORD|REG_SZ|REG_BINARY] [/d DATA] [/f]\n"
+    "       tavrin-reg delete KEY [/v NAME | /ve] [/f]\n"
+    "KEY is relative to HKEY_CURRENT_USER (an HKCU\\ or HKEY_CURRENT_USER\\ prefix is allowed).\n";
+
+const char *notFoundText = "ERROR: The system was unable to find the specified registry key or value.";
+
+struct Command {
+    std::string operation;
+    std::string key;       // relative to the user's root, no outer backslashes
+    bool hasValue = false; // /v or /ve given
+    std::string valueName;
+    bool hasType = false;
+    uint32_t type = StoreTypeSz;
+    bool hasData = false;
+    std::string data;
+    bool force = false;
+};
+
+int fail(const char *reason)
+{
+    fprintf(stderr, "%s\n", reason);
+    return 1;
+}
+
+bool equalsIgnoringCase(const std::string &a, const char *b)
+{
+    return a.size() == strlen(b) && strncasecmp(a.c_str(), b, a.size()) == 0;
+}
+
+bool startsIgnoringCase(const std::string &text, const char *prefix)
+{
+    return strncasecmp(text.c_str(), prefix, strlen(prefix)) == 0;
+}
+
+// Takes the optional root prefix off; other roots are refused, there is only the user's. The rest must
+// be names of 1 to 255 characters between single backslashes (one trailing backslash allowed).
+bool relativeKey(const std::string &given, std::string &key)
+{
+    key = given;
+    std::string first = key.substr(0, key.find('\\'));
+    if (equalsIgnoringCase(first, "HKEY_CURRENT_USER") || equalsIgnoringCase(first, "HKCU"))
+        key.erase(0, std::min(key.size(), first.size() + 1));
+    else if (startsIgnoringCase(first, "HKEY_") || equalsIgnoringCase(first, "HKLM") ||
+             equalsIgnoringCase(first, "HKCR") || equalsIgnoringCase(first, "HKU") || equalsIgnoringCase(first, "HKCC"))
+        return false;
+    if (!key.empty() && key.back() == '\\') key.pop_back();
+    if (key.empty()) return true;
+    size_t start = 0;
+    while (start <= key.size()) {
+        size_t end = std::min(key.find('\\', start), key.size());
+        if (end == start || end - start > 255) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool parseType(const std::string &text, uint32_t &type)
+{
+    if (equalsIgnoringCase(text, "REG_SZ")) type = StoreTypeSz;
+    else if (equalsIgnoringCase(text, "REG_BINARY")) type = StoreTypeBinary;
+    else if (equalsIgnoringCase(text, "REG_DWORD")) type = StoreTypeDword;
+    else return false;
+    return true;
+}
+
+const char *typeName(uint32_t type)
+{
+    switch (type) {
+    case 0: return "REG_NONE";
+    case StoreTypeSz: return "REG_SZ";
+    case 2: return "REG_EXPAND_SZ";
+    case StoreTypeBinary: return "REG_BINARY";
+    case StoreTypeDword: return "REG_DWORD";
+    case 7: return "REG_MULTI_SZ";
+    case 11: return "REG_QWORD";
+    default: return "REG_UNKNOWN";
+    }
+}
+
+// Decimal (a minus sign allowed for the values that mean "missing") or 0x and hex digits, 32 bits.
+bool parseDword(const std::string &text, uint32_t &value)
+{
+    if (text.empty()) return false;
+    errno = 0;
+    char *end = nullptr;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        if (text.size() > 10 || text.find_first_not_of("0123456789abcdefABCDEF", 2) != std::string::npos) return false;
+        value = static_cast<uint32_t>(strtoul(text.c_str() + 2, &end, 16));
+        return true;
+    }
+    size_t digits = text[0] == '-' ? 1 : 0;
+    if (text.size() == digits || text.find_first_not_of("0123456789", digits) != std::string::npos) return false;
+    long long number = strtoll(text.c_str(), &end, 10);
+    if (errno != 0 || number < -2147483648LL || number > 4294967295LL) return false;
+    value = static_cast<uint32_t>(number);
+    return true;
+}
+
+bool parseBinary(const std::string &text, std::string &bytes)
+{
+    if (text.size() % 2 != 0 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
+    bytes.clear();
+    for (size_t i = 0; i < text.size(); i += 2) bytes.push_back(static_cast<char>(strtoul(text.substr(i, 2).c_str(), nullptr, 16)));
+    return true;
+}
+
+bool isOption(const std::string &argument, const char *name)
+{
+    return argument.size() >= 2 && (argument[0] == '/' || argument[0] == '-') && equalsIgnoringCase(argument.substr(1), name);
+}
+
+// Reads the command line into a Command; on a mistake, reason holds the one-line message.
+bool parseCommand(int argc, char **argv, Command &command, std::string &reason)
+{
+    if (argc < 2) {
+        reason = "ERROR: Invalid syntax: expected query, add or delete.";
+        return false;
+    }
+    command.operation = argv[1];
+    bool query = equalsIgnoringCase(command.operation, "query");
+    bool add = equalsIgnoringCase(command.operation, "add");
+    bool remove = equalsIgnoringCase(command.operation, "delete");
+    if (!query && !add && !remove) {
+        reason = "ERROR: Invalid syntax: unknown operation \"" + command.operation + "\".";
+        return false;
+    }
+    if (argc < 3 || argv[2][0] == '/') {
+        reason = "ERROR: Invalid syntax: a key name is needed.";
+        return false;
+    }
+    if (!relativeKey(argv[2], command.key)) {
+        reason = std::string("ERROR: Invalid key name \"") + argv[2] + "\": names of 1 to 255 characters under HKEY_CURRENT_USER.";
+        return false;
+    }
+    for (int i = 3; i < argc; i++) {
+        std::string argument = argv[i];
+        bool takesArgument = isOption(argument, "v") || isOption(argument, "t") || isOption(argument, "d");
+        if (takesArgument && i + 1 >= argc) {
+            reason = "ERROR: Invalid syntax: " + argument + " needs an argument.";
+            return false;
+        }
+        if ((isOption(argument, "v") || isOption(argument, "ve")) && command.hasValue) {
+            reason = "ERROR: Invalid syntax: more than one value name.";
+            return false;
+        }
+        if (isOption(argument, "v")) {
+            command.hasValue = true;
+            command.valueName = argv[++i];
+        } else if (isOption(argument, "ve")) {
+            command.hasValue = true;
+            command.valueName.clear();
+        } else if (isOption(argument, "t") && add) {
+            if (command.hasType || !parseType(argv[++i], command.type)) {
+                reason = std::string("ERROR: Invalid syntax: /t takes one of REG_DWORD, REG_SZ, REG_BINARY.");
+                return false;
+            }
+            command.hasType = true;
+        } else if (isOption(argument, "d") && add) {
+            if (command.hasData) {
+                reason = "ERROR: Invalid syntax: more than one /d.";
+                return false;
+            }
+            command.hasData = true;
+            command.data = argv[++i];
+        } else if (isOption(argument, "f") && !query) {
+            command.force = true;
+        } else {
+            reason = "ERROR: Invalid syntax: unexpected \"" + argument + "\" for " + command.operation + ".";
+            return false;
+        }
+    }
+    if (add && !command.hasValue && (command.hasType || command.hasData)) {
+        reason = "ERROR: Invalid syntax: /t and /d need /v or /ve.";
+        return false;
+    }
+    return true;
+}
+
+std::string fullName(const std::string &key) { return key.empty() ? "HKEY_CURRENT_USER" : "HKEY_CURRENT_USER\\" + key; }
+
+void printValue(const char *name, uint32_t type, const std::vector<unsigned char> &data)
+{
+    printf("    %s    %s    ", name[0] ? name : "(Default)", typeName(type));
+    if (type == StoreTypeDword && data.size() == 4) {
+        uint32_t value = data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24;
+        printf("0x%x", value);
+    } else if (type == StoreTypeSz || type == 2) {
+        size_t length = 0;
+        while (length < data.size() && data[length] != 0) length++;
+        fwrite(data.data(), 1, length, stdout);
+    } else {
+        for (unsigned char byte : data) printf("%02X", byte);
+    }
+    printf("\n");
+}
+
+// Reads a value into a buffer grown to its size.
+int readValue(StoreKey key, const char *name, uint32_t &type, std::vector<unsigned char> &data)
+{
+    uint32_t size = 0;
+    int result = storeQueryValue(key, name, &type, nullptr, &size);
+    if (result != StoreOk) return result;
+    data.assign(size, 0);
+    result = storeQueryValue(key, name, &type, data.data(), &size);
+    data.resize(size);
+    return result;
+}
+
+int runQuery(const Command &command)
+{
+    StoreKey key = nullptr;
+    int result = storeOpenExistingKey(command.key.c_str(), StoreRead, &key);
+    if (result == StoreNotFound) return fail(notFoundText);
+    if (result != StoreOk) return fail("ERROR: The store cannot be read.");
+
+    std::vector<unsigned char> data;
+    uint32_t type = 0;
+    if (command.hasValue) {
+        result = readValue(key, command.valueName.c_str(), type, data);
+        storeCloseKey(key);
+        if (result == StoreNotFound) return fail(notFoundText);
+        if (result != StoreOk) return fail("ERROR: The store cannot be read.");
+        printf("%s\n", fullName(command.key).c_str());
+        printValue(command.valueName.c_str(), type, data);
+        return 0;
+    }
+
+    printf("%s\n", fullName(command.key).c_str());
+    std::vector<char> name(16384);
+    for (uint32_t index = 0;; index++) {
+        uint32_t size = 0;
+        result = storeEnumValue(key, index, name.data(), static_cast<uint32_t>(name.size()), &type, nullptr, &size);
+        if (result != StoreOk) break;
+        // The size is asked first, then the data read by name, so that any length can be listed.
+        if (readValue(key, name.data(), type, data) != StoreOk) continue;
+        printValue(name.data(), type, data);
+    }
+    bool first = true;
+    for (uint32_t index = 0;
+         storeEnumKey(key, index, name.data(), static_cast<uint32_t>(name.size())) == StoreOk; index++) {
+        if (first) printf("\n");
+        first = false;
+        printf("%s\\%s\n", fullName(command.key).c_str(), name.data());
+    }
+    storeCloseKey(key);
+    return 0;
+}
+
+// Asks on a terminal; without one, a change that needs /f is refused.
+bool confirmed(const Command &command, const std::string &question)
+{
+    if (command.force) return true;
+    if (!isatty(STDIN_FILENO)) return false;
+    printf("%s (Yes/No)? ", question.c_str());
+    fflush(stdout);
+    char answer[16] = "";
+    if (!fgets(answer, sizeof answer, stdin)) return false;
+    return answer[0] == 'y' || answer[0] == 'Y';
+}
+
+int runAdd(const Command &command)
+{
+    std::string bytes;
+    if (command.type == StoreTypeDword) {
+        uint32_t value = 0;
+        if (!parseDword(command.hasData ? command.data : "0", value))
+            return fail(("ERROR: Invalid DWORD data \"" + command.data + "\": give a decimal number or 0x and hex digits.").c_str());
+        for (int i = 0; i < 4; i++) bytes.push_back(static_cast<char>(value >> (8 * i)));
+    } else if (command.type == StoreTypeBinary) {
+        if (!parseBinary(command.data, bytes))
+            return fail(("ERROR: Invalid binary data \"" + command.data + "\": give pairs of hex digits.").c_str());
+    } else {
+        bytes = command.data;
+        bytes.push_back('\0');
+    }
+
+    StoreKey key = nullptr;
+    if (storeOpenKey(command.key.c_str(), StoreRead | StoreWrite, &key) != StoreOk)
+        return fail("ERROR: The key cannot be opened or created.");
+    if (command.hasValue) {
+        uint32_t size = 0;
+        if (storeQueryValue(key, command.valueName.c_str(), nullptr, nullptr, &size) == StoreOk &&
+            !confirmed(command, "Value " + (command.valueName.empty() ? std::string("(Default)") : command.valueName) +
+                                    " exists, overwrite")) {
+            storeCloseKey(key);
+            return fail("ERROR: The value exists; give /f to overwrite it.");
+        }
+        int result = storeSetValue(key, command.valueName.c_str(), command.type, bytes.data(),
+                                   static_cast<uint32_t>(bytes.size()));
+        if (result == StoreOk) result = storeFlushKey(key);
+        if (result != StoreOk) {
+            storeCloseKey(key);
+            return fail("ERROR: The value cannot be written.");
+        }
+    }
+    storeCloseKey(key);
+    printf("The operation completed successfully.\n");
+    return 0;
+}
+
+int runDelete(const Command &command)
+{
+    if (command.hasValue) {
+        StoreKey key = nullptr;
+        int result = storeOpenExistingKey(command.key.c_str(), StoreRead | StoreWrite, &key);
+        if (result == StoreNotFound) return fail(notFoundText);
+        if (result != StoreOk) return fail("ERROR: The key cannot be opened.");
+        uint32_t size = 0;
+        result = storeQueryValue(key, command.valueName.c_str(), nullptr, nullptr, &size);
+        if (result == StoreOk && !confirmed(command, "Delete the registry value " + command.valueName)) {
+            storeCloseKey(key);
+            return fail("ERROR: Nothing deleted; give /f to delete without asking.");
+        }
+        if (result == StoreOk) result = storeDeleteValue(key, command.valueName.c_str());
+        if (result == StoreOk) result = storeFlushKey(key);
+        storeCloseKey(key);
+        if (result == StoreNotFound) return fail(notFoundText);
+        if (result != StoreOk) return fail("ERROR: The value cannot be deleted.");
+    } else {
+        if (command.key.empty()) return fail("ERROR: Invalid key name: the root cannot be deleted.");
+        StoreKey key = nullptr;
+        int result = storeOpenExistingKey(command.key.c_str(), StoreRead, &key);
+        if (result == StoreNotFound) return fail(notFoundText);
+        if (result != StoreOk) return fail("ERROR: The key cannot be opened.");
+        storeCloseKey(key);
+        if (!confirmed(command, "Permanently delete the registry key " + fullName(command.key)))
+            return fail("ERROR: Nothing deleted; give /f to delete without asking.");
+        result = storeDeleteKey(command.key.c_str());
+        if (result == StoreNotFound) return fail(notFoundText);
+        if (result != StoreOk) return fail("ERROR: The key cannot be deleted.");
+    }
+    printf("The operation completed successfully.\n");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 2 && (strcmp(argv[1], "/?") == 0 || strcmp(argv[1], "-?") == 0 || strcmp(argv[1], "--help") == 0)) {
+        fputs(usageText, stdout);
+        return 0;
+    }
+    Command command;
+    std::string reason;
+    if (!parseCommand(argc, argv, command, reason)) return fail(reason.c_str());
+    if (equalsIgnoringCase(command.operation, "query")) return runQuery(command);
+    if (equalsIgnoringCase(command.operation, "add")) return runAdd(command);
+    return runDelete(command);
+}
