@@ -108,11 +108,13 @@ int init()
     loadSettings();
     SDL_WM_SetCaption("Tavrin", nullptr);
 
-    // Pixels of value 0 are cut out of the icon; it has to be in place before the window opens.
+    // Pixels of value 0 are cut out of the icon; it has to be in place before the window opens. SDL
+    // would crash setting an icon while its video part is down (the display could not be reached);
+    // the mode set that follows then fails and says why.
     windowIcon = VideoLoadBMP("g/icon.bmp");
     if (windowIcon) {
         windowIcon->flags |= SDL_SRCCOLORKEY;
-        SDL_WM_SetIcon(windowIcon, nullptr);
+        if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_WM_SetIcon(windowIcon, nullptr);
     } else {
         logMissingPicture("g/icon.bmp", SDL_GetError());
     }
