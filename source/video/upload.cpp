@@ -14,6 +14,17 @@ bool texturesCurrent(const TexInfo *info)
     return std::find(names, names + info->textureCount, notCreated) == names + info->textureCount;
 }
 
+// SDL_ConvertSurface fills the alpha channel of a picture without one from its per-surface alpha; the
+// quad's colour applies that alpha at every draw, so the channel must say opaque or it counts twice.
+SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
+{
+    const Uint8 alpha = surface->format->alpha;
+    if (surface->format->Amask == 0) surface->format->alpha = SDL_ALPHA_OPAQUE;
+    SDL_Surface *copy = SDL_ConvertSurface(surface, format, 0);
+    surface->format->alpha = alpha;
+    return copy;
+}
+
 bool sameMasks(const SDL_PixelFormat *a, const SDL_PixelFormat &b, bool withAlpha)
 {
     return a->BytesPerPixel == b.BytesPerPixel && a->Rmask == b.Rmask && a->Gmask == b.Gmask &&
@@ -21,6 +32,9 @@ bool sameMasks(const SDL_PixelFormat *a, const SDL_PixelFormat &b, bool withAlph
 }
 }  // namespace
 
+// ----------------------------------------------------------------------------------------------------
+// Upload
+// ----------------------------------------------------------------------------------------------------
 int VideoUploadTexture(SDL_Surface *surface)
 {
     if (!VideoGetTexInfo(surface)) {
@@ -84,7 +98,7 @@ SDL_Surface *VideoConvertRGB(SDL_Surface *surface)
     const bool alphaFlag = surface->flags & SDL_SRCALPHA;
     const bool toRGBA = keyed || (alphaFlag && surface->format->Amask);
 
-    SDL_Surface *copy = SDL_ConvertSurface(surface, toRGBA ? &UploadFormatRGBA : &UploadFormatRGB, 0);
+    SDL_Surface *copy = convertOpaque(surface, toRGBA ? &UploadFormatRGBA : &UploadFormatRGB);
     if (!copy) return nullptr;
     copy->unused1 = 0;
     SDL_SetAlpha(copy, 0, 0);
@@ -115,7 +129,7 @@ SDL_Surface *VideoConvertRGBA(SDL_Surface *surface)
     }
     const bool keyed = surface->flags & SDL_SRCCOLORKEY;
 
-    SDL_Surface *copy = SDL_ConvertSurface(surface, &UploadFormatRGBA, 0);
+    SDL_Surface *copy = convertOpaque(surface, &UploadFormatRGBA);
     if (!copy) return nullptr;
     copy->unused1 = 0;
     SDL_SetAlpha(copy, 0, 0);

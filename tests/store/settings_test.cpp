@@ -240,12 +240,6 @@ int failOpen(const char *, int, StoreKey *key)
     calls.push_back("open refused");
     return StoreFailed;
 }
-int recordDelete(const char *path)
-{
-    calls.push_back(std::string("delete ") + path);
-    return storeDeleteKey(path);
-}
-
 TEST_F(Settings, SavingWritesAllFourValuesEachInItsOwnFlushedCycle)
 {
     appSettings = AppSettings{0, 1, 128, 128};
@@ -263,14 +257,6 @@ TEST_F(Settings, SavingWritesAllFourValuesEachInItsOwnFlushedCycle)
         expected.push_back("close");
     }
     EXPECT_EQ(calls, expected);
-}
-
-TEST_F(Settings, ErasingDeletesTheSlotKeyByItsFullPath)
-{
-    calls.clear();
-    storeHooks.deleteKey = recordDelete;
-    eraseSlot(2);
-    EXPECT_EQ(calls, std::vector<std::string>{"delete Software\\Vorniquel\\Tavrin\\slot2\\"});
 }
 
 TEST_F(Settings, AKeyThatCannotBeOpenedGivesDefaultsAndWritesNothing)

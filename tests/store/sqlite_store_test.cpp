@@ -194,6 +194,24 @@ TEST_F(SqliteStore, SecondCorruptionInTheSameSecondKeepsTheFirstFile)
     EXPECT_EQ(logged.size(), 2u);
 }
 
+TEST_F(SqliteStore, AStoreOfALaterVersionIsLeftAloneForThatVersion)
+{
+    ASSERT_EQ(setDword(root, "quiz", 0), StoreOk);
+    storeCloseStore();
+    sqlite3 *later = nullptr;
+    ASSERT_EQ(sqlite3_open(database.c_str(), &later), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(later, "PRAGMA user_version = 2", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(later);
+    const std::string before = slurp(database);
+
+    EXPECT_EQ(setDword(root, "quiz", 1), StoreFailed);
+    EXPECT_EQ(getRaw(root, "quiz"), "<missing>");
+    EXPECT_EQ(logged.size(), 1u);
+    EXPECT_TRUE(movedAside(folder).empty());
+    storeCloseStore();
+    EXPECT_EQ(slurp(database), before);
+}
+
 TEST_F(SqliteStore, AFolderInTheStoresPlaceIsMovedAside)
 {
     fs::create_directories(database / "inside");

@@ -80,9 +80,16 @@ int main(int argc, char **argv)
         // Every round saves one number into all four settings, so a reader can tell old from new.
         int round = readSettingValue("fxvolume") + 1;
         if (round < 0) round = 0;
+        bool announced = false;
         for (;; round++) {
             appSettings = AppSettings{round, round, round, round};
             saveSettings();
+            // Tells the test that saving is under way, so that its kill lands in the middle of it.
+            if (!announced) {
+                fputs("saving\n", stdout);
+                fflush(stdout);
+                announced = true;
+            }
         }
     }
     if (strcmp(command, "write-slot") == 0 && count == 2) return writeSlot(atoi(arguments[0]), atoi(arguments[1]));

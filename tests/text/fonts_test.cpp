@@ -103,30 +103,6 @@ TEST_F(BitmapFonts, HungarianDoubleAcuteBytesShowTheirOwnLetters)
     }
 }
 
-TEST_F(BitmapFonts, GlyphsAreBlendedInTheFontColour)
-{
-    ASSERT_EQ(buildBitmapFont(&font, path.c_str(), 20, teal), 1);
-    SDL_Surface *glyph = font.glyphs['W'];
-    ASSERT_NE(glyph, nullptr);
-    int opaque = 0, partial = 0;
-    SDL_LockSurface(glyph);
-    for (int y = 0; y < glyph->h; ++y) {
-        for (int x = 0; x < glyph->w; ++x) {
-            Uint32 pixel = static_cast<Uint32 *>(glyph->pixels)[y * glyph->pitch / 4 + x];
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(pixel, glyph->format, &r, &g, &b, &a);
-            if (a == 0) continue;
-            a == 255 ? ++opaque : ++partial;
-            EXPECT_EQ(r, 50);
-            EXPECT_EQ(g, 188);
-            EXPECT_EQ(b, 193);
-        }
-    }
-    SDL_UnlockSurface(glyph);
-    EXPECT_GT(opaque, 0);
-    EXPECT_GT(partial, 0) << "glyph edges should be anti-aliased";
-}
-
 TEST_F(BitmapFonts, FileThatDoesNotOpenLeavesAnEmptyFont)
 {
     int blits = blitCount;
@@ -176,15 +152,6 @@ TEST_F(BitmapFonts, OutlinedTwentyCharactersTakeAHundredBlitsFromTheTablesAlone)
         EXPECT_EQ(blitted[i], (i < 80 ? outline : font).glyphs[byte]) << "blit " << i;
     }
     releaseBitmapFont(&outline);
-}
-
-TEST_F(BitmapFonts, WidthOfRealTextIsItsGlyphsLessTheSpacing)
-{
-    ASSERT_EQ(buildBitmapFont(&font, path.c_str(), 27, teal), 1);
-    const char *text = "teljes k\xE9perny\xF5";
-    int glyphs = 0;
-    for (const char *p = text; *p; ++p) glyphs += font.glyphs[static_cast<unsigned char>(*p)]->w;
-    EXPECT_EQ(textWidth(&font, text, -2), glyphs - 2 * 15);
 }
 
 }  // namespace

@@ -282,8 +282,27 @@ static OpenOutcome checkAndSetUp()
         return OpenCorrupt;
     }
     int version = 0;
-    if (pragmaInt("PRAGMA user_version", version) != SQLITE_OK || version != storeSchemaVersion) return OpenCorrupt;
+    if (pragmaInt("PRAGMA user_version", version) != SQLITE_OK) return OpenFailed;
+    // A store from a later version of the program is left alone for that version, not moved aside.
+    if (version > storeSchemaVersion) return OpenFailed;
+    if (version != storeSchemaVersion) return OpenCorrupt;
     return prepareStatements();
+}
+
+// A file name as a URI path: the characters a URI gives a meaning to are escaped.
+static std::string uriPath(const std::string &path)
+{
+    std::string uri;
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
 }
 
 static OpenOutcome openConnection(bool immutable)
@@ -292,7 +311,7 @@ static OpenOutcome openConnection(bool immutable)
     int flags = database.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (immutable) {
         // A read-only write-ahead database whose index file cannot be created is read as it stands.
-        name = "file:" + database.path + "?immutable=1";
+        name = "file:" + uriPath(database.path) + "?immutable=1";
         flags |= SQLITE_OPEN_URI;
     }
     int rc = sqlite3_open_v2(name.c_str(), &database.db, flags, nullptr);

@@ -1,0 +1,255 @@
+// video.cpp -- what drawing through the video layer costs: a menu-like frame, first uploads, the layer's own work
+#include <SDL/SDL_image.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "video/video_internal.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// Median and 95th percentile, in microseconds, of rounds of `repeat` calls each (the figure is per call).
+void measure(const char *what, int rounds, int repeat, const std::function<void()> &work)
+{
+    std::vector<double> perCall;
+    for (int round = 0; round < rounds; round++) {
+        Clock::time_point start = Clock::now();
+        for (int i = 0; i < repeat; i++) work();
+        std::chrono::duration<double, std::micro> elapsed = Clock::now() - start;
+        perCall.push_back(elapsed.count() / repeat);
+    }
+    std::sort(perCall.begin(), perCall.end());
+    printf("%-58s median %10.2f us   p95 %10.2f us\n", what, perCall[perCall.size() / 2],
+           perCall[perCall.size() * 95 / 100]);
+}
+
+// The program's pictures when the run-time tree has them; pictures of the same size and format otherwise.
+SDL_Surface *picture(const char *file, int width, int height, bool alpha)
+{
+    std::string path = std::string(TAVRIN_RUN_DIR) + "/" + file;
+    if (SDL_Surface *loaded = IMG_Load(path.c_str())) {
+        loaded->unused1 = 0;
+        return loaded;
+    }
+    SDL_Surface *made = alpha ? SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000)
+                              : SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    made->unused1 = 0;
+    SDL_FillRect(made, nullptr, SDL_MapRGBA(made->format, 90, 160, 220, 200));
+    return made;
+}
+
+struct MenuPictures {
+    SDL_Surface *background, *band, *top, *plate, *mascot, *glyph;
+    std::array<SDL_Surface *, 3> clouds;
+};
+
+MenuPictures loadMenuPictures()
+{
+    MenuPictures p;
+    p.background = picture("g/bg2.jpg", 800, 600, false);
+    p.band = picture("g/bgmid.jpg", 800, 380, false);
+    p.top = picture("g/bgtop.tga", 800, 600, true);
+    p.plate = picture("g/bback.tga", 320, 60, true);
+    p.mascot = picture("g/tv1.tga", 150, 200, true);
+    p.clouds = {picture("g1/cloud1.tga", 200, 90, true), picture("g1/cloud2.tga", 220, 100, true),
+                picture("g1/cloud3.tga", 240, 110, true)};
+    p.glyph = picture("g/no.tga", 32, 32, true);  // stands for one glyph of outlined text
+    return p;
+}
+
+void blitAt(SDL_Surface *image, SDL_Surface *target, int x, int y)
+{
+    SDL_Rect at{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    VideoBlit(image, nullptr, target, &at);
+}
+
+// One menu frame as the menu draws it: backdrop, ten clouds, band, frame, five button plates with
+// their labels (about 200 glyphs with outlines), the mascot and a fill.
+void drawMenuFrame(const MenuPictures &p, SDL_Surface *target, int frame)
+{
+    blitAt(p.background, target, 0, 0);
+    for (int i = 0; i < 10; i++) blitAt(p.clouds[i % 3], target, (i * 97 + frame) % 900 - 100, 20 + i * 9);
+    blitAt(p.band, target, 0, 106);
+    blitAt(p.top, target, 0, 0);
+    for (int i = 0; i < 5; i++) {
+        blitAt(p.plate, target, 120, 150 + i * 65);
+        for (int g = 0; g < 40; g++) blitAt(p.glyph, target, 140 + (g % 20) * 14, 160 + i * 65 + (g / 20));
+    }
+    blitAt(p.mascot, target, 560, 300);
+    SDL_Rect box{600, 520, 120, 20};
+    VideoFillRect(target, &box, SDL_MapRGB(target->format, 250, 250, 250));
+}
+
+// Waits until OpenGL has drawn everything asked of it.
+void finishDrawing()
+{
+    Uint8 pixel[4];
+    gl.ReadPixels(0, 0, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
+}
+
+// An OpenGL table that does nothing: what remains is the layer's own work.
+void APIENTRY none0() {}
+void APIENTRY noneE(GLenum) {}
+void APIENTRY none2i(GLint, GLint) {}
+void APIENTRY none2f(GLfloat, GLfloat) {}
+void APIENTRY none4ub(GLubyte, GLubyte, GLubyte, GLubyte) {}
+void APIENTRY none3ub(GLubyte, GLubyte, GLubyte) {}
+void APIENTRY noneEE(GLenum, GLenum) {}
+void APIENTRY noneBind(GLenum, GLuint) {}
+void APIENTRY noneGen(GLsizei n, GLuint *names)
+{
+    static GLuint next = 1;
+    for (GLsizei i = 0; i < n; i++) names[i] = next++;
+}
+void APIENTRY noneDelete(GLsizei, const GLuint *) {}
+void APIENTRY noneTexParameter(GLenum, GLenum, GLint) {}
+void APIENTRY noneTexImage(GLenum, GLint, GLint, GLsizei, GLsizei, GLint, GLenum, GLenum, const void *) {}
+void APIENTRY noneTexSubImage(GLenum, GLint, GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, const void *) {}
+void APIENTRY nonePixelStore(GLenum, GLint) {}
+void APIENTRY noneRead(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void *) {}
+void APIENTRY noneViewport(GLint, GLint, GLsizei, GLsizei) {}
+void APIENTRY noneOrtho(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble) {}
+void APIENTRY noneGetInteger(GLenum, GLint *value) { *value = 16384; }
+GLenum APIENTRY noneError() { return GL_NO_ERROR; }
+}  // namespace
+
+int main()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        fprintf(stderr, "no display: %s\n", SDL_GetError());
+        return 1;
+    }
+    SDL_Surface *screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF);
+    if (!screen) {
+        fprintf(stderr, "no OpenGL window: %s\n", SDL_GetError());
+        return 1;
+    }
+    MenuPictures p = loadMenuPictures();
+    using GetStringFn = const GLubyte *(APIENTRY *)(GLenum);
+    auto getString = reinterpret_cast<GetStringFn>(SDL_GL_GetProcAddress("glGetString"));
+    printf("OpenGL renderer: %s\n", reinterpret_cast<const char *>(getString(GL_RENDERER)));
+
+    // First uploads: every picture once, as at the menu's first frame (the TGA pictures are converted).
+    {
+        Clock::time_point start = Clock::now();
+        drawMenuFrame(p, screen, 0);
+        finishDrawing();
+        std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
+        printf("%-58s %10.2f ms\n", "first menu frame, uploading every picture", elapsed.count());
+    }
+    SDL_Surface *rgb = VideoCreateRGB(800, 600);
+    SDL_Surface *keyed = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    keyed->unused1 = 0;
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0);
+    SDL_Surface *rgba = VideoCreateRGBA(800, 600);
+    SDL_Surface *wide = VideoCreateRGB(2000, 20);
+    auto reupload = [&](SDL_Surface *s) {
+        return [s]() {
+            VideoInvalidate(s, nullptr);
+            VideoUploadTexture(s);
+            finishDrawing();
+        };
+    };
+    measure("upload 800x600 RGB, direct", 20, 1, reupload(rgb));
+    measure("upload 800x600 RGBA, direct", 20, 1, reupload(rgba));
+    fflush(stdout);
+    FILE *quiet = freopen("/dev/null", "w", stderr);  // the conversion warning on every upload
+    measure("upload 800x600 keyed RGB, converted to RGBA", 20, 1, reupload(keyed));
+    measure("upload 800x600 BGRA (a TGA picture), converted", 20, 1, reupload(p.top));
+    measure("upload 2000x20 RGB, 8 strips", 20, 10, reupload(wide));
+
+    // Steady frames: the pictures' textures stay; each frame is quads only.
+    int frame = 0;
+    measure("menu frame, OpenGL (261 blits + fill, drawn to the end)", 30, 5, [&]() {
+        drawMenuFrame(p, screen, frame++);
+        finishDrawing();
+    });
+    measure("menu frame, OpenGL, with buffer swap", 30, 5, [&]() {
+        drawMenuFrame(p, screen, frame++);
+        VideoFlip(screen);
+    });
+    SDL_Rect at{100, 100, 0, 0};
+    measure("one 800x600 opaque blit, OpenGL", 30, 10, [&]() {
+        VideoBlit(p.background, nullptr, screen, &at);
+        finishDrawing();
+    });
+
+    // The same frame through plain SDL onto a software screen, for comparison.
+    SDL_Surface *software = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    software->unused1 = 0;
+    MenuPictures sdl = p;
+    for (SDL_Surface **s : {&sdl.background, &sdl.band, &sdl.top, &sdl.plate, &sdl.mascot, &sdl.glyph, &sdl.clouds[0],
+                            &sdl.clouds[1], &sdl.clouds[2]}) {
+        *s = SDL_ConvertSurface(*s, software->format, (*s)->flags & SDL_SRCALPHA);
+        (*s)->unused1 = 0;
+    }
+    measure("menu frame, plain SDL software blits", 30, 5, [&]() {
+        SDL_Rect whole{0, 0, 800, 600};
+        SDL_UpperBlit(sdl.background, nullptr, software, &whole);
+        for (int i = 0; i < 10; i++) {
+            SDL_Rect c{static_cast<Sint16>((i * 97 + frame) % 900 - 100), static_cast<Sint16>(20 + i * 9), 0, 0};
+            SDL_UpperBlit(sdl.clouds[i % 3], nullptr, software, &c);
+        }
+        SDL_Rect band{0, 106, 0, 0}, top{0, 0, 0, 0}, mascot{560, 300, 0, 0};
+        SDL_UpperBlit(sdl.band, nullptr, software, &band);
+        SDL_UpperBlit(sdl.top, nullptr, software, &top);
+        for (int i = 0; i < 5; i++) {
+            SDL_Rect plate{120, static_cast<Sint16>(150 + i * 65), 0, 0};
+            SDL_UpperBlit(sdl.plate, nullptr, software, &plate);
+            for (int g = 0; g < 40; g++) {
+                SDL_Rect glyph{static_cast<Sint16>(140 + (g % 20) * 14), static_cast<Sint16>(160 + i * 65 + g / 20), 0, 0};
+                SDL_UpperBlit(sdl.glyph, nullptr, software, &glyph);
+            }
+        }
+        SDL_UpperBlit(sdl.mascot, nullptr, software, &mascot);
+        frame++;
+    });
+
+    // The layer's own work, OpenGL doing nothing.
+    VideoGLTable none{noneE,      none0,          none2i,         none2f,           none4ub,         none3ub,
+                      noneE,      noneE,          noneEE,         noneBind,         noneGen,         noneDelete,
+                      noneTexParameter, noneTexImage, noneTexSubImage, nonePixelStore, noneRead, noneViewport,
+                      noneE,      none0,          noneOrtho,      noneGetInteger,   noneError,       none0};
+    VideoGLTable real = gl;
+    VideoInstallGL(none);
+    measure("menu frame, the layer's own work (OpenGL calls empty)", 200, 20,
+            [&]() { drawMenuFrame(p, screen, frame++); });
+    SDL_Surface *strips = VideoCreateRGB(2000, 20);
+    VideoUploadTexture(strips);
+    measure("one 2000x20 blit in 8 strips, the layer's own work", 200, 1000,
+            [&]() { VideoBlit(strips, nullptr, screen, &at); });
+    std::vector<SDL_Surface *> many;
+    for (int i = 0; i < 16000; i++) {
+        many.push_back(SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 24, 0xFF, 0xFF00, 0xFF0000, 0));
+        many.back()->unused1 = 0;
+        VideoAddTexInfo(many.back());
+    }
+    SDL_Surface *extra = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    extra->unused1 = 0;
+    measure("register and free a record, 16000 slots taken", 50, 100, [&]() {
+        VideoAddTexInfo(extra);
+        VideoRemoveTexInfo(extra);
+    });
+    measure("look up a record", 50, 100000, [&]() {
+        volatile TexInfo *found = VideoGetTexInfo(many[12345]);
+        (void)found;
+    });
+    for (SDL_Surface *s : many) VideoFreeSurface(s);
+    VideoInstallGL(real);
+
+    VideoFreeSurface(extra);
+    VideoFreeSurface(strips);
+    VideoFreeSurface(rgb);
+    VideoFreeSurface(rgba);
+    VideoFreeSurface(keyed);
+    VideoFreeSurface(wide);
+    VideoFreeSurface(screen);
+    VideoQuit();
+    if (quiet) fclose(quiet);
+    return 0;
+}
