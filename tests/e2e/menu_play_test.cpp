@@ -33,9 +33,13 @@ std::string readFile(const fs::path &file)
     return text.str();
 }
 
-// A scratch copy of the runnable tree with a store of its own, removed afterwards.
+// A scratch copy of the runnable tree with a store and a virtual display of its own, so that no other
+// program's window can be mistaken for this one; all removed afterwards.
 struct Playground {
     fs::path root, run, config;
+    std::string display;
+    pid_t server = -1;
+
     Playground()
     {
         std::string pattern = (fs::temp_directory_path() / "tavrin-play-XXXXXX").string();
@@ -45,19 +49,49 @@ struct Playground {
         fs::copy(TAVRIN_RUN_DIR, run, fs::copy_options::recursive);
         fs::remove(run / "sdl.log");
         fs::create_directory(config);
+        startDisplay();
     }
     ~Playground()
     {
+        if (server > 0) {
+            kill(server, SIGTERM);
+            waitpid(server, nullptr, 0);
+        }
         std::error_code ignored;
         fs::remove_all(root, ignored);
+    }
+
+    // Xvfb picks a free display number and writes it to the pipe once it takes connections.
+    void startDisplay()
+    {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        std::vector<std::string> args = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
+        std::vector<char *> argv;
+        for (std::string &a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawnp(&server, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) server = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(fds[1]);
+        char number[32] = {};
+        ssize_t got = server > 0 ? read(fds[0], number, sizeof number - 1) : 0;
+        close(fds[0]);
+        if (got > 0) display = ":" + std::to_string(atoi(number));
     }
 
     std::vector<std::string> environment() const
     {
         std::vector<std::string> env;
         for (char **e = environ; *e; ++e) {
-            if (strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0) env.push_back(*e);
+            if (strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0 && strncmp(*e, "DISPLAY=", 8) != 0 &&
+                strncmp(*e, "XAUTHORITY=", 11) != 0)
+                env.push_back(*e);
         }
+        env.push_back("DISPLAY=" + display);
         env.push_back("XDG_CONFIG_HOME=" + config.string());
         env.push_back("SDL_AUDIODRIVER=dummy");
         env.push_back("SDL_VIDEODRIVER=x11");  // never a text-mode stand-in when the display is not reached
@@ -201,6 +235,7 @@ int waitForExit(pid_t pid, std::chrono::seconds limit)
 TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
 {
     Playground play;
+    ASSERT_FALSE(play.display.empty()) << "no virtual display";
     const std::string root = "Software\\Vorniquel\\Tavrin";
     // Player B has some progress in the first game; A and C have none yet.
     ASSERT_EQ(play.reg({"add", root + "\\slot2", "/v", "g1a0", "/t", "REG_DWORD", "/d", "2", "/f"}), 0);
