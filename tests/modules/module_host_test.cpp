@@ -381,37 +381,10 @@ TEST_F(ModuleHost, ClipLeftByTheGameHoldsUntilTheMenuSpritePassClearsIt)
     SDL_FreeSurface(backdrop);
 }
 
-// The menu music as a short WAV file written by the test.
-static std::string writeTone(const char *name, int seconds)
-{
-    const int rate = 22050;
-    int samples = rate * seconds;
-    std::vector<Sint16> data(samples);
-    for (int i = 0; i < samples; ++i) data[i] = static_cast<Sint16>((i / 50) % 2 ? 6000 : -6000);
-    std::ofstream out(name, std::ios::binary);
-    auto put32 = [&out](Uint32 v) { out.put(v & 0xFF).put((v >> 8) & 0xFF).put((v >> 16) & 0xFF).put(v >> 24); };
-    auto put16 = [&out](Uint16 v) { out.put(v & 0xFF).put(v >> 8); };
-    Uint32 bytes = static_cast<Uint32>(samples * 2);
-    out << "RIFF";
-    put32(36 + bytes);
-    out << "WAVEfmt ";
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    out << "data";
-    put32(bytes);
-    out.write(reinterpret_cast<const char *>(data.data()), bytes);
-    return name;
-}
-
 TEST_F(ModuleHost, EndingRestartsTheMenuMusicAtTheMusicVolume)
 {
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024), 0) << Mix_GetError();
-    musicTrack = Mix_LoadMUS(writeTone("menu.wav", 3).c_str());
+    musicTrack = Mix_LoadMUS(TAVRIN_RUN_DIR "/snd/main.ogg");
     ASSERT_NE(musicTrack, nullptr) << Mix_GetError();
     appSettings.musicvolume = 77;
     Mix_PlayMusic(musicTrack, -1);
@@ -436,6 +409,44 @@ TEST_F(ModuleHost, EndingRestartsTheMenuMusicAtTheMusicVolume)
     EXPECT_EQ(Mix_VolumeMusic(-1), 77);
 
     Mix_HaltMusic();
+    Mix_FreeMusic(musicTrack);
+    musicTrack = nullptr;
+    Mix_CloseAudio();
+}
+
+static int loudSamples;
+static void countLoudSamples(void *, Uint8 *stream, int length)
+{
+    const Sint16 *samples = reinterpret_cast<const Sint16 *>(stream);
+    for (int i = 0; i < length / 2; ++i) loudSamples += samples[i] > 64 || samples[i] < -64;
+}
+
+TEST_F(ModuleHost, MixerCallbacksOfAnEndedGameAreNeverCalled)
+{
+    ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512), 0) << Mix_GetError();
+    musicTrack = Mix_LoadMUS(TAVRIN_RUN_DIR "/snd/main.ogg");
+    ASSERT_NE(musicTrack, nullptr) << Mix_GetError();
+    librarySetDirectory(moduleDir("sounds").c_str());
+    startGameModule(1);
+    ASSERT_EQ(activeGame, 1);
+    frame({keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)});
+    ASSERT_EQ(activeGame, -1);
+    ASSERT_FALSE(moduleMapped("sounds", 1));
+
+    // Finished sounds, stopped music and the mixing itself would all run the game's code, now unmapped.
+    static Uint8 quiet[2048] = {};
+    Mix_Chunk *chunk = Mix_QuickLoad_RAW(quiet, sizeof quiet);
+    ASSERT_EQ(Mix_PlayChannel(0, chunk, 0), 0);
+    Mix_HaltChannel(0);
+    // The menu music is heard again, not swallowed by the game's music hook.
+    loudSamples = 0;
+    Mix_SetPostMix(countLoudSamples, nullptr);
+    for (int waited = 0; waited < 2000 && loudSamples == 0; waited += 20) SDL_Delay(20);
+    EXPECT_GT(loudSamples, 0);
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HaltMusic();
+
+    Mix_FreeChunk(chunk);
     Mix_FreeMusic(musicTrack);
     musicTrack = nullptr;
     Mix_CloseAudio();
