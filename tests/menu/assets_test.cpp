@@ -222,3 +222,22 @@ TEST(StartUp, RandomRangeReachesItsTopOnlyForTheLargestDraw)
     EXPECT_TRUE(sawTop);
     EXPECT_TRUE(sawLowEnd);
 }
+
+TEST(StartUp, IconIsKeyedAndAnUnreachableDisplayDoesNotCrash)
+{
+    ScratchRun run;
+    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
+    std::filesystem::create_directories("g");
+    SDL_Surface *icon = SDL_CreateRGBSurface(SDL_SWSURFACE, 32, 32, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_SaveBMP(icon, "g/icon.bmp");
+    SDL_FreeSurface(icon);
+
+    // Video is down, as when the display turned the program away: the icon cannot be handed over.
+    ASSERT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+    ASSERT_EQ(init(), 1);
+    ASSERT_NE(windowIcon, nullptr);
+    EXPECT_TRUE(windowIcon->flags & SDL_SRCCOLORKEY);
+    EXPECT_EQ(windowIcon->format->colorkey, 0u);
+    EXPECT_EQ(run.log().find("icon.bmp"), std::string::npos);
+    menuButtons = saved;
+}
