@@ -125,15 +125,6 @@ Point scenePosition(int index, int count)
 // Internal functions: making everything at start
 //----------------------------------------------------------------------------------------------------------
 
-// Answers without a picture: a number alone is written large, words in the answer size.
-TextStyle answerStyle(const Choice &c)
-{
-    if (c.pic.kind != PicNone) return TextCard;
-    for (const char *p = c.label; p && *p; ++p)
-        if (*p < '0' || *p > '9') return TextAnswer;
-    return TextBigAnswer;
-}
-
 void makeRound(const Round &r)
 {
     textSprite(r.prompt, TextPrompt);
@@ -192,7 +183,7 @@ void makeEverything()
         pictureSprite(task.icon, iconSize);
         pictureSprite(task.icon, PicBigSize);
         textSprite(task.title, TextLabel);
-        textSprite(task.hint, TextLabel);
+        textSprite(task.hint, TextHint);
         for (const Round &r : task.rounds) makeRound(r);
         makeRound(task.quiz);
     }
@@ -449,7 +440,7 @@ void drawPlay(const Services &s)
     } else if (state.hintLeft > 0) {
         sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
         text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 17);
-        text(s, currentTask().hint, TextLabel, ScreenW / 2, layout.hint.y + 40);
+        text(s, currentTask().hint, TextHint, ScreenW / 2, layout.hint.y + 40);
     }
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
     drawButton(s, mapButtonRect(), textMap, state.ui.button, state.ui.buttonHover);
@@ -476,6 +467,19 @@ void drawDone(const Services &s)
 //----------------------------------------------------------------------------------------------------------
 // Functions: layout
 //----------------------------------------------------------------------------------------------------------
+
+// Answers without a picture: a number alone is written large, words in the answer size.
+TextStyle answerStyle(const Choice &c)
+{
+    if (c.pic.kind != PicNone) return TextCard;
+    for (const char *p = c.label; p && *p; ++p)
+        if (*p < '0' || *p > '9') return TextAnswer;
+    return TextBigAnswer;
+}
+
+SDL_Rect promptRect() { return layout.prompt; }
+SDL_Rect hintRect() { return layout.hint; }
+SDL_Rect doneTextRect() { return SDL_Rect{layout.donePanel.x, static_cast<Sint16>(layout.donePanel.y + 220), layout.donePanel.w, 56}; }
 
 SDL_Rect backButtonRect() { return SDL_Rect{12, 544, 170, 52}; }
 SDL_Rect mapButtonRect() { return SDL_Rect{618, 544, 170, 52}; }
