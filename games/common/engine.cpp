@@ -72,7 +72,8 @@ struct EngineState {
     int mouseX = -1, mouseY = -1;
     int frame = 0;
     UiSprites ui;
-    std::array<int, 26> numbers{};
+    std::array<int, MaxTasks + 1> numbers{};  // the tile numbers 1 to 25
+    std::array<int, MaxTasks + 1> tallies{};  // "3 / 15": how many tasks are done
 };
 
 EngineState state;
@@ -176,6 +177,11 @@ void makeEverything()
         char n[8];
         std::snprintf(n, sizeof n, "%d", i);
         state.numbers[i] = textSprite(n, TextNumber);
+    }
+    for (int i = 0; i <= g.taskCount && i <= MaxTasks; ++i) {
+        char n[16];
+        std::snprintf(n, sizeof n, "%d / %d", i, g.taskCount);
+        state.tallies[i] = textSprite(n, TextLabel);
     }
     int iconSize = tileIconSize(g.taskCount);
     for (int i = 0; i < g.taskCount; ++i) {
@@ -367,6 +373,10 @@ void drawMap(const Services &s)
     sprite(s, state.ui.prompt, layout.prompt.x, layout.prompt.y);
     text(s, g.title, TextTitle, ScreenW / 2, layout.prompt.y + 30);
     text(s, textPick, TextLabel, ScreenW / 2, layout.prompt.y + 68);
+    int done = 0;
+    for (int i = 0; i < g.taskCount; ++i) done += state.done[i] ? 1 : 0;
+    centred(s, state.ui.starSmall, layout.prompt.x + layout.prompt.w - 104, layout.prompt.y + layout.prompt.h / 2);
+    centred(s, state.tallies[std::min(done, MaxTasks)], layout.prompt.x + layout.prompt.w - 50, layout.prompt.y + layout.prompt.h / 2);
     int iconSize = tileIconSize(g.taskCount);
     int hovered = -1;
     for (int i = 0; i < g.taskCount; ++i) {

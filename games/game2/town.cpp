@@ -155,7 +155,7 @@ const std::array<Task, 25> townTasks{{
          round("Ki vigyáz a rendre?", {},
                {choice(pic(PicPolice), "rendőr", 1), choice(bus(2), "buszsofőr", 0), choice(car(ColBlue), "autós", 0)})),
 
-    task("Segítséget hívok", pic(PicPhone), "A segélyhívó szám a 112. Jól jegyezd meg!", ruleMarked,
+    task("Segítséget hívok", pic(PicPhone), "Hívd a 112-t, és mondd meg, hol vagy!", ruleMarked,
          round("Melyik számot hívod, ha nagy baj van?", {pic(PicPhone)},
                {answer("123", 0), answer("112", 1), answer("555", 0)}),
          round("Mit mondasz el, amikor segítséget hívsz?", {pic(PicPhone)},
