@@ -129,7 +129,8 @@ Point scenePosition(int index, int count)
 void makeRound(const Round &r)
 {
     textSprite(r.prompt, TextPrompt);
-    for (int i = 0; i < sceneCount(r); ++i) pictureSprite(r.scene[i], PicBigSize);
+    int n = sceneCount(r);
+    for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], n == 1 ? PicHugeSize : PicBigSize);
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
         if (c.pic.kind != PicNone) pictureSprite(c.pic, PicBigSize);
@@ -426,7 +427,10 @@ void drawPlay(const Services &s)
         centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2 - 16);
         text(s, textQuizNote, TextLabel, ScreenW / 2, layout.scene.y + layout.scene.h - 34);
     }
-    for (int i = 0; i < n; ++i) {
+    if (n == 1) {
+        centred(s, pictureFind(r.scene[0], PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+    }
+    for (int i = 0; i < n && n > 1; ++i) {
         Point p = scenePosition(i, n);
         sprite(s, pictureFind(r.scene[i], PicBigSize), p.x, p.y);
     }
