@@ -1,7 +1,6 @@
 // screens_test.cpp -- the four screens' drawing, the backdrop's animation and what each mouse event does
 #include "menu_recorder.h"
 
-
 using MenuDrawing = MenuTest;
 
 TEST_F(MenuDrawing, FrameIsBackdropContentCloudsOverlayMascotThenClipReset)
