@@ -174,6 +174,8 @@ const Sprite *atlasSprite(int index)
     return &sprites[index];
 }
 
+SDL_Surface *atlasPageSurface(int page) { return page >= 0 && page < pageCount ? pages[page].surface : nullptr; }
+
 int atlasSpriteCount() { return spriteCount; }
 int atlasPageCount() { return pageCount; }
 

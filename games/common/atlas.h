@@ -31,6 +31,7 @@ void atlasPack();
 void atlasComposite(SDL_Surface *dst, SDL_Surface *src, int x, int y);
 
 const Sprite *atlasSprite(int index);
+SDL_Surface *atlasPageSurface(int page); // null for a page that does not exist
 int atlasSpriteCount();
 int atlasPageCount();
 

@@ -38,7 +38,7 @@ struct Layout {
     SDL_Rect prompt{10, 8, 780, 88};
     SDL_Rect scene{10, 100, 780, 272};
     SDL_Rect hint{192, 540, 416, 58};
-    SDL_Rect donePanel{170, 110, 460, 330};
+    SDL_Rect donePanel{170, 96, 460, 370};
 };
 constexpr Layout layout;
 
@@ -53,7 +53,7 @@ struct UiSprites {
     int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
     int tile = -1, tileHover = -1, tileDone = -1;
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
-    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1;
+    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1, praise = -1, pine = -1;
 };
 
 struct EngineState {
@@ -125,6 +125,15 @@ Point scenePosition(int index, int count)
 // Internal functions: making everything at start
 //----------------------------------------------------------------------------------------------------------
 
+// Answers without a picture: a number alone is written large, words in the answer size.
+TextStyle answerStyle(const Choice &c)
+{
+    if (c.pic.kind != PicNone) return TextCard;
+    for (const char *p = c.label; p && *p; ++p)
+        if (*p < '0' || *p > '9') return TextAnswer;
+    return TextBigAnswer;
+}
+
 void makeRound(const Round &r)
 {
     textSprite(r.prompt, TextPrompt);
@@ -132,7 +141,7 @@ void makeRound(const Round &r)
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
         if (c.pic.kind != PicNone) pictureSprite(c.pic, PicBigSize);
-        textSprite(c.label, c.pic.kind != PicNone ? TextCard : TextAnswer);
+        textSprite(c.label, answerStyle(c));
     }
 }
 
@@ -159,10 +168,12 @@ void makeEverything()
     SDL_Rect n = nextButtonRect();
     ui.nextButton = panelSprite(n.w, n.h, Rgba{90, 175, 80, 255}, Rgba{40, 110, 40, 255}, 18);
     ui.nextButtonHover = panelSprite(n.w, n.h, Rgba{120, 200, 100, 255}, Rgba{40, 110, 40, 255}, 18);
+    ui.pine = pictureSprite(Pic{PicPine, 100}, PicSmallSize);
     ui.star = starSprite(72, true);
     ui.starSmall = starSprite(34, true);
     ui.starEmpty = starSprite(34, false);
     ui.quizBadge = panelSprite(150, 36, Rgba{120, 90, 200, 255}, Rgba{70, 50, 140, 255}, 12);
+    ui.praise = panelSprite(560, 120, Rgba{255, 250, 225, 255}, Rgba{240, 170, 50, 255}, 24);
 
     for (const char *s : {g.title, textBack, textMap, textNext, textPick, textTryAgain, textDone, textQuiz, textQuizNote})
         textSprite(s, s == g.title ? TextTitle : s == textBack || s == textMap || s == textNext ? TextButton
@@ -304,6 +315,7 @@ struct Services {
 
 void fillRect(const Services &s, int x, int y, int w, int h, int r, int g, int b)
 {
+    atlasEndDrawing(s.clip); // a fill after a sprite must not stay inside the sprite's clip
     SDL_Rect rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
     s.fill(&rect, r, g, b);
 }
@@ -335,6 +347,8 @@ void drawBackground(const Services &s)
             int h = 30 + (i * 37) % 40;
             fillRect(s, i * 90, horizon - h, 90, h, 105, 175, 95);
         }
+        for (int i = 0; i < 12; ++i) // a row of small pines along the edge of the forest
+            sprite(s, state.ui.pine, -20 + i * 70 + (i % 3) * 9, horizon - 58 + (i % 2) * 10);
     } else {
         for (int i = 0; i < 10; ++i) { // houses along the street
             int h = 90 + (i * 53) % 120, x = i * 80;
@@ -393,10 +407,10 @@ void drawCard(const Services &s, const Round &r, int i, int count)
     sprite(s, plate, rect.x, rect.y + lift);
     int cx = rect.x + rect.w / 2;
     if (c.pic.kind != PicNone) {
-        centred(s, pictureFind(c.pic, PicBigSize), cx, rect.y + lift + (c.label ? 70 : rect.h / 2 - 2));
-        if (c.label) text(s, c.label, TextCard, cx, rect.y + lift + 140);
+        centred(s, pictureFind(c.pic, PicBigSize), cx, rect.y + lift + (c.label ? 66 : rect.h / 2 - 2));
+        if (c.label) text(s, c.label, TextCard, cx, rect.y + lift + 142);
     } else {
-        text(s, c.label, TextAnswer, cx, rect.y + lift + rect.h / 2 - 3);
+        text(s, c.label, answerStyle(c), cx, rect.y + lift + rect.h / 2 - 3);
     }
 }
 
@@ -428,8 +442,9 @@ void drawPlay(const Services &s)
     if (state.praiseLeft > 0) {
         int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
         const char *praise = praises[state.praiseCount % praises.size()];
-        centred(s, state.ui.star, ScreenW / 2 - 210, layout.scene.y + layout.scene.h / 2 + bounce);
-        centred(s, state.ui.star, ScreenW / 2 + 210, layout.scene.y + layout.scene.h / 2 - bounce);
+        centred(s, state.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        centred(s, state.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
+        centred(s, state.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
         text(s, praise, TextCheer, ScreenW / 2, layout.scene.y + layout.scene.h / 2 + bounce);
     } else if (state.hintLeft > 0) {
         sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
@@ -445,11 +460,11 @@ void drawDone(const Services &s)
     const SDL_Rect &p = layout.donePanel;
     sprite(s, state.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
-    text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 46 + bounce);
+    text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 48 + bounce);
     centred(s, state.ui.star, p.x + 70, p.y + 150 - bounce);
     centred(s, state.ui.star, p.x + p.w - 70, p.y + 150 + bounce);
     centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, p.y + 150);
-    text(s, textDone, TextTitle, ScreenW / 2, p.y + 246);
+    text(s, textDone, TextTitle, ScreenW / 2, p.y + 248);
     const SDL_Rect n = nextButtonRect();
     drawButton(s, n, textNext, state.ui.nextButton, state.ui.nextButtonHover);
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
@@ -464,7 +479,7 @@ void drawDone(const Services &s)
 
 SDL_Rect backButtonRect() { return SDL_Rect{12, 544, 170, 52}; }
 SDL_Rect mapButtonRect() { return SDL_Rect{618, 544, 170, 52}; }
-SDL_Rect nextButtonRect() { return SDL_Rect{300, 370, 200, 58}; }
+SDL_Rect nextButtonRect() { return SDL_Rect{300, 388, 200, 60}; }
 
 SDL_Rect tileRect(int index, int count)
 {

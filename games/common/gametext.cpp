@@ -30,6 +30,7 @@ constexpr std::array<StyleInfo, TextStyleCount> styles{{
     {28, {60, 40, 30, 255}, 720, 0},    // TextPrompt
     {22, {60, 40, 30, 255}, 480, 0},    // TextLabel
     {30, {60, 40, 30, 255}, 160, 0},    // TextAnswer
+    {54, {60, 40, 30, 255}, 160, 0},    // TextBigAnswer
     {20, {60, 40, 30, 255}, 164, 0},    // TextCard
     {26, {255, 255, 255, 255}, 200, 0}, // TextButton
     {56, {255, 200, 40, 255}, 700, 3},  // TextCheer
@@ -42,9 +43,10 @@ struct SizedFont {
     TTF_Font *font;
 };
 // Plain fixed tables, so that nothing here needs destroying while the library is unloaded (see engineRelease).
-constexpr int MaxFonts = 8;
+constexpr int MaxFonts = 32; // the styles and the sizes of the words on pictures
 std::array<SizedFont, MaxFonts> fonts;
 int fontCount = 0;
+int nextToClose = 0;
 bool fontMissing = false;
 
 // Texts made so far: style, the text's place in the pool, and its sprite.
@@ -69,13 +71,21 @@ TTF_Font *fontOfSize(int size)
     if (!ttfStarted || fontMissing) return nullptr;
     for (int i = 0; i < fontCount; ++i)
         if (fonts[i].size == size) return fonts[i].font;
-    if (fontCount == MaxFonts) return fonts[fontCount - 1].font;
     TTF_Font *font = TTF_OpenFont(fontPath, size);
     if (!font) {
         fontMissing = true;
         return nullptr;
     }
-    fonts[fontCount++] = SizedFont{size, font};
+    // With the table full, the sizes take turns: a font is opened again when its size comes back.
+    int slot = fontCount;
+    if (fontCount < MaxFonts) {
+        ++fontCount;
+    } else {
+        slot = nextToClose;
+        TTF_CloseFont(fonts[slot].font);
+        nextToClose = (nextToClose + 1) % MaxFonts;
+    }
+    fonts[slot] = SizedFont{size, font};
     return font;
 }
 
@@ -220,7 +230,9 @@ void textClose()
         for (int i = 0; i < fontCount; ++i) TTF_CloseFont(fonts[i].font);
         TTF_Quit();
     }
+    fonts.fill(SizedFont{0, nullptr});
     fontCount = 0;
+    nextToClose = 0;
     ttfStarted = false;
     fontMissing = false;
     cachedCount = 0;

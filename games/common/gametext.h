@@ -10,6 +10,7 @@ enum TextStyle {
     TextPrompt,   // the question of a round
     TextLabel,    // the label under a picture, hints, the task title
     TextAnswer,   // the label of an answer that has no picture
+    TextBigAnswer, // an answer that is a number alone
     TextCard,     // the label under the picture of an answer
     TextButton,   // white, on the buttons
     TextCheer,    // the big praise after a right answer

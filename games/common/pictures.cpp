@@ -883,10 +883,13 @@ void drawHelmet(Pen &p)
 
 void drawBelt(Pen &p)
 {
-    box(p, 20, 8, 50, 84, {90, 90, 110}, 12);
-    box(p, 26, 14, 38, 30, {120, 120, 140}, 8);
-    stroke(p, 62, 12, 30, 86, 8, {230, 60, 60});
-    box(p, 40, 58, 16, 10, silver, 2);
+    Rgb seat{90, 140, 210}, dark{60, 100, 170};
+    box(p, 34, 4, 32, 16, seat, 6);         // head rest
+    box(p, 22, 20, 56, 56, seat, 12);       // back
+    box(p, 14, 72, 72, 20, dark, 8);        // cushion
+    stroke(p, 70, 22, 34, 80, 7, {60, 60, 70});
+    stroke(p, 30, 70, 70, 70, 6, {60, 60, 70});
+    box(p, 42, 64, 14, 12, silver, 3);      // buckle
 }
 
 void drawBread(Pen &p)
@@ -940,9 +943,10 @@ void drawBalloon(Pen &p, int colour)
 
 void drawBook(Pen &p)
 {
-    box(p, 14, 20, 72, 64, {70, 130, 210}, 4);
-    box(p, 22, 28, 56, 18, white, 3);
-    stroke(p, 20, 84, 86, 84, 3, white);
+    box(p, 18, 22, 68, 64, white, 4);       // pages
+    box(p, 12, 16, 68, 64, {70, 130, 210}, 4);
+    box(p, 22, 26, 48, 16, white, 3);
+    dot(p, 46, 60, 8, {250, 200, 60});
 }
 
 void drawSun(Pen &p)

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine.h"
+#include "gametext.h"
 #include "forest.h"
 #include "store/settings.h"
 #include "tavrin/module.h"
@@ -230,4 +231,43 @@ TEST_F(Games, StartingAGameTwiceInOneRunWorksBothTimes)
         e.key.keysym.sym = SDLK_ESCAPE;
         EXPECT_NE(lib.keyevent(&e), 0);
     }
+}
+
+TEST_F(Games, TextGrowsWithEverySizeAskedForWithTheRealFont)
+{
+    textOpen();
+    ASSERT_TRUE(textHasFont());
+    int last = 0;
+    for (int size = 10; size <= 80; size += 2) { // more sizes than the games keep open at once
+        SDL_Surface *s = textRender("20", size, Rgba{0, 0, 0, 255}, 1000);
+        ASSERT_NE(s, nullptr);
+        EXPECT_GT(s->h, last) << size;
+        last = s->h;
+        SDL_FreeSurface(s);
+    }
+    textClose();
+}
+
+TEST_F(Games, PraiseAndHintsSoundOnTheGamesOwnChannelsNeverOnTheShellsClick)
+{
+    Library lib("game1.so");
+    ASSERT_TRUE(lib.complete());
+    ASSERT_EQ(lib.setslot(0), 0);
+    ASSERT_EQ(lib.click(tileRect(0, 15)), 0);
+    const Round &first = forestDefinition().tasks[0].rounds[0];
+    RuleFn rule = forestDefinition().tasks[0].rule;
+    int right = 0, wrong = 0;
+    while (!rule(first, right)) ++right;
+    while (rule(first, wrong)) ++wrong;
+    ASSERT_EQ(lib.click(choiceRect(wrong, choiceCount(first))), 0);
+    EXPECT_TRUE(Mix_Playing(3));
+    ASSERT_EQ(lib.click(choiceRect(right, choiceCount(first))), 0);
+    EXPECT_TRUE(Mix_Playing(2));
+    EXPECT_FALSE(Mix_Playing(1));
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_ESCAPE;
+    EXPECT_NE(lib.keyevent(&e), 0);
+    EXPECT_FALSE(Mix_Playing(2)) << "nothing of the game plays once it has ended";
+    EXPECT_FALSE(Mix_Playing(3));
 }
