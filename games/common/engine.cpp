@@ -72,7 +72,8 @@ struct EngineState {
     int mouseX = -1, mouseY = -1;
     int frame = 0;
     UiSprites ui;
-    std::array<int, 26> numbers{};
+    std::array<int, MaxTasks + 1> numbers{};  // the tile numbers 1 to 25
+    std::array<int, MaxTasks + 1> tallies{};  // "3 / 15": how many tasks are done
 };
 
 EngineState state;
@@ -124,15 +125,6 @@ Point scenePosition(int index, int count)
 //----------------------------------------------------------------------------------------------------------
 // Internal functions: making everything at start
 //----------------------------------------------------------------------------------------------------------
-
-// Answers without a picture: a number alone is written large, words in the answer size.
-TextStyle answerStyle(const Choice &c)
-{
-    if (c.pic.kind != PicNone) return TextCard;
-    for (const char *p = c.label; p && *p; ++p)
-        if (*p < '0' || *p > '9') return TextAnswer;
-    return TextBigAnswer;
-}
 
 void makeRound(const Round &r)
 {
@@ -186,13 +178,18 @@ void makeEverything()
         std::snprintf(n, sizeof n, "%d", i);
         state.numbers[i] = textSprite(n, TextNumber);
     }
+    for (int i = 0; i <= g.taskCount && i <= MaxTasks; ++i) {
+        char n[16];
+        std::snprintf(n, sizeof n, "%d / %d", i, g.taskCount);
+        state.tallies[i] = textSprite(n, TextLabel);
+    }
     int iconSize = tileIconSize(g.taskCount);
     for (int i = 0; i < g.taskCount; ++i) {
         const Task &task = g.tasks[i];
         pictureSprite(task.icon, iconSize);
         pictureSprite(task.icon, PicBigSize);
         textSprite(task.title, TextLabel);
-        textSprite(task.hint, TextLabel);
+        textSprite(task.hint, TextHint);
         for (const Round &r : task.rounds) makeRound(r);
         makeRound(task.quiz);
     }
@@ -376,6 +373,10 @@ void drawMap(const Services &s)
     sprite(s, state.ui.prompt, layout.prompt.x, layout.prompt.y);
     text(s, g.title, TextTitle, ScreenW / 2, layout.prompt.y + 30);
     text(s, textPick, TextLabel, ScreenW / 2, layout.prompt.y + 68);
+    int done = 0;
+    for (int i = 0; i < g.taskCount; ++i) done += state.done[i] ? 1 : 0;
+    centred(s, state.ui.starSmall, layout.prompt.x + layout.prompt.w - 104, layout.prompt.y + layout.prompt.h / 2);
+    centred(s, state.tallies[std::min(done, MaxTasks)], layout.prompt.x + layout.prompt.w - 50, layout.prompt.y + layout.prompt.h / 2);
     int iconSize = tileIconSize(g.taskCount);
     int hovered = -1;
     for (int i = 0; i < g.taskCount; ++i) {
@@ -449,7 +450,7 @@ void drawPlay(const Services &s)
     } else if (state.hintLeft > 0) {
         sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
         text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 17);
-        text(s, currentTask().hint, TextLabel, ScreenW / 2, layout.hint.y + 40);
+        text(s, currentTask().hint, TextHint, ScreenW / 2, layout.hint.y + 40);
     }
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
     drawButton(s, mapButtonRect(), textMap, state.ui.button, state.ui.buttonHover);
@@ -476,6 +477,19 @@ void drawDone(const Services &s)
 //----------------------------------------------------------------------------------------------------------
 // Functions: layout
 //----------------------------------------------------------------------------------------------------------
+
+// Answers without a picture: a number alone is written large, words in the answer size.
+TextStyle answerStyle(const Choice &c)
+{
+    if (c.pic.kind != PicNone) return TextCard;
+    for (const char *p = c.label; p && *p; ++p)
+        if (*p < '0' || *p > '9') return TextAnswer;
+    return TextBigAnswer;
+}
+
+SDL_Rect promptRect() { return layout.prompt; }
+SDL_Rect hintRect() { return layout.hint; }
+SDL_Rect doneTextRect() { return SDL_Rect{layout.donePanel.x, static_cast<Sint16>(layout.donePanel.y + 220), layout.donePanel.w, 56}; }
 
 SDL_Rect backButtonRect() { return SDL_Rect{12, 544, 170, 52}; }
 SDL_Rect mapButtonRect() { return SDL_Rect{618, 544, 170, 52}; }

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 
+#include "gametext.h"
 #include "tavrin/module.h"
 #include "tasks.h"
 
@@ -24,6 +25,12 @@ SDL_Rect mapButtonRect();    // "feladatok": back to the task map
 SDL_Rect nextButtonRect();   // "tovább" on the finished-task screen
 SDL_Rect tileRect(int index, int count);
 SDL_Rect choiceRect(int index, int count);
+SDL_Rect promptRect();      // the question
+SDL_Rect hintRect();        // the gentle hint after a wrong answer, two lines
+SDL_Rect doneTextRect();    // "Kész a feladat!" and the praise above it
+
+// The text style an answer's label is written in.
+TextStyle answerStyle(const Choice &choice);
 
 // The state, for tests.
 EngineScreen engineScreen();

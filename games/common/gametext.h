@@ -12,6 +12,7 @@ enum TextStyle {
     TextAnswer,   // the label of an answer that has no picture
     TextBigAnswer, // an answer that is a number alone
     TextCard,     // the label under the picture of an answer
+    TextHint,     // a task's gentle hint, one line in the hint banner
     TextButton,   // white, on the buttons
     TextCheer,    // the big praise after a right answer
     TextNumber,   // numbers on the task tiles

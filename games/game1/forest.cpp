@@ -19,7 +19,7 @@ const std::array<Task, 15> forestTasks{{
          round("Hány gomba van itt?", many(mushroom, 7), {numberAnswer(7), numberAnswer(8), numberAnswer(6)}, mushroom),
          round("Melyik szám jön a 4 után?", {}, {answer("3", 0), answer("5", 1), answer("6", 0)})),
 
-    task("Csak az almák!", apple, "Csak azt számold, amit a kérdés kér, a többit hagyd ki!", ruleCount,
+    task("Csak az almák!", apple, "Csak azt számold, amit a kérdés kér!", ruleCount,
          round("Hány alma van a képen?", {apple, mushroom, apple, acorn, apple},
                {numberAnswer(2), numberAnswer(3), numberAnswer(5)}, pic(PicApple, 0)),
          round("Hány makkot látsz?", {acorn, apple, acorn, pic(PicLeaf, ColGreen), acorn, acorn, mushroom},
@@ -82,7 +82,7 @@ const std::array<Task, 15> forestTasks{{
                Pic{}, ColYellow),
          round("Milyen színű a fű?", {}, {answer("piros", 0), answer("zöld", 1), answer("kék", 0)})),
 
-    task("Nagy és kicsi", pic(PicPine, 100), "Hasonlítsd össze őket: melyik nagyobb, melyik kisebb?", ruleBiggest,
+    task("Nagy és kicsi", pic(PicPine, 100), "Hasonlítsd össze őket egymással!", ruleBiggest,
          round("Melyik fenyő a legnagyobb?", {},
                {choice(pic(PicPine, 60)), choice(pic(PicPine, 100)), choice(pic(PicPine, 40))}),
          round("Melyik fenyő a legkisebb?", {},
@@ -135,7 +135,7 @@ const std::array<Task, 15> forestTasks{{
                {numberAnswer(6), numberAnswer(8), numberAnswer(7)}),
          round("Mennyi 2 meg 2?", {}, {answer("3", 0), answer("4", 1), answer("5", 0)})),
 
-    task("Elvitte a süni", hedgehog, "Az áthúzott almát már elvitte a süni. Csak a többit számold!", ruleCount,
+    task("Elvitte a süni", hedgehog, "Az áthúzott almákat ne számold!", ruleCount,
          round("4 alma volt, a süni elvitt 1-et. Hány maradt?", join({many(apple, 3), {takenApple}}),
                {numberAnswer(2), numberAnswer(3), numberAnswer(4)}, apple),
          round("6 alma volt, a süni elvitt 2-t. Hány maradt?", join({many(apple, 4), many(takenApple, 2)}),
@@ -159,7 +159,7 @@ const std::array<Task, 15> forestTasks{{
                {answer("megkergetem", 0), answer("csendben nézem", 1), answer("hazaviszem", 0)}),
          round("Szabad tüzet rakni az erdőben?", {pic(PicCampfire)}, {answer("igen, bárhol", 0), answer("nem, soha", 1)})),
 
-    task("Hány lába van?", bee, "Gondold végig, hogyan jár, és számold meg a lábait!", ruleLegs,
+    task("Hány lába van?", bee, "Gondold végig, hogyan jár!", ruleLegs,
          round("Hány lába van a madárnak?", {bird}, {numberAnswer(2), numberAnswer(4), numberAnswer(6)}),
          round("Hány lába van a rókának?", {fox}, {numberAnswer(2), numberAnswer(3), numberAnswer(4)}),
          round("Hány lába van a méhecskének?", {bee}, {numberAnswer(4), numberAnswer(6), numberAnswer(8)}),

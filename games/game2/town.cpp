@@ -55,7 +55,7 @@ const std::array<Task, 25> townTasks{{
                {choice(pic(PicLight, LightGreen), "zöld", 0), choice(pic(PicLight, LightRed), "piros", 1),
                 choice(pic(PicLight, LightYellow), "sárga", 0)})),
 
-    task("A gyalogos lámpa", pic(PicWalkLight, 1), "Ha a zöld emberke sétál, mehetsz. Ha a piros áll, várj!",
+    task("A gyalogos lámpa", pic(PicWalkLight, 1), "Zöld emberke: mehetsz. Piros emberke: várj!",
          ruleLight, walkRound("Átmehetsz most az úton?", 0), walkRound("Most mit teszel?", 1),
          walkRound("Siet a barátod. Átmehettek most?", 0),
          round("Mit teszel, mielőtt lelépsz a járdáról?", {},
@@ -90,7 +90,7 @@ const std::array<Task, 25> townTasks{{
          round("Mennyi pénz van itt?", {coin(50), coin(20), coin(10)}, {forintAnswer(80), forintAnswer(70), forintAnswer(90)}),
          round("Melyik érme ér többet?", {}, {choice(coin(20)), choice(coin(50))}), ruleBiggest),
 
-    task("Vásárlás", pic(PicBalloon, ColRed), "Csak azt veheted meg, ami nem kerül többe, mint amennyi pénzed van.",
+    task("Vásárlás", pic(PicBalloon, ColRed), "Ne kerüljön többe, mint amennyi pénzed van!",
          ruleAffordable,
          round("20 Ft-od van. Mit tudsz megvenni?", {coin(20)},
                {choice(pic(PicBalloon, ColRed), "30 Ft", 30), choice(pic(PicIceCream), "20 Ft", 20),
@@ -123,7 +123,7 @@ const std::array<Task, 25> townTasks{{
          round("Hány óra van?", {clock(11, 0)}, {answer("1 óra", 60), answer("10 óra", 600), answer("11 óra", 660)}),
          round("Melyik mutató mutatja az órát?", {}, {answer("a kis mutató", 1), answer("a nagy mutató", 0)})),
 
-    task("Fél és negyed", clock(3, 30), "Fél 4 az 3 óra 30 perc. Negyed 5 az 4 óra 15 perc.", ruleSceneParam,
+    task("Fél és negyed", clock(3, 30), "A fél 4 azt jelenti: 3 óra 30 perc.", ruleSceneParam,
          round("Hány óra van?", {clock(3, 30)}, {answer("fél 3", 150), answer("fél 4", 210), answer("negyed 4", 195)}),
          round("Hány óra van?", {clock(4, 15)}, {answer("negyed 5", 255), answer("negyed 4", 195), answer("fél 5", 270)}),
          round("Hány óra van?", {clock(5, 45)},
@@ -155,7 +155,7 @@ const std::array<Task, 25> townTasks{{
          round("Ki vigyáz a rendre?", {},
                {choice(pic(PicPolice), "rendőr", 1), choice(bus(2), "buszsofőr", 0), choice(car(ColBlue), "autós", 0)})),
 
-    task("Segítséget hívok", pic(PicPhone), "A segélyhívó szám a 112. Jól jegyezd meg!", ruleMarked,
+    task("Segítséget hívok", pic(PicPhone), "Hívd a 112-t, és mondd meg, hol vagy!", ruleMarked,
          round("Melyik számot hívod, ha nagy baj van?", {pic(PicPhone)},
                {answer("123", 0), answer("112", 1), answer("555", 0)}),
          round("Mit mondasz el, amikor segítséget hívsz?", {pic(PicPhone)},
@@ -170,7 +170,7 @@ const std::array<Task, 25> townTasks{{
          round("Melyik a 30-as busz?", {}, {choice(bus(30)), choice(bus(13)), choice(bus(3))}, bus(30)),
          round("Hol szállsz fel a buszra?", {}, {answer("a megállóban", 1), answer("az út közepén", 0)})),
 
-    task("Boltok", shop(ShopBakery), "Mit árulnak ebben a boltban? Nézd meg a cégtáblát!", ruleShop,
+    task("Boltok", shop(ShopBakery), "Nézd meg, mi van a bolt cégtábláján!", ruleShop,
          round("Hol veszel kenyeret?", {pic(PicBread)},
                {choice(shop(ShopPharmacy), "gyógyszertár"), choice(shop(ShopBakery), "pékség"),
                 choice(shop(ShopToys), "játékbolt")}),
@@ -203,7 +203,7 @@ const std::array<Task, 25> townTasks{{
          round("Melyik autó kék?", {}, {choice(car(ColRed)), choice(car(ColGreen)), choice(car(ColBlue))}, Pic{}, ColBlue),
          ruleColour),
 
-    task("Szelektív gyűjtés", bin(BinPlastic), "Kékbe a papír, sárgába a műanyag, zöldbe az üveg.", ruleBin,
+    task("Szelektív gyűjtés", bin(BinPlastic), "Kék: papír, sárga: műanyag, zöld: üveg.", ruleBin,
          binRound("Melyik gyűjtőbe való az újság?", PicPaper),
          binRound("Hova dobod a műanyag palackot?", PicBottle),
          binRound("Hova kerül az üres befőttesüveg?", PicJar),
@@ -233,7 +233,7 @@ const std::array<Task, 25> townTasks{{
                {answer("első", 1), answer("második", 2), answer("harmadik", 3)}, pic(PicBus, -1)),
          round("Aki a sor elején áll, az hányadik?", {}, {answer("utolsó", 0), answer("első", 1)})),
 
-    task("A hét napjai", pic(PicBook), "Hétfő, kedd, szerda, csütörtök, péntek, szombat, vasárnap.", ruleNextDay,
+    task("A hét napjai", pic(PicBook), "Mondd el sorban a hét napjait, hétfőtől!", ruleNextDay,
          round("Melyik nap jön hétfő után?", {}, {answer("vasárnap", 6), answer("kedd", 1), answer("szerda", 2)}, Pic{}, 0),
          round("Melyik nap jön csütörtök után?", {}, {answer("szerda", 2), answer("szombat", 5), answer("péntek", 4)},
                Pic{}, 3),
@@ -241,7 +241,7 @@ const std::array<Task, 25> townTasks{{
                6),
          round("Hány napból áll egy hét?", {}, {answer("5", 0), answer("7", 1), answer("10", 0)})),
 
-    task("Magas házak", house(9), "Nézd meg, melyik ér a legmagasabbra, és melyik a legalacsonyabb!", ruleBiggest,
+    task("Magas házak", house(9), "Hasonlítsd össze a házak magasságát!", ruleBiggest,
          round("Melyik a legmagasabb ház?", {}, {choice(house(3)), choice(house(9)), choice(house(6))}),
          round("Melyik a legalacsonyabb ház?", {}, {choice(house(6)), choice(house(12)), choice(house(3))}, Pic{}, 1),
          round("Melyik a legmagasabb ház?", {}, {choice(house(12)), choice(house(6)), choice(house(9))}),

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "atlas.h"
 #include "engine.h"
 #include "gametext.h"
 #include "forest.h"
@@ -270,4 +271,40 @@ TEST_F(Games, PraiseAndHintsSoundOnTheGamesOwnChannelsNeverOnTheShellsClick)
     EXPECT_NE(lib.keyevent(&e), 0);
     EXPECT_FALSE(Mix_Playing(2)) << "nothing of the game plays once it has ended";
     EXPECT_FALSE(Mix_Playing(3));
+}
+
+TEST_F(Games, EveryTextFitsWhereItIsShown)
+{
+    auto size = [](const char *text, TextStyle style) {
+        const Sprite *s = atlasSprite(textFind(text, style));
+        return s ? s->rect : SDL_Rect{0, 0, 9999, 9999};
+    };
+    for (const GameDef *game : {&forestDefinition(), &townDefinition()}) {
+        ASSERT_EQ(engineSetSlot(*game, 0), 0);
+        ASSERT_TRUE(textHasFont());
+        SDL_Rect prompt = promptRect(), hint = hintRect(), card = choiceRect(0, 3);
+        for (int t = 0; t < game->taskCount; ++t) {
+            const Task &task = game->tasks[t];
+            SCOPED_TRACE(task.title);
+            EXPECT_LE(size(task.title, TextLabel).w, hint.w - 16);
+            SDL_Rect h = size(task.hint, TextHint);
+            EXPECT_LE(h.w, hint.w - 10) << task.hint;
+            EXPECT_LE(h.h, hint.h / 2 + 2) << task.hint << " must stay on one line";
+            for (int r = 0; r <= RoundsPerTask; ++r) {
+                const Round &round = r < RoundsPerTask ? task.rounds[r] : task.quiz;
+                SDL_Rect p = size(round.prompt, TextPrompt);
+                EXPECT_LE(p.w, prompt.w - 20) << round.prompt;
+                EXPECT_LE(p.h, prompt.h - 8) << round.prompt;
+                for (int c = 0; c < choiceCount(round); ++c) {
+                    const Choice &choice = round.choices[c];
+                    if (!choice.label) continue;
+                    SDL_Rect l = size(choice.label, answerStyle(choice));
+                    EXPECT_LE(l.w, card.w - 8) << choice.label;
+                    EXPECT_LE(l.h, choice.pic.kind != PicNone ? 28 : card.h - 12) << choice.label;
+                }
+            }
+        }
+        EXPECT_LE(size("Kész a feladat!", TextTitle).w, doneTextRect().w - 20);
+        engineRelease();
+    }
 }
