@@ -32,7 +32,8 @@ static VideoRecordMark recordsBeforeModule;
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-void moduleFileName(int n, char *buffer, size_t size) { snprintf(buffer, size, "game%d%s", n, librarySuffix); }
+// The library file of game n on this platform: "game1.so", "game2.so" (".dll" on Windows).
+static void moduleFileName(int n, char *buffer, size_t size) { snprintf(buffer, size, "game%d%s", n, librarySuffix); }
 
 void startGameModule(int n)
 {
@@ -81,10 +82,25 @@ void startGameModule(int n)
     activeGame = n;
 }
 
+// The mixer's callbacks are process-wide and the shell sets none of them, so any that are set now point
+// into the game's code; left in place after the library is gone, the next finished sound would call
+// into unmapped memory, and a music hook would also keep the menu music silent.
+static void forgetModuleAudioHooks()
+{
+    Mix_HookMusicFinished(nullptr);
+    Mix_ChannelFinished(nullptr);
+    Mix_HookMusic(nullptr, nullptr);
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_UnregisterAllEffects(MIX_CHANNEL_POST);
+    int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel) Mix_UnregisterAllEffects(channel);
+}
+
 void endModuleIfFinished(int result)
 {
     if (result == 0 || activeGame == -1) return;
 
+    forgetModuleAudioHooks();
     libraryClose(gameModule.moduleLibrary);
     gameModule = GameModule{};
     VideoReleaseRecordsSince(&recordsBeforeModule);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <SDL/SDL.h>
-#include <cstddef>
 
 #include "tavrin/module.h"
 
@@ -16,8 +15,6 @@ struct GameModule {
 
 extern GameModule gameModule;
 
-// The library file of game n on this platform: "game1.so", "game2.so" (".dll" on Windows).
-void moduleFileName(int n, char *buffer, size_t size);
 // Loads game n (1 or 2), tells it the chosen player and makes it active; stays on the menu when the
 // library does not load or lacks an export.
 void startGameModule(int n);

@@ -108,11 +108,12 @@ int init()
     loadSettings();
     SDL_WM_SetCaption("Tavrin", nullptr);
 
-    // Pixels of value 0 are cut out of the icon; it has to be in place before the window opens.
+    // Pixels of value 0 are cut out of the icon; it has to be in place before the window opens. SDL
+    // would crash setting an icon while its video part is down (the display could not be reached);
+    // the mode set that follows then fails and says why.
     windowIcon = VideoLoadBMP("g/icon.bmp");
     if (windowIcon) {
         windowIcon->flags |= SDL_SRCCOLORKEY;
-        // SDL's icon call needs a started video driver; without one the mode set fails later and says so.
         if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_WM_SetIcon(windowIcon, nullptr);
     } else {
         logMissingPicture("g/icon.bmp", SDL_GetError());
@@ -169,9 +170,10 @@ int init()
 
 void releaseResources()
 {
-    // The screen is the video layer's own surface: this drops its texture record, and the layer's
-    // shutdown frees the surface itself.
+    // The screen is the video layer's own surface: freeing it here drops its texture record and tells
+    // the layer's shutdown to leave it alone, so it is released exactly once.
     VideoFreeSurface(screen);
+    screen = nullptr;
     VideoFreeSurface(bandImage);
     bandImage = nullptr;
     TTF_Quit();

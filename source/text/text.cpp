@@ -35,10 +35,8 @@ static SDL_Surface *glyphOf(const BitmapFont *font, unsigned char byte)
     return byte < font->glyphs.size() ? font->glyphs[byte] : nullptr;
 }
 
-// ----------------------------------------------------------------------------------------------------
-// Functions
-// ----------------------------------------------------------------------------------------------------
-SDL_Surface *renderGlyph(TTF_Font *ttfFont, unsigned char byte, SDL_Color colour)
+// The image of one byte as the font shows it.
+static SDL_Surface *renderGlyph(TTF_Font *ttfFont, unsigned char byte, SDL_Color colour)
 {
     // The texts are Windows-1250, so the glyph comes from the code point that charset gives the byte:
     // 0xF5 must show ő (U+0151), not the õ that U+00F5 would be.
@@ -51,6 +49,9 @@ SDL_Surface *renderGlyph(TTF_Font *ttfFont, unsigned char byte, SDL_Color colour
     return glyph;
 }
 
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
 void releaseBitmapFont(BitmapFont *font)
 {
     if (!font) return;

@@ -35,8 +35,6 @@ extern const std::array<unsigned char, fontCharsetSize> fontCharset;
 // Opens the file at the size and renders every byte of fontCharset in the colour; 1 on success, 0 when
 // the file does not open (the font is then empty). Building a font again replaces what it held.
 int buildBitmapFont(BitmapFont *font, const char *fileName, int pointSize, SDL_Color colour);
-// The image of one byte as the font shows it: the glyph of the byte's Windows-1250 code point.
-SDL_Surface *renderGlyph(TTF_Font *ttfFont, unsigned char byte, SDL_Color colour);
 // Frees the glyphs and closes the TrueType handle, leaving the font empty.
 void releaseBitmapFont(BitmapFont *font);
 

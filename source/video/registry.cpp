@@ -77,9 +77,12 @@ int VideoAddTexInfo(SDL_Surface *surface)
 void VideoReleaseTextures(TexInfo *info)
 {
     if (!info) return;
-    // Without a context there is nothing left to delete (and no one to call).
-    if (VideoGLLoaded())
-        for (int i = 0; i < info->textureCount; i++) gl.DeleteTextures(1, &info->textureNames[i]);
+    for (int i = 0; i < info->textureCount; i++) {
+        // Without a context there is nothing left to delete (and no one to call).
+        if (VideoGLLoaded()) gl.DeleteTextures(1, &info->textureNames[i]);
+        // A deleted name must not look current should the new upload fail.
+        info->textureNames[i] = 0xFFFFFFFFu;
+    }
     info->dirtyRect = SDL_Rect{0, 0, 0, 0};
 }
 

@@ -32,6 +32,9 @@ bool sameMasks(const SDL_PixelFormat *a, const SDL_PixelFormat &b, bool withAlph
 }
 }  // namespace
 
+// ----------------------------------------------------------------------------------------------------
+// Upload
+// ----------------------------------------------------------------------------------------------------
 int VideoUploadTexture(SDL_Surface *surface)
 {
     if (!VideoGetTexInfo(surface)) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "menu_recorder.h"
+#include "tavrin/store.h"
 #include "modules/modules.h"
 
 namespace {
@@ -24,10 +25,12 @@ struct ScratchRun {
         previous = std::filesystem::current_path();
         std::filesystem::create_directories(path / "config");
         setenv("XDG_CONFIG_HOME", (path / "config").c_str(), 1);
+        storeCloseStore();  // the next access opens the store in the new place
         std::filesystem::current_path(path);
     }
     ~ScratchRun()
     {
+        storeCloseStore();
         std::filesystem::current_path(previous);
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
@@ -164,6 +167,36 @@ TEST(StartUp, WithNoPicturesEachIsNamedOnceAndTheMenuStillRuns)
     menuButtons = saved;
 }
 
+// Marks the first count values of a game as done ("g1a%d" or "g2a%d") in a slot's key.
+static void markDone(int slot, const char *format, int count)
+{
+    char path[64], name[16];
+    snprintf(path, sizeof path, "Software\\Vorniquel\\Tavrin\\slot%d\\", slot);
+    StoreKey key = nullptr;
+    ASSERT_EQ(storeOpenKey(path, StoreWrite, &key), StoreOk);
+    uint32_t done = 2;
+    for (int i = 0; i < count; ++i) {
+        snprintf(name, sizeof name, format, i);
+        storeSetValue(key, name, StoreTypeDword, &done, sizeof done);
+    }
+    storeFlushKey(key);
+    storeCloseKey(key);
+}
+
+TEST(StartUp, PlayerLabelsShowEachSlotsProgressInItsOwnLetter)
+{
+    ScratchRun run;
+    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
+    markDone(2, "g1a%d", 1);
+    markDone(3, "g1a%d", 15);
+    markDone(3, "g2a%d", 25);
+    ASSERT_EQ(init(), 1);
+    EXPECT_STREQ(menuButtons[btnPlayerA].label, "A j\xE1t\xE9kos: 0%");
+    EXPECT_STREQ(menuButtons[btnPlayerB].label, "B j\xE1t\xE9kos: 2%");
+    EXPECT_STREQ(menuButtons[btnPlayerC].label, "C j\xE1t\xE9kos: 100%");
+    menuButtons = saved;
+}
+
 TEST(StartUp, CloudsAreScatteredTheSameWayOnEveryRun)
 {
     ScratchRun run;
@@ -221,4 +254,23 @@ TEST(StartUp, RandomRangeReachesItsTopOnlyForTheLargestDraw)
     }
     EXPECT_TRUE(sawTop);
     EXPECT_TRUE(sawLowEnd);
+}
+
+TEST(StartUp, IconIsKeyedAndAnUnreachableDisplayDoesNotCrash)
+{
+    ScratchRun run;
+    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
+    std::filesystem::create_directories("g");
+    SDL_Surface *icon = SDL_CreateRGBSurface(SDL_SWSURFACE, 32, 32, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_SaveBMP(icon, "g/icon.bmp");
+    SDL_FreeSurface(icon);
+
+    // Video is down, as when the display turned the program away: the icon cannot be handed over.
+    ASSERT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+    ASSERT_EQ(init(), 1);
+    ASSERT_NE(windowIcon, nullptr);
+    EXPECT_TRUE(windowIcon->flags & SDL_SRCCOLORKEY);
+    EXPECT_EQ(windowIcon->format->colorkey, 0u);
+    EXPECT_EQ(run.log().find("icon.bmp"), std::string::npos);
+    menuButtons = saved;
 }

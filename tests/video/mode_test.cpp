@@ -37,24 +37,6 @@ TEST_F(Mode, ClipOnTheScreenBecomesViewportAndProjection)
     EXPECT_EQ(window->clip_rect.w, 800);
 }
 
-TEST_F(Mode, ClipReachingPastTheScreenIsCutToIt)
-{
-    SDL_Rect clip{700, -20, 300, 100};
-    EXPECT_EQ(VideoSetClipRect(screen, &clip), 1);
-    EXPECT_EQ(glCalls.front(), "Viewport(700, 520, 100, 80)");
-    EXPECT_EQ(glCalls.back(), "Ortho(700, 800, 80, 0, -1, 1)");
-}
-
-TEST_F(Mode, ClipMissingTheScreenLetsNothingBeDrawn)
-{
-    SDL_Rect clip{900, 10, 50, 50};
-    EXPECT_EQ(VideoSetClipRect(screen, &clip), 0);
-    EXPECT_EQ(glCalls, (std::vector<std::string>{"Viewport(0, 0, 0, 0)"}));
-    EXPECT_EQ(window->clip_rect.w, 0);
-    EXPECT_EQ(screen->clip_rect.w, 0);
-    EXPECT_EQ(VideoSetClipRect(nullptr, &clip), 0);
-}
-
 TEST_F(Mode, EnlargedScreenScalesOnlyTheViewport)
 {
     TearDown();

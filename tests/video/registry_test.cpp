@@ -82,25 +82,6 @@ TEST_F(Registry, EmptySurfacesGetRecordsWithoutTextures)
     EXPECT_TRUE(glCalls.empty());
 }
 
-TEST_F(Registry, RegistrationSetsTheClipToTheWholeSurfaceOnce)
-{
-    OwnedSurface surface(makeRGB(40, 30));
-    SDL_Rect small{5, 5, 10, 10};
-    SDL_SetClipRect(surface.get(), &small);
-    ASSERT_EQ(VideoAddTexInfo(surface.get()), 0);
-    EXPECT_EQ(surface->clip_rect.w, 40);
-    EXPECT_EQ(surface->clip_rect.h, 30);
-
-    // A second registration changes nothing, not even the clip set since.
-    const TexInfo *first = VideoGetTexInfo(surface.get());
-    SDL_SetClipRect(surface.get(), &small);
-    EXPECT_EQ(VideoAddTexInfo(surface.get()), 0);
-    EXPECT_EQ(VideoGetTexInfo(surface.get()), first);
-    EXPECT_EQ(surface->clip_rect.w, 10);
-    EXPECT_EQ(VideoAddTexInfo(nullptr), -1);
-    VideoFreeSurface(surface.release());
-}
-
 TEST_F(Registry, FreedSlotsAreHandedOutLowestFirst)
 {
     std::vector<OwnedSurface> surfaces;

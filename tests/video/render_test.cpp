@@ -137,6 +137,14 @@ TEST_F(Rendering, OpaqueKeyedStripedAndConvertedPicturesMatchSDLExactly)
     SDL_Surface *wide = keep(patternedRGB(2000, 20, 5));
     SDL_Surface *tall = keep(patternedRGB(20, 1500, 6));
     SDL_Surface *odd = keep(patternedRGB(333, 7, 7));
+    SDL_Surface *highColour = keep(patterned(64, 48, 16, 0xF800, 0x07E0, 0x001F, 0, 8));
+    SDL_Surface *paletted = keep(SDL_CreateRGBSurface(SDL_SWSURFACE, 50, 40, 8, 0, 0, 0, 0));
+    paletted->unused1 = 0;
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; i++) colours[i] = SDL_Color{Uint8(i), Uint8(255 - i), Uint8(i * 3), 0};
+    SDL_SetColors(paletted, colours, 0, 256);
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 50; x++) static_cast<Uint8 *>(paletted->pixels)[y * paletted->pitch + x] = Uint8(x * 5 + y);
 
     SDL_Surface *drawn = drawBoth([&](SDL_Surface *target) {
         fill(target, 0, 0, 800, 600, 120, 180, 230);
@@ -146,6 +154,8 @@ TEST_F(Rendering, OpaqueKeyedStripedAndConvertedPicturesMatchSDLExactly)
         blitAt(wide, target, -100, 500);
         blitAt(tall, target, 700, -300);
         blitAt(odd, target, 450, 580);
+        blitAt(highColour, target, 700, 100);
+        blitAt(paletted, target, 700, 200);
         SDL_Rect part{10, 10, 50, 40};
         blitAt(opaque, target, 520, 420, &part);
         SDL_Rect stripPart{250, 3, 300, 10};

@@ -66,9 +66,11 @@ protected:
     }
 };
 
-// A virtual X server started just before the tests may take a moment to accept its first client.
+// A virtual X server started just before the tests may take a moment to accept its first client. Only
+// X will do: without it SDL would fall back to a text-mode driver that has no OpenGL.
 inline bool openDisplay()
 {
+    setenv("SDL_VIDEODRIVER", "x11", 1);
     for (int attempt = 0; attempt < 20; attempt++) {
         if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
         SDL_Delay(100);
@@ -84,7 +86,6 @@ protected:
     void SetUp() override
     {
         if (!getenv("DISPLAY")) GTEST_SKIP() << "no display";
-        unsetenv("SDL_VIDEODRIVER");
         ASSERT_TRUE(openDisplay()) << SDL_GetError();
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();

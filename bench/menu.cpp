@@ -1,0 +1,214 @@
+// menu.cpp -- what a menu frame costs on each screen through OpenGL and through plain SDL, how long the
+// program takes to its first frame, and the frame rate the real program holds over ten seconds
+//
+// Run it under a display (xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench-menu).
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "menu/menu.h"
+#include "shell/shell.h"
+#include "video/video.h"
+
+extern char **environ;
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int warmFrames = 30;
+constexpr int timedFrames = 300;
+constexpr std::array<int, 4> screens = {ScreenPlayerChoice, ScreenMain, ScreenSettings, ScreenCredits};
+constexpr std::array<const char *, 4> screenNames = {"player choice", "main", "settings", "credits"};
+
+// A scratch copy of the runnable tree, so that logs and the store stay out of the build.
+static fs::path makeScratchRun()
+{
+    std::string pattern = (fs::temp_directory_path() / "tavrin-bench-XXXXXX").string();
+    fs::path root = mkdtemp(pattern.data());
+    fs::copy(TAVRIN_RUN_DIR, root / "run", fs::copy_options::recursive);
+    fs::remove(root / "run" / "sdl.log");
+    fs::create_directory(root / "config");
+    return root;
+}
+
+// Also silences the child's own output: the layer's upload notes and its leak report at exit.
+static void enterScratch(const fs::path &root)
+{
+    fs::current_path(root / "run");
+    setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, 1);
+    dup2(quiet, 2);
+    close(quiet);
+}
+
+// In a child process: loads everything, sets the mode and times each screen unpaced. Writes the
+// milliseconds per frame of the four screens to the pipe.
+static void timeScreens(const fs::path &root, Uint32 flags, int out)
+{
+    enterScratch(root);
+    SDL_Init(SDL_INIT_VIDEO);
+    if (!init()) _exit(1);
+    screen = VideoSetMode(800, 600, 32, flags);
+    if (!screen) _exit(2);
+    mouseX = 200;  // over a button, so that a caption is highlighted as it often is
+    mouseY = 290;
+    std::array<double, 4> perFrame{};
+    for (size_t i = 0; i < screens.size(); ++i) {
+        menuScreen = screens[i];
+        menuFrame = 100;  // the buttons have slid in and the mascot stands in its corner
+        for (int f = 0; f < warmFrames; ++f) {
+            drawMenu();
+            VideoFlip(screen);
+        }
+        Clock::time_point start = Clock::now();
+        for (int f = 0; f < timedFrames; ++f) {
+            drawMenu();
+            VideoFlip(screen);
+        }
+        std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
+        perFrame[i] = elapsed.count() / timedFrames;
+    }
+    ssize_t written = write(out, perFrame.data(), sizeof perFrame);
+    _exit(written == sizeof perFrame ? 0 : 3);
+}
+
+static bool measurePath(const fs::path &root, Uint32 flags, std::array<double, 4> *perFrame)
+{
+    int fds[2];
+    if (pipe(fds) != 0) return false;
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        timeScreens(root, flags, fds[1]);
+    }
+    close(fds[1]);
+    ssize_t got = read(fds[0], perFrame->data(), sizeof *perFrame);
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return got == sizeof *perFrame && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// In a child process: the whole start of the program up to its first presented frame, which then
+// ends the run. Writes the milliseconds to the pipe.
+static Clock::time_point programStart;
+static int startOut = -1;
+static int presentFirstAndQuit(SDL_Surface *surface)
+{
+    int result = VideoFlip(surface);
+    std::chrono::duration<double, std::milli> elapsed = Clock::now() - programStart;
+    double ms = elapsed.count();
+    if (write(startOut, &ms, sizeof ms) != sizeof ms) _exit(3);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    frameHooks.present = VideoFlip;
+    return result;
+}
+
+static bool measureStart(const fs::path &root, double *ms)
+{
+    int fds[2];
+    if (pipe(fds) != 0) return false;
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        enterScratch(root);
+        startOut = fds[1];
+        frameHooks.present = presentFirstAndQuit;
+        programStart = Clock::now();
+        char name[] = "tavrin";
+        char *argv[] = {name, nullptr};
+        _exit(shellMain(1, argv));
+    }
+    close(fds[1]);
+    ssize_t got = read(fds[0], ms, sizeof *ms);
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return got == sizeof *ms;
+}
+
+// The real program, started from the scratch copy, left to run for ten seconds and asked to quit; the
+// frame rate it wrote into its log.
+static std::string tenSecondFrameRate(const fs::path &root)
+{
+    fs::path run = root / "run";
+    std::string program = (run / "tavrin").string();
+    char *const argv[] = {program.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, run.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    pid_t pid = -1;
+    int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) return "could not start";
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    kill(pid, SIGTERM);  // SDL turns it into a quit event: the loop ends after its frame
+    int status = 0;
+    waitpid(pid, &status, 0);
+
+    std::ifstream in(run / "sdl.log");
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::string log = text.str();
+    std::smatch match;
+    if (!std::regex_search(log, match, std::regex("  -> ([0-9.]+) frames per second"))) return "no line in the log";
+    return match[1];
+}
+
+int main()
+{
+    // Plain SDL would otherwise fall back to a text-mode driver when the display is busy, and measure that.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    fs::path root = makeScratchRun();
+
+    std::array<double, 4> gl{}, sdl{};
+    bool glOk = measurePath(root, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF, &gl);
+    bool sdlOk = measurePath(root, SDL_HWSURFACE | SDL_DOUBLEBUF, &sdl);
+    printf("menu frame, unpaced, %d frames per screen after %d to warm up (milliseconds per frame)\n", timedFrames,
+           warmFrames);
+    printf("  %-14s %10s %10s %8s\n", "screen", "OpenGL", "plain SDL", "ratio");
+    for (size_t i = 0; i < screens.size(); ++i) {
+        printf("  %-14s %10.3f %10.3f %8.2f\n", screenNames[i], glOk ? gl[i] : -1.0, sdlOk ? sdl[i] : -1.0,
+               glOk && sdlOk && gl[i] > 0 ? sdl[i] / gl[i] : 0.0);
+    }
+    printf("  (ratio = plain SDL / OpenGL; a frame has 20 ms at 50 frames per second)\n");
+
+    double startMs = 0;
+    fs::remove(root / "run" / "sdl.log");
+    if (measureStart(root, &startMs)) {
+        printf("start of the program to its first presented frame: %.1f ms\n", startMs);
+    } else {
+        printf("start of the program to its first presented frame: not measured\n");
+    }
+
+    fs::remove(root / "run" / "sdl.log");
+    printf("real program, 10-second run: %s frames per second\n", tenSecondFrameRate(root).c_str());
+
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+    return glOk && sdlOk ? 0 : 1;
+}

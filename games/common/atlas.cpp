@@ -1,0 +1,208 @@
+// atlas.cpp -- atlas pages: shelf packing, copying images in, drawing a piece of a page through the clip
+#include "atlas.h"
+
+#include <algorithm>
+#include <array>
+
+//----------------------------------------------------------------------------------------------------------
+// State
+//----------------------------------------------------------------------------------------------------------
+
+namespace {
+
+struct Page {
+    SDL_Surface *surface;
+    int shelfX, shelfY, shelfHeight;
+};
+
+// Plain fixed tables: the state must stay valid while the library is being unloaded (see engineRelease).
+constexpr int MaxPages = 16;
+constexpr int MaxSprites = 4096;
+std::array<Page, MaxPages> pages;
+int pageCount = 0;
+std::array<Sprite, MaxSprites> sprites;
+std::array<SDL_Surface *, MaxSprites> pending; // pieces waiting for atlasPack, at their final size
+int spriteCount = 0;
+bool clipSet = false;
+
+constexpr int Gap = 2; // transparent pixels between pieces, so that no neighbour bleeds in
+
+//----------------------------------------------------------------------------------------------------------
+// Internal functions
+//----------------------------------------------------------------------------------------------------------
+
+Uint32 *pixelAt(SDL_Surface *s, int x, int y)
+{
+    return reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(s->pixels) + y * s->pitch) + x;
+}
+
+Rgba readPixel(SDL_Surface *s, int x, int y)
+{
+    Rgba c;
+    SDL_GetRGBA(*pixelAt(s, x, y), s->format, &c.r, &c.g, &c.b, &c.a);
+    return c;
+}
+
+// Finds room for a w x h piece, opening a new page when the current one is full.
+bool reserve(int w, int h, Sprite *out)
+{
+    if (w <= 0 || h <= 0 || w > AtlasPageSide || h > AtlasPageSide) return false;
+    if (pageCount > 0) {
+        Page &p = pages[pageCount - 1];
+        if (p.shelfX + w > AtlasPageSide) {
+            p.shelfY += p.shelfHeight + Gap;
+            p.shelfX = 0;
+            p.shelfHeight = 0;
+        }
+        if (p.shelfY + h <= AtlasPageSide) {
+            out->page = pageCount - 1;
+            out->rect = SDL_Rect{static_cast<Sint16>(p.shelfX), static_cast<Sint16>(p.shelfY), static_cast<Uint16>(w),
+                                 static_cast<Uint16>(h)};
+            p.shelfX += w + Gap;
+            p.shelfHeight = std::max(p.shelfHeight, h);
+            return true;
+        }
+    }
+    if (pageCount == MaxPages) return false;
+    SDL_Surface *surface = atlasNewSurface(AtlasPageSide, AtlasPageSide);
+    if (!surface) return false;
+    pages[pageCount++] = Page{surface, 0, 0, 0};
+    return reserve(w, h, out);
+}
+
+} // namespace
+
+//----------------------------------------------------------------------------------------------------------
+// Functions
+//----------------------------------------------------------------------------------------------------------
+
+SDL_Surface *atlasNewSurface(int w, int h)
+{
+    SDL_Surface *s = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, w, h, 32, SDL_SwapLE32(0x000000FF),
+                                          SDL_SwapLE32(0x0000FF00), SDL_SwapLE32(0x00FF0000), SDL_SwapLE32(0xFF000000));
+    if (!s) return nullptr;
+    s->unused1 = 0; // no texture record yet: the shell's video layer reads this field
+    SDL_SetAlpha(s, SDL_SRCALPHA, 255);
+    SDL_FillRect(s, nullptr, 0);
+    return s;
+}
+
+void atlasComposite(SDL_Surface *dst, SDL_Surface *src, int x, int y)
+{
+    if (!dst || !src || dst->format->BytesPerPixel != 4 || src->format->BytesPerPixel != 4) return;
+    SDL_LockSurface(src);
+    SDL_LockSurface(dst);
+    int x0 = std::max(0, -x), y0 = std::max(0, -y);
+    int x1 = std::min(src->w, dst->w - x), y1 = std::min(src->h, dst->h - y);
+    for (int sy = y0; sy < y1; ++sy) {
+        for (int sx = x0; sx < x1; ++sx) {
+            Rgba s = readPixel(src, sx, sy);
+            if (s.a == 0) continue;
+            Uint32 *d = pixelAt(dst, x + sx, y + sy);
+            Rgba t;
+            SDL_GetRGBA(*d, dst->format, &t.r, &t.g, &t.b, &t.a);
+            int sa = s.a, da = t.a * (255 - sa) / 255, oa = sa + da;
+            auto mix = [&](int sc, int dc) { return static_cast<Uint8>((sc * sa + dc * da) / oa); };
+            *d = SDL_MapRGBA(dst->format, mix(s.r, t.r), mix(s.g, t.g), mix(s.b, t.b), static_cast<Uint8>(oa));
+        }
+    }
+    SDL_UnlockSurface(dst);
+    SDL_UnlockSurface(src);
+}
+
+int atlasAdd(SDL_Surface *image, bool halve)
+{
+    if (!image || image->format->BytesPerPixel != 4 || spriteCount == MaxSprites) return -1;
+    int w = halve ? image->w / 2 : image->w, h = halve ? image->h / 2 : image->h;
+    if (w <= 0 || h <= 0 || w > AtlasPageSide || h > AtlasPageSide) return -1;
+    SDL_Surface *piece = atlasNewSurface(w, h);
+    if (!piece) return -1;
+    if (!halve) {
+        atlasComposite(piece, image, 0, 0);
+    } else {
+        // Average each 2 x 2 block weighted by alpha, so that transparent neighbours do not darken edges.
+        SDL_LockSurface(image);
+        SDL_LockSurface(piece);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                int a = 0, r = 0, g = 0, b = 0;
+                for (int k = 0; k < 4; ++k) {
+                    Rgba c = readPixel(image, 2 * x + (k & 1), 2 * y + (k >> 1));
+                    a += c.a;
+                    r += c.r * c.a;
+                    g += c.g * c.a;
+                    b += c.b * c.a;
+                }
+                if (a == 0) continue;
+                *pixelAt(piece, x, y) = SDL_MapRGBA(piece->format, static_cast<Uint8>(r / a), static_cast<Uint8>(g / a),
+                                                    static_cast<Uint8>(b / a), static_cast<Uint8>(a / 4));
+            }
+        }
+        SDL_UnlockSurface(piece);
+        SDL_UnlockSurface(image);
+    }
+    sprites[spriteCount] = Sprite{-1, SDL_Rect{0, 0, static_cast<Uint16>(w), static_cast<Uint16>(h)}};
+    pending[spriteCount] = piece;
+    return spriteCount++;
+}
+
+void atlasPack()
+{
+    // Tallest first, so that each shelf holds pieces of about one height and little room is lost.
+    std::array<int, MaxSprites> order;
+    int n = 0;
+    for (int i = 0; i < spriteCount; ++i)
+        if (pending[i]) order[n++] = i;
+    std::sort(order.begin(), order.begin() + n, [](int a, int b) {
+        return sprites[a].rect.h != sprites[b].rect.h ? sprites[a].rect.h > sprites[b].rect.h : a < b;
+    });
+    for (int k = 0; k < n; ++k) {
+        int i = order[k];
+        Sprite placed;
+        if (reserve(pending[i]->w, pending[i]->h, &placed)) {
+            atlasComposite(pages[placed.page].surface, pending[i], placed.rect.x, placed.rect.y);
+            sprites[i] = placed;
+        }
+        SDL_FreeSurface(pending[i]);
+        pending[i] = nullptr;
+    }
+}
+
+const Sprite *atlasSprite(int index)
+{
+    if (index < 0 || index >= spriteCount) return nullptr;
+    return &sprites[index];
+}
+
+SDL_Surface *atlasPageSurface(int page) { return page >= 0 && page < pageCount ? pages[page].surface : nullptr; }
+
+int atlasSpriteCount() { return spriteCount; }
+int atlasPageCount() { return pageCount; }
+
+void atlasDraw(int index, int x, int y, HostBlitFn blit, HostSetClipFn clip)
+{
+    const Sprite *s = atlasSprite(index);
+    if (!s || s->page < 0 || !blit || !clip) return;
+    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), s->rect.w, s->rect.h};
+    clip(&where);
+    clipSet = true;
+    blit(pages[s->page].surface, x - s->rect.x, y - s->rect.y);
+}
+
+void atlasEndDrawing(HostSetClipFn clip)
+{
+    if (clipSet && clip) clip(nullptr);
+    clipSet = false;
+}
+
+void atlasFree()
+{
+    for (int i = 0; i < pageCount; ++i) SDL_FreeSurface(pages[i].surface);
+    for (int i = 0; i < spriteCount; ++i) {
+        SDL_FreeSurface(pending[i]);
+        pending[i] = nullptr;
+    }
+    pageCount = 0;
+    spriteCount = 0;
+    clipSet = false;
+}

@@ -1,0 +1,609 @@
+// engine.cpp -- the screens of a game, what a click does on each, and the drawing of every frame
+#include "engine.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "atlas.h"
+#include "gametext.h"
+#include "pictures.h"
+#include "progress.h"
+#include "sounds.h"
+
+//----------------------------------------------------------------------------------------------------------
+// Defines and tables
+//----------------------------------------------------------------------------------------------------------
+
+namespace {
+
+constexpr int ScreenW = 800;
+constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
+constexpr int HintFrames = 200;
+
+constexpr const char *textBack = "vissza";
+constexpr const char *textMap = "feladatok";
+constexpr const char *textNext = "tovább";
+constexpr const char *textPick = "Válassz egy feladatot!";
+constexpr const char *textTryAgain = "Majdnem! Próbáld újra!";
+constexpr const char *textDone = "Kész a feladat!";
+constexpr const char *textQuiz = "Kvízkérdés";
+constexpr const char *textQuizNote = "Még egy kérdés, és kész a feladat!";
+constexpr std::array<const char *, 5> praises{"Ügyes vagy!", "Szuper!", "Nagyon jó!", "Ez az!", "Kiváló!"};
+
+constexpr Rgba cream{255, 250, 235, 255};
+constexpr Rgba brown{150, 100, 60, 255};
+
+struct Layout {
+    SDL_Rect prompt{10, 8, 780, 88};
+    SDL_Rect scene{10, 100, 780, 272};
+    SDL_Rect hint{192, 540, 416, 58};
+    SDL_Rect donePanel{170, 96, 460, 370};
+};
+constexpr Layout layout;
+
+constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 378;
+
+//----------------------------------------------------------------------------------------------------------
+// State
+//----------------------------------------------------------------------------------------------------------
+
+struct UiSprites {
+    int prompt = -1, scene = -1, hint = -1, donePanel = -1;
+    int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
+    int tile = -1, tileHover = -1, tileDone = -1;
+    int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
+    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1, praise = -1, pine = -1;
+};
+
+struct EngineState {
+    const GameDef *game = nullptr;
+    int slot = -1;
+    bool quizOn = true;
+    std::array<bool, MaxTasks> done{};
+    EngineScreen screen = EngineEnded;
+    int task = 0;
+    int round = 0;
+    std::array<bool, MaxChoices> wrong{};
+    int rightChoice = -1;
+    int praiseLeft = 0;
+    int hintLeft = 0;
+    int praiseCount = 0;
+    int mouseX = -1, mouseY = -1;
+    int frame = 0;
+    UiSprites ui;
+    std::array<int, MaxTasks + 1> numbers{};  // the tile numbers 1 to 25
+    std::array<int, MaxTasks + 1> tallies{};  // "3 / 15": how many tasks are done
+};
+
+EngineState state;
+
+// Frees what the game made when the library is unloaded without the game having ended.
+struct ReleaseAtUnload {
+    ~ReleaseAtUnload() { engineRelease(); }
+} releaseAtUnload;
+
+//----------------------------------------------------------------------------------------------------------
+// Internal functions: geometry and the current round
+//----------------------------------------------------------------------------------------------------------
+
+bool inside(const SDL_Rect &r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
+
+const Task &currentTask() { return state.game->tasks[state.task]; }
+
+const Round &currentRound()
+{
+    const Task &t = currentTask();
+    return state.screen == EngineQuiz ? t.quiz : t.rounds[state.round];
+}
+
+RuleFn currentRule()
+{
+    const Task &t = currentTask();
+    return state.screen == EngineQuiz ? t.quizRule : t.rule;
+}
+
+int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }
+
+// Scene pictures in one row of up to seven (a pattern reads along one row), or two rows, centred.
+struct Point {
+    int x, y;
+};
+
+Point scenePosition(int index, int count)
+{
+    bool oneRow = count <= 7;
+    int perRow = oneRow ? count : (count + 1) / 2;
+    int row = index / std::max(1, perRow), col = index % std::max(1, perRow);
+    int inRow = std::min(perRow, count - row * perRow);
+    int step = perRow <= 5 ? 140 : (layout.scene.w - 20 - PicBigSize) / (perRow - 1);
+    int width = inRow * step - (step - PicBigSize);
+    int x = ScreenW / 2 - width / 2 + col * step;
+    int y = oneRow ? layout.scene.y + (layout.scene.h - PicBigSize) / 2 : layout.scene.y + 6 + row * 132;
+    return Point{x, y};
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Internal functions: making everything at start
+//----------------------------------------------------------------------------------------------------------
+
+void makeRound(const Round &r, bool quiz)
+{
+    textSprite(r.prompt, TextPrompt);
+    if (!quiz && sceneCount(r) == 0) textSprite(r.prompt, TextTitle); // asked large in the empty scene
+    int n = sceneCount(r);
+    for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], n == 1 ? PicHugeSize : PicBigSize);
+    for (int i = 0; i < choiceCount(r); ++i) {
+        const Choice &c = r.choices[i];
+        if (c.pic.kind != PicNone) pictureSprite(c.pic, PicBigSize);
+        textSprite(c.label, answerStyle(c));
+    }
+}
+
+void makeEverything()
+{
+    const GameDef &g = *state.game;
+    Rgba white{255, 255, 255, 255};
+    UiSprites &ui = state.ui;
+    ui.prompt = panelSprite(layout.prompt.w, layout.prompt.h, cream, brown, 18);
+    ui.scene = panelSprite(layout.scene.w, layout.scene.h, Rgba{255, 255, 250, 255}, Rgba{190, 160, 120, 255}, 22);
+    ui.hint = panelSprite(layout.hint.w, layout.hint.h, Rgba{255, 240, 200, 255}, Rgba{235, 150, 60, 255}, 16);
+    ui.donePanel = panelSprite(layout.donePanel.w, layout.donePanel.h, cream, brown, 26);
+    ui.card = panelSprite(CardW, CardH, white, brown, 16);
+    ui.cardHover = panelSprite(CardW, CardH, Rgba{255, 245, 190, 255}, Rgba{240, 160, 40, 255}, 16);
+    ui.cardRight = panelSprite(CardW, CardH, Rgba{200, 245, 190, 255}, Rgba{60, 160, 70, 255}, 16);
+    ui.cardWrong = panelSprite(CardW, CardH, Rgba{225, 222, 218, 255}, Rgba{170, 165, 160, 255}, 16);
+    SDL_Rect t = tileRect(0, g.taskCount);
+    ui.tile = panelSprite(t.w, t.h, white, brown, 14);
+    ui.tileHover = panelSprite(t.w, t.h, Rgba{255, 245, 190, 255}, Rgba{240, 160, 40, 255}, 14);
+    ui.tileDone = panelSprite(t.w, t.h, Rgba{215, 245, 200, 255}, Rgba{70, 160, 70, 255}, 14);
+    SDL_Rect b = backButtonRect();
+    ui.button = panelSprite(b.w, b.h, Rgba{240, 140, 50, 255}, Rgba{170, 80, 30, 255}, 16);
+    ui.buttonHover = panelSprite(b.w, b.h, Rgba{250, 175, 70, 255}, Rgba{170, 80, 30, 255}, 16);
+    SDL_Rect n = nextButtonRect();
+    ui.nextButton = panelSprite(n.w, n.h, Rgba{90, 175, 80, 255}, Rgba{40, 110, 40, 255}, 18);
+    ui.nextButtonHover = panelSprite(n.w, n.h, Rgba{120, 200, 100, 255}, Rgba{40, 110, 40, 255}, 18);
+    ui.pine = pictureSprite(Pic{PicPine, 100}, PicSmallSize);
+    ui.star = starSprite(72, true);
+    ui.starSmall = starSprite(34, true);
+    ui.starEmpty = starSprite(34, false);
+    ui.quizBadge = panelSprite(150, 36, Rgba{120, 90, 200, 255}, Rgba{70, 50, 140, 255}, 12);
+    ui.praise = panelSprite(560, 120, Rgba{255, 250, 225, 255}, Rgba{240, 170, 50, 255}, 24);
+
+    for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
+    for (const char *s : {textBack, textMap, textNext, textQuiz}) textSprite(s, TextButton);
+    for (const char *s : {textPick, textTryAgain, textQuizNote}) textSprite(s, TextLabel);
+    for (const char *p : praises) textSprite(p, TextCheer);
+    for (int i = 1; i <= g.taskCount && i < static_cast<int>(state.numbers.size()); ++i) {
+        char n[8];
+        std::snprintf(n, sizeof n, "%d", i);
+        state.numbers[i] = textSprite(n, TextNumber);
+    }
+    for (int i = 0; i <= g.taskCount && i <= MaxTasks; ++i) {
+        char n[16];
+        std::snprintf(n, sizeof n, "%d / %d", i, g.taskCount);
+        state.tallies[i] = textSprite(n, TextLabel);
+    }
+    int iconSize = tileIconSize(g.taskCount);
+    for (int i = 0; i < g.taskCount; ++i) {
+        const Task &task = g.tasks[i];
+        pictureSprite(task.icon, iconSize);
+        pictureSprite(task.icon, PicBigSize);
+        textSprite(task.title, TextLabel);
+        textSprite(task.title, TextPrompt);
+        textSprite(task.hint, TextHint);
+        for (const Round &r : task.rounds) makeRound(r, false);
+        makeRound(task.quiz, true);
+    }
+    atlasPack();
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Internal functions: what happens
+//----------------------------------------------------------------------------------------------------------
+
+void startRound()
+{
+    state.wrong.fill(false);
+    state.rightChoice = -1;
+    state.praiseLeft = 0;
+    state.hintLeft = 0;
+}
+
+void openMap()
+{
+    state.screen = EngineMap;
+    startRound();
+}
+
+void openTask(int task)
+{
+    state.task = task;
+    state.round = 0;
+    state.screen = EnginePlay;
+    startRound();
+}
+
+void finishTask()
+{
+    recordTaskDone(*state.game, state.slot, state.task);
+    state.done[state.task] = true;
+    state.screen = EngineDone;
+    startRound();
+    soundPlayRight();
+}
+
+// After the praise: the next round, the quiz question, or the end of the task.
+void advance()
+{
+    if (state.screen == EnginePlay && state.round + 1 < RoundsPerTask) {
+        ++state.round;
+        startRound();
+    } else if (state.screen == EnginePlay && state.quizOn && choiceCount(currentTask().quiz) > 0) {
+        state.screen = EngineQuiz;
+        startRound();
+    } else {
+        finishTask();
+    }
+}
+
+void answer(int choice)
+{
+    RuleFn rule = currentRule();
+    if (rule && rule(currentRound(), choice)) {
+        state.rightChoice = choice;
+        state.praiseLeft = PraiseFrames;
+        state.hintLeft = 0;
+        ++state.praiseCount;
+        soundPlayRight();
+    } else {
+        state.wrong[choice] = true;
+        state.hintLeft = HintFrames;
+        soundPlayWrong();
+    }
+}
+
+// Ends the game: everything is freed before the shell hears of it.
+int endGame()
+{
+    engineRelease();
+    return 1;
+}
+
+int click(int x, int y)
+{
+    if (inside(backButtonRect(), x, y)) return endGame();
+    switch (state.screen) {
+    case EngineMap:
+        for (int i = 0; i < state.game->taskCount; ++i)
+            if (inside(tileRect(i, state.game->taskCount), x, y)) openTask(i);
+        break;
+    case EnginePlay:
+    case EngineQuiz: {
+        if (inside(mapButtonRect(), x, y)) {
+            openMap();
+            break;
+        }
+        if (state.praiseLeft > 0) { // a click while praising moves on at once
+            advance();
+            break;
+        }
+        int count = choiceCount(currentRound());
+        for (int i = 0; i < count; ++i)
+            if (inside(choiceRect(i, count), x, y) && !state.wrong[i]) answer(i);
+        break;
+    }
+    case EngineDone:
+        if (inside(nextButtonRect(), x, y) || inside(mapButtonRect(), x, y)) openMap();
+        break;
+    case EngineEnded:
+        return 1;
+    }
+    return 0;
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Internal functions: drawing
+//----------------------------------------------------------------------------------------------------------
+
+struct Services {
+    HostBlitFn blit;
+    HostSetClipFn clip;
+    HostFillRectFn fill;
+};
+
+void fillRect(const Services &s, int x, int y, int w, int h, int r, int g, int b)
+{
+    atlasEndDrawing(s.clip); // a fill after a sprite must not stay inside the sprite's clip
+    SDL_Rect rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
+    s.fill(&rect, r, g, b);
+}
+
+void sprite(const Services &s, int index, int x, int y) { atlasDraw(index, x, y, s.blit, s.clip); }
+
+// A sprite centred on a point.
+void centred(const Services &s, int index, int cx, int cy)
+{
+    const Sprite *sp = atlasSprite(index);
+    if (sp) sprite(s, index, cx - sp->rect.w / 2, cy - sp->rect.h / 2);
+}
+
+void text(const Services &s, const char *utf8, TextStyle style, int cx, int cy) { centred(s, textFind(utf8, style), cx, cy); }
+
+void drawBackground(const Services &s)
+{
+    // The sky as soft bands, then the ground; all fills, so nothing here needs a texture.
+    bool forest = state.game->theme == ThemeForest;
+    int horizon = forest ? 330 : 360;
+    for (int i = 0; i < 12; ++i) {
+        int y = i * horizon / 12;
+        fillRect(s, 0, y, ScreenW, horizon / 12 + 1, 140 + i * 6, 200 + i * 4, 245);
+    }
+    if (forest) {
+        fillRect(s, 0, horizon, ScreenW, 600 - horizon, 125, 195, 90);
+        for (int i = 0; i < 6; ++i) fillRect(s, 0, horizon + 40 + i * 45, ScreenW, 6, 110, 180, 80);
+        for (int i = 0; i < 9; ++i) { // distant hills as steps
+            int h = 30 + (i * 37) % 40;
+            fillRect(s, i * 90, horizon - h, 90, h, 105, 175, 95);
+        }
+        for (int i = 0; i < 12; ++i) // a row of small pines along the edge of the forest
+            sprite(s, state.ui.pine, -20 + i * 70 + (i % 3) * 9, horizon - 58 + (i % 2) * 10);
+    } else {
+        for (int i = 0; i < 10; ++i) { // houses along the street
+            int h = 90 + (i * 53) % 120, x = i * 80;
+            int c = (i * 29) % 60;
+            fillRect(s, x, horizon - h, 76, h, 200 + c / 2, 170 + c, 150 + c);
+            for (int wy = horizon - h + 14; wy < horizon - 24; wy += 34)
+                for (int wx = x + 12; wx < x + 64; wx += 28) fillRect(s, wx, wy, 16, 18, 180, 220, 250);
+        }
+        fillRect(s, 0, horizon, ScreenW, 40, 200, 200, 195);
+        fillRect(s, 0, horizon + 40, ScreenW, 600 - horizon - 40, 110, 110, 115);
+        for (int x = 20; x < ScreenW; x += 110) fillRect(s, x, 560, 60, 8, 240, 240, 235);
+    }
+}
+
+void drawButton(const Services &s, const SDL_Rect &r, const char *label, int normal, int hover)
+{
+    bool over = inside(r, state.mouseX, state.mouseY);
+    sprite(s, over ? hover : normal, r.x, r.y);
+    text(s, label, TextButton, r.x + r.w / 2, r.y + r.h / 2 - 3);
+}
+
+void drawMap(const Services &s)
+{
+    const GameDef &g = *state.game;
+    sprite(s, state.ui.prompt, layout.prompt.x, layout.prompt.y);
+    text(s, g.title, TextTitle, ScreenW / 2, layout.prompt.y + 30);
+    text(s, textPick, TextLabel, ScreenW / 2, layout.prompt.y + 68);
+    int done = 0;
+    for (int i = 0; i < g.taskCount; ++i) done += state.done[i] ? 1 : 0;
+    centred(s, state.ui.starSmall, layout.prompt.x + layout.prompt.w - 104, layout.prompt.y + layout.prompt.h / 2);
+    centred(s, state.tallies[std::min(done, MaxTasks)], layout.prompt.x + layout.prompt.w - 50, layout.prompt.y + layout.prompt.h / 2);
+    int iconSize = tileIconSize(g.taskCount);
+    int hovered = -1;
+    for (int i = 0; i < g.taskCount; ++i) {
+        SDL_Rect r = tileRect(i, g.taskCount);
+        bool over = inside(r, state.mouseX, state.mouseY);
+        if (over) hovered = i;
+        sprite(s, over ? state.ui.tileHover : state.done[i] ? state.ui.tileDone : state.ui.tile, r.x, r.y);
+        centred(s, pictureFind(g.tasks[i].icon, iconSize), r.x + r.w / 2, r.y + r.h / 2 - 2);
+        if (i + 1 < static_cast<int>(state.numbers.size())) centred(s, state.numbers[i + 1], r.x + 20, r.y + 20);
+        if (state.done[i]) centred(s, state.ui.starSmall, r.x + r.w - 22, r.y + 22);
+    }
+    if (hovered >= 0) {
+        sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
+        text(s, g.tasks[hovered].title, TextLabel, layout.hint.x + layout.hint.w / 2, layout.hint.y + layout.hint.h / 2 - 2);
+    }
+    drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
+}
+
+void drawCard(const Services &s, const Round &r, int i, int count)
+{
+    SDL_Rect rect = choiceRect(i, count);
+    const Choice &c = r.choices[i];
+    bool over = inside(rect, state.mouseX, state.mouseY) && state.praiseLeft == 0 && !state.wrong[i];
+    int plate = i == state.rightChoice ? state.ui.cardRight
+                : state.wrong[i]        ? state.ui.cardWrong
+                : over                  ? state.ui.cardHover
+                                        : state.ui.card;
+    int lift = over ? -4 : 0;
+    sprite(s, plate, rect.x, rect.y + lift);
+    int cx = rect.x + rect.w / 2;
+    if (c.pic.kind != PicNone) {
+        centred(s, pictureFind(c.pic, PicBigSize), cx, rect.y + lift + (c.label ? 66 : rect.h / 2 - 2));
+        if (c.label) text(s, c.label, TextCard, cx, rect.y + lift + 142);
+    } else {
+        text(s, c.label, answerStyle(c), cx, rect.y + lift + rect.h / 2 - 3);
+    }
+}
+
+void drawPlay(const Services &s)
+{
+    const Round &r = currentRound();
+    int n = sceneCount(r);
+    // A question without pictures of its own is asked large in the scene, under the task's title.
+    bool askInScene = n == 0 && state.screen == EnginePlay;
+    sprite(s, state.ui.prompt, layout.prompt.x, layout.prompt.y);
+    text(s, askInScene ? currentTask().title : r.prompt, TextPrompt, ScreenW / 2, layout.prompt.y + layout.prompt.h / 2 - 3);
+    sprite(s, state.ui.scene, layout.scene.x, layout.scene.y);
+    if (askInScene) text(s, r.prompt, TextTitle, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+    if (n == 0 && state.screen == EngineQuiz) {
+        centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2 - 16);
+        text(s, textQuizNote, TextLabel, ScreenW / 2, layout.scene.y + layout.scene.h - 34);
+    }
+    if (n == 1) {
+        centred(s, pictureFind(r.scene[0], PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+    }
+    for (int i = 0; i < n && n > 1; ++i) {
+        Point p = scenePosition(i, n);
+        sprite(s, pictureFind(r.scene[i], PicBigSize), p.x, p.y);
+    }
+    if (state.screen == EngineQuiz) {
+        sprite(s, state.ui.quizBadge, layout.scene.x + 14, layout.scene.y + 12);
+        text(s, textQuiz, TextButton, layout.scene.x + 14 + 75, layout.scene.y + 12 + 16);
+    } else {
+        for (int i = 0; i < RoundsPerTask; ++i) // one star per round, lit when done
+            sprite(s, i < state.round || (i == state.round && state.praiseLeft > 0) ? state.ui.starSmall : state.ui.starEmpty,
+                   layout.scene.x + layout.scene.w - 130 + i * 38, layout.scene.y + 10);
+    }
+    int count = choiceCount(r);
+    for (int i = 0; i < count; ++i) drawCard(s, r, i, count);
+    if (state.praiseLeft > 0) {
+        int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
+        const char *praise = praises[state.praiseCount % praises.size()];
+        centred(s, state.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        centred(s, state.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
+        centred(s, state.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
+        text(s, praise, TextCheer, ScreenW / 2, layout.scene.y + layout.scene.h / 2 + bounce);
+    } else if (state.hintLeft > 0) {
+        sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
+        text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 17);
+        text(s, currentTask().hint, TextHint, ScreenW / 2, layout.hint.y + 40);
+    }
+    drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
+    drawButton(s, mapButtonRect(), textMap, state.ui.button, state.ui.buttonHover);
+}
+
+void drawDone(const Services &s)
+{
+    const SDL_Rect &p = layout.donePanel;
+    sprite(s, state.ui.donePanel, p.x, p.y);
+    int bounce = (state.frame / 12) % 2 ? -3 : 0;
+    text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 48 + bounce);
+    centred(s, state.ui.star, p.x + 70, p.y + 150 - bounce);
+    centred(s, state.ui.star, p.x + p.w - 70, p.y + 150 + bounce);
+    centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, p.y + 150);
+    text(s, textDone, TextTitle, ScreenW / 2, p.y + 248);
+    const SDL_Rect n = nextButtonRect();
+    drawButton(s, n, textNext, state.ui.nextButton, state.ui.nextButtonHover);
+    drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
+    drawButton(s, mapButtonRect(), textMap, state.ui.button, state.ui.buttonHover);
+}
+
+} // namespace
+
+//----------------------------------------------------------------------------------------------------------
+// Functions: layout
+//----------------------------------------------------------------------------------------------------------
+
+// Answers without a picture: a number alone is written large, words in the answer size.
+TextStyle answerStyle(const Choice &c)
+{
+    if (c.pic.kind != PicNone) return TextCard;
+    for (const char *p = c.label; p && *p; ++p)
+        if (*p < '0' || *p > '9') return TextAnswer;
+    return TextBigAnswer;
+}
+
+SDL_Rect promptRect() { return layout.prompt; }
+SDL_Rect sceneRect() { return layout.scene; }
+SDL_Rect hintRect() { return layout.hint; }
+SDL_Rect doneTextRect() { return SDL_Rect{layout.donePanel.x, static_cast<Sint16>(layout.donePanel.y + 220), layout.donePanel.w, 56}; }
+
+SDL_Rect backButtonRect() { return SDL_Rect{12, 544, 170, 52}; }
+SDL_Rect mapButtonRect() { return SDL_Rect{618, 544, 170, 52}; }
+SDL_Rect nextButtonRect() { return SDL_Rect{300, 388, 200, 60}; }
+
+SDL_Rect tileRect(int index, int count)
+{
+    constexpr int cols = 5, gap = 8, top = 104, bottom = 534, w = 144;
+    int rows = std::max(1, (count + cols - 1) / cols);
+    int h = std::min(140, (bottom - top - (rows - 1) * gap) / rows);
+    int row = index / cols, col = index % cols;
+    int x0 = (ScreenW - (cols * w + (cols - 1) * gap)) / 2;
+    int y0 = top + (bottom - top - (rows * h + (rows - 1) * gap)) / 2;
+    return SDL_Rect{static_cast<Sint16>(x0 + col * (w + gap)), static_cast<Sint16>(y0 + row * (h + gap)),
+                    static_cast<Uint16>(w), static_cast<Uint16>(h)};
+}
+
+SDL_Rect choiceRect(int index, int count)
+{
+    count = std::clamp(count, 1, MaxChoices);
+    int width = count * CardW + (count - 1) * CardGap;
+    int x = (ScreenW - width) / 2 + index * (CardW + CardGap);
+    return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(CardTop), static_cast<Uint16>(CardW),
+                    static_cast<Uint16>(CardH)};
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Functions: the entries
+//----------------------------------------------------------------------------------------------------------
+
+int engineSetSlot(const GameDef &game, int slot)
+{
+    // The library may stay loaded between two starts, so nothing of an earlier start may survive.
+    engineRelease();
+    state = EngineState{};
+    if (!game.tasks || game.taskCount < 1 || game.taskCount > MaxTasks) return 1; // a table the map cannot show
+    state.game = &game;
+    state.slot = slot;
+    state.quizOn = readSetting("quiz", 1) != 0;
+    readProgress(game, slot, state.done);
+    textOpen();
+    makeEverything();
+    soundsOpen(readSetting("fxvolume", 128));
+    state.screen = EngineMap;
+    return 0;
+}
+
+int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
+{
+    if (state.screen == EngineEnded || !state.game) return 1;
+    if (!blit || !clip || !fill) return 0;
+    Services s{blit, clip, fill};
+    ++state.frame;
+    if (state.hintLeft > 0) --state.hintLeft;
+    if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
+    clip(nullptr);
+    drawBackground(s);
+    switch (state.screen) {
+    case EngineMap: drawMap(s); break;
+    case EnginePlay:
+    case EngineQuiz: drawPlay(s); break;
+    case EngineDone: drawDone(s); break;
+    case EngineEnded: break;
+    }
+    atlasEndDrawing(clip);
+    return 0;
+}
+
+int engineMouse(SDL_Event *event)
+{
+    if (state.screen == EngineEnded || !state.game) return 1;
+    if (!event) return 0;
+    if (event->type == SDL_MOUSEMOTION) {
+        state.mouseX = event->motion.x;
+        state.mouseY = event->motion.y;
+    } else if (event->type == SDL_MOUSEBUTTONDOWN) {
+        // Left, middle or right button; the wheel (buttons 4 and 5) is no click.
+        if (event->button.button < SDL_BUTTON_LEFT || event->button.button > SDL_BUTTON_RIGHT) return 0;
+        state.mouseX = event->button.x;
+        state.mouseY = event->button.y;
+        return click(event->button.x, event->button.y);
+    }
+    return 0;
+}
+
+int engineKey(SDL_Event *event)
+{
+    if (state.screen == EngineEnded || !state.game) return 1;
+    if (event && event->type == SDL_KEYDOWN && event->key.keysym.sym == SDLK_ESCAPE) return endGame();
+    return 0;
+}
+
+void engineRelease()
+{
+    soundsClose();
+    picturesForget();
+    textClose();
+    atlasFree();
+    state.screen = EngineEnded;
+}
+
+EngineScreen engineScreen() { return state.screen; }
+int engineTask() { return state.task; }
+int engineRound() { return state.round; }
+bool engineQuizOn() { return state.quizOn; }
+bool engineTaskDone(int task) { return task >= 0 && task < MaxTasks && state.done[task]; }
+bool engineShowingPraise() { return state.praiseLeft > 0; }
+bool engineShowingHint() { return state.hintLeft > 0; }

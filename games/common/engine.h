@@ -1,0 +1,43 @@
+// engine.h -- the task engine both games run on: the task map, playing a task, praise, hints and the quiz
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "gametext.h"
+#include "tavrin/module.h"
+#include "tasks.h"
+
+enum EngineScreen { EngineMap, EnginePlay, EngineQuiz, EngineDone, EngineEnded };
+
+// The four module entries, for the game given. Each returns nonzero when the game has ended; everything the
+// game made is freed by then.
+int engineSetSlot(const GameDef &game, int slot);
+int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill);
+int engineMouse(SDL_Event *event);
+int engineKey(SDL_Event *event);
+
+// Frees everything the game made; safe to call at any time, also when the library goes away unfinished.
+void engineRelease();
+
+// Where things are on the screen, for the drawing and for the hit tests.
+SDL_Rect backButtonRect();   // "vissza": ends the game
+SDL_Rect mapButtonRect();    // "feladatok": back to the task map
+SDL_Rect nextButtonRect();   // "tovább" on the finished-task screen
+SDL_Rect tileRect(int index, int count);
+SDL_Rect choiceRect(int index, int count);
+SDL_Rect promptRect();      // the question
+SDL_Rect sceneRect();       // the pictures of the question, or the question itself when it has none
+SDL_Rect hintRect();        // the gentle hint after a wrong answer, two lines
+SDL_Rect doneTextRect();    // "Kész a feladat!" and the praise above it
+
+// The text style an answer's label is written in.
+TextStyle answerStyle(const Choice &choice);
+
+// The state, for tests.
+EngineScreen engineScreen();
+int engineTask();
+int engineRound();
+bool engineQuizOn();
+bool engineTaskDone(int task);
+bool engineShowingPraise();
+bool engineShowingHint();

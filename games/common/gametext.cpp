@@ -1,0 +1,304 @@
+// gametext.cpp -- the game font, word wrapping, the plain fallback typeface, and the cache of text sprites
+#include "gametext.h"
+
+#include <SDL/SDL_gfxPrimitives.h>
+#include <SDL/SDL_ttf.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+#include <vector>
+
+//----------------------------------------------------------------------------------------------------------
+// State
+//----------------------------------------------------------------------------------------------------------
+
+namespace {
+
+constexpr const char *fontPath = "g/KOMIKATA.TTF";
+
+struct StyleInfo {
+    int size;
+    Rgba colour;
+    int maxWidth;
+    int outline; // width of a dark rim, for text drawn straight onto pictures
+};
+
+constexpr std::array<StyleInfo, TextStyleCount> styles{{
+    {40, {120, 60, 20, 255}, 760, 0},   // TextTitle
+    {28, {60, 40, 30, 255}, 720, 0},    // TextPrompt
+    {22, {60, 40, 30, 255}, 480, 0},    // TextLabel
+    {26, {60, 40, 30, 255}, 160, 0},    // TextAnswer
+    {54, {60, 40, 30, 255}, 160, 0},    // TextBigAnswer
+    {20, {60, 40, 30, 255}, 164, 0},    // TextCard
+    {19, {110, 60, 30, 255}, 404, 0},   // TextHint
+    {26, {255, 255, 255, 255}, 200, 0}, // TextButton
+    {56, {255, 200, 40, 255}, 700, 3},  // TextCheer
+    {24, {255, 255, 255, 255}, 60, 2},  // TextNumber
+}};
+
+bool ttfStarted = false;
+struct SizedFont {
+    int size;
+    TTF_Font *font;
+};
+// Plain fixed tables, so that nothing here needs destroying while the library is unloaded (see engineRelease).
+constexpr int MaxFonts = 32; // the styles and the sizes of the words on pictures
+std::array<SizedFont, MaxFonts> fonts;
+int fontCount = 0;
+int nextToClose = 0;
+bool fontMissing = false;
+
+// Texts made so far: style, the text's place in the pool, and its sprite.
+struct Cached {
+    int style;
+    int offset;
+    int sprite;
+};
+constexpr int MaxCached = 2048;
+constexpr int PoolSize = 96 * 1024;
+std::array<Cached, MaxCached> cache;
+int cachedCount = 0;
+std::array<char, PoolSize> pool;
+int poolUsed = 0;
+
+//----------------------------------------------------------------------------------------------------------
+// Internal functions
+//----------------------------------------------------------------------------------------------------------
+
+TTF_Font *fontOfSize(int size)
+{
+    if (!ttfStarted || fontMissing) return nullptr;
+    for (int i = 0; i < fontCount; ++i)
+        if (fonts[i].size == size) return fonts[i].font;
+    TTF_Font *font = TTF_OpenFont(fontPath, size);
+    if (!font) {
+        fontMissing = true;
+        return nullptr;
+    }
+    // With the table full, the sizes take turns: a font is opened again when its size comes back.
+    int slot = fontCount;
+    if (fontCount < MaxFonts) {
+        ++fontCount;
+    } else {
+        slot = nextToClose;
+        TTF_CloseFont(fonts[slot].font);
+        nextToClose = (nextToClose + 1) % MaxFonts;
+    }
+    fonts[slot] = SizedFont{size, font};
+    return font;
+}
+
+// The plain typeface knows ASCII only: Hungarian letters lose their accents (á -> a, ő -> o) there.
+std::string plainLetters(const char *utf8)
+{
+    static const std::array<std::pair<unsigned, char>, 18> accents{{
+        {0xE1, 'a'}, {0xE9, 'e'}, {0xED, 'i'}, {0xF3, 'o'}, {0xF6, 'o'}, {0x151, 'o'}, {0xFA, 'u'}, {0xFC, 'u'},
+        {0x171, 'u'}, {0xC1, 'A'}, {0xC9, 'E'}, {0xCD, 'I'}, {0xD3, 'O'}, {0xD6, 'O'}, {0x150, 'O'}, {0xDA, 'U'},
+        {0xDC, 'U'}, {0x170, 'U'},
+    }};
+    std::string out;
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(utf8); *p;) {
+        unsigned code = *p;
+        int length = 1;
+        if (code >= 0xC0 && code < 0xE0 && (p[1] & 0xC0) == 0x80) {
+            code = (code & 0x1F) << 6 | (p[1] & 0x3F);
+            length = 2;
+        } else if (code >= 0x80) {
+            while (p[length] && (p[length] & 0xC0) == 0x80) ++length; // skip the rest of a longer sequence
+            code = '?';
+        }
+        p += length;
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        char plain = '?';
+        for (auto &a : accents)
+            if (a.first == code) plain = a.second;
+        out += plain;
+    }
+    return out;
+}
+
+// One line in the plain 8 x 8 typeface, enlarged by whole pixels to roughly the asked size.
+SDL_Surface *renderPlainLine(const std::string &line, int size, Rgba colour)
+{
+    int scale = std::max(1, size / 10);
+    int w = static_cast<int>(line.size()) * 8, h = 8;
+    if (w == 0) return nullptr;
+    SDL_Surface *small = atlasNewSurface(w, h);
+    if (!small) return nullptr;
+    gfxPrimitivesSetFont(nullptr, 8, 8);
+    stringRGBA(small, 0, 0, line.c_str(), colour.r, colour.g, colour.b, 255);
+    SDL_Surface *big = atlasNewSurface(w * scale, h * scale);
+    if (big) {
+        SDL_LockSurface(small);
+        SDL_LockSurface(big);
+        for (int y = 0; y < h * scale; ++y) {
+            const Uint32 *from = reinterpret_cast<const Uint32 *>(static_cast<Uint8 *>(small->pixels) + (y / scale) * small->pitch);
+            Uint32 *to = reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(big->pixels) + y * big->pitch);
+            for (int x = 0; x < w * scale; ++x) to[x] = from[x / scale];
+        }
+        SDL_UnlockSurface(big);
+        SDL_UnlockSurface(small);
+    }
+    SDL_FreeSurface(small);
+    return big;
+}
+
+int lineWidth(TTF_Font *font, const std::string &line, int size)
+{
+    if (!font) return static_cast<int>(line.size()) * 8 * std::max(1, size / 10);
+    int w = 0, h = 0;
+    TTF_SizeUTF8(font, line.c_str(), &w, &h);
+    return w;
+}
+
+SDL_Surface *renderLine(TTF_Font *font, const std::string &line, int size, Rgba colour)
+{
+    if (line.empty()) return nullptr;
+    if (!font) return renderPlainLine(plainLetters(line.c_str()), size, colour);
+    SDL_Color c{colour.r, colour.g, colour.b, 0};
+    SDL_Surface *s = TTF_RenderUTF8_Blended(font, line.c_str(), c);
+    if (s) s->unused1 = 0;
+    return s;
+}
+
+// Greedy wrapping at spaces; a word longer than the width gets a line of its own.
+std::vector<std::string> wrapLines(TTF_Font *font, const char *utf8, int size, int maxWidth)
+{
+    std::vector<std::string> lines;
+    std::string text(utf8), line, word;
+    auto flushWord = [&]() {
+        if (word.empty()) return;
+        std::string candidate = line.empty() ? word : line + " " + word;
+        if (!line.empty() && lineWidth(font, candidate, size) > maxWidth) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = candidate;
+        }
+        word.clear();
+    };
+    for (char ch : text) {
+        if (ch == ' ') flushWord();
+        else if (ch == '\n') {
+            flushWord();
+            lines.push_back(line);
+            line.clear();
+        } else word += ch;
+    }
+    flushWord();
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+int findCached(const char *utf8, TextStyle style)
+{
+    for (int i = 0; i < cachedCount; ++i)
+        if (cache[i].style == style && std::strcmp(pool.data() + cache[i].offset, utf8) == 0) return i;
+    return -1;
+}
+
+void remember(const char *utf8, TextStyle style, int sprite)
+{
+    int length = static_cast<int>(std::strlen(utf8)) + 1;
+    if (cachedCount == MaxCached || poolUsed + length > PoolSize) return;
+    std::memcpy(pool.data() + poolUsed, utf8, length);
+    cache[cachedCount++] = Cached{style, poolUsed, sprite};
+    poolUsed += length;
+}
+
+} // namespace
+
+//----------------------------------------------------------------------------------------------------------
+// Functions
+//----------------------------------------------------------------------------------------------------------
+
+void textOpen()
+{
+    textClose();
+    if (TTF_Init() == 0) ttfStarted = true;
+}
+
+void textClose()
+{
+    // The shell shuts its own use of the library down before a module that was never finished goes away;
+    // the library counts its users, so a font is closed only while it is still running.
+    if (ttfStarted && TTF_WasInit()) {
+        for (int i = 0; i < fontCount; ++i) TTF_CloseFont(fonts[i].font);
+        TTF_Quit();
+    }
+    fonts.fill(SizedFont{0, nullptr});
+    fontCount = 0;
+    nextToClose = 0;
+    ttfStarted = false;
+    fontMissing = false;
+    cachedCount = 0;
+    poolUsed = 0;
+}
+
+bool textHasFont() { return fontOfSize(styles[TextLabel].size) != nullptr; }
+
+SDL_Surface *textRender(const char *utf8, int size, Rgba colour, int maxWidth)
+{
+    if (!utf8 || !*utf8) return nullptr;
+    TTF_Font *font = fontOfSize(size);
+    std::vector<std::string> lines = wrapLines(font, utf8, size, maxWidth);
+    std::vector<SDL_Surface *> rendered;
+    int w = 0, h = 0;
+    int lineHeight = font ? TTF_FontLineSkip(font) : 8 * std::max(1, size / 10) + 4;
+    for (const std::string &line : lines) {
+        SDL_Surface *s = renderLine(font, line, size, colour);
+        rendered.push_back(s);
+        if (s) w = std::max(w, s->w);
+        h += lineHeight;
+    }
+    SDL_Surface *out = w > 0 ? atlasNewSurface(w, std::max(h, 1)) : nullptr;
+    int y = 0;
+    for (SDL_Surface *s : rendered) {
+        if (s && out) atlasComposite(out, s, (w - s->w) / 2, y);
+        y += lineHeight;
+        SDL_FreeSurface(s);
+    }
+    return out;
+}
+
+int textSprite(const char *utf8, TextStyle style)
+{
+    if (!utf8 || !*utf8 || style < 0 || style >= TextStyleCount) return -1;
+    int found = findCached(utf8, style);
+    if (found >= 0) return cache[found].sprite;
+    const StyleInfo &info = styles[style];
+    SDL_Surface *face = textRender(utf8, info.size, info.colour, info.maxWidth);
+    int sprite = -1;
+    if (face && info.outline == 0) {
+        sprite = atlasAdd(face, false);
+    } else if (face) {
+        // A dark rim: the text in dark brown at every offset within the rim, then the text itself.
+        int o = info.outline;
+        SDL_Surface *rim = textRender(utf8, info.size, Rgba{90, 50, 20, 255}, info.maxWidth);
+        SDL_Surface *both = atlasNewSurface(face->w + 2 * o, face->h + 2 * o);
+        if (rim && both) {
+            for (int dy = -o; dy <= o; ++dy)
+                for (int dx = -o; dx <= o; ++dx)
+                    if (dx * dx + dy * dy <= o * o + 1) atlasComposite(both, rim, o + dx, o + dy);
+            atlasComposite(both, face, o, o);
+            sprite = atlasAdd(both, false);
+        }
+        SDL_FreeSurface(rim);
+        SDL_FreeSurface(both);
+    }
+    SDL_FreeSurface(face);
+    remember(utf8, style, sprite);
+    return sprite;
+}
+
+int textFind(const char *utf8, TextStyle style)
+{
+    if (!utf8 || !*utf8 || style < 0 || style >= TextStyleCount) return -1;
+    int found = findCached(utf8, style);
+    return found < 0 ? -1 : cache[found].sprite;
+}

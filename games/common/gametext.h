@@ -1,0 +1,37 @@
+// gametext.h -- Hungarian text for the games: rendered once from the game font onto the atlas pages
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "atlas.h"
+
+enum TextStyle {
+    TextTitle,    // big headings
+    TextPrompt,   // the question of a round
+    TextLabel,    // the label under a picture, hints, the task title
+    TextAnswer,   // the label of an answer that has no picture
+    TextBigAnswer, // an answer that is a number alone
+    TextCard,     // the label under the picture of an answer
+    TextHint,     // a task's gentle hint, one line in the hint banner
+    TextButton,   // white, on the buttons
+    TextCheer,    // the big praise after a right answer
+    TextNumber,   // numbers on the task tiles
+    TextStyleCount
+};
+
+// Opens the font "g/KOMIKATA.TTF" of the working directory. Without it every text is still made, with a
+// small built-in typeface of plain letters, so the games stay playable.
+void textOpen();
+void textClose();
+bool textHasFont();
+
+// Renders UTF-8 text of at most maxWidth pixels per line (wrapped at spaces, lines centred) in the style's
+// size and colour, for pictures that carry words or numbers; the caller frees the surface. Null for an
+// empty text or when nothing can be rendered.
+SDL_Surface *textRender(const char *utf8, int size, Rgba colour, int maxWidth);
+
+// The sprite of a text in a style, made on first request; -1 when it cannot be made. All texts must be
+// requested before the first frame is drawn, because the pages do not change afterwards.
+int textSprite(const char *utf8, TextStyle style);
+// The sprite made earlier for this text and style, or -1.
+int textFind(const char *utf8, TextStyle style);

@@ -1,0 +1,328 @@
+// rules.cpp -- the facts the tasks teach, and the rules that judge an answer by them
+#include "rules.h"
+
+#include <algorithm>
+
+//----------------------------------------------------------------------------------------------------------
+// Facts
+//----------------------------------------------------------------------------------------------------------
+
+namespace {
+
+struct KindPair {
+    PicKind from;
+    PicKind to;
+};
+
+constexpr std::array<KindPair, 7> homes{{
+    {PicSquirrel, PicHollow}, {PicOwl, PicHollow}, {PicBird, PicNest}, {PicFox, PicBurrow},
+    {PicBear, PicCave}, {PicBee, PicHive}, {PicFrog, PicPond},
+}};
+
+constexpr std::array<KindPair, 6> foods{{
+    {PicSquirrel, PicAcorn}, {PicRabbit, PicCarrot}, {PicBear, PicHoney}, {PicBee, PicFlower},
+    {PicBird, PicWorm}, {PicFrog, PicFly},
+}};
+
+PicKind lookUp(const KindPair *first, const KindPair *last, PicKind from)
+{
+    for (; first != last; ++first)
+        if (first->from == from) return first->to;
+    return PicNone;
+}
+
+} // namespace
+
+PicKind homeOf(PicKind animal) { return lookUp(homes.begin(), homes.end(), animal); }
+PicKind foodOf(PicKind animal) { return lookUp(foods.begin(), foods.end(), animal); }
+
+int categoryOf(Pic pic)
+{
+    switch (pic.kind) {
+    case PicSquirrel: case PicHedgehog: case PicRabbit: case PicFox: case PicBear: case PicOwl:
+    case PicBird: case PicBee: case PicFrog: case PicWorm: case PicFly:
+        return 1;
+    case PicMushroom: case PicFlower: case PicLeaf: case PicTree: case PicPine: case PicAcorn:
+        return 2;
+    case PicCar: case PicBus: case PicFireTruck: case PicAmbulance: case PicPolice:
+        return 3;
+    case PicApple: case PicCarrot: case PicHoney: case PicBread: case PicKifli: case PicIceCream:
+        return 4;
+    case PicHollow: case PicNest: case PicBurrow: case PicCave: case PicHive: case PicHouse:
+        return 5;
+    default:
+        return 0;
+    }
+}
+
+int colourOf(Pic pic)
+{
+    switch (pic.kind) {
+    case PicFlower: case PicLeaf: case PicCar: case PicBalloon: case PicBall:
+        return pic.param;
+    case PicShape:
+        return pic.param % 16;
+    default:
+        return -1;
+    }
+}
+
+int lightAction(int light)
+{
+    switch (light) {
+    case LightRed: return 0;
+    case LightYellow: return 1;
+    case LightGreen: return 2;
+    default: return -1;
+    }
+}
+
+BinKind binFor(PicKind rubbish)
+{
+    switch (rubbish) {
+    case PicPaper: case PicBook: return BinPaper;
+    case PicBottle: return BinPlastic;
+    case PicJar: return BinGlass;
+    default: return BinMixed;
+    }
+}
+
+ShopKind shopFor(PicKind goods)
+{
+    switch (goods) {
+    case PicBread: case PicKifli: return ShopBakery;
+    case PicMedicine: return ShopPharmacy;
+    case PicFlower: return ShopFlowers;
+    default: return ShopToys;
+    }
+}
+
+int legsOf(PicKind animal)
+{
+    switch (animal) {
+    case PicBird: case PicOwl: return 2;
+    case PicSquirrel: case PicHedgehog: case PicRabbit: case PicFox: case PicBear: case PicFrog: return 4;
+    case PicBee: case PicFly: return 6;
+    default: return 0;
+    }
+}
+
+int coinValue(Pic pic) { return pic.kind == PicCoin ? pic.param : 0; }
+
+int sceneCount(const Round &round)
+{
+    int n = 0;
+    while (n < MaxScene && round.scene[n].kind != PicNone) ++n;
+    return n;
+}
+
+int choiceCount(const Round &round)
+{
+    int n = 0;
+    while (n < MaxChoices && (round.choices[n].pic.kind != PicNone || round.choices[n].label)) ++n;
+    return n;
+}
+
+int sceneCoinSum(const Round &round)
+{
+    int sum = 0;
+    for (int i = 0; i < sceneCount(round); ++i) sum += coinValue(round.scene[i]);
+    return sum;
+}
+
+// The shortest period p with scene[i] == scene[i - p] throughout (the trailing question mark excluded); the
+// next picture is then scene[n - p]. A scene that never repeats has no next picture.
+int patternNext(const Round &round, Pic *next)
+{
+    int n = sceneCount(round);
+    if (n > 0 && round.scene[n - 1].kind == PicQuestion) --n;
+    for (int p = 1; p <= n / 2; ++p) {
+        bool repeats = true;
+        for (int i = p; i < n && repeats; ++i) repeats = samePic(round.scene[i], round.scene[i - p]);
+        if (repeats) {
+            *next = round.scene[n - p];
+            return 1;
+        }
+    }
+    return 0;
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Rules
+//----------------------------------------------------------------------------------------------------------
+
+namespace {
+
+bool validChoice(const Round &round, int choice) { return choice >= 0 && choice < choiceCount(round); }
+
+bool isSign(Pic pic) { return pic.kind == PicPlus || pic.kind == PicQuestion; }
+
+// A target with a negative parameter matches its kind with any parameter.
+bool matchesTarget(Pic pic, Pic target)
+{
+    return pic.kind == target.kind && (target.param < 0 || pic.param == target.param);
+}
+
+} // namespace
+
+bool ruleCount(const Round &round, int choice)
+{
+    if (!validChoice(round, choice)) return false;
+    int n = 0;
+    for (int i = 0; i < sceneCount(round); ++i)
+        if (matchesTarget(round.scene[i], round.target)) ++n;
+    return round.choices[choice].value == n;
+}
+
+bool ruleCountAll(const Round &round, int choice)
+{
+    if (!validChoice(round, choice)) return false;
+    int n = 0;
+    for (int i = 0; i < sceneCount(round); ++i)
+        if (!isSign(round.scene[i])) ++n;
+    return round.choices[choice].value == n;
+}
+
+bool ruleHome(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    PicKind home = homeOf(static_cast<PicKind>(round.scene[0].kind));
+    return home != PicNone && round.choices[choice].pic.kind == home;
+}
+
+bool ruleFood(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    PicKind food = foodOf(static_cast<PicKind>(round.scene[0].kind));
+    return food != PicNone && round.choices[choice].pic.kind == food;
+}
+
+bool ruleSceneParam(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    return round.choices[choice].value == round.scene[0].param;
+}
+
+bool ruleSceneKind(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    return round.choices[choice].value == round.scene[0].kind;
+}
+
+bool rulePickTarget(const Round &round, int choice)
+{
+    return validChoice(round, choice) && matchesTarget(round.choices[choice].pic, round.target);
+}
+
+bool ruleShape(const Round &round, int choice)
+{
+    if (!validChoice(round, choice)) return false;
+    Pic pic = round.choices[choice].pic;
+    return pic.kind == PicShape && pic.param / 16 == round.a;
+}
+
+bool ruleLegs(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    int legs = legsOf(static_cast<PicKind>(round.scene[0].kind));
+    return legs > 0 && round.choices[choice].value == legs;
+}
+
+bool ruleColour(const Round &round, int choice)
+{
+    return validChoice(round, choice) && colourOf(round.choices[choice].pic) == round.a;
+}
+
+bool ruleBiggest(const Round &round, int choice)
+{
+    if (!validChoice(round, choice)) return false;
+    int mine = round.choices[choice].pic.param;
+    for (int i = 0; i < choiceCount(round); ++i) {
+        if (i == choice) continue;
+        int other = round.choices[i].pic.param;
+        if (round.a == 0 ? other >= mine : other <= mine) return false;
+    }
+    return true;
+}
+
+bool rulePattern(const Round &round, int choice)
+{
+    Pic next;
+    return validChoice(round, choice) && patternNext(round, &next) && samePic(round.choices[choice].pic, next);
+}
+
+bool ruleOddOne(const Round &round, int choice)
+{
+    if (!validChoice(round, choice)) return false;
+    int mine = categoryOf(round.choices[choice].pic);
+    int count = choiceCount(round);
+    int shared = -1;
+    for (int i = 0; i < count; ++i) {
+        if (i == choice) continue;
+        int other = categoryOf(round.choices[i].pic);
+        if (other == mine) return false;
+        if (shared == -1) shared = other;
+        if (other != shared) return false;
+    }
+    return count > 1;
+}
+
+bool ruleCoinSum(const Round &round, int choice)
+{
+    return validChoice(round, choice) && round.choices[choice].value == sceneCoinSum(round);
+}
+
+bool ruleAffordable(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || round.choices[choice].value > round.a) return false;
+    for (int i = 0; i < choiceCount(round); ++i)
+        if (i != choice && round.choices[i].value <= round.a) return false;
+    return true;
+}
+
+bool ruleChange(const Round &round, int choice)
+{
+    return validChoice(round, choice) && round.choices[choice].value == round.a - round.b;
+}
+
+bool ruleLight(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    Pic light = round.scene[0];
+    int action = -1;
+    if (light.kind == PicLight) action = lightAction(light.param);
+    else if (light.kind == PicWalkLight) action = light.param == 1 ? 2 : 0;
+    return action >= 0 && round.choices[choice].value == action;
+}
+
+bool ruleBin(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    Pic bin = round.choices[choice].pic;
+    return bin.kind == PicBin && bin.param == binFor(static_cast<PicKind>(round.scene[0].kind));
+}
+
+bool ruleShop(const Round &round, int choice)
+{
+    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
+    Pic shop = round.choices[choice].pic;
+    return shop.kind == PicShop && shop.param == shopFor(static_cast<PicKind>(round.scene[0].kind));
+}
+
+bool ruleOrdinal(const Round &round, int choice)
+{
+    if (!validChoice(round, choice)) return false;
+    for (int i = 0; i < sceneCount(round); ++i)
+        if (matchesTarget(round.scene[i], round.target)) return round.choices[choice].value == i + 1;
+    return false;
+}
+
+bool ruleNextDay(const Round &round, int choice)
+{
+    return validChoice(round, choice) && round.a >= 0 && round.a < 7 && round.choices[choice].value == (round.a + 1) % 7;
+}
+
+bool ruleMarked(const Round &round, int choice)
+{
+    return validChoice(round, choice) && round.choices[choice].value == 1;
+}

@@ -1,0 +1,99 @@
+// tasks.h -- what a task is made of: pictures, choices, rounds, the rule that judges an answer, and a game's table
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Every picture the games draw, named by what it shows; a picture is a kind plus one parameter (a colour,
+// a number, a time, a season...), so that "a red car" and "a blue car" are two pictures of one kind.
+enum PicKind : int16_t {
+    PicNone = 0,
+    PicQuestion, PicPlus,
+    // forest animals and what belongs to them
+    PicSquirrel, PicHedgehog, PicRabbit, PicFox, PicBear, PicOwl, PicBird, PicBee, PicFrog,
+    PicHollow, PicNest, PicBurrow, PicCave, PicHive, PicPond,
+    PicAcorn, PicCarrot, PicHoney, PicWorm, PicFly,
+    PicMushroom, PicApple, PicFlower, PicLeaf, PicTree, PicPine, PicBasket,
+    PicShape, PicLitter, PicCampfire, PicPickFlower,
+    // town
+    PicLight, PicWalkLight, PicCar, PicBus, PicFireTruck, PicAmbulance, PicPolice,
+    PicCoin, PicClock, PicHouse, PicShop, PicSign, PicPaper, PicBottle, PicJar, PicBin, PicArrow,
+    PicZebra, PicRoad, PicHelmet, PicBelt, PicBread, PicMedicine, PicBall, PicIceCream, PicKifli, PicBalloon,
+    PicBook, PicSun, PicMoon, PicPhone,
+    PicKindCount
+};
+
+struct Pic {
+    int16_t kind = PicNone;
+    int16_t param = 0;
+};
+
+inline bool samePic(Pic a, Pic b) { return a.kind == b.kind && a.param == b.param; }
+
+// Colours a picture can take, as its parameter.
+enum Colour : int16_t { ColRed, ColYellow, ColGreen, ColBlue, ColOrange, ColPurple, ColPink, ColBrown, ColWhite, ColourCount };
+// Shapes: the parameter of PicShape is shape * 16 + colour.
+enum Shape : int16_t { ShapeCircle, ShapeSquare, ShapeTriangle, ShapeStar, ShapeRectangle, ShapeCount };
+inline Pic shapePic(int shape, int colour) { return Pic{PicShape, static_cast<int16_t>(shape * 16 + colour)}; }
+// Seasons, the parameter of PicTree.
+enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter };
+// Traffic lights: PicLight 0 red, 1 yellow, 2 green; PicWalkLight 0 red, 1 green.
+enum LightColour : int16_t { LightRed, LightYellow, LightGreen };
+// Road signs, the parameter of PicSign.
+enum SignKind : int16_t { SignStop, SignCrossing, SignNoEntry, SignGiveWay, SignBikePath, SignKindCount };
+// Shops, the parameter of PicShop.
+enum ShopKind : int16_t { ShopBakery, ShopPharmacy, ShopFlowers, ShopToys, ShopKindCount };
+// Recycling bins by colour: blue paper, yellow plastic, green glass.
+enum BinKind : int16_t { BinPaper, BinPlastic, BinGlass, BinMixed };
+// Arrows, the parameter of PicArrow.
+enum Direction : int16_t { DirLeft, DirRight, DirAhead };
+
+constexpr int MaxScene = 10;
+constexpr int MaxChoices = 4;
+
+// One answer the child can click: a picture, a label, or both; value is what the rule reads.
+struct Choice {
+    Pic pic;
+    const char *label = nullptr;
+    int value = 0;
+};
+
+// One question: the prompt, the pictures of the scene, the answers, and the numbers the rule compares with.
+struct Round {
+    const char *prompt = nullptr;
+    std::array<Pic, MaxScene> scene{};   // a PicNone ends the scene
+    std::array<Choice, MaxChoices> choices{};
+    Pic target;                          // the picture the rule looks for, when it looks for one
+    int a = 0;                           // a number the rule reads: a price, a colour, a day...
+    int b = 0;
+};
+
+int sceneCount(const Round &round);
+int choiceCount(const Round &round);
+
+// A rule tells whether choice number `choice` answers the round.
+using RuleFn = bool (*)(const Round &round, int choice);
+
+constexpr int RoundsPerTask = 3;
+
+struct Task {
+    const char *title = nullptr;
+    Pic icon;
+    const char *hint = nullptr;          // said gently after a wrong answer
+    RuleFn rule = nullptr;
+    std::array<Round, RoundsPerTask> rounds{};
+    Round quiz;                          // the extra question asked when the quiz setting is on
+    RuleFn quizRule = nullptr;
+};
+
+enum Theme { ThemeForest, ThemeTown };
+
+constexpr int MaxTasks = 25;
+
+struct GameDef {
+    const char *title;
+    const char *valueFormat;             // "g1a%d" or "g2a%d"
+    Theme theme;
+    int taskCount;
+    const Task *tasks;
+};

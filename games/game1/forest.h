@@ -1,0 +1,6 @@
+// forest.h -- the task table of "erdei kalandok"
+#pragma once
+
+#include "../common/tasks.h"
+
+const GameDef &forestDefinition();

@@ -1,0 +1,268 @@
+// town.cpp -- "városi kalandok": the twenty-five town tasks
+#include "town.h"
+
+#include <array>
+
+#include "../common/taskdata.h"
+
+namespace {
+
+Pic car(int colour) { return pic(PicCar, colour); }
+Pic bus(int number) { return pic(PicBus, number); }
+Pic coin(int value) { return pic(PicCoin, value); }
+Pic clock(int hours, int minutes) { return pic(PicClock, hours * 60 + minutes); }
+Pic sign(int kind) { return pic(PicSign, kind); }
+Pic shop(int kind) { return pic(PicShop, kind); }
+Pic bin(int kind) { return pic(PicBin, kind); }
+Pic house(int windows) { return pic(PicHouse, windows); }
+
+constexpr int ActionStop = 0, ActionWait = 1, ActionGo = 2;
+
+Round lightRound(int light)
+{
+    return round("Mit teszel, ha ilyen a lámpa?", {pic(PicLight, light)},
+                 {answer("Megállok", ActionStop), answer("Figyelek és várok", ActionWait), answer("Mehetek", ActionGo)});
+}
+
+Round walkRound(const char *prompt, int green)
+{
+    return round(prompt, {pic(PicWalkLight, green)}, {answer("Átmegyek", ActionGo), answer("Várok", ActionStop)});
+}
+
+Round signMeaning(int kind)
+{
+    return round("Mit jelent ez a tábla?", {sign(kind)},
+                 {answer("Állj meg!", SignStop), answer("Itt átkelhetsz", SignCrossing),
+                  answer("Itt biciklizhetsz", SignBikePath)});
+}
+
+Round binRound(const char *prompt, PicKind rubbish)
+{
+    return round(prompt, {pic(rubbish)},
+                 {choice(bin(BinPaper), "kék"), choice(bin(BinPlastic), "sárga"), choice(bin(BinGlass), "zöld")});
+}
+
+Round arrowRound(int direction)
+{
+    return round("Merre mutat a nyíl?", {pic(PicArrow, direction)},
+                 {answer("balra", DirLeft), answer("egyenesen", DirAhead), answer("jobbra", DirRight)});
+}
+
+const std::array<Task, 25> townTasks{{
+    task("A közlekedési lámpa", pic(PicLight, LightRed), "Piros: állj! Sárga: figyelj! Zöld: mehetsz!", ruleLight,
+         lightRound(LightRed), lightRound(LightGreen), lightRound(LightYellow),
+         round("Melyik színnél kell megállni?", {},
+               {choice(pic(PicLight, LightGreen), "zöld", 0), choice(pic(PicLight, LightRed), "piros", 1),
+                choice(pic(PicLight, LightYellow), "sárga", 0)})),
+
+    task("A gyalogos lámpa", pic(PicWalkLight, 1), "Zöld emberke: mehetsz. Piros emberke: várj!",
+         ruleLight, walkRound("Átmehetsz most az úton?", 0), walkRound("Most mit teszel?", 1),
+         walkRound("Siet a barátod. Átmehettek most?", 0),
+         round("Mit teszel, mielőtt lelépsz a járdáról?", {},
+               {answer("balra és jobbra nézek", 1), answer("az eget nézem", 0), answer("szaladok", 0)})),
+
+    task("Hol kelj át?", pic(PicZebra), "A zebrán, körülnézve a legbiztonságosabb átkelni.", ruleMarked,
+         round("Hol kelsz át az úton?", {}, {choice(pic(PicRoad), "az autók között", 0), choice(pic(PicZebra), "a zebrán", 1)}),
+         round("Melyik a zebra?", {},
+               {choice(sign(SignBikePath), "bicikliút", 0), choice(pic(PicRoad), "úttest", 0),
+                choice(pic(PicZebra), "zebra", 1)}),
+         round("Hogyan mész át a zebrán?", {pic(PicZebra)},
+               {answer("nyugodtan, körülnézve", 1), answer("szaladva, nem nézek oda", 0)}),
+         round("Hol szabad labdázni?", {pic(PicBall, ColRed)}, {answer("az úttesten", 0), answer("a játszótéren", 1)})),
+
+    task("Közlekedési táblák", sign(SignStop), "Nézd meg a tábla alakját és színét!", rulePickTarget,
+         round("Melyik a STOP tábla?", {}, {choice(sign(SignNoEntry)), choice(sign(SignStop)), choice(sign(SignGiveWay))},
+               sign(SignStop)),
+         round("Melyik tábla mutatja a gyalogosok átkelőhelyét?", {},
+               {choice(sign(SignCrossing)), choice(sign(SignBikePath)), choice(sign(SignStop))}, sign(SignCrossing)),
+         round("Melyik táblánál nem szabad behajtani?", {},
+               {choice(sign(SignGiveWay)), choice(sign(SignCrossing)), choice(sign(SignNoEntry))}, sign(SignNoEntry)),
+         round("Milyen színű a STOP tábla?", {sign(SignStop)}, {answer("kék", 0), answer("piros", 1), answer("zöld", 0)})),
+
+    task("Mit jelent a tábla?", sign(SignGiveWay), "Gondolj arra, hol láttál már ilyen táblát!", ruleSceneParam,
+         signMeaning(SignStop), signMeaning(SignCrossing), signMeaning(SignBikePath),
+         round("Mit jelent ez a háromszög alakú tábla?", {sign(SignGiveWay)},
+               {answer("Adj elsőbbséget!", 1), answer("Itt parkolhatsz", 0), answer("Itt a bolt", 0)})),
+
+    task("Pénzérmék", coin(20), "Add össze az érmék értékét!", ruleCoinSum,
+         round("Mennyi pénz van itt?", {coin(10), coin(10)}, {forintAnswer(10), forintAnswer(20), forintAnswer(30)}),
+         round("Mennyi pénz van itt?", {coin(20), coin(5), coin(5)}, {forintAnswer(25), forintAnswer(35), forintAnswer(30)}),
+         round("Mennyi pénz van itt?", {coin(50), coin(20), coin(10)}, {forintAnswer(80), forintAnswer(70), forintAnswer(90)}),
+         round("Melyik érme ér többet?", {}, {choice(coin(20)), choice(coin(50))}), ruleBiggest),
+
+    task("Vásárlás", pic(PicBalloon, ColRed), "Ne kerüljön többe, mint amennyi pénzed van!",
+         ruleAffordable,
+         round("20 Ft-od van. Mit tudsz megvenni?", {coin(20)},
+               {choice(pic(PicBalloon, ColRed), "30 Ft", 30), choice(pic(PicIceCream), "20 Ft", 20),
+                choice(pic(PicBall, ColBlue), "50 Ft", 50)},
+               Pic{}, 20),
+         round("10 Ft-od van. Mit veszel?", {coin(10)},
+               {choice(pic(PicBook), "80 Ft", 80), choice(pic(PicBall, ColGreen), "40 Ft", 40),
+                choice(pic(PicKifli), "10 Ft", 10)},
+               Pic{}, 10),
+         round("50 Ft-od van. Mit tudsz megvenni?", {coin(50)},
+               {choice(pic(PicBall, ColRed), "60 Ft", 60), choice(pic(PicBalloon, ColYellow), "45 Ft", 45),
+                choice(pic(PicIceCream), "55 Ft", 55), choice(pic(PicBook), "90 Ft", 90)},
+               Pic{}, 50),
+         round("30 Ft-od van. Megveheted a 40 Ft-os labdát?", {pic(PicBall, ColBlue)},
+               {answer("igen", 0), answer("nem", 1)})),
+
+    task("Visszajáró", coin(50), "Vond ki az árat abból, amennyivel fizettél!", ruleChange,
+         round("A kifli 10 Ft. 20 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicKifli), coin(20)},
+               {forintAnswer(5), forintAnswer(10), forintAnswer(20)}, Pic{}, 20, 10),
+         round("A lufi 30 Ft. 50 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicBalloon, ColBlue), coin(50)},
+               {forintAnswer(30), forintAnswer(10), forintAnswer(20)}, Pic{}, 50, 30),
+         round("A fagyi 40 Ft. 100 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicIceCream), coin(100)},
+               {forintAnswer(60), forintAnswer(50), forintAnswer(70)}, Pic{}, 100, 40),
+         round("Ha pontosan annyit fizetsz, amennyi az ár, mennyit kapsz vissza?", {},
+               {answer("10 Ft", 0), answer("0 Ft", 1), answer("5 Ft", 0)})),
+
+    task("Hány óra van?", clock(3, 0), "A kis mutató az órát mutatja, a nagy a perceket.", ruleSceneParam,
+         round("Hány óra van?", {clock(3, 0)}, {answer("2 óra", 120), answer("3 óra", 180), answer("9 óra", 540)}),
+         round("Hány óra van?", {clock(8, 0)}, {answer("8 óra", 480), answer("4 óra", 240), answer("12 óra", 0)}),
+         round("Hány óra van?", {clock(11, 0)}, {answer("1 óra", 60), answer("10 óra", 600), answer("11 óra", 660)}),
+         round("Melyik mutató mutatja az órát?", {}, {answer("a kis mutató", 1), answer("a nagy mutató", 0)})),
+
+    task("Fél és negyed", clock(3, 30), "A fél 4 azt jelenti: 3 óra 30 perc.", ruleSceneParam,
+         round("Hány óra van?", {clock(3, 30)}, {answer("fél 3", 150), answer("fél 4", 210), answer("negyed 4", 195)}),
+         round("Hány óra van?", {clock(4, 15)}, {answer("negyed 5", 255), answer("negyed 4", 195), answer("fél 5", 270)}),
+         round("Hány óra van?", {clock(5, 45)},
+               {answer("negyed 6", 315), answer("fél 6", 330), answer("háromnegyed 6", 345)}),
+         round("Hány perc van egy órában?", {}, {answer("30", 0), answer("60", 1), answer("100", 0)})),
+
+    task("Keresd az órát!", clock(8, 0), "Nézd meg, hova mutat a kis és a nagy mutató!", rulePickTarget,
+         round("Melyik óra mutat 8 órát?", {}, {choice(clock(4, 0)), choice(clock(8, 0)), choice(clock(10, 0))},
+               clock(8, 0)),
+         round("Melyik óra mutat fél 2-t?", {}, {choice(clock(1, 0)), choice(clock(2, 30)), choice(clock(1, 30))},
+               clock(1, 30)),
+         round("Melyik óra mutat 12 órát?", {}, {choice(clock(0, 0)), choice(clock(6, 0)), choice(clock(0, 15))},
+               clock(0, 0)),
+         round("Hány óra van délben?", {pic(PicSun)}, {answer("6 óra", 0), answer("9 óra", 0), answer("12 óra", 1)})),
+
+    task("Napszakok", pic(PicSun), "Gondold végig, mit csinálsz egy nap!", ruleMarked,
+         round("Mikor reggelizünk?", {pic(PicKifli)}, {choice(pic(PicSun), "reggel", 1), choice(pic(PicMoon), "éjjel", 0)}),
+         round("Mikor alszunk?", {}, {choice(pic(PicSun), "délben", 0), choice(pic(PicMoon), "éjjel", 1)}),
+         round("Mikor ebédelünk?", {}, {answer("éjfélkor", 0), answer("délben", 1), answer("hajnalban", 0)}),
+         round("Mi világít éjjel az égen?", {}, {choice(pic(PicMoon), "a Hold", 1), choice(pic(PicSun), "a Nap", 0)})),
+
+    task("Járművek", bus(7), "Gondold végig, mire való ez a jármű!", ruleMarked,
+         round("Ki oltja el a tüzet?", {},
+               {choice(bus(5), "busz", 0), choice(pic(PicFireTruck), "tűzoltóautó", 1), choice(pic(PicAmbulance), "mentőautó", 0)}),
+         round("Ki visz kórházba, ha baj van?", {},
+               {choice(pic(PicAmbulance), "mentőautó", 1), choice(pic(PicPolice), "rendőrautó", 0), choice(bus(9), "busz", 0)}),
+         round("Melyikkel utazik sok ember együtt?", {},
+               {choice(car(ColRed), "autó", 0), choice(pic(PicFireTruck), "tűzoltóautó", 0), choice(bus(3), "busz", 1)}),
+         round("Ki vigyáz a rendre?", {},
+               {choice(pic(PicPolice), "rendőr", 1), choice(bus(2), "buszsofőr", 0), choice(car(ColBlue), "autós", 0)})),
+
+    task("Segítséget hívok", pic(PicPhone), "Hívd a 112-t, és mondd meg, hol vagy!", ruleMarked,
+         round("Melyik számot hívod, ha nagy baj van?", {pic(PicPhone)},
+               {answer("123", 0), answer("112", 1), answer("555", 0)}),
+         round("Mit mondasz el, amikor segítséget hívsz?", {pic(PicPhone)},
+               {answer("a nevem, és hol vagyok", 1), answer("egy mesét", 0)}),
+         round("Tűz van! Kiket hívsz?", {pic(PicCampfire)},
+               {answer("a tűzoltókat", 1), answer("a postást", 0), answer("senkit", 0)}),
+         round("Szabad játékból felhívni a 112-t?", {}, {answer("igen", 0), answer("nem", 1)})),
+
+    task("Melyik busz?", bus(7), "Nézd meg a számot a busz oldalán!", rulePickTarget,
+         round("Melyik a 7-es busz?", {}, {choice(bus(1)), choice(bus(7)), choice(bus(4))}, bus(7)),
+         round("Melyik a 12-es busz?", {}, {choice(bus(21)), choice(bus(2)), choice(bus(12))}, bus(12)),
+         round("Melyik a 30-as busz?", {}, {choice(bus(30)), choice(bus(13)), choice(bus(3))}, bus(30)),
+         round("Hol szállsz fel a buszra?", {}, {answer("a megállóban", 1), answer("az út közepén", 0)})),
+
+    task("Boltok", shop(ShopBakery), "Nézd meg, mi van a bolt cégtábláján!", ruleShop,
+         round("Hol veszel kenyeret?", {pic(PicBread)},
+               {choice(shop(ShopPharmacy), "gyógyszertár"), choice(shop(ShopBakery), "pékség"),
+                choice(shop(ShopToys), "játékbolt")}),
+         round("Hol veszel gyógyszert?", {pic(PicMedicine)},
+               {choice(shop(ShopFlowers), "virágbolt"), choice(shop(ShopBakery), "pékség"),
+                choice(shop(ShopPharmacy), "gyógyszertár")}),
+         round("Hol veszel virágot?", {pic(PicFlower, ColRed)},
+               {choice(shop(ShopFlowers), "virágbolt"), choice(shop(ShopToys), "játékbolt"),
+                choice(shop(ShopBakery), "pékség")}),
+         round("Hol veszel labdát?", {pic(PicBall, ColBlue)},
+               {choice(shop(ShopBakery), "pékség"), choice(shop(ShopToys), "játékbolt"),
+                choice(shop(ShopPharmacy), "gyógyszertár")}),
+         ruleShop),
+
+    task("Ablakok", house(6), "Számold meg az ablakokat soronként!", ruleSceneParam,
+         round("Hány ablaka van a háznak?", {house(4)}, {numberAnswer(3), numberAnswer(4), numberAnswer(5)}),
+         round("Hány ablaka van a háznak?", {house(6)}, {numberAnswer(6), numberAnswer(5), numberAnswer(7)}),
+         round("Hány ablaka van a háznak?", {house(9)}, {numberAnswer(8), numberAnswer(10), numberAnswer(9)}),
+         round("Egy sorban 3 ablak van. Hány ablak van 2 sorban?", {},
+               {answer("5", 0), answer("6", 1), answer("8", 0)})),
+
+    task("Színes autók", car(ColRed), "Csak a kérdezett színű autókat számold!", ruleCount,
+         round("Hány piros autó parkol itt?", {car(ColRed), car(ColBlue), car(ColRed), car(ColYellow)},
+               {numberAnswer(1), numberAnswer(2), numberAnswer(3)}, car(ColRed)),
+         round("Hány kék autót látsz?", {car(ColBlue), car(ColRed), car(ColBlue), car(ColGreen), car(ColBlue)},
+               {numberAnswer(2), numberAnswer(4), numberAnswer(3)}, car(ColBlue)),
+         round("Hány sárga autót látsz?",
+               {car(ColYellow), car(ColRed), car(ColYellow), car(ColYellow), car(ColBlue), car(ColRed), car(ColYellow)},
+               {numberAnswer(4), numberAnswer(3), numberAnswer(5)}, car(ColYellow)),
+         round("Melyik autó kék?", {}, {choice(car(ColRed)), choice(car(ColGreen)), choice(car(ColBlue))}, Pic{}, ColBlue),
+         ruleColour),
+
+    task("Szelektív gyűjtés", bin(BinPlastic), "Kék: papír, sárga: műanyag, zöld: üveg.", ruleBin,
+         binRound("Melyik gyűjtőbe való az újság?", PicPaper),
+         binRound("Hova dobod a műanyag palackot?", PicBottle),
+         binRound("Hova kerül az üres befőttesüveg?", PicJar),
+         binRound("Hova való a régi füzet?", PicBook), ruleBin),
+
+    task("Merre menjünk?", pic(PicArrow, DirRight), "Nézd meg, merre néz a nyíl hegye!", ruleSceneParam,
+         arrowRound(DirLeft), arrowRound(DirAhead), arrowRound(DirRight),
+         round("Melyik kezeddel integetsz, ha jobbra fordulsz?", {pic(PicArrow, DirRight)},
+               {answer("a bal kezemmel", 0), answer("a jobb kezemmel", 1)})),
+
+    task("Biztonságban", pic(PicHelmet), "Gondold végig, mi véd meg a bajtól!", ruleMarked,
+         round("Mit veszel fel, ha biciklizel?", {},
+               {choice(pic(PicBall, ColRed), "labda", 0), choice(pic(PicHelmet), "bukósisak", 1), choice(pic(PicBook), "könyv", 0)}),
+         round("Mit kapcsolsz be az autóban?", {},
+               {choice(pic(PicBelt), "biztonsági öv", 1), choice(pic(PicKifli), "kifli", 0),
+                choice(pic(PicBalloon, ColGreen), "lufi", 0)}),
+         round("Hol utazol az autóban?", {car(ColBlue)},
+               {answer("hátul, gyerekülésben", 1), answer("a sofőr ölében", 0)}),
+         round("Miért kell bukósisak?", {pic(PicHelmet)}, {answer("mert szép", 0), answer("védi a fejemet", 1)})),
+
+    task("Hányadik?", car(ColGreen), "Számolj balról: első, második, harmadik...", ruleOrdinal,
+         round("Hányadik a piros autó a sorban?", {car(ColBlue), car(ColRed), car(ColYellow)},
+               {answer("első", 1), answer("második", 2), answer("harmadik", 3)}, car(ColRed)),
+         round("Hányadik a zöld autó a sorban?", {car(ColYellow), car(ColBlue), car(ColGreen), car(ColRed)},
+               {answer("második", 2), answer("harmadik", 3), answer("negyedik", 4)}, car(ColGreen)),
+         round("Hányadik a busz a sorban?", {bus(5), car(ColRed), car(ColBlue)},
+               {answer("első", 1), answer("második", 2), answer("harmadik", 3)}, pic(PicBus, -1)),
+         round("Aki a sor elején áll, az hányadik?", {}, {answer("utolsó", 0), answer("első", 1)})),
+
+    task("A hét napjai", pic(PicBook), "Mondd el sorban a hét napjait, hétfőtől!", ruleNextDay,
+         round("Melyik nap jön hétfő után?", {}, {answer("vasárnap", 6), answer("kedd", 1), answer("szerda", 2)}, Pic{}, 0),
+         round("Melyik nap jön csütörtök után?", {}, {answer("szerda", 2), answer("szombat", 5), answer("péntek", 4)},
+               Pic{}, 3),
+         round("Melyik nap jön vasárnap után?", {}, {answer("hétfő", 0), answer("szombat", 5), answer("kedd", 1)}, Pic{},
+               6),
+         round("Hány napból áll egy hét?", {}, {answer("5", 0), answer("7", 1), answer("10", 0)})),
+
+    task("Magas házak", house(9), "Hasonlítsd össze a házak magasságát!", ruleBiggest,
+         round("Melyik a legmagasabb ház?", {}, {choice(house(3)), choice(house(9)), choice(house(6))}),
+         round("Melyik a legalacsonyabb ház?", {}, {choice(house(6)), choice(house(12)), choice(house(3))}, Pic{}, 1),
+         round("Melyik a legmagasabb ház?", {}, {choice(house(12)), choice(house(6)), choice(house(9))}),
+         round("Mivel jutsz fel gyorsan egy magas ház tetejére?", {}, {answer("biciklivel", 0), answer("lifttel", 1)})),
+
+    task("Színes lufik", pic(PicBalloon, ColGreen), "Nézd meg jól a színeket!", ruleColour,
+         round("Melyik a zöld lufi?", {},
+               {choice(pic(PicBalloon, ColRed)), choice(pic(PicBalloon, ColGreen)), choice(pic(PicBalloon, ColBlue))},
+               Pic{}, ColGreen),
+         round("Melyik a lila lufi?", {},
+               {choice(pic(PicBalloon, ColPurple)), choice(pic(PicBalloon, ColPink)), choice(pic(PicBalloon, ColBlue))},
+               Pic{}, ColPurple),
+         round("Melyik labda narancssárga?", {},
+               {choice(pic(PicBall, ColYellow)), choice(pic(PicBall, ColRed)), choice(pic(PicBall, ColOrange))},
+               Pic{}, ColOrange),
+         round("Milyen szín lesz, ha a sárgát és a kéket összekevered?", {},
+               {answer("piros", 0), answer("zöld", 1), answer("lila", 0)})),
+}};
+
+const GameDef townGame{"városi kalandok", "g2a%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data()};
+
+} // namespace
+
+const GameDef &townDefinition() { return townGame; }

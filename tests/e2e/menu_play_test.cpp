@@ -1,0 +1,317 @@
+// menu_play_test.cpp -- the real program played through its menu with xdotool, the store checked with tavrin-reg
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A scratch copy of the runnable tree with a store and a virtual display of its own, so that no other
+// program's window can be mistaken for this one; all removed afterwards.
+struct Playground {
+    fs::path root, run, config;
+    std::string display;
+    pid_t server = -1;
+
+    Playground()
+    {
+        std::string pattern = (fs::temp_directory_path() / "tavrin-play-XXXXXX").string();
+        root = mkdtemp(pattern.data());
+        run = root / "run";
+        config = root / "config";
+        fs::copy(TAVRIN_RUN_DIR, run, fs::copy_options::recursive);
+        fs::remove(run / "sdl.log");
+        fs::create_directory(config);
+        startDisplay();
+    }
+    ~Playground()
+    {
+        if (server > 0) {
+            kill(server, SIGTERM);
+            waitpid(server, nullptr, 0);
+        }
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
+
+    // Xvfb picks a free display number and writes it to the pipe once it takes connections.
+    void startDisplay()
+    {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        std::vector<std::string> args = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
+        std::vector<char *> argv;
+        for (std::string &a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawnp(&server, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) server = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(fds[1]);
+        char number[32] = {};
+        ssize_t got = server > 0 ? read(fds[0], number, sizeof number - 1) : 0;
+        close(fds[0]);
+        if (got > 0) display = ":" + std::to_string(atoi(number));
+    }
+
+    std::vector<std::string> environment() const
+    {
+        std::vector<std::string> env;
+        for (char **e = environ; *e; ++e) {
+            if (strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0 && strncmp(*e, "DISPLAY=", 8) != 0 &&
+                strncmp(*e, "XAUTHORITY=", 11) != 0)
+                env.push_back(*e);
+        }
+        env.push_back("DISPLAY=" + display);
+        env.push_back("XDG_CONFIG_HOME=" + config.string());
+        env.push_back("SDL_AUDIODRIVER=dummy");
+        env.push_back("SDL_VIDEODRIVER=x11");  // never a text-mode stand-in when the display is not reached
+        return env;
+    }
+
+    // Starts a program from the path or the copy; its pid, or -1. Standard output goes to the file.
+    pid_t spawn(const std::vector<std::string> &args, const fs::path &output) const
+    {
+        std::vector<std::string> env = environment();
+        std::vector<char *> envp, argv;
+        for (std::string &e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        std::vector<std::string> copy = args;
+        for (std::string &a : copy) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addchdir_np(&actions, run.c_str());
+        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t pid = -1;
+        int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        return failed ? -1 : pid;
+    }
+
+    // Runs a program to its end; its exit code (-1 when it could not run), its output in *out.
+    int command(const std::vector<std::string> &args, std::string *out = nullptr) const
+    {
+        fs::path output = root / "command.out";
+        pid_t pid = spawn(args, output);
+        if (pid < 0) return -1;
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (out) *out = readFile(output);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // The virtual display now and then turns a new connection away; xdotool then ends with an error
+    // before it has done anything, so it is simply asked again.
+    int xdotool(const std::vector<std::string> &args, std::string *out = nullptr) const
+    {
+        std::vector<std::string> all = {"xdotool"};
+        all.insert(all.end(), args.begin(), args.end());
+        int code = -1;
+        for (int attempt = 0; attempt < 10 && code != 0; ++attempt) {
+            code = command(all, out);
+            if (code != 0) std::this_thread::sleep_for(50ms);
+        }
+        return code;
+    }
+
+    int reg(const std::vector<std::string> &args, std::string *out = nullptr) const
+    {
+        std::vector<std::string> all = {(run / "tavrin-reg").string()};
+        all.insert(all.end(), args.begin(), args.end());
+        return command(all, out);
+    }
+};
+
+// The data of one REG_DWORD value as tavrin-reg shows it; -1 when it is not there.
+long dwordValue(const Playground &play, const std::string &key, const std::string &name)
+{
+    std::string out;
+    if (play.reg({"query", key, "/v", name}, &out) != 0) return -1;
+    std::smatch match;
+    if (!std::regex_search(out, match, std::regex(name + " +REG_DWORD +0x([0-9a-f]+)"))) return -1;
+    return std::stol(match[1], nullptr, 16);
+}
+
+// Drives the program's window with xdotool, positions relative to the window.
+struct Pointer {
+    const Playground &play;
+    std::string window;
+
+    // The program's own window: the search ignores case and also finds the short-lived window of the
+    // start-up probe, so the name is checked exactly.
+    // Gives up when the program has ended; its exit status is then in *ended.
+    bool find(pid_t program, int *ended)
+    {
+        for (int tries = 0; tries < 300 && window.empty(); ++tries) {
+            if (waitpid(program, ended, WNOHANG) == program) return false;
+            std::string ids;
+            if (play.xdotool({"search", "--onlyvisible", "--name", "^Tavrin$"}, &ids) == 0) {
+                std::istringstream lines(ids);
+                for (std::string id; std::getline(lines, id) && window.empty();) {
+                    std::string name;
+                    if (play.xdotool({"getwindowname", id}, &name) == 0 && name == "Tavrin\n") window = id;
+                }
+            }
+            if (window.empty()) std::this_thread::sleep_for(100ms);
+        }
+        return !window.empty();
+    }
+    void moveTo(int x, int y)
+    {
+        play.xdotool({"mousemove", "--window", window, std::to_string(x), std::to_string(y)});
+        std::this_thread::sleep_for(60ms);
+    }
+    void button(const char *action)
+    {
+        play.xdotool({action, "1"});
+        std::this_thread::sleep_for(60ms);
+    }
+    // A click lets a few frames pass, so that the menu has taken it before the next one.
+    void clickAt(int x, int y)
+    {
+        moveTo(x, y);
+        button("click");
+        std::this_thread::sleep_for(150ms);
+    }
+};
+
+// The program takes its events a frame at a time, later still on a busy machine: a check waits a while.
+template <typename Check>
+bool eventually(Check check)
+{
+    auto deadline = std::chrono::steady_clock::now() + 15s;
+    while (!check()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(100ms);
+    }
+    return true;
+}
+
+int waitForExit(pid_t pid, std::chrono::seconds limit)
+{
+    auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) return status;
+        std::this_thread::sleep_for(20ms);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -1;
+}
+
+}  // namespace
+
+TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
+{
+    Playground play;
+    ASSERT_FALSE(play.display.empty()) << "no virtual display";
+    const std::string root = "Software\\Vorniquel\\Tavrin";
+    // Player B has some progress in the first game; A and C have none yet.
+    ASSERT_EQ(play.reg({"add", root + "\\slot2", "/v", "g1a0", "/t", "REG_DWORD", "/d", "2", "/f"}), 0);
+
+    // The program cannot start when the display turns its connection away (it then ends at once with
+    // exit code 2); only that case is tried again.
+    pid_t pid = -1;
+    Pointer pointer{play, {}};
+    bool found = false, ended = false;
+    for (int attempt = 0; attempt < 3 && !found; ++attempt) {
+        pid = play.spawn({(play.run / "tavrin").string()}, play.root / "stdout.txt");
+        ASSERT_GT(pid, 0);
+        int status = -1;
+        found = pointer.find(pid, &status);
+        ended = status != -1;
+        if (found || !ended || !WIFEXITED(status) || WEXITSTATUS(status) != 2) break;
+        if (readFile(play.run / "sdl.log").find("Couldn't open X11 display") == std::string::npos) break;
+        fs::remove(play.run / "sdl.log");
+    }
+    if (!found) {
+        std::string windows, names;
+        play.xdotool({"search", "--name", "."}, &windows);
+        std::istringstream lines(windows);
+        for (std::string id; std::getline(lines, id);) {
+            std::string name;
+            play.xdotool({"getwindowname", id}, &name);
+            names += id + " " + name;
+        }
+        if (!ended) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        FAIL() << "no window; program " << (ended ? "ended" : "running") << "; windows:\n" << names
+               << "stdout:\n" << readFile(play.root / "stdout.txt") << "log:\n" << readFile(play.run / "sdl.log");
+    }
+    std::this_thread::sleep_for(500ms);
+
+    pointer.clickAt(200, 300);  // "B játékos: 2%"
+    pointer.clickAt(200, 290);  // "beállítások"
+
+    // Drag the effect knob from near the left to the middle of the 256-pixel bar. The button must still
+    // be held when the program takes the last motion, so it is let go only after a good while.
+    pointer.moveTo(200, 150);
+    pointer.button("mousedown");
+    pointer.moveTo(260, 150);
+    pointer.moveTo(185 + 128, 150);
+    std::this_thread::sleep_for(1s);
+    pointer.button("mouseup");
+
+    pointer.clickAt(300, 255);  // the quiz row
+    pointer.clickAt(200, 430);  // "vissza": the settings are written now
+    EXPECT_TRUE(eventually([&] { return dwordValue(play, root, "quiz") == 0; }));
+
+    long fx = dwordValue(play, root, "fxvolume");
+    EXPECT_GE(fx, 60);
+    EXPECT_LE(fx, 68);
+    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
+    EXPECT_EQ(dwordValue(play, root, "musicvolume"), 128);
+    EXPECT_EQ(dwordValue(play, root, "fullscreen"), 0);
+
+    pointer.clickAt(200, 290);  // settings again
+    pointer.clickAt(200, 370);  // "eredmény törlése" asks first
+    EXPECT_EQ(play.reg({"query", root + "\\slot2"}), 0);
+    pointer.clickAt(200, 370);  // "klikk ha biztos!" erases player B
+    EXPECT_TRUE(eventually([&] { return play.reg({"query", root + "\\slot2"}) != 0; }));
+    EXPECT_EQ(play.reg({"query", root + "\\slot1"}), 0);
+    EXPECT_EQ(play.reg({"query", root + "\\slot3"}), 0);
+
+    pointer.clickAt(200, 440);  // "kilépés" on the main screen
+    int status = waitForExit(pid, 20s);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    std::string log = readFile(play.run / "sdl.log");
+    EXPECT_TRUE(std::regex_search(log, std::regex("\n  -> [0-9]+\\.[0-9]{2} frames per second\n$"))) << log;
+    EXPECT_EQ(log.find("Couldn't load"), std::string::npos) << log;
+    // The settings written at exit are the ones chosen during the run.
+    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
+}

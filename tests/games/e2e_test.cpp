@@ -1,0 +1,316 @@
+// e2e_test.cpp -- the built game libraries, loaded as the shell loads them, on the real store and a real font
+#include <dlfcn.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+#include <SDL/SDL_ttf.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "atlas.h"
+#include "engine.h"
+#include "gametext.h"
+#include "forest.h"
+#include "store/settings.h"
+#include "tavrin/module.h"
+#include "tavrin/store.h"
+#include "town.h"
+
+namespace {
+
+SDL_Surface *screen = nullptr;
+
+void blit(SDL_Surface *image, int x, int y)
+{
+    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_BlitSurface(image, nullptr, screen, &where);
+}
+void setClip(SDL_Rect *rect) { SDL_SetClipRect(screen, rect); }
+void fill(SDL_Rect *rect, int r, int g, int b)
+{
+    SDL_Rect area = rect ? *rect : screen->clip_rect;
+    SDL_FillRect(screen, &area, SDL_MapRGB(screen->format, r & 0xFF, g & 0xFF, b & 0xFF));
+}
+
+struct Library {
+    void *handle = nullptr;
+    ModuleSetSlotFn setslot = nullptr;
+    ModuleDrawScreenFn drawscreen = nullptr;
+    ModuleEventFn mouseevent = nullptr;
+    ModuleEventFn keyevent = nullptr;
+
+    explicit Library(const char *file)
+    {
+        std::string path = std::string(TAVRIN_RUN_DIR) + "/" + file;
+        handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle) return;
+        setslot = reinterpret_cast<ModuleSetSlotFn>(dlsym(handle, "setslot"));
+        drawscreen = reinterpret_cast<ModuleDrawScreenFn>(dlsym(handle, "drawscreen"));
+        mouseevent = reinterpret_cast<ModuleEventFn>(dlsym(handle, "mouseevent"));
+        keyevent = reinterpret_cast<ModuleEventFn>(dlsym(handle, "keyevent"));
+    }
+    ~Library()
+    {
+        if (handle) dlclose(handle);
+    }
+    bool complete() const { return handle && setslot && drawscreen && mouseevent && keyevent; }
+    int draw(int frames = 1)
+    {
+        int ended = 0;
+        for (int i = 0; i < frames && !ended; ++i) ended = drawscreen(blit, setClip, fill);
+        return ended;
+    }
+    int click(const SDL_Rect &r)
+    {
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.x = static_cast<Uint16>(r.x + r.w / 2);
+        e.button.y = static_cast<Uint16>(r.y + r.h / 2);
+        return mouseevent(&e);
+    }
+};
+
+int32_t storedValue(int slotNumber, const std::string &name)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "Software\\Vorniquel\\Tavrin\\slot%d\\", slotNumber);
+    StoreKey key = nullptr;
+    if (storeOpenKey(path, StoreRead, &key) != StoreOk) return -100;
+    unsigned char data[4] = {};
+    uint32_t size = 4;
+    int result = storeQueryValue(key, name.c_str(), nullptr, data, &size);
+    storeCloseKey(key);
+    if (result != StoreOk || size != 4) return -100;
+    return static_cast<int32_t>(data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24);
+}
+
+void setQuiz(int value)
+{
+    StoreKey key = nullptr;
+    ASSERT_EQ(storeOpenKey("Software\\Vorniquel\\Tavrin\\", StoreWrite, &key), StoreOk);
+    unsigned char data[4] = {static_cast<unsigned char>(value), 0, 0, 0};
+    storeSetValue(key, "quiz", StoreTypeDword, data, 4);
+    storeFlushKey(key);
+    storeCloseKey(key);
+}
+
+Uint32 pixelAt(int x, int y)
+{
+    SDL_LockSurface(screen);
+    Uint32 p = static_cast<Uint32 *>(screen->pixels)[y * screen->pitch / 4 + x];
+    SDL_UnlockSurface(screen);
+    return p;
+}
+
+class Games : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        // A store of this test's own, the run-time folder for the font, and a silent audio device.
+        static char folder[] = "/tmp/tavrin-games-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        setenv("XDG_CONFIG_HOME", folder, 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        ASSERT_EQ(chdir(TAVRIN_RUN_DIR), 0);
+        SDL_Init(SDL_INIT_AUDIO);
+        Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024);
+        screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    }
+    static void TearDownTestSuite()
+    {
+        SDL_FreeSurface(screen);
+        Mix_CloseAudio();
+        SDL_Quit();
+    }
+    void SetUp() override
+    {
+        for (int slot = 1; slot <= 3; ++slot) eraseSlot(slot);
+        setQuiz(1);
+    }
+};
+
+// Plays task 0 of the game loaded as `lib` to its end, with the quiz, answering by the game's own table.
+void finishFirstTask(Library &lib, const GameDef &game)
+{
+    ASSERT_EQ(lib.click(tileRect(0, game.taskCount)), 0);
+    const Task &task = game.tasks[0];
+    for (int r = 0; r <= RoundsPerTask; ++r) {
+        const Round &round = r < RoundsPerTask ? task.rounds[r] : task.quiz;
+        RuleFn rule = r < RoundsPerTask ? task.rule : task.quizRule;
+        int right = 0;
+        while (!rule(round, right)) ++right;
+        ASSERT_EQ(lib.click(choiceRect(right, choiceCount(round))), 0);
+        ASSERT_EQ(lib.draw(80), 0);
+    }
+}
+
+} // namespace
+
+TEST_F(Games, EachGameIsFinishedOnceAndThePlayersPercentageRises)
+{
+    struct Case {
+        const char *file;
+        const GameDef &game;
+        const char *value;
+    } cases[] = {{"game1.so", forestDefinition(), "g1a0"}, {"game2.so", townDefinition(), "g2a0"}};
+    int expectedDone = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        Library lib(c.file);
+        ASSERT_TRUE(lib.complete()) << dlerror();
+        ASSERT_EQ(lib.setslot(1), 0);
+        ASSERT_EQ(lib.draw(), 0);
+        finishFirstTask(lib, c.game);
+        EXPECT_EQ(storedValue(2, c.value), 2);
+        EXPECT_EQ(storedValue(1, c.value), -100);
+        EXPECT_EQ(storedValue(3, c.value), -100);
+        ++expectedDone;
+        EXPECT_EQ(slotProgressPercent(2), expectedDone * 100 / 40);
+        ASSERT_EQ(lib.draw(), 0);
+        EXPECT_NE(lib.click(backButtonRect()), 0);
+    }
+    EXPECT_EQ(slotProgressPercent(1), 0);
+}
+
+TEST_F(Games, TheTaskMapIsDrawnWithTheRealFont)
+{
+    Library lib("game2.so");
+    ASSERT_TRUE(lib.complete());
+    ASSERT_EQ(lib.setslot(0), 0);
+    SDL_FillRect(screen, nullptr, 0);
+    ASSERT_EQ(lib.draw(), 0);
+    // The "vissza" button is orange and its label white; the title panel is cream.
+    SDL_Rect back = backButtonRect();
+    int white = 0, orange = 0;
+    for (int y = back.y + 8; y < back.y + back.h - 8; ++y)
+        for (int x = back.x + 10; x < back.x + back.w - 10; ++x) {
+            Uint32 p = pixelAt(x, y);
+            int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+            white += r > 240 && g > 240 && b > 240;
+            orange += r > 220 && g > 110 && g < 170 && b < 90;
+        }
+    EXPECT_GT(orange, 2000);
+    EXPECT_GT(white, 60) << "the label is drawn";
+    Uint32 panel = pixelAt(60, 40);
+    EXPECT_EQ(panel >> 16 & 0xFF, 255u);
+    EXPECT_EQ(panel >> 8 & 0xFF, 250u);
+    EXPECT_NE(lib.draw(), 1);
+}
+
+TEST_F(Games, UnloadingAnUnfinishedGameIsSafeEvenAfterTheShellStoppedTheFontLibrary)
+{
+    for (const char *file : {"game1.so", "game2.so"}) {
+        SCOPED_TRACE(file);
+        TTF_Init(); // the shell's own use of the font library
+        {
+            Library lib(file);
+            ASSERT_TRUE(lib.complete());
+            ASSERT_EQ(lib.setslot(2), 0);
+            ASSERT_EQ(lib.draw(3), 0);
+            ASSERT_EQ(lib.click(tileRect(0, 15)), 0);
+            ASSERT_EQ(lib.draw(3), 0);
+            TTF_Quit(); // the shell shuts down first; the library goes away unfinished afterwards
+        }
+        EXPECT_EQ(TTF_WasInit(), 0) << "the game gave back its own use of the font library";
+    }
+}
+
+TEST_F(Games, StartingAGameTwiceInOneRunWorksBothTimes)
+{
+    for (int run = 0; run < 2; ++run) {
+        Library lib("game1.so");
+        ASSERT_TRUE(lib.complete());
+        ASSERT_EQ(lib.setslot(0), 0);
+        ASSERT_EQ(lib.draw(2), 0);
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = SDLK_ESCAPE;
+        EXPECT_NE(lib.keyevent(&e), 0);
+    }
+}
+
+TEST_F(Games, TextGrowsWithEverySizeAskedForWithTheRealFont)
+{
+    textOpen();
+    ASSERT_TRUE(textHasFont());
+    int last = 0;
+    for (int size = 10; size <= 80; size += 2) { // more sizes than the games keep open at once
+        SDL_Surface *s = textRender("20", size, Rgba{0, 0, 0, 255}, 1000);
+        ASSERT_NE(s, nullptr);
+        EXPECT_GT(s->h, last) << size;
+        last = s->h;
+        SDL_FreeSurface(s);
+    }
+    textClose();
+}
+
+TEST_F(Games, PraiseAndHintsSoundOnTheGamesOwnChannelsNeverOnTheShellsClick)
+{
+    Library lib("game1.so");
+    ASSERT_TRUE(lib.complete());
+    ASSERT_EQ(lib.setslot(0), 0);
+    ASSERT_EQ(lib.click(tileRect(0, 15)), 0);
+    const Round &first = forestDefinition().tasks[0].rounds[0];
+    RuleFn rule = forestDefinition().tasks[0].rule;
+    int right = 0, wrong = 0;
+    while (!rule(first, right)) ++right;
+    while (rule(first, wrong)) ++wrong;
+    ASSERT_EQ(lib.click(choiceRect(wrong, choiceCount(first))), 0);
+    EXPECT_TRUE(Mix_Playing(3));
+    ASSERT_EQ(lib.click(choiceRect(right, choiceCount(first))), 0);
+    EXPECT_TRUE(Mix_Playing(2));
+    EXPECT_FALSE(Mix_Playing(1));
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_ESCAPE;
+    EXPECT_NE(lib.keyevent(&e), 0);
+    EXPECT_FALSE(Mix_Playing(2)) << "nothing of the game plays once it has ended";
+    EXPECT_FALSE(Mix_Playing(3));
+}
+
+TEST_F(Games, EveryTextFitsWhereItIsShown)
+{
+    auto size = [](const char *text, TextStyle style) {
+        const Sprite *s = atlasSprite(textFind(text, style));
+        return s ? s->rect : SDL_Rect{0, 0, 9999, 9999};
+    };
+    for (const GameDef *game : {&forestDefinition(), &townDefinition()}) {
+        ASSERT_EQ(engineSetSlot(*game, 0), 0);
+        ASSERT_TRUE(textHasFont());
+        SDL_Rect prompt = promptRect(), hint = hintRect(), card = choiceRect(0, 3);
+        for (int t = 0; t < game->taskCount; ++t) {
+            const Task &task = game->tasks[t];
+            SCOPED_TRACE(task.title);
+            EXPECT_LE(size(task.title, TextLabel).w, hint.w - 16);
+            EXPECT_LE(size(task.title, TextPrompt).w, prompt.w - 20);
+            SDL_Rect h = size(task.hint, TextHint);
+            EXPECT_LE(h.w, hint.w - 10) << task.hint;
+            EXPECT_LE(h.h, hint.h / 2 + 2) << task.hint << " must stay on one line";
+            for (int r = 0; r <= RoundsPerTask; ++r) {
+                const Round &round = r < RoundsPerTask ? task.rounds[r] : task.quiz;
+                SDL_Rect p = size(round.prompt, TextPrompt);
+                EXPECT_LE(p.w, prompt.w - 20) << round.prompt;
+                EXPECT_LE(p.h, prompt.h - 8) << round.prompt;
+                if (r < RoundsPerTask && sceneCount(round) == 0) {
+                    SDL_Rect large = size(round.prompt, TextTitle);
+                    EXPECT_LE(large.w, sceneRect().w - 40) << round.prompt;
+                    EXPECT_LE(large.h, sceneRect().h - 40) << round.prompt;
+                }
+                for (int c = 0; c < choiceCount(round); ++c) {
+                    const Choice &choice = round.choices[c];
+                    if (!choice.label) continue;
+                    SDL_Rect l = size(choice.label, answerStyle(choice));
+                    EXPECT_LE(l.w, card.w - 8) << choice.label;
+                    EXPECT_LE(l.h, choice.pic.kind != PicNone ? 28 : card.h - 12) << choice.label;
+                }
+            }
+        }
+        EXPECT_LE(size("Kész a feladat!", TextTitle).w, doneTextRect().w - 20);
+        engineRelease();
+    }
+}

@@ -1,0 +1,142 @@
+// fake_store.cpp -- the store's C API over a map in memory, for the game tests
+#include "fake_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <list>
+
+#include "tavrin/store.h"
+
+FakeKeys fakeKeys;
+int fakeFlushes = 0;
+int fakeOpenKeys = 0;
+bool fakeStoreBroken = false;
+const std::string fakeRootPath = "software\\vorniquel\\tavrin";
+
+struct StoreKeyRecord {
+    std::string path;
+    int access;
+};
+
+namespace {
+
+std::list<StoreKeyRecord> openRecords; // stable addresses, handed out as the keys
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+std::string normalise(const char *path)
+{
+    std::string p = lower(path);
+    if (!p.empty() && p.back() == '\\') p.pop_back();
+    return p;
+}
+
+} // namespace
+
+void fakeStoreReset()
+{
+    fakeKeys.clear();
+    openRecords.clear();
+    fakeFlushes = 0;
+    fakeOpenKeys = 0;
+    fakeStoreBroken = false;
+}
+
+void fakeSetDword(const std::string &path, const std::string &name, int32_t value)
+{
+    uint32_t u = static_cast<uint32_t>(value);
+    fakeKeys[normalise(path.c_str())][lower(name)] =
+        FakeValue{StoreTypeDword, {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
+                                   static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)}};
+}
+
+bool fakeDword(const std::string &path, const std::string &name, int32_t *value)
+{
+    auto key = fakeKeys.find(normalise(path.c_str()));
+    if (key == fakeKeys.end()) return false;
+    auto v = key->second.find(lower(name));
+    if (v == key->second.end() || v->second.data.size() != 4) return false;
+    const auto &d = v->second.data;
+    *value = static_cast<int32_t>(d[0] | d[1] << 8 | d[2] << 16 | static_cast<uint32_t>(d[3]) << 24);
+    return true;
+}
+
+std::string fakeSlotPath(int slotNumber) { return fakeRootPath + "\\slot" + std::to_string(slotNumber); }
+
+extern "C" {
+
+int storeOpenKey(const char *path, int access, StoreKey *key)
+{
+    if (!key) return StoreFailed;
+    *key = nullptr;
+    if (fakeStoreBroken || !path) return StoreFailed;
+    std::string p = normalise(path);
+    // Opening creates the key and every missing key above it, as the real store does.
+    for (size_t at = p.find('\\'); at != std::string::npos; at = p.find('\\', at + 1)) fakeKeys[p.substr(0, at)];
+    fakeKeys[p];
+    openRecords.push_back(StoreKeyRecord{p, access});
+    *key = &openRecords.back();
+    ++fakeOpenKeys;
+    return StoreOk;
+}
+
+int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size)
+{
+    if (fakeStoreBroken || !key || !name || !size || !(key->access & StoreRead)) return StoreFailed;
+    auto &values = fakeKeys[key->path];
+    auto v = values.find(lower(name));
+    if (v == values.end()) return StoreNotFound;
+    uint32_t length = static_cast<uint32_t>(v->second.data.size());
+    if (type) *type = v->second.type;
+    if (data && *size < length) {
+        *size = length;
+        return StoreMoreData;
+    }
+    if (data) std::memcpy(data, v->second.data.data(), length);
+    *size = length;
+    return StoreOk;
+}
+
+int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size)
+{
+    if (fakeStoreBroken || !key || !name || !(key->access & StoreWrite)) return StoreFailed;
+    const auto *bytes = static_cast<const unsigned char *>(data);
+    fakeKeys[key->path][lower(name)] = FakeValue{type, std::vector<unsigned char>(bytes, bytes + size)};
+    return StoreOk;
+}
+
+int storeDeleteValue(StoreKey key, const char *name)
+{
+    if (fakeStoreBroken || !key || !name) return StoreFailed;
+    return fakeKeys[key->path].erase(lower(name)) ? StoreOk : StoreNotFound;
+}
+
+int storeEnumValue(StoreKey, uint32_t, char *, uint32_t, uint32_t *, void *, uint32_t *) { return StoreNotFound; }
+
+int storeFlushKey(StoreKey key)
+{
+    if (fakeStoreBroken || !key) return StoreFailed;
+    ++fakeFlushes;
+    return StoreOk;
+}
+
+int storeCloseKey(StoreKey key)
+{
+    if (!key) return StoreFailed;
+    openRecords.remove_if([key](const StoreKeyRecord &r) { return &r == key; });
+    --fakeOpenKeys;
+    return StoreOk;
+}
+
+int storeDeleteKey(const char *path)
+{
+    if (fakeStoreBroken || !path) return StoreFailed;
+    return fakeKeys.erase(normalise(path)) ? StoreOk : StoreNotFound;
+}
+
+void storeSetLogSink(StoreLogFn) {}
+}

@@ -1,0 +1,28 @@
+// fake_store.h -- a store kept in memory for the game tests, with a record of what was written and committed
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct FakeValue {
+    uint32_t type;
+    std::vector<unsigned char> data;
+};
+
+// Keys by path (lower case, without the trailing backslash), values by name (lower case).
+using FakeKeys = std::map<std::string, std::map<std::string, FakeValue>>;
+
+extern FakeKeys fakeKeys;
+extern int fakeFlushes;       // committed keys since the last reset
+extern int fakeOpenKeys;      // keys opened and not yet closed
+extern bool fakeStoreBroken;  // every call fails, as a store that cannot be opened
+
+void fakeStoreReset();
+void fakeSetDword(const std::string &path, const std::string &name, int32_t value);
+// The value as a 4-byte integer; false when it is missing or not 4 bytes long.
+bool fakeDword(const std::string &path, const std::string &name, int32_t *value);
+// "Software\Vorniquel\Tavrin\slotN" as the fake store keeps it.
+std::string fakeSlotPath(int slotNumber);
+extern const std::string fakeRootPath;

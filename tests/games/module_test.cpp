@@ -1,0 +1,356 @@
+// module_test.cpp -- a whole game driven through its four C entries, drawn with services that record every call
+//
+// Built once per game: GAME_DEFINITION names the game's table, GAME_VALUE its progress value prefix.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "atlas.h"
+#include "engine.h"
+#include "fake_store.h"
+#include "forest.h"
+#include "tavrin/module.h"
+#include "town.h"
+
+namespace {
+
+const GameDef &game() { return GAME_DEFINITION(); }
+
+// Stands in for the shell's video layer: it sees every surface, gives it a record mark at its first draw
+// (as the layer does) and remembers its pixels, which must not change afterwards.
+struct Recorder {
+    std::map<SDL_Surface *, uint32_t> seen;
+    int blits = 0;
+    int fills = 0;
+    int unmarkedErrors = 0;
+    bool clipSet = false;
+} recorder;
+
+uint32_t checksum(SDL_Surface *s)
+{
+    uint32_t sum = 2166136261u;
+    SDL_LockSurface(s);
+    for (int y = 0; y < s->h; ++y) {
+        const Uint8 *row = static_cast<const Uint8 *>(s->pixels) + y * s->pitch;
+        for (int x = 0; x < s->w * s->format->BytesPerPixel; ++x) sum = (sum ^ row[x]) * 16777619u;
+    }
+    SDL_UnlockSurface(s);
+    return sum;
+}
+
+void recordBlit(SDL_Surface *image, int, int)
+{
+    ++recorder.blits;
+    if (!image) return;
+    if (!recorder.seen.count(image)) {
+        if (image->unused1 != 0) ++recorder.unmarkedErrors;
+        recorder.seen[image] = checksum(image);
+        image->unused1 = 1000 + static_cast<Uint32>(recorder.seen.size());
+    }
+}
+void recordClip(SDL_Rect *rect) { recorder.clipSet = rect != nullptr; }
+void recordFill(SDL_Rect *, int, int, int) { ++recorder.fills; }
+
+int draw(int frames = 1)
+{
+    int result = 0;
+    for (int i = 0; i < frames && !result; ++i) {
+        result = drawscreen(recordBlit, recordClip, recordFill);
+        EXPECT_FALSE(recorder.clipSet) << "a frame must leave the whole screen as the clip";
+    }
+    return result;
+}
+
+int sendMouse(Uint8 type, Uint8 button, int x, int y)
+{
+    SDL_Event e{};
+    e.type = type;
+    if (type == SDL_MOUSEMOTION) {
+        e.motion.x = static_cast<Uint16>(x);
+        e.motion.y = static_cast<Uint16>(y);
+    } else {
+        e.button.button = button;
+        e.button.x = static_cast<Uint16>(x);
+        e.button.y = static_cast<Uint16>(y);
+    }
+    return mouseevent(&e);
+}
+
+int clickAt(const SDL_Rect &r)
+{
+    int x = r.x + r.w / 2, y = r.y + r.h / 2;
+    if (int ended = sendMouse(SDL_MOUSEMOTION, 0, x, y)) return ended;
+    return sendMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, x, y);
+}
+
+int sendKey(Uint8 type, SDLKey key)
+{
+    SDL_Event e{};
+    e.type = type;
+    e.key.keysym.sym = key;
+    return keyevent(&e);
+}
+
+const Round &shownRound()
+{
+    const Task &t = game().tasks[engineTask()];
+    return engineScreen() == EngineQuiz ? t.quiz : t.rounds[engineRound()];
+}
+
+RuleFn shownRule()
+{
+    const Task &t = game().tasks[engineTask()];
+    return engineScreen() == EngineQuiz ? t.quizRule : t.rule;
+}
+
+int answerIndex(bool right)
+{
+    const Round &r = shownRound();
+    for (int i = 0; i < choiceCount(r); ++i)
+        if (shownRule()(r, i) == right) return i;
+    return -1;
+}
+
+int clickAnswer(bool right)
+{
+    int i = answerIndex(right);
+    EXPECT_GE(i, 0);
+    return clickAt(choiceRect(i, choiceCount(shownRound())));
+}
+
+// Answers the shown question rightly and waits out the praise.
+void answerRightly()
+{
+    ASSERT_EQ(clickAnswer(true), 0);
+    EXPECT_TRUE(engineShowingPraise());
+    ASSERT_EQ(draw(80), 0);
+}
+
+void playTask(int task, bool quiz)
+{
+    ASSERT_EQ(engineScreen(), EngineMap);
+    ASSERT_EQ(clickAt(tileRect(task, game().taskCount)), 0);
+    ASSERT_EQ(engineScreen(), EnginePlay);
+    ASSERT_EQ(engineTask(), task);
+    for (int r = 0; r < RoundsPerTask; ++r) {
+        EXPECT_EQ(engineRound(), r);
+        answerRightly();
+    }
+    if (quiz) {
+        ASSERT_EQ(engineScreen(), EngineQuiz);
+        answerRightly();
+    }
+    ASSERT_EQ(engineScreen(), EngineDone);
+}
+
+std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_string(task); }
+
+class Game : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fakeStoreReset();
+        recorder = Recorder{};
+    }
+    void TearDown() override { engineRelease(); }
+    void start(int slot)
+    {
+        ASSERT_EQ(setslot(slot), 0);
+        ASSERT_EQ(draw(), 0);
+        ASSERT_EQ(engineScreen(), EngineMap);
+    }
+};
+
+} // namespace
+
+TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
+{
+    start(1);
+    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    ASSERT_EQ(draw(), 0);
+
+    // A wrong answer gets a gentle hint and the same question again.
+    ASSERT_EQ(clickAnswer(false), 0);
+    EXPECT_TRUE(engineShowingHint());
+    EXPECT_FALSE(engineShowingPraise());
+    ASSERT_EQ(draw(5), 0);
+    EXPECT_EQ(engineRound(), 0);
+    EXPECT_EQ(engineScreen(), EnginePlay);
+
+    for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+    ASSERT_EQ(engineScreen(), EngineQuiz) << "the quiz is on when the setting is missing";
+    int32_t value = 0;
+    EXPECT_FALSE(fakeDword(fakeSlotPath(2), valueName(0), &value)) << "not done before the quiz question";
+    answerRightly();
+    ASSERT_EQ(engineScreen(), EngineDone);
+    ASSERT_TRUE(fakeDword(fakeSlotPath(2), valueName(0), &value));
+    EXPECT_EQ(value, 2);
+    EXPECT_GE(fakeFlushes, 1);
+    EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
+    EXPECT_TRUE(fakeKeys[fakeSlotPath(3)].empty());
+
+    ASSERT_EQ(clickAt(nextButtonRect()), 0);
+    ASSERT_EQ(engineScreen(), EngineMap);
+    EXPECT_TRUE(engineTaskDone(0));
+    ASSERT_EQ(draw(), 0);
+
+    EXPECT_EQ(recorder.unmarkedErrors, 0) << "every surface reaches the shell with unused1 = 0";
+    EXPECT_GT(recorder.blits, 0);
+    EXPECT_GT(recorder.fills, 0);
+    EXPECT_LE(recorder.seen.size(), 8u) << "a game draws from a few pages, not a surface per picture";
+    for (auto &s : recorder.seen) EXPECT_EQ(checksum(s.first), s.second) << "a page changed after its first draw";
+
+    EXPECT_NE(clickAt(backButtonRect()), 0);
+    EXPECT_EQ(atlasPageCount(), 0) << "everything is freed before the game says it has ended";
+    EXPECT_NE(draw(), 0);
+    EXPECT_EQ(fakeOpenKeys, 0);
+}
+
+TEST_F(Game, WithTheQuizOffATaskCountsWithoutTheExtraQuestion)
+{
+    fakeSetDword(fakeRootPath, "quiz", 0);
+    start(0);
+    EXPECT_FALSE(engineQuizOn());
+    playTask(game().taskCount - 1, false);
+    int32_t value = 0;
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(game().taskCount - 1), &value));
+    EXPECT_EQ(value, 2);
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(0), &value)) << "earlier tasks get a value, so the menu counts on";
+    EXPECT_EQ(value, 0);
+}
+
+TEST_F(Game, TheQuizSettingIsReadAtEveryStart)
+{
+    fakeSetDword(fakeRootPath, "quiz", 0);
+    start(0);
+    EXPECT_FALSE(engineQuizOn());
+    fakeSetDword(fakeRootPath, "quiz", 1);
+    start(0);
+    EXPECT_TRUE(engineQuizOn());
+    playTask(2, true);
+}
+
+TEST_F(Game, AWrongQuizAnswerRecordsNothingUntilTheRightOne)
+{
+    start(2);
+    ASSERT_EQ(clickAt(tileRect(1, game().taskCount)), 0);
+    for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+    ASSERT_EQ(engineScreen(), EngineQuiz);
+    ASSERT_EQ(clickAnswer(false), 0);
+    ASSERT_EQ(draw(100), 0);
+    EXPECT_EQ(engineScreen(), EngineQuiz);
+    int32_t value = 0;
+    EXPECT_FALSE(fakeDword(fakeSlotPath(3), valueName(1), &value));
+    answerRightly();
+    EXPECT_TRUE(fakeDword(fakeSlotPath(3), valueName(1), &value));
+}
+
+TEST_F(Game, EveryTaskCanBeFinishedAndTheMenuWouldCountThemAll)
+{
+    start(0);
+    for (int t = 0; t < game().taskCount; ++t) {
+        SCOPED_TRACE(game().tasks[t].title);
+        playTask(t, true);
+        ASSERT_EQ(clickAt(nextButtonRect()), 0);
+    }
+    for (int t = 0; t < game().taskCount; ++t) {
+        int32_t value = 0;
+        ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(t), &value));
+        EXPECT_EQ(value, 2) << t;
+        EXPECT_TRUE(engineTaskDone(t));
+    }
+}
+
+TEST_F(Game, EscapeEndsTheGameFromEveryScreen)
+{
+    for (int where = 0; where < 5; ++where) {
+        SCOPED_TRACE(where);
+        start(0);
+        if (where >= 1) {
+            ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+        }
+        if (where == 2) { // while praising
+            ASSERT_EQ(clickAnswer(true), 0);
+        }
+        if (where >= 3) {
+            for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+            ASSERT_EQ(engineScreen(), EngineQuiz);
+        }
+        if (where == 4) answerRightly();
+        EXPECT_EQ(sendKey(SDL_KEYUP, SDLK_ESCAPE), 0);
+        EXPECT_EQ(sendKey(SDL_KEYDOWN, SDLK_SPACE), 0);
+        EXPECT_NE(sendKey(SDL_KEYDOWN, SDLK_ESCAPE), 0);
+        EXPECT_EQ(atlasPageCount(), 0);
+        EXPECT_NE(draw(), 0);
+    }
+}
+
+TEST_F(Game, TheTaskMapButtonGoesBackWithoutRecording)
+{
+    start(0);
+    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    answerRightly();
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    EXPECT_EQ(engineScreen(), EngineMap);
+    EXPECT_FALSE(engineTaskDone(0));
+    EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
+}
+
+TEST_F(Game, WheelTurnsAndClicksOnNothingDoNothing)
+{
+    start(0);
+    SDL_Rect tile = tileRect(0, game().taskCount);
+    EXPECT_EQ(sendMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELDOWN, tile.x + 5, tile.y + 5), 0);
+    EXPECT_EQ(engineScreen(), EngineMap);
+    EXPECT_EQ(sendMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 799, 2), 0);
+    EXPECT_EQ(engineScreen(), EngineMap);
+    EXPECT_EQ(mouseevent(nullptr), 0);
+    EXPECT_EQ(keyevent(nullptr), 0);
+}
+
+TEST_F(Game, AClickDuringThePraiseMovesOnAtOnce)
+{
+    start(0);
+    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    ASSERT_EQ(clickAnswer(true), 0);
+    ASSERT_TRUE(engineShowingPraise());
+    ASSERT_EQ(clickAt(SDL_Rect{400, 200, 1, 1}), 0);
+    EXPECT_FALSE(engineShowingPraise());
+    EXPECT_EQ(engineRound(), 1);
+}
+
+TEST_F(Game, FinishedTasksShowForTheirOwnPlayerOnly)
+{
+    fakeSetDword(fakeSlotPath(1), valueName(2), 2);
+    start(0);
+    EXPECT_TRUE(engineTaskDone(2));
+    start(1);
+    EXPECT_FALSE(engineTaskDone(2));
+}
+
+TEST_F(Game, StartingAgainWithoutEndingMakesNothingTwice)
+{
+    start(0);
+    int pages = atlasPageCount();
+    int sprites = atlasSpriteCount();
+    start(0);
+    EXPECT_EQ(atlasPageCount(), pages);
+    EXPECT_EQ(atlasSpriteCount(), sprites);
+}
+
+TEST_F(Game, AnUnknownPlayerCanPlayButNothingIsWritten)
+{
+    start(7);
+    playTask(0, true);
+    for (auto &key : fakeKeys) EXPECT_TRUE(key.second.empty()) << key.first;
+}
+
+TEST_F(Game, ABrokenStoreStillLetsTheChildPlay)
+{
+    fakeStoreBroken = true;
+    start(0);
+    EXPECT_TRUE(engineQuizOn());
+    playTask(0, true);
+    ASSERT_EQ(clickAt(nextButtonRect()), 0);
+    EXPECT_TRUE(engineTaskDone(0)) << "shown as done for this visit";
+}

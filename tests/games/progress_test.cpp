@@ -1,0 +1,126 @@
+// progress_test.cpp -- a finished task is written for the right player only, committed, and counted by the menu
+#include <gtest/gtest.h>
+
+#include "fake_store.h"
+#include "forest.h"
+#include "progress.h"
+#include "town.h"
+
+namespace {
+
+class Progress : public ::testing::Test {
+protected:
+    void SetUp() override { fakeStoreReset(); }
+    void TearDown() override { EXPECT_EQ(fakeOpenKeys, 0) << "every key opened is closed again"; }
+};
+
+int32_t valueOr(int slotNumber, const std::string &name, int32_t missing)
+{
+    int32_t v = 0;
+    return fakeDword(fakeSlotPath(slotNumber), name, &v) ? v : missing;
+}
+
+// The menu's way of counting: each game's values from 0 up to the first missing one, 2 meaning done.
+int menuCount(int slotNumber)
+{
+    int done = 0;
+    for (int i = 0; i < 15; ++i) {
+        int32_t v = valueOr(slotNumber, "g1a" + std::to_string(i), -99);
+        if (v == -99) break;
+        done += v == 2;
+    }
+    for (int i = 0; i < 25; ++i) {
+        int32_t v = valueOr(slotNumber, "g2a" + std::to_string(i), -99);
+        if (v == -99) break;
+        done += v == 2;
+    }
+    return done;
+}
+
+} // namespace
+
+TEST_F(Progress, PlayerBsFinishedTaskIsWrittenUnderSlot2Only)
+{
+    ASSERT_TRUE(recordTaskDone(forestDefinition(), 1, 0));
+    EXPECT_EQ(valueOr(2, "g1a0", -1), 2);
+    EXPECT_EQ(fakeKeys[fakeSlotPath(1)].size(), 0u);
+    EXPECT_EQ(fakeKeys[fakeSlotPath(3)].size(), 0u);
+    EXPECT_EQ(fakeKeys[fakeRootPath].size(), 0u);
+    EXPECT_EQ(fakeKeys[fakeSlotPath(2)].size(), 1u);
+    EXPECT_GE(fakeFlushes, 1);
+}
+
+TEST_F(Progress, TheValueIsADwordOfTwo)
+{
+    ASSERT_TRUE(recordTaskDone(townDefinition(), 2, 17));
+    const FakeValue &v = fakeKeys[fakeSlotPath(3)]["g2a17"];
+    EXPECT_EQ(v.type, 4u);
+    EXPECT_EQ(v.data, (std::vector<unsigned char>{2, 0, 0, 0}));
+}
+
+TEST_F(Progress, ATaskDoneOutOfOrderFillsEarlierGapsSoTheMenuCountsIt)
+{
+    ASSERT_TRUE(recordTaskDone(forestDefinition(), 0, 3));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(valueOr(1, "g1a" + std::to_string(i), -1), 0);
+    EXPECT_EQ(valueOr(1, "g1a3", -1), 2);
+    EXPECT_EQ(valueOr(1, "g1a4", -1), -1) << "nothing is written after the task";
+    EXPECT_EQ(menuCount(1), 1);
+}
+
+TEST_F(Progress, FillingGapsNeverUndoesAFinishedTask)
+{
+    fakeSetDword(fakeSlotPath(1), "g2a1", 2);
+    fakeSetDword(fakeSlotPath(1), "g2a2", 7);
+    ASSERT_TRUE(recordTaskDone(townDefinition(), 0, 4));
+    EXPECT_EQ(valueOr(1, "g2a0", -1), 0);
+    EXPECT_EQ(valueOr(1, "g2a1", -1), 2);
+    EXPECT_EQ(valueOr(1, "g2a2", -1), 7);
+    EXPECT_EQ(valueOr(1, "g2a3", -1), 0);
+    EXPECT_EQ(menuCount(1), 2);
+}
+
+TEST_F(Progress, AnUnreadableEarlierValueIsReplacedSoItNoLongerStopsTheCount)
+{
+    fakeKeys[fakeSlotPath(1)]["g1a0"] = FakeValue{3, {1, 2, 3, 4, 5, 6}};
+    ASSERT_TRUE(recordTaskDone(forestDefinition(), 0, 1));
+    EXPECT_EQ(valueOr(1, "g1a0", -1), 0);
+    EXPECT_EQ(menuCount(1), 1);
+}
+
+TEST_F(Progress, NoPlayerOrABrokenStoreWritesNothingAndSaysSo)
+{
+    EXPECT_FALSE(recordTaskDone(forestDefinition(), -1, 0));
+    EXPECT_FALSE(recordTaskDone(forestDefinition(), 3, 0));
+    EXPECT_FALSE(recordTaskDone(forestDefinition(), 0, 15));
+    EXPECT_FALSE(recordTaskDone(forestDefinition(), 0, -1));
+    for (auto &key : fakeKeys) EXPECT_TRUE(key.second.empty()) << key.first;
+    fakeStoreBroken = true;
+    EXPECT_FALSE(recordTaskDone(forestDefinition(), 0, 0));
+}
+
+TEST_F(Progress, ReadingMarksOnlyValuesOfTwoAsDone)
+{
+    fakeSetDword(fakeSlotPath(3), "g1a0", 2);
+    fakeSetDword(fakeSlotPath(3), "g1a1", 1);
+    fakeSetDword(fakeSlotPath(3), "G1A5", 2); // names compare without case
+    fakeSetDword(fakeSlotPath(2), "g1a2", 2);
+    std::array<bool, MaxTasks> done{};
+    readProgress(forestDefinition(), 2, done);
+    EXPECT_TRUE(done[0]);
+    EXPECT_FALSE(done[1]);
+    EXPECT_FALSE(done[2]) << "another player's progress";
+    EXPECT_TRUE(done[5]);
+}
+
+TEST_F(Progress, SettingsFallBackWhenMissingMinusOneOrUnreadable)
+{
+    EXPECT_EQ(readSetting("quiz", 1), 1);
+    fakeSetDword(fakeRootPath, "quiz", 0);
+    EXPECT_EQ(readSetting("quiz", 1), 0);
+    fakeSetDword(fakeRootPath, "quiz", -1);
+    EXPECT_EQ(readSetting("quiz", 1), 1);
+    fakeKeys[fakeRootPath]["fxvolume"] = FakeValue{1, {'l', 'o', 'u', 'd', 0}};
+    EXPECT_EQ(readSetting("fxvolume", 128), 128);
+    fakeKeys[fakeRootPath]["fxvolume"] = FakeValue{3, {64}};
+    EXPECT_EQ(readSetting("fxvolume", 128), 64) << "a short value is read with its high bytes as 0";
+}

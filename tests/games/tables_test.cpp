@@ -1,0 +1,86 @@
+// tables_test.cpp -- every round of both games has exactly one right answer, and everything a child sees is there
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "forest.h"
+#include "rules.h"
+#include "town.h"
+
+namespace {
+
+bool validUtf8(const char *s)
+{
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(s); *p;) {
+        int n = *p < 0x80 ? 0 : (*p & 0xE0) == 0xC0 ? 1 : (*p & 0xF0) == 0xE0 ? 2 : -1;
+        if (n < 0) return false;
+        ++p;
+        for (int i = 0; i < n; ++i, ++p)
+            if ((*p & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
+void checkRound(const std::string &where, const Round &r, RuleFn rule)
+{
+    SCOPED_TRACE(where);
+    ASSERT_NE(r.prompt, nullptr);
+    EXPECT_TRUE(validUtf8(r.prompt));
+    int count = choiceCount(r);
+    ASSERT_GE(count, 2) << "a question needs a wrong answer too";
+    int right = 0;
+    for (int i = 0; i < count; ++i) {
+        const Choice &c = r.choices[i];
+        EXPECT_TRUE(c.pic.kind != PicNone || (c.label && *c.label)) << "answer " << i << " shows nothing";
+        if (c.label) {
+            EXPECT_TRUE(validUtf8(c.label));
+        }
+        right += rule(r, i) ? 1 : 0;
+    }
+    EXPECT_EQ(right, 1) << "exactly one answer must be right";
+    for (int i = 0; i < sceneCount(r); ++i) EXPECT_GT(r.scene[i].kind, PicNone);
+}
+
+void checkGame(const GameDef &g, int expectedTasks, const char *format)
+{
+    EXPECT_EQ(g.taskCount, expectedTasks);
+    EXPECT_STREQ(g.valueFormat, format);
+    std::set<std::string> titles;
+    for (int t = 0; t < g.taskCount; ++t) {
+        const Task &task = g.tasks[t];
+        std::string name = std::string(g.title) + " task " + std::to_string(t) + " (" + (task.title ? task.title : "?") + ")";
+        ASSERT_NE(task.title, nullptr) << name;
+        EXPECT_TRUE(titles.insert(task.title).second) << name << ": the title is used twice";
+        EXPECT_TRUE(task.hint && *task.hint) << name;
+        EXPECT_GT(task.icon.kind, PicNone) << name;
+        ASSERT_NE(task.rule, nullptr) << name;
+        ASSERT_NE(task.quizRule, nullptr) << name;
+        for (int r = 0; r < RoundsPerTask; ++r) checkRound(name + " round " + std::to_string(r), task.rounds[r], task.rule);
+        checkRound(name + " quiz", task.quiz, task.quizRule);
+    }
+}
+
+} // namespace
+
+TEST(TaskTables, TheForestHasFifteenTasksEachWithOneRightAnswerPerQuestion)
+{
+    checkGame(forestDefinition(), 15, "g1a%d");
+}
+
+TEST(TaskTables, TheTownHasTwentyFiveTasksEachWithOneRightAnswerPerQuestion)
+{
+    checkGame(townDefinition(), 25, "g2a%d");
+}
+
+TEST(TaskTables, AWrongAnswerIsRejectedInEveryRound)
+{
+    for (const GameDef *g : {&forestDefinition(), &townDefinition()})
+        for (int t = 0; t < g->taskCount; ++t)
+            for (const Round &r : g->tasks[t].rounds) {
+                int wrong = 0;
+                for (int i = 0; i < choiceCount(r); ++i) wrong += g->tasks[t].rule(r, i) ? 0 : 1;
+                EXPECT_GE(wrong, 1) << g->title << " task " << t;
+            }
+}

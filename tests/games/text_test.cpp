@@ -1,0 +1,61 @@
+// text_test.cpp -- text is made even without the game font, in plain letters, and never crashes on odd input
+#include <gtest/gtest.h>
+
+#include "gametext.h"
+
+namespace {
+
+class PlainText : public ::testing::Test {
+protected:
+    // The tests run where there is no "g/KOMIKATA.TTF".
+    void SetUp() override { textOpen(); }
+    void TearDown() override
+    {
+        textClose();
+        atlasFree();
+    }
+};
+
+} // namespace
+
+TEST_F(PlainText, WithoutTheFontHungarianTextIsWrittenWithoutAccents)
+{
+    EXPECT_FALSE(textHasFont());
+    SDL_Surface *s = textRender("Ügyes vagy!", 20, Rgba{0, 0, 0, 255}, 1000);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->w, 11 * 8 * 2) << "one plain letter for each of the eleven letters, twice enlarged";
+    EXPECT_EQ(s->unused1, 0u);
+    SDL_FreeSurface(s);
+}
+
+TEST_F(PlainText, LongTextIsWrappedAtSpacesWithinTheWidth)
+{
+    SDL_Surface *one = textRender("alma", 10, Rgba{0, 0, 0, 255}, 1000);
+    SDL_Surface *three = textRender("alma körte szilva", 10, Rgba{0, 0, 0, 255}, 60);
+    ASSERT_NE(one, nullptr);
+    ASSERT_NE(three, nullptr);
+    EXPECT_LE(three->w, 6 * 8);
+    EXPECT_GE(three->h, 3 * one->h);
+    SDL_FreeSurface(one);
+    SDL_FreeSurface(three);
+}
+
+TEST_F(PlainText, EmptyBrokenOrMissingTextMakesNoSprite)
+{
+    EXPECT_EQ(textRender(nullptr, 20, Rgba{0, 0, 0, 255}, 100), nullptr);
+    EXPECT_EQ(textSprite("", TextLabel), -1);
+    EXPECT_EQ(textSprite("x", static_cast<TextStyle>(99)), -1);
+    const char broken[] = {'a', static_cast<char>(0xC3), 0}; // a sequence cut short
+    EXPECT_GE(textSprite(broken, TextLabel), 0);
+    const char stray[] = {static_cast<char>(0xA9), static_cast<char>(0xFF), 'b', 0};
+    EXPECT_GE(textSprite(stray, TextLabel), 0);
+}
+
+TEST_F(PlainText, TheSameTextAndStyleIsMadeOnce)
+{
+    int a = textSprite("Szuper!", TextCheer);
+    EXPECT_EQ(textSprite("Szuper!", TextCheer), a);
+    EXPECT_NE(textSprite("Szuper!", TextLabel), a);
+    EXPECT_EQ(textFind("Szuper!", TextCheer), a);
+    EXPECT_EQ(textFind("Nincs ilyen", TextCheer), -1);
+}
