@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/library.h"
+#include "test_directory.h"
 
 namespace {
 
@@ -30,15 +31,6 @@ void recordFill(void *rect, int r, int g, int b)
     serviceCalls.push_back("fill " + std::to_string(rect != nullptr) + " " + std::to_string(r) + " " +
                            std::to_string(g) + " " + std::to_string(b));
 }
-
-std::string executableDirectory()
-{
-    librarySetDirectory(nullptr);
-    std::array<char, 1024> directory{};
-    return libraryDirectory(directory.data(), directory.size()) ? directory.data() : "";
-}
-
-bool fileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 template <typename Fn> Fn symbol(void *library, const char *name)
 {
