@@ -170,11 +170,9 @@ void makeEverything()
     ui.quizBadge = panelSprite(150, 36, Rgba{120, 90, 200, 255}, Rgba{70, 50, 140, 255}, 12);
     ui.praise = panelSprite(560, 120, Rgba{255, 250, 225, 255}, Rgba{240, 170, 50, 255}, 24);
 
-    for (const char *s : {g.title, textBack, textMap, textNext, textPick, textTryAgain, textDone, textQuiz, textQuizNote})
-        textSprite(s, s == g.title ? TextTitle : s == textBack || s == textMap || s == textNext ? TextButton
-                                     : s == textDone                                          ? TextTitle
-                                                                                               : TextLabel);
-    textSprite(textQuiz, TextButton);
+    for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
+    for (const char *s : {textBack, textMap, textNext, textQuiz}) textSprite(s, TextButton);
+    for (const char *s : {textPick, textTryAgain, textQuizNote}) textSprite(s, TextLabel);
     for (const char *p : praises) textSprite(p, TextCheer);
     for (int i = 1; i <= g.taskCount && i < static_cast<int>(state.numbers.size()); ++i) {
         char n[8];
@@ -536,6 +534,7 @@ int engineSetSlot(const GameDef &game, int slot)
     // The library may stay loaded between two starts, so nothing of an earlier start may survive.
     engineRelease();
     state = EngineState{};
+    if (!game.tasks || game.taskCount < 1 || game.taskCount > MaxTasks) return 1; // a table the map cannot show
     state.game = &game;
     state.slot = slot;
     state.quizOn = readSetting("quiz", 1) != 0;
