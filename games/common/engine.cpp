@@ -105,20 +105,21 @@ RuleFn currentRule()
 
 int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }
 
-// Scene pictures in one row of up to five, or two rows, centred in the scene panel.
+// Scene pictures in one row of up to seven (a pattern reads along one row), or two rows, centred.
 struct Point {
     int x, y;
 };
 
 Point scenePosition(int index, int count)
 {
-    int perRow = count <= 5 ? count : (count + 1) / 2;
+    bool oneRow = count <= 7;
+    int perRow = oneRow ? count : (count + 1) / 2;
     int row = index / std::max(1, perRow), col = index % std::max(1, perRow);
     int inRow = std::min(perRow, count - row * perRow);
-    int step = perRow > 5 ? 124 : 140;
+    int step = perRow <= 5 ? 140 : (layout.scene.w - 20 - PicBigSize) / (perRow - 1);
     int width = inRow * step - (step - PicBigSize);
     int x = ScreenW / 2 - width / 2 + col * step;
-    int y = count <= 5 ? layout.scene.y + (layout.scene.h - PicBigSize) / 2 : layout.scene.y + 6 + row * 132;
+    int y = oneRow ? layout.scene.y + (layout.scene.h - PicBigSize) / 2 : layout.scene.y + 6 + row * 132;
     return Point{x, y};
 }
 
@@ -126,10 +127,12 @@ Point scenePosition(int index, int count)
 // Internal functions: making everything at start
 //----------------------------------------------------------------------------------------------------------
 
-void makeRound(const Round &r)
+void makeRound(const Round &r, bool quiz)
 {
     textSprite(r.prompt, TextPrompt);
-    for (int i = 0; i < sceneCount(r); ++i) pictureSprite(r.scene[i], PicBigSize);
+    if (!quiz && sceneCount(r) == 0) textSprite(r.prompt, TextTitle); // asked large in the empty scene
+    int n = sceneCount(r);
+    for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], n == 1 ? PicHugeSize : PicBigSize);
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
         if (c.pic.kind != PicNone) pictureSprite(c.pic, PicBigSize);
@@ -167,11 +170,9 @@ void makeEverything()
     ui.quizBadge = panelSprite(150, 36, Rgba{120, 90, 200, 255}, Rgba{70, 50, 140, 255}, 12);
     ui.praise = panelSprite(560, 120, Rgba{255, 250, 225, 255}, Rgba{240, 170, 50, 255}, 24);
 
-    for (const char *s : {g.title, textBack, textMap, textNext, textPick, textTryAgain, textDone, textQuiz, textQuizNote})
-        textSprite(s, s == g.title ? TextTitle : s == textBack || s == textMap || s == textNext ? TextButton
-                                     : s == textDone                                          ? TextTitle
-                                                                                               : TextLabel);
-    textSprite(textQuiz, TextButton);
+    for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
+    for (const char *s : {textBack, textMap, textNext, textQuiz}) textSprite(s, TextButton);
+    for (const char *s : {textPick, textTryAgain, textQuizNote}) textSprite(s, TextLabel);
     for (const char *p : praises) textSprite(p, TextCheer);
     for (int i = 1; i <= g.taskCount && i < static_cast<int>(state.numbers.size()); ++i) {
         char n[8];
@@ -189,9 +190,10 @@ void makeEverything()
         pictureSprite(task.icon, iconSize);
         pictureSprite(task.icon, PicBigSize);
         textSprite(task.title, TextLabel);
+        textSprite(task.title, TextPrompt);
         textSprite(task.hint, TextHint);
-        for (const Round &r : task.rounds) makeRound(r);
-        makeRound(task.quiz);
+        for (const Round &r : task.rounds) makeRound(r, false);
+        makeRound(task.quiz, true);
     }
     atlasPack();
 }
@@ -418,15 +420,21 @@ void drawCard(const Services &s, const Round &r, int i, int count)
 void drawPlay(const Services &s)
 {
     const Round &r = currentRound();
-    sprite(s, state.ui.prompt, layout.prompt.x, layout.prompt.y);
-    text(s, r.prompt, TextPrompt, ScreenW / 2, layout.prompt.y + layout.prompt.h / 2 - 3);
-    sprite(s, state.ui.scene, layout.scene.x, layout.scene.y);
     int n = sceneCount(r);
+    // A question without pictures of its own is asked large in the scene, under the task's title.
+    bool askInScene = n == 0 && state.screen == EnginePlay;
+    sprite(s, state.ui.prompt, layout.prompt.x, layout.prompt.y);
+    text(s, askInScene ? currentTask().title : r.prompt, TextPrompt, ScreenW / 2, layout.prompt.y + layout.prompt.h / 2 - 3);
+    sprite(s, state.ui.scene, layout.scene.x, layout.scene.y);
+    if (askInScene) text(s, r.prompt, TextTitle, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
     if (n == 0 && state.screen == EngineQuiz) {
         centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2 - 16);
         text(s, textQuizNote, TextLabel, ScreenW / 2, layout.scene.y + layout.scene.h - 34);
     }
-    for (int i = 0; i < n; ++i) {
+    if (n == 1) {
+        centred(s, pictureFind(r.scene[0], PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+    }
+    for (int i = 0; i < n && n > 1; ++i) {
         Point p = scenePosition(i, n);
         sprite(s, pictureFind(r.scene[i], PicBigSize), p.x, p.y);
     }
@@ -488,6 +496,7 @@ TextStyle answerStyle(const Choice &c)
 }
 
 SDL_Rect promptRect() { return layout.prompt; }
+SDL_Rect sceneRect() { return layout.scene; }
 SDL_Rect hintRect() { return layout.hint; }
 SDL_Rect doneTextRect() { return SDL_Rect{layout.donePanel.x, static_cast<Sint16>(layout.donePanel.y + 220), layout.donePanel.w, 56}; }
 
@@ -525,6 +534,7 @@ int engineSetSlot(const GameDef &game, int slot)
     // The library may stay loaded between two starts, so nothing of an earlier start may survive.
     engineRelease();
     state = EngineState{};
+    if (!game.tasks || game.taskCount < 1 || game.taskCount > MaxTasks) return 1; // a table the map cannot show
     state.game = &game;
     state.slot = slot;
     state.quizOn = readSetting("quiz", 1) != 0;

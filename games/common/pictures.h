@@ -6,6 +6,7 @@
 
 constexpr int PicBigSize = 128;
 constexpr int PicSmallSize = 64;
+constexpr int PicHugeSize = 192; // a scene of one picture: a clock, a sign, an animal to name
 
 // Draws the picture at size x size pixels (smoothed) onto the atlas and returns its sprite, or -1.
 int pictureSprite(Pic pic, int size);

@@ -1,4 +1,4 @@
-// taskdata.cpp -- the helpers that turn short task descriptions into rounds
+// taskdata.cpp -- the functions that turn short task descriptions into rounds
 #include "taskdata.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-// taskdata.h -- short helpers for writing a game's task table as data
+// taskdata.h -- short functions for writing a game's task table as data
 #pragma once
 
 #include <initializer_list>

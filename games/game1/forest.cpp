@@ -100,8 +100,8 @@ const std::array<Task, 15> forestTasks{{
                 pic(PicQuestion)},
                {choice(pic(PicFlower, ColYellow)), choice(pic(PicFlower, ColRed)), choice(pic(PicFlower, ColBlue))}),
          round("Mi jön ezután?",
-               {mushroom, mushroom, apple, mushroom, mushroom, apple, mushroom, pic(PicQuestion)},
-               {choice(apple), choice(acorn), choice(mushroom)}),
+               {apple, mushroom, mushroom, apple, mushroom, mushroom, pic(PicQuestion)},
+               {choice(mushroom), choice(acorn), choice(apple)}),
          round("Mi jön ezután: piros, kék, piros, kék...?", {},
                {answer("zöld", 0), answer("piros", 1), answer("kék", 0)})),
 

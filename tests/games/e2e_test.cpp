@@ -287,6 +287,7 @@ TEST_F(Games, EveryTextFitsWhereItIsShown)
             const Task &task = game->tasks[t];
             SCOPED_TRACE(task.title);
             EXPECT_LE(size(task.title, TextLabel).w, hint.w - 16);
+            EXPECT_LE(size(task.title, TextPrompt).w, prompt.w - 20);
             SDL_Rect h = size(task.hint, TextHint);
             EXPECT_LE(h.w, hint.w - 10) << task.hint;
             EXPECT_LE(h.h, hint.h / 2 + 2) << task.hint << " must stay on one line";
@@ -295,6 +296,11 @@ TEST_F(Games, EveryTextFitsWhereItIsShown)
                 SDL_Rect p = size(round.prompt, TextPrompt);
                 EXPECT_LE(p.w, prompt.w - 20) << round.prompt;
                 EXPECT_LE(p.h, prompt.h - 8) << round.prompt;
+                if (r < RoundsPerTask && sceneCount(round) == 0) {
+                    SDL_Rect large = size(round.prompt, TextTitle);
+                    EXPECT_LE(large.w, sceneRect().w - 40) << round.prompt;
+                    EXPECT_LE(large.h, sceneRect().h - 40) << round.prompt;
+                }
                 for (int c = 0; c < choiceCount(round); ++c) {
                     const Choice &choice = round.choices[c];
                     if (!choice.label) continue;

@@ -1,5 +1,10 @@
 // module_textures_test.cpp -- games started and ended over and over leave no texture records or textures behind
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
+#include <string>
 
 #include <set>
 #include <vector>
@@ -99,6 +104,69 @@ TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThe
     VideoFreeSurface(screen);
     screen = nullptr;
     VideoQuit();
+}
+
+// Whether the library at path is mapped into the process right now.
+bool mapped(const std::string &path)
+{
+    void *handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (handle) dlclose(handle);
+    return handle != nullptr;
+}
+
+TEST(ModuleTextures, RealGamesComeAndGoWithoutLeavingRecordsTexturesOrTheirLibraries)
+{
+    // The games find their font in the working directory, as the program runs them.
+    char previousDirectory[PATH_MAX];
+    ASSERT_NE(getcwd(previousDirectory, sizeof previousDirectory), nullptr);
+    ASSERT_EQ(chdir(TAVRIN_RUN_DIR), 0);
+    screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF);
+    ASSERT_NE(screen, nullptr) << SDL_GetError();
+    realGenTextures = gl.GenTextures;
+    realDeleteTextures = gl.DeleteTextures;
+    gl.GenTextures = countGenTextures;
+    gl.DeleteTextures = countDeleteTextures;
+    menuPicture = VideoCreateRGBA(120, 80);
+    ASSERT_NE(menuPicture, nullptr);
+    activeGame = -1;
+    frameHooks = FrameHooks{menuIgnores, menuIgnores, drawMenuPicture, VideoFlip, noPace};
+    librarySetDirectory(TAVRIN_RUN_DIR);
+    frame();
+    const int menuRecords = VideoRecordsInUse();
+    const size_t menuTextures = liveTextures.size();
+
+    SDL_Event escape{};
+    escape.type = SDL_KEYDOWN;
+    escape.key.type = SDL_KEYDOWN;
+    escape.key.keysym.sym = SDLK_ESCAPE;
+    SDL_Event pointer{};
+    pointer.type = SDL_MOUSEMOTION;
+    pointer.motion.type = SDL_MOUSEMOTION;
+    for (int round = 0; round < 10 && !HasFailure(); ++round) {
+        for (int game = 1; game <= 2; ++game) {
+            startGameModule(game);
+            ASSERT_EQ(activeGame, game) << "game " << game;
+            pointer.motion.x = static_cast<Uint16>(100 + 60 * round);
+            pointer.motion.y = static_cast<Uint16>(150 + 30 * round);
+            for (int i = 0; i < 5; ++i) frame({pointer});
+            EXPECT_GT(VideoRecordsInUse(), menuRecords) << "game " << game << " draws its pictures";
+            frame({escape});
+            ASSERT_EQ(activeGame, -1) << "Escape ends game " << game;
+            EXPECT_FALSE(mapped(std::string(TAVRIN_RUN_DIR) + "/game" + std::to_string(game) + ".so"));
+            EXPECT_EQ(VideoRecordsInUse(), menuRecords) << "game " << game << ", round " << round;
+            EXPECT_EQ(liveTextures.size(), menuTextures) << "game " << game << ", round " << round;
+        }
+    }
+
+    gl.GenTextures = realGenTextures;
+    gl.DeleteTextures = realDeleteTextures;
+    librarySetDirectory(nullptr);
+    resetFrameHooks();
+    VideoFreeSurface(menuPicture);
+    VideoFreeSurface(screen);
+    screen = nullptr;
+    VideoQuit();
+    EXPECT_EQ(chdir(previousDirectory), 0);
 }
 
 }  // namespace
