@@ -145,7 +145,7 @@ const std::array<Task, 25> townTasks{{
          round("Mikor ebédelünk?", {}, {answer("éjfélkor", 0), answer("délben", 1), answer("hajnalban", 0)}),
          round("Mi világít éjjel az égen?", {}, {choice(pic(PicMoon), "a Hold", 1), choice(pic(PicSun), "a Nap", 0)})),
 
-    task("Járművek", bus(7), "Gondold végig, mire való ez a jármű!", ruleMarked,
+    task("Járművek", pic(PicFireTruck), "Gondold végig, mire való ez a jármű!", ruleMarked,
          round("Ki oltja el a tüzet?", {},
                {choice(bus(5), "busz", 0), choice(pic(PicFireTruck), "tűzoltóautó", 1), choice(pic(PicAmbulance), "mentőautó", 0)}),
          round("Ki visz kórházba, ha baj van?", {},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "atlas.h"
 #include "engine.h"
@@ -115,7 +116,7 @@ int clickAnswer(bool right)
 {
     int i = answerIndex(right);
     EXPECT_GE(i, 0);
-    return clickAt(choiceRect(i, choiceCount(shownRound())));
+    return clickAt(answerRect(i));
 }
 
 // Answers the shown question rightly and waits out the praise.
@@ -353,4 +354,22 @@ TEST_F(Game, ABrokenStoreStillLetsTheChildPlay)
     playTask(0, true);
     ASSERT_EQ(clickAt(nextButtonRect()), 0);
     EXPECT_TRUE(engineTaskDone(0)) << "shown as done for this visit";
+}
+
+TEST_F(Game, AnswersMoveToOtherPlacesWhenATaskIsPlayedAgain)
+{
+    start(0);
+    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    int right = answerIndex(true);
+    SDL_Rect first = answerRect(right);
+    EXPECT_EQ(first.x, choiceRect(right, choiceCount(shownRound())).x) << "the first visit keeps the table's order";
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    SDL_Rect again = answerRect(right);
+    EXPECT_NE(again.x, first.x);
+    ASSERT_EQ(clickAt(again), 0);
+    EXPECT_TRUE(engineShowingPraise()) << "the right answer is still right in its new place";
+    std::set<int> places;
+    for (int i = 0; i < choiceCount(shownRound()); ++i) places.insert(answerRect(i).x);
+    EXPECT_EQ(static_cast<int>(places.size()), choiceCount(shownRound())) << "no two answers share a place";
 }
