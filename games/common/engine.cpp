@@ -364,6 +364,21 @@ void drawBackground(const Services &s)
     }
 }
 
+// Bright paper pieces falling through an area, for the moments of praise.
+void drawConfetti(const Services &s, const SDL_Rect &area, int t)
+{
+    static constexpr std::array<std::array<int, 3>, 6> colours{{
+        {{240, 80, 70}}, {{250, 200, 50}}, {{90, 190, 90}}, {{80, 150, 235}}, {{240, 140, 200}}, {{170, 110, 220}},
+    }};
+    for (int i = 0; i < 44; ++i) {
+        int size = 9 + i % 5;
+        int x = area.x + (i * 97 + (t / 6 + i) % 9) % (area.w - size);
+        int y = area.y + (i * 53 + t * (2 + i % 3)) % (area.h - size);
+        const auto &c = colours[i % colours.size()];
+        fillRect(s, x, y, size, size - 2 * (i % 2), c[0], c[1], c[2]);
+    }
+}
+
 void drawButton(const Services &s, const SDL_Rect &r, const char *label, int normal, int hover)
 {
     bool over = inside(r, state.mouseX, state.mouseY);
@@ -451,6 +466,7 @@ void drawPlay(const Services &s)
     int count = choiceCount(r);
     for (int i = 0; i < count; ++i) drawCard(s, r, i);
     if (state.praiseLeft > 0) {
+        drawConfetti(s, layout.scene, PraiseFrames - state.praiseLeft);
         int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
         const char *praise = praises[state.praiseCount % praises.size()];
         centred(s, state.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
@@ -469,6 +485,7 @@ void drawPlay(const Services &s)
 void drawDone(const Services &s)
 {
     const SDL_Rect &p = layout.donePanel;
+    drawConfetti(s, SDL_Rect{0, 0, ScreenW, 540}, state.frame);
     sprite(s, state.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
     text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 48 + bounce);
