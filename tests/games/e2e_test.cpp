@@ -144,7 +144,7 @@ void finishFirstTask(Library &lib, const GameDef &game)
         RuleFn rule = r < RoundsPerTask ? task.rule : task.quizRule;
         int right = 0;
         while (!rule(round, right)) ++right;
-        ASSERT_EQ(lib.click(choiceRect(right, choiceCount(round))), 0);
+        ASSERT_EQ(lib.click(choiceRect(right, choiceCount(round))), 0); // a first visit: the table's order
         ASSERT_EQ(lib.draw(80), 0);
     }
 }

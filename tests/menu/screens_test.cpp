@@ -39,6 +39,21 @@ TEST_F(MenuDrawing, MainButtonsSlideInTenPixelsAFrameOneAfterAnother)
     EXPECT_EQ(plateXs(5000), (std::vector<int>{94, 94, 94, 94, 94}));
 }
 
+TEST_F(MenuDrawing, AScreenChangeDoesNotRestartTheSlideIn)
+{
+    menuScreen = ScreenPlayerChoice;
+    for (int f = 0; f < 65; ++f) drawMenu();
+    clickAt(200, 220);  // player A, while the main buttons are still on their way
+    ASSERT_EQ(menuScreen, ScreenMain);
+    menuRecord.blits.clear();
+    drawMenu();
+    std::vector<BlitCall> plates = blitsOf(buttonPlate);
+    ASSERT_EQ(plates.size(), 5u);
+    EXPECT_EQ(plates[2].x, 94);  // settings arrived at frame 60
+    EXPECT_EQ(plates[3].x, 94 - 50);  // credits and quit still sliding
+    EXPECT_EQ(plates[4].x, 94 - 150);
+}
+
 TEST_F(MenuDrawing, PlayerButtonsSlideInUnderTheQuestion)
 {
     menuScreen = ScreenPlayerChoice;
