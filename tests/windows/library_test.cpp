@@ -142,6 +142,8 @@ TEST_F(ModuleLibrary, AFileThatIsNoLibraryFailsWithAOneLineReason)
     std::string text = reason.data();
     EXPECT_NE(text.find("\\corrupt\\game1.dll: "), std::string::npos) << text;
     EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
+    // The system's text for this failure has a place for the file's name, which must be filled.
+    EXPECT_EQ(text.find("%1"), std::string::npos) << text;
 }
 
 TEST_F(ModuleLibrary, TheWorkingDirectoryIsNeverSearched)
