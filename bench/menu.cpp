@@ -204,9 +204,15 @@ int main()
     printf("  (ratio = plain SDL / OpenGL; a frame has 20 ms at 50 frames per second; the first frame of a\n"
            "  screen includes the uploads of what it shows for the first time)\n");
 
+    // A virtual display now and then turns a connection away; such a start never presents a frame and
+    // is simply tried again.
     double startMs = 0;
-    fs::remove(root / "run" / "sdl.log");
-    if (measureStart(root, &startMs)) {
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        fs::remove(root / "run" / "sdl.log");
+        started = measureStart(root, &startMs);
+    }
+    if (started) {
         printf("start of the program to its first presented frame: %.1f ms\n", startMs);
     } else {
         printf("start of the program to its first presented frame: not measured\n");
