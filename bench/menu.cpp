@@ -218,8 +218,13 @@ int main()
         printf("start of the program to its first presented frame: not measured\n");
     }
 
-    fs::remove(root / "run" / "sdl.log");
-    printf("real program, 10-second run: %s frames per second\n", tenSecondFrameRate(root).c_str());
+    std::string rate;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        fs::remove(root / "run" / "sdl.log");
+        rate = tenSecondFrameRate(root);
+        if (rate != "no line in the log") break;
+    }
+    printf("real program, 10-second run: %s frames per second\n", rate.c_str());
 
     std::error_code ignored;
     fs::remove_all(root, ignored);
