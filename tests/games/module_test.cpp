@@ -24,6 +24,7 @@ struct Recorder {
     int blits = 0;
     int fills = 0;
     int unmarkedErrors = 0;
+    int clippedFills = 0; // fills made while a sprite's clip was still set: they would be cut off
     bool clipSet = false;
 } recorder;
 
@@ -50,7 +51,11 @@ void recordBlit(SDL_Surface *image, int, int)
     }
 }
 void recordClip(SDL_Rect *rect) { recorder.clipSet = rect != nullptr; }
-void recordFill(SDL_Rect *, int, int, int) { ++recorder.fills; }
+void recordFill(SDL_Rect *, int, int, int)
+{
+    ++recorder.fills;
+    if (recorder.clipSet) ++recorder.clippedFills;
+}
 
 int draw(int frames = 1)
 {
@@ -198,6 +203,7 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_EQ(recorder.unmarkedErrors, 0) << "every surface reaches the shell with unused1 = 0";
     EXPECT_GT(recorder.blits, 0);
     EXPECT_GT(recorder.fills, 0);
+    EXPECT_EQ(recorder.clippedFills, 0);
     EXPECT_LE(recorder.seen.size(), 8u) << "a game draws from a few pages, not a surface per picture";
     for (auto &s : recorder.seen) EXPECT_EQ(checksum(s.first), s.second) << "a page changed after its first draw";
 
