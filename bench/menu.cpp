@@ -204,16 +204,27 @@ int main()
     printf("  (ratio = plain SDL / OpenGL; a frame has 20 ms at 50 frames per second; the first frame of a\n"
            "  screen includes the uploads of what it shows for the first time)\n");
 
+    // A virtual display now and then turns a connection away; such a start never presents a frame and
+    // is simply tried again.
     double startMs = 0;
-    fs::remove(root / "run" / "sdl.log");
-    if (measureStart(root, &startMs)) {
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        fs::remove(root / "run" / "sdl.log");
+        started = measureStart(root, &startMs);
+    }
+    if (started) {
         printf("start of the program to its first presented frame: %.1f ms\n", startMs);
     } else {
         printf("start of the program to its first presented frame: not measured\n");
     }
 
-    fs::remove(root / "run" / "sdl.log");
-    printf("real program, 10-second run: %s frames per second\n", tenSecondFrameRate(root).c_str());
+    std::string rate;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        fs::remove(root / "run" / "sdl.log");
+        rate = tenSecondFrameRate(root);
+        if (rate != "no line in the log") break;
+    }
+    printf("real program, 10-second run: %s frames per second\n", rate.c_str());
 
     std::error_code ignored;
     fs::remove_all(root, ignored);

@@ -209,6 +209,18 @@ void atlasPack()
         SDL_FreeSurface(pending[i]);
         pending[i] = nullptr;
     }
+    // The last page is cut to the rows it uses: less memory here and in the shell's textures.
+    if (pageCount > 0) {
+        Page &last = pages[pageCount - 1];
+        int used = last.shelfY + last.shelfHeight;
+        SDL_Surface *cut = used > 0 && used < AtlasPageSide ? atlasNewSurface(AtlasPageSide, used) : nullptr;
+        if (cut) {
+            for (int y = 0; y < used; ++y) std::memcpy(pixelAt(cut, 0, y), pixelAt(last.surface, 0, y), AtlasPageSide * 4u);
+            SDL_FreeSurface(last.surface);
+            last.surface = cut;
+            last.shelfY = AtlasPageSide; // nothing more goes on a cut page
+        }
+    }
 }
 
 const Sprite *atlasSprite(int index)

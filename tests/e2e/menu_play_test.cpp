@@ -168,8 +168,8 @@ struct Pointer {
     std::string window;
 
     // The program's own window: the search ignores case and also finds the short-lived window of the
-    // start-up probe, so the name is checked exactly.
-    // Gives up when the program has ended; its exit status is then in *ended.
+    // start-up probe, so the name is checked exactly. Gives up after about 15 seconds, or when the
+    // program has ended (its exit status is then in *ended).
     bool find(pid_t program, int *ended)
     {
         for (int tries = 0; tries < 150 && window.empty(); ++tries) {
