@@ -234,14 +234,6 @@ TEST_F(MenuMouse, ChoosingAPlayerGoesToTheMainScreenWithoutASound)
     EXPECT_EQ(menuRecord.gamesStarted.size(), 0u);
 }
 
-TEST_F(MenuMouse, AMissOnThePlayerChoiceKeepsIt)
-{
-    clickAt(600, 300);
-    clickAt(94 + 321, 209);
-    EXPECT_EQ(menuScreen, ScreenPlayerChoice);
-    EXPECT_EQ(currentSlot, 0);
-}
-
 TEST_F(MenuMouse, RightButtonAndWheelClickLikeTheLeft)
 {
     menuScreen = ScreenMain;
@@ -286,16 +278,6 @@ TEST_F(MenuMouse, QuitClicksPausesTwoHundredMillisecondsAndAsksToQuit)
     // Moving over it does nothing.
     SDL_Event move = motion(200, 420);
     EXPECT_EQ(menuMouseEvent(&move), 0);
-}
-
-TEST_F(MenuMouse, SettingsAndCreditsButtonsOpenTheirScreens)
-{
-    menuScreen = ScreenMain;
-    EXPECT_EQ(clickAt(100, 280), 0);
-    EXPECT_EQ(menuScreen, ScreenSettings);
-    menuScreen = ScreenMain;
-    EXPECT_EQ(clickAt(100, 350), 0);
-    EXPECT_EQ(menuScreen, ScreenCredits);
 }
 
 using SettingsScreen = MenuTest;
