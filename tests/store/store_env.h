@@ -6,8 +6,8 @@
 
 #include "tavrin/store.h"
 
-// Gives this test process a store of its own where the platform allows it (a private folder for the
-// database); on the registry it does nothing.
+// Gives this test process a store of its own: a private folder for the database, or on Windows a
+// registry key of its own standing in for the user's root.
 void usePrivateStore();
 
 // The keys the tests use, emptied before each test.
