@@ -70,11 +70,16 @@ static void timeScreens(const fs::path &root, Uint32 flags, int out)
     if (!screen) _exit(2);
     mouseX = 200;  // over a button, so that a caption is highlighted as it often is
     mouseY = 290;
-    std::array<double, 4> perFrame{};
+    std::array<double, 8> perFrame{};  // per screen: the cost of a frame, then of its first frame
     for (size_t i = 0; i < screens.size(); ++i) {
         menuScreen = screens[i];
         menuFrame = 100;  // the buttons have slid in and the mascot stands in its corner
-        for (int f = 0; f < warmFrames; ++f) {
+        // The first frame of a screen uploads the pictures and glyphs it shows for the first time.
+        Clock::time_point first = Clock::now();
+        drawMenu();
+        VideoFlip(screen);
+        perFrame[4 + i] = std::chrono::duration<double, std::milli>(Clock::now() - first).count();
+        for (int f = 1; f < warmFrames; ++f) {
             drawMenu();
             VideoFlip(screen);
         }
@@ -90,7 +95,7 @@ static void timeScreens(const fs::path &root, Uint32 flags, int out)
     _exit(written == sizeof perFrame ? 0 : 3);
 }
 
-static bool measurePath(const fs::path &root, Uint32 flags, std::array<double, 4> *perFrame)
+static bool measurePath(const fs::path &root, Uint32 flags, std::array<double, 8> *perFrame)
 {
     int fds[2];
     if (pipe(fds) != 0) return false;
@@ -185,28 +190,41 @@ int main()
     setenv("SDL_VIDEODRIVER", "x11", 0);
     fs::path root = makeScratchRun();
 
-    std::array<double, 4> gl{}, sdl{};
+    std::array<double, 8> gl{}, sdl{};
     bool glOk = measurePath(root, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF, &gl);
     bool sdlOk = measurePath(root, SDL_HWSURFACE | SDL_DOUBLEBUF, &sdl);
     printf("menu frame, unpaced, %d frames per screen after %d to warm up (milliseconds per frame)\n", timedFrames,
            warmFrames);
-    printf("  %-14s %10s %10s %8s\n", "screen", "OpenGL", "plain SDL", "ratio");
+    printf("  %-14s %10s %10s %8s %14s %14s\n", "screen", "OpenGL", "plain SDL", "ratio", "1st GL frame",
+           "1st SDL frame");
     for (size_t i = 0; i < screens.size(); ++i) {
-        printf("  %-14s %10.3f %10.3f %8.2f\n", screenNames[i], glOk ? gl[i] : -1.0, sdlOk ? sdl[i] : -1.0,
-               glOk && sdlOk && gl[i] > 0 ? sdl[i] / gl[i] : 0.0);
+        printf("  %-14s %10.3f %10.3f %8.2f %14.1f %14.1f\n", screenNames[i], glOk ? gl[i] : -1.0,
+               sdlOk ? sdl[i] : -1.0, glOk && sdlOk && gl[i] > 0 ? sdl[i] / gl[i] : 0.0, gl[4 + i], sdl[4 + i]);
     }
-    printf("  (ratio = plain SDL / OpenGL; a frame has 20 ms at 50 frames per second)\n");
+    printf("  (ratio = plain SDL / OpenGL; a frame has 20 ms at 50 frames per second; the first frame of a\n"
+           "  screen includes the uploads of what it shows for the first time)\n");
 
+    // A virtual display now and then turns a connection away; such a start never presents a frame and
+    // is simply tried again.
     double startMs = 0;
-    fs::remove(root / "run" / "sdl.log");
-    if (measureStart(root, &startMs)) {
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        fs::remove(root / "run" / "sdl.log");
+        started = measureStart(root, &startMs);
+    }
+    if (started) {
         printf("start of the program to its first presented frame: %.1f ms\n", startMs);
     } else {
         printf("start of the program to its first presented frame: not measured\n");
     }
 
-    fs::remove(root / "run" / "sdl.log");
-    printf("real program, 10-second run: %s frames per second\n", tenSecondFrameRate(root).c_str());
+    std::string rate;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        fs::remove(root / "run" / "sdl.log");
+        rate = tenSecondFrameRate(root);
+        if (rate != "no line in the log") break;
+    }
+    printf("real program, 10-second run: %s frames per second\n", rate.c_str());
 
     std::error_code ignored;
     fs::remove_all(root, ignored);

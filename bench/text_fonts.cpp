@@ -77,13 +77,13 @@ int main()
     std::array<double, runs> times{};
     int glyphs = 0;
     for (int run = 0; run < runs; ++run) {
-        for (const FontSpec &spec : fontSet) releaseBitmapFont(spec.font);
+        for (const FontSpec &entry : fontSet) releaseBitmapFont(entry.font);
         Clock::time_point start = Clock::now();
-        for (const FontSpec &spec : fontSet) buildBitmapFont(spec.font, path.c_str(), spec.size, spec.colour);
+        for (const FontSpec &entry : fontSet) buildBitmapFont(entry.font, path.c_str(), entry.size, entry.colour);
         times[run] = millisecondsSince(start);
     }
-    for (const FontSpec &spec : fontSet)
-        for (SDL_Surface *glyph : spec.font->glyphs) glyphs += glyph != nullptr;
+    for (const FontSpec &entry : fontSet)
+        for (SDL_Surface *glyph : entry.font->glyphs) glyphs += glyph != nullptr;
     std::sort(times.begin(), times.end());
     std::printf("build seven fonts (%d glyphs): median %.1f ms, best %.1f ms, worst %.1f ms over %d runs\n", glyphs,
                 times[runs / 2], times[0], times[runs - 1], runs);
@@ -134,13 +134,13 @@ int main()
         std::printf("ten outlined 20-character texts through OpenGL, with fill and swap: %.2f ms per frame "
                     "(fill and swap alone: %.2f ms)\n",
                     opengl / frames, empty / frames);
-        for (const FontSpec &spec : fontSet) releaseBitmapFont(spec.font);
+        for (const FontSpec &entry : fontSet) releaseBitmapFont(entry.font);
         VideoFreeSurface(screen);
         screen = nullptr;
         VideoQuit();
     } else {
         std::printf("no display: OpenGL drawing not measured\n");
-        for (const FontSpec &spec : fontSet) releaseBitmapFont(spec.font);
+        for (const FontSpec &entry : fontSet) releaseBitmapFont(entry.font);
     }
     TTF_Quit();
     return 0;

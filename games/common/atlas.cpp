@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 //----------------------------------------------------------------------------------------------------------
 // State
@@ -36,11 +37,37 @@ Uint32 *pixelAt(SDL_Surface *s, int x, int y)
     return reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(s->pixels) + y * s->pitch) + x;
 }
 
+// Every surface here has four 8-bit channels, so a pixel is taken apart and put together with shifts alone
+// (SDL_GetRGBA per pixel made starting a game slow).
+bool plainChannels(const SDL_PixelFormat *f)
+{
+    return f->BytesPerPixel == 4 && f->Rloss == 0 && f->Gloss == 0 && f->Bloss == 0 && f->Aloss == 0 && f->Amask;
+}
+
+Rgba decode(Uint32 p, const SDL_PixelFormat *f)
+{
+    return Rgba{static_cast<Uint8>(p >> f->Rshift), static_cast<Uint8>(p >> f->Gshift), static_cast<Uint8>(p >> f->Bshift),
+                static_cast<Uint8>(p >> f->Ashift)};
+}
+
+Uint32 encode(Rgba c, const SDL_PixelFormat *f)
+{
+    return static_cast<Uint32>(c.r) << f->Rshift | static_cast<Uint32>(c.g) << f->Gshift |
+           static_cast<Uint32>(c.b) << f->Bshift | static_cast<Uint32>(c.a) << f->Ashift;
+}
+
 Rgba readPixel(SDL_Surface *s, int x, int y)
 {
+    Uint32 p = *pixelAt(s, x, y);
+    if (plainChannels(s->format)) return decode(p, s->format);
     Rgba c;
-    SDL_GetRGBA(*pixelAt(s, x, y), s->format, &c.r, &c.g, &c.b, &c.a);
+    SDL_GetRGBA(p, s->format, &c.r, &c.g, &c.b, &c.a);
     return c;
+}
+
+void writePixel(SDL_Surface *s, int x, int y, Rgba c)
+{
+    *pixelAt(s, x, y) = plainChannels(s->format) ? encode(c, s->format) : SDL_MapRGBA(s->format, c.r, c.g, c.b, c.a);
 }
 
 // Finds room for a w x h piece, opening a new page when the current one is full.
@@ -92,18 +119,25 @@ void atlasComposite(SDL_Surface *dst, SDL_Surface *src, int x, int y)
     if (!dst || !src || dst->format->BytesPerPixel != 4 || src->format->BytesPerPixel != 4) return;
     SDL_LockSurface(src);
     SDL_LockSurface(dst);
+    const SDL_PixelFormat *sf = src->format, *df = dst->format;
+    bool plain = plainChannels(sf) && plainChannels(df);
     int x0 = std::max(0, -x), y0 = std::max(0, -y);
     int x1 = std::min(src->w, dst->w - x), y1 = std::min(src->h, dst->h - y);
     for (int sy = y0; sy < y1; ++sy) {
+        const Uint32 *from = pixelAt(src, 0, sy);
+        Uint32 *to = pixelAt(dst, x, y + sy);
         for (int sx = x0; sx < x1; ++sx) {
-            Rgba s = readPixel(src, sx, sy);
+            Rgba s = plain ? decode(from[sx], sf) : readPixel(src, sx, sy);
             if (s.a == 0) continue;
-            Uint32 *d = pixelAt(dst, x + sx, y + sy);
-            Rgba t;
-            SDL_GetRGBA(*d, dst->format, &t.r, &t.g, &t.b, &t.a);
-            int sa = s.a, da = t.a * (255 - sa) / 255, oa = sa + da;
-            auto mix = [&](int sc, int dc) { return static_cast<Uint8>((sc * sa + dc * da) / oa); };
-            *d = SDL_MapRGBA(dst->format, mix(s.r, t.r), mix(s.g, t.g), mix(s.b, t.b), static_cast<Uint8>(oa));
+            Rgba t = plain ? decode(to[sx], df) : readPixel(dst, x + sx, y + sy);
+            Rgba out = s;
+            if (s.a != 255 && t.a != 0) {
+                int sa = s.a, da = t.a * (255 - sa) / 255, oa = sa + da;
+                auto mix = [&](int sc, int dc) { return static_cast<Uint8>((sc * sa + dc * da) / oa); };
+                out = Rgba{mix(s.r, t.r), mix(s.g, t.g), mix(s.b, t.b), static_cast<Uint8>(oa)};
+            }
+            if (plain) to[sx] = encode(out, df);
+            else writePixel(dst, x + sx, y + sy, out);
         }
     }
     SDL_UnlockSurface(dst);
@@ -123,19 +157,25 @@ int atlasAdd(SDL_Surface *image, bool halve)
         // Average each 2 x 2 block weighted by alpha, so that transparent neighbours do not darken edges.
         SDL_LockSurface(image);
         SDL_LockSurface(piece);
+        const SDL_PixelFormat *f = image->format;
+        bool plain = plainChannels(f);
+        Uint32 alphaMask = f->Amask;
         for (int y = 0; y < h; ++y) {
+            const Uint32 *rows[2] = {pixelAt(image, 0, 2 * y), pixelAt(image, 0, 2 * y + 1)};
             for (int x = 0; x < w; ++x) {
                 int a = 0, r = 0, g = 0, b = 0;
                 for (int k = 0; k < 4; ++k) {
-                    Rgba c = readPixel(image, 2 * x + (k & 1), 2 * y + (k >> 1));
+                    Uint32 p = rows[k >> 1][2 * x + (k & 1)];
+                    if (alphaMask && !(p & alphaMask)) continue;
+                    Rgba c = plain ? decode(p, f) : readPixel(image, 2 * x + (k & 1), 2 * y + (k >> 1));
                     a += c.a;
                     r += c.r * c.a;
                     g += c.g * c.a;
                     b += c.b * c.a;
                 }
                 if (a == 0) continue;
-                *pixelAt(piece, x, y) = SDL_MapRGBA(piece->format, static_cast<Uint8>(r / a), static_cast<Uint8>(g / a),
-                                                    static_cast<Uint8>(b / a), static_cast<Uint8>(a / 4));
+                writePixel(piece, x, y, Rgba{static_cast<Uint8>(r / a), static_cast<Uint8>(g / a), static_cast<Uint8>(b / a),
+                                             static_cast<Uint8>(a / 4)});
             }
         }
         SDL_UnlockSurface(piece);
@@ -160,11 +200,26 @@ void atlasPack()
         int i = order[k];
         Sprite placed;
         if (reserve(pending[i]->w, pending[i]->h, &placed)) {
-            atlasComposite(pages[placed.page].surface, pending[i], placed.rect.x, placed.rect.y);
+            // The place is transparent and the formats are the same: the rows are copied as they are.
+            SDL_Surface *page = pages[placed.page].surface, *piece = pending[i];
+            for (int y = 0; y < piece->h; ++y)
+                std::memcpy(pixelAt(page, placed.rect.x, placed.rect.y + y), pixelAt(piece, 0, y), piece->w * 4u);
             sprites[i] = placed;
         }
         SDL_FreeSurface(pending[i]);
         pending[i] = nullptr;
+    }
+    // The last page is cut to the rows it uses: less memory here and in the shell's textures.
+    if (pageCount > 0) {
+        Page &last = pages[pageCount - 1];
+        int used = last.shelfY + last.shelfHeight;
+        SDL_Surface *cut = used > 0 && used < AtlasPageSide ? atlasNewSurface(AtlasPageSide, used) : nullptr;
+        if (cut) {
+            for (int y = 0; y < used; ++y) std::memcpy(pixelAt(cut, 0, y), pixelAt(last.surface, 0, y), AtlasPageSide * 4u);
+            SDL_FreeSurface(last.surface);
+            last.surface = cut;
+            last.shelfY = AtlasPageSide; // nothing more goes on a cut page
+        }
     }
 }
 

@@ -66,6 +66,7 @@ struct EngineState {
     int round = 0;
     std::array<bool, MaxChoices> wrong{};
     int rightChoice = -1;
+    std::array<int, MaxTasks> visits{}; // times each task was opened since the start: answers move on replays
     int praiseLeft = 0;
     int hintLeft = 0;
     int praiseCount = 0;
@@ -218,6 +219,7 @@ void openMap()
 
 void openTask(int task)
 {
+    ++state.visits[task];
     state.task = task;
     state.round = 0;
     state.screen = EnginePlay;
@@ -290,7 +292,7 @@ int click(int x, int y)
         }
         int count = choiceCount(currentRound());
         for (int i = 0; i < count; ++i)
-            if (inside(choiceRect(i, count), x, y) && !state.wrong[i]) answer(i);
+            if (inside(answerRect(i), x, y) && !state.wrong[i]) answer(i);
         break;
     }
     case EngineDone:
@@ -362,6 +364,21 @@ void drawBackground(const Services &s)
     }
 }
 
+// Bright paper pieces falling through an area, for the moments of praise.
+void drawConfetti(const Services &s, const SDL_Rect &area, int t)
+{
+    static constexpr std::array<std::array<int, 3>, 6> colours{{
+        {{240, 80, 70}}, {{250, 200, 50}}, {{90, 190, 90}}, {{80, 150, 235}}, {{240, 140, 200}}, {{170, 110, 220}},
+    }};
+    for (int i = 0; i < 44; ++i) {
+        int size = 9 + i % 5;
+        int x = area.x + (i * 97 + (t / 6 + i) % 9) % (area.w - size);
+        int y = area.y + (i * 53 + t * (2 + i % 3)) % (area.h - size);
+        const auto &c = colours[i % colours.size()];
+        fillRect(s, x, y, size, size - 2 * (i % 2), c[0], c[1], c[2]);
+    }
+}
+
 void drawButton(const Services &s, const SDL_Rect &r, const char *label, int normal, int hover)
 {
     bool over = inside(r, state.mouseX, state.mouseY);
@@ -397,9 +414,9 @@ void drawMap(const Services &s)
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
 }
 
-void drawCard(const Services &s, const Round &r, int i, int count)
+void drawCard(const Services &s, const Round &r, int i)
 {
-    SDL_Rect rect = choiceRect(i, count);
+    SDL_Rect rect = answerRect(i);
     const Choice &c = r.choices[i];
     bool over = inside(rect, state.mouseX, state.mouseY) && state.praiseLeft == 0 && !state.wrong[i];
     int plate = i == state.rightChoice ? state.ui.cardRight
@@ -447,8 +464,9 @@ void drawPlay(const Services &s)
                    layout.scene.x + layout.scene.w - 130 + i * 38, layout.scene.y + 10);
     }
     int count = choiceCount(r);
-    for (int i = 0; i < count; ++i) drawCard(s, r, i, count);
+    for (int i = 0; i < count; ++i) drawCard(s, r, i);
     if (state.praiseLeft > 0) {
+        drawConfetti(s, layout.scene, PraiseFrames - state.praiseLeft);
         int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
         const char *praise = praises[state.praiseCount % praises.size()];
         centred(s, state.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
@@ -467,6 +485,7 @@ void drawPlay(const Services &s)
 void drawDone(const Services &s)
 {
     const SDL_Rect &p = layout.donePanel;
+    drawConfetti(s, SDL_Rect{0, 0, ScreenW, 540}, state.frame);
     sprite(s, state.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
     text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 48 + bounce);
@@ -493,6 +512,17 @@ TextStyle answerStyle(const Choice &c)
     for (const char *p = c.label; p && *p; ++p)
         if (*p < '0' || *p > '9') return TextAnswer;
     return TextBigAnswer;
+}
+
+SDL_Rect answerRect(int choice)
+{
+    if (!state.game || (state.screen != EnginePlay && state.screen != EngineQuiz)) return SDL_Rect{0, 0, 0, 0};
+    int count = choiceCount(currentRound());
+    if (choice < 0 || choice >= count) return SDL_Rect{0, 0, 0, 0};
+    // On the first visit the answers stand in the table's order; each replay moves them one place on, so
+    // that a task is answered by looking again, not by remembering where the right card was.
+    int shift = std::max(0, state.visits[state.task] - 1) % count;
+    return choiceRect((choice - shift + count) % count, count);
 }
 
 SDL_Rect promptRect() { return layout.prompt; }

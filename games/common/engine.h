@@ -25,6 +25,7 @@ SDL_Rect mapButtonRect();    // "feladatok": back to the task map
 SDL_Rect nextButtonRect();   // "tovább" on the finished-task screen
 SDL_Rect tileRect(int index, int count);
 SDL_Rect choiceRect(int index, int count);
+SDL_Rect answerRect(int choice); // where an answer of the question shown stands; empty when none is shown
 SDL_Rect promptRect();      // the question
 SDL_Rect sceneRect();       // the pictures of the question, or the question itself when it has none
 SDL_Rect hintRect();        // the gentle hint after a wrong answer, two lines

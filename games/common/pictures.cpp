@@ -216,8 +216,10 @@ void drawRabbit(Pen &p)
     eye(p, 42, 43);
     eye(p, 56, 43);
     dot(p, 49, 51, 2.5f, pink);
-    oval(p, 36, 90, 8, 4, fur);
-    oval(p, 60, 90, 8, 4, fur);
+    oval(p, 32, 90, 6, 4, fur); // four paws
+    oval(p, 45, 91, 6, 4, fur);
+    oval(p, 60, 91, 6, 4, fur);
+    oval(p, 73, 90, 6, 4, fur);
 }
 
 void drawFox(Pen &p)
@@ -234,8 +236,10 @@ void drawFox(Pen &p)
     eye(p, 38, 36);
     eye(p, 54, 36);
     dot(p, 46, 61, 3, black);
-    oval(p, 40, 90, 7, 3, darkBark);
-    oval(p, 62, 90, 7, 3, darkBark);
+    for (float x : {36.0f, 47.0f, 60.0f, 71.0f}) { // four legs: the legs task counts them
+        stroke(p, x, 80, x, 90, 4, darkBark);
+        oval(p, x, 91, 4, 2.5f, darkBark);
+    }
 }
 
 void drawBear(Pen &p)
@@ -286,6 +290,10 @@ void drawBird(Pen &p)
 void drawBee(Pen &p)
 {
     Rgb yellow{250, 205, 50};
+    for (int i = 0; i < 3; ++i) { // six legs, three on each side that shows
+        stroke(p, 38 + i * 12.0f, 74, 34 + i * 12.0f, 88, 2, black);
+        stroke(p, 42 + i * 12.0f, 74, 46 + i * 12.0f, 88, 2, black);
+    }
     oval(p, 40, 30, 12, 16, {210, 235, 250}); // wings
     oval(p, 60, 30, 12, 16, {210, 235, 250});
     oval(p, 50, 58, 30, 20, yellow);

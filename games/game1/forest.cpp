@@ -131,7 +131,7 @@ const std::array<Task, 15> forestTasks{{
                {numberAnswer(2), numberAnswer(3), numberAnswer(4)}),
          round("3 nyuszi meg 2 nyuszi. Hányan vannak együtt?", join({many(rabbit, 3), {pic(PicPlus)}, many(rabbit, 2)}),
                {numberAnswer(5), numberAnswer(4), numberAnswer(6)}),
-         round("4 alma meg 3 alma. Mennyi az együtt?", join({many(apple, 4), {pic(PicPlus)}, many(apple, 3)}),
+         round("4 alma meg 3 alma. Hány alma van együtt?", join({many(apple, 4), {pic(PicPlus)}, many(apple, 3)}),
                {numberAnswer(6), numberAnswer(8), numberAnswer(7)}),
          round("Mennyi 2 meg 2?", {}, {answer("3", 0), answer("4", 1), answer("5", 0)})),
 

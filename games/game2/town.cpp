@@ -145,7 +145,7 @@ const std::array<Task, 25> townTasks{{
          round("Mikor ebédelünk?", {}, {answer("éjfélkor", 0), answer("délben", 1), answer("hajnalban", 0)}),
          round("Mi világít éjjel az égen?", {}, {choice(pic(PicMoon), "a Hold", 1), choice(pic(PicSun), "a Nap", 0)})),
 
-    task("Járművek", bus(7), "Gondold végig, mire való ez a jármű!", ruleMarked,
+    task("Járművek", pic(PicFireTruck), "Gondold végig, mire való ez a jármű!", ruleMarked,
          round("Ki oltja el a tüzet?", {},
                {choice(bus(5), "busz", 0), choice(pic(PicFireTruck), "tűzoltóautó", 1), choice(pic(PicAmbulance), "mentőautó", 0)}),
          round("Ki visz kórházba, ha baj van?", {},
@@ -211,13 +211,13 @@ const std::array<Task, 25> townTasks{{
 
     task("Merre menjünk?", pic(PicArrow, DirRight), "Nézd meg, merre néz a nyíl hegye!", ruleSceneParam,
          arrowRound(DirLeft), arrowRound(DirAhead), arrowRound(DirRight),
-         round("Melyik kezeddel integetsz, ha jobbra fordulsz?", {pic(PicArrow, DirRight)},
+         round("Biciklin jobbra fordulsz. Melyik kezeddel jelzel?", {pic(PicArrow, DirRight)},
                {answer("a bal kezemmel", 0), answer("a jobb kezemmel", 1)})),
 
     task("Biztonságban", pic(PicHelmet), "Gondold végig, mi véd meg a bajtól!", ruleMarked,
          round("Mit veszel fel, ha biciklizel?", {},
                {choice(pic(PicBall, ColRed), "labda", 0), choice(pic(PicHelmet), "bukósisak", 1), choice(pic(PicBook), "könyv", 0)}),
-         round("Mit kapcsolsz be az autóban?", {},
+         round("Mit csatolsz be az autóban?", {},
                {choice(pic(PicBelt), "biztonsági öv", 1), choice(pic(PicKifli), "kifli", 0),
                 choice(pic(PicBalloon, ColGreen), "lufi", 0)}),
          round("Hol utazol az autóban?", {car(ColBlue)},
@@ -257,7 +257,7 @@ const std::array<Task, 25> townTasks{{
          round("Melyik labda narancssárga?", {},
                {choice(pic(PicBall, ColYellow)), choice(pic(PicBall, ColRed)), choice(pic(PicBall, ColOrange))},
                Pic{}, ColOrange),
-         round("Milyen szín lesz, ha a sárgát és a kéket összekevered?", {},
+         round("Milyen színt kapsz, ha a sárgát és a kéket összekevered?", {},
                {answer("piros", 0), answer("zöld", 1), answer("lila", 0)})),
 }};
 

@@ -1,6 +1,7 @@
 // screens.cpp -- the four menu screens over the animated backdrop, and what the mouse does on them
 #include "menu/menu.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "modules/modules.h"

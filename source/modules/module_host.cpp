@@ -24,9 +24,9 @@ GameModule gameModule;
 
 static constexpr const char *exportNames[ModuleExportCount] = {"drawscreen", "mouseevent", "keyevent", "setslot"};
 
-// The texture-record slots in use when the running module started. A module frees its pictures with
-// SDL_FreeSurface, which cannot drop their records, so whatever was registered while it ran is released
-// when it ends; the menu's own pictures are all registered before any module starts.
+// Where the video layer's registrations stood when the running module started. A module frees its
+// pictures with SDL_FreeSurface, which cannot drop their records, so whatever was registered while it ran
+// is released when it ends; the menu's own pictures are all registered before any module starts.
 static VideoRecordMark recordsBeforeModule;
 
 // ----------------------------------------------------------------------------------------------------

@@ -110,7 +110,7 @@ int init()
 
     // Pixels of value 0 are cut out of the icon; it has to be in place before the window opens. SDL
     // would crash setting an icon while its video part is down (the display could not be reached);
-    // the mode set that follows then fails and says why.
+    // the mode set that follows then starts it again or fails and says why.
     windowIcon = VideoLoadBMP("g/icon.bmp");
     if (windowIcon) {
         windowIcon->flags |= SDL_SRCCOLORKEY;

@@ -1,5 +1,5 @@
 // log.cpp -- the plain-text log "sdl.log": every line appended and on disk when logLine returns
-#include "shell/shell.h"
+#include "shell/log.h"
 
 #include <cstdio>
 

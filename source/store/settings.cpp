@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "shell/shell.h"
+#include "shell/log.h"
 
 AppSettings appSettings = defaultSettings;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "atlas.h"
 #include "engine.h"
@@ -23,6 +24,7 @@ struct Recorder {
     int blits = 0;
     int fills = 0;
     int unmarkedErrors = 0;
+    int clippedFills = 0; // fills made while a sprite's clip was still set: they would be cut off
     bool clipSet = false;
 } recorder;
 
@@ -49,7 +51,11 @@ void recordBlit(SDL_Surface *image, int, int)
     }
 }
 void recordClip(SDL_Rect *rect) { recorder.clipSet = rect != nullptr; }
-void recordFill(SDL_Rect *, int, int, int) { ++recorder.fills; }
+void recordFill(SDL_Rect *, int, int, int)
+{
+    ++recorder.fills;
+    if (recorder.clipSet) ++recorder.clippedFills;
+}
 
 int draw(int frames = 1)
 {
@@ -115,7 +121,7 @@ int clickAnswer(bool right)
 {
     int i = answerIndex(right);
     EXPECT_GE(i, 0);
-    return clickAt(choiceRect(i, choiceCount(shownRound())));
+    return clickAt(answerRect(i));
 }
 
 // Answers the shown question rightly and waits out the praise.
@@ -197,6 +203,7 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_EQ(recorder.unmarkedErrors, 0) << "every surface reaches the shell with unused1 = 0";
     EXPECT_GT(recorder.blits, 0);
     EXPECT_GT(recorder.fills, 0);
+    EXPECT_EQ(recorder.clippedFills, 0);
     EXPECT_LE(recorder.seen.size(), 8u) << "a game draws from a few pages, not a surface per picture";
     for (auto &s : recorder.seen) EXPECT_EQ(checksum(s.first), s.second) << "a page changed after its first draw";
 
@@ -353,4 +360,22 @@ TEST_F(Game, ABrokenStoreStillLetsTheChildPlay)
     playTask(0, true);
     ASSERT_EQ(clickAt(nextButtonRect()), 0);
     EXPECT_TRUE(engineTaskDone(0)) << "shown as done for this visit";
+}
+
+TEST_F(Game, AnswersMoveToOtherPlacesWhenATaskIsPlayedAgain)
+{
+    start(0);
+    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    int right = answerIndex(true);
+    SDL_Rect first = answerRect(right);
+    EXPECT_EQ(first.x, choiceRect(right, choiceCount(shownRound())).x) << "the first visit keeps the table's order";
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    SDL_Rect again = answerRect(right);
+    EXPECT_NE(again.x, first.x);
+    ASSERT_EQ(clickAt(again), 0);
+    EXPECT_TRUE(engineShowingPraise()) << "the right answer is still right in its new place";
+    std::set<int> places;
+    for (int i = 0; i < choiceCount(shownRound()); ++i) places.insert(answerRect(i).x);
+    EXPECT_EQ(static_cast<int>(places.size()), choiceCount(shownRound())) << "no two answers share a place";
 }

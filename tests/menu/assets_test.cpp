@@ -183,14 +183,20 @@ static void markDone(int slot, const char *format, int count)
     storeCloseKey(key);
 }
 
-TEST(StartUp, PlayerLabelsShowEachSlotsProgressInItsOwnLetter)
+TEST(StartUp, ReadsTheStoredSettingsAndShowsEachSlotsProgressInItsOwnLetter)
 {
     ScratchRun run;
     std::array<MenuButton, MenuButtonCount> saved = menuButtons;
+    writeSettingValue("fxvolume", 5);
+    writeSettingValue("quiz", 0);
     markDone(2, "g1a%d", 1);
     markDone(3, "g1a%d", 15);
     markDone(3, "g2a%d", 25);
+    appSettings = AppSettings{0, 1, 128, 128};
     ASSERT_EQ(init(), 1);
+    EXPECT_EQ(appSettings.fxvolume, 5);
+    EXPECT_EQ(appSettings.quiz, 0);
+    EXPECT_EQ(appSettings.musicvolume, 128);
     EXPECT_STREQ(menuButtons[btnPlayerA].label, "A j\xE1t\xE9kos: 0%");
     EXPECT_STREQ(menuButtons[btnPlayerB].label, "B j\xE1t\xE9kos: 2%");
     EXPECT_STREQ(menuButtons[btnPlayerC].label, "C j\xE1t\xE9kos: 100%");

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <sstream>
+#include <cstdarg>
 #include <string>
 #include <vector>
 

@@ -1,6 +1,5 @@
 // main.cpp -- tavrin-reg: query, add and delete keys and values of the store, like the Windows reg command
 #include <stdio.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -9,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/console.h"
 #include "tavrin/store.h"
 
 namespace {
@@ -267,7 +267,7 @@ int runQuery(const Command &command)
 bool confirmed(const Command &command, const std::string &question)
 {
     if (command.force) return true;
-    if (!isatty(STDIN_FILENO)) return false;
+    if (!standardInputIsTerminal()) return false;
     printf("%s (Yes/No)? ", question.c_str());
     fflush(stdout);
     char answer[16] = "";

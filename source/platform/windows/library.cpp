@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 // ----------------------------------------------------------------------------------------------------
 // Defines
@@ -60,7 +61,15 @@ static void describeError(DWORD code, const char *path, char *reason, size_t rea
         message[--length] = '\0';
     }
     if (length == 0) snprintf(message, sizeof message, "error %lu", static_cast<unsigned long>(code));
-    snprintf(reason, reasonSize, "%s: %s", path, message);
+    // Some texts name the file with an insert ("%1 is not a valid Win32 application."), left unfilled
+    // above because an insert filled from the wrong arguments can crash; the file's own name goes there.
+    std::string text = message;
+    const char *slash = strrchr(path, '\\');
+    const char *name = slash ? slash + 1 : path;
+    for (size_t at = text.find("%1"); at != std::string::npos; at = text.find("%1", at + strlen(name))) {
+        text.replace(at, 2, name);
+    }
+    snprintf(reason, reasonSize, "%s: %s", path, text.c_str());
 }
 
 void *libraryOpen(const char *fileName, char *reason, size_t reasonSize)

@@ -1,0 +1,75 @@
+// desktop_test.cpp -- the message box waits for OK with its title and text intact; addresses reach the shell
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "platform/desktop.h"
+#include "test_directory.h"
+
+namespace {
+
+// Waits up to a minute for a top-level dialog with this title: the first window of a new Wine prefix
+// takes a while.
+HWND findDialog(const char *title)
+{
+    for (int i = 0; i < 1200; i++) {
+        HWND dialog = FindWindowA("#32770", title);
+        if (dialog) return dialog;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+TEST(DesktopMessageBox, ShowsTitleAndTextAndWaitsUntilOkIsPressed)
+{
+    // Windows-1250 text, as the shell passes it.
+    const char *title = "Tavrin: hib\xE1";
+    const char *text = "A hangk\xE1rtya nem indul. \xD5r\xFClt t\xFCk\xF6r.";
+    std::atomic<bool> returned{false};
+    std::thread box([&] {
+        showMessageBox(title, text);
+        returned = true;
+    });
+    HWND dialog = findDialog(title);
+    if (!dialog) {
+        box.detach();
+        FAIL() << "no message box appeared";
+    }
+    std::array<char, 256> shown{};
+    // The message box shows its text in a static control of this number.
+    GetDlgItemTextA(dialog, 0xFFFF, shown.data(), static_cast<int>(shown.size()));
+    EXPECT_STREQ(shown.data(), text);
+    Sleep(200);
+    EXPECT_FALSE(returned) << "the call must wait for the box to be dismissed";
+
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    box.join();
+    EXPECT_TRUE(returned);
+}
+
+// The helper program, started through the shell, leaves a file saying it ran.
+TEST(DesktopAddress, AnAddressGoesToItsHandlerWithoutWaiting)
+{
+    std::string directory = executableDirectory();
+    std::string marker = directory + "\\address-opened.txt";
+    DeleteFileA(marker.c_str());
+
+    auto start = std::chrono::steady_clock::now();
+    openAddress((directory + "\\address_helper.exe").c_str());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    bool opened = false;
+    for (int i = 0; i < 200 && !opened; i++) {
+        opened = fileExists(marker);
+        if (!opened) Sleep(50);
+    }
+    EXPECT_TRUE(opened);
+    DeleteFileA(marker.c_str());
+}
+
+}  // namespace
