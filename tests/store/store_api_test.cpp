@@ -237,4 +237,47 @@ TEST_F(StoreApi, BadArgumentsAreRefusedAndCreateNothing)
     EXPECT_EQ(getRaw(keyA, "null"), "<missing>");
 }
 
+TEST_F(StoreApi, NamesAndDataAtTheirLongestAreKept)
+{
+    // A key name of 255 characters under two others makes a path longer than a file path may be.
+    std::string longKey = std::string(keyA) + "\\" + std::string(255, 'k');
+    std::string longName(16383, 'n');
+    std::string big(1u << 20, '\0');
+    for (size_t i = 0; i < big.size(); i++) big[i] = static_cast<char>(i * 7);
+    StoreKey key = nullptr;
+    ASSERT_EQ(storeOpenKey(longKey.c_str(), StoreRead | StoreWrite, &key), StoreOk);
+    EXPECT_EQ(storeSetValue(key, longName.c_str(), StoreTypeDword, "\x01\x02\x03\x04", 4), StoreOk);
+    EXPECT_EQ(storeSetValue(key, "big", StoreTypeBinary, big.data(), static_cast<uint32_t>(big.size())), StoreOk);
+    storeCloseKey(key);
+
+    EXPECT_TRUE(keyExists(longKey.c_str()));
+    EXPECT_EQ(getRaw(longKey.c_str(), longName.c_str()), "\x01\x02\x03\x04");
+    ASSERT_EQ(storeOpenExistingKey(longKey.c_str(), StoreRead, &key), StoreOk);
+    std::string back(big.size(), '\0');
+    uint32_t size = static_cast<uint32_t>(back.size());
+    EXPECT_EQ(storeQueryValue(key, "big", nullptr, &back[0], &size), StoreOk);
+    EXPECT_EQ(size, big.size());
+    EXPECT_TRUE(back == big);
+    // The longest value name is listed whole, and refused into a buffer one byte short.
+    std::vector<char> name(longName.size() + 1);
+    bool listed = false;
+    for (uint32_t index = 0; storeEnumValue(key, index, name.data(), static_cast<uint32_t>(name.size()), nullptr,
+                                            nullptr, nullptr) == StoreOk; index++) {
+        listed = listed || longName == name.data();
+    }
+    EXPECT_TRUE(listed);
+    storeCloseKey(key);
+
+    ASSERT_EQ(storeOpenExistingKey(keyA, StoreRead, &key), StoreOk);
+    std::vector<char> shortName(255);
+    EXPECT_EQ(storeEnumKey(key, 0, shortName.data(), static_cast<uint32_t>(shortName.size())), StoreMoreData);
+    shortName.resize(256);
+    EXPECT_EQ(storeEnumKey(key, 0, shortName.data(), static_cast<uint32_t>(shortName.size())), StoreOk);
+    EXPECT_EQ(std::string(shortName.data()), std::string(255, 'k'));
+    storeCloseKey(key);
+
+    EXPECT_EQ(storeDeleteKey(longKey.c_str()), StoreOk);
+    EXPECT_FALSE(keyExists(longKey.c_str()));
+}
+
 }  // namespace

@@ -7,6 +7,8 @@
 #define NOMINMAX
 #include <windows.h>
 
+#include <string>
+
 #include "store/store_backend.h"
 
 // ----------------------------------------------------------------------------------------------------
@@ -34,6 +36,17 @@ static REGSAM accessRights(int access)
     return rights;
 }
 
+// Key paths go through the wide functions: the narrow ones may convert through a buffer of MAX_PATH
+// characters and refuse a longer path that the registry itself, like the database, allows. The text is
+// converted from the ANSI code page, as the narrow functions would.
+static std::wstring widePath(const std::string &path)
+{
+    int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    if (length > 0) MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), &wide[0], length);
+    return wide;
+}
+
 // The registry wants a buffer even for an empty value.
 static const BYTE *dataOrEmpty(const void *data)
 {
@@ -47,9 +60,10 @@ static const BYTE *dataOrEmpty(const void *data)
 int backendOpenKey(const std::string &path, int access, bool create, StoreKeyRecord &key)
 {
     HKEY opened = nullptr;
-    LONG status = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, accessRights(access), nullptr,
+    std::wstring wide = widePath(path);
+    LONG status = create ? RegCreateKeyExW(HKEY_CURRENT_USER, wide.c_str(), 0, nullptr, 0, accessRights(access), nullptr,
                                            &opened, nullptr)
-                         : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, accessRights(access), &opened);
+                         : RegOpenKeyExW(HKEY_CURRENT_USER, wide.c_str(), 0, accessRights(access), &opened);
     if (status != ERROR_SUCCESS) return resultOf(status);
     key.handle = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(opened));
     key.generation = 0;
@@ -105,7 +119,10 @@ int backendEnumKey(const StoreKeyRecord &key, uint32_t index, char *name, uint32
 int backendFlushKey(const StoreKeyRecord &key) { return resultOf(RegFlushKey(handleOf(key))); }
 
 // Takes the key's subkeys with it, as the database does.
-int backendDeleteKey(const std::string &path) { return resultOf(RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str())); }
+int backendDeleteKey(const std::string &path)
+{
+    return resultOf(RegDeleteTreeW(HKEY_CURRENT_USER, widePath(path).c_str()));
+}
 
 // The registry has no files of ours to close.
 void backendCloseStore() {}
