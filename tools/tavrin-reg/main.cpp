@@ -193,6 +193,18 @@ bool parseCommand(int argc, char **argv, Command &command, std::string &reason)
     return true;
 }
 
+// The database's order of names: byte by byte, ASCII letters without regard to case. Listings keep it on
+// every platform, so the registry's own order (that of creation) does not show.
+bool nameBefore(const std::string &a, const std::string &b)
+{
+    auto lower = [](char c) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return lower(x) < lower(y); });
+}
+
 std::string fullName(const std::string &key) { return key.empty() ? "HKEY_CURRENT_USER" : "HKEY_CURRENT_USER\\" + key; }
 
 void printValue(const char *name, uint32_t type, const std::vector<unsigned char> &data)
@@ -244,22 +256,28 @@ int runQuery(const Command &command)
 
     printf("%s\n", fullName(command.key).c_str());
     std::vector<char> name(16384);
+    std::vector<std::string> valueNames;
     for (uint32_t index = 0;; index++) {
         uint32_t size = 0;
         result = storeEnumValue(key, index, name.data(), static_cast<uint32_t>(name.size()), &type, nullptr, &size);
         if (result != StoreOk) break;
-        // The size is asked first, then the data read by name, so that any length can be listed.
-        if (readValue(key, name.data(), type, data) != StoreOk) continue;
-        printValue(name.data(), type, data);
+        valueNames.push_back(name.data());
     }
-    bool first = true;
+    std::sort(valueNames.begin(), valueNames.end(), nameBefore);
+    for (const std::string &valueName : valueNames) {
+        // The data is read by name with its size asked first, so that any length can be listed.
+        if (readValue(key, valueName.c_str(), type, data) != StoreOk) continue;
+        printValue(valueName.c_str(), type, data);
+    }
+    std::vector<std::string> subkeys;
     for (uint32_t index = 0;
          storeEnumKey(key, index, name.data(), static_cast<uint32_t>(name.size())) == StoreOk; index++) {
-        if (first) printf("\n");
-        first = false;
-        printf("%s\\%s\n", fullName(command.key).c_str(), name.data());
+        subkeys.push_back(name.data());
     }
     storeCloseKey(key);
+    std::sort(subkeys.begin(), subkeys.end(), nameBefore);
+    if (!subkeys.empty()) printf("\n");
+    for (const std::string &subkey : subkeys) printf("%s\\%s\n", fullName(command.key).c_str(), subkey.c_str());
     return 0;
 }
 
