@@ -53,7 +53,7 @@ TEST(DesktopMessageBox, ShowsTitleAndTextAndWaitsUntilOkIsPressed)
     EXPECT_TRUE(returned);
 }
 
-// The helper program, started through the shell, leaves a file saying it ran.
+// A small program stands for the address: started through the shell, it leaves a file saying it ran.
 TEST(DesktopAddress, AnAddressGoesToItsHandlerWithoutWaiting)
 {
     std::string directory = executableDirectory();
@@ -61,7 +61,7 @@ TEST(DesktopAddress, AnAddressGoesToItsHandlerWithoutWaiting)
     DeleteFileA(marker.c_str());
 
     auto start = std::chrono::steady_clock::now();
-    openAddress((directory + "\\address_helper.exe").c_str());
+    openAddress((directory + "\\address_target.exe").c_str());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     bool opened = false;
     for (int i = 0; i < 200 && !opened; i++) {
