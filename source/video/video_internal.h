@@ -1,7 +1,7 @@
 // video_internal.h -- what the video layer's files share: the OpenGL function table and the layer's state
 #pragma once
 
-#include <GL/gl.h>
+#include <SDL/SDL_opengl.h>  // OpenGL types and names on every platform (windows.h first on Windows)
 #include <array>
 #include <cstdint>
 
