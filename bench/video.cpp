@@ -1,5 +1,6 @@
 // video.cpp -- what drawing through the video layer costs: a menu-like frame, first uploads, the layer's own work
 #include <SDL/SDL_image.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -90,6 +91,134 @@ void finishDrawing()
 {
     Uint8 pixel[4];
     gl.ReadPixels(0, 0, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// The floor: the same frame as bare immediate-mode OpenGL
+// ----------------------------------------------------------------------------------------------------
+// The calls that draw a frame, captured once from the layer and replayed with nothing around them: the
+// binds, enables, blend functions and quads the frame needs and no lookups, uploads or cache. The layer's
+// cost over this loop is its bookkeeping.
+enum CallKind { CallBegin, CallEnd, CallVertex, CallTexCoord, CallColor4, CallColor3, CallEnable, CallDisable,
+                CallBlendFunc, CallBind };
+struct Call {
+    CallKind kind;
+    GLint i0, i1;
+    GLfloat f0, f1;
+    GLubyte c[4];
+};
+std::vector<Call> captured;
+VideoGLTable realGL;
+
+void APIENTRY captureBegin(GLenum mode) { captured.push_back({CallBegin, static_cast<GLint>(mode), 0, 0, 0, {}}); realGL.Begin(mode); }
+void APIENTRY captureEnd() { captured.push_back({CallEnd, 0, 0, 0, 0, {}}); realGL.End(); }
+void APIENTRY captureVertex(GLint x, GLint y) { captured.push_back({CallVertex, x, y, 0, 0, {}}); realGL.Vertex2i(x, y); }
+void APIENTRY captureTexCoord(GLfloat s, GLfloat t) { captured.push_back({CallTexCoord, 0, 0, s, t, {}}); realGL.TexCoord2f(s, t); }
+void APIENTRY captureColor4(GLubyte r, GLubyte g, GLubyte b, GLubyte a)
+{
+    captured.push_back({CallColor4, 0, 0, 0, 0, {r, g, b, a}});
+    realGL.Color4ub(r, g, b, a);
+}
+void APIENTRY captureColor3(GLubyte r, GLubyte g, GLubyte b)
+{
+    captured.push_back({CallColor3, 0, 0, 0, 0, {r, g, b, 255}});
+    realGL.Color3ub(r, g, b);
+}
+void APIENTRY captureEnable(GLenum cap) { captured.push_back({CallEnable, static_cast<GLint>(cap), 0, 0, 0, {}}); realGL.Enable(cap); }
+void APIENTRY captureDisable(GLenum cap) { captured.push_back({CallDisable, static_cast<GLint>(cap), 0, 0, 0, {}}); realGL.Disable(cap); }
+void APIENTRY captureBlendFunc(GLenum s, GLenum d)
+{
+    captured.push_back({CallBlendFunc, static_cast<GLint>(s), static_cast<GLint>(d), 0, 0, {}});
+    realGL.BlendFunc(s, d);
+}
+void APIENTRY captureBind(GLenum target, GLuint name)
+{
+    captured.push_back({CallBind, static_cast<GLint>(target), static_cast<GLint>(name), 0, 0, {}});
+    realGL.BindTexture(target, name);
+}
+
+void replay(const std::vector<Call> &calls)
+{
+    for (const Call &c : calls) {
+        switch (c.kind) {
+        case CallBegin: realGL.Begin(static_cast<GLenum>(c.i0)); break;
+        case CallEnd: realGL.End(); break;
+        case CallVertex: realGL.Vertex2i(c.i0, c.i1); break;
+        case CallTexCoord: realGL.TexCoord2f(c.f0, c.f1); break;
+        case CallColor4: realGL.Color4ub(c.c[0], c.c[1], c.c[2], c.c[3]); break;
+        case CallColor3: realGL.Color3ub(c.c[0], c.c[1], c.c[2]); break;
+        case CallEnable: realGL.Enable(static_cast<GLenum>(c.i0)); break;
+        case CallDisable: realGL.Disable(static_cast<GLenum>(c.i0)); break;
+        case CallBlendFunc: realGL.BlendFunc(static_cast<GLenum>(c.i0), static_cast<GLenum>(c.i1)); break;
+        case CallBind: realGL.BindTexture(static_cast<GLenum>(c.i0), static_cast<GLuint>(c.i1)); break;
+        }
+    }
+}
+
+double cpuMilliseconds()
+{
+    timespec now;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+struct FrameCost {
+    double wall, cpu;  // milliseconds per frame
+};
+
+// Runs `frames` unpaced frames, each drawn and presented; the cost per frame.
+FrameCost frameCost(int frames, const std::function<void()> &drawAndPresent)
+{
+    for (int i = 0; i < 5; i++) drawAndPresent();  // warm up
+    double cpuStart = cpuMilliseconds();
+    Clock::time_point start = Clock::now();
+    for (int i = 0; i < frames; i++) drawAndPresent();
+    std::chrono::duration<double, std::milli> wall = Clock::now() - start;
+    return {wall.count() / frames, (cpuMilliseconds() - cpuStart) / frames};
+}
+
+// A menu-like scene: three full-screen pictures, ten clouds, five button plates, 325 glyph quads of
+// 15 x 30 from 26 glyph pictures (an outlined text draws each glyph five times), the mascot.
+struct Scene {
+    SDL_Surface *background, *band, *top, *plate, *mascot;
+    std::array<SDL_Surface *, 3> clouds;
+    std::array<SDL_Surface *, 26> glyphs;
+};
+
+Scene makeScene(const MenuPictures &p)
+{
+    Scene scene{p.background, p.band, p.top, p.plate, p.mascot, p.clouds, {}};
+    for (size_t i = 0; i < scene.glyphs.size(); i++) {
+        SDL_Surface *g = SDL_CreateRGBSurface(SDL_SWSURFACE, 15, 30, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
+        g->unused1 = 0;
+        SDL_FillRect(g, nullptr, SDL_MapRGBA(g->format, 50, 188, 193, 0));
+        SDL_Rect stroke{static_cast<Sint16>(2 + i % 5), 4, 6, static_cast<Uint16>(18 + i % 7)};
+        SDL_FillRect(g, &stroke, SDL_MapRGBA(g->format, 50, 188, 193, 255));
+        scene.glyphs[i] = g;
+    }
+    return scene;
+}
+
+int sceneBlits(const Scene &s, SDL_Surface *target, int frame)
+{
+    int blits = 0;
+    auto at = [&](SDL_Surface *image, int x, int y) {
+        blitAt(image, target, x, y);
+        blits++;
+    };
+    at(s.background, 0, 0);
+    at(s.band, 0, 106);
+    for (int i = 0; i < 10; i++) at(s.clouds[i % 3], (i * 97 + frame) % 900 - 100, 20 + i * 9);
+    at(s.top, 0, 0);
+    for (int i = 0; i < 5; i++) at(s.plate, 94, 142 + i * 67);
+    // Five passes per character (four outline offsets, then the main font), 13 characters per label.
+    static const int offsets[5][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {0, 0}};
+    for (int label = 0; label < 5; label++)
+        for (int ch = 0; ch < 13; ch++)
+            for (const auto &o : offsets)
+                at(s.glyphs[(label * 13 + ch) % 26], 160 + ch * 13 + o[0], 146 + label * 67 + o[1]);
+    at(s.mascot, 650, 400);
+    return blits;
 }
 
 // An OpenGL table that does nothing: what remains is the layer's own work.
@@ -228,6 +357,79 @@ int main()
         SDL_UpperBlit(sdl.mascot, nullptr, software, &mascot);
         frame++;
     });
+
+    // The whole frame three ways, unpaced, each drawn and presented: through the layer's OpenGL path,
+    // through its plain-SDL path (the same blits onto a software screen), and as the bare calls.
+    {
+        Scene scene = makeScene(p);
+        int blits = sceneBlits(scene, screen, 0);  // uploads every picture once
+        VideoFlip(screen);
+        realGL = gl;
+        VideoGLTable capture = gl;
+        capture.Begin = captureBegin;
+        capture.End = captureEnd;
+        capture.Vertex2i = captureVertex;
+        capture.TexCoord2f = captureTexCoord;
+        capture.Color4ub = captureColor4;
+        capture.Color3ub = captureColor3;
+        capture.Enable = captureEnable;
+        capture.Disable = captureDisable;
+        capture.BlendFunc = captureBlendFunc;
+        capture.BindTexture = captureBind;
+        VideoInstallGL(capture);
+        VideoResetGLCache();
+        sceneBlits(scene, screen, 0);
+        VideoInstallGL(realGL);
+        std::vector<Call> frameCalls = captured;
+        int binds = 0, quads = 0;
+        for (const Call &c : frameCalls) {
+            binds += c.kind == CallBind;
+            quads += c.kind == CallVertex;
+        }
+        quads /= 4;
+        VideoFlip(screen);
+
+        // The three run in alternating rounds, so that a change in the machine's load falls on all of them
+        // alike; each figure is the median round.
+        const int rounds = 7, framesPerRound = 50, frames = rounds * framesPerRound;
+        int frame = 0;
+        SDL_Surface *software = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        software->unused1 = 0;
+        std::vector<FrameCost> layerRounds, bareRounds, plainRounds;
+        for (int round = 0; round < rounds; round++) {
+            layerRounds.push_back(frameCost(framesPerRound, [&]() {
+                sceneBlits(scene, screen, frame++);
+                VideoFlip(screen);
+            }));
+            bareRounds.push_back(frameCost(framesPerRound, [&]() {
+                replay(frameCalls);
+                SDL_GL_SwapBuffers();
+            }));
+            plainRounds.push_back(frameCost(framesPerRound, [&]() { sceneBlits(scene, software, frame++); }));
+        }
+        SDL_FreeSurface(software);
+        auto median = [](std::vector<FrameCost> costs) {
+            std::vector<double> wall, cpu;
+            for (const FrameCost &c : costs) {
+                wall.push_back(c.wall);
+                cpu.push_back(c.cpu);
+            }
+            std::sort(wall.begin(), wall.end());
+            std::sort(cpu.begin(), cpu.end());
+            return FrameCost{wall[wall.size() / 2], cpu[cpu.size() / 2]};
+        };
+        FrameCost layer = median(layerRounds), bare = median(bareRounds), plain = median(plainRounds);
+
+        printf("\nscene: %d blits per frame (%d quads, %d binds after the state cache), %d frames each in alternating rounds, unpaced\n",
+               blits, quads, binds, frames);
+        printf("%-44s wall %7.2f ms   cpu %7.2f ms per frame\n", "layer, OpenGL path (with buffer swap)", layer.wall, layer.cpu);
+        printf("%-44s wall %7.2f ms   cpu %7.2f ms per frame\n", "bare immediate-mode loop (with buffer swap)", bare.wall, bare.cpu);
+        printf("%-44s wall %7.2f ms   cpu %7.2f ms per frame\n", "layer, plain-SDL path (software screen)", plain.wall, plain.cpu);
+        printf("ratio layer OpenGL / bare loop: wall %.3f, cpu %.3f (target: at most 1.1)\n", layer.wall / bare.wall,
+               layer.cpu / bare.cpu);
+        printf("ratio layer OpenGL / plain SDL: wall %.3f, cpu %.3f\n\n", layer.wall / plain.wall, layer.cpu / plain.cpu);
+        for (SDL_Surface *g : scene.glyphs) VideoFreeSurface(g);
+    }
 
     // The layer's own work, OpenGL doing nothing.
     VideoGLTable none{noneE,      none0,          none2i,         none2f,           none4ub,         none3ub,
