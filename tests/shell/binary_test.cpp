@@ -125,3 +125,17 @@ TEST(RealProgram, RunsTheSameWhenTheLogCannotBeWritten)
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_TRUE(std::filesystem::is_directory(copy.run() / "sdl.log"));
 }
+
+TEST(RealProgram, FailedStartUpLoadIsLoggedAndEndsWithExitCodeOne)
+{
+    RunCopy copy;
+    std::string preload = std::string("LD_PRELOAD=") + TAVRIN_TEST_BIN_DIR + "/ttf_init_fails.so";
+    pid_t pid = startProgram(copy, {preload});
+    ASSERT_GT(pid, 0);
+    int status = waitForExit(pid, std::chrono::seconds(20));
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 1);  // a failed start is not reported as success
+    std::string log = copy.log();
+    EXPECT_NE(log.find("\nTTF_Init failed\ninit(); failed\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("frames per second"), std::string::npos);
+}
