@@ -114,7 +114,7 @@ int init()
     windowIcon = VideoLoadBMP("g/icon.bmp");
     if (windowIcon) {
         windowIcon->flags |= SDL_SRCCOLORKEY;
-        if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_WM_SetIcon(windowIcon, nullptr);
+        if (SDL_GetVideoInfo()) SDL_WM_SetIcon(windowIcon, nullptr);  // null exactly when SDL has no video device
     } else {
         logMissingPicture("g/icon.bmp", SDL_GetError());
     }
@@ -153,7 +153,7 @@ int init()
         return 0;
     }
 
-    for (const FontSpec &spec : fontSpecs) buildBitmapFont(spec.font, fontFile, spec.pointSize, spec.colour);
+    for (const FontSpec &entry : fontSpecs) buildBitmapFont(entry.font, fontFile, entry.pointSize, entry.colour);
 
     clearSprites();
 
