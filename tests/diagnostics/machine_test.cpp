@@ -6,7 +6,7 @@
 #include <regex>
 #include <string>
 
-#include "../shell/scratch_dir.h"
+#include "../support/scratch_dir.h"
 #include "platform/machine.h"
 #include "shell/shell.h"
 

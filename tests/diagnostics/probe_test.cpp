@@ -5,7 +5,7 @@
 #include <regex>
 #include <string>
 
-#include "../shell/scratch_dir.h"
+#include "../support/scratch_dir.h"
 #include "shell/shell.h"
 
 // Last: Xlib's macros would clash with names in the headers above.

@@ -1,21 +1,11 @@
 // startup_test.cpp -- the real program's first log lines: the machine described, then the video mode tried
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <regex>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "../shell/scratch_dir.h"
-
-extern char **environ;
+#include "../support/real_program.h"
 
 namespace {
 
@@ -29,44 +19,11 @@ const std::string machineLines =
 // still running after `limit` and had to be killed), leaving its log in `log`.
 int runProgram(const std::vector<std::string> &extraEnvironment, std::chrono::seconds limit, std::string *log)
 {
-    ScratchDir dir;
-    std::filesystem::path run = dir.path / "run";
-    std::filesystem::copy(TAVRIN_RUN_DIR, run, std::filesystem::copy_options::recursive);
-    std::filesystem::remove(run / "sdl.log");
-    std::filesystem::create_directory(dir.path / "config");
-
-    std::vector<std::string> environment;
-    for (char **e = environ; *e; ++e) environment.push_back(*e);
-    environment.push_back("XDG_CONFIG_HOME=" + (dir.path / "config").string());
-    environment.push_back("SDL_AUDIODRIVER=dummy");
-    for (const std::string &e : extraEnvironment) environment.push_back(e);
-    std::vector<char *> envp;
-    for (std::string &e : environment) envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    std::string program = (run / "tavrin").string();
-    char *const argv[] = {program.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, run.c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed) return -2;
-
-    int status = -1;
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (waitpid(pid, &status, WNOHANG) == pid) break;
-        status = -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    if (status == -1) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
-    *log = readFile(run / "sdl.log");
+    RunCopy copy;
+    pid_t pid = startProgram(copy, extraEnvironment);
+    if (pid < 0) return -2;
+    int status = waitForExit(pid, limit);
+    *log = copy.log();
     return status;
 }
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "scratch_dir.h"
+#include "../support/scratch_dir.h"
 #include "shell/shell.h"
 #include "store/settings.h"
 

@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-#include "scratch_dir.h"
+#include "../support/scratch_dir.h"
 #include "shell/shell.h"
 
 TEST(LogFile, LinesAreAppendedWithOneLineFeedEach)
