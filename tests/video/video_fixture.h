@@ -41,14 +41,14 @@ protected:
     SDL_Surface *window = nullptr;
     SDL_Surface *screen = nullptr;
 
-    void open(int width, int height, int scale, int maxTextureSize)
+    void open(int width, int height, int scale, int maxTextureSize, bool reuseTextureNames = false)
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         window = SDL_SetVideoMode(width, height, 24, SDL_SWSURFACE);
         ASSERT_NE(window, nullptr) << SDL_GetError();
         VideoResetState();
-        installGLRecorder(maxTextureSize);
+        installGLRecorder(maxTextureSize, reuseTextureNames);
         testing::internal::CaptureStderr();
         screen = VideoAttachWindow(window, scale);
         testing::internal::GetCapturedStderr();
