@@ -278,6 +278,8 @@ void VideoInvalidate(SDL_Surface *surface, SDL_Rect *rect)
 int VideoFlip(SDL_Surface *surface)
 {
     if (!surface) return -1;
+    // The frame is over: whatever a game freed during it goes, with its record and textures.
+    VideoSweepRecords();
     if (VideoGetTexInfo(surface) && VideoGLLoaded()) {
         SDL_GL_SwapBuffers();
         return 0;

@@ -31,6 +31,8 @@ struct TexInfo {
     // was never made by this layer) must not reach another surface's textures.
     SDL_Surface *owner;
     uint64_t serial;  // order of making, for VideoReleaseRecordsSince
+    // The layer holds a reference of its own on the surface (SDL's refcount): made while a game runs.
+    bool held;
 };
 
 // ----------------------------------------------------------------------------------------------------
@@ -49,12 +51,18 @@ void VideoFreeSurface(SDL_Surface *surface);
 
 // A point in the making of records. A game module frees its pictures with SDL_FreeSurface, which cannot
 // drop their records; the host marks when a module starts and, when it ends, releases every record made
-// since (with its textures, never touching the surfaces), so that games leave nothing behind.
+// since (with its textures), so that games leave nothing behind.
+//
+// Between the two the layer holds a reference of its own (SDL's refcount) on every surface it registers,
+// so a game's SDL_FreeSurface only drops the game's reference; the sweep at the end of every frame
+// (VideoFlip) then frees the records, textures and surfaces that no one else holds. A game that makes,
+// draws and frees a picture every frame so keeps one record, not one per frame.
 struct VideoRecordMark {
     uint64_t serial;
 };
 void VideoMarkRecords(VideoRecordMark *mark);
 void VideoReleaseRecordsSince(const VideoRecordMark *mark);
+int VideoSweepRecords();  // the number of records freed
 int VideoRecordsInUse();
 
 // ----------------------------------------------------------------------------------------------------
