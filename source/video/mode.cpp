@@ -15,6 +15,26 @@ std::array<int32_t, 5> GLStateCache{};
 namespace {
 constexpr int minimumWidth = 640, minimumHeight = 480;  // smaller screens are shown enlarged
 
+std::array<char, 256> openGLFailure{};  // why the last mode set with the layer's flag drew without OpenGL
+
+SDL_Surface *plainMode(int width, int height, int bpp, Uint32 flags)
+{
+    SDL_Surface *surface = SDL_SetVideoMode(width, height, bpp, flags);
+    if (surface) surface->unused1 = 0;
+    return surface;
+}
+
+// A machine without OpenGL (no GLX, a broken driver) can still show every picture through SDL alone:
+// the same window as a plain SDL screen, and every operation of the layer on its SDL path.
+SDL_Surface *withoutOpenGL(int width, int height, int bpp, Uint32 flags, const char *reason)
+{
+    snprintf(openGLFailure.data(), openGLFailure.size(), "%s", reason && *reason ? reason : "unknown reason");
+    fprintf(stderr, "video: No OpenGL window (%s); drawing with plain SDL.\n", openGLFailure.data());
+    SDL_Surface *surface = plainMode(width, height, bpp, flags & ~(VideoOpenGLFlag | SDL_OPENGL));
+    if (!surface) openGLFailure[0] = '\0';  // nothing at all could be opened: no fallback to speak of
+    return surface;
+}
+
 void requestColourDepth(int bpp)
 {
     int red = 0, green = 0, blue = 0;
@@ -48,11 +68,9 @@ bool VideoInOpenGLMode()
 // ----------------------------------------------------------------------------------------------------
 SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
 {
-    if (!(flags & VideoOpenGLFlag)) {
-        SDL_Surface *surface = SDL_SetVideoMode(width, height, bpp, flags);
-        if (surface) surface->unused1 = 0;
-        return surface;
-    }
+    openGLFailure[0] = '\0';
+    if (!(flags & VideoOpenGLFlag)) return plainMode(width, height, bpp, flags);
+    const Uint32 plainFlags = flags & ~VideoOpenGLFlag;
 
     const SDL_version *linked = SDL_Linked_Version();
     if (SDL_VERSIONNUM(linked->major, linked->minor, linked->patch) < SDL_VERSIONNUM(1, 2, 5))
@@ -74,14 +92,19 @@ SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
     printf("real = %d x %d\n", width * scale, height * scale);
 
     SDL_Surface *window = SDL_SetVideoMode(width * scale, height * scale, bpp, flags);
-    if (!window) return nullptr;
+    if (!window) {
+        ScreenScale = 1;
+        return withoutOpenGL(width, height, bpp, plainFlags, SDL_GetError());
+    }
     if (!VideoLoadGL()) {
         fprintf(stderr, "video: Failed to load the OpenGL entry points!\n");
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return nullptr;
+        ScreenScale = 1;
+        return withoutOpenGL(width, height, bpp, plainFlags, "OpenGL entry points missing");
     }
     return VideoAttachWindow(window, scale);
 }
+
+const char *VideoOpenGLFailure() { return openGLFailure[0] ? openGLFailure.data() : nullptr; }
 
 SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale)
 {

@@ -68,7 +68,10 @@ int VideoRecordsInUse();
 // ----------------------------------------------------------------------------------------------------
 // Mode set-up, OpenGL state and shutdown
 // ----------------------------------------------------------------------------------------------------
+// With VideoOpenGLFlag and no OpenGL window to be had, the same mode as a plain SDL screen: the program
+// runs on the layer's SDL path, and VideoOpenGLFailure says why (null when nothing fell back).
 SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags);
+const char *VideoOpenGLFailure();
 void VideoQuit();
 int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect);
 void VideoSetLogicalSize(SDL_Surface *surface, int width, int height);
