@@ -89,6 +89,7 @@ void drawMenuFrame(const MenuPictures &p, SDL_Surface *target, int frame)
 // Waits until OpenGL has drawn everything asked of it.
 void finishDrawing()
 {
+    VideoEndQuads();
     Uint8 pixel[4];
     gl.ReadPixels(0, 0, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
 }

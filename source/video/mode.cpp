@@ -158,6 +158,7 @@ void VideoSetLogicalSize(SDL_Surface *surface, int width, int height)
     SDL_Rect whole{0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
     VideoSetClipRect(surface, &whole);
     if (!VideoGLLoaded()) return;
+    VideoEndQuads();
     gl.MatrixMode(GL_MODELVIEW);
     gl.LoadIdentity();
     gl.Disable(GL_DEPTH_TEST);
@@ -177,6 +178,7 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
         // that misses the screen would leave drawing in the previous clip area.
         if (onScreen && VideoInOpenGLMode()) {
             if (surface == ShadowScreen) SDL_SetClipRect(window, rect);
+            VideoEndQuads();
             gl.Viewport(0, 0, 0, 0);
         }
         return 0;
@@ -193,6 +195,7 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
 
     const SDL_Rect &c = window->clip_rect;
     const int scale = ScreenScale;
+    VideoEndQuads();  // what was drawn so far belongs to the old clip
     gl.Viewport(c.x * scale, window->h - (c.y + c.h) * scale, c.w * scale, c.h * scale);
     gl.MatrixMode(GL_PROJECTION);
     gl.LoadIdentity();
@@ -210,6 +213,7 @@ void VideoSetBlend(int on)
 {
     const int32_t value = on != 0;
     if (GLStateCache[CacheBlend] == value) return;
+    VideoEndQuads();
     if (value) gl.Enable(GL_BLEND);
     else gl.Disable(GL_BLEND);
     GLStateCache[CacheBlend] = value;
@@ -219,6 +223,7 @@ void VideoSetTexturing(int on)
 {
     const int32_t value = on != 0;
     if (GLStateCache[CacheTexturing] == value) return;
+    VideoEndQuads();
     if (value) gl.Enable(GL_TEXTURE_2D);
     else gl.Disable(GL_TEXTURE_2D);
     GLStateCache[CacheTexturing] = value;
@@ -227,6 +232,7 @@ void VideoSetTexturing(int on)
 void VideoSetBlendFunc(int source, int destination)
 {
     if (GLStateCache[CacheBlendSource] == source && GLStateCache[CacheBlendDestination] == destination) return;
+    VideoEndQuads();
     gl.BlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
     GLStateCache[CacheBlendSource] = source;
     GLStateCache[CacheBlendDestination] = destination;
@@ -236,6 +242,7 @@ void VideoBindTexture(unsigned name)
 {
     const int32_t value = static_cast<int32_t>(name);
     if (GLStateCache[CacheTexture] == value) return;
+    VideoEndQuads();
     gl.BindTexture(GL_TEXTURE_2D, name);
     GLStateCache[CacheTexture] = value;
 }
@@ -248,6 +255,7 @@ void VideoResetGLCache() { GLStateCache.fill(-1); }
 void VideoCloseScreen()
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+    VideoEndQuads();
     VideoRemoveTexInfo(SDL_GetVideoSurface());
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     VideoUnloadGL();

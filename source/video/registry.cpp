@@ -94,12 +94,32 @@ int VideoAddTexInfo(SDL_Surface *surface)
     return 0;
 }
 
+TexInfo *VideoPlainRecord(SDL_Surface *surface)
+{
+    if (TexInfo *existing = VideoGetTexInfo(surface)) return existing;
+    TexInfo *info = VideoAllocTexInfo(surface);
+    if (!info) return nullptr;
+    info->outWidth = surface->w;
+    info->outHeight = surface->h;
+    info->sourceRect = SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
+    return info;
+}
+
 void VideoReleaseTextures(TexInfo *info)
 {
     if (!info) return;
+    if (info->page) {
+        // The page texture is shared: the picture keeps its place and is drawn into it again.
+        if (info->textureCount > 0) info->textureNames[0] = 0xFFFFFFFFu;
+        info->dirtyRect = SDL_Rect{0, 0, 0, 0};
+        return;
+    }
     for (int i = 0; i < info->textureCount; i++) {
         // Without a context there is nothing left to delete (and no one to call).
-        if (VideoGLLoaded()) gl.DeleteTextures(1, &info->textureNames[i]);
+        if (VideoGLLoaded()) {
+            VideoEndQuads();
+            gl.DeleteTextures(1, &info->textureNames[i]);
+        }
         // OpenGL binds texture 0 in place of a deleted bound texture, and a driver may hand the same name
         // out again at once: a cache still naming it would skip the bind of the new texture, and its
         // upload would land in texture 0.
@@ -118,6 +138,7 @@ void VideoFreeTexInfo(unsigned slot)
     std::unique_ptr<TexInfo> &entry = (*texInfoTable)[slot];
     if (!entry) return;
     VideoReleaseTextures(entry.get());
+    VideoLeavePage(entry.get());
     entry->textureCount = 0;
     entry->textureNames.reset();
     SDL_Surface *held = entry->held ? entry->owner : nullptr;
@@ -154,6 +175,7 @@ void VideoFreeAllTexInfos()
     texInfoTable.reset();
     heldRecords.clear();
     holdingNewRecords = false;
+    VideoFreePages();
 }
 
 void VideoFreeSurface(SDL_Surface *surface)

@@ -14,6 +14,10 @@ constexpr int VideoMaxHandles = 16384;
 // ----------------------------------------------------------------------------------------------------
 // Types
 // ----------------------------------------------------------------------------------------------------
+struct VideoSurfaceFree {
+    void operator()(SDL_Surface *surface) const { SDL_FreeSurface(surface); }
+};
+
 // How one surface lies in square power-of-two textures; found through the surface's unused1 handle.
 struct TexInfo {
     int32_t outWidth;
@@ -33,6 +37,14 @@ struct TexInfo {
     uint64_t serial;  // order of making, for VideoReleaseRecordsSince
     // The layer holds a reference of its own on the surface (SDL's refcount): made while a game runs.
     bool held;
+    // 1-based number of the shared page texture the surface lies on at (pageX, pageY); 0 when its
+    // textures are its own.
+    int32_t page;
+    int32_t pageX, pageY;
+    // Without OpenGL: the surface converted once to the screen's format (what SDL blits fastest), made
+    // again when the surface is marked as changed or its colour key changes.
+    std::unique_ptr<SDL_Surface, VideoSurfaceFree> displayCopy;
+    Uint32 copyKeyFlag, copyKey;
 };
 
 // ----------------------------------------------------------------------------------------------------
