@@ -1,6 +1,7 @@
 // upload.cpp -- putting a surface's pixels into its planned textures, converting what OpenGL cannot take
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "video/video_internal.h"
@@ -24,6 +25,31 @@ SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
     SDL_Surface *copy = SDL_ConvertSurface(surface, format, 0);
     surface->format->alpha = alpha;
     return copy;
+}
+
+// Finds the blocks of a picture in one piece where the alpha channel is 0 throughout.
+void findClearBlocks(const SDL_Surface *source, TexInfo *info)
+{
+    info->clearBlocks.reset();
+    const int width = source->w, height = source->h;
+    if (info->layout != 0 || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
+        return;
+    const int columns = (width + VideoBlockSide - 1) / VideoBlockSide, rows = (height + VideoBlockSide - 1) / VideoBlockSide;
+    auto clear = std::make_unique<uint8_t[]>(static_cast<size_t>(columns) * rows);
+    std::fill_n(clear.get(), static_cast<size_t>(columns) * rows, uint8_t{1});
+    bool any = false;
+    for (int y = 0; y < height; y++) {
+        // Bytes R, G, B, A: the alpha of pixel x is byte 4x + 3.
+        const Uint8 *row = static_cast<const Uint8 *>(source->pixels) + static_cast<size_t>(y) * source->pitch;
+        uint8_t *blockRow = clear.get() + static_cast<size_t>(y / VideoBlockSide) * columns;
+        for (int x = 0; x < width; x++)
+            if (row[4 * x + 3] != 0) blockRow[x / VideoBlockSide] = 0;
+    }
+    for (int i = 0; i < columns * rows; i++) any = any || clear[i];
+    if (!any) return;
+    info->clearBlocks = std::move(clear);
+    info->blockColumns = columns;
+    info->blockRows = rows;
 }
 
 // Into the picture's own place on its page. Pages are RGBA; a picture without alpha is opaque there.
@@ -98,6 +124,7 @@ int VideoUploadTexture(SDL_Surface *surface)
     if (source->pixels && info->page) uploadToPage(source, info);
     else if (source->pixels)
         for (int i = 0; i < info->textureCount; i++) VideoUploadOne(source, info, i);
+    if (source->pixels) findClearBlocks(source, info);
     if (locked) SDL_UnlockSurface(source);
     if (converted) VideoFreeSurface(converted);
     return 0;

@@ -45,7 +45,12 @@ struct TexInfo {
     // again when the surface is marked as changed or its colour key changes.
     std::unique_ptr<SDL_Surface, VideoSurfaceFree> displayCopy;
     Uint32 copyKeyFlag, copyKey;
+    // Blocks of VideoBlockSide pixels in which every texel is fully transparent, row by row (nonzero:
+    // clear); a blended draw leaves them out, since they would change nothing. Null when there are none.
+    std::unique_ptr<uint8_t[]> clearBlocks;
+    int32_t blockColumns, blockRows;
 };
+constexpr int VideoBlockSide = 32;
 
 // ----------------------------------------------------------------------------------------------------
 // Surface registry and tiling plan
