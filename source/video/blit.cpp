@@ -74,22 +74,23 @@ void drawStrips(const TexInfo *info, float s1, float t1, float s2, float t2, int
     }
 }
 
-// The part (left, top, width, height) of a blended picture in one piece, drawn at (x, y) one quad per run
-// of blocks that are not clear in each row of blocks. Clear blocks would blend to exactly what is there.
-void drawSkippingClearBlocks(const TexInfo *info, float k, int left, int top, int width, int height, int x, int y)
+// The part (left, top, width, height) of a picture in one piece drawn at (x, y): one quad per run of
+// blocks whose kinds are in `kinds` (bit 1 << kind) in each row of blocks.
+void drawBlocks(const TexInfo *info, unsigned kinds, float k, int left, int top, int width, int height, int x, int y)
 {
     const int side = VideoBlockSide, right = left + width, bottom = top + height;
+    auto wanted = [kinds](uint8_t block) { return (kinds >> block) & 1u; };
     for (int row = top / side; row * side < bottom; row++) {
         const int ya = std::max(top, row * side), yb = std::min(bottom, (row + 1) * side);
-        const uint8_t *clear = info->clearBlocks.get() + static_cast<size_t>(row) * info->blockColumns;
+        const uint8_t *blocks = info->blocks.get() + static_cast<size_t>(row) * info->blockColumns;
         int column = left / side;
         while (column * side < right) {
-            if (clear[column]) {
+            if (!wanted(blocks[column])) {
                 column++;
                 continue;
             }
             const int start = column;
-            while (column * side < right && !clear[column]) column++;
+            while (column * side < right && wanted(blocks[column])) column++;
             const int xa = std::max(left, start * side), xb = std::min(right, column * side);
             const float s1 = (info->pageX + xa) * k, s2 = (info->pageX + xb) * k;
             const float t1 = (info->pageY + ya) * k, t2 = (info->pageY + yb) * k;
@@ -255,12 +256,23 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
     Uint8 alpha = 255;
     if (alphaFlag && (source->format->Amask == 0 || keyed)) alpha = source->format->alpha;
     const bool blended = keyed || alphaFlag;
-    if (blended && info->clearBlocks && info->layout == 0 && drawnWidth == width && drawnHeight == height) {
+    if (blended && info->blocks && info->layout == 0 && drawnWidth == width && drawnHeight == height) {
         if (!textureUsable(info, 0)) return 0;
         VideoBindTexture(info->textureNames[0]);
+        // Where the texels are opaque and nothing scales them, blending would give the texels themselves.
+        // The picture's quads do not overlap, so the order of the two passes changes nothing.
+        const bool opaquePass = alpha == SDL_ALPHA_OPAQUE;
+        if (opaquePass) {
+            VideoSetBlend(0);
+            VideoBeginQuads();
+            gl.Color4ub(255, 255, 255, alpha);
+            drawBlocks(info, 1u << BlockOpaque, k, left, top, width, height, x1, y1);
+            VideoSetBlend(1);
+        }
         VideoBeginQuads();
         gl.Color4ub(255, 255, 255, alpha);
-        drawSkippingClearBlocks(info, k, left, top, width, height, x1, y1);
+        const unsigned blendedKinds = opaquePass ? 1u << BlockMixed : (1u << BlockMixed) | (1u << BlockOpaque);
+        drawBlocks(info, blendedKinds, k, left, top, width, height, x1, y1);
         return 0;
     }
     left += info->pageX;
