@@ -1,7 +1,7 @@
 # install.cmake -- the installed layout under any prefix, and the Debian package that CPack makes from it.
 #
 #   games/tavrin                  the program the user starts: a link to the real one
-#   bin/tavrin-reg                the store tool, a link likewise
+#   games/tavrin-reg              the store tool, a link likewise
 #   lib/games/tavrin/             the real executables, game1.so, game2.so, libtavrin_store.so
 #   share/games/tavrin/           g/, g1/, snd/
 #   share/applications/, share/icons/hicolor/, share/metainfo/, share/man/, share/doc/tavrin/
@@ -10,8 +10,7 @@
 # private folder; the links give the user the usual names on the path. The program finds its run-time
 # files from that folder through the relative path between the two, so the tree can move as a whole.
 
-set(TAVRIN_INSTALL_GAMES_DIR "games" CACHE STRING "Where the program the user starts is installed")
-set(TAVRIN_INSTALL_BIN_DIR "bin" CACHE STRING "Where the store tool is installed")
+set(TAVRIN_INSTALL_GAMES_DIR "games" CACHE STRING "Where the program and the store tool are installed")
 set(TAVRIN_INSTALL_LIB_DIR "lib/games/tavrin" CACHE STRING "The private folder of the executables and libraries")
 set(TAVRIN_INSTALL_DATA_DIR "share/games/tavrin" CACHE STRING "The folder of the pictures, font and sounds")
 set(TAVRIN_MAINTAINER "${TAVRIN_PUBLISHER} <info@tavrin.hu>" CACHE STRING "The package's maintainer")
@@ -20,7 +19,6 @@ set(TAVRIN_HOMEPAGE "https://tavrin.hu/")
 # Paths between the folders, as the program and the links see them (the root stands for any prefix).
 file(RELATIVE_PATH tavrin_data_from_lib /root/${TAVRIN_INSTALL_LIB_DIR} /root/${TAVRIN_INSTALL_DATA_DIR})
 file(RELATIVE_PATH tavrin_lib_from_games /root/${TAVRIN_INSTALL_GAMES_DIR} /root/${TAVRIN_INSTALL_LIB_DIR})
-file(RELATIVE_PATH tavrin_lib_from_bin /root/${TAVRIN_INSTALL_BIN_DIR} /root/${TAVRIN_INSTALL_LIB_DIR})
 target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH="${tavrin_data_from_lib}")
 
 # The release's date, in the changelog, the manual pages and the metainfo: SOURCE_DATE_EPOCH when set,
@@ -51,9 +49,8 @@ install(DIRECTORY data/g data/g1 data/snd DESTINATION ${TAVRIN_INSTALL_DATA_DIR}
 
 # Relative links, made in the build tree and installed as links.
 file(CREATE_LINK ${tavrin_lib_from_games}/tavrin ${tavrin_staging}/tavrin SYMBOLIC)
-file(CREATE_LINK ${tavrin_lib_from_bin}/tavrin-reg ${tavrin_staging}/tavrin-reg SYMBOLIC)
-install(FILES ${tavrin_staging}/tavrin DESTINATION ${TAVRIN_INSTALL_GAMES_DIR})
-install(FILES ${tavrin_staging}/tavrin-reg DESTINATION ${TAVRIN_INSTALL_BIN_DIR})
+file(CREATE_LINK ${tavrin_lib_from_games}/tavrin-reg ${tavrin_staging}/tavrin-reg SYMBOLIC)
+install(FILES ${tavrin_staging}/tavrin ${tavrin_staging}/tavrin-reg DESTINATION ${TAVRIN_INSTALL_GAMES_DIR})
 
 # ----------------------------------------------------------------------------------------------------------
 # The desktop: menu entry, icons, AppStream metainfo
@@ -107,19 +104,23 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture-book games for young children, in Hungarian")
+# Lines of at most 72 characters, as Debian's tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-  "${TAVRIN_DISPLAY_NAME} is a package of two mini-games for young children, played with the mouse
-alone, with a Hungarian user interface and friendly picture-book pictures.
+  "${TAVRIN_DISPLAY_NAME} is a package of two mini-games for young children,
+played with the mouse alone, with a Hungarian user interface and
+friendly picture-book pictures.
 
-An animated menu with music lets the child pick one of three players, each shown with how much of
-both games that player has done. \"erdei kalandok\" (forest adventures) is about counting, shapes,
-colours, seasons and the animals of the forest; \"városi kalandok\" (town adventures) about traffic
-lights and signs, coins and shopping, telling the time and finding the way. A right answer is
-praised, a wrong one gets a gentle hint and another try, and an optional quiz asks about what a
-task taught.
+An animated menu with music lets the child pick one of three players,
+each shown with how much of both games that player has done.
+“erdei kalandok” (forest adventures) is about counting, shapes, colours,
+seasons and the animals of the forest; “városi kalandok” (town
+adventures) about traffic lights and signs, coins and shopping, telling
+the time and finding the way. A right answer is praised, a wrong one
+gets a gentle hint and another try, and an optional quiz asks about
+what a task taught.
 
-Parents and teachers can set the music and effect volumes, switch the quiz and full screen on or
-off, and erase a player's results.")
+Parents and teachers can set the music and effect volumes, switch the
+quiz and full screen on or off, and erase a player's results.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
