@@ -117,6 +117,18 @@ TEST(RunTimeFiles, MissingEverywhereIsReportedInTheStateFoldersLog)
     EXPECT_TRUE(fs::is_empty(dir.path / "work"));
 }
 
+TEST(RunTimeFiles, StateFolderThatCannotBeMadeCostsTheLogButNeverTheWorkingDirectory)
+{
+    ScratchDir dir;
+    dir.enter();
+    EnvironmentSetting state("XDG_STATE_HOME", "/dev/null/state");  // below a file: no folder can be made
+    char problem[2048] = "";
+    EXPECT_FALSE(placeRunTimeFiles(problem, sizeof problem));
+    logLine("lost");
+    logSetFile(nullptr);
+    EXPECT_TRUE(fs::is_empty(dir.path));
+}
+
 TEST(RunTimeFiles, ProgramStartedElsewhereReadsBesideItselfAndLogsInTheStateFolder)
 {
     RunCopy copy;
