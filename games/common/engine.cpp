@@ -31,8 +31,29 @@ constexpr const char *textQuiz = "Kvízkérdés";
 constexpr const char *textQuizNote = "Még egy kérdés, és kész a feladat!";
 constexpr std::array<const char *, 5> praises{"Ügyes vagy!", "Szuper!", "Nagyon jó!", "Ez az!", "Kiváló!"};
 
+// The colours of the panels, cards, tiles and buttons: a fill and its border.
 constexpr Rgba cream{255, 250, 235, 255};
 constexpr Rgba brown{150, 100, 60, 255};
+constexpr Rgba white{255, 255, 255, 255};
+constexpr Rgba paper{255, 255, 250, 255}, paperBorder{190, 160, 120, 255};       // the scene
+constexpr Rgba hintFill{255, 240, 200, 255}, hintBorder{235, 150, 60, 255};
+constexpr Rgba hoverFill{255, 245, 190, 255}, hoverBorder{240, 160, 40, 255};    // under the pointer
+constexpr Rgba rightFill{200, 245, 190, 255}, rightBorder{60, 160, 70, 255};     // the right answer
+constexpr Rgba wrongFill{225, 222, 218, 255}, wrongBorder{170, 165, 160, 255};   // an answer tried in vain
+constexpr Rgba doneFill{215, 245, 200, 255}, doneBorder{70, 160, 70, 255};       // a finished task's tile
+constexpr Rgba buttonFill{240, 140, 50, 255}, buttonHoverFill{250, 175, 70, 255}, buttonBorder{170, 80, 30, 255};
+constexpr Rgba nextFill{90, 175, 80, 255}, nextHoverFill{120, 200, 100, 255}, nextBorder{40, 110, 40, 255};
+constexpr Rgba quizFill{120, 90, 200, 255}, quizBorder{70, 50, 140, 255};
+constexpr Rgba praiseFill{255, 250, 225, 255}, praiseBorder{240, 170, 50, 255};
+
+// The background's fills.
+constexpr Rgba meadow{125, 195, 90, 255}, meadowStripe{110, 180, 80, 255}, hills{105, 175, 95, 255};
+constexpr Rgba windowBlue{180, 220, 250, 255}, pavement{200, 200, 195, 255}, asphalt{110, 110, 115, 255};
+constexpr Rgba roadMark{240, 240, 235, 255};
+constexpr std::array<Rgba, 6> confettiColours{{
+    {240, 80, 70, 255}, {250, 200, 50, 255}, {90, 190, 90, 255}, {80, 150, 235, 255}, {240, 140, 200, 255},
+    {170, 110, 220, 255},
+}};
 
 struct Layout {
     SDL_Rect prompt{10, 8, 780, 88};
@@ -144,32 +165,31 @@ void makeRound(const Round &r, bool quiz)
 void makeEverything()
 {
     const GameDef &g = *state.game;
-    Rgba white{255, 255, 255, 255};
     UiSprites &ui = state.ui;
     ui.prompt = panelSprite(layout.prompt.w, layout.prompt.h, cream, brown, 18);
-    ui.scene = panelSprite(layout.scene.w, layout.scene.h, Rgba{255, 255, 250, 255}, Rgba{190, 160, 120, 255}, 22);
-    ui.hint = panelSprite(layout.hint.w, layout.hint.h, Rgba{255, 240, 200, 255}, Rgba{235, 150, 60, 255}, 16);
+    ui.scene = panelSprite(layout.scene.w, layout.scene.h, paper, paperBorder, 22);
+    ui.hint = panelSprite(layout.hint.w, layout.hint.h, hintFill, hintBorder, 16);
     ui.donePanel = panelSprite(layout.donePanel.w, layout.donePanel.h, cream, brown, 26);
     ui.card = panelSprite(CardW, CardH, white, brown, 16);
-    ui.cardHover = panelSprite(CardW, CardH, Rgba{255, 245, 190, 255}, Rgba{240, 160, 40, 255}, 16);
-    ui.cardRight = panelSprite(CardW, CardH, Rgba{200, 245, 190, 255}, Rgba{60, 160, 70, 255}, 16);
-    ui.cardWrong = panelSprite(CardW, CardH, Rgba{225, 222, 218, 255}, Rgba{170, 165, 160, 255}, 16);
+    ui.cardHover = panelSprite(CardW, CardH, hoverFill, hoverBorder, 16);
+    ui.cardRight = panelSprite(CardW, CardH, rightFill, rightBorder, 16);
+    ui.cardWrong = panelSprite(CardW, CardH, wrongFill, wrongBorder, 16);
     SDL_Rect t = tileRect(0, g.taskCount);
     ui.tile = panelSprite(t.w, t.h, white, brown, 14);
-    ui.tileHover = panelSprite(t.w, t.h, Rgba{255, 245, 190, 255}, Rgba{240, 160, 40, 255}, 14);
-    ui.tileDone = panelSprite(t.w, t.h, Rgba{215, 245, 200, 255}, Rgba{70, 160, 70, 255}, 14);
+    ui.tileHover = panelSprite(t.w, t.h, hoverFill, hoverBorder, 14);
+    ui.tileDone = panelSprite(t.w, t.h, doneFill, doneBorder, 14);
     SDL_Rect b = backButtonRect();
-    ui.button = panelSprite(b.w, b.h, Rgba{240, 140, 50, 255}, Rgba{170, 80, 30, 255}, 16);
-    ui.buttonHover = panelSprite(b.w, b.h, Rgba{250, 175, 70, 255}, Rgba{170, 80, 30, 255}, 16);
+    ui.button = panelSprite(b.w, b.h, buttonFill, buttonBorder, 16);
+    ui.buttonHover = panelSprite(b.w, b.h, buttonHoverFill, buttonBorder, 16);
     SDL_Rect n = nextButtonRect();
-    ui.nextButton = panelSprite(n.w, n.h, Rgba{90, 175, 80, 255}, Rgba{40, 110, 40, 255}, 18);
-    ui.nextButtonHover = panelSprite(n.w, n.h, Rgba{120, 200, 100, 255}, Rgba{40, 110, 40, 255}, 18);
+    ui.nextButton = panelSprite(n.w, n.h, nextFill, nextBorder, 18);
+    ui.nextButtonHover = panelSprite(n.w, n.h, nextHoverFill, nextBorder, 18);
     ui.pine = pictureSprite(Pic{PicPine, 100}, PicSmallSize);
     ui.star = starSprite(72, true);
     ui.starSmall = starSprite(34, true);
     ui.starEmpty = starSprite(34, false);
-    ui.quizBadge = panelSprite(150, 36, Rgba{120, 90, 200, 255}, Rgba{70, 50, 140, 255}, 12);
-    ui.praise = panelSprite(560, 120, Rgba{255, 250, 225, 255}, Rgba{240, 170, 50, 255}, 24);
+    ui.quizBadge = panelSprite(150, 36, quizFill, quizBorder, 12);
+    ui.praise = panelSprite(560, 120, praiseFill, praiseBorder, 24);
 
     for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
     for (const char *s : {textBack, textMap, textNext, textQuiz}) textSprite(s, TextButton);
@@ -314,11 +334,11 @@ struct Services {
     HostFillRectFn fill;
 };
 
-void fillRect(const Services &s, int x, int y, int w, int h, int r, int g, int b)
+void fillRect(const Services &s, int x, int y, int w, int h, Rgba c)
 {
     atlasEndDrawing(s.clip); // a fill after a sprite must not stay inside the sprite's clip
     SDL_Rect rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
-    s.fill(&rect, r, g, b);
+    s.fill(&rect, c.r, c.g, c.b);
 }
 
 void sprite(const Services &s, int index, int x, int y) { atlasDraw(index, x, y, s.blit, s.clip); }
@@ -326,7 +346,7 @@ void sprite(const Services &s, int index, int x, int y) { atlasDraw(index, x, y,
 // A sprite centred on a point.
 void centred(const Services &s, int index, int cx, int cy)
 {
-    const Sprite *sp = atlasSprite(index);
+    const AtlasSprite *sp = atlasSprite(index);
     if (sp) sprite(s, index, cx - sp->rect.w / 2, cy - sp->rect.h / 2);
 }
 
@@ -339,14 +359,15 @@ void drawBackground(const Services &s)
     int horizon = forest ? 330 : 360;
     for (int i = 0; i < 12; ++i) {
         int y = i * horizon / 12;
-        fillRect(s, 0, y, ScreenW, horizon / 12 + 1, 140 + i * 6, 200 + i * 4, 245);
+        Rgba sky{static_cast<Uint8>(140 + i * 6), static_cast<Uint8>(200 + i * 4), 245, 255}; // paler near the ground
+        fillRect(s, 0, y, ScreenW, horizon / 12 + 1, sky);
     }
     if (forest) {
-        fillRect(s, 0, horizon, ScreenW, 600 - horizon, 125, 195, 90);
-        for (int i = 0; i < 6; ++i) fillRect(s, 0, horizon + 40 + i * 45, ScreenW, 6, 110, 180, 80);
+        fillRect(s, 0, horizon, ScreenW, 600 - horizon, meadow);
+        for (int i = 0; i < 6; ++i) fillRect(s, 0, horizon + 40 + i * 45, ScreenW, 6, meadowStripe);
         for (int i = 0; i < 9; ++i) { // distant hills as steps
             int h = 30 + (i * 37) % 40;
-            fillRect(s, i * 90, horizon - h, 90, h, 105, 175, 95);
+            fillRect(s, i * 90, horizon - h, 90, h, hills);
         }
         for (int i = 0; i < 12; ++i) // a row of small pines along the edge of the forest
             sprite(s, state.ui.pine, -20 + i * 70 + (i % 3) * 9, horizon - 58 + (i % 2) * 10);
@@ -354,28 +375,25 @@ void drawBackground(const Services &s)
         for (int i = 0; i < 10; ++i) { // houses along the street
             int h = 90 + (i * 53) % 120, x = i * 80;
             int c = (i * 29) % 60;
-            fillRect(s, x, horizon - h, 76, h, 200 + c / 2, 170 + c, 150 + c);
+            Rgba wall{static_cast<Uint8>(200 + c / 2), static_cast<Uint8>(170 + c), static_cast<Uint8>(150 + c), 255};
+            fillRect(s, x, horizon - h, 76, h, wall);
             for (int wy = horizon - h + 14; wy < horizon - 24; wy += 34)
-                for (int wx = x + 12; wx < x + 64; wx += 28) fillRect(s, wx, wy, 16, 18, 180, 220, 250);
+                for (int wx = x + 12; wx < x + 64; wx += 28) fillRect(s, wx, wy, 16, 18, windowBlue);
         }
-        fillRect(s, 0, horizon, ScreenW, 40, 200, 200, 195);
-        fillRect(s, 0, horizon + 40, ScreenW, 600 - horizon - 40, 110, 110, 115);
-        for (int x = 20; x < ScreenW; x += 110) fillRect(s, x, 560, 60, 8, 240, 240, 235);
+        fillRect(s, 0, horizon, ScreenW, 40, pavement);
+        fillRect(s, 0, horizon + 40, ScreenW, 600 - horizon - 40, asphalt);
+        for (int x = 20; x < ScreenW; x += 110) fillRect(s, x, 560, 60, 8, roadMark);
     }
 }
 
 // Bright paper pieces falling through an area, for the moments of praise.
 void drawConfetti(const Services &s, const SDL_Rect &area, int t)
 {
-    static constexpr std::array<std::array<int, 3>, 6> colours{{
-        {{240, 80, 70}}, {{250, 200, 50}}, {{90, 190, 90}}, {{80, 150, 235}}, {{240, 140, 200}}, {{170, 110, 220}},
-    }};
     for (int i = 0; i < 44; ++i) {
         int size = 9 + i % 5;
         int x = area.x + (i * 97 + (t / 6 + i) % 9) % (area.w - size);
         int y = area.y + (i * 53 + t * (2 + i % 3)) % (area.h - size);
-        const auto &c = colours[i % colours.size()];
-        fillRect(s, x, y, size, size - 2 * (i % 2), c[0], c[1], c[2]);
+        fillRect(s, x, y, size, size - 2 * (i % 2), confettiColours[i % confettiColours.size()]);
     }
 }
 

@@ -280,7 +280,7 @@ TEST_F(Games, PraiseAndHintsSoundOnTheGamesOwnChannelsNeverOnTheShellsClick)
 TEST_F(Games, EveryTextFitsWhereItIsShown)
 {
     auto size = [](const char *text, TextStyle style) {
-        const Sprite *s = atlasSprite(textFind(text, style));
+        const AtlasSprite *s = atlasSprite(textFind(text, style));
         return s ? s->rect : SDL_Rect{0, 0, 9999, 9999};
     };
     for (const GameDef *game : {&forestDefinition(), &townDefinition()}) {

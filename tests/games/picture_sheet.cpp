@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     }
     atlasPack();
     for (size_t i = 0; i < pics.size(); ++i) {
-        const Sprite *s = atlasSprite(static_cast<int>(i));
+        const AtlasSprite *s = atlasSprite(static_cast<int>(i));
         if (!s || s->page < 0) continue;
         SDL_Rect to{static_cast<Sint16>((i % cols) * cell + 2), static_cast<Sint16>((i / cols) * cell + 2), 0, 0};
         SDL_Rect from = s->rect;
