@@ -9,6 +9,7 @@
 #include "gametext.h"
 #include "pictures.h"
 #include "progress.h"
+#include "rules.h"
 #include "sounds.h"
 
 //----------------------------------------------------------------------------------------------------------
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int ScreenW = 800;
 constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
-constexpr int HintFrames = 200;
 
 constexpr const char *textBack = "vissza";
 constexpr const char *textMap = "feladatok";
@@ -57,20 +57,21 @@ constexpr std::array<Rgba, 6> confettiColours{{
 
 struct Layout {
     SDL_Rect prompt{10, 8, 780, 88};
-    SDL_Rect scene{10, 100, 780, 272};
-    SDL_Rect hint{192, 540, 416, 58};
+    SDL_Rect scene{10, 100, 780, 240};
+    SDL_Rect label{192, 540, 416, 58}; // the name of the task under the pointer, on the map
+    SDL_Rect hint{192, 508, 416, 90};  // "try again" or a warning, and the hint in two lines
     SDL_Rect donePanel{170, 96, 460, 370};
 };
 constexpr Layout layout;
 
-constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 378;
+constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 346;
 
 //----------------------------------------------------------------------------------------------------------
 // State
 //----------------------------------------------------------------------------------------------------------
 
 struct UiSprites {
-    int prompt = -1, scene = -1, hint = -1, donePanel = -1;
+    int prompt = -1, scene = -1, label = -1, hint = -1, donePanel = -1;
     int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
     int tile = -1, tileHover = -1, tileDone = -1;
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
@@ -89,7 +90,8 @@ struct EngineState {
     int rightChoice = -1;
     std::array<int, MaxTasks> visits{}; // times each task was opened since the start: answers move on replays
     int praiseLeft = 0;
-    int hintLeft = 0;
+    bool hintShown = false;             // from a wrong answer to the next click
+    const char *warning = nullptr;      // the warning of the wrong answer chosen, if it carries one
     int praiseCount = 0;
     int mouseX = -1, mouseY = -1;
     int frame = 0;
@@ -125,6 +127,12 @@ RuleFn currentRule()
     return state.screen == EngineQuiz ? t.quizRule : t.rule;
 }
 
+const char *currentHint()
+{
+    const Round &r = currentRound();
+    return r.hint ? r.hint : currentTask().hint;
+}
+
 int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }
 
 // Scene pictures in one row of up to seven (a pattern reads along one row), or two rows, centred.
@@ -132,18 +140,29 @@ struct Point {
     int x, y;
 };
 
+// One picture is shown huge; more than five smaller, so that pictures to be counted stand apart.
+int scenePictureSize(int count) { return count == 1 ? PicHugeSize : count > 5 ? PicMediumSize : PicBigSize; }
+
 Point scenePosition(int index, int count)
 {
+    int size = scenePictureSize(count);
     bool oneRow = count <= 7;
     int perRow = oneRow ? count : (count + 1) / 2;
     int row = index / std::max(1, perRow), col = index % std::max(1, perRow);
     int inRow = std::min(perRow, count - row * perRow);
-    int step = perRow <= 5 ? 140 : (layout.scene.w - 20 - PicBigSize) / (perRow - 1);
-    int width = inRow * step - (step - PicBigSize);
+    int step = perRow <= 5 ? 140 : (layout.scene.w - 20 - size) / (perRow - 1);
+    int width = inRow * step - (step - size);
     int x = ScreenW / 2 - width / 2 + col * step;
-    int y = oneRow ? layout.scene.y + (layout.scene.h - PicBigSize) / 2 : layout.scene.y + 6 + row * 132;
+    int y = oneRow ? layout.scene.y + (layout.scene.h - size) / 2 : layout.scene.y + 12 + row * (size + 12);
     return Point{x, y};
 }
+
+// Hints that show the way as well as say it: counted pictures get their numbers, the right bin lights up,
+// a clock's hour hand flashes.
+bool hintNumbersScene(RuleFn rule) { return rule == ruleCount || rule == ruleCountAll; }
+bool hintLightsAnswer(RuleFn rule) { return rule == ruleBin; }
+Pic hourHandLit(Pic clock) { return Pic{PicClock, static_cast<int16_t>(clock.param + ClockHourLit)}; }
+
 
 //----------------------------------------------------------------------------------------------------------
 // Internal functions: making everything at start
@@ -154,12 +173,16 @@ void makeRound(const Round &r, bool quiz)
     textSprite(r.prompt, TextPrompt);
     if (!quiz && sceneCount(r) == 0) textSprite(r.prompt, TextTitle); // asked large in the empty scene
     int n = sceneCount(r);
-    for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], n == 1 ? PicHugeSize : PicBigSize);
+    for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], scenePictureSize(n));
+    if (n == 1 && r.scene[0].kind == PicClock) pictureSprite(hourHandLit(r.scene[0]), PicHugeSize);
+    if (n == 0 && quiz) pictureSprite(Pic{PicQuestion, 0}, PicBigSize);
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
         if (c.pic.kind != PicNone) pictureSprite(c.pic, PicBigSize);
         textSprite(c.label, answerStyle(c));
+        textSprite(c.warning, TextWarning);
     }
+    textSprite(r.hint, TextHint);
 }
 
 void makeEverything()
@@ -168,6 +191,7 @@ void makeEverything()
     UiSprites &ui = state.ui;
     ui.prompt = panelSprite(layout.prompt.w, layout.prompt.h, cream, brown, 18);
     ui.scene = panelSprite(layout.scene.w, layout.scene.h, paper, paperBorder, 22);
+    ui.label = panelSprite(layout.label.w, layout.label.h, hintFill, hintBorder, 16);
     ui.hint = panelSprite(layout.hint.w, layout.hint.h, hintFill, hintBorder, 16);
     ui.donePanel = panelSprite(layout.donePanel.w, layout.donePanel.h, cream, brown, 26);
     ui.card = panelSprite(CardW, CardH, white, brown, 16);
@@ -228,7 +252,8 @@ void startRound()
     state.wrong.fill(false);
     state.rightChoice = -1;
     state.praiseLeft = 0;
-    state.hintLeft = 0;
+    state.hintShown = false;
+    state.warning = nullptr;
 }
 
 void openMap()
@@ -275,12 +300,13 @@ void answer(int choice)
     if (rule && rule(currentRound(), choice)) {
         state.rightChoice = choice;
         state.praiseLeft = PraiseFrames;
-        state.hintLeft = 0;
+        state.hintShown = false;
         ++state.praiseCount;
         soundPlayRight();
     } else {
         state.wrong[choice] = true;
-        state.hintLeft = HintFrames;
+        state.hintShown = true;
+        state.warning = currentRound().choices[choice].warning;
         soundPlayWrong();
     }
 }
@@ -310,6 +336,9 @@ int click(int x, int y)
             advance();
             break;
         }
+        // The hint stays until the next click, wherever it lands.
+        state.hintShown = false;
+        state.warning = nullptr;
         int count = choiceCount(currentRound());
         for (int i = 0; i < count; ++i)
             if (inside(answerRect(i), x, y) && !state.wrong[i]) answer(i);
@@ -426,8 +455,8 @@ void drawMap(const Services &s)
         if (state.done[i]) centred(s, state.ui.starSmall, r.x + r.w - 22, r.y + 22);
     }
     if (hovered >= 0) {
-        sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
-        text(s, g.tasks[hovered].title, TextLabel, layout.hint.x + layout.hint.w / 2, layout.hint.y + layout.hint.h / 2 - 2);
+        sprite(s, state.ui.label, layout.label.x, layout.label.y);
+        text(s, g.tasks[hovered].title, TextLabel, layout.label.x + layout.label.w / 2, layout.label.y + layout.label.h / 2 - 2);
     }
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
 }
@@ -437,9 +466,11 @@ void drawCard(const Services &s, const Round &r, int i)
     SDL_Rect rect = answerRect(i);
     const Choice &c = r.choices[i];
     bool over = inside(rect, state.mouseX, state.mouseY) && state.praiseLeft == 0 && !state.wrong[i];
+    // After a wrong answer, some questions light the right card up, blinking.
+    bool shown = state.hintShown && hintLightsAnswer(currentRule()) && currentRule()(r, i) && (state.frame / 12) % 2;
     int plate = i == state.rightChoice ? state.ui.cardRight
                 : state.wrong[i]        ? state.ui.cardWrong
-                : over                  ? state.ui.cardHover
+                : over || shown         ? state.ui.cardHover
                                         : state.ui.card;
     int lift = over ? -4 : 0;
     sprite(s, plate, rect.x, rect.y + lift);
@@ -462,16 +493,22 @@ void drawPlay(const Services &s)
     text(s, askInScene ? currentTask().title : r.prompt, TextPrompt, ScreenW / 2, layout.prompt.y + layout.prompt.h / 2 - 3);
     sprite(s, state.ui.scene, layout.scene.x, layout.scene.y);
     if (askInScene) text(s, r.prompt, TextTitle, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
-    if (n == 0 && state.screen == EngineQuiz) {
-        centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2 - 16);
+    if (n == 0 && state.screen == EngineQuiz) { // a question mark: the task's own picture could give the answer away
+        centred(s, pictureFind(Pic{PicQuestion, 0}, PicBigSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2 - 16);
         text(s, textQuizNote, TextLabel, ScreenW / 2, layout.scene.y + layout.scene.h - 34);
     }
+    RuleFn rule = currentRule();
     if (n == 1) {
-        centred(s, pictureFind(r.scene[0], PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        Pic shown = r.scene[0];
+        if (state.hintShown && shown.kind == PicClock && (state.frame / 12) % 2) shown = hourHandLit(shown);
+        centred(s, pictureFind(shown, PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
     }
+    int size = scenePictureSize(n), counter = 0;
     for (int i = 0; i < n && n > 1; ++i) {
         Point p = scenePosition(i, n);
-        sprite(s, pictureFind(r.scene[i], PicBigSize), p.x, p.y);
+        sprite(s, pictureFind(r.scene[i], size), p.x, p.y);
+        if (state.hintShown && hintNumbersScene(rule) && sceneCounts(r, i, rule == ruleCountAll) && ++counter < MaxTasks + 1)
+            centred(s, state.numbers[counter], p.x + 14, p.y + 14);
     }
     if (state.screen == EngineQuiz) {
         sprite(s, state.ui.quizBadge, layout.scene.x + 14, layout.scene.y + 12);
@@ -491,10 +528,11 @@ void drawPlay(const Services &s)
         centred(s, state.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
         centred(s, state.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
         text(s, praise, TextCheer, ScreenW / 2, layout.scene.y + layout.scene.h / 2 + bounce);
-    } else if (state.hintLeft > 0) {
+    } else if (state.hintShown) {
         sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
-        text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 17);
-        text(s, currentTask().hint, TextHint, ScreenW / 2, layout.hint.y + 40);
+        if (state.warning) text(s, state.warning, TextWarning, ScreenW / 2, layout.hint.y + 20);
+        else text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 20);
+        text(s, currentHint(), TextHint, ScreenW / 2, layout.hint.y + 55);
     }
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
     drawButton(s, mapButtonRect(), textMap, state.ui.button, state.ui.buttonHover);
@@ -600,7 +638,6 @@ int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     if (!blit || !clip || !fill) return 0;
     Services s{blit, clip, fill};
     ++state.frame;
-    if (state.hintLeft > 0) --state.hintLeft;
     if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
     clip(nullptr);
     drawBackground(s);
@@ -654,4 +691,5 @@ int engineRound() { return state.round; }
 bool engineQuizOn() { return state.quizOn; }
 bool engineTaskDone(int task) { return task >= 0 && task < MaxTasks && state.done[task]; }
 bool engineShowingPraise() { return state.praiseLeft > 0; }
-bool engineShowingHint() { return state.hintLeft > 0; }
+bool engineShowingHint() { return state.hintShown; }
+const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }

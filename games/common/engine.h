@@ -42,3 +42,4 @@ bool engineQuizOn();
 bool engineTaskDone(int task);
 bool engineShowingPraise();
 bool engineShowingHint();
+const char *engineWarning(); // the warning shown with the hint, or null

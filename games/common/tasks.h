@@ -37,6 +37,8 @@ enum Shape : int16_t { ShapeCircle, ShapeSquare, ShapeTriangle, ShapeStar, Shape
 inline Pic shapePic(int shape, int colour) { return Pic{PicShape, static_cast<int16_t>(shape * 16 + colour)}; }
 // Seasons, the parameter of PicTree.
 enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter };
+// Clocks: the parameter of PicClock is hours * 60 + minutes; plus ClockHourLit, the hour hand is lit up.
+constexpr int ClockHourLit = 1000;
 // Traffic lights: PicLight 0 red, 1 yellow, 2 green; PicWalkLight 0 red, 1 green.
 enum LightColour : int16_t { LightRed, LightYellow, LightGreen };
 // Road signs, the parameter of PicSign.
@@ -51,11 +53,14 @@ enum Direction : int16_t { DirLeft, DirRight, DirAhead };
 constexpr int MaxScene = 10;
 constexpr int MaxChoices = 4;
 
-// One answer the child can click: a picture, a label, or both; value is what the rule reads.
+// One answer the child can click: a picture, a label, or both; value is what the rule reads. An answer
+// that would be dangerous in the street or the forest carries its own kind warning, said instead of
+// "try again" when it is chosen.
 struct Choice {
     Pic pic;
     const char *label = nullptr;
     int value = 0;
+    const char *warning = nullptr;
 };
 
 // One question: the prompt, the pictures of the scene, the answers, and the numbers the rule compares with.
@@ -66,6 +71,7 @@ struct Round {
     Pic target;                          // the picture the rule looks for, when it looks for one
     int a = 0;                           // a number the rule reads: a price, a colour, a day...
     int b = 0;
+    const char *hint = nullptr;          // said after a wrong answer; the task's hint when there is none
 };
 
 int sceneCount(const Round &round);
@@ -79,7 +85,7 @@ constexpr int RoundsPerTask = 3;
 struct Task {
     const char *title = nullptr;
     Pic icon;
-    const char *hint = nullptr;          // said gently after a wrong answer
+    const char *hint = nullptr;          // said gently after a wrong answer in a round without a hint of its own
     RuleFn rule = nullptr;
     std::array<Round, RoundsPerTask> rounds{};
     Round quiz;                          // the extra question asked when the quiz setting is on

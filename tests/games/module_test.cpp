@@ -175,13 +175,16 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
     ASSERT_EQ(draw(), 0);
 
-    // A wrong answer gets a gentle hint and the same question again.
+    // A wrong answer gets a gentle hint and the same question again; the hint stays until the next click.
     ASSERT_EQ(clickAnswer(false), 0);
     EXPECT_TRUE(engineShowingHint());
     EXPECT_FALSE(engineShowingPraise());
-    ASSERT_EQ(draw(5), 0);
+    ASSERT_EQ(draw(500), 0);
+    EXPECT_TRUE(engineShowingHint());
     EXPECT_EQ(engineRound(), 0);
     EXPECT_EQ(engineScreen(), EnginePlay);
+    ASSERT_EQ(clickAt(SDL_Rect{400, 200, 1, 1}), 0);
+    EXPECT_FALSE(engineShowingHint());
 
     for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
     ASSERT_EQ(engineScreen(), EngineQuiz) << "the quiz is on when the setting is missing";
@@ -378,4 +381,24 @@ TEST_F(Game, AnswersMoveToOtherPlacesWhenATaskIsPlayedAgain)
     std::set<int> places;
     for (int i = 0; i < choiceCount(shownRound()); ++i) places.insert(answerRect(i).x);
     EXPECT_EQ(static_cast<int>(places.size()), choiceCount(shownRound())) << "no two answers share a place";
+}
+
+TEST_F(Game, ADangerousAnswerGetsAKindWarningInsteadOfTryAgain)
+{
+    start(0);
+    int warned = 0;
+    for (int t = 0; t < game().taskCount; ++t)
+        for (int r = 0; r < RoundsPerTask; ++r)
+            for (int c = 0; c < choiceCount(game().tasks[t].rounds[r]); ++c) {
+                const Choice &choice = game().tasks[t].rounds[r].choices[c];
+                if (!choice.warning) continue;
+                ++warned;
+                ASSERT_EQ(clickAt(tileRect(t, game().taskCount)), 0);
+                for (int k = 0; k < r; ++k) answerRightly();
+                ASSERT_EQ(clickAt(answerRect(c)), 0);
+                EXPECT_TRUE(engineShowingHint());
+                EXPECT_STREQ(engineWarning(), choice.warning);
+                ASSERT_EQ(clickAt(mapButtonRect()), 0);
+            }
+    EXPECT_GT(warned, 0) << "going on red, running into the road and the like are warned about in both games";
 }
