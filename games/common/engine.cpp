@@ -46,6 +46,11 @@ constexpr Rgba nextFill{90, 175, 80, 255}, nextHoverFill{120, 200, 100, 255}, ne
 constexpr Rgba quizFill{120, 90, 200, 255}, quizBorder{70, 50, 140, 255};
 constexpr Rgba praiseFill{255, 250, 225, 255}, praiseBorder{240, 170, 50, 255};
 
+// The map's tiles by group: plain, then traffic, money, time and the city, each in a light colour of its own.
+constexpr std::array<Rgba, MapGroupCount> groupTints{{
+    {255, 255, 255, 255}, {255, 232, 228, 255}, {255, 246, 205, 255}, {226, 238, 255, 255}, {232, 246, 225, 255},
+}};
+
 // The background's fills.
 constexpr Rgba meadow{125, 195, 90, 255}, meadowStripe{110, 180, 80, 255}, hills{105, 175, 95, 255};
 constexpr Rgba windowBlue{180, 220, 250, 255}, pavement{200, 200, 195, 255}, asphalt{110, 110, 115, 255};
@@ -73,7 +78,8 @@ constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 346;
 struct UiSprites {
     int prompt = -1, scene = -1, label = -1, hint = -1, donePanel = -1;
     int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
-    int tile = -1, tileHover = -1, tileDone = -1;
+    std::array<int, MapGroupCount> tiles{}; // a tile's plate, tinted by its group
+    int tileHover = -1, tileDone = -1;
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
     int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1, praise = -1, pine = -1;
 };
@@ -131,6 +137,17 @@ const char *currentHint()
 {
     const Round &r = currentRound();
     return r.hint ? r.hint : currentTask().hint;
+}
+
+// A task's place on the map: its group's tasks come together, groups in their order, each in the table's order.
+int mapSlot(int task)
+{
+    const GameDef &g = *state.game;
+    if (!g.groups) return task;
+    int slot = 0;
+    for (int i = 0; i < g.taskCount; ++i)
+        if (g.groups[i] < g.groups[task] || (g.groups[i] == g.groups[task] && i < task)) ++slot;
+    return slot;
 }
 
 int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }
@@ -199,7 +216,7 @@ void makeEverything()
     ui.cardRight = panelSprite(CardW, CardH, rightFill, rightBorder, 16);
     ui.cardWrong = panelSprite(CardW, CardH, wrongFill, wrongBorder, 16);
     SDL_Rect t = tileRect(0, g.taskCount);
-    ui.tile = panelSprite(t.w, t.h, white, brown, 14);
+    for (int k = 0; k < MapGroupCount; ++k) ui.tiles[k] = panelSprite(t.w, t.h, groupTints[k], brown, 14);
     ui.tileHover = panelSprite(t.w, t.h, hoverFill, hoverBorder, 14);
     ui.tileDone = panelSprite(t.w, t.h, doneFill, doneBorder, 14);
     SDL_Rect b = backButtonRect();
@@ -324,7 +341,7 @@ int click(int x, int y)
     switch (state.screen) {
     case EngineMap:
         for (int i = 0; i < state.game->taskCount; ++i)
-            if (inside(tileRect(i, state.game->taskCount), x, y)) openTask(i);
+            if (inside(taskTileRect(i), x, y)) openTask(i);
         break;
     case EnginePlay:
     case EngineQuiz: {
@@ -446,12 +463,14 @@ void drawMap(const Services &s)
     int iconSize = tileIconSize(g.taskCount);
     int hovered = -1;
     for (int i = 0; i < g.taskCount; ++i) {
-        SDL_Rect r = tileRect(i, g.taskCount);
+        SDL_Rect r = taskTileRect(i);
         bool over = inside(r, state.mouseX, state.mouseY);
         if (over) hovered = i;
-        sprite(s, over ? state.ui.tileHover : state.done[i] ? state.ui.tileDone : state.ui.tile, r.x, r.y);
+        int group = g.groups ? g.groups[i] : GroupNone;
+        sprite(s, over ? state.ui.tileHover : state.done[i] ? state.ui.tileDone : state.ui.tiles[group], r.x, r.y);
         centred(s, pictureFind(g.tasks[i].icon, iconSize), r.x + r.w / 2, r.y + r.h / 2 - 2);
-        if (i + 1 < static_cast<int>(state.numbers.size())) centred(s, state.numbers[i + 1], r.x + 20, r.y + 20);
+        int number = mapSlot(i) + 1; // the tiles are numbered in the order they stand
+        if (number < static_cast<int>(state.numbers.size())) centred(s, state.numbers[number], r.x + 20, r.y + 20);
         if (state.done[i]) centred(s, state.ui.starSmall, r.x + r.w - 22, r.y + 22);
     }
     if (hovered >= 0) {
@@ -600,6 +619,12 @@ SDL_Rect tileRect(int index, int count)
     int y0 = top + (bottom - top - (rows * h + (rows - 1) * gap)) / 2;
     return SDL_Rect{static_cast<Sint16>(x0 + col * (w + gap)), static_cast<Sint16>(y0 + row * (h + gap)),
                     static_cast<Uint16>(w), static_cast<Uint16>(h)};
+}
+
+SDL_Rect taskTileRect(int task)
+{
+    if (!state.game || task < 0 || task >= state.game->taskCount) return SDL_Rect{0, 0, 0, 0};
+    return tileRect(mapSlot(task), state.game->taskCount);
 }
 
 SDL_Rect choiceRect(int index, int count)

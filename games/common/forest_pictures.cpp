@@ -4,6 +4,7 @@
 #include <SDL/SDL_gfxPrimitives.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -337,6 +338,9 @@ void drawLeaf(Pen &p, int colour)
     stroke(p, 50, 50, 62, 56, 1.2f, ink);
 }
 
+constexpr Rgb snow{232, 240, 252}, snowflake{150, 190, 235};
+constexpr Rgb blossomPink{250, 160, 200};
+
 void drawTree(Pen &p, int season)
 {
     box(p, 42, 50, 16, 46, bark, 3);
@@ -345,17 +349,26 @@ void drawTree(Pen &p, int season)
         stroke(p, 50, 50, 72, 24, 4, bark);
         stroke(p, 50, 52, 50, 16, 4, bark);
         stroke(p, 36, 40, 24, 40, 3, bark);
-        oval(p, 26, 29, 6, 3, white);
-        oval(p, 72, 23, 6, 3, white);
-        oval(p, 50, 15, 5, 3, white);
-        oval(p, 50, 94, 44, 6, white);
-        for (int i = 0; i < 8; ++i) dot(p, 10 + (i * 37) % 80, 10 + (i * 23) % 60, 2, {210, 225, 245});
+        // Snow a little bluer than the white card it is shown on, and falling flakes.
+        oval(p, 26, 29, 7, 3.5f, snow);
+        oval(p, 72, 23, 7, 3.5f, snow);
+        oval(p, 50, 15, 6, 3.5f, snow);
+        oval(p, 50, 93, 46, 6, snow);
+        for (int i = 0; i < 10; ++i) dot(p, 10 + (i * 37) % 80, 8 + (i * 23) % 66, 2.5f, snowflake);
         return;
     }
     Rgb leaves = season == SeasonAutumn ? autumnOrange : season == SeasonSpring ? Rgb{150, 215, 110} : leafGreen;
     crown(p, leaves);
-    if (season == SeasonSpring)
-        for (int i = 0; i < 9; ++i) dot(p, 24 + (i * 29) % 54, 20 + (i * 17) % 36, 3.5f, {250, 180, 205});
+    if (season == SeasonSpring) { // small five-petalled blossoms spread over the crown
+        constexpr std::array<std::array<float, 2>, 8> blossoms{{
+            {{38, 16}}, {{62, 18}}, {{50, 32}}, {{22, 42}}, {{78, 42}}, {{34, 52}}, {{66, 52}}, {{50, 48}},
+        }};
+        for (const auto &b : blossoms) {
+            for (int k = 0; k < 5; ++k)
+                dot(p, b[0] + 4 * std::cos(k * 1.2566f), b[1] + 4 * std::sin(k * 1.2566f), 3, blossomPink);
+            dot(p, b[0], b[1], 2, gold);
+        }
+    }
     if (season == SeasonAutumn) {
         for (int i = 0; i < 6; ++i) dot(p, 28 + (i * 31) % 46, 24 + (i * 13) % 30, 4, autumnRed);
         oval(p, 20, 92, 6, 3, autumnOrange);

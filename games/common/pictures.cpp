@@ -37,7 +37,9 @@ constexpr std::array<PainterEntry, PicKindCount> painters{{
     {PicJar, drawJar}, {PicBin, drawBin}, {PicArrow, drawArrow}, {PicZebra, drawZebra}, {PicRoad, drawRoad},
     {PicHelmet, drawHelmet}, {PicBelt, drawBelt}, {PicBread, drawBread}, {PicMedicine, drawMedicine},
     {PicBall, drawBall}, {PicIceCream, drawIceCream}, {PicKifli, drawKifli}, {PicBalloon, drawBalloon},
-    {PicBook, drawBook}, {PicSun, drawSun}, {PicMoon, drawMoon}, {PicPhone, drawPhone},
+    {PicBook, drawBook}, {PicSun, drawSun}, {PicMoon, drawMoon}, {PicPhone, drawPhone}, {PicSwatch, drawSwatch},
+    {PicAction, drawAction}, {PicSnowflake, drawSnowflake}, {PicDay, drawDay}, {PicPurse, drawPurse},
+    {PicWatch, drawWatch}, {PicMagnifier, drawMagnifier}, {PicPodium, drawPodium}, {PicTower, drawTower},
 }};
 
 // A kind added to the picture list without its painter here leaves an empty entry at the end of the table,

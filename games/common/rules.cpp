@@ -58,7 +58,7 @@ int categoryOf(Pic pic)
 int colourOf(Pic pic)
 {
     switch (pic.kind) {
-    case PicFlower: case PicLeaf: case PicCar: case PicBalloon: case PicBall:
+    case PicFlower: case PicLeaf: case PicCar: case PicBalloon: case PicBall: case PicSwatch:
         return pic.param;
     case PicShape:
         return pic.param % 16;

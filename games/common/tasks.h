@@ -20,6 +20,8 @@ enum PicKind : int16_t {
     PicCoin, PicClock, PicHouse, PicShop, PicSign, PicPaper, PicBottle, PicJar, PicBin, PicArrow,
     PicZebra, PicRoad, PicHelmet, PicBelt, PicBread, PicMedicine, PicBall, PicIceCream, PicKifli, PicBalloon,
     PicBook, PicSun, PicMoon, PicPhone,
+    // answers shown as pictures, and the town map's icons
+    PicSwatch, PicAction, PicSnowflake, PicDay, PicPurse, PicWatch, PicMagnifier, PicPodium, PicTower,
     PicKindCount
 };
 
@@ -47,6 +49,9 @@ enum SignKind : int16_t { SignStop, SignCrossing, SignNoEntry, SignGiveWay, Sign
 enum ShopKind : int16_t { ShopBakery, ShopPharmacy, ShopFlowers, ShopToys, ShopKindCount };
 // Recycling bins by colour: blue paper, yellow plastic, green glass.
 enum BinKind : int16_t { BinPaper, BinPlastic, BinGlass, BinMixed };
+// What a walker does, the parameter of PicAction (a sign with a figure on it).
+enum WalkerAction : int16_t { ActionStop, ActionWait, ActionGo };
+// Days of the week, the parameter of PicDay: 0 Monday ... 6 Sunday.
 // Arrows, the parameter of PicArrow.
 enum Direction : int16_t { DirLeft, DirRight, DirAhead };
 
@@ -96,10 +101,14 @@ enum Theme { ThemeForest, ThemeTown };
 
 constexpr int MaxTasks = 25;
 
+// Tasks on the map can be grouped by what they teach: a group's tiles stand together, in one colour.
+enum MapGroup : int8_t { GroupNone, GroupTraffic, GroupMoney, GroupTime, GroupCity, MapGroupCount };
+
 struct GameDef {
     const char *title;
     const char *valueFormat;             // "g1a%d" or "g2a%d"
     Theme theme;
     int taskCount;
     const Task *tasks;
+    const MapGroup *groups = nullptr;    // each task's group, in the table's order; none when null
 };

@@ -4,6 +4,7 @@
 #include <SDL/SDL_gfxPrimitives.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -20,20 +21,21 @@ void drawLight(Pen &p, int lit)
 
 namespace {
 
-void walker(Pen &p, float cx, float cy, bool walking, Rgb c)
+// A little figure standing or walking, about 25 grid units tall at scale 1.
+void walker(Pen &p, float cx, float cy, bool walking, Rgb c, float k = 1)
 {
-    dot(p, cx, cy - 9, 3.5f, c);
-    stroke(p, cx, cy - 5, cx, cy + 5, 4, c);
+    dot(p, cx, cy - 9 * k, 3.5f * k, c);
+    stroke(p, cx, cy - 5 * k, cx, cy + 5 * k, 4 * k, c);
     if (walking) {
-        stroke(p, cx, cy + 5, cx - 5, cy + 13, 3, c);
-        stroke(p, cx, cy + 5, cx + 5, cy + 13, 3, c);
-        stroke(p, cx, cy - 3, cx - 6, cy + 3, 2.5f, c);
-        stroke(p, cx, cy - 3, cx + 6, cy + 2, 2.5f, c);
+        stroke(p, cx, cy + 5 * k, cx - 5 * k, cy + 13 * k, 3 * k, c);
+        stroke(p, cx, cy + 5 * k, cx + 5 * k, cy + 13 * k, 3 * k, c);
+        stroke(p, cx, cy - 3 * k, cx - 6 * k, cy + 3 * k, 2.5f * k, c);
+        stroke(p, cx, cy - 3 * k, cx + 6 * k, cy + 2 * k, 2.5f * k, c);
     } else {
-        stroke(p, cx - 2, cy + 5, cx - 2, cy + 14, 3, c);
-        stroke(p, cx + 2, cy + 5, cx + 2, cy + 14, 3, c);
-        stroke(p, cx - 4, cy - 3, cx - 4, cy + 6, 2.5f, c);
-        stroke(p, cx + 4, cy - 3, cx + 4, cy + 6, 2.5f, c);
+        stroke(p, cx - 2 * k, cy + 5 * k, cx - 2 * k, cy + 14 * k, 3 * k, c);
+        stroke(p, cx + 2 * k, cy + 5 * k, cx + 2 * k, cy + 14 * k, 3 * k, c);
+        stroke(p, cx - 4 * k, cy - 3 * k, cx - 4 * k, cy + 6 * k, 2.5f * k, c);
+        stroke(p, cx + 4 * k, cy - 3 * k, cx + 4 * k, cy + 6 * k, 2.5f * k, c);
     }
 }
 
@@ -235,15 +237,23 @@ void drawSign(Pen &p, int kind)
         poly(p, {12, 6, 88, 6, 50, 70}, red);
         poly(p, {26, 14, 74, 14, 50, 56}, white);
         break;
-    default:
+    default: // a cyclist: two round wheels, the frame, the rider
         disc(p, 50, 38, 34, blue);
-        disc(p, 36, 46, 9, blue);
-        arcRGBA(p.s, px(p, 36), px(p, 46), px(p, 8), 0, 360, 255, 255, 255, 255);
-        arcRGBA(p.s, px(p, 64), px(p, 46), px(p, 8), 0, 360, 255, 255, 255, 255);
-        stroke(p, 36, 46, 48, 30, 2, white);
-        stroke(p, 48, 30, 64, 46, 2, white);
-        stroke(p, 44, 46, 56, 30, 2, white);
-        dot(p, 52, 20, 4, white);
+        for (float wx : {33.0f, 67.0f}) {
+            dot(p, wx, 48, 10, white);
+            dot(p, wx, 48, 7, blue);
+            dot(p, wx, 48, 1.5f, white);
+        }
+        stroke(p, 33, 48, 46, 48, 2.5f, white); // chain stay
+        stroke(p, 46, 48, 60, 36, 2.5f, white); // down tube
+        stroke(p, 40, 36, 60, 36, 2.5f, white); // top tube
+        stroke(p, 33, 48, 40, 36, 2.5f, white); // seat stay
+        stroke(p, 60, 36, 67, 48, 2.5f, white); // fork
+        stroke(p, 40, 36, 46, 48, 2.5f, white); // seat tube
+        stroke(p, 42, 22, 40, 34, 4, white);    // the rider's back
+        stroke(p, 42, 23, 58, 32, 2.5f, white); // arm to the handlebar
+        stroke(p, 40, 34, 50, 40, 3, white);    // leg to the pedal
+        dot(p, 45, 16, 4.5f, white);
         break;
     }
 }
@@ -288,10 +298,19 @@ void drawArrow(Pen &p, int direction)
     else poly(p, {50, 14, 78, 44, 62, 44, 62, 84, 38, 84, 38, 44, 22, 44}, w);
 }
 
+constexpr Rgb pavement{215, 210, 200}, asphalt{95, 95, 100};
+
+// The road seen from above, running from left to right between two pavements; the crossing's white bars
+// lie along the road, one after the other from pavement to pavement.
 void drawZebra(Pen &p, int)
 {
-    box(p, 4, 20, 92, 60, {95, 95, 100});
-    for (int i = 0; i < 6; ++i) plainBox(p, 10 + i * 14.5f, 26, 8, 48, white);
+    box(p, 2, 12, 96, 76, pavement);
+    plainBox(p, 2, 24, 96, 52, asphalt);
+    stroke(p, 2, 24, 98, 24, 1.5f, ink);
+    stroke(p, 2, 76, 98, 76, 1.5f, ink);
+    for (float x : {6.0f, 74.0f}) plainBox(p, x, 49, 16, 3, white); // the middle line, broken at the crossing
+    for (int i = 0; i < 5; ++i) plainBox(p, 32, 27 + i * 10.0f, 36, 6, white);
+    walker(p, 24, 17, true, ink, 0.45f);
 }
 
 void drawRoad(Pen &p, int)
@@ -335,12 +354,20 @@ void drawMedicine(Pen &p, int)
     plainBox(p, 32, 48, 36, 12, crossGreen);
 }
 
+// A beach ball: coloured and white panels meeting at a cap, so that it never looks like a road sign.
 void drawBall(Pen &p, int colour)
 {
-    disc(p, 50, 54, 38, colourRgb(colour));
-    arcRGBA(p.s, px(p, 50), px(p, 54), px(p, 38), 200, 340, 255, 255, 255, 255);
-    stroke(p, 14, 54, 86, 54, 3, white);
-    dot(p, 36, 38, 6, white);
+    Rgb c = colourRgb(colour);
+    disc(p, 50, 54, 38, c);
+    for (int i = 0; i < 3; ++i)
+        filledPieRGBA(p.s, px(p, 50), px(p, 54), px(p, 38), static_cast<Sint16>(i * 120 + 60),
+                      static_cast<Sint16>(i * 120 + 120), white.r, white.g, white.b, 255);
+    for (int i = 0; i < 6; ++i) {
+        float a = i * 3.14159f / 3;
+        stroke(p, 50, 54, 50 + 37 * std::cos(a), 54 + 37 * std::sin(a), 1.2f, ink);
+    }
+    disc(p, 50, 54, 7, c);
+    dot(p, 34, 38, 5, white);
 }
 
 void drawIceCream(Pen &p, int)
@@ -352,14 +379,29 @@ void drawIceCream(Pen &p, int)
     dot(p, 50, 12, 5, appleRed);
 }
 
+// A crescent roll: thick in the middle, thin at its two curled ends.
 void drawKifli(Pen &p, int)
 {
-    filledPieRGBA(p.s, px(p, 50), px(p, 70), static_cast<Sint16>(px(p, 42) + p.line), 190, 350, ink.r, ink.g, ink.b, 255);
-    filledPieRGBA(p.s, px(p, 50), px(p, 70), px(p, 42), 190, 350, 225, 160, 80, 255);
-    eraseDisc(p, 50, 76, 26);
-    for (int i = 0; i < 4; ++i) {
-        float a = 3.14159f * (1.15f + i * 0.23f);
-        stroke(p, 50 + 28 * std::cos(a), 70 + 28 * std::sin(a), 50 + 40 * std::cos(a), 70 + 40 * std::sin(a), 1.5f, bark);
+    constexpr Rgb crust{225, 160, 80}, shine{240, 195, 120};
+    constexpr int steps = 28;
+    auto at = [](int i, float *x, float *y, float *r) {
+        float t = static_cast<float>(i) / steps, a = 3.14159f * (1.08f + 0.84f * t);
+        *x = 50 + 34 * std::cos(a);
+        *y = 80 + 40 * std::sin(a);
+        *r = 4 + 13 * std::sin(3.14159f * t);
+    };
+    float x, y, r;
+    for (int i = 0; i <= steps; ++i) {
+        at(i, &x, &y, &r);
+        filledCircleRGBA(p.s, px(p, x), px(p, y), static_cast<Sint16>(r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+    }
+    for (int i = 0; i <= steps; ++i) {
+        at(i, &x, &y, &r);
+        dot(p, x, y, r, crust);
+    }
+    for (int i = 6; i <= steps - 6; ++i) {
+        at(i, &x, &y, &r);
+        dot(p, x - r * 0.2f, y - r * 0.45f, r * 0.22f, shine);
     }
 }
 
@@ -404,4 +446,113 @@ void drawPhone(Pen &p, int)
     box(p, 28, 6, 44, 88, {60, 60, 70}, 8);
     box(p, 33, 14, 34, 56, lightBlue, 3);
     disc(p, 50, 82, 5, silver);
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Answers shown as pictures, and the map's icons
+//----------------------------------------------------------------------------------------------------------
+
+// A splash of paint: overlapping round blobs under one outline.
+void drawSwatch(Pen &p, int colour)
+{
+    struct Blob {
+        float x, y, r;
+    };
+    constexpr std::array<Blob, 6> blobs{{{50, 52, 30}, {26, 40, 12}, {74, 64, 13}, {64, 24, 10}, {30, 74, 9}, {80, 36, 6}}};
+    for (const Blob &b : blobs)
+        filledCircleRGBA(p.s, px(p, b.x), px(p, b.y), static_cast<Sint16>(b.r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+    for (const Blob &b : blobs) dot(p, b.x, b.y, b.r, colourRgb(colour));
+    dot(p, 40, 40, 5, white);
+}
+
+// A square sign with a figure: red standing (stop), yellow standing and looking (wait), green walking (go).
+void drawAction(Pen &p, int action)
+{
+    constexpr Rgb stopRed{225, 60, 50}, waitYellow{245, 190, 40}, goGreen{70, 175, 80};
+    Rgb c = action == ActionGo ? goGreen : action == ActionWait ? waitYellow : stopRed;
+    box(p, 14, 10, 72, 80, c, 14);
+    walker(p, 50, 52, action == ActionGo, white, 2.1f);
+    if (action == ActionWait) { // an open eye: looking out
+        plainOval(p, 72, 24, 9, 6, white);
+        dot(p, 72, 24, 3.5f, ink);
+    }
+}
+
+void drawSnowflake(Pen &p, int)
+{
+    constexpr Rgb ice{90, 150, 220};
+    for (int i = 0; i < 6; ++i) {
+        float a = i * 3.14159f / 3, c = std::cos(a), s = std::sin(a);
+        stroke(p, 50, 50, 50 + 40 * c, 50 + 40 * s, 4, ice);
+        for (float d : {18.0f, 30.0f}) { // two little branches on each arm
+            float bx = 50 + d * c, by = 50 + d * s;
+            stroke(p, bx, by, bx + 9 * std::cos(a + 0.8f), by + 9 * std::sin(a + 0.8f), 3, ice);
+            stroke(p, bx, by, bx + 9 * std::cos(a - 0.8f), by + 9 * std::sin(a - 0.8f), 3, ice);
+        }
+    }
+    dot(p, 50, 50, 6, ice);
+}
+
+// A calendar page with the day's name.
+void drawDay(Pen &p, int day)
+{
+    static constexpr std::array<const char *, 7> names{"hétfő", "kedd", "szerda", "csütörtök", "péntek", "szombat",
+                                                      "vasárnap"};
+    box(p, 10, 18, 80, 72, white, 8);
+    box(p, 10, 18, 80, 20, day >= 5 ? appleRed : sirenBlue, 6);
+    for (float x : {30.0f, 70.0f}) box(p, x - 3, 10, 6, 14, silver, 3);
+    label(p, names[static_cast<size_t>(std::clamp(day, 0, 6))], 50, 63, 16, rgba(black));
+}
+
+void drawPurse(Pen &p, int)
+{
+    constexpr Rgb leather{190, 90, 70};
+    disc(p, 62, 30, 14, gold); // a coin peeking out
+    box(p, 14, 34, 72, 56, leather, 16);
+    stroke(p, 18, 40, 82, 40, 2, ink);
+    disc(p, 44, 34, 5, silver);
+    disc(p, 56, 34, 5, silver);
+}
+
+// A wristwatch showing half past three.
+void drawWatch(Pen &p, int)
+{
+    constexpr Rgb strap{120, 80, 160};
+    box(p, 38, 4, 24, 92, strap, 8);
+    disc(p, 50, 50, 30, silver);
+    disc(p, 50, 50, 24, white);
+    stroke(p, 50, 50, 61, 56, 4, {60, 60, 160});
+    stroke(p, 50, 50, 50, 72, 2.5f, {200, 50, 50});
+    dot(p, 50, 50, 3, ink);
+}
+
+void drawMagnifier(Pen &p, int)
+{
+    stroke(p, 62, 62, 88, 88, 9, bark);
+    disc(p, 42, 42, 32, silver);
+    disc(p, 42, 42, 25, lightBlue);
+    stroke(p, 42, 42, 42, 26, 3, {60, 60, 160}); // a small clock face seen through the glass
+    stroke(p, 42, 42, 52, 48, 3, {60, 60, 160});
+    dot(p, 32, 30, 5, white);
+}
+
+// The three steps of a podium, with their numbers.
+void drawPodium(Pen &p, int)
+{
+    box(p, 6, 52, 30, 40, silver, 3);
+    box(p, 35, 30, 30, 62, gold, 3);
+    box(p, 64, 62, 30, 30, {215, 150, 90}, 3);
+    label(p, "2", 21, 70, 24, rgba(ink));
+    label(p, "1", 50, 56, 28, rgba(ink));
+    label(p, "3", 79, 76, 22, rgba(ink));
+}
+
+// A tall block of flats.
+void drawTower(Pen &p, int)
+{
+    box(p, 28, 10, 44, 86, {190, 205, 225});
+    stroke(p, 60, 10, 60, 2, 2, darkGrey);
+    for (int row = 0; row < 7; ++row)
+        for (int col = 0; col < 3; ++col) plainBox(p, 33 + col * 13.0f, 16 + row * 10.0f, 8, 6, lightBlue);
+    box(p, 44, 84, 12, 12, bark, 2);
 }

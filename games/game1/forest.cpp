@@ -2,6 +2,7 @@
 #include "forest.h"
 
 #include <array>
+#include <cstddef>
 
 #include "../common/taskdata.h"
 
@@ -10,6 +11,27 @@ namespace {
 const Pic squirrel = pic(PicSquirrel), hedgehog = pic(PicHedgehog), rabbit = pic(PicRabbit), fox = pic(PicFox),
           bear = pic(PicBear), owl = pic(PicOwl), bird = pic(PicBird), bee = pic(PicBee), frog = pic(PicFrog);
 const Pic mushroom = pic(PicMushroom), apple = pic(PicApple), takenApple = pic(PicApple, 1), acorn = pic(PicAcorn);
+
+// A season is answered with its sign: a blossom, the sun, an autumn leaf, a snowflake.
+Choice seasonAnswer(int season, int value)
+{
+    static const std::array<Choice, 4> signs{{
+        choice(pic(PicFlower, ColPink), "tavasz"), choice(pic(PicSun), "nyár"), choice(pic(PicLeaf, ColOrange), "ősz"),
+        choice(pic(PicSnowflake), "tél"),
+    }};
+    Choice c = signs[static_cast<std::size_t>(season)];
+    c.value = value;
+    return c;
+}
+
+Round seasonRound(int season)
+{
+    return round("Milyen évszak van?", {pic(PicTree, season)},
+                 {seasonAnswer(SeasonSpring, SeasonSpring), seasonAnswer(SeasonSummer, SeasonSummer),
+                  seasonAnswer(SeasonAutumn, SeasonAutumn), seasonAnswer(SeasonWinter, SeasonWinter)});
+}
+
+Choice swatch(int colour, const char *name) { return choice(pic(PicSwatch, colour), name, colour); }
 
 const std::array<Task, 15> forestTasks{{
     task("Gombaszámolás", mushroom, "Számold meg őket egyenként, ujjal mutatva!", ruleCount,
@@ -85,8 +107,10 @@ const std::array<Task, 15> forestTasks{{
          round("Melyik levél sárga?", {},
                {choice(pic(PicLeaf, ColYellow)), choice(pic(PicLeaf, ColGreen)), choice(pic(PicLeaf, ColRed))},
                Pic{}, ColYellow),
-         hinted(round("Milyen színű a fű?", {}, {answer("piros", 0), answer("zöld", 1), answer("kék", 0)}),
-                "Gondolj a rétre, amin szaladgálsz!")),
+         hinted(round("Milyen színű a fű?", {}, {swatch(ColRed, "piros"), swatch(ColGreen, "zöld"), swatch(ColBlue, "kék")},
+                      Pic{}, ColGreen),
+                "Gondolj a rétre, amin szaladgálsz!"),
+         ruleColour),
 
     task("Nagy és kicsi", pic(PicPine, 100), "Hasonlítsd össze őket egymással!", ruleBiggest,
          round("Melyik fenyő a legnagyobb?", {},
@@ -110,8 +134,9 @@ const std::array<Task, 15> forestTasks{{
                {apple, mushroom, mushroom, apple, mushroom, mushroom, pic(PicQuestion)},
                {choice(mushroom), choice(acorn), choice(apple)}),
          hinted(round("Mi jön ezután: piros, kék, piros, kék...?", {},
-                      {answer("zöld", 0), answer("piros", 1), answer("kék", 0)}),
-                "Mondd ki hangosan a színeket sorban!")),
+                      {swatch(ColGreen, "zöld"), swatch(ColRed, "piros"), swatch(ColBlue, "kék")}, Pic{}, ColRed),
+                "Mondd ki hangosan a színeket sorban!"),
+         ruleColour),
 
     task("Kakukktojás", owl, "Három összetartozik. Melyik lóg ki a sorból?", ruleOddOne,
          round("Melyik nem állat?", {}, {choice(fox), choice(rabbit), choice(pic(PicCar, ColRed)), choice(owl)}),
@@ -124,16 +149,9 @@ const std::array<Task, 15> forestTasks{{
                 "Ebben a játékban azt kerested, ami más, mint a többi.")),
 
     task("Évszakok", pic(PicTree, SeasonAutumn), "Nézd meg a fát: van levele? Milyen színű?", ruleSceneParam,
-         round("Milyen évszak van?", {pic(PicTree, SeasonWinter)},
-               {answer("tavasz", SeasonSpring), answer("nyár", SeasonSummer), answer("ősz", SeasonAutumn),
-                answer("tél", SeasonWinter)}),
-         round("Milyen évszak van?", {pic(PicTree, SeasonAutumn)},
-               {answer("tavasz", SeasonSpring), answer("nyár", SeasonSummer), answer("ősz", SeasonAutumn),
-                answer("tél", SeasonWinter)}),
-         round("Milyen évszak van?", {pic(PicTree, SeasonSpring)},
-               {answer("tavasz", SeasonSpring), answer("nyár", SeasonSummer), answer("ősz", SeasonAutumn),
-                answer("tél", SeasonWinter)}),
-         hinted(round("Melyik évszak jön a nyár után?", {}, {answer("tavasz", 0), answer("ősz", 1), answer("tél", 0)}),
+         seasonRound(SeasonWinter), seasonRound(SeasonAutumn), seasonRound(SeasonSpring),
+         hinted(round("Melyik évszak jön a nyár után?", {pic(PicTree, SeasonSummer)},
+                      {seasonAnswer(SeasonSpring, 0), seasonAnswer(SeasonAutumn, 1), seasonAnswer(SeasonWinter, 0)}),
                 "Tavasz, nyár, ősz, tél: így jönnek sorban.")),
 
     task("Összeadás", pic(PicPlus), "Számold össze mindet együtt!", ruleCountAll,

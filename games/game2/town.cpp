@@ -16,24 +16,24 @@ Pic shop(int kind) { return pic(PicShop, kind); }
 Pic bin(int kind) { return pic(PicBin, kind); }
 Pic house(int windows) { return pic(PicHouse, windows); }
 
-constexpr int ActionStop = 0, ActionWait = 1, ActionGo = 2;
 const Pic fromLeft = pic(PicArrow, DirRight);
 
 // Going at a red or a yellow light is a danger, not a slip: it gets a warning of its own.
 Round lightRound(int light)
 {
-    Choice go = answer("Mehetek", ActionGo);
+    Choice go = choice(pic(PicAction, ActionGo), "Mehetek", ActionGo);
     if (light == LightRed) go = warned(go, "Vigyázz! Piros lámpánál megállunk.");
     if (light == LightYellow) go = warned(go, "Vigyázz! Sárgánál még nem indulunk.");
     return round("Mit teszel, ha ilyen a lámpa?", {pic(PicLight, light)},
-                 {answer("Megállok", ActionStop), answer("Figyelek és várok", ActionWait), go});
+                 {choice(pic(PicAction, ActionStop), "Megállok", ActionStop),
+                  choice(pic(PicAction, ActionWait), "Figyelek, várok", ActionWait), go});
 }
 
 Round walkRound(const char *prompt, int green)
 {
-    Choice go = answer("Átmegyek", ActionGo);
+    Choice go = choice(pic(PicAction, ActionGo), "Átmegyek", ActionGo);
     if (!green) go = warned(go, "Vigyázz! Ha piros az emberke, megállunk.");
-    return round(prompt, {pic(PicWalkLight, green)}, {go, answer("Várok", ActionStop)});
+    return round(prompt, {pic(PicWalkLight, green)}, {go, choice(pic(PicAction, ActionStop), "Várok", ActionStop)});
 }
 
 Round signMeaning(int kind)
@@ -47,6 +47,15 @@ Round binRound(const char *prompt, PicKind rubbish)
 {
     return round(prompt, {pic(rubbish)},
                  {choice(bin(BinPaper), "kék"), choice(bin(BinPlastic), "sárga"), choice(bin(BinGlass), "zöld")});
+}
+
+Choice swatch(int colour, const char *name) { return choice(pic(PicSwatch, colour), name, colour); }
+
+// The day asked about on a strip with the two days before it, and a question mark for the day after.
+Round dayRound(const char *prompt, int day, std::initializer_list<Choice> answers)
+{
+    return round(prompt, {pic(PicDay, (day + 5) % 7), pic(PicDay, (day + 6) % 7), pic(PicDay, day), pic(PicQuestion)},
+                 answers, Pic{}, day);
 }
 
 Round arrowRound(int direction)
@@ -95,8 +104,10 @@ const std::array<Task, 25> townTasks{{
          hinted(round("Melyik táblánál nem szabad behajtani?", {},
                       {choice(sign(SignGiveWay)), choice(sign(SignCrossing)), choice(sign(SignNoEntry))}, sign(SignNoEntry)),
                 "Ez a tábla piros kör, benne egy fehér csík."),
-         hinted(round("Milyen színű a STOP tábla?", {}, {answer("kék", 0), answer("piros", 1), answer("zöld", 0)}),
-                "Olyan színű, mint a lámpa, amikor meg kell állni.")),
+         hinted(round("Milyen színű a STOP tábla?", {}, {swatch(ColBlue, "kék"), swatch(ColRed, "piros"), swatch(ColGreen, "zöld")},
+                      Pic{}, ColRed),
+                "Olyan színű, mint a lámpa, amikor meg kell állni."),
+         ruleColour),
 
     task("Mit jelent a tábla?", sign(SignGiveWay), "Gondolj arra, hol láttál már ilyen táblát!", ruleSceneParam,
          signMeaning(SignStop), signMeaning(SignCrossing), signMeaning(SignBikePath),
@@ -112,7 +123,7 @@ const std::array<Task, 25> townTasks{{
                 "Nézd meg a számokat az érméken: melyik a nagyobb?"),
          ruleBiggest),
 
-    task("Vásárlás", pic(PicBalloon, ColRed), "Ne kerüljön többe, mint amennyi pénzed van!",
+    task("Vásárlás", pic(PicIceCream), "Ne kerüljön többe, mint amennyi pénzed van!",
          ruleAffordable,
          round("20 Ft-od van. Mit tudsz megvenni?", {coin(20)},
                {choice(pic(PicBalloon, ColRed), "30 Ft", 30), choice(pic(PicIceCream), "20 Ft", 20),
@@ -130,7 +141,7 @@ const std::array<Task, 25> townTasks{{
                       {answer("igen", 0), answer("nem", 1)}),
                 "Több a 40, mint a 30?")),
 
-    task("Visszajáró", coin(50), "Vond ki az árat abból, amennyivel fizettél!", ruleChange,
+    task("Visszajáró", pic(PicPurse), "Vond ki az árat abból, amennyivel fizettél!", ruleChange,
          round("A kifli 10 Ft. 20 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicKifli), coin(20)},
                {forintAnswer(5), forintAnswer(10), forintAnswer(20)}, Pic{}, 20, 10),
          round("A lufi 30 Ft. 50 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicBalloon, ColBlue), coin(50)},
@@ -148,7 +159,7 @@ const std::array<Task, 25> townTasks{{
          hinted(round("Melyik mutató mutatja az órát?", {}, {answer("a kis mutató", 1), answer("a nagy mutató", 0)}),
                 "A nagy mutató a perceket mutatja.")),
 
-    task("Fél és negyed", clock(3, 30), "A fél 4 azt jelenti: 3 óra 30 perc.", ruleSceneParam,
+    task("Fél és negyed", pic(PicWatch), "A fél 4 azt jelenti: 3 óra 30 perc.", ruleSceneParam,
          round("Hány óra van?", {clock(3, 30)}, {answer("fél 3", 150), answer("fél 4", 210), answer("negyed 4", 195)}),
          hinted(round("Hány óra van?", {clock(4, 15)},
                       {answer("negyed 5", 255), answer("negyed 4", 195), answer("fél 5", 270)}),
@@ -159,7 +170,7 @@ const std::array<Task, 25> townTasks{{
          hinted(round("Hány perc van egy órában?", {}, {answer("30", 0), answer("60", 1), answer("100", 0)}),
                 "A fél óra 30 perc. Kétszer ennyi az egész óra.")),
 
-    task("Keresd az órát!", clock(8, 0), "Nézd meg, hova mutat a kis és a nagy mutató!", rulePickTarget,
+    task("Keresd az órát!", pic(PicMagnifier), "Nézd meg, hova mutat a kis és a nagy mutató!", rulePickTarget,
          round("Melyik óra mutat 8 órát?", {}, {choice(clock(4, 0)), choice(clock(8, 0)), choice(clock(10, 0))},
                clock(8, 0)),
          round("Melyik óra mutat fél 2-t?", {}, {choice(clock(1, 0)), choice(clock(2, 30)), choice(clock(1, 30))},
@@ -270,7 +281,7 @@ const std::array<Task, 25> townTasks{{
 
     // The arrow in front of each row shows where counting starts: the vehicles face right, so "first" is
     // asked from the left, never as the front of the queue.
-    task("Hányadik?", car(ColGreen), "Kezdd a nyílnál: első, második, harmadik...", ruleOrdinal,
+    task("Hányadik?", pic(PicPodium), "Kezdd a nyílnál: első, második, harmadik...", ruleOrdinal,
          round("Balról hányadik a piros autó?", {fromLeft, car(ColBlue), car(ColRed), car(ColYellow)},
                {answer("első", 1), answer("második", 2), answer("harmadik", 3)}, car(ColRed)),
          round("Balról hányadik a zöld autó?", {fromLeft, car(ColYellow), car(ColBlue), car(ColGreen), car(ColRed)},
@@ -281,16 +292,14 @@ const std::array<Task, 25> townTasks{{
                       {answer("aki a sor végén áll", 0), answer("aki a sor elején áll", 1)}),
                 "Az jut be elsőnek, aki a legelöl áll.")),
 
-    task("A hét napjai", pic(PicBook), "Mondd el sorban a hét napjait, hétfőtől!", ruleNextDay,
-         round("Melyik nap jön hétfő után?", {}, {answer("vasárnap", 6), answer("kedd", 1), answer("szerda", 2)}, Pic{}, 0),
-         round("Melyik nap jön csütörtök után?", {}, {answer("szerda", 2), answer("szombat", 5), answer("péntek", 4)},
-               Pic{}, 3),
-         round("Melyik nap jön vasárnap után?", {}, {answer("hétfő", 0), answer("szombat", 5), answer("kedd", 1)}, Pic{},
-               6),
+    task("A hét napjai", pic(PicDay, 0), "Mondd el sorban a hét napjait, hétfőtől!", ruleNextDay,
+         dayRound("Melyik nap jön hétfő után?", 0, {answer("vasárnap", 6), answer("kedd", 1), answer("szerda", 2)}),
+         dayRound("Melyik nap jön csütörtök után?", 3, {answer("szerda", 2), answer("szombat", 5), answer("péntek", 4)}),
+         dayRound("Melyik nap jön vasárnap után?", 6, {answer("hétfő", 0), answer("szombat", 5), answer("kedd", 1)}),
          hinted(round("Hány napból áll egy hét?", {}, {answer("5", 0), answer("7", 1), answer("10", 0)}),
                 "Hétfő, kedd, szerda... számold végig ujjal!")),
 
-    task("Magas házak", house(9), "Hasonlítsd össze a házak magasságát!", ruleBiggest,
+    task("Magas házak", pic(PicTower), "Hasonlítsd össze a házak magasságát!", ruleBiggest,
          round("Melyik a legmagasabb ház?", {}, {choice(house(3)), choice(house(9)), choice(house(6))}),
          round("Melyik a legalacsonyabb ház?", {}, {choice(house(6)), choice(house(12)), choice(house(3))}, Pic{}, 1),
          round("Melyik a legmagasabb ház?", {}, {choice(house(12)), choice(house(6)), choice(house(9))}),
@@ -308,12 +317,26 @@ const std::array<Task, 25> townTasks{{
          round("Melyik labda narancssárga?", {},
                {choice(pic(PicBall, ColYellow)), choice(pic(PicBall, ColRed)), choice(pic(PicBall, ColOrange))},
                Pic{}, ColOrange),
-         hinted(round("Milyen színt kapsz, ha a sárgát és a kéket összekevered?", {},
-                      {answer("piros", 0), answer("zöld", 1), answer("lila", 0)}),
-                "Olyan színt, mint a fű.")),
+         hinted(round("Milyen színt kapsz, ha a sárgát és a kéket összekevered?",
+                      {pic(PicSwatch, ColYellow), pic(PicPlus), pic(PicSwatch, ColBlue)},
+                      {swatch(ColRed, "piros"), swatch(ColGreen, "zöld"), swatch(ColPurple, "lila")}, Pic{}, ColGreen),
+                "Olyan színt, mint a fű."),
+         ruleColour),
 }};
 
-const GameDef townGame{"városi kalandok", "g2a%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data()};
+// The map shows the tasks by theme; the table keeps its order, because a task's place in it names its stored value.
+constexpr MapGroup T = GroupTraffic, M = GroupMoney, H = GroupTime, C = GroupCity;
+constexpr std::array<MapGroup, townTasks.size()> townGroups{{
+    T, T, T, T, T, // lights, crossing, signs
+    M, M, M,       // coins, shopping, change
+    H, H, H, H,    // clocks, times of day
+    C, C, C, M, C, // vehicles, help, buses, shops (money), windows
+    C, C, T, T,    // coloured cars, recycling, directions (traffic), safety (traffic)
+    C, H, C, C,    // places in a row, days of the week (time), tall houses, balloons
+}};
+
+const GameDef townGame{"városi kalandok", "g2a%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data(),
+                       townGroups.data()};
 
 } // namespace
 
