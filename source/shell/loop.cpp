@@ -116,7 +116,17 @@ int shellMain(int, char **)
 {
     char line[512];
 
+    // Before the first line, as it decides where the log goes.
+    char placeProblem[8448] = "";
+    bool placed = placeRunTimeFiles(placeProblem, sizeof placeProblem);
+
     logLine("\n\ntavrin.exe started ----------------------------------------------\n\n");
+    if (!placed) {
+        // Without its pictures, font and sounds the program has nothing to show: it says why and stops.
+        logLine(placeProblem);
+        fprintf(stderr, "tavrin: %s\n", placeProblem + 3);
+        return 1;
+    }
 
     logCpuInfo();
     logMemoryInfo();
