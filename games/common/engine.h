@@ -23,7 +23,8 @@ void engineRelease();
 SDL_Rect backButtonRect();   // "vissza": ends the game
 SDL_Rect mapButtonRect();    // "feladatok": back to the task map
 SDL_Rect nextButtonRect();   // "tovább" on the finished-task screen
-SDL_Rect tileRect(int index, int count);
+SDL_Rect tileRect(int index, int count); // the index-th place on a map of count tiles
+SDL_Rect taskTileRect(int task);          // where the game shown puts a task's tile: grouped by theme
 SDL_Rect choiceRect(int index, int count);
 SDL_Rect answerRect(int choice); // where an answer of the question shown stands; empty when none is shown
 SDL_Rect promptRect();      // the question
@@ -42,3 +43,4 @@ bool engineQuizOn();
 bool engineTaskDone(int task);
 bool engineShowingPraise();
 bool engineShowingHint();
+const char *engineWarning(); // the warning shown with the hint, or null

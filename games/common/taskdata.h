@@ -24,6 +24,18 @@ const char *forintText(int n);
 Choice numberAnswer(int n);
 Choice forintAnswer(int n);
 
+// The same answer with a warning, or the same round with a hint of its own.
+inline Choice warned(Choice c, const char *warning)
+{
+    c.warning = warning;
+    return c;
+}
+inline Round hinted(Round r, const char *hint)
+{
+    r.hint = hint;
+    return r;
+}
+
 Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_list<Choice> choices,
             Pic target = Pic{}, int a = 0, int b = 0);
 

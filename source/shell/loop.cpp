@@ -155,6 +155,10 @@ int shellMain(int, char **)
         VideoQuit();
         exit(2);
     }
+    if (const char *reason = VideoOpenGLFailure()) {
+        snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
+        logLine(line);
+    }
 
     Mix_PlayMusic(musicTrack, -1);
     Mix_VolumeMusic(appSettings.musicvolume);

@@ -280,7 +280,7 @@ TEST_F(Games, PraiseAndHintsSoundOnTheGamesOwnChannelsNeverOnTheShellsClick)
 TEST_F(Games, EveryTextFitsWhereItIsShown)
 {
     auto size = [](const char *text, TextStyle style) {
-        const Sprite *s = atlasSprite(textFind(text, style));
+        const AtlasSprite *s = atlasSprite(textFind(text, style));
         return s ? s->rect : SDL_Rect{0, 0, 9999, 9999};
     };
     for (const GameDef *game : {&forestDefinition(), &townDefinition()}) {
@@ -292,11 +292,12 @@ TEST_F(Games, EveryTextFitsWhereItIsShown)
             SCOPED_TRACE(task.title);
             EXPECT_LE(size(task.title, TextLabel).w, hint.w - 16);
             EXPECT_LE(size(task.title, TextPrompt).w, prompt.w - 20);
-            SDL_Rect h = size(task.hint, TextHint);
-            EXPECT_LE(h.w, hint.w - 10) << task.hint;
-            EXPECT_LE(h.h, hint.h / 2 + 2) << task.hint << " must stay on one line";
             for (int r = 0; r <= RoundsPerTask; ++r) {
                 const Round &round = r < RoundsPerTask ? task.rounds[r] : task.quiz;
+                const char *said = round.hint ? round.hint : task.hint;
+                SDL_Rect h = size(said, TextHint);
+                EXPECT_LE(h.w, hint.w - 10) << said;
+                EXPECT_LE(h.h, hint.h - 32) << said << " must take two lines at most, under the first line";
                 SDL_Rect p = size(round.prompt, TextPrompt);
                 EXPECT_LE(p.w, prompt.w - 20) << round.prompt;
                 EXPECT_LE(p.h, prompt.h - 8) << round.prompt;
@@ -308,6 +309,11 @@ TEST_F(Games, EveryTextFitsWhereItIsShown)
                 for (int c = 0; c < choiceCount(round); ++c) {
                     const Choice &choice = round.choices[c];
                     if (!choice.label) continue;
+                    if (choice.warning) {
+                        SDL_Rect w = size(choice.warning, TextWarning);
+                        EXPECT_LE(w.w, hint.w - 10) << choice.warning;
+                        EXPECT_LE(w.h, 32) << choice.warning << " must stay on one line";
+                    }
                     SDL_Rect l = size(choice.label, answerStyle(choice));
                     EXPECT_LE(l.w, card.w - 8) << choice.label;
                     EXPECT_LE(l.h, choice.pic.kind != PicNone ? 28 : card.h - 12) << choice.label;

@@ -135,7 +135,7 @@ void answerRightly()
 void playTask(int task, bool quiz)
 {
     ASSERT_EQ(engineScreen(), EngineMap);
-    ASSERT_EQ(clickAt(tileRect(task, game().taskCount)), 0);
+    ASSERT_EQ(clickAt(taskTileRect(task)), 0);
     ASSERT_EQ(engineScreen(), EnginePlay);
     ASSERT_EQ(engineTask(), task);
     for (int r = 0; r < RoundsPerTask; ++r) {
@@ -172,16 +172,19 @@ protected:
 TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
 {
     start(1);
-    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     ASSERT_EQ(draw(), 0);
 
-    // A wrong answer gets a gentle hint and the same question again.
+    // A wrong answer gets a gentle hint and the same question again; the hint stays until the next click.
     ASSERT_EQ(clickAnswer(false), 0);
     EXPECT_TRUE(engineShowingHint());
     EXPECT_FALSE(engineShowingPraise());
-    ASSERT_EQ(draw(5), 0);
+    ASSERT_EQ(draw(500), 0);
+    EXPECT_TRUE(engineShowingHint());
     EXPECT_EQ(engineRound(), 0);
     EXPECT_EQ(engineScreen(), EnginePlay);
+    ASSERT_EQ(clickAt(SDL_Rect{400, 200, 1, 1}), 0);
+    EXPECT_FALSE(engineShowingHint());
 
     for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
     ASSERT_EQ(engineScreen(), EngineQuiz) << "the quiz is on when the setting is missing";
@@ -240,7 +243,7 @@ TEST_F(Game, TheQuizSettingIsReadAtEveryStart)
 TEST_F(Game, AWrongQuizAnswerRecordsNothingUntilTheRightOne)
 {
     start(2);
-    ASSERT_EQ(clickAt(tileRect(1, game().taskCount)), 0);
+    ASSERT_EQ(clickAt(taskTileRect(1)), 0);
     for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
     ASSERT_EQ(engineScreen(), EngineQuiz);
     ASSERT_EQ(clickAnswer(false), 0);
@@ -274,7 +277,7 @@ TEST_F(Game, EscapeEndsTheGameFromEveryScreen)
         SCOPED_TRACE(where);
         start(0);
         if (where >= 1) {
-            ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+            ASSERT_EQ(clickAt(taskTileRect(0)), 0);
         }
         if (where == 2) { // while praising
             ASSERT_EQ(clickAnswer(true), 0);
@@ -295,7 +298,7 @@ TEST_F(Game, EscapeEndsTheGameFromEveryScreen)
 TEST_F(Game, TheTaskMapButtonGoesBackWithoutRecording)
 {
     start(0);
-    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     answerRightly();
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     EXPECT_EQ(engineScreen(), EngineMap);
@@ -306,7 +309,7 @@ TEST_F(Game, TheTaskMapButtonGoesBackWithoutRecording)
 TEST_F(Game, WheelTurnsAndClicksOnNothingDoNothing)
 {
     start(0);
-    SDL_Rect tile = tileRect(0, game().taskCount);
+    SDL_Rect tile = taskTileRect(0);
     EXPECT_EQ(sendMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELDOWN, tile.x + 5, tile.y + 5), 0);
     EXPECT_EQ(engineScreen(), EngineMap);
     EXPECT_EQ(sendMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 799, 2), 0);
@@ -318,7 +321,7 @@ TEST_F(Game, WheelTurnsAndClicksOnNothingDoNothing)
 TEST_F(Game, AClickDuringThePraiseMovesOnAtOnce)
 {
     start(0);
-    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     ASSERT_EQ(clickAnswer(true), 0);
     ASSERT_TRUE(engineShowingPraise());
     ASSERT_EQ(clickAt(SDL_Rect{400, 200, 1, 1}), 0);
@@ -365,12 +368,12 @@ TEST_F(Game, ABrokenStoreStillLetsTheChildPlay)
 TEST_F(Game, AnswersMoveToOtherPlacesWhenATaskIsPlayedAgain)
 {
     start(0);
-    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     int right = answerIndex(true);
     SDL_Rect first = answerRect(right);
     EXPECT_EQ(first.x, choiceRect(right, choiceCount(shownRound())).x) << "the first visit keeps the table's order";
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
-    ASSERT_EQ(clickAt(tileRect(0, game().taskCount)), 0);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     SDL_Rect again = answerRect(right);
     EXPECT_NE(again.x, first.x);
     ASSERT_EQ(clickAt(again), 0);
@@ -378,4 +381,24 @@ TEST_F(Game, AnswersMoveToOtherPlacesWhenATaskIsPlayedAgain)
     std::set<int> places;
     for (int i = 0; i < choiceCount(shownRound()); ++i) places.insert(answerRect(i).x);
     EXPECT_EQ(static_cast<int>(places.size()), choiceCount(shownRound())) << "no two answers share a place";
+}
+
+TEST_F(Game, ADangerousAnswerGetsAKindWarningInsteadOfTryAgain)
+{
+    start(0);
+    int warned = 0;
+    for (int t = 0; t < game().taskCount; ++t)
+        for (int r = 0; r < RoundsPerTask; ++r)
+            for (int c = 0; c < choiceCount(game().tasks[t].rounds[r]); ++c) {
+                const Choice &choice = game().tasks[t].rounds[r].choices[c];
+                if (!choice.warning) continue;
+                ++warned;
+                ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+                for (int k = 0; k < r; ++k) answerRightly();
+                ASSERT_EQ(clickAt(answerRect(c)), 0);
+                EXPECT_TRUE(engineShowingHint());
+                EXPECT_STREQ(engineWarning(), choice.warning);
+                ASSERT_EQ(clickAt(mapButtonRect()), 0);
+            }
+    EXPECT_GT(warned, 0) << "going on red, running into the road and the like are warned about in both games";
 }
