@@ -117,7 +117,7 @@ int shellMain(int, char **)
     char line[512];
 
     // Before the first line, as it decides where the log goes.
-    char placeProblem[8448] = "";
+    char placeProblem[2 * 4096 + 256] = "";  // room for two paths and the words around them
     bool placed = placeRunTimeFiles(placeProblem, sizeof placeProblem);
 
     logLine("\n\ntavrin.exe started ----------------------------------------------\n\n");
