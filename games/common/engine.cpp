@@ -19,7 +19,8 @@
 namespace {
 
 constexpr int ScreenW = 800;
-constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
+constexpr int PraiseFrames = 70;
+constexpr int MadeSets = 2;        // sets of fresh rounds made at start for a task with a maker   // about 1.4 s at 50 frames per second
 
 constexpr const char *textBack = "vissza";
 constexpr const char *textMap = "feladatok";
@@ -94,7 +95,11 @@ struct EngineState {
     int round = 0;
     std::array<bool, MaxChoices> wrong{};
     int rightChoice = -1;
-    std::array<int, MaxTasks> visits{}; // times each task was opened since the start: answers move on replays
+    std::array<int, MaxTasks> visits{}; // times each task was opened since the start
+    Random random;
+    std::array<int, MaxChoices> place{}; // where each answer of the round shown stands: shuffled every round
+    // Rounds made afresh for the tasks that have a maker: a few sets, so that a replay asks new questions.
+    std::array<std::array<std::array<Round, RoundsPerTask>, MadeSets>, MaxTasks> made{};
     int praiseLeft = 0;
     bool hintShown = false;             // from a wrong answer to the next click
     const char *warning = nullptr;      // the warning of the wrong answer chosen, if it carries one
@@ -107,6 +112,7 @@ struct EngineState {
 };
 
 EngineState state;
+uint32_t nextSeed = 0; // set by engineSeed for the next start only
 
 // Frees what the game made when the library is unloaded without the game having ended.
 struct ReleaseAtUnload {
@@ -124,7 +130,9 @@ const Task &currentTask() { return state.game->tasks[state.task]; }
 const Round &currentRound()
 {
     const Task &t = currentTask();
-    return state.screen == EngineQuiz ? t.quiz : t.rounds[state.round];
+    if (state.screen == EngineQuiz) return t.quiz;
+    if (t.maker) return state.made[state.task][std::max(0, state.visits[state.task] - 1) % MadeSets][state.round];
+    return t.rounds[state.round];
 }
 
 RuleFn currentRule()
@@ -205,6 +213,10 @@ void makeRound(const Round &r, bool quiz)
 void makeEverything()
 {
     const GameDef &g = *state.game;
+    for (int i = 0; i < g.taskCount; ++i)
+        if (g.tasks[i].maker)
+            for (auto &set : state.made[i])
+                for (int r = 0; r < RoundsPerTask; ++r) set[r] = g.tasks[i].maker(r, state.random);
     UiSprites &ui = state.ui;
     ui.prompt = panelSprite(layout.prompt.w, layout.prompt.h, cream, brown, 18);
     ui.scene = panelSprite(layout.scene.w, layout.scene.h, paper, paperBorder, 22);
@@ -254,7 +266,11 @@ void makeEverything()
         textSprite(task.title, TextLabel);
         textSprite(task.title, TextPrompt);
         textSprite(task.hint, TextHint);
-        for (const Round &r : task.rounds) makeRound(r, false);
+        if (task.maker)
+            for (const auto &set : state.made[i])
+                for (const Round &r : set) makeRound(r, false);
+        else
+            for (const Round &r : task.rounds) makeRound(r, false);
         makeRound(task.quiz, true);
     }
     atlasPack();
@@ -266,6 +282,11 @@ void makeEverything()
 
 void startRound()
 {
+    // The answers stand in a new order in every round, so that where the right one stood tells nothing.
+    for (int i = 0; i < MaxChoices; ++i) state.place[i] = i;
+    if (state.screen == EnginePlay || state.screen == EngineQuiz)
+        for (int i = choiceCount(currentRound()) - 1; i > 0; --i)
+            std::swap(state.place[i], state.place[randomBelow(state.random, i + 1)]);
     state.wrong.fill(false);
     state.rightChoice = -1;
     state.praiseLeft = 0;
@@ -594,10 +615,7 @@ SDL_Rect answerRect(int choice)
     if (!state.game || (state.screen != EnginePlay && state.screen != EngineQuiz)) return SDL_Rect{0, 0, 0, 0};
     int count = choiceCount(currentRound());
     if (choice < 0 || choice >= count) return SDL_Rect{0, 0, 0, 0};
-    // On the first visit the answers stand in the table's order; each replay moves them one place on, so
-    // that a task is answered by looking again, not by remembering where the right card was.
-    int shift = std::max(0, state.visits[state.task] - 1) % count;
-    return choiceRect((choice - shift + count) % count, count);
+    return choiceRect(state.place[choice], count);
 }
 
 SDL_Rect promptRect() { return layout.prompt; }
@@ -648,6 +666,9 @@ int engineSetSlot(const GameDef &game, int slot)
     if (!game.tasks || game.taskCount < 1 || game.taskCount > MaxTasks) return 1; // a table the map cannot show
     state.game = &game;
     state.slot = slot;
+    // Every start is played with new rounds and a new order of answers, unless a test asked for a seed.
+    state.random = randomSeeded(nextSeed ? nextSeed : SDL_GetTicks() * 2654435761u + static_cast<uint32_t>(slot));
+    nextSeed = 0;
     state.quizOn = readSetting("quiz", 1) != 0;
     readProgress(game, slot, state.done);
     textOpen();
@@ -710,6 +731,13 @@ void engineRelease()
     state.screen = EngineEnded;
 }
 
+void engineSeed(uint32_t seed) { nextSeed = seed; }
+const Round &engineShownRound() { return currentRound(); }
+const Round &engineMadeRound(int task, int set, int round)
+{
+    const auto &sets = state.made[static_cast<size_t>(std::clamp(task, 0, MaxTasks - 1))];
+    return sets[static_cast<size_t>(std::clamp(set, 0, MadeSets - 1))][static_cast<size_t>(std::clamp(round, 0, RoundsPerTask - 1))];
+}
 EngineScreen engineScreen() { return state.screen; }
 int engineTask() { return state.task; }
 int engineRound() { return state.round; }

@@ -36,6 +36,9 @@ SDL_Rect doneTextRect();    // "Kész a feladat!" and the praise above it
 TextStyle answerStyle(const Choice &choice);
 
 // The state, for tests.
+void engineSeed(uint32_t seed);   // the next start's rounds and answer order follow this seed
+const Round &engineShownRound();  // the round being asked (valid while playing or in the quiz)
+const Round &engineMadeRound(int task, int set, int round); // a round made afresh at start, for a task with a maker
 EngineScreen engineScreen();
 int engineTask();
 int engineRound();
