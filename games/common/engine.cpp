@@ -82,7 +82,8 @@ struct UiSprites {
     std::array<int, MapGroupCount> tiles{}; // a tile's plate, tinted by its group
     int tileHover = -1, tileDone = -1;
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
-    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1, praise = -1, pine = -1;
+    int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1;
+    int quizBadge = -1, praise = -1, pine = -1;
 };
 
 struct EngineState {
@@ -90,6 +91,9 @@ struct EngineState {
     int slot = -1;
     bool quizOn = true;
     std::array<bool, MaxTasks> done{};
+    std::array<int, MaxTasks> stars{};  // the best stars each task has earned, 0 when never finished
+    int mistakes = 0;                   // wrong answers in the task being played
+    int earned = 0;                     // the stars of the task just finished
     EngineScreen screen = EngineEnded;
     int task = 0;
     int round = 0;
@@ -241,6 +245,9 @@ void makeEverything()
     ui.star = starSprite(72, true);
     ui.starSmall = starSprite(34, true);
     ui.starEmpty = starSprite(34, false);
+    ui.starBigEmpty = starSprite(72, false);
+    ui.starTiny = starSprite(18, true);
+    ui.starTinyEmpty = starSprite(18, false);
     ui.quizBadge = panelSprite(150, 36, quizFill, quizBorder, 12);
     ui.praise = panelSprite(560, 120, praiseFill, praiseBorder, 24);
 
@@ -303,19 +310,39 @@ void openMap()
 void openTask(int task)
 {
     ++state.visits[task];
+    state.mistakes = 0;
     state.task = task;
     state.round = 0;
     state.screen = EnginePlay;
     startRound();
 }
 
+// Three stars without a mistake, two with one or two, one with more.
+int starsFor(int mistakes) { return mistakes == 0 ? 3 : mistakes <= 2 ? 2 : 1; }
+
 void finishTask()
 {
     recordTaskDone(*state.game, state.slot, state.task);
+    state.earned = starsFor(state.mistakes);
+    recordStars(*state.game, state.slot, state.task, state.earned);
     state.done[state.task] = true;
+    state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
     startRound();
     soundPlayRight();
+}
+
+// "tovább": the next task on the map that is not yet done, or the map when every task is.
+void openNextTask()
+{
+    const GameDef &g = *state.game;
+    int from = mapSlot(state.task);
+    for (int step = 1; step < g.taskCount; ++step) {
+        int slot = (from + step) % g.taskCount;
+        for (int t = 0; t < g.taskCount; ++t)
+            if (mapSlot(t) == slot && !state.done[t]) return openTask(t);
+    }
+    openMap();
 }
 
 // After the praise: the next round, the quiz question, or the end of the task.
@@ -343,6 +370,7 @@ void answer(int choice)
         soundPlayRight();
     } else {
         state.wrong[choice] = true;
+        ++state.mistakes;
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
         soundPlayWrong();
@@ -383,7 +411,8 @@ int click(int x, int y)
         break;
     }
     case EngineDone:
-        if (inside(nextButtonRect(), x, y) || inside(mapButtonRect(), x, y)) openMap();
+        if (inside(nextButtonRect(), x, y)) openNextTask();
+        else if (inside(mapButtonRect(), x, y)) openMap();
         break;
     case EngineEnded:
         return 1;
@@ -492,7 +521,9 @@ void drawMap(const Services &s)
         centred(s, pictureFind(g.tasks[i].icon, iconSize), r.x + r.w / 2, r.y + r.h / 2 - 2);
         int number = mapSlot(i) + 1; // the tiles are numbered in the order they stand
         if (number < static_cast<int>(state.numbers.size())) centred(s, state.numbers[number], r.x + 20, r.y + 20);
-        if (state.done[i]) centred(s, state.ui.starSmall, r.x + r.w - 22, r.y + 22);
+        for (int k = 0; state.done[i] && k < 3; ++k) // the stars earned, down the right edge beside the picture
+            centred(s, k < std::max(1, state.stars[i]) ? state.ui.starTiny : state.ui.starTinyEmpty, r.x + r.w - 15,
+                    r.y + 15 + k * 19);
     }
     if (hovered >= 0) {
         sprite(s, state.ui.label, layout.label.x, layout.label.y);
@@ -584,10 +615,14 @@ void drawDone(const Services &s)
     drawConfetti(s, SDL_Rect{0, 0, ScreenW, 540}, state.frame);
     sprite(s, state.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
-    text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 48 + bounce);
-    centred(s, state.ui.star, p.x + 70, p.y + 150 - bounce);
-    centred(s, state.ui.star, p.x + p.w - 70, p.y + 150 + bounce);
-    centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, p.y + 150);
+    // The praise grows with the stars: "Ügyes vagy!", "Nagyon jó!", "Kiváló!".
+    const char *praise = state.earned >= 3 ? praises[4] : state.earned == 2 ? praises[2] : praises[0];
+    text(s, praise, TextCheer, ScreenW / 2, p.y + 48 + bounce);
+    for (int k = 0; k < 3; ++k) { // the stars earned, one to three
+        bool lit = k < state.earned;
+        centred(s, lit ? state.ui.star : state.ui.starBigEmpty, ScreenW / 2 + (k - 1) * 100,
+                p.y + 150 + (k == 1 ? -12 : 0) + (lit ? (k % 2 ? bounce : -bounce) : 0));
+    }
     text(s, textDone, TextTitle, ScreenW / 2, p.y + 248);
     const SDL_Rect n = nextButtonRect();
     drawButton(s, n, textNext, state.ui.nextButton, state.ui.nextButtonHover);
@@ -671,6 +706,7 @@ int engineSetSlot(const GameDef &game, int slot)
     nextSeed = 0;
     state.quizOn = readSetting("quiz", 1) != 0;
     readProgress(game, slot, state.done);
+    readStars(game, slot, state.stars);
     textOpen();
     makeEverything();
     soundsOpen(readSetting("fxvolume", 128));
@@ -743,6 +779,8 @@ int engineTask() { return state.task; }
 int engineRound() { return state.round; }
 bool engineQuizOn() { return state.quizOn; }
 bool engineTaskDone(int task) { return task >= 0 && task < MaxTasks && state.done[task]; }
+int engineStars(int task) { return task >= 0 && task < MaxTasks ? state.stars[task] : 0; }
+int engineEarnedStars() { return state.screen == EngineDone ? state.earned : 0; }
 bool engineShowingPraise() { return state.praiseLeft > 0; }
 bool engineShowingHint() { return state.hintShown; }
 const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }

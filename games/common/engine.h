@@ -44,6 +44,8 @@ int engineTask();
 int engineRound();
 bool engineQuizOn();
 bool engineTaskDone(int task);
+int engineStars(int task);   // the best stars the task has earned for this player, 0 to 3
+int engineEarnedStars();     // the stars shown on the finished-task screen
 bool engineShowingPraise();
 bool engineShowingHint();
 const char *engineWarning(); // the warning shown with the hint, or null

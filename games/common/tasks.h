@@ -121,7 +121,8 @@ enum MapGroup : int8_t { GroupNone, GroupTraffic, GroupMoney, GroupTime, GroupCi
 
 struct GameDef {
     const char *title;
-    const char *valueFormat;             // "g1a%d" or "g2a%d"
+    const char *valueFormat;             // "g1a%d" or "g2a%d": 2 when the task is done, read by the shell too
+    const char *starFormat;              // "g1s%d" or "g2s%d": the best stars earned, 1 to 3, the game's own
     Theme theme;
     int taskCount;
     const Task *tasks;

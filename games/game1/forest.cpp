@@ -246,7 +246,7 @@ const std::array<Task, 15> forestTasks{{
          ruleLegs),
 }};
 
-const GameDef forestGame{"erdei kalandok", "g1a%d", ThemeForest, static_cast<int>(forestTasks.size()),
+const GameDef forestGame{"erdei kalandok", "g1a%d", "g1s%d", ThemeForest, static_cast<int>(forestTasks.size()),
                          forestTasks.data()};
 
 } // namespace

@@ -464,7 +464,7 @@ constexpr std::array<MapGroup, townTasks.size()> townGroups{{
     C, H, C, C,    // places in a row, days of the week (time), tall houses, balloons
 }};
 
-const GameDef townGame{"városi kalandok", "g2a%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data(),
+const GameDef townGame{"városi kalandok", "g2a%d", "g2s%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data(),
                        townGroups.data()};
 
 } // namespace

@@ -106,17 +106,18 @@ RuleFn shownRule()
     return engineScreen() == EngineQuiz ? t.quizRule : t.rule;
 }
 
-int answerIndex(bool right)
+// The first answer that is right (or wrong), or with skip the one after as many others.
+int answerIndex(bool right, int skip = 0)
 {
     const Round &r = shownRound();
     for (int i = 0; i < choiceCount(r); ++i)
-        if (shownRule()(r, i) == right) return i;
+        if (shownRule()(r, i) == right && skip-- == 0) return i;
     return -1;
 }
 
-int clickAnswer(bool right)
+int clickAnswer(bool right, int skip = 0)
 {
-    int i = answerIndex(right);
+    int i = answerIndex(right, skip);
     EXPECT_GE(i, 0);
     return clickAt(answerRect(i));
 }
@@ -129,12 +130,10 @@ void answerRightly()
     ASSERT_EQ(draw(80), 0);
 }
 
-void playTask(int task, bool quiz)
+// Answers the task being played rightly to its end.
+void playShownTask(bool quiz)
 {
-    ASSERT_EQ(engineScreen(), EngineMap);
-    ASSERT_EQ(clickAt(taskTileRect(task)), 0);
     ASSERT_EQ(engineScreen(), EnginePlay);
-    ASSERT_EQ(engineTask(), task);
     for (int r = 0; r < RoundsPerTask; ++r) {
         EXPECT_EQ(engineRound(), r);
         answerRightly();
@@ -146,7 +145,16 @@ void playTask(int task, bool quiz)
     ASSERT_EQ(engineScreen(), EngineDone);
 }
 
+void playTask(int task, bool quiz)
+{
+    ASSERT_EQ(engineScreen(), EngineMap);
+    ASSERT_EQ(clickAt(taskTileRect(task)), 0);
+    ASSERT_EQ(engineTask(), task);
+    playShownTask(quiz);
+}
+
 std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_string(task); }
+std::string starName(int task) { return std::string(GAME_VALUE).substr(0, 2) + "s" + std::to_string(task); }
 
 class Game : public ::testing::Test {
 protected:
@@ -196,7 +204,10 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
     EXPECT_TRUE(fakeKeys[fakeSlotPath(3)].empty());
 
-    ASSERT_EQ(clickAt(nextButtonRect()), 0);
+    EXPECT_EQ(engineEarnedStars(), 2) << "one mistake: two stars";
+    ASSERT_TRUE(fakeDword(fakeSlotPath(2), starName(0), &value));
+    EXPECT_EQ(value, 2);
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(engineScreen(), EngineMap);
     EXPECT_TRUE(engineTaskDone(0));
     ASSERT_EQ(draw(), 0);
@@ -253,14 +264,22 @@ TEST_F(Game, AWrongQuizAnswerRecordsNothingUntilTheRightOne)
     EXPECT_TRUE(fakeDword(fakeSlotPath(3), valueName(1), &value));
 }
 
-TEST_F(Game, EveryTaskCanBeFinishedAndTheMenuWouldCountThemAll)
+TEST_F(Game, TovabbLeadsThroughEveryUnfinishedTaskAndTheMenuWouldCountThemAll)
 {
+    fakeSetDword(fakeSlotPath(1), valueName(1), 2); // one finished before: "tovább" passes it by
     start(0);
-    for (int t = 0; t < game().taskCount; ++t) {
-        SCOPED_TRACE(game().tasks[t].title);
-        playTask(t, true);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    std::set<int> played;
+    while (engineScreen() == EnginePlay) {
+        SCOPED_TRACE(game().tasks[engineTask()].title);
+        EXPECT_TRUE(played.insert(engineTask()).second) << "each task once";
+        EXPECT_NE(engineTask(), 1);
+        playShownTask(true);
+        EXPECT_EQ(engineEarnedStars(), 3);
         ASSERT_EQ(clickAt(nextButtonRect()), 0);
     }
+    EXPECT_EQ(engineScreen(), EngineMap) << "with every task done, \"tovább\" goes to the map";
+    EXPECT_EQ(static_cast<int>(played.size()), game().taskCount - 1);
     for (int t = 0; t < game().taskCount; ++t) {
         int32_t value = 0;
         ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(t), &value));
@@ -361,8 +380,9 @@ TEST_F(Game, ABrokenStoreStillLetsTheChildPlay)
     start(0);
     EXPECT_TRUE(engineQuizOn());
     playTask(0, true);
-    ASSERT_EQ(clickAt(nextButtonRect()), 0);
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
     EXPECT_TRUE(engineTaskDone(0)) << "shown as done for this visit";
+    EXPECT_EQ(engineStars(0), 3);
 }
 
 TEST_F(Game, AnswersStandInANewOrderInEveryRoundAndTheSeedReplaysIt)
@@ -409,4 +429,42 @@ TEST_F(Game, ADangerousAnswerGetsAKindWarningInsteadOfTryAgain)
                 ASSERT_EQ(clickAt(mapButtonRect()), 0);
             }
     EXPECT_GT(warned, 0) << "going on red, running into the road and the like are warned about in both games";
+}
+
+TEST_F(Game, StarsCountTheMistakesAndTheBestResultIsKept)
+{
+    // A task whose first two questions have two wrong answers each.
+    int t = 0;
+    while (game().tasks[t].maker || choiceCount(game().tasks[t].rounds[0]) < 3 || choiceCount(game().tasks[t].rounds[1]) < 3)
+        ++t;
+    start(0);
+    ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+    for (int r = 0; r < RoundsPerTask; ++r) {
+        if (r < 2) {
+            ASSERT_EQ(clickAnswer(false), 0);
+            ASSERT_EQ(clickAnswer(false, 1), 0);
+        }
+        answerRightly();
+    }
+    answerRightly();
+    ASSERT_EQ(engineScreen(), EngineDone);
+    EXPECT_EQ(engineEarnedStars(), 1) << "four mistakes: one star";
+    int32_t value = 0;
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(t), &value));
+    EXPECT_EQ(value, 2) << "the shell's done value is never a star count";
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    playTask(t, true);
+    EXPECT_EQ(engineEarnedStars(), 3);
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), starName(t), &value));
+    EXPECT_EQ(value, 3);
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+    ASSERT_EQ(clickAnswer(false), 0);
+    for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+    answerRightly();
+    EXPECT_EQ(engineEarnedStars(), 2);
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), starName(t), &value));
+    EXPECT_EQ(value, 3) << "a worse play keeps the best stars";
+    start(0);
+    EXPECT_EQ(engineStars(t), 3) << "read back at the next start";
 }
