@@ -89,6 +89,7 @@ void drawMenuFrame(const MenuPictures &p, SDL_Surface *target, int frame)
 // Waits until OpenGL has drawn everything asked of it.
 void finishDrawing()
 {
+    VideoEndQuads();
     Uint8 pixel[4];
     gl.ReadPixels(0, 0, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
 }
@@ -461,6 +462,31 @@ int main()
         (void)found;
     });
     for (SDL_Surface *s : many) VideoFreeSurface(s);
+
+    // A game's frame: the sweep at its end looks at every picture the game has drawn and still holds,
+    // and frees the ones it let go.
+    VideoRecordMark gameStart;
+    VideoMarkRecords(&gameStart);
+    std::vector<SDL_Surface *> held;
+    for (int count : {0, 100, 1000}) {
+        while (static_cast<int>(held.size()) < count) {
+            held.push_back(SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 8, 24, 0xFF, 0xFF00, 0xFF0000, 0));
+            held.back()->unused1 = 0;
+            VideoAddTexInfo(held.back());
+        }
+        char what[96];
+        snprintf(what, sizeof what, "sweep at a game's frame end, %d pictures held", count);
+        measure(what, 50, 1000, []() { VideoSweepRecords(); });
+    }
+    measure("a game's per-frame picture: made, drawn, freed, swept", 50, 100, [&]() {
+        SDL_Surface *score = SDL_CreateRGBSurface(SDL_SWSURFACE, 120, 30, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+        score->unused1 = 0;
+        VideoBlit(score, nullptr, screen, &at);
+        SDL_FreeSurface(score);
+        VideoSweepRecords();
+    });
+    for (SDL_Surface *s : held) SDL_FreeSurface(s);
+    VideoReleaseRecordsSince(&gameStart);
     VideoInstallGL(real);
 
     VideoFreeSurface(extra);

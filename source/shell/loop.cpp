@@ -116,7 +116,17 @@ int shellMain(int, char **)
 {
     char line[512];
 
+    // Before the first line, as it decides where the log goes.
+    char placeProblem[8448] = "";
+    bool placed = placeRunTimeFiles(placeProblem, sizeof placeProblem);
+
     logLine("\n\ntavrin.exe started ----------------------------------------------\n\n");
+    if (!placed) {
+        // Without its pictures, font and sounds the program has nothing to show: it says why and stops.
+        logLine(placeProblem);
+        fprintf(stderr, "tavrin: %s\n", placeProblem + 3);
+        return 1;
+    }
 
     logCpuInfo();
     logMemoryInfo();
@@ -144,6 +154,10 @@ int shellMain(int, char **)
         logLine(line);
         VideoQuit();
         exit(2);
+    }
+    if (const char *reason = VideoOpenGLFailure()) {
+        snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
+        logLine(line);
     }
 
     Mix_PlayMusic(musicTrack, -1);

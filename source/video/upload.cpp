@@ -1,6 +1,7 @@
 // upload.cpp -- putting a surface's pixels into its planned textures, converting what OpenGL cannot take
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "video/video_internal.h"
 
@@ -23,6 +24,36 @@ SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
     SDL_Surface *copy = SDL_ConvertSurface(surface, format, 0);
     surface->format->alpha = alpha;
     return copy;
+}
+
+// Into the picture's own place on its page. Pages are RGBA; a picture without alpha is opaque there.
+void uploadToPage(const SDL_Surface *source, TexInfo *info)
+{
+    const int width = source->w, height = source->h;
+    const GLuint page = VideoPageTexture(info);
+    VideoEndQuads();
+    VideoBindTexture(page);
+    if (source->format->BytesPerPixel == 4) {
+        gl.PixelStorei(GL_UNPACK_ROW_LENGTH, source->pitch / 4);
+        gl.TexSubImage2D(GL_TEXTURE_2D, 0, info->pageX, info->pageY, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                         source->pixels);
+    } else {
+        std::vector<Uint8> rgba(static_cast<size_t>(width) * height * 4);
+        Uint8 *to = rgba.data();
+        for (int y = 0; y < height; y++) {
+            const Uint8 *from = static_cast<const Uint8 *>(source->pixels) + static_cast<size_t>(y) * source->pitch;
+            for (int x = 0; x < width; x++, from += 3, to += 4) {
+                to[0] = from[0];
+                to[1] = from[1];
+                to[2] = from[2];
+                to[3] = SDL_ALPHA_OPAQUE;
+            }
+        }
+        gl.PixelStorei(GL_UNPACK_ROW_LENGTH, width);
+        gl.TexSubImage2D(GL_TEXTURE_2D, 0, info->pageX, info->pageY, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                         rgba.data());
+    }
+    info->textureNames[0] = page;
 }
 
 bool sameMasks(const SDL_PixelFormat *a, const SDL_PixelFormat &b, bool withAlpha)
@@ -49,7 +80,8 @@ int VideoUploadTexture(SDL_Surface *surface)
     if (info->textureCount == 0) return 0;
     if (!VideoGLLoaded()) return -1;  // no context to hold textures
 
-    if (info->textureSide > MaxTextureSize) {
+    if (!info->page && VideoInOpenGLMode() && VideoPackable(surface, info)) VideoPlaceOnPage(info);
+    if (!info->page && info->textureSide > MaxTextureSize) {
         fprintf(stderr, "video: INTERNAL ERROR: Too large texture!\n");
         return -1;
     }
@@ -63,7 +95,8 @@ int VideoUploadTexture(SDL_Surface *surface)
     }
     // A run-length encoded surface keeps its plain pixels only while locked.
     const bool locked = SDL_MUSTLOCK(source) && SDL_LockSurface(source) == 0;
-    if (source->pixels)
+    if (source->pixels && info->page) uploadToPage(source, info);
+    else if (source->pixels)
         for (int i = 0; i < info->textureCount; i++) VideoUploadOne(source, info, i);
     if (locked) SDL_UnlockSurface(source);
     if (converted) VideoFreeSurface(converted);
@@ -167,6 +200,7 @@ void VideoZeroKeyPixels(SDL_Surface *surface)
 // ----------------------------------------------------------------------------------------------------
 int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex)
 {
+    VideoEndQuads();
     gl.GenTextures(1, &info->textureNames[textureIndex]);
     VideoBindTexture(info->textureNames[textureIndex]);
 
@@ -208,6 +242,7 @@ int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex)
 
 void VideoCheckGLError(int point)
 {
+    VideoEndQuads();
     const GLenum error = gl.GetError();
     if (error == GL_NO_ERROR) return;
     const char *name = "<unknown>";

@@ -235,6 +235,53 @@ int readValue(StoreKey key, const char *name, uint32_t &type, std::vector<unsign
     return result;
 }
 
+struct Listed {
+    std::string name;
+    uint32_t type = 0;
+    std::vector<unsigned char> data;
+};
+
+// Names of any length that the store holds are listed; a name longer still is named by its place.
+constexpr size_t maxListedName = 16u << 20;
+
+// Every value of the key with its name and data, each asked for once (again only when a buffer was too
+// small), so that a key of many values is listed in time proportional to their number. False when a
+// value could not be read; that is said on standard error, and the rest are still listed.
+bool listValues(StoreKey key, std::vector<Listed> &values)
+{
+    bool complete = true;
+    std::vector<char> name(16384);
+    std::vector<unsigned char> data(4096);
+    for (uint32_t index = 0;;) {
+        uint32_t type = 0;
+        uint32_t size = static_cast<uint32_t>(data.size());
+        int result = storeEnumValue(key, index, name.data(), static_cast<uint32_t>(name.size()), &type, data.data(), &size);
+        if (result == StoreMoreData) {
+            // Either the data (its size is then known) or the name did not fit.
+            if (size > data.size()) {
+                data.resize(size);
+                continue;
+            }
+            if (name.size() < maxListedName) {
+                name.resize(name.size() * 4);
+                continue;
+            }
+        }
+        if (result == StoreNotFound) break;
+        if (result != StoreOk) {
+            fprintf(stderr, "ERROR: Value %u of the key cannot be shown%s.\n", index,
+                    result == StoreMoreData ? ": its name is too long" : "");
+            complete = false;
+            if (result != StoreMoreData) break;
+            index++;
+            continue;
+        }
+        values.push_back(Listed{name.data(), type, std::vector<unsigned char>(data.begin(), data.begin() + size)});
+        index++;
+    }
+    return complete;
+}
+
 int runQuery(const Command &command)
 {
     StoreKey key = nullptr;
@@ -255,30 +302,34 @@ int runQuery(const Command &command)
     }
 
     printf("%s\n", fullName(command.key).c_str());
-    std::vector<char> name(16384);
-    std::vector<std::string> valueNames;
-    for (uint32_t index = 0;; index++) {
-        uint32_t size = 0;
-        result = storeEnumValue(key, index, name.data(), static_cast<uint32_t>(name.size()), &type, nullptr, &size);
-        if (result != StoreOk) break;
-        valueNames.push_back(name.data());
-    }
-    std::sort(valueNames.begin(), valueNames.end(), nameBefore);
-    for (const std::string &valueName : valueNames) {
-        // The data is read by name with its size asked first, so that any length can be listed.
-        if (readValue(key, valueName.c_str(), type, data) != StoreOk) continue;
-        printValue(valueName.c_str(), type, data);
-    }
+    std::vector<Listed> values;
+    bool complete = listValues(key, values);
+    std::sort(values.begin(), values.end(), [](const Listed &a, const Listed &b) { return nameBefore(a.name, b.name); });
+    for (const Listed &value : values) printValue(value.name.c_str(), value.type, value.data);
+
     std::vector<std::string> subkeys;
-    for (uint32_t index = 0;
-         storeEnumKey(key, index, name.data(), static_cast<uint32_t>(name.size())) == StoreOk; index++) {
-        subkeys.push_back(name.data());
+    std::vector<char> name(256);
+    for (uint32_t index = 0;;) {
+        result = storeEnumKey(key, index, name.data(), static_cast<uint32_t>(name.size()));
+        if (result == StoreMoreData && name.size() < maxListedName) {
+            name.resize(name.size() * 4);
+            continue;
+        }
+        if (result == StoreNotFound) break;
+        if (result != StoreOk) {
+            fprintf(stderr, "ERROR: Subkey %u of the key cannot be shown.\n", index);
+            complete = false;
+            if (result != StoreMoreData) break;
+        } else {
+            subkeys.push_back(name.data());
+        }
+        index++;
     }
     storeCloseKey(key);
     std::sort(subkeys.begin(), subkeys.end(), nameBefore);
     if (!subkeys.empty()) printf("\n");
     for (const std::string &subkey : subkeys) printf("%s\\%s\n", fullName(command.key).c_str(), subkey.c_str());
-    return 0;
+    return complete ? 0 : 1;
 }
 
 // Asks on a terminal; without one, a change that needs /f is refused.
@@ -368,9 +419,7 @@ int runDelete(const Command &command)
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char **argv)
+int run(int argc, char **argv)
 {
     if (argc == 2 && (strcmp(argv[1], "/?") == 0 || strcmp(argv[1], "-?") == 0 || strcmp(argv[1], "--help") == 0)) {
         fputs(usageText, stdout);
@@ -382,4 +431,18 @@ int main(int argc, char **argv)
     if (equalsIgnoringCase(command.operation, "query")) return runQuery(command);
     if (equalsIgnoringCase(command.operation, "add")) return runAdd(command);
     return runDelete(command);
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    int code = run(argc, argv);
+    // A listing that never reached its reader (a full disk, a closed output) is no success.
+    errno = 0;
+    if (fflush(stdout) != 0 || ferror(stdout)) {
+        fprintf(stderr, "ERROR: The output could not be written: %s.\n", errno ? strerror(errno) : "write error");
+        return 1;
+    }
+    return code;
 }
