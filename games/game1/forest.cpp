@@ -160,7 +160,7 @@ const std::array<Task, 15> forestTasks{{
          round("Melyik kosárban van a legtöbb alma?", {},
                {choice(pic(PicBasket, 2)), choice(pic(PicBasket, 3)), choice(pic(PicBasket, 6))}),
          hinted(round("Melyik a nagyobb állat?", {}, {choice(bee, "méhecske", 0), choice(bear, "medve", 1)}),
-                "Gondolj arra, mekkorák igazából!")),
+                "Gondolj arra, mekkorák a valóságban!")),
 
     task("Mi jön ezután?", pic(PicLeaf, ColOrange), "Keresd meg, mi ismétlődik!", rulePattern,
          round("Mi jön ezután?",
@@ -227,7 +227,7 @@ const std::array<Task, 15> forestTasks{{
 
     task("Vigyázz az erdőre!", pic(PicBin, BinMixed), "Mi jó az erdőnek és az állatoknak?", ruleMarked,
          round("Hova dobod a szemetet?", {},
-               {warned(choice(pic(PicLitter), "a fűbe", 0), "Vigyázz! A szemét bántja az állatokat."),
+               {warned(choice(pic(PicLitter), "a fűbe", 0), "Vigyázz! A szemét árt az állatoknak."),
                 choice(pic(PicBin, BinMixed), "a kukába", 1)}),
          round("Szép virágot látsz. Mit teszel?", {},
                {choice(pic(PicFlower, ColPink), "otthagyom", 1), choice(pic(PicPickFlower), "leszakítom", 0)}),

@@ -336,7 +336,7 @@ const std::array<Task, 25> townTasks{{
                 "Kik oltják el a tüzet?"),
          hinted(round("Szabad játékból felhívni a 112-t?", {},
                       {warned(answer("igen", 0), "Vigyázz! A 112-t csak nagy bajban hívjuk."), answer("nem", 1)}),
-                "A 112 a bajban lévőké: a vonal kell nekik.")),
+                "A 112-t a bajban lévők hívják: nekik kell a vonal.")),
 
     task("Melyik busz?", bus(7), "Nézd meg a számot a busz oldalán!", rulePickTarget,
          round("Melyik a 7-es busz?", {}, {choice(bus(1)), choice(bus(7)), choice(bus(4))}, bus(7)),
@@ -419,7 +419,7 @@ const std::array<Task, 25> townTasks{{
                {answer("első", 1), answer("második", 2), answer("harmadik", 3)}, pic(PicBus, -1)),
          hinted(round("A sorban állók közül ki jut be elsőnek?", {},
                       {answer("aki a sor végén áll", 0), answer("aki a sor elején áll", 1)}),
-                "Az jut be elsőnek, aki a legelöl áll.")),
+                "Az jut be elsőnek, aki legelöl áll.")),
 
     task("A hét napjai", pic(PicDay, 0), "Mondd el sorban a hét napjait, hétfőtől!", ruleNextDay,
          dayRound("Melyik nap jön hétfő után?", 0, {answer("vasárnap", 6), answer("kedd", 1), answer("szerda", 2)}),
