@@ -40,7 +40,7 @@ void timedStartupRead(std::vector<double> &wall, std::vector<double> &cpu)
     auto start = std::chrono::steady_clock::now();
     loadSettings();
     int total = 0;
-    for (int slot = 1; slot <= slotCount; slot++) total += slotProgressPercent(slot);
+    for (int slot = 1; slot <= ProgressSlotCount; slot++) total += slotProgressPercent(slot);
     auto end = std::chrono::steady_clock::now();
     cpu.push_back(cpuMs() - cpuStart);
     if (total != 300) fprintf(stderr, "unexpected percentages: %d\n", total);
@@ -51,17 +51,16 @@ void fillStore()
 {
     appSettings = AppSettings{0, 1, 100, 90};
     saveSettings();
-    for (int slot = 1; slot <= slotCount; slot++) {
+    for (int slot = 1; slot <= ProgressSlotCount; slot++) {
         char path[64];
-        snprintf(path, sizeof path, "%sslot%d\\", SettingsRoot, slot);
+        snprintf(path, sizeof path, TAVRIN_SLOT_KEY_FORMAT, SettingsRoot, slot);
         StoreKey key = nullptr;
         storeOpenKey(path, StoreWrite, &key);
-        unsigned char done[4] = {ProgressDone, 0, 0, 0};
         for (int game = 1; game <= 2; game++) {
-            for (int i = 0; i < (game == 1 ? firstGameEntries : secondGameEntries); i++) {
+            for (int i = 0; i < (game == 1 ? FirstGameTaskCount : SecondGameTaskCount); i++) {
                 char name[16];
                 snprintf(name, sizeof name, "g%da%d", game, i);
-                storeSetValue(key, name, StoreTypeDword, done, 4);
+                storeSetDword(key, name, ProgressDone);
             }
         }
         storeCloseKey(key);
@@ -92,7 +91,7 @@ int main()
         fs::remove_all(config / "tavrin");
         auto start = std::chrono::steady_clock::now();
         loadSettings();
-        for (int slot = 1; slot <= slotCount; slot++) slotProgressPercent(slot);
+        for (int slot = 1; slot <= ProgressSlotCount; slot++) slotProgressPercent(slot);
         firstRuns.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }

@@ -4,12 +4,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "tavrin/progress.h"
 #include "tavrin/store.h"
 
 namespace {
-
-constexpr const char *rootPath = "Software\\Vorniquel\\Tavrin\\";
-constexpr int ProgressDone = 2;
 
 // An open key, closed when it goes out of scope.
 struct OpenKey {
@@ -24,24 +22,18 @@ struct OpenKey {
     OpenKey &operator=(const OpenKey &) = delete;
 };
 
-// A value of at most 4 bytes, read as a little-endian signed integer (missing high bytes are 0).
+// A value of at most 4 bytes, read as a little-endian signed integer (missing high bytes are 0): the games
+// take a little more than the menu, which reads a 4-byte REG_DWORD alone.
 bool readValue(StoreKey key, const char *name, int32_t *value)
 {
     unsigned char bytes[4] = {0, 0, 0, 0};
     uint32_t size = sizeof bytes;
     if (storeQueryValue(key, name, nullptr, bytes, &size) != StoreOk || size > 4) return false;
-    *value = static_cast<int32_t>(static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
-                                  static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24);
+    *value = storeDwordFromBytes(bytes);
     return true;
 }
 
-bool writeDword(StoreKey key, const char *name, int32_t value)
-{
-    uint32_t u = static_cast<uint32_t>(value);
-    unsigned char bytes[4] = {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
-                              static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)};
-    return storeSetValue(key, name, StoreTypeDword, bytes, 4) == StoreOk;
-}
+bool writeDword(StoreKey key, const char *name, int32_t value) { return storeSetDword(key, name, value) == StoreOk; }
 
 bool valueName(const char *format, int task, char *name, int size)
 {
@@ -55,7 +47,7 @@ bool valueName(const GameDef &game, int task, char *name, int size) { return val
 
 int readSetting(const char *name, int fallback)
 {
-    OpenKey root(rootPath, StoreRead);
+    OpenKey root(TAVRIN_SETTINGS_ROOT, StoreRead);
     int32_t value = -1;
     if (!root.ok || !readValue(root.key, name, &value) || value == -1) return fallback;
     return value;
@@ -63,8 +55,8 @@ int readSetting(const char *name, int fallback)
 
 int slotKeyPath(int slot, char *path, int size)
 {
-    if (slot < 0 || slot > 2) return 0;
-    int n = std::snprintf(path, size, "%sslot%d\\", rootPath, slot + 1);
+    if (slot < 0 || slot >= ProgressSlotCount) return 0;
+    int n = std::snprintf(path, size, TAVRIN_SLOT_KEY_FORMAT, TAVRIN_SETTINGS_ROOT, slot + 1);
     return n > 0 && n < size;
 }
 

@@ -55,3 +55,7 @@ Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_
 
 Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Round &first, const Round &second,
           const Round &third, const Round &quiz, RuleFn quizRule = ruleMarked);
+
+// A game's table, exactly as long as the tasks given, so that its length can be checked at compile time
+// against the number of values the menu counts.
+template <typename... Tasks> std::array<Task, sizeof...(Tasks)> taskTable(const Tasks &...tasks) { return {{tasks...}}; }

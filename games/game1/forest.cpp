@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "../common/taskdata.h"
+#include "tavrin/progress.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ Round takeAwayRound(int index, Random &random)
 
 Choice swatch(int colour, const char *name) { return choice(pic(PicSwatch, colour), name, colour); }
 
-const std::array<Task, 15> forestTasks{{
+const auto forestTasks = taskTable(
     madeBy(task("Gombaszámolás", mushroom, "Számold meg őket egyenként, ujjal mutatva!", ruleCount,
                 round("Hány gomba nőtt itt?", many(mushroom, 3), {numberAnswer(2), numberAnswer(3), numberAnswer(4)},
                       mushroom),
@@ -243,10 +244,12 @@ const std::array<Task, 15> forestTasks{{
          round("Hány lába van a méhecskének?", {bee}, {numberAnswer(4), numberAnswer(6), numberAnswer(8)}),
          hinted(round("Hány lába van a nyuszinak?", {rabbit}, {numberAnswer(6), numberAnswer(2), numberAnswer(4)}),
                 "Számold meg a lábait a képen!"),
-         ruleLegs),
-}};
+         ruleLegs));
 
-const GameDef forestGame{"erdei kalandok", "g1a%d", "g1s%d", ThemeForest, static_cast<int>(forestTasks.size()),
+// A task's place in the table names its stored value, and the menu counts exactly this many.
+static_assert(std::tuple_size<decltype(forestTasks)>::value == FirstGameTaskCount, "the menu counts 15 tasks of this game");
+
+const GameDef forestGame{"erdei kalandok", TAVRIN_FIRST_GAME_VALUE_FORMAT, "g1s%d", ThemeForest, FirstGameTaskCount,
                          forestTasks.data()};
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../common/taskdata.h"
+#include "tavrin/progress.h"
 
 namespace {
 
@@ -186,7 +187,7 @@ Round arrowRound(int direction)
                  {answer("balra", DirLeft), answer("egyenesen", DirAhead), answer("jobbra", DirRight)});
 }
 
-const std::array<Task, 25> townTasks{{
+const auto townTasks = taskTable(
     task("A közlekedési lámpa", pic(PicLight, LightRed), "Piros: állj! Sárga: figyelj! Zöld: mehetsz!", ruleLight,
          lightRound(LightRed), lightRound(LightGreen), lightRound(LightYellow),
          hinted(round("Melyik színnél kell megállni?", {},
@@ -450,8 +451,10 @@ const std::array<Task, 25> townTasks{{
                       {pic(PicSwatch, ColYellow), pic(PicPlus), pic(PicSwatch, ColBlue)},
                       {swatch(ColRed, "piros"), swatch(ColGreen, "zöld"), swatch(ColPurple, "lila")}, Pic{}, ColGreen),
                 "Olyan színt, mint a fű."),
-         ruleColour),
-}};
+         ruleColour));
+
+// A task's place in the table names its stored value, and the menu counts exactly this many.
+static_assert(std::tuple_size<decltype(townTasks)>::value == SecondGameTaskCount, "the menu counts 25 tasks of this game");
 
 // The map shows the tasks by theme; the table keeps its order, because a task's place in it names its stored value.
 constexpr MapGroup T = GroupTraffic, M = GroupMoney, H = GroupTime, C = GroupCity;
@@ -464,8 +467,8 @@ constexpr std::array<MapGroup, townTasks.size()> townGroups{{
     C, H, C, C,    // places in a row, days of the week (time), tall houses, balloons
 }};
 
-const GameDef townGame{"városi kalandok", "g2a%d", "g2s%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data(),
-                       townGroups.data()};
+const GameDef townGame{"városi kalandok", TAVRIN_SECOND_GAME_VALUE_FORMAT, "g2s%d", ThemeTown, SecondGameTaskCount,
+                       townTasks.data(), townGroups.data()};
 
 } // namespace
 

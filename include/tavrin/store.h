@@ -33,6 +33,7 @@ enum StoreResult {
     StoreFailed = 1,       /* the store could not be opened, or the call's arguments are wrong */
     StoreNotFound = 2,     /* no such key or value */
     StoreAccessDenied = 5, /* the store or the key cannot be written (a read-only file, say) */
+    StoreWrongType = 13,   /* storeQueryDword: the value is not a 4-byte REG_DWORD */
     StoreBusy = 170,       /* another program kept the store locked for longer than the wait limit */
     StoreMoreData = 234    /* the caller's buffer is too small; *size holds the size needed */
 };
@@ -53,6 +54,14 @@ TAVRIN_STORE_API int storeOpenExistingKey(const char *path, int access, StoreKey
    type may be NULL; data may be NULL to ask for the size only. */
 TAVRIN_STORE_API int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size);
 TAVRIN_STORE_API int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size);
+/* Reads a value that must be a 4-byte REG_DWORD: StoreWrongType for anything else (text or bytes are no
+   numbers, whatever their length), StoreNotFound when it is missing. */
+TAVRIN_STORE_API int storeQueryDword(StoreKey key, const char *name, int32_t *value);
+/* Sets a REG_DWORD. */
+TAVRIN_STORE_API int storeSetDword(StoreKey key, const char *name, int32_t value);
+/* The 4 bytes of a REG_DWORD (little-endian), for storeSetValues, and the number they hold. */
+TAVRIN_STORE_API void storeDwordBytes(int32_t value, unsigned char bytes[4]);
+TAVRIN_STORE_API int32_t storeDwordFromBytes(const unsigned char bytes[4]);
 /* Sets several values of one key together: in the database either all of them or none, in one commit;
    the registry sets them one by one and stops at the first that fails. */
 typedef struct StoreValue {

@@ -24,8 +24,8 @@ enum ReadOutcome { ReadValue, ReadMissing, ReadWrongType, ReadFailed };
 // ----------------------------------------------------------------------------------------------------
 AppSettings appSettings = defaultSettings;
 
-static const StoreHooks realStoreHooks = {storeOpenKey,  storeOpenExistingKey, storeQueryValue, storeSetValues,
-                                          storeFlushKey, storeCloseKey,        storeDeleteKey};
+static const StoreHooks realStoreHooks = {storeOpenKey,  storeOpenExistingKey, storeSetValues,
+                                          storeFlushKey, storeCloseKey, storeDeleteKey};
 StoreHooks storeHooks = realStoreHooks;
 
 // What the store is known to hold, so that a failed save can tell whether a change is lost. When the
@@ -49,7 +49,7 @@ static void logStoreLine(const char *line)
 
 static void attachStoreLog() { storeSetLogSink(logStoreLine); }
 
-static void slotKeyPath(char *buffer, size_t size, int slot) { snprintf(buffer, size, "%sslot%d\\", SettingsRoot, slot); }
+static void slotKeyPath(char *buffer, size_t size, int slot) { snprintf(buffer, size, TAVRIN_SLOT_KEY_FORMAT, SettingsRoot, slot); }
 
 static const char *typeName(uint32_t type)
 {
@@ -67,23 +67,24 @@ static const char *typeName(uint32_t type)
 }
 
 // Reads a value that must be a 4-byte REG_DWORD. Text or bytes are not numbers, so anything else counts
-// as missing; *type and *size then tell what was found.
-static ReadOutcome readDword(StoreKey key, const char *name, int &value, uint32_t *type, uint32_t *size)
+// as missing.
+static ReadOutcome readDword(StoreKey key, const char *name, int &value)
 {
-    std::array<unsigned char, 4> data{};
-    *size = static_cast<uint32_t>(data.size());
-    *type = 0;
-    int result = storeHooks.queryValue(key, name, type, data.data(), size);
+    int32_t number = 0;
+    int result = storeQueryDword(key, name, &number);
+    if (result == StoreOk) {
+        value = number;
+        return ReadValue;
+    }
     if (result == StoreNotFound) return ReadMissing;
-    if (result != StoreOk && result != StoreMoreData) return ReadFailed;
-    if (result == StoreMoreData || *type != StoreTypeDword || *size != 4) return ReadWrongType;
-    value = static_cast<int>(static_cast<uint32_t>(data[0]) | static_cast<uint32_t>(data[1]) << 8 |
-                             static_cast<uint32_t>(data[2]) << 16 | static_cast<uint32_t>(data[3]) << 24);
-    return ReadValue;
+    return result == StoreWrongType ? ReadWrongType : ReadFailed;
 }
 
-static void logWrongType(const char *name, uint32_t type, uint32_t size)
+// Names what a setting of the wrong type holds instead.
+static void logWrongType(StoreKey key, const char *name)
 {
+    uint32_t type = 0, size = 0;
+    storeQueryValue(key, name, &type, nullptr, &size);
     char line[256];
     snprintf(line, sizeof line,
              " \xB7 store: the setting \"%s\" is stored as %s of %u bytes, not as a 4-byte REG_DWORD; the default "
@@ -136,8 +137,7 @@ int readSettingValue(const char *name)
     StoreKey key = nullptr;
     if (storeHooks.openExistingKey(SettingsRoot, StoreRead, &key) != StoreOk) return -1;
     int value = -1;
-    uint32_t type = 0, size = 0;
-    if (readDword(key, name, value, &type, &size) != ReadValue) value = -1;
+    if (readDword(key, name, value) != ReadValue) value = -1;
     storeHooks.closeKey(key);
     return value;
 }
@@ -153,17 +153,11 @@ static int writeDwords(const StoreValue *values, uint32_t count)
     return result;
 }
 
-static std::array<unsigned char, 4> littleEndian(int value)
-{
-    uint32_t bits = static_cast<uint32_t>(value);
-    return {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-            static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
-}
-
 int writeSettingValue(const char *name, int value)
 {
     attachStoreLog();
-    std::array<unsigned char, 4> bytes = littleEndian(value);
+    std::array<unsigned char, 4> bytes{};
+    storeDwordBytes(value, bytes.data());
     StoreValue one{name, StoreTypeDword, bytes.data(), 4};
     return writeDwords(&one, 1);
 }
@@ -179,9 +173,8 @@ void loadSettings()
     int opened = storeHooks.openExistingKey(SettingsRoot, StoreRead, &key);
     if (opened == StoreOk) {
         for (size_t i = 0; i < settingNames.size(); i++) {
-            uint32_t type = 0, size = 0;
-            ReadOutcome outcome = readDword(key, settingNames[i], values[i], &type, &size);
-            if (outcome == ReadWrongType) logWrongType(settingNames[i], type, size);
+            ReadOutcome outcome = readDword(key, settingNames[i], values[i]);
+            if (outcome == ReadWrongType) logWrongType(key, settingNames[i]);
             if (outcome == ReadFailed) complete = false;
             if (outcome != ReadValue) values[i] = -1;
         }
@@ -210,7 +203,7 @@ void saveSettings()
     uint32_t count = 0;
     for (size_t i = 0; i < now.size(); i++) {
         if (storeUnread && now[i] == before[i]) continue;
-        bytes[i] = littleEndian(now[i]);
+        storeDwordBytes(now[i], bytes[i].data());
         values[count++] = StoreValue{settingNames[i], StoreTypeDword, bytes[i].data(), 4};
     }
     if (count == 0) return;
@@ -244,8 +237,7 @@ static int countDone(StoreKey key, const char *format, int entries)
         char name[16];
         snprintf(name, sizeof name, format, i);
         int value = 0;
-        uint32_t type = 0, size = 0;
-        if (readDword(key, name, value, &type, &size) != ReadValue) break;
+        if (readDword(key, name, value) != ReadValue) break;
         if (value == ProgressDone) done++;
     }
     return done;
@@ -253,21 +245,21 @@ static int countDone(StoreKey key, const char *format, int entries)
 
 int slotProgressPercent(int slot)
 {
-    if (slot < 1 || slot > slotCount) return 0;
+    if (slot < 1 || slot > ProgressSlotCount) return 0;
     attachStoreLog();
     char path[64];
     slotKeyPath(path, sizeof path, slot);
     StoreKey key = nullptr;
     if (storeHooks.openExistingKey(path, StoreRead, &key) != StoreOk) return 0;
-    int done = countDone(key, "g1a%d", firstGameEntries);
-    done += countDone(key, "g2a%d", secondGameEntries);
+    int done = countDone(key, TAVRIN_FIRST_GAME_VALUE_FORMAT, FirstGameTaskCount);
+    done += countDone(key, TAVRIN_SECOND_GAME_VALUE_FORMAT, SecondGameTaskCount);
     storeHooks.closeKey(key);
-    return done * 100 / (firstGameEntries + secondGameEntries);
+    return done * 100 / (FirstGameTaskCount + SecondGameTaskCount);
 }
 
 bool eraseSlot(int slot)
 {
-    if (slot < 1 || slot > slotCount) return false;
+    if (slot < 1 || slot > ProgressSlotCount) return false;
     attachStoreLog();
     char path[64];
     slotKeyPath(path, sizeof path, slot);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "tavrin/progress.h"
 #include "tavrin/store.h"
 
 // ----------------------------------------------------------------------------------------------------
@@ -17,11 +18,7 @@ struct AppSettings {
 
 extern AppSettings appSettings;
 
-constexpr const char *SettingsRoot = "Software\\Vorniquel\\Tavrin\\";
-constexpr int ProgressDone = 2;
-constexpr int slotCount = 3;
-constexpr int firstGameEntries = 15;   // "g1a0" to "g1a14"
-constexpr int secondGameEntries = 25;  // "g2a0" to "g2a24"
+constexpr const char *SettingsRoot = TAVRIN_SETTINGS_ROOT;
 
 constexpr AppSettings defaultSettings{0, 1, 128, 128};
 
@@ -51,7 +48,6 @@ bool eraseSlot(int slot);           // slot 1 to 3
 struct StoreHooks {
     int (*openKey)(const char *path, int access, StoreKey *key);
     int (*openExistingKey)(const char *path, int access, StoreKey *key);
-    int (*queryValue)(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size);
     int (*setValues)(StoreKey key, const StoreValue *values, uint32_t count);
     int (*flushKey)(StoreKey key);
     int (*closeKey)(StoreKey key);

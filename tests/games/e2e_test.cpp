@@ -17,6 +17,7 @@
 #include "forest.h"
 #include "store/settings.h"
 #include "tavrin/module.h"
+#include "tavrin/progress.h"
 #include "tavrin/store.h"
 #include "town.h"
 
@@ -78,15 +79,13 @@ struct Library {
 int32_t storedValue(int slotNumber, const std::string &name)
 {
     char path[64];
-    std::snprintf(path, sizeof path, "Software\\Vorniquel\\Tavrin\\slot%d\\", slotNumber);
+    std::snprintf(path, sizeof path, TAVRIN_SLOT_KEY_FORMAT, TAVRIN_SETTINGS_ROOT, slotNumber);
     StoreKey key = nullptr;
     if (storeOpenKey(path, StoreRead, &key) != StoreOk) return -100;
-    unsigned char data[4] = {};
-    uint32_t size = 4;
-    int result = storeQueryValue(key, name.c_str(), nullptr, data, &size);
+    int32_t value = 0;
+    int result = storeQueryDword(key, name.c_str(), &value);
     storeCloseKey(key);
-    if (result != StoreOk || size != 4) return -100;
-    return static_cast<int32_t>(data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24);
+    return result == StoreOk ? value : -100;
 }
 
 void setQuiz(int value)

@@ -48,10 +48,9 @@ void fakeStoreReset()
 
 void fakeSetDword(const std::string &path, const std::string &name, int32_t value)
 {
-    uint32_t u = static_cast<uint32_t>(value);
-    fakeKeys[normalise(path.c_str())][lower(name)] =
-        FakeValue{StoreTypeDword, {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
-                                   static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)}};
+    std::vector<unsigned char> bytes(4);
+    storeDwordBytes(value, bytes.data());
+    fakeKeys[normalise(path.c_str())][lower(name)] = FakeValue{StoreTypeDword, bytes};
 }
 
 bool fakeDword(const std::string &path, const std::string &name, int32_t *value)
@@ -60,8 +59,7 @@ bool fakeDword(const std::string &path, const std::string &name, int32_t *value)
     if (key == fakeKeys.end()) return false;
     auto v = key->second.find(lower(name));
     if (v == key->second.end() || v->second.data.size() != 4) return false;
-    const auto &d = v->second.data;
-    *value = static_cast<int32_t>(d[0] | d[1] << 8 | d[2] << 16 | static_cast<uint32_t>(d[3]) << 24);
+    *value = storeDwordFromBytes(v->second.data.data());
     return true;
 }
 

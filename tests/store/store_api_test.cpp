@@ -63,6 +63,25 @@ TEST_F(StoreApi, EachTypeRoundTripsWithItsSize)
     EXPECT_EQ(type, uint32_t(StoreTypeSz));
 }
 
+// Only a 4-byte REG_DWORD is a number: text "2" or bytes of the right length are not read as one.
+TEST_F(StoreApi, ADwordIsReadOnlyFromAFourByteDword)
+{
+    ASSERT_EQ(setDword(keyA, "number", -2), StoreOk);
+    ASSERT_EQ(setRaw(keyA, "text", StoreTypeSz, std::string("2\0", 2)), StoreOk);
+    ASSERT_EQ(setRaw(keyA, "bytes", StoreTypeBinary, std::string("\x02\0\0\0", 4)), StoreOk);
+    ASSERT_EQ(setRaw(keyA, "long", StoreTypeBinary, std::string("\x02\0\0\0\0", 5)), StoreOk);
+    StoreKey key = nullptr;
+    ASSERT_EQ(storeOpenKey(keyA, StoreRead, &key), StoreOk);
+    int32_t value = 7;
+    EXPECT_EQ(storeQueryDword(key, "number", &value), StoreOk);
+    EXPECT_EQ(value, -2);
+    value = 7;
+    for (const char *name : {"text", "bytes", "long"}) EXPECT_EQ(storeQueryDword(key, name, &value), StoreWrongType) << name;
+    EXPECT_EQ(storeQueryDword(key, "missing", &value), StoreNotFound);
+    EXPECT_EQ(value, 7);
+    storeCloseKey(key);
+}
+
 TEST_F(StoreApi, QueryFailsWhenMissingOrTooLongAndTellsTheSizeNeeded)
 {
     ASSERT_EQ(setRaw(keyA, "long", StoreTypeBinary, "12345678"), StoreOk);

@@ -25,10 +25,7 @@ inline int setDword(const char *path, const char *name, int32_t value)
     StoreKey key = nullptr;
     int result = storeOpenKey(path, StoreWrite, &key);
     if (result != StoreOk) return result;
-    uint32_t bits = static_cast<uint32_t>(value);
-    unsigned char data[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-                             static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
-    result = storeSetValue(key, name, StoreTypeDword, data, 4);
+    result = storeSetDword(key, name, value);
     storeCloseKey(key);
     return result;
 }

@@ -26,7 +26,7 @@ int usage()
 int writeSlot(int slot, int count)
 {
     char path[64];
-    snprintf(path, sizeof path, "%sslot%d\\", SettingsRoot, slot);
+    snprintf(path, sizeof path, TAVRIN_SLOT_KEY_FORMAT, SettingsRoot, slot);
     for (int i = 0; i < count; i++) {
         char name[16];
         snprintf(name, sizeof name, "v%d", i);
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
     if (strcmp(command, "load") == 0) {
         loadSettings();
         printf("%d %d %d %d", appSettings.fxvolume, appSettings.musicvolume, appSettings.quiz, appSettings.fullscreen);
-        for (int slot = 1; slot <= slotCount; slot++) printf(" %d", slotProgressPercent(slot));
+        for (int slot = 1; slot <= ProgressSlotCount; slot++) printf(" %d", slotProgressPercent(slot));
         printf("\n");
         return 0;
     }

@@ -94,14 +94,10 @@ TEST_F(StoreReliability, AWriterKilledAtRandomMomentsLeavesOldOrNewValues)
             StoreKey key = nullptr;
             int value = -1;
             if (storeOpenKey(SettingsRoot, StoreRead, &key) == StoreOk) {
-                unsigned char data[4];
-                uint32_t size = 4;
-                int result = storeQueryValue(key, name, nullptr, data, &size);
+                int32_t number = 0;
+                int result = storeQueryDword(key, name, &number);
                 ASSERT_TRUE(result == StoreOk || result == StoreNotFound) << name << " result " << result;
-                if (result == StoreOk) {
-                    ASSERT_EQ(size, 4u) << name;
-                    value = static_cast<int>(data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24);
-                }
+                if (result == StoreOk) value = number;
                 storeCloseKey(key);
             }
             values[index++] = value;
