@@ -1,4 +1,4 @@
-// charset.cpp -- Windows-1250 to Unicode and back
+// charset.cpp -- Windows-1250 to Unicode
 #include "text/charset.h"
 
 #include <array>
@@ -43,33 +43,6 @@ std::string windows1250ToUtf8(const char *text)
             out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
             out += static_cast<char>(0x80 | (c & 0x3F));
         }
-    }
-    return out;
-}
-
-std::string utf8ToWindows1250(const char *text)
-{
-    std::string out;
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text);
-    while (*p) {
-        unsigned c = *p++;
-        int more = 0;
-        if (c >= 0xF0) { c &= 0x07; more = 3; }
-        else if (c >= 0xE0) { c &= 0x0F; more = 2; }
-        else if (c >= 0xC0) { c &= 0x1F; more = 1; }
-        for (; more > 0 && (*p & 0xC0) == 0x80; --more) c = (c << 6) | (*p++ & 0x3F);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        char byte = '?';
-        for (unsigned i = 0; i < upperHalf.size(); ++i) {
-            if (upperHalf[i] == c) {
-                byte = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        out += byte;
     }
     return out;
 }

@@ -7,5 +7,3 @@
 unsigned windows1250CodePoint(unsigned char byte);
 // The text as UTF-8, for the desktop's dialogs and for tests; undefined bytes are left out.
 std::string windows1250ToUtf8(const char *text);
-// The reverse, for texts written in UTF-8 in the source; characters outside the charset become '?'.
-std::string utf8ToWindows1250(const char *text);
