@@ -1,4 +1,4 @@
-// log.cpp -- the plain-text log "sdl.log": every line appended and on disk when logLine returns
+// log.cpp -- the plain-text log "sdl.log": every line appended and the file closed again
 #include "shell/log.h"
 
 #include "platform/files.h"
@@ -14,9 +14,11 @@ void logSetFile(const char *path) { logFile = path ? path : "sdl.log"; }
 void logLine(const char *text)
 {
     if (logFile.empty()) return;
-    // Opened and closed for every line, so nothing is held open and an unwritable log costs nothing. A
-    // link in the log's place is never followed: it could name any file, a system file for a program
-    // run as root. That is said once, on standard error.
+    // Opened and closed for every line, so nothing is held open, an unwritable log costs nothing, and a
+    // line is with the system when logLine returns: it outlives a crash of the program, though not
+    // necessarily a power cut, since nothing waits for the disk. A link in the log's place is never
+    // followed: it could name any file, a system file for a program run as root. That is said once, on
+    // standard error.
     static bool linkReported = false;
     bool refusedLink = false;
     FILE *file = openForAppending(logFile.c_str(), &refusedLink);
