@@ -154,8 +154,6 @@ static void buildMenuFonts()
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-int randomRange(int lo, int hi) { return lo + (randomNext() * (hi - lo)) / 32767; }
-
 void logLoadFailure(const char *path, const char *reason)
 {
     char line[600];

@@ -14,8 +14,6 @@
 // ----------------------------------------------------------------------------------------------------
 // Defines
 // ----------------------------------------------------------------------------------------------------
-constexpr int screenWidth = 800;
-constexpr int screenHeight = 600;
 constexpr int screenDepth = 32;
 constexpr int framesPerSecond = 50;
 constexpr Uint32 windowedFlags = SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF;  // 0x40100001
@@ -26,7 +24,6 @@ constexpr int maxEventsPerFrame = 512;
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
-SDL_Surface *screen = nullptr;
 int activeGame = -1;
 Mix_Music *musicTrack = nullptr;
 Mix_Chunk *clickSound = nullptr;

@@ -6,6 +6,10 @@
 #include <array>
 #include <string>
 
+#include "base/log.h"
+#include "base/random.h"
+#include "base/screen.h"
+
 struct MenuButton;
 
 // ----------------------------------------------------------------------------------------------------
@@ -13,7 +17,6 @@ struct MenuButton;
 // ----------------------------------------------------------------------------------------------------
 enum MenuScreen { ScreenMain = 1, ScreenSettings = 2, ScreenCredits = 3, ScreenPlayerChoice = 4 };
 
-extern SDL_Surface *screen;    // what VideoSetMode returned; every drawing service targets it
 extern int activeGame;         // -1 the menu runs, 1 or 2 a game module is active
 extern Mix_Music *musicTrack;  // "snd/main.ogg"
 extern Mix_Chunk *clickSound;  // "snd/button03.wav"
@@ -22,11 +25,6 @@ extern int menuScreen;
 extern int menuFrame;  // frames drawn by the menu since start or since the last module ended
 extern int mouseX, mouseY;
 extern int currentSlot;  // chosen player: 0 = A, 1 = B, 2 = C
-
-// ----------------------------------------------------------------------------------------------------
-// Log file "sdl.log"
-// ----------------------------------------------------------------------------------------------------
-#include "shell/log.h"
 
 // ----------------------------------------------------------------------------------------------------
 // Where the run-time files are
@@ -79,12 +77,6 @@ SDL_Surface *loadImage(const char *path);
 // The log line for a run-time file that could not be read: " · Couldn't load <path>: <reason>".
 void logLoadFailure(const char *path, const char *reason);
 void loadButtonImages(MenuButton *button);
-int randomRange(int lo, int hi);
-
-// The program's random generator: 0 to 32767 like the C library's rand(), from a fixed state so that
-// every run starts the same way.
-int randomNext();
-void randomSeed(unsigned seed);
 
 // ----------------------------------------------------------------------------------------------------
 // Start-up diagnostics

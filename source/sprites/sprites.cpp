@@ -4,13 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "shell/shell.h"
-
-// ----------------------------------------------------------------------------------------------------
-// Defines
-// ----------------------------------------------------------------------------------------------------
-constexpr int screenWidth = 800;
-constexpr int screenHeight = 600;
+#include "base/random.h"
+#include "base/screen.h"
 
 // ----------------------------------------------------------------------------------------------------
 // State
@@ -194,7 +189,7 @@ void drawSpritesMapped(SpriteBlitFn blit, SpriteClipFn clip, SpriteMapFn mapX, S
     clip(nullptr);
 }
 
-double randomScale(double f) { return randomNext() / 32767.0 * f; }
+double randomScale(double f) { return randomNext() / static_cast<double>(randomMax) * f; }
 
 int placeSprite(const Sprite &request)
 {

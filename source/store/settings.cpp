@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "shell/log.h"
+#include "base/log.h"
 
 // ----------------------------------------------------------------------------------------------------
 // Defines

@@ -1,4 +1,4 @@
-// log.h -- the plain-text log "sdl.log"; apart from shell.h so that code without SDL can write to it
+// log.h -- the plain-text log "sdl.log", below everything that writes to it and free of SDL
 #pragma once
 
 // Appends one line and closes the file: the line survives a crash of the program from then on (the disk

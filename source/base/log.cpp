@@ -1,5 +1,5 @@
 // log.cpp -- the plain-text log "sdl.log": every line appended and the file closed again
-#include "shell/log.h"
+#include "base/log.h"
 
 #include "platform/files.h"
 
