@@ -36,10 +36,11 @@ constexpr std::array<StyleInfo, TextStyleCount> styles{{
     {26, {60, 40, 30, 255}, 160, 0},    // TextAnswer
     {54, {60, 40, 30, 255}, 160, 0},    // TextBigAnswer
     {20, {60, 40, 30, 255}, 164, 0},    // TextCard
-    {19, {110, 60, 30, 255}, 404, 0},   // TextHint
+    {22, {110, 60, 30, 255}, 396, 0},   // TextHint
     {26, {255, 255, 255, 255}, 200, 0}, // TextButton
     {56, {255, 200, 40, 255}, 700, 3},  // TextCheer
     {24, {255, 255, 255, 255}, 60, 2},  // TextNumber
+    {22, {200, 40, 30, 255}, 404, 0},   // TextWarning
 }};
 
 bool ttfStarted = false;

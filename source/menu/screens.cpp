@@ -21,6 +21,7 @@ constexpr int maxVolume = 128;
 
 constexpr const char *eraseLabel = "eredm\xE9ny t\xF6rl\xE9se";
 constexpr const char *confirmLabel = "klikk ha biztos!";
+constexpr const char *refusedLabel = "nem siker\xFClt!";
 
 // Fixed places at the bottom left that open an address on every screen; nothing is drawn for them.
 struct HotSpot {
@@ -231,10 +232,12 @@ int menuMouseEvent(SDL_Event *event)
             // to another screen.
             if (strcmp(erase.label, confirmLabel) != 0) {
                 snprintf(erase.label, sizeof erase.label, "%s", confirmLabel);
-            } else {
+            } else if (menuHooks.eraseSlot(currentSlot + 1)) {
                 snprintf(erase.label, sizeof erase.label, "%s", eraseLabel);
-                menuHooks.eraseSlot(currentSlot + 1);
                 menuScreen = ScreenMain;
+            } else {
+                // The results are still there: the button says so, and the next click asks again.
+                snprintf(erase.label, sizeof erase.label, "%s", refusedLabel);
             }
             return 0;
         }

@@ -129,7 +129,17 @@ int shellMain(int, char **)
 {
     char line[512];
 
+    // Before the first line, as it decides where the log goes.
+    char placeProblem[2 * 4096 + 256] = "";  // room for two paths and the words around them
+    bool placed = placeRunTimeFiles(placeProblem, sizeof placeProblem);
+
     logLine("\n\ntavrin.exe started ----------------------------------------------\n\n");
+    if (!placed) {
+        // Without its pictures, font and sounds the program has nothing to show: it says why and stops.
+        logLine(placeProblem);
+        fprintf(stderr, "tavrin: %s\n", placeProblem + 3);
+        return 1;
+    }
 
     logCpuInfo();
     logMemoryInfo();
@@ -157,6 +167,10 @@ int shellMain(int, char **)
         logLine(line);
         VideoQuit();
         exit(2);
+    }
+    if (const char *reason = VideoOpenGLFailure()) {
+        snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
+        logLine(line);
     }
 
     Mix_PlayMusic(musicTrack, -1);

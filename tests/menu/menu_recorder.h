@@ -28,6 +28,7 @@ struct MenuRecord {
     std::vector<int> gamesStarted;
     int saves = 0;
     std::vector<int> erasedSlots;
+    bool eraseRefused = false;  // the store turns the erase down
     Uint8 heldButtons = 0;
     std::vector<int> musicVolumes;
     std::vector<Uint32> delays;
@@ -51,7 +52,10 @@ inline void installMenuRecorders()
     menuHooks.openAddress = [](const char *address) { menuRecord.addresses.push_back(address); };
     menuHooks.startGame = [](int n) { menuRecord.gamesStarted.push_back(n); };
     menuHooks.saveSettings = [] { menuRecord.saves++; };
-    menuHooks.eraseSlot = [](int slot) { menuRecord.erasedSlots.push_back(slot); };
+    menuHooks.eraseSlot = [](int slot) {
+        menuRecord.erasedSlots.push_back(slot);
+        return !menuRecord.eraseRefused;
+    };
     menuHooks.mouseButtons = []() -> Uint8 { return menuRecord.heldButtons; };
     menuHooks.setMusicVolume = [](int volume) { menuRecord.musicVolumes.push_back(volume); };
     menuHooks.delay = [](Uint32 ms) { menuRecord.delays.push_back(ms); };

@@ -448,6 +448,25 @@ TEST_F(SettingsScreen, EraseAsksFirstAndErasesTheChosenPlayerOnTheSecondClick)
     EXPECT_EQ(menuRecord.saves, 0);
 }
 
+TEST_F(SettingsScreen, AnEraseTheStoreRefusesIsNotShownAsDoneAndCanBeTriedAgain)
+{
+    menuScreen = ScreenSettings;
+    currentSlot = 0;
+    menuRecord.eraseRefused = true;
+    clickAt(100, 350);
+    clickAt(100, 350);
+    EXPECT_EQ(menuRecord.erasedSlots, (std::vector<int>{1}));
+    EXPECT_STREQ(menuButtons[btnErase].label, "nem siker\xFClt!");
+    EXPECT_EQ(menuScreen, ScreenSettings);
+
+    menuRecord.eraseRefused = false;
+    clickAt(100, 350);
+    EXPECT_STREQ(menuButtons[btnErase].label, "klikk ha biztos!");
+    clickAt(100, 350);
+    EXPECT_EQ(menuRecord.erasedSlots, (std::vector<int>{1, 1}));
+    EXPECT_EQ(menuScreen, ScreenMain);
+}
+
 TEST_F(SettingsScreen, TheQuestionSurvivesAVisitElsewhere)
 {
     menuScreen = ScreenSettings;
