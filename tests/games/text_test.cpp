@@ -10,13 +10,12 @@ namespace {
 
 class PlainText : public ::testing::Test {
 protected:
-    // The tests run where there is no "g/KOMIKATA.TTF", and with the system's font finder out of reach, so
-    // that no font at all can be had.
+    // The tests run where there is no "g/KOMIKATA.TTF", and with an empty path fontconfig's fc-match is
+    // not found either, so no system font stands in.
+    std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
     void SetUp() override
     {
-        const char *path = getenv("PATH");
-        savedPath = path ? path : "";
-        setenv("PATH", "/nonexistent", 1);
+        setenv("PATH", "", 1);
         textOpen();
     }
     void TearDown() override
@@ -25,10 +24,16 @@ protected:
         atlasFree();
         setenv("PATH", savedPath.c_str(), 1);
     }
-    std::string savedPath;
 };
 
 } // namespace
+
+TEST(SystemFont, StandsInForAMissingGameFont)
+{
+    textOpen();
+    EXPECT_TRUE(textHasFont()) << "fontconfig and a bold sans-serif font are installed by scripts/setup";
+    textClose();
+}
 
 TEST_F(PlainText, WithoutTheFontHungarianTextIsWrittenWithoutAccents)
 {
