@@ -98,7 +98,8 @@ static void forgetModuleAudioHooks()
     Mix_HookMusic(nullptr, nullptr);
     Mix_SetPostMix(nullptr, nullptr);
     Mix_UnregisterAllEffects(MIX_CHANNEL_POST);
-    int channels = Mix_AllocateChannels(-1);
+    // A closed mixer keeps its channel count but not its channels.
+    int channels = audioDeviceOpen ? Mix_AllocateChannels(-1) : 0;
     for (int channel = 0; channel < channels; ++channel) Mix_UnregisterAllEffects(channel);
 }
 

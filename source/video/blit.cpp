@@ -74,6 +74,34 @@ void drawStrips(const TexInfo *info, float s1, float t1, float s2, float t2, int
     }
 }
 
+// The part (left, top, width, height) of a picture in one piece drawn at (x, y): one quad per run of
+// blocks whose kinds are in `kinds` (bit 1 << kind) in each row of blocks.
+void drawBlocks(const TexInfo *info, unsigned kinds, float k, int left, int top, int width, int height, int x, int y)
+{
+    const int side = VideoBlockSide, right = left + width, bottom = top + height;
+    auto wanted = [kinds](uint8_t block) { return (kinds >> block) & 1u; };
+    for (int row = top / side; row * side < bottom; row++) {
+        const int ya = std::max(top, row * side), yb = std::min(bottom, (row + 1) * side);
+        const uint8_t *blocks = info->blocks.get() + static_cast<size_t>(row) * info->blockColumns;
+        int column = left / side;
+        while (column * side < right) {
+            if (!wanted(blocks[column])) {
+                column++;
+                continue;
+            }
+            const int start = column;
+            while (column * side < right && wanted(blocks[column])) column++;
+            const int xa = std::max(left, start * side), xb = std::min(right, column * side);
+            const float s1 = (info->pageX + xa) * k, s2 = (info->pageX + xb) * k;
+            const float t1 = (info->pageY + ya) * k, t2 = (info->pageY + yb) * k;
+            quadCorner(s1, t1, x + xa - left, y + ya - top);
+            quadCorner(s2, t1, x + xb - left, y + ya - top);
+            quadCorner(s2, t2, x + xb - left, y + yb - top);
+            quadCorner(s1, t2, x + xa - left, y + yb - top);
+        }
+    }
+}
+
 // Copies the window's block `area` (clipped to the window) onto `destination` with its top-left corner at
 // (x, y), upright; `written` receives where it landed. The frame buffer's rows run bottom-up.
 int readWindow(SDL_Rect area, SDL_Surface *destination, int x, int y, SDL_Rect *written)
@@ -223,14 +251,34 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
 
     // A picture on a page lies at its place there; the page's side is the unit of texture coordinates.
     const float k = 1.0f / static_cast<float>(info->page ? VideoPageSide() : info->textureSide);
-    left += info->pageX;
-    top += info->pageY;
-    const float s1 = left * k, t1 = top * k, s2 = (left + width) * k, t2 = (top + height) * k;
-    const int x2 = x1 + drawnWidth, y2 = y1 + drawnHeight;
     // Per-surface alpha scales the texels; an alpha channel blends by itself unless a key was turned
     // into it.
     Uint8 alpha = 255;
     if (alphaFlag && (source->format->Amask == 0 || keyed)) alpha = source->format->alpha;
+    const bool blended = keyed || alphaFlag;
+    if (blended && info->blocks && info->layout == 0 && drawnWidth == width && drawnHeight == height) {
+        if (!textureUsable(info, 0)) return 0;
+        VideoBindTexture(info->textureNames[0]);
+        // Where the texels are opaque and nothing scales them, blending would give the texels themselves.
+        // The picture's quads do not overlap, so the order of the two passes changes nothing.
+        const bool opaquePass = alpha == SDL_ALPHA_OPAQUE;
+        if (opaquePass) {
+            VideoSetBlend(0);
+            VideoBeginQuads();
+            gl.Color4ub(255, 255, 255, alpha);
+            drawBlocks(info, 1u << BlockOpaque, k, left, top, width, height, x1, y1);
+            VideoSetBlend(1);
+        }
+        VideoBeginQuads();
+        gl.Color4ub(255, 255, 255, alpha);
+        const unsigned blendedKinds = opaquePass ? 1u << BlockMixed : (1u << BlockMixed) | (1u << BlockOpaque);
+        drawBlocks(info, blendedKinds, k, left, top, width, height, x1, y1);
+        return 0;
+    }
+    left += info->pageX;
+    top += info->pageY;
+    const float s1 = left * k, t1 = top * k, s2 = (left + width) * k, t2 = (top + height) * k;
+    const int x2 = x1 + drawnWidth, y2 = y1 + drawnHeight;
 
     if (info->layout == 0) {
         if (!textureUsable(info, 0)) return 0;

@@ -1,6 +1,7 @@
 // upload.cpp -- putting a surface's pixels into its planned textures, converting what OpenGL cannot take
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "video/video_internal.h"
@@ -24,6 +25,38 @@ SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
     SDL_Surface *copy = SDL_ConvertSurface(surface, format, 0);
     surface->format->alpha = alpha;
     return copy;
+}
+
+// Sorts the blocks of a picture in one piece by its alpha channel: 0 throughout, 255 throughout, or mixed.
+void findBlocks(const SDL_Surface *source, TexInfo *info)
+{
+    info->blocks.reset();
+    const int width = source->w, height = source->h;
+    if (info->layout != 0 || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
+        return;
+    const int columns = (width + VideoBlockSide - 1) / VideoBlockSide, rows = (height + VideoBlockSide - 1) / VideoBlockSide;
+    const size_t count = static_cast<size_t>(columns) * rows;
+    // Per block: whether some texel is not clear, and whether some texel is not opaque.
+    std::vector<uint8_t> seen(count, 0);
+    for (int y = 0; y < height; y++) {
+        // Bytes R, G, B, A: the alpha of pixel x is byte 4x + 3.
+        const Uint8 *row = static_cast<const Uint8 *>(source->pixels) + static_cast<size_t>(y) * source->pitch;
+        uint8_t *blockRow = seen.data() + static_cast<size_t>(y / VideoBlockSide) * columns;
+        for (int x = 0; x < width; x++) {
+            const Uint8 alpha = row[4 * x + 3];
+            blockRow[x / VideoBlockSide] |= (alpha != 0 ? 1 : 0) | (alpha != SDL_ALPHA_OPAQUE ? 2 : 0);
+        }
+    }
+    auto blocks = std::make_unique<uint8_t[]>(count);
+    bool any = false;
+    for (size_t i = 0; i < count; i++) {
+        blocks[i] = seen[i] == 2 ? BlockClear : seen[i] == 1 ? BlockOpaque : BlockMixed;
+        any = any || blocks[i] != BlockMixed;
+    }
+    if (!any) return;
+    info->blocks = std::move(blocks);
+    info->blockColumns = columns;
+    info->blockRows = rows;
 }
 
 // Into the picture's own place on its page. Pages are RGBA; a picture without alpha is opaque there.
@@ -98,6 +131,7 @@ int VideoUploadTexture(SDL_Surface *surface)
     if (source->pixels && info->page) uploadToPage(source, info);
     else if (source->pixels)
         for (int i = 0; i < info->textureCount; i++) VideoUploadOne(source, info, i);
+    if (source->pixels) findBlocks(source, info);
     if (locked) SDL_UnlockSurface(source);
     if (converted) VideoFreeSurface(converted);
     return 0;

@@ -45,7 +45,14 @@ struct TexInfo {
     // again when the surface is marked as changed or its colour key changes.
     std::unique_ptr<SDL_Surface, VideoSurfaceFree> displayCopy;
     Uint32 copyKeyFlag, copyKey;
+    // The picture's blocks of VideoBlockSide pixels by their alpha, row by row: a blended draw leaves
+    // the clear ones out (they would change nothing) and draws the opaque ones without blending (the
+    // same pixels for less work). Null when every block is mixed.
+    std::unique_ptr<uint8_t[]> blocks;
+    int32_t blockColumns, blockRows;
 };
+constexpr int VideoBlockSide = 32;
+enum VideoBlockKind : uint8_t { BlockMixed, BlockClear, BlockOpaque };
 
 // ----------------------------------------------------------------------------------------------------
 // Surface registry and tiling plan

@@ -302,6 +302,45 @@ TEST_F(Rendering, TextFromPagesMatchesTextDrawnGlyphByGlyph)
     TTF_Quit();
 }
 
+TEST_F(Rendering, ClearAndOpaquePartsOfBlendedPicturesCostLessWithoutChangingAPixel)
+{
+    SDL_Surface *backdrop = keep(patternedRGB(800, 600, 4));
+    // Mostly clear, as a frame over the menu is: a soft bar, a ring and one lone opaque pixel.
+    SDL_Surface *frame = keep(patterned(300, 200, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000, 6));
+    shapeAlpha(frame, [](int x, int y) {
+        const int r2 = (x - 200) * (x - 200) + (y - 90) * (y - 90);
+        if (y >= 150 && y < 170) return static_cast<Uint8>(x);
+        if (x >= 90 && x < 170 && y < 70) return static_cast<Uint8>(255);
+        if (r2 < 60 * 60 && r2 > 40 * 40) return static_cast<Uint8>(255);
+        return static_cast<Uint8>(x == 33 && y == 70 ? 255 : 0);
+    });
+    SDL_Surface *keyed = keep(patternedRGB(256, 128, 7));
+    SDL_Rect hole{40, 0, 170, 128};
+    SDL_FillRect(keyed, &hole, 0);
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0);
+    SDL_SetAlpha(keyed, SDL_SRCALPHA, 150);
+
+    SDL_Surface *drawn = drawBoth([&](SDL_Surface *target) {
+        blitAt(backdrop, target, 0, 0);
+        blitAt(frame, target, 17, 23);
+        blitAt(frame, target, -45, 430);
+        blitAt(frame, target, 650, -70);
+        SDL_Rect part{31, 33, 190, 130};
+        blitAt(frame, target, 400, 250, &part);
+        blitAt(keyed, target, 330, 20);
+        SDL_SetAlpha(keyed, 0, 255);
+        blitAt(keyed, target, 500, 450);
+        SDL_SetAlpha(keyed, SDL_SRCALPHA, 150);
+    });
+    Difference d = compare(drawn, reference, 2);
+    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y;
+    EXPECT_NE(VideoGetTexInfo(frame)->blocks, nullptr);
+    EXPECT_NE(VideoGetTexInfo(keyed)->blocks, nullptr);
+    EXPECT_EQ(rgbAt(drawn, 17 + 10, 23 + 10), rgbAt(backdrop, 27, 33)) << "clear stays untouched";
+    EXPECT_NE(rgbAt(drawn, 17 + 33, 23 + 70), rgbAt(backdrop, 17 + 33, 23 + 70)) << "the lone pixel is drawn";
+    SDL_FreeSurface(drawn);
+}
+
 TEST_F(Rendering, ChangedPictureReachesTheScreenOnlyWhenMarked)
 {
     SDL_Surface *picture = keep(makeRGB(20, 20));
