@@ -457,6 +457,7 @@ int passAll(const SDL_Event *) { return 1; }
 TEST_F(ModuleHost, AGameEndingWithItsSoundPlayingAFilterAndTimersSetLeavesNothingRunningInIt)
 {
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512), 0) << Mix_GetError();
+    audioDeviceOpen = true;
     Mix_AllocateChannels(4);
     librarySetDirectory(moduleDir("leftovers").c_str());
     startGameModule(1);
@@ -485,6 +486,7 @@ TEST_F(ModuleHost, AGameEndingWithItsSoundPlayingAFilterAndTimersSetLeavesNothin
     SDL_SetEventFilter(passAll);
     EXPECT_EQ(SDL_GetEventFilter(), &passAll);
     SDL_SetEventFilter(nullptr);
+    audioDeviceOpen = false;
     Mix_CloseAudio();
 }
 
