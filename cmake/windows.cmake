@@ -37,6 +37,9 @@ if(TAVRIN_WINDOWS_DEPS)
   endforeach()
   add_subdirectory(games)
   add_subdirectory(tools/tavrin-reg)
+  # The Windows program keeps its run-time files beside itself, in its working directory: there is no
+  # installed data folder apart from it.
+  target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH=".")
   # SDL's own Windows entry: WinMain in SDLmain sends stdout and stderr to stdout.txt and stderr.txt beside
   # the program and calls the main routine; a window program, with no console of its own.
   target_link_libraries(tavrin PRIVATE mingw32 ${TAVRIN_WINDOWS_DEPS}/lib/libSDLmain.a)

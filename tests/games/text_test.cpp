@@ -1,19 +1,31 @@
 // text_test.cpp -- text is made even without the game font, in plain letters, and never crashes on odd input
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "gametext.h"
 
 namespace {
 
 class PlainText : public ::testing::Test {
 protected:
-    // The tests run where there is no "g/KOMIKATA.TTF".
-    void SetUp() override { textOpen(); }
+    // The tests run where there is no "g/KOMIKATA.TTF", and with the system's font finder out of reach, so
+    // that no font at all can be had.
+    void SetUp() override
+    {
+        const char *path = getenv("PATH");
+        savedPath = path ? path : "";
+        setenv("PATH", "/nonexistent", 1);
+        textOpen();
+    }
     void TearDown() override
     {
         textClose();
         atlasFree();
+        setenv("PATH", savedPath.c_str(), 1);
     }
+    std::string savedPath;
 };
 
 } // namespace
