@@ -21,7 +21,7 @@ constexpr int MaxPages = 16;
 constexpr int MaxSprites = 4096;
 std::array<Page, MaxPages> pages;
 int pageCount = 0;
-std::array<Sprite, MaxSprites> sprites;
+std::array<AtlasSprite, MaxSprites> sprites;
 std::array<SDL_Surface *, MaxSprites> pending; // pieces waiting for atlasPack, at their final size
 int spriteCount = 0;
 bool clipSet = false;
@@ -71,7 +71,7 @@ void writePixel(SDL_Surface *s, int x, int y, Rgba c)
 }
 
 // Finds room for a w x h piece, opening a new page when the current one is full.
-bool reserve(int w, int h, Sprite *out)
+bool reserve(int w, int h, AtlasSprite *out)
 {
     if (w <= 0 || h <= 0 || w > AtlasPageSide || h > AtlasPageSide) return false;
     if (pageCount > 0) {
@@ -181,7 +181,7 @@ int atlasAdd(SDL_Surface *image, bool halve)
         SDL_UnlockSurface(piece);
         SDL_UnlockSurface(image);
     }
-    sprites[spriteCount] = Sprite{-1, SDL_Rect{0, 0, static_cast<Uint16>(w), static_cast<Uint16>(h)}};
+    sprites[spriteCount] = AtlasSprite{-1, SDL_Rect{0, 0, static_cast<Uint16>(w), static_cast<Uint16>(h)}};
     pending[spriteCount] = piece;
     return spriteCount++;
 }
@@ -198,7 +198,7 @@ void atlasPack()
     });
     for (int k = 0; k < n; ++k) {
         int i = order[k];
-        Sprite placed;
+        AtlasSprite placed;
         if (reserve(pending[i]->w, pending[i]->h, &placed)) {
             // The place is transparent and the formats are the same: the rows are copied as they are.
             SDL_Surface *page = pages[placed.page].surface, *piece = pending[i];
@@ -223,7 +223,7 @@ void atlasPack()
     }
 }
 
-const Sprite *atlasSprite(int index)
+const AtlasSprite *atlasSprite(int index)
 {
     if (index < 0 || index >= spriteCount) return nullptr;
     return &sprites[index];
@@ -236,7 +236,7 @@ int atlasPageCount() { return pageCount; }
 
 void atlasDraw(int index, int x, int y, HostBlitFn blit, HostSetClipFn clip)
 {
-    const Sprite *s = atlasSprite(index);
+    const AtlasSprite *s = atlasSprite(index);
     if (!s || s->page < 0 || !blit || !clip) return;
     SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), s->rect.w, s->rect.h};
     clip(&where);

@@ -10,7 +10,8 @@
 // clipping to it. A page is never changed after its first draw, because the shell would not see the change.
 constexpr int AtlasPageSide = 1024;
 
-struct Sprite {
+// Where a picture or text lies: its page and its rectangle there.
+struct AtlasSprite {
     int page = -1;
     SDL_Rect rect{0, 0, 0, 0};
 };
@@ -30,7 +31,7 @@ void atlasPack();
 // Draws src over dst at (x, y) with straight alpha, both surfaces in any 32-bit format.
 void atlasComposite(SDL_Surface *dst, SDL_Surface *src, int x, int y);
 
-const Sprite *atlasSprite(int index);
+const AtlasSprite *atlasSprite(int index);
 SDL_Surface *atlasPageSurface(int page); // null for a page that does not exist
 int atlasSpriteCount();
 int atlasPageCount();

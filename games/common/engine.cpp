@@ -9,6 +9,7 @@
 #include "gametext.h"
 #include "pictures.h"
 #include "progress.h"
+#include "rules.h"
 #include "sounds.h"
 
 //----------------------------------------------------------------------------------------------------------
@@ -18,8 +19,8 @@
 namespace {
 
 constexpr int ScreenW = 800;
-constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
-constexpr int HintFrames = 200;
+constexpr int PraiseFrames = 70;
+constexpr int MadeSets = 2;        // sets of fresh rounds made at start for a task with a maker   // about 1.4 s at 50 frames per second
 
 constexpr const char *textBack = "vissza";
 constexpr const char *textMap = "feladatok";
@@ -31,29 +32,58 @@ constexpr const char *textQuiz = "Kvízkérdés";
 constexpr const char *textQuizNote = "Még egy kérdés, és kész a feladat!";
 constexpr std::array<const char *, 5> praises{"Ügyes vagy!", "Szuper!", "Nagyon jó!", "Ez az!", "Kiváló!"};
 
+// The colours of the panels, cards, tiles and buttons: a fill and its border.
 constexpr Rgba cream{255, 250, 235, 255};
 constexpr Rgba brown{150, 100, 60, 255};
+constexpr Rgba white{255, 255, 255, 255};
+constexpr Rgba paper{255, 255, 250, 255}, paperBorder{190, 160, 120, 255};       // the scene
+constexpr Rgba hintFill{255, 240, 200, 255}, hintBorder{235, 150, 60, 255};
+constexpr Rgba hoverFill{255, 245, 190, 255}, hoverBorder{240, 160, 40, 255};    // under the pointer
+constexpr Rgba rightFill{200, 245, 190, 255}, rightBorder{60, 160, 70, 255};     // the right answer
+constexpr Rgba wrongFill{225, 222, 218, 255}, wrongBorder{170, 165, 160, 255};   // an answer tried in vain
+constexpr Rgba doneFill{215, 245, 200, 255}, doneBorder{70, 160, 70, 255};       // a finished task's tile
+constexpr Rgba buttonFill{240, 140, 50, 255}, buttonHoverFill{250, 175, 70, 255}, buttonBorder{170, 80, 30, 255};
+constexpr Rgba nextFill{90, 175, 80, 255}, nextHoverFill{120, 200, 100, 255}, nextBorder{40, 110, 40, 255};
+constexpr Rgba quizFill{120, 90, 200, 255}, quizBorder{70, 50, 140, 255};
+constexpr Rgba praiseFill{255, 250, 225, 255}, praiseBorder{240, 170, 50, 255};
+
+// The map's tiles by group: plain, then traffic, money, time and the city, each in a light colour of its own.
+constexpr std::array<Rgba, MapGroupCount> groupTints{{
+    {255, 255, 255, 255}, {255, 232, 228, 255}, {255, 246, 205, 255}, {226, 238, 255, 255}, {232, 246, 225, 255},
+}};
+
+// The background's fills.
+constexpr Rgba meadow{125, 195, 90, 255}, meadowStripe{110, 180, 80, 255}, hills{105, 175, 95, 255};
+constexpr Rgba windowBlue{180, 220, 250, 255}, pavement{200, 200, 195, 255}, asphalt{110, 110, 115, 255};
+constexpr Rgba roadMark{240, 240, 235, 255};
+constexpr std::array<Rgba, 6> confettiColours{{
+    {240, 80, 70, 255}, {250, 200, 50, 255}, {90, 190, 90, 255}, {80, 150, 235, 255}, {240, 140, 200, 255},
+    {170, 110, 220, 255},
+}};
 
 struct Layout {
     SDL_Rect prompt{10, 8, 780, 88};
-    SDL_Rect scene{10, 100, 780, 272};
-    SDL_Rect hint{192, 540, 416, 58};
+    SDL_Rect scene{10, 100, 780, 240};
+    SDL_Rect label{192, 540, 416, 58}; // the name of the task under the pointer, on the map
+    SDL_Rect hint{192, 508, 416, 90};  // "try again" or a warning, and the hint in two lines
     SDL_Rect donePanel{170, 96, 460, 370};
 };
 constexpr Layout layout;
 
-constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 378;
+constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 346;
 
 //----------------------------------------------------------------------------------------------------------
 // State
 //----------------------------------------------------------------------------------------------------------
 
 struct UiSprites {
-    int prompt = -1, scene = -1, hint = -1, donePanel = -1;
+    int prompt = -1, scene = -1, label = -1, hint = -1, donePanel = -1;
     int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
-    int tile = -1, tileHover = -1, tileDone = -1;
+    std::array<int, MapGroupCount> tiles{}; // a tile's plate, tinted by its group
+    int tileHover = -1, tileDone = -1;
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
-    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1, praise = -1, pine = -1;
+    int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1;
+    int quizBadge = -1, praise = -1, pine = -1;
 };
 
 struct EngineState {
@@ -61,14 +91,22 @@ struct EngineState {
     int slot = -1;
     bool quizOn = true;
     std::array<bool, MaxTasks> done{};
+    std::array<int, MaxTasks> stars{};  // the best stars each task has earned, 0 when never finished
+    int mistakes = 0;                   // wrong answers in the task being played
+    int earned = 0;                     // the stars of the task just finished
     EngineScreen screen = EngineEnded;
     int task = 0;
     int round = 0;
     std::array<bool, MaxChoices> wrong{};
     int rightChoice = -1;
-    std::array<int, MaxTasks> visits{}; // times each task was opened since the start: answers move on replays
+    std::array<int, MaxTasks> visits{}; // times each task was opened since the start
+    Random random;
+    std::array<int, MaxChoices> place{}; // where each answer of the round shown stands: shuffled every round
+    // Rounds made afresh for the tasks that have a maker: a few sets, so that a replay asks new questions.
+    std::array<std::array<std::array<Round, RoundsPerTask>, MadeSets>, MaxTasks> made{};
     int praiseLeft = 0;
-    int hintLeft = 0;
+    bool hintShown = false;             // from a wrong answer to the next click
+    const char *warning = nullptr;      // the warning of the wrong answer chosen, if it carries one
     int praiseCount = 0;
     int mouseX = -1, mouseY = -1;
     int frame = 0;
@@ -78,6 +116,7 @@ struct EngineState {
 };
 
 EngineState state;
+uint32_t nextSeed = 0; // set by engineSeed for the next start only
 
 // Frees what the game made when the library is unloaded without the game having ended.
 struct ReleaseAtUnload {
@@ -95,13 +134,32 @@ const Task &currentTask() { return state.game->tasks[state.task]; }
 const Round &currentRound()
 {
     const Task &t = currentTask();
-    return state.screen == EngineQuiz ? t.quiz : t.rounds[state.round];
+    if (state.screen == EngineQuiz) return t.quiz;
+    if (t.maker) return state.made[state.task][std::max(0, state.visits[state.task] - 1) % MadeSets][state.round];
+    return t.rounds[state.round];
 }
 
 RuleFn currentRule()
 {
     const Task &t = currentTask();
     return state.screen == EngineQuiz ? t.quizRule : t.rule;
+}
+
+const char *currentHint()
+{
+    const Round &r = currentRound();
+    return r.hint ? r.hint : currentTask().hint;
+}
+
+// A task's place on the map: its group's tasks come together, groups in their order, each in the table's order.
+int mapSlot(int task)
+{
+    const GameDef &g = *state.game;
+    if (!g.groups) return task;
+    int slot = 0;
+    for (int i = 0; i < g.taskCount; ++i)
+        if (g.groups[i] < g.groups[task] || (g.groups[i] == g.groups[task] && i < task)) ++slot;
+    return slot;
 }
 
 int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }
@@ -111,18 +169,29 @@ struct Point {
     int x, y;
 };
 
+// One picture is shown huge; more than five smaller, so that pictures to be counted stand apart.
+int scenePictureSize(int count) { return count == 1 ? PicHugeSize : count > 5 ? PicMediumSize : PicBigSize; }
+
 Point scenePosition(int index, int count)
 {
+    int size = scenePictureSize(count);
     bool oneRow = count <= 7;
     int perRow = oneRow ? count : (count + 1) / 2;
     int row = index / std::max(1, perRow), col = index % std::max(1, perRow);
     int inRow = std::min(perRow, count - row * perRow);
-    int step = perRow <= 5 ? 140 : (layout.scene.w - 20 - PicBigSize) / (perRow - 1);
-    int width = inRow * step - (step - PicBigSize);
+    int step = perRow <= 5 ? 140 : (layout.scene.w - 20 - size) / (perRow - 1);
+    int width = inRow * step - (step - size);
     int x = ScreenW / 2 - width / 2 + col * step;
-    int y = oneRow ? layout.scene.y + (layout.scene.h - PicBigSize) / 2 : layout.scene.y + 6 + row * 132;
+    int y = oneRow ? layout.scene.y + (layout.scene.h - size) / 2 : layout.scene.y + 12 + row * (size + 12);
     return Point{x, y};
 }
+
+// Hints that show the way as well as say it: counted pictures get their numbers, the right bin lights up,
+// a clock's hour hand flashes.
+bool hintNumbersScene(RuleFn rule) { return rule == ruleCount || rule == ruleCountAll; }
+bool hintLightsAnswer(RuleFn rule) { return rule == ruleBin; }
+Pic hourHandLit(Pic clock) { return Pic{PicClock, static_cast<int16_t>(clock.param + ClockHourLit)}; }
+
 
 //----------------------------------------------------------------------------------------------------------
 // Internal functions: making everything at start
@@ -133,43 +202,54 @@ void makeRound(const Round &r, bool quiz)
     textSprite(r.prompt, TextPrompt);
     if (!quiz && sceneCount(r) == 0) textSprite(r.prompt, TextTitle); // asked large in the empty scene
     int n = sceneCount(r);
-    for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], n == 1 ? PicHugeSize : PicBigSize);
+    for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], scenePictureSize(n));
+    if (n == 1 && r.scene[0].kind == PicClock) pictureSprite(hourHandLit(r.scene[0]), PicHugeSize);
+    if (n == 0 && quiz) pictureSprite(Pic{PicQuestion, 0}, PicBigSize);
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
         if (c.pic.kind != PicNone) pictureSprite(c.pic, PicBigSize);
         textSprite(c.label, answerStyle(c));
+        textSprite(c.warning, TextWarning);
     }
+    textSprite(r.hint, TextHint);
 }
 
 void makeEverything()
 {
     const GameDef &g = *state.game;
-    Rgba white{255, 255, 255, 255};
+    for (int i = 0; i < g.taskCount; ++i)
+        if (g.tasks[i].maker)
+            for (auto &set : state.made[i])
+                for (int r = 0; r < RoundsPerTask; ++r) set[r] = g.tasks[i].maker(r, state.random);
     UiSprites &ui = state.ui;
     ui.prompt = panelSprite(layout.prompt.w, layout.prompt.h, cream, brown, 18);
-    ui.scene = panelSprite(layout.scene.w, layout.scene.h, Rgba{255, 255, 250, 255}, Rgba{190, 160, 120, 255}, 22);
-    ui.hint = panelSprite(layout.hint.w, layout.hint.h, Rgba{255, 240, 200, 255}, Rgba{235, 150, 60, 255}, 16);
+    ui.scene = panelSprite(layout.scene.w, layout.scene.h, paper, paperBorder, 22);
+    ui.label = panelSprite(layout.label.w, layout.label.h, hintFill, hintBorder, 16);
+    ui.hint = panelSprite(layout.hint.w, layout.hint.h, hintFill, hintBorder, 16);
     ui.donePanel = panelSprite(layout.donePanel.w, layout.donePanel.h, cream, brown, 26);
     ui.card = panelSprite(CardW, CardH, white, brown, 16);
-    ui.cardHover = panelSprite(CardW, CardH, Rgba{255, 245, 190, 255}, Rgba{240, 160, 40, 255}, 16);
-    ui.cardRight = panelSprite(CardW, CardH, Rgba{200, 245, 190, 255}, Rgba{60, 160, 70, 255}, 16);
-    ui.cardWrong = panelSprite(CardW, CardH, Rgba{225, 222, 218, 255}, Rgba{170, 165, 160, 255}, 16);
+    ui.cardHover = panelSprite(CardW, CardH, hoverFill, hoverBorder, 16);
+    ui.cardRight = panelSprite(CardW, CardH, rightFill, rightBorder, 16);
+    ui.cardWrong = panelSprite(CardW, CardH, wrongFill, wrongBorder, 16);
     SDL_Rect t = tileRect(0, g.taskCount);
-    ui.tile = panelSprite(t.w, t.h, white, brown, 14);
-    ui.tileHover = panelSprite(t.w, t.h, Rgba{255, 245, 190, 255}, Rgba{240, 160, 40, 255}, 14);
-    ui.tileDone = panelSprite(t.w, t.h, Rgba{215, 245, 200, 255}, Rgba{70, 160, 70, 255}, 14);
+    for (int k = 0; k < MapGroupCount; ++k) ui.tiles[k] = panelSprite(t.w, t.h, groupTints[k], brown, 14);
+    ui.tileHover = panelSprite(t.w, t.h, hoverFill, hoverBorder, 14);
+    ui.tileDone = panelSprite(t.w, t.h, doneFill, doneBorder, 14);
     SDL_Rect b = backButtonRect();
-    ui.button = panelSprite(b.w, b.h, Rgba{240, 140, 50, 255}, Rgba{170, 80, 30, 255}, 16);
-    ui.buttonHover = panelSprite(b.w, b.h, Rgba{250, 175, 70, 255}, Rgba{170, 80, 30, 255}, 16);
+    ui.button = panelSprite(b.w, b.h, buttonFill, buttonBorder, 16);
+    ui.buttonHover = panelSprite(b.w, b.h, buttonHoverFill, buttonBorder, 16);
     SDL_Rect n = nextButtonRect();
-    ui.nextButton = panelSprite(n.w, n.h, Rgba{90, 175, 80, 255}, Rgba{40, 110, 40, 255}, 18);
-    ui.nextButtonHover = panelSprite(n.w, n.h, Rgba{120, 200, 100, 255}, Rgba{40, 110, 40, 255}, 18);
+    ui.nextButton = panelSprite(n.w, n.h, nextFill, nextBorder, 18);
+    ui.nextButtonHover = panelSprite(n.w, n.h, nextHoverFill, nextBorder, 18);
     ui.pine = pictureSprite(Pic{PicPine, 100}, PicSmallSize);
     ui.star = starSprite(72, true);
     ui.starSmall = starSprite(34, true);
     ui.starEmpty = starSprite(34, false);
-    ui.quizBadge = panelSprite(150, 36, Rgba{120, 90, 200, 255}, Rgba{70, 50, 140, 255}, 12);
-    ui.praise = panelSprite(560, 120, Rgba{255, 250, 225, 255}, Rgba{240, 170, 50, 255}, 24);
+    ui.starBigEmpty = starSprite(72, false);
+    ui.starTiny = starSprite(18, true);
+    ui.starTinyEmpty = starSprite(18, false);
+    ui.quizBadge = panelSprite(150, 36, quizFill, quizBorder, 12);
+    ui.praise = panelSprite(560, 120, praiseFill, praiseBorder, 24);
 
     for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
     for (const char *s : {textBack, textMap, textNext, textQuiz}) textSprite(s, TextButton);
@@ -193,7 +273,11 @@ void makeEverything()
         textSprite(task.title, TextLabel);
         textSprite(task.title, TextPrompt);
         textSprite(task.hint, TextHint);
-        for (const Round &r : task.rounds) makeRound(r, false);
+        if (task.maker)
+            for (const auto &set : state.made[i])
+                for (const Round &r : set) makeRound(r, false);
+        else
+            for (const Round &r : task.rounds) makeRound(r, false);
         makeRound(task.quiz, true);
     }
     atlasPack();
@@ -205,10 +289,16 @@ void makeEverything()
 
 void startRound()
 {
+    // The answers stand in a new order in every round, so that where the right one stood tells nothing.
+    for (int i = 0; i < MaxChoices; ++i) state.place[i] = i;
+    if (state.screen == EnginePlay || state.screen == EngineQuiz)
+        for (int i = choiceCount(currentRound()) - 1; i > 0; --i)
+            std::swap(state.place[i], state.place[randomBelow(state.random, i + 1)]);
     state.wrong.fill(false);
     state.rightChoice = -1;
     state.praiseLeft = 0;
-    state.hintLeft = 0;
+    state.hintShown = false;
+    state.warning = nullptr;
 }
 
 void openMap()
@@ -220,19 +310,39 @@ void openMap()
 void openTask(int task)
 {
     ++state.visits[task];
+    state.mistakes = 0;
     state.task = task;
     state.round = 0;
     state.screen = EnginePlay;
     startRound();
 }
 
+// Three stars without a mistake, two with one or two, one with more.
+int starsFor(int mistakes) { return mistakes == 0 ? 3 : mistakes <= 2 ? 2 : 1; }
+
 void finishTask()
 {
     recordTaskDone(*state.game, state.slot, state.task);
+    state.earned = starsFor(state.mistakes);
+    recordStars(*state.game, state.slot, state.task, state.earned);
     state.done[state.task] = true;
+    state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
     startRound();
     soundPlayRight();
+}
+
+// "tovább": the next task on the map that is not yet done, or the map when every task is.
+void openNextTask()
+{
+    const GameDef &g = *state.game;
+    int from = mapSlot(state.task);
+    for (int step = 1; step < g.taskCount; ++step) {
+        int slot = (from + step) % g.taskCount;
+        for (int t = 0; t < g.taskCount; ++t)
+            if (mapSlot(t) == slot && !state.done[t]) return openTask(t);
+    }
+    openMap();
 }
 
 // After the praise: the next round, the quiz question, or the end of the task.
@@ -255,12 +365,14 @@ void answer(int choice)
     if (rule && rule(currentRound(), choice)) {
         state.rightChoice = choice;
         state.praiseLeft = PraiseFrames;
-        state.hintLeft = 0;
+        state.hintShown = false;
         ++state.praiseCount;
         soundPlayRight();
     } else {
         state.wrong[choice] = true;
-        state.hintLeft = HintFrames;
+        ++state.mistakes;
+        state.hintShown = true;
+        state.warning = currentRound().choices[choice].warning;
         soundPlayWrong();
     }
 }
@@ -278,7 +390,7 @@ int click(int x, int y)
     switch (state.screen) {
     case EngineMap:
         for (int i = 0; i < state.game->taskCount; ++i)
-            if (inside(tileRect(i, state.game->taskCount), x, y)) openTask(i);
+            if (inside(taskTileRect(i), x, y)) openTask(i);
         break;
     case EnginePlay:
     case EngineQuiz: {
@@ -290,13 +402,17 @@ int click(int x, int y)
             advance();
             break;
         }
+        // The hint stays until the next click, wherever it lands.
+        state.hintShown = false;
+        state.warning = nullptr;
         int count = choiceCount(currentRound());
         for (int i = 0; i < count; ++i)
             if (inside(answerRect(i), x, y) && !state.wrong[i]) answer(i);
         break;
     }
     case EngineDone:
-        if (inside(nextButtonRect(), x, y) || inside(mapButtonRect(), x, y)) openMap();
+        if (inside(nextButtonRect(), x, y)) openNextTask();
+        else if (inside(mapButtonRect(), x, y)) openMap();
         break;
     case EngineEnded:
         return 1;
@@ -314,11 +430,11 @@ struct Services {
     HostFillRectFn fill;
 };
 
-void fillRect(const Services &s, int x, int y, int w, int h, int r, int g, int b)
+void fillRect(const Services &s, int x, int y, int w, int h, Rgba c)
 {
     atlasEndDrawing(s.clip); // a fill after a sprite must not stay inside the sprite's clip
     SDL_Rect rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
-    s.fill(&rect, r, g, b);
+    s.fill(&rect, c.r, c.g, c.b);
 }
 
 void sprite(const Services &s, int index, int x, int y) { atlasDraw(index, x, y, s.blit, s.clip); }
@@ -326,7 +442,7 @@ void sprite(const Services &s, int index, int x, int y) { atlasDraw(index, x, y,
 // A sprite centred on a point.
 void centred(const Services &s, int index, int cx, int cy)
 {
-    const Sprite *sp = atlasSprite(index);
+    const AtlasSprite *sp = atlasSprite(index);
     if (sp) sprite(s, index, cx - sp->rect.w / 2, cy - sp->rect.h / 2);
 }
 
@@ -339,14 +455,15 @@ void drawBackground(const Services &s)
     int horizon = forest ? 330 : 360;
     for (int i = 0; i < 12; ++i) {
         int y = i * horizon / 12;
-        fillRect(s, 0, y, ScreenW, horizon / 12 + 1, 140 + i * 6, 200 + i * 4, 245);
+        Rgba sky{static_cast<Uint8>(140 + i * 6), static_cast<Uint8>(200 + i * 4), 245, 255}; // paler near the ground
+        fillRect(s, 0, y, ScreenW, horizon / 12 + 1, sky);
     }
     if (forest) {
-        fillRect(s, 0, horizon, ScreenW, 600 - horizon, 125, 195, 90);
-        for (int i = 0; i < 6; ++i) fillRect(s, 0, horizon + 40 + i * 45, ScreenW, 6, 110, 180, 80);
+        fillRect(s, 0, horizon, ScreenW, 600 - horizon, meadow);
+        for (int i = 0; i < 6; ++i) fillRect(s, 0, horizon + 40 + i * 45, ScreenW, 6, meadowStripe);
         for (int i = 0; i < 9; ++i) { // distant hills as steps
             int h = 30 + (i * 37) % 40;
-            fillRect(s, i * 90, horizon - h, 90, h, 105, 175, 95);
+            fillRect(s, i * 90, horizon - h, 90, h, hills);
         }
         for (int i = 0; i < 12; ++i) // a row of small pines along the edge of the forest
             sprite(s, state.ui.pine, -20 + i * 70 + (i % 3) * 9, horizon - 58 + (i % 2) * 10);
@@ -354,28 +471,25 @@ void drawBackground(const Services &s)
         for (int i = 0; i < 10; ++i) { // houses along the street
             int h = 90 + (i * 53) % 120, x = i * 80;
             int c = (i * 29) % 60;
-            fillRect(s, x, horizon - h, 76, h, 200 + c / 2, 170 + c, 150 + c);
+            Rgba wall{static_cast<Uint8>(200 + c / 2), static_cast<Uint8>(170 + c), static_cast<Uint8>(150 + c), 255};
+            fillRect(s, x, horizon - h, 76, h, wall);
             for (int wy = horizon - h + 14; wy < horizon - 24; wy += 34)
-                for (int wx = x + 12; wx < x + 64; wx += 28) fillRect(s, wx, wy, 16, 18, 180, 220, 250);
+                for (int wx = x + 12; wx < x + 64; wx += 28) fillRect(s, wx, wy, 16, 18, windowBlue);
         }
-        fillRect(s, 0, horizon, ScreenW, 40, 200, 200, 195);
-        fillRect(s, 0, horizon + 40, ScreenW, 600 - horizon - 40, 110, 110, 115);
-        for (int x = 20; x < ScreenW; x += 110) fillRect(s, x, 560, 60, 8, 240, 240, 235);
+        fillRect(s, 0, horizon, ScreenW, 40, pavement);
+        fillRect(s, 0, horizon + 40, ScreenW, 600 - horizon - 40, asphalt);
+        for (int x = 20; x < ScreenW; x += 110) fillRect(s, x, 560, 60, 8, roadMark);
     }
 }
 
 // Bright paper pieces falling through an area, for the moments of praise.
 void drawConfetti(const Services &s, const SDL_Rect &area, int t)
 {
-    static constexpr std::array<std::array<int, 3>, 6> colours{{
-        {{240, 80, 70}}, {{250, 200, 50}}, {{90, 190, 90}}, {{80, 150, 235}}, {{240, 140, 200}}, {{170, 110, 220}},
-    }};
     for (int i = 0; i < 44; ++i) {
         int size = 9 + i % 5;
         int x = area.x + (i * 97 + (t / 6 + i) % 9) % (area.w - size);
         int y = area.y + (i * 53 + t * (2 + i % 3)) % (area.h - size);
-        const auto &c = colours[i % colours.size()];
-        fillRect(s, x, y, size, size - 2 * (i % 2), c[0], c[1], c[2]);
+        fillRect(s, x, y, size, size - 2 * (i % 2), confettiColours[i % confettiColours.size()]);
     }
 }
 
@@ -399,17 +513,21 @@ void drawMap(const Services &s)
     int iconSize = tileIconSize(g.taskCount);
     int hovered = -1;
     for (int i = 0; i < g.taskCount; ++i) {
-        SDL_Rect r = tileRect(i, g.taskCount);
+        SDL_Rect r = taskTileRect(i);
         bool over = inside(r, state.mouseX, state.mouseY);
         if (over) hovered = i;
-        sprite(s, over ? state.ui.tileHover : state.done[i] ? state.ui.tileDone : state.ui.tile, r.x, r.y);
+        int group = g.groups ? g.groups[i] : GroupNone;
+        sprite(s, over ? state.ui.tileHover : state.done[i] ? state.ui.tileDone : state.ui.tiles[group], r.x, r.y);
         centred(s, pictureFind(g.tasks[i].icon, iconSize), r.x + r.w / 2, r.y + r.h / 2 - 2);
-        if (i + 1 < static_cast<int>(state.numbers.size())) centred(s, state.numbers[i + 1], r.x + 20, r.y + 20);
-        if (state.done[i]) centred(s, state.ui.starSmall, r.x + r.w - 22, r.y + 22);
+        int number = mapSlot(i) + 1; // the tiles are numbered in the order they stand
+        if (number < static_cast<int>(state.numbers.size())) centred(s, state.numbers[number], r.x + 20, r.y + 20);
+        for (int k = 0; state.done[i] && k < 3; ++k) // the stars earned, down the right edge beside the picture
+            centred(s, k < std::max(1, state.stars[i]) ? state.ui.starTiny : state.ui.starTinyEmpty, r.x + r.w - 15,
+                    r.y + 15 + k * 19);
     }
     if (hovered >= 0) {
-        sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
-        text(s, g.tasks[hovered].title, TextLabel, layout.hint.x + layout.hint.w / 2, layout.hint.y + layout.hint.h / 2 - 2);
+        sprite(s, state.ui.label, layout.label.x, layout.label.y);
+        text(s, g.tasks[hovered].title, TextLabel, layout.label.x + layout.label.w / 2, layout.label.y + layout.label.h / 2 - 2);
     }
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
 }
@@ -419,9 +537,11 @@ void drawCard(const Services &s, const Round &r, int i)
     SDL_Rect rect = answerRect(i);
     const Choice &c = r.choices[i];
     bool over = inside(rect, state.mouseX, state.mouseY) && state.praiseLeft == 0 && !state.wrong[i];
+    // After a wrong answer, some questions light the right card up, blinking.
+    bool shown = state.hintShown && hintLightsAnswer(currentRule()) && currentRule()(r, i) && (state.frame / 12) % 2;
     int plate = i == state.rightChoice ? state.ui.cardRight
                 : state.wrong[i]        ? state.ui.cardWrong
-                : over                  ? state.ui.cardHover
+                : over || shown         ? state.ui.cardHover
                                         : state.ui.card;
     int lift = over ? -4 : 0;
     sprite(s, plate, rect.x, rect.y + lift);
@@ -444,16 +564,22 @@ void drawPlay(const Services &s)
     text(s, askInScene ? currentTask().title : r.prompt, TextPrompt, ScreenW / 2, layout.prompt.y + layout.prompt.h / 2 - 3);
     sprite(s, state.ui.scene, layout.scene.x, layout.scene.y);
     if (askInScene) text(s, r.prompt, TextTitle, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
-    if (n == 0 && state.screen == EngineQuiz) {
-        centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2 - 16);
+    if (n == 0 && state.screen == EngineQuiz) { // a question mark: the task's own picture could give the answer away
+        centred(s, pictureFind(Pic{PicQuestion, 0}, PicBigSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2 - 16);
         text(s, textQuizNote, TextLabel, ScreenW / 2, layout.scene.y + layout.scene.h - 34);
     }
+    RuleFn rule = currentRule();
     if (n == 1) {
-        centred(s, pictureFind(r.scene[0], PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        Pic shown = r.scene[0];
+        if (state.hintShown && shown.kind == PicClock && (state.frame / 12) % 2) shown = hourHandLit(shown);
+        centred(s, pictureFind(shown, PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
     }
+    int size = scenePictureSize(n), counter = 0;
     for (int i = 0; i < n && n > 1; ++i) {
         Point p = scenePosition(i, n);
-        sprite(s, pictureFind(r.scene[i], PicBigSize), p.x, p.y);
+        sprite(s, pictureFind(r.scene[i], size), p.x, p.y);
+        if (state.hintShown && hintNumbersScene(rule) && sceneCounts(r, i, rule == ruleCountAll) && ++counter < MaxTasks + 1)
+            centred(s, state.numbers[counter], p.x + 14, p.y + 14);
     }
     if (state.screen == EngineQuiz) {
         sprite(s, state.ui.quizBadge, layout.scene.x + 14, layout.scene.y + 12);
@@ -473,10 +599,11 @@ void drawPlay(const Services &s)
         centred(s, state.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
         centred(s, state.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
         text(s, praise, TextCheer, ScreenW / 2, layout.scene.y + layout.scene.h / 2 + bounce);
-    } else if (state.hintLeft > 0) {
+    } else if (state.hintShown) {
         sprite(s, state.ui.hint, layout.hint.x, layout.hint.y);
-        text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 17);
-        text(s, currentTask().hint, TextHint, ScreenW / 2, layout.hint.y + 40);
+        if (state.warning) text(s, state.warning, TextWarning, ScreenW / 2, layout.hint.y + 20);
+        else text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 20);
+        text(s, currentHint(), TextHint, ScreenW / 2, layout.hint.y + 55);
     }
     drawButton(s, backButtonRect(), textBack, state.ui.button, state.ui.buttonHover);
     drawButton(s, mapButtonRect(), textMap, state.ui.button, state.ui.buttonHover);
@@ -488,10 +615,14 @@ void drawDone(const Services &s)
     drawConfetti(s, SDL_Rect{0, 0, ScreenW, 540}, state.frame);
     sprite(s, state.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
-    text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 48 + bounce);
-    centred(s, state.ui.star, p.x + 70, p.y + 150 - bounce);
-    centred(s, state.ui.star, p.x + p.w - 70, p.y + 150 + bounce);
-    centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, p.y + 150);
+    // The praise grows with the stars: "Ügyes vagy!", "Nagyon jó!", "Kiváló!".
+    const char *praise = state.earned >= 3 ? praises[4] : state.earned == 2 ? praises[2] : praises[0];
+    text(s, praise, TextCheer, ScreenW / 2, p.y + 48 + bounce);
+    for (int k = 0; k < 3; ++k) { // the stars earned, one to three
+        bool lit = k < state.earned;
+        centred(s, lit ? state.ui.star : state.ui.starBigEmpty, ScreenW / 2 + (k - 1) * 100,
+                p.y + 150 + (k == 1 ? -12 : 0) + (lit ? (k % 2 ? bounce : -bounce) : 0));
+    }
     text(s, textDone, TextTitle, ScreenW / 2, p.y + 248);
     const SDL_Rect n = nextButtonRect();
     drawButton(s, n, textNext, state.ui.nextButton, state.ui.nextButtonHover);
@@ -519,10 +650,7 @@ SDL_Rect answerRect(int choice)
     if (!state.game || (state.screen != EnginePlay && state.screen != EngineQuiz)) return SDL_Rect{0, 0, 0, 0};
     int count = choiceCount(currentRound());
     if (choice < 0 || choice >= count) return SDL_Rect{0, 0, 0, 0};
-    // On the first visit the answers stand in the table's order; each replay moves them one place on, so
-    // that a task is answered by looking again, not by remembering where the right card was.
-    int shift = std::max(0, state.visits[state.task] - 1) % count;
-    return choiceRect((choice - shift + count) % count, count);
+    return choiceRect(state.place[choice], count);
 }
 
 SDL_Rect promptRect() { return layout.prompt; }
@@ -546,6 +674,12 @@ SDL_Rect tileRect(int index, int count)
                     static_cast<Uint16>(w), static_cast<Uint16>(h)};
 }
 
+SDL_Rect taskTileRect(int task)
+{
+    if (!state.game || task < 0 || task >= state.game->taskCount) return SDL_Rect{0, 0, 0, 0};
+    return tileRect(mapSlot(task), state.game->taskCount);
+}
+
 SDL_Rect choiceRect(int index, int count)
 {
     count = std::clamp(count, 1, MaxChoices);
@@ -567,8 +701,12 @@ int engineSetSlot(const GameDef &game, int slot)
     if (!game.tasks || game.taskCount < 1 || game.taskCount > MaxTasks) return 1; // a table the map cannot show
     state.game = &game;
     state.slot = slot;
+    // Every start is played with new rounds and a new order of answers, unless a test asked for a seed.
+    state.random = randomSeeded(nextSeed ? nextSeed : SDL_GetTicks() * 2654435761u + static_cast<uint32_t>(slot));
+    nextSeed = 0;
     state.quizOn = readSetting("quiz", 1) != 0;
     readProgress(game, slot, state.done);
+    readStars(game, slot, state.stars);
     textOpen();
     makeEverything();
     soundsOpen(readSetting("fxvolume", 128));
@@ -582,7 +720,6 @@ int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     if (!blit || !clip || !fill) return 0;
     Services s{blit, clip, fill};
     ++state.frame;
-    if (state.hintLeft > 0) --state.hintLeft;
     if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
     clip(nullptr);
     drawBackground(s);
@@ -630,10 +767,20 @@ void engineRelease()
     state.screen = EngineEnded;
 }
 
+void engineSeed(uint32_t seed) { nextSeed = seed; }
+const Round &engineShownRound() { return currentRound(); }
+const Round &engineMadeRound(int task, int set, int round)
+{
+    const auto &sets = state.made[static_cast<size_t>(std::clamp(task, 0, MaxTasks - 1))];
+    return sets[static_cast<size_t>(std::clamp(set, 0, MadeSets - 1))][static_cast<size_t>(std::clamp(round, 0, RoundsPerTask - 1))];
+}
 EngineScreen engineScreen() { return state.screen; }
 int engineTask() { return state.task; }
 int engineRound() { return state.round; }
 bool engineQuizOn() { return state.quizOn; }
 bool engineTaskDone(int task) { return task >= 0 && task < MaxTasks && state.done[task]; }
+int engineStars(int task) { return task >= 0 && task < MaxTasks ? state.stars[task] : 0; }
+int engineEarnedStars() { return state.screen == EngineDone ? state.earned : 0; }
 bool engineShowingPraise() { return state.praiseLeft > 0; }
-bool engineShowingHint() { return state.hintLeft > 0; }
+bool engineShowingHint() { return state.hintShown; }
+const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }

@@ -23,7 +23,8 @@ void engineRelease();
 SDL_Rect backButtonRect();   // "vissza": ends the game
 SDL_Rect mapButtonRect();    // "feladatok": back to the task map
 SDL_Rect nextButtonRect();   // "tovább" on the finished-task screen
-SDL_Rect tileRect(int index, int count);
+SDL_Rect tileRect(int index, int count); // the index-th place on a map of count tiles
+SDL_Rect taskTileRect(int task);          // where the game shown puts a task's tile: grouped by theme
 SDL_Rect choiceRect(int index, int count);
 SDL_Rect answerRect(int choice); // where an answer of the question shown stands; empty when none is shown
 SDL_Rect promptRect();      // the question
@@ -35,10 +36,16 @@ SDL_Rect doneTextRect();    // "Kész a feladat!" and the praise above it
 TextStyle answerStyle(const Choice &choice);
 
 // The state, for tests.
+void engineSeed(uint32_t seed);   // the next start's rounds and answer order follow this seed
+const Round &engineShownRound();  // the round being asked (valid while playing or in the quiz)
+const Round &engineMadeRound(int task, int set, int round); // a round made afresh at start, for a task with a maker
 EngineScreen engineScreen();
 int engineTask();
 int engineRound();
 bool engineQuizOn();
 bool engineTaskDone(int task);
+int engineStars(int task);   // the best stars the task has earned for this player, 0 to 3
+int engineEarnedStars();     // the stars shown on the finished-task screen
 bool engineShowingPraise();
 bool engineShowingHint();
+const char *engineWarning(); // the warning shown with the hint, or null

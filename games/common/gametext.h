@@ -12,15 +12,17 @@ enum TextStyle {
     TextAnswer,   // the label of an answer that has no picture
     TextBigAnswer, // an answer that is a number alone
     TextCard,     // the label under the picture of an answer
-    TextHint,     // a task's gentle hint, one line in the hint banner
+    TextHint,     // the gentle hint after a wrong answer, up to two lines in the hint box
     TextButton,   // white, on the buttons
     TextCheer,    // the big praise after a right answer
-    TextNumber,   // numbers on the task tiles
+    TextNumber,   // numbers on the task tiles and on pictures being counted
+    TextWarning,  // a kind warning after an answer that would be dangerous
     TextStyleCount
 };
 
-// Opens the font "g/KOMIKATA.TTF" of the working directory. Without it every text is still made, with a
-// small built-in typeface of plain letters, so the games stay playable.
+// Opens the font "g/KOMIKATA.TTF" of the working directory, or a bold sans-serif font of the system's when
+// that cannot be read. Without either every text is still made, with a small built-in typeface of plain
+// letters, so the games stay playable.
 void textOpen();
 void textClose();
 bool textHasFont();

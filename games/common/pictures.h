@@ -6,6 +6,7 @@
 
 constexpr int PicBigSize = 128;
 constexpr int PicSmallSize = 64;
+constexpr int PicMediumSize = 100; // a scene of six pictures or more
 constexpr int PicHugeSize = 192; // a scene of one picture: a clock, a sign, an animal to name
 
 // Draws the picture at size x size pixels (smoothed) onto the atlas and returns its sprite, or -1.

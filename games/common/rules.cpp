@@ -58,7 +58,7 @@ int categoryOf(Pic pic)
 int colourOf(Pic pic)
 {
     switch (pic.kind) {
-    case PicFlower: case PicLeaf: case PicCar: case PicBalloon: case PicBall:
+    case PicFlower: case PicLeaf: case PicCar: case PicBalloon: case PicBall: case PicSwatch:
         return pic.param;
     case PicShape:
         return pic.param % 16;
@@ -165,22 +165,31 @@ bool matchesTarget(Pic pic, Pic target)
 
 } // namespace
 
+bool sceneCounts(const Round &round, int index, bool everything)
+{
+    if (index < 0 || index >= sceneCount(round)) return false;
+    return everything ? !isSign(round.scene[index]) : matchesTarget(round.scene[index], round.target);
+}
+
+namespace {
+
+int countScene(const Round &round, bool everything)
+{
+    int n = 0;
+    for (int i = 0; i < sceneCount(round); ++i) n += sceneCounts(round, i, everything) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
 bool ruleCount(const Round &round, int choice)
 {
-    if (!validChoice(round, choice)) return false;
-    int n = 0;
-    for (int i = 0; i < sceneCount(round); ++i)
-        if (matchesTarget(round.scene[i], round.target)) ++n;
-    return round.choices[choice].value == n;
+    return validChoice(round, choice) && round.choices[choice].value == countScene(round, false);
 }
 
 bool ruleCountAll(const Round &round, int choice)
 {
-    if (!validChoice(round, choice)) return false;
-    int n = 0;
-    for (int i = 0; i < sceneCount(round); ++i)
-        if (!isSign(round.scene[i])) ++n;
-    return round.choices[choice].value == n;
+    return validChoice(round, choice) && round.choices[choice].value == countScene(round, true);
 }
 
 bool ruleHome(const Round &round, int choice)
@@ -312,8 +321,12 @@ bool ruleShop(const Round &round, int choice)
 bool ruleOrdinal(const Round &round, int choice)
 {
     if (!validChoice(round, choice)) return false;
-    for (int i = 0; i < sceneCount(round); ++i)
-        if (matchesTarget(round.scene[i], round.target)) return round.choices[choice].value == i + 1;
+    int place = 0;
+    for (int i = 0; i < sceneCount(round); ++i) {
+        if (round.scene[i].kind == PicArrow) continue; // the arrow only shows where counting starts
+        ++place;
+        if (matchesTarget(round.scene[i], round.target)) return round.choices[choice].value == place;
+    }
     return false;
 }
 

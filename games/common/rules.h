@@ -15,6 +15,8 @@ int legsOf(PicKind animal);               // 0 when unknown
 int coinValue(Pic pic);                   // 0 for anything that is not a coin
 int sceneCoinSum(const Round &round);
 int patternNext(const Round &round, Pic *next); // 1 when the scene repeats and its next picture is known
+// Whether scene picture `index` is counted: like the target, or, with `everything`, any but the signs.
+bool sceneCounts(const Round &round, int index, bool everything);
 
 // Rules, one per kind of question.
 bool ruleCount(const Round &round, int choice);       // the number of scene pictures like the target
@@ -36,6 +38,6 @@ bool ruleChange(const Round &round, int choice);      // value is a minus b
 bool ruleLight(const Round &round, int choice);       // value is the walker's action at the scene's light
 bool ruleBin(const Round &round, int choice);         // the bin for the scene's rubbish
 bool ruleShop(const Round &round, int choice);        // the shop that sells the scene's goods
-bool ruleOrdinal(const Round &round, int choice);     // value is the target's place in the scene, counted from 1
+bool ruleOrdinal(const Round &round, int choice);     // value is the target's place in the scene, from 1, arrows aside
 bool ruleNextDay(const Round &round, int choice);     // value is the day after day a (0 Monday ... 6 Sunday)
 bool ruleMarked(const Round &round, int choice);      // value 1 marks the right answer (facts told in words)

@@ -20,6 +20,8 @@ enum PicKind : int16_t {
     PicCoin, PicClock, PicHouse, PicShop, PicSign, PicPaper, PicBottle, PicJar, PicBin, PicArrow,
     PicZebra, PicRoad, PicHelmet, PicBelt, PicBread, PicMedicine, PicBall, PicIceCream, PicKifli, PicBalloon,
     PicBook, PicSun, PicMoon, PicPhone,
+    // answers shown as pictures, and the town map's icons
+    PicSwatch, PicAction, PicSnowflake, PicDay, PicPurse, PicWatch, PicMagnifier, PicPodium, PicTower,
     PicKindCount
 };
 
@@ -37,6 +39,8 @@ enum Shape : int16_t { ShapeCircle, ShapeSquare, ShapeTriangle, ShapeStar, Shape
 inline Pic shapePic(int shape, int colour) { return Pic{PicShape, static_cast<int16_t>(shape * 16 + colour)}; }
 // Seasons, the parameter of PicTree.
 enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter };
+// Clocks: the parameter of PicClock is hours * 60 + minutes; plus ClockHourLit, the hour hand is lit up.
+constexpr int ClockHourLit = 1000;
 // Traffic lights: PicLight 0 red, 1 yellow, 2 green; PicWalkLight 0 red, 1 green.
 enum LightColour : int16_t { LightRed, LightYellow, LightGreen };
 // Road signs, the parameter of PicSign.
@@ -45,17 +49,23 @@ enum SignKind : int16_t { SignStop, SignCrossing, SignNoEntry, SignGiveWay, Sign
 enum ShopKind : int16_t { ShopBakery, ShopPharmacy, ShopFlowers, ShopToys, ShopKindCount };
 // Recycling bins by colour: blue paper, yellow plastic, green glass.
 enum BinKind : int16_t { BinPaper, BinPlastic, BinGlass, BinMixed };
+// What a walker does, the parameter of PicAction (a sign with a figure on it).
+enum WalkerAction : int16_t { ActionStop, ActionWait, ActionGo };
+// Days of the week, the parameter of PicDay: 0 Monday ... 6 Sunday.
 // Arrows, the parameter of PicArrow.
 enum Direction : int16_t { DirLeft, DirRight, DirAhead };
 
 constexpr int MaxScene = 10;
 constexpr int MaxChoices = 4;
 
-// One answer the child can click: a picture, a label, or both; value is what the rule reads.
+// One answer the child can click: a picture, a label, or both; value is what the rule reads. An answer
+// that would be dangerous in the street or the forest carries its own kind warning, said instead of
+// "try again" when it is chosen.
 struct Choice {
     Pic pic;
     const char *label = nullptr;
     int value = 0;
+    const char *warning = nullptr;
 };
 
 // One question: the prompt, the pictures of the scene, the answers, and the numbers the rule compares with.
@@ -66,6 +76,7 @@ struct Round {
     Pic target;                          // the picture the rule looks for, when it looks for one
     int a = 0;                           // a number the rule reads: a price, a colour, a day...
     int b = 0;
+    const char *hint = nullptr;          // said after a wrong answer; the task's hint when there is none
 };
 
 int sceneCount(const Round &round);
@@ -76,24 +87,44 @@ using RuleFn = bool (*)(const Round &round, int choice);
 
 constexpr int RoundsPerTask = 3;
 
+// A small random generator of the games' own (a 32-bit xorshift), so that a test can replay a seed.
+struct Random {
+    uint32_t state = 2463534242u;
+};
+// A number from 0 to n - 1 (0 when n < 1).
+int randomBelow(Random &random, int n);
+// A number from low to high, both included.
+inline int randomBetween(Random &random, int low, int high) { return low + randomBelow(random, high - low + 1); }
+Random randomSeeded(uint32_t seed);
+
+// Makes round number `index` (0 to RoundsPerTask - 1) of a task afresh from random values, within what the
+// task teaches; every text it uses lives as long as the library.
+using RoundMaker = Round (*)(int index, Random &random);
+
 struct Task {
     const char *title = nullptr;
     Pic icon;
-    const char *hint = nullptr;          // said gently after a wrong answer
+    const char *hint = nullptr;          // said gently after a wrong answer in a round without a hint of its own
     RuleFn rule = nullptr;
     std::array<Round, RoundsPerTask> rounds{};
     Round quiz;                          // the extra question asked when the quiz setting is on
     RuleFn quizRule = nullptr;
+    RoundMaker maker = nullptr;          // when set, the three rounds are made afresh for every play
 };
 
 enum Theme { ThemeForest, ThemeTown };
 
 constexpr int MaxTasks = 25;
 
+// Tasks on the map can be grouped by what they teach: a group's tiles stand together, in one colour.
+enum MapGroup : int8_t { GroupNone, GroupTraffic, GroupMoney, GroupTime, GroupCity, MapGroupCount };
+
 struct GameDef {
     const char *title;
-    const char *valueFormat;             // "g1a%d" or "g2a%d"
+    const char *valueFormat;             // "g1a%d" or "g2a%d": 2 when the task is done, read by the shell too
+    const char *starFormat;              // "g1s%d" or "g2s%d": the best stars earned, 1 to 3, the game's own
     Theme theme;
     int taskCount;
     const Task *tasks;
+    const MapGroup *groups = nullptr;    // each task's group, in the table's order; none when null
 };

@@ -1,7 +1,10 @@
 // forest.cpp -- "erdei kalandok": the fifteen forest tasks
 #include "forest.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <utility>
 
 #include "../common/taskdata.h"
 
@@ -11,13 +14,73 @@ const Pic squirrel = pic(PicSquirrel), hedgehog = pic(PicHedgehog), rabbit = pic
           bear = pic(PicBear), owl = pic(PicOwl), bird = pic(PicBird), bee = pic(PicBee), frog = pic(PicFrog);
 const Pic mushroom = pic(PicMushroom), apple = pic(PicApple), takenApple = pic(PicApple, 1), acorn = pic(PicAcorn);
 
+// A season is answered with its sign: a blossom, the sun, an autumn leaf, a snowflake.
+Choice seasonAnswer(int season, int value)
+{
+    static const std::array<Choice, 4> signs{{
+        choice(pic(PicFlower, ColPink), "tavasz"), choice(pic(PicSun), "nyár"), choice(pic(PicLeaf, ColOrange), "ősz"),
+        choice(pic(PicSnowflake), "tél"),
+    }};
+    Choice c = signs[static_cast<std::size_t>(season)];
+    c.value = value;
+    return c;
+}
+
+Round seasonRound(int season)
+{
+    return round("Milyen évszak van?", {pic(PicTree, season)},
+                 {seasonAnswer(SeasonSpring, SeasonSpring), seasonAnswer(SeasonSummer, SeasonSummer),
+                  seasonAnswer(SeasonAutumn, SeasonAutumn), seasonAnswer(SeasonWinter, SeasonWinter)});
+}
+
+// Counting mushrooms: more of them in each round.
+Round mushroomRound(int index, Random &random)
+{
+    static constexpr std::array<const char *, RoundsPerTask> prompts{"Hány gomba nőtt itt?", "Hány gombát látsz?",
+                                                                    "Hány gomba van itt?"};
+    static constexpr std::array<std::array<int, 2>, RoundsPerTask> ranges{{{{3, 4}}, {{5, 6}}, {{6, 7}}}};
+    int n = randomBetween(random, ranges[index][0], ranges[index][1]);
+    auto a = nearMisses(random, n, 1, 1);
+    return round(prompts[index], many(mushroom, n), {numberAnswer(a[0]), numberAnswer(a[1]), numberAnswer(a[2])},
+                 mushroom);
+}
+
+// Adding two groups of one animal; seven pictures at most with the plus sign, so that they stand in one row.
+Round additionRound(int index, Random &random)
+{
+    static const std::array<std::pair<Pic, const char *>, RoundsPerTask> animals{{
+        {squirrel, "mókus"}, {rabbit, "nyuszi"}, {bird, "madár"},
+    }};
+    const auto &animal = animals[index];
+    int a = randomBetween(random, 1, 3), b = randomBetween(random, 1, std::min(3, 6 - a));
+    auto n = nearMisses(random, a + b, 1, 1);
+    return round(keptText("%d %s meg %d %s. Hányan vannak együtt?", a, animal.second, b, animal.second),
+                 join({many(animal.first, a), {pic(PicPlus)}, many(animal.first, b)}),
+                 {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])});
+}
+
+// Apples taken away by the hedgehog: the taken ones are shown crossed out.
+Round takeAwayRound(int index, Random &random)
+{
+    int total = randomBetween(random, 3 + 2 * index, 4 + 2 * index);
+    int taken = randomBetween(random, 1, std::min(3, total - 1));
+    auto n = nearMisses(random, total - taken, 1, 1);
+    return round(keptText("%d alma volt, a süni elvitt %d-%s. Hány maradt?", total, taken, accusativeEnding(taken)),
+                 join({many(apple, total - taken), many(takenApple, taken)}),
+                 {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])}, apple);
+}
+
+Choice swatch(int colour, const char *name) { return choice(pic(PicSwatch, colour), name, colour); }
+
 const std::array<Task, 15> forestTasks{{
-    task("Gombaszámolás", mushroom, "Számold meg őket egyenként, ujjal mutatva!", ruleCount,
-         round("Hány gomba nőtt a fa alatt?", many(mushroom, 3), {numberAnswer(2), numberAnswer(3), numberAnswer(4)},
-               mushroom),
-         round("Hány gombát látsz?", many(mushroom, 5), {numberAnswer(6), numberAnswer(4), numberAnswer(5)}, mushroom),
-         round("Hány gomba van itt?", many(mushroom, 7), {numberAnswer(7), numberAnswer(8), numberAnswer(6)}, mushroom),
-         round("Melyik szám jön a 4 után?", {}, {answer("3", 0), answer("5", 1), answer("6", 0)})),
+    madeBy(task("Gombaszámolás", mushroom, "Számold meg őket egyenként, ujjal mutatva!", ruleCount,
+                round("Hány gomba nőtt itt?", many(mushroom, 3), {numberAnswer(2), numberAnswer(3), numberAnswer(4)},
+                      mushroom),
+                round("Hány gombát látsz?", many(mushroom, 5), {numberAnswer(6), numberAnswer(4), numberAnswer(5)}, mushroom),
+                round("Hány gomba van itt?", many(mushroom, 7), {numberAnswer(7), numberAnswer(8), numberAnswer(6)}, mushroom),
+                hinted(round("Melyik szám jön a 4 után?", {}, {answer("3", 0), answer("5", 1), answer("6", 0)}),
+                       "Számolj el 4-ig, és mondd a következőt!")),
+           mushroomRound),
 
     task("Csak az almák!", apple, "Csak azt számold, amit a kérdés kér!", ruleCount,
          round("Hány alma van a képen?", {apple, mushroom, apple, acorn, apple},
@@ -28,8 +91,9 @@ const std::array<Task, 15> forestTasks{{
                {pic(PicLeaf, ColRed), mushroom, pic(PicLeaf, ColYellow), pic(PicLeaf, ColGreen), acorn,
                 pic(PicLeaf, ColOrange)},
                {numberAnswer(6), numberAnswer(3), numberAnswer(4)}, pic(PicLeaf, -1)),
-         round("Melyik gyümölcs?", {},
-               {choice(mushroom, "gomba", 0), choice(apple, "alma", 1), choice(pic(PicLeaf, ColGreen), "levél", 0)})),
+         hinted(round("Melyik gyümölcs?", {},
+                      {choice(mushroom, "gomba", 0), choice(apple, "alma", 1), choice(pic(PicLeaf, ColGreen), "levél", 0)}),
+                "A gyümölcs fán terem, és édes.")),
 
     task("Ki hol lakik?", pic(PicHollow), "Gondold végig: hol alszik ez az állat?", ruleHome,
          round("Hol lakik a mókus?", {squirrel},
@@ -38,8 +102,9 @@ const std::array<Task, 15> forestTasks{{
                {choice(pic(PicCave), "barlang"), choice(pic(PicNest), "fészek"), choice(pic(PicPond), "tó")}),
          round("Hol lakik a róka?", {fox},
                {choice(pic(PicHive), "kaptár"), choice(pic(PicHollow), "odú"), choice(pic(PicBurrow), "kotorék")}),
-         round("Hol lakik a medve?", {bear},
-               {choice(pic(PicNest), "fészek"), choice(pic(PicPond), "tó"), choice(pic(PicCave), "barlang")}),
+         hinted(round("Hol lakik a medve?", {bear},
+                      {choice(pic(PicNest), "fészek"), choice(pic(PicPond), "tó"), choice(pic(PicCave), "barlang")}),
+                "A medve nagy. Egy sziklás üregben alszik."),
          ruleHome),
 
     task("Ki mit eszik?", acorn, "Mit szeret ez az állat a legjobban?", ruleFood,
@@ -49,8 +114,9 @@ const std::array<Task, 15> forestTasks{{
                {choice(pic(PicHoney), "méz"), choice(pic(PicWorm), "kukac"), choice(pic(PicCarrot), "répa")}),
          round("Mit keres a méhecske?", {bee},
                {choice(pic(PicFlower, ColPink), "virág"), choice(pic(PicCarrot), "répa"), choice(pic(PicWorm), "kukac")}),
-         round("Mit eszik a béka?", {frog},
-               {choice(pic(PicCarrot), "répa"), choice(pic(PicHoney), "méz"), choice(pic(PicFly), "légy")}),
+         hinted(round("Mit eszik a béka?", {frog},
+                      {choice(pic(PicCarrot), "répa"), choice(pic(PicHoney), "méz"), choice(pic(PicFly), "légy")}),
+                "A béka a nyelvével kis bogarakat kap el."),
          ruleFood),
 
     task("Formák", shapePic(ShapeTriangle, ColGreen), "Nézd meg a sarkait és az oldalait!", ruleShape,
@@ -66,8 +132,9 @@ const std::array<Task, 15> forestTasks{{
                {choice(shapePic(ShapeRectangle, ColBlue)), choice(shapePic(ShapeSquare, ColRed)),
                 choice(shapePic(ShapeCircle, ColYellow))},
                Pic{}, ShapeSquare),
-         round("Hány sarka van a háromszögnek?", {shapePic(ShapeTriangle, ColOrange)},
-               {answer("2", 0), answer("3", 1), answer("4", 0)})),
+         hinted(round("Hány sarka van a háromszögnek?", {shapePic(ShapeTriangle, ColOrange)},
+                      {answer("2", 0), answer("3", 1), answer("4", 0)}),
+                "Számold meg a hegyes sarkait!")),
 
     task("Színes virágok", pic(PicFlower, ColRed), "Nézd meg jól a színeket!", ruleColour,
          round("Melyik a piros virág?", {},
@@ -80,7 +147,10 @@ const std::array<Task, 15> forestTasks{{
          round("Melyik levél sárga?", {},
                {choice(pic(PicLeaf, ColYellow)), choice(pic(PicLeaf, ColGreen)), choice(pic(PicLeaf, ColRed))},
                Pic{}, ColYellow),
-         round("Milyen színű a fű?", {}, {answer("piros", 0), answer("zöld", 1), answer("kék", 0)})),
+         hinted(round("Milyen színű a fű?", {}, {swatch(ColRed, "piros"), swatch(ColGreen, "zöld"), swatch(ColBlue, "kék")},
+                      Pic{}, ColGreen),
+                "Gondolj a rétre, amin szaladgálsz!"),
+         ruleColour),
 
     task("Nagy és kicsi", pic(PicPine, 100), "Hasonlítsd össze őket egymással!", ruleBiggest,
          round("Melyik fenyő a legnagyobb?", {},
@@ -89,7 +159,8 @@ const std::array<Task, 15> forestTasks{{
                {choice(pic(PicPine, 80)), choice(pic(PicPine, 100)), choice(pic(PicPine, 45))}, Pic{}, 1),
          round("Melyik kosárban van a legtöbb alma?", {},
                {choice(pic(PicBasket, 2)), choice(pic(PicBasket, 3)), choice(pic(PicBasket, 6))}),
-         round("Melyik a nagyobb állat?", {}, {choice(bee, "méhecske", 0), choice(bear, "medve", 1)})),
+         hinted(round("Melyik a nagyobb állat?", {}, {choice(bee, "méhecske", 0), choice(bear, "medve", 1)}),
+                "Gondolj arra, mekkorák a valóságban!")),
 
     task("Mi jön ezután?", pic(PicLeaf, ColOrange), "Keresd meg, mi ismétlődik!", rulePattern,
          round("Mi jön ezután?",
@@ -102,8 +173,10 @@ const std::array<Task, 15> forestTasks{{
          round("Mi jön ezután?",
                {apple, mushroom, mushroom, apple, mushroom, mushroom, pic(PicQuestion)},
                {choice(mushroom), choice(acorn), choice(apple)}),
-         round("Mi jön ezután: piros, kék, piros, kék...?", {},
-               {answer("zöld", 0), answer("piros", 1), answer("kék", 0)})),
+         hinted(round("Mi jön ezután: piros, kék, piros, kék...?", {},
+                      {swatch(ColGreen, "zöld"), swatch(ColRed, "piros"), swatch(ColBlue, "kék")}, Pic{}, ColRed),
+                "Mondd ki hangosan a színeket sorban!"),
+         ruleColour),
 
     task("Kakukktojás", owl, "Három összetartozik. Melyik lóg ki a sorból?", ruleOddOne,
          round("Melyik nem állat?", {}, {choice(fox), choice(rabbit), choice(pic(PicCar, ColRed)), choice(owl)}),
@@ -111,62 +184,69 @@ const std::array<Task, 15> forestTasks{{
                {choice(mushroom), choice(pic(PicFlower, ColYellow)), choice(bear), choice(pic(PicLeaf, ColGreen))}),
          round("Melyik lóg ki a sorból?", {},
                {choice(pic(PicHollow)), choice(pic(PicNest)), choice(pic(PicCave)), choice(pic(PicCarrot))}),
-         round("Mi a kakukktojás?", {},
-               {answer("ami nem illik a többi közé", 1), answer("a reggeli tojás", 0)})),
+         hinted(round("Mi a kakukktojás?", {},
+                      {answer("ami nem illik a többi közé", 1), answer("a reggeli tojás", 0)}),
+                "Ebben a játékban azt kerested, ami más, mint a többi.")),
 
-    task("Évszakok", pic(PicTree, SeasonAutumn), "Nézd meg a fa leveleit!", ruleSceneParam,
-         round("Milyen évszak van?", {pic(PicTree, SeasonWinter)},
-               {answer("tavasz", SeasonSpring), answer("nyár", SeasonSummer), answer("ősz", SeasonAutumn),
-                answer("tél", SeasonWinter)}),
-         round("Milyen évszak van?", {pic(PicTree, SeasonAutumn)},
-               {answer("tavasz", SeasonSpring), answer("nyár", SeasonSummer), answer("ősz", SeasonAutumn),
-                answer("tél", SeasonWinter)}),
-         round("Milyen évszak van?", {pic(PicTree, SeasonSpring)},
-               {answer("tavasz", SeasonSpring), answer("nyár", SeasonSummer), answer("ősz", SeasonAutumn),
-                answer("tél", SeasonWinter)}),
-         round("Melyik évszak jön a nyár után?", {}, {answer("tavasz", 0), answer("ősz", 1), answer("tél", 0)})),
+    task("Évszakok", pic(PicTree, SeasonAutumn), "Nézd meg a fát: van levele? Milyen színű?", ruleSceneParam,
+         seasonRound(SeasonWinter), seasonRound(SeasonAutumn), seasonRound(SeasonSpring),
+         hinted(round("Melyik évszak jön a nyár után?", {pic(PicTree, SeasonSummer)},
+                      {seasonAnswer(SeasonSpring, 0), seasonAnswer(SeasonAutumn, 1), seasonAnswer(SeasonWinter, 0)}),
+                "Tavasz, nyár, ősz, tél: így jönnek sorban.")),
 
-    task("Összeadás", pic(PicPlus), "Számold össze mindet együtt!", ruleCountAll,
-         round("2 mókus meg 1 mókus. Hányan vannak együtt?", join({many(squirrel, 2), {pic(PicPlus)}, {squirrel}}),
-               {numberAnswer(2), numberAnswer(3), numberAnswer(4)}),
-         round("3 nyuszi meg 2 nyuszi. Hányan vannak együtt?", join({many(rabbit, 3), {pic(PicPlus)}, many(rabbit, 2)}),
-               {numberAnswer(5), numberAnswer(4), numberAnswer(6)}),
-         round("4 alma meg 3 alma. Hány alma van együtt?", join({many(apple, 4), {pic(PicPlus)}, many(apple, 3)}),
-               {numberAnswer(6), numberAnswer(8), numberAnswer(7)}),
-         round("Mennyi 2 meg 2?", {}, {answer("3", 0), answer("4", 1), answer("5", 0)})),
+    madeBy(task("Összeadás", pic(PicPlus), "Számold össze mindet együtt!", ruleCountAll,
+                round("2 mókus meg 1 mókus. Hányan vannak együtt?", join({many(squirrel, 2), {pic(PicPlus)}, {squirrel}}),
+                      {numberAnswer(2), numberAnswer(3), numberAnswer(4)}),
+                round("3 nyuszi meg 2 nyuszi. Hányan vannak együtt?", join({many(rabbit, 3), {pic(PicPlus)}, many(rabbit, 2)}),
+                      {numberAnswer(5), numberAnswer(4), numberAnswer(6)}),
+                round("4 alma meg 3 alma. Hány alma van együtt?", join({many(apple, 4), {pic(PicPlus)}, many(apple, 3)}),
+                      {numberAnswer(6), numberAnswer(8), numberAnswer(7)}),
+                hinted(round("Mennyi 2 meg 2?", {}, {answer("3", 0), answer("4", 1), answer("5", 0)}),
+                       "Mutass fel 2 ujjat, aztán még 2-t, és számold meg!")),
+           additionRound),
 
-    task("Elvitte a süni", hedgehog, "Az áthúzott almákat ne számold!", ruleCount,
-         round("4 alma volt, a süni elvitt 1-et. Hány maradt?", join({many(apple, 3), {takenApple}}),
-               {numberAnswer(2), numberAnswer(3), numberAnswer(4)}, apple),
-         round("6 alma volt, a süni elvitt 2-t. Hány maradt?", join({many(apple, 4), many(takenApple, 2)}),
-               {numberAnswer(4), numberAnswer(6), numberAnswer(2)}, apple),
-         round("8 alma volt, a süni elvitt 3-at. Hány maradt?", join({many(apple, 5), many(takenApple, 3)}),
-               {numberAnswer(3), numberAnswer(5), numberAnswer(6)}, apple),
-         round("Ha 5 almából elveszel 1-et, hány marad?", {}, {answer("6", 0), answer("5", 0), answer("4", 1)})),
+    madeBy(task("Elvitte a süni", hedgehog, "Az áthúzott almákat ne számold!", ruleCount,
+                round("4 alma volt, a süni elvitt 1-et. Hány maradt?", join({many(apple, 3), {takenApple}}),
+                      {numberAnswer(2), numberAnswer(3), numberAnswer(4)}, apple),
+                round("6 alma volt, a süni elvitt 2-t. Hány maradt?", join({many(apple, 4), many(takenApple, 2)}),
+                      {numberAnswer(4), numberAnswer(6), numberAnswer(2)}, apple),
+                round("8 alma volt, a süni elvitt 3-at. Hány maradt?", join({many(apple, 5), many(takenApple, 3)}),
+                      {numberAnswer(3), numberAnswer(5), numberAnswer(6)}, apple),
+                hinted(round("Ha 5 almából elveszel 1-et, hány marad?", {}, {answer("6", 0), answer("5", 0), answer("4", 1)}),
+                       "Mutass 5 ujjat, és hajts be egyet!")),
+           takeAwayRound),
 
     task("Ki vagyok én?", fox, "Nézd meg a fülét, a farkát és a színét!", ruleSceneKind,
          round("Ki ez az állat?", {fox}, {answer("nyuszi", PicRabbit), answer("róka", PicFox), answer("medve", PicBear)}),
          round("Ki ez az állat?", {owl}, {answer("bagoly", PicOwl), answer("béka", PicFrog), answer("sün", PicHedgehog)}),
          round("Ki ez az állat?", {hedgehog},
                {answer("mókus", PicSquirrel), answer("róka", PicFox), answer("sün", PicHedgehog)}),
-         round("Melyik állat tud repülni?", {}, {choice(fox, "róka", 0), choice(bird, "madár", 1), choice(hedgehog, "sün", 0)})),
+         hinted(round("Melyik állat tud repülni?", {},
+                      {choice(fox, "róka", 0), choice(bird, "madár", 1), choice(hedgehog, "sün", 0)}),
+                "Melyiknek van szárnya?")),
 
     task("Vigyázz az erdőre!", pic(PicBin, BinMixed), "Mi jó az erdőnek és az állatoknak?", ruleMarked,
-         round("Hova dobod a szemetet?", {}, {choice(pic(PicLitter), "a fűbe", 0), choice(pic(PicBin, BinMixed), "a kukába", 1)}),
+         round("Hova dobod a szemetet?", {},
+               {warned(choice(pic(PicLitter), "a fűbe", 0), "Vigyázz! A szemét árt az állatoknak."),
+                choice(pic(PicBin, BinMixed), "a kukába", 1)}),
          round("Szép virágot látsz. Mit teszel?", {},
-               {choice(pic(PicFlower, ColPink), "ott hagyom", 1), choice(pic(PicPickFlower), "leszakítom", 0)}),
+               {choice(pic(PicFlower, ColPink), "otthagyom", 1), choice(pic(PicPickFlower), "leszakítom", 0)}),
          round("Mit teszel, ha egy kis állatot látsz?", {rabbit},
                {answer("megkergetem", 0), answer("csendben nézem", 1), answer("hazaviszem", 0)}),
-         round("Szabad tüzet rakni az erdőben?", {pic(PicCampfire)}, {answer("igen, bárhol", 0), answer("nem, soha", 1)})),
+         hinted(round("Szabad tüzet rakni az erdőben?", {pic(PicCampfire)},
+                      {warned(answer("igen, bárhol", 0), "Vigyázz! A tűz leégetheti az erdőt."), answer("nem, soha", 1)}),
+                "A tűz könnyen átterjed a fákra.")),
 
     task("Hány lába van?", bee, "Gondold végig, hogyan jár!", ruleLegs,
          round("Hány lába van a madárnak?", {bird}, {numberAnswer(2), numberAnswer(4), numberAnswer(6)}),
          round("Hány lába van a rókának?", {fox}, {numberAnswer(2), numberAnswer(3), numberAnswer(4)}),
          round("Hány lába van a méhecskének?", {bee}, {numberAnswer(4), numberAnswer(6), numberAnswer(8)}),
-         round("Hány lába van a nyuszinak?", {rabbit}, {numberAnswer(6), numberAnswer(2), numberAnswer(4)}), ruleLegs),
+         hinted(round("Hány lába van a nyuszinak?", {rabbit}, {numberAnswer(6), numberAnswer(2), numberAnswer(4)}),
+                "Számold meg a lábait a képen!"),
+         ruleLegs),
 }};
 
-const GameDef forestGame{"erdei kalandok", "g1a%d", ThemeForest, static_cast<int>(forestTasks.size()),
+const GameDef forestGame{"erdei kalandok", "g1a%d", "g1s%d", ThemeForest, static_cast<int>(forestTasks.size()),
                          forestTasks.data()};
 
 } // namespace

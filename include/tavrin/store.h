@@ -30,9 +30,11 @@ enum StoreType {
 /* Results: 0 on success, otherwise one of these. */
 enum StoreResult {
     StoreOk = 0,
-    StoreFailed = 1,     /* the store could not be opened, or the call's arguments are wrong */
-    StoreNotFound = 2,   /* no such key or value */
-    StoreMoreData = 234  /* the caller's buffer is too small; *size holds the size needed */
+    StoreFailed = 1,       /* the store could not be opened, or the call's arguments are wrong */
+    StoreNotFound = 2,     /* no such key or value */
+    StoreAccessDenied = 5, /* the store or the key cannot be written (a read-only file, say) */
+    StoreBusy = 170,       /* another program kept the store locked for longer than the wait limit */
+    StoreMoreData = 234    /* the caller's buffer is too small; *size holds the size needed */
 };
 
 enum StoreAccess { StoreRead = 1, StoreWrite = 2 };
@@ -43,13 +45,23 @@ typedef struct StoreKeyRecord *StoreKey;
    StoreWrite or both; a key opened only for reading refuses writes, one opened only for writing refuses
    reads. */
 TAVRIN_STORE_API int storeOpenKey(const char *path, int access, StoreKey *key);
-/* Opens the key only if it exists: StoreNotFound otherwise, and nothing is created. */
+/* Opens the key only if it exists: StoreNotFound otherwise, and nothing is created. It never writes, so
+   it never waits for another program's lock: the way to open a key for reading. */
 TAVRIN_STORE_API int storeOpenExistingKey(const char *path, int access, StoreKey *key);
 /* Copies the value's data into data (of *size bytes); on success *type and *size tell the type and the
    length. Fails with StoreNotFound when the value is missing and StoreMoreData when it does not fit.
    type may be NULL; data may be NULL to ask for the size only. */
 TAVRIN_STORE_API int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size);
 TAVRIN_STORE_API int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size);
+/* Sets several values of one key together: in the database either all of them or none, in one commit;
+   the registry sets them one by one and stops at the first that fails. */
+typedef struct StoreValue {
+    const char *name;
+    uint32_t type;
+    const void *data;
+    uint32_t size;
+} StoreValue;
+TAVRIN_STORE_API int storeSetValues(StoreKey key, const StoreValue *values, uint32_t count);
 TAVRIN_STORE_API int storeDeleteValue(StoreKey key, const char *name);
 /* The index-th value of the key, for listing; StoreNotFound past the last one, StoreMoreData when the
    name (of nameSize bytes with its NUL) or the data does not fit. The order is the store's own (name
@@ -66,6 +78,10 @@ TAVRIN_STORE_API int storeDeleteKey(const char *path);
 /* Closes the store's files; keys still open become invalid. The next call opens the store again, from
    the place the environment names then. Nothing needs to call it: the files are closed at exit. */
 TAVRIN_STORE_API void storeCloseStore(void);
+
+/* How long a call waits for another program that is writing to the store before it gives up with
+   StoreBusy; 10 seconds unless set. A program that must stay responsive sets a fraction of a second. */
+TAVRIN_STORE_API void storeSetWaitLimit(uint32_t milliseconds);
 
 /* Where failures of the store itself (a corrupt file moved aside) are reported, one line each; the shell
    points this at its log. Without a sink the lines go to standard error. */

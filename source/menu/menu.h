@@ -55,7 +55,7 @@ struct MenuHooks {
     void (*openAddress)(const char *address);       // the desktop's default handler
     void (*startGame)(int n);
     void (*saveSettings)();
-    void (*eraseSlot)(int slot);
+    bool (*eraseSlot)(int slot);                     // false when the store refused
     Uint8 (*mouseButtons)();                         // the mouse buttons held now
     void (*setMusicVolume)(int volume);
     void (*delay)(Uint32 milliseconds);

@@ -28,6 +28,10 @@ static constexpr const char *exportNames[ModuleExportCount] = {"drawscreen", "mo
 // pictures with SDL_FreeSurface, which cannot drop their records, so whatever was registered while it ran
 // is released when it ends; the menu's own pictures are all registered before any module starts.
 static VideoRecordMark recordsBeforeModule;
+// The mixer's channel count and the pointer's look when the running module started, given back when it
+// ends.
+static int channelsBeforeModule = 0;
+static SDL_Cursor *cursorBeforeModule = nullptr;
 
 // ----------------------------------------------------------------------------------------------------
 // Functions
@@ -78,6 +82,8 @@ void startGameModule(int n)
     auto setSlot = reinterpret_cast<ModuleSetSlotFn>(entries[ExportSetSlot]);
 
     VideoMarkRecords(&recordsBeforeModule);
+    channelsBeforeModule = Mix_AllocateChannels(-1);
+    cursorBeforeModule = SDL_GetCursor();
     setSlot(currentSlot);
     activeGame = n;
 }
@@ -92,16 +98,41 @@ static void forgetModuleAudioHooks()
     Mix_HookMusic(nullptr, nullptr);
     Mix_SetPostMix(nullptr, nullptr);
     Mix_UnregisterAllEffects(MIX_CHANNEL_POST);
-    int channels = Mix_AllocateChannels(-1);
+    // A closed mixer keeps its channel count but not its channels.
+    int channels = audioDeviceOpen ? Mix_AllocateChannels(-1) : 0;
     for (int channel = 0; channel < channels; ++channel) Mix_UnregisterAllEffects(channel);
+}
+
+// Whatever the game left running would call into its code or read its memory once the library is gone:
+// the sounds it still plays (their samples may lie in the library), an event filter, its timers.
+static void stopModuleLeftovers()
+{
+    forgetModuleAudioHooks();
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    SDL_SetEventFilter(nullptr);
+    // The shell sets no timers of its own, so every timer is the game's. Shutting the timer subsystem
+    // down removes them all and waits for a callback that is running at that moment to return.
+    if (SDL_WasInit(SDL_INIT_TIMER)) SDL_QuitSubSystem(SDL_INIT_TIMER);
+}
+
+// What the game may have changed that would leave the menu deaf or the pointer gone.
+static void restoreMenuInput()
+{
+    for (Uint8 type = SDL_ACTIVEEVENT; type <= SDL_QUIT; ++type) SDL_EventState(type, SDL_ENABLE);
+    SDL_ShowCursor(SDL_ENABLE);
+    SDL_WM_GrabInput(SDL_GRAB_OFF);
+    if (cursorBeforeModule) SDL_SetCursor(cursorBeforeModule);
+    if (channelsBeforeModule > 0) Mix_AllocateChannels(channelsBeforeModule);
 }
 
 void endModuleIfFinished(int result)
 {
     if (result == 0 || activeGame == -1) return;
 
-    forgetModuleAudioHooks();
+    stopModuleLeftovers();
     libraryClose(gameModule.moduleLibrary);
+    restoreMenuInput();
     gameModule = GameModule{};
     VideoReleaseRecordsSince(&recordsBeforeModule);
 

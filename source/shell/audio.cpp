@@ -4,12 +4,14 @@
 #include <cstdio>
 
 #include "platform/desktop.h"
+#include "platform/filekind.h"
 #include "store/settings.h"
 
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
 int audioOpened = 0;
+bool audioDeviceOpen = false;
 
 // ----------------------------------------------------------------------------------------------------
 // Functions
@@ -35,6 +37,7 @@ void openAudio(int frequency, int channels)
              deviceFormat & 0xFF, deviceChannels < 2 ? "mono" : "stereo", audioChunkSize);
     logLine(line);
     audioOpened = 1;
+    audioDeviceOpen = true;
 }
 
 void closeAudio()
@@ -42,14 +45,45 @@ void closeAudio()
     if (audioOpened != 1) return;
     Mix_CloseAudio();
     audioOpened = 0;
+    audioDeviceOpen = false;
 }
 
 void playClick(Mix_Chunk *chunk)
 {
+    // The mixer frees its channels on closing but keeps their count, so a channel call on a closed
+    // device would read through a null table.
+    if (!audioDeviceOpen) return;
     // The click plays on channel 1 so that a new click cuts the old one off. The volume is set again
     // after the start, each time; setting it before as well keeps the mixer from sounding the first
     // moments of a click at the previous volume (a click at volume 0 stays silent).
     Mix_Volume(1, appSettings.fxvolume);
     Mix_PlayChannelTimed(1, chunk, 0, -1);
     Mix_Volume(1, appSettings.fxvolume);
+}
+
+// Only a plain file is opened: a named pipe in a sound's place would keep the loader waiting for ever.
+// Without a device the loader refuses every sound, which is no news worth a line in the log.
+static bool soundFileReadable(const char *path)
+{
+    char reason[128];
+    if (isRegularFile(path, reason, sizeof reason)) return true;
+    logLoadFailure(path, reason);
+    return false;
+}
+
+Mix_Music *loadMusic(const char *path)
+{
+    if (!soundFileReadable(path)) return nullptr;
+    Mix_Music *music = Mix_LoadMUS(path);
+    if (!music && audioDeviceOpen) logLoadFailure(path, Mix_GetError());
+    return music;
+}
+
+Mix_Chunk *loadSound(const char *path)
+{
+    if (!soundFileReadable(path)) return nullptr;
+    SDL_RWops *stream = SDL_RWFromFile(path, "rb");
+    Mix_Chunk *chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    if (!chunk && audioDeviceOpen) logLoadFailure(path, Mix_GetError());
+    return chunk;
 }

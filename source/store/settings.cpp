@@ -6,14 +6,39 @@
 
 #include "shell/log.h"
 
+// ----------------------------------------------------------------------------------------------------
+// Defines
+// ----------------------------------------------------------------------------------------------------
+// While the menu runs, a store locked by another program may hold up a frame this long at most; a
+// change that cannot be written in that time is kept for the next save. Once the window is closed, the
+// last try may wait longer.
+constexpr uint32_t frameWaitMs = 250;
+constexpr uint32_t exitWaitMs = 1000;
+
+constexpr std::array<const char *, 4> settingNames = {"fxvolume", "musicvolume", "quiz", "fullscreen"};
+
+enum ReadOutcome { ReadValue, ReadMissing, ReadWrongType, ReadFailed };
+
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
 AppSettings appSettings = defaultSettings;
 
-static const StoreHooks realStoreHooks = {storeOpenKey, storeQueryValue, storeSetValue,
-                                          storeFlushKey, storeCloseKey, storeDeleteKey};
+static const StoreHooks realStoreHooks = {storeOpenKey,  storeOpenExistingKey, storeQueryValue, storeSetValues,
+                                          storeFlushKey, storeCloseKey,        storeDeleteKey};
 StoreHooks storeHooks = realStoreHooks;
 
-void resetStoreHooks() { storeHooks = realStoreHooks; }
+// What the store is known to hold, so that a failed save can tell whether a change is lost. When the
+// store could not be read at start, what it holds is unknown: only what the player changed is written
+// then, so that defaults never overwrite settings that were merely out of reach.
+static AppSettings storedSettings = defaultSettings;
+static bool storeUnread = false;
+static int unsavedResult = StoreOk;  // why the last save failed; StoreOk when nothing waits
+static bool lossReported = false;
 
+// ----------------------------------------------------------------------------------------------------
+// Internal functions
+// ----------------------------------------------------------------------------------------------------
 // The store's own failures (a corrupt file moved aside) become failure lines of the log.
 static void logStoreLine(const char *line)
 {
@@ -26,63 +51,189 @@ static void attachStoreLog() { storeSetLogSink(logStoreLine); }
 
 static void slotKeyPath(char *buffer, size_t size, int slot) { snprintf(buffer, size, "%sslot%d\\", SettingsRoot, slot); }
 
-// Reads up to four bytes as a little-endian integer; missing high bytes of shorter data are zero.
-static int queryFourBytes(StoreKey key, const char *name, int &value)
+static const char *typeName(uint32_t type)
+{
+    switch (type) {
+    case 0: return "REG_NONE";
+    case StoreTypeSz: return "REG_SZ";
+    case 2: return "REG_EXPAND_SZ";
+    case StoreTypeBinary: return "REG_BINARY";
+    case StoreTypeDword: return "REG_DWORD";
+    case 5: return "REG_DWORD_BIG_ENDIAN";
+    case 7: return "REG_MULTI_SZ";
+    case 11: return "REG_QWORD";
+    default: return "an unknown type";
+    }
+}
+
+// Reads a value that must be a 4-byte REG_DWORD. Text or bytes are not numbers, so anything else counts
+// as missing; *type and *size then tell what was found.
+static ReadOutcome readDword(StoreKey key, const char *name, int &value, uint32_t *type, uint32_t *size)
 {
     std::array<unsigned char, 4> data{};
-    uint32_t size = static_cast<uint32_t>(data.size());
-    int result = storeHooks.queryValue(key, name, nullptr, data.data(), &size);
-    if (result != StoreOk) return result;
+    *size = static_cast<uint32_t>(data.size());
+    *type = 0;
+    int result = storeHooks.queryValue(key, name, type, data.data(), size);
+    if (result == StoreNotFound) return ReadMissing;
+    if (result != StoreOk && result != StoreMoreData) return ReadFailed;
+    if (result == StoreMoreData || *type != StoreTypeDword || *size != 4) return ReadWrongType;
     value = static_cast<int>(static_cast<uint32_t>(data[0]) | static_cast<uint32_t>(data[1]) << 8 |
                              static_cast<uint32_t>(data[2]) << 16 | static_cast<uint32_t>(data[3]) << 24);
-    return StoreOk;
+    return ReadValue;
 }
+
+static void logWrongType(const char *name, uint32_t type, uint32_t size)
+{
+    char line[256];
+    snprintf(line, sizeof line,
+             " \xB7 store: the setting \"%s\" is stored as %s of %u bytes, not as a 4-byte REG_DWORD; the default "
+             "is used",
+             name, typeName(type), size);
+    logLine(line);
+}
+
+static const char *reasonText(int result)
+{
+    switch (result) {
+    case StoreAccessDenied: return "the store is read-only";
+    case StoreBusy: return "another program kept the store locked";
+    default: return "the store cannot be written";
+    }
+}
+
+static bool sameSettings(const AppSettings &a, const AppSettings &b)
+{
+    return a.fxvolume == b.fxvolume && a.musicvolume == b.musicvolume && a.quiz == b.quiz && a.fullscreen == b.fullscreen;
+}
+
+static std::array<int, 4> settingValues(const AppSettings &settings)
+{
+    return {settings.fxvolume, settings.musicvolume, settings.quiz, settings.fullscreen};
+}
+
+// Whether the player's settings differ from what the store holds (unknown counts as different).
+static bool changeLost() { return storeUnread || !sameSettings(appSettings, storedSettings); }
+
+static void reportLoss(int result)
+{
+    if (lossReported || !changeLost()) return;
+    lossReported = true;
+    char line[160];
+    snprintf(line, sizeof line, " \xB7 store: the changed settings could not be saved: %s", reasonText(result));
+    logLine(line);
+}
+
+static int clampVolume(int volume) { return volume < 0 ? 0 : volume > 128 ? 128 : volume; }
+
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
+void resetStoreHooks() { storeHooks = realStoreHooks; }
 
 int readSettingValue(const char *name)
 {
     attachStoreLog();
     StoreKey key = nullptr;
-    if (storeHooks.openKey(SettingsRoot, StoreRead, &key) != StoreOk) return -1;
+    if (storeHooks.openExistingKey(SettingsRoot, StoreRead, &key) != StoreOk) return -1;
     int value = -1;
-    if (queryFourBytes(key, name, value) != StoreOk) value = -1;
+    uint32_t type = 0, size = 0;
+    if (readDword(key, name, value, &type, &size) != ReadValue) value = -1;
     storeHooks.closeKey(key);
     return value;
 }
 
-void writeSettingValue(const char *name, int value)
+static int writeDwords(const StoreValue *values, uint32_t count)
 {
-    attachStoreLog();
     StoreKey key = nullptr;
-    if (storeHooks.openKey(SettingsRoot, StoreWrite, &key) != StoreOk) return;
-    uint32_t bits = static_cast<uint32_t>(value);
-    std::array<unsigned char, 4> data = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-                                         static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
-    storeHooks.setValue(key, name, StoreTypeDword, data.data(), static_cast<uint32_t>(data.size()));
-    storeHooks.flushKey(key);
+    int result = storeHooks.openKey(SettingsRoot, StoreWrite, &key);
+    if (result != StoreOk) return result;
+    result = storeHooks.setValues(key, values, count);
+    if (result == StoreOk) result = storeHooks.flushKey(key);
     storeHooks.closeKey(key);
+    return result;
 }
 
-static int clampVolume(int volume) { return volume < 0 ? 0 : volume > 128 ? 128 : volume; }
+static std::array<unsigned char, 4> littleEndian(int value)
+{
+    uint32_t bits = static_cast<uint32_t>(value);
+    return {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+            static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
+}
+
+int writeSettingValue(const char *name, int value)
+{
+    attachStoreLog();
+    std::array<unsigned char, 4> bytes = littleEndian(value);
+    StoreValue one{name, StoreTypeDword, bytes.data(), 4};
+    return writeDwords(&one, 1);
+}
 
 void loadSettings()
 {
-    int fxvolume = readSettingValue("fxvolume");
-    int musicvolume = readSettingValue("musicvolume");
-    int quiz = readSettingValue("quiz");
-    int fullscreen = readSettingValue("fullscreen");
+    attachStoreLog();
+    storeSetWaitLimit(frameWaitMs);
+    std::array<int, 4> values = {-1, -1, -1, -1};
+    bool complete = true;
+    // Reading never writes: a key that is not there yet is simply empty.
+    StoreKey key = nullptr;
+    int opened = storeHooks.openExistingKey(SettingsRoot, StoreRead, &key);
+    if (opened == StoreOk) {
+        for (size_t i = 0; i < settingNames.size(); i++) {
+            uint32_t type = 0, size = 0;
+            ReadOutcome outcome = readDword(key, settingNames[i], values[i], &type, &size);
+            if (outcome == ReadWrongType) logWrongType(settingNames[i], type, size);
+            if (outcome == ReadFailed) complete = false;
+            if (outcome != ReadValue) values[i] = -1;
+        }
+        storeHooks.closeKey(key);
+    } else if (opened != StoreNotFound) {
+        complete = false;
+    }
     // Stored values are input: the switches index two-picture tables and the volumes go to the mixer.
-    appSettings.fxvolume = fxvolume == -1 ? defaultSettings.fxvolume : clampVolume(fxvolume);
-    appSettings.musicvolume = musicvolume == -1 ? defaultSettings.musicvolume : clampVolume(musicvolume);
-    appSettings.quiz = quiz == -1 ? defaultSettings.quiz : quiz != 0;
-    appSettings.fullscreen = fullscreen == -1 ? defaultSettings.fullscreen : fullscreen != 0;
+    appSettings.fxvolume = values[0] == -1 ? defaultSettings.fxvolume : clampVolume(values[0]);
+    appSettings.musicvolume = values[1] == -1 ? defaultSettings.musicvolume : clampVolume(values[1]);
+    appSettings.quiz = values[2] == -1 ? defaultSettings.quiz : values[2] != 0;
+    appSettings.fullscreen = values[3] == -1 ? defaultSettings.fullscreen : values[3] != 0;
+    storedSettings = appSettings;
+    storeUnread = !complete;
+    unsavedResult = StoreOk;
+    lossReported = false;
 }
 
 void saveSettings()
 {
-    writeSettingValue("fxvolume", appSettings.fxvolume);
-    writeSettingValue("musicvolume", appSettings.musicvolume);
-    writeSettingValue("quiz", appSettings.quiz);
-    writeSettingValue("fullscreen", appSettings.fullscreen);
+    attachStoreLog();
+    std::array<int, 4> now = settingValues(appSettings);
+    std::array<int, 4> before = settingValues(storedSettings);
+    std::array<std::array<unsigned char, 4>, 4> bytes{};
+    std::array<StoreValue, 4> values{};
+    uint32_t count = 0;
+    for (size_t i = 0; i < now.size(); i++) {
+        if (storeUnread && now[i] == before[i]) continue;
+        bytes[i] = littleEndian(now[i]);
+        values[count++] = StoreValue{settingNames[i], StoreTypeDword, bytes[i].data(), 4};
+    }
+    if (count == 0) return;
+
+    // All four in one transaction: one wait for a lock, and never half of a save.
+    int result = writeDwords(values.data(), count);
+    if (result == StoreOk) {
+        if (!storeUnread) storedSettings = appSettings;
+        unsavedResult = StoreOk;
+        return;
+    }
+    // Kept for the next save; a read-only store will never take it, so that is said at once.
+    unsavedResult = result;
+    if (result == StoreAccessDenied) reportLoss(result);
+}
+
+void finishSettings()
+{
+    if (unsavedResult == StoreOk || !changeLost()) return;
+    storeSetWaitLimit(exitWaitMs);
+    saveSettings();
+    storeSetWaitLimit(frameWaitMs);
+    if (unsavedResult != StoreOk) reportLoss(unsavedResult);
 }
 
 // Counts the entries equal to ProgressDone from index 0 up to the first one that cannot be read.
@@ -93,7 +244,8 @@ static int countDone(StoreKey key, const char *format, int entries)
         char name[16];
         snprintf(name, sizeof name, format, i);
         int value = 0;
-        if (queryFourBytes(key, name, value) != StoreOk) break;
+        uint32_t type = 0, size = 0;
+        if (readDword(key, name, value, &type, &size) != ReadValue) break;
         if (value == ProgressDone) done++;
     }
     return done;
@@ -106,18 +258,24 @@ int slotProgressPercent(int slot)
     char path[64];
     slotKeyPath(path, sizeof path, slot);
     StoreKey key = nullptr;
-    if (storeHooks.openKey(path, StoreRead, &key) != StoreOk) return 0;
+    if (storeHooks.openExistingKey(path, StoreRead, &key) != StoreOk) return 0;
     int done = countDone(key, "g1a%d", firstGameEntries);
     done += countDone(key, "g2a%d", secondGameEntries);
     storeHooks.closeKey(key);
     return done * 100 / (firstGameEntries + secondGameEntries);
 }
 
-void eraseSlot(int slot)
+bool eraseSlot(int slot)
 {
-    if (slot < 1 || slot > slotCount) return;
+    if (slot < 1 || slot > slotCount) return false;
     attachStoreLog();
     char path[64];
     slotKeyPath(path, sizeof path, slot);
-    storeHooks.deleteKey(path);
+    int result = storeHooks.deleteKey(path);
+    if (result == StoreOk || result == StoreNotFound) return true;
+    char line[160];
+    snprintf(line, sizeof line, " \xB7 store: player %c's results could not be erased: %s", 'A' + slot - 1,
+             reasonText(result));
+    logLine(line);
+    return false;
 }

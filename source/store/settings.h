@@ -28,20 +28,31 @@ constexpr AppSettings defaultSettings{0, 1, 128, 128};
 // ----------------------------------------------------------------------------------------------------
 // Reading and writing
 // ----------------------------------------------------------------------------------------------------
+// Only a 4-byte REG_DWORD is a setting; anything else reads as missing. Reading never writes.
 int readSettingValue(const char *name);  // -1 when it cannot be read
-void writeSettingValue(const char *name, int value);
-void loadSettings();  // also points the store's own failure lines at the log
+int writeSettingValue(const char *name, int value);  // StoreOk, or why not
+// Reads the four settings (defaults for what is missing or of another type, one log line for each of
+// the latter). It also points the store's own failure lines at the log and keeps the store's waits for
+// another program's lock down to a fraction of a second, so that a locked store never stalls the menu.
+void loadSettings();
+// Writes the four settings in one transaction. When the store cannot take them now (locked, read-only),
+// they are kept and tried again at the next save; a read-only store is named in the log at once.
 void saveSettings();
+// The last try for settings that could not be saved during the run, waiting a little longer; one log
+// line when a change is lost.
+void finishSettings();
 int slotProgressPercent(int slot);  // slot 1 to 3; 0 to 100
-void eraseSlot(int slot);           // slot 1 to 3
+// Deletes the slot's key; false, with a log line, when the store refused (the results are still there).
+bool eraseSlot(int slot);           // slot 1 to 3
 
 // ----------------------------------------------------------------------------------------------------
 // The store calls the settings code makes; tests put recorders in place of the real ones.
 // ----------------------------------------------------------------------------------------------------
 struct StoreHooks {
     int (*openKey)(const char *path, int access, StoreKey *key);
+    int (*openExistingKey)(const char *path, int access, StoreKey *key);
     int (*queryValue)(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size);
-    int (*setValue)(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size);
+    int (*setValues)(StoreKey key, const StoreValue *values, uint32_t count);
     int (*flushKey)(StoreKey key);
     int (*closeKey)(StoreKey key);
     int (*deleteKey)(const char *path);

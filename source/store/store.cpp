@@ -79,6 +79,21 @@ int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *dat
     return backendSetValue(*key, name, type, data, size);
 }
 
+// The same checks as for one value, all made before anything is written.
+int storeSetValues(StoreKey key, const StoreValue *values, uint32_t count)
+{
+    if (!key || !(key->access & StoreWrite) || (count > 0 && !values)) return StoreFailed;
+    for (uint32_t i = 0; i < count; i++) {
+        const StoreValue &value = values[i];
+        const char *name = value.name;
+        if (!validValueName(name)) return StoreFailed;
+        if ((value.size > 0 && !value.data) || value.size > storeMaxDataSize) return StoreFailed;
+        if (value.type == StoreTypeDword && value.size != 4) return StoreFailed;
+    }
+    if (count == 0) return StoreOk;
+    return backendSetValues(*key, values, count);
+}
+
 int storeDeleteValue(StoreKey key, const char *name)
 {
     if (!key || !(key->access & StoreWrite) || !validValueName(name)) return StoreFailed;
@@ -121,5 +136,7 @@ int storeDeleteKey(const char *path)
 }
 
 void storeCloseStore() { backendCloseStore(); }
+
+void storeSetWaitLimit(uint32_t milliseconds) { backendSetWaitLimit(milliseconds); }
 
 void storeSetLogSink(StoreLogFn sink) { logSink = sink; }

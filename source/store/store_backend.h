@@ -6,11 +6,21 @@
 
 #include "tavrin/store.h"
 
+// Where the last listing call stopped, so that asking for the next index goes on from there instead of
+// counting from the first again.
+struct StoreListCursor {
+    bool valid = false;
+    uint32_t index = 0;
+    std::string name;
+};
+
 // An open key. The portable part checks the access; the handle and its generation are the backend's.
 struct StoreKeyRecord {
-    int access;           // StoreRead, StoreWrite or both
-    uint64_t handle;      // a row id in the database, or an HKEY
-    uint32_t generation;  // which opening of the store's files the handle belongs to
+    int access = 0;           // StoreRead, StoreWrite or both
+    uint64_t handle = 0;      // a row id in the database, or an HKEY
+    uint32_t generation = 0;  // which opening of the store's files the handle belongs to
+    StoreListCursor values;
+    StoreListCursor subkeys;
 };
 
 // Longest names the registry allows; the database keeps the same limits so that both behave alike.
@@ -26,13 +36,15 @@ int backendOpenKey(const std::string &path, int access, bool create, StoreKeyRec
 void backendCloseKey(StoreKeyRecord &key);
 int backendQueryValue(const StoreKeyRecord &key, const char *name, uint32_t *type, void *data, uint32_t *size);
 int backendSetValue(const StoreKeyRecord &key, const char *name, uint32_t type, const void *data, uint32_t size);
+int backendSetValues(const StoreKeyRecord &key, const StoreValue *values, uint32_t count);
 int backendDeleteValue(const StoreKeyRecord &key, const char *name);
-int backendEnumValue(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type,
+int backendEnumValue(StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type,
                      void *data, uint32_t *size);
-int backendEnumKey(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize);
+int backendEnumKey(StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize);
 int backendFlushKey(const StoreKeyRecord &key);
 int backendDeleteKey(const std::string &path);
 void backendCloseStore();
+void backendSetWaitLimit(uint32_t milliseconds);
 
 // One line about the store itself (a corrupt file moved aside) to the sink the host set, or stderr.
 void storeLog(const char *line);

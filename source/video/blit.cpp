@@ -40,15 +40,14 @@ void drawStrips(const TexInfo *info, float s1, float t1, float s2, float t2, int
     float offset = static_cast<float>(j % perTexture) * step;
     if (!textureUsable(info, texture)) return;
     VideoBindTexture(info->textureNames[texture]);
-    gl.Begin(GL_QUADS);
+    VideoBeginQuads();
     for (; static_cast<float>(j) < a2; j++, offset += step) {
         if (j / perTexture != texture) {
-            gl.End();
             texture = j / perTexture;
             if (!textureUsable(info, texture)) return;
-            VideoBindTexture(info->textureNames[texture]);
+            VideoBindTexture(info->textureNames[texture]);  // ends the run of the texture before
             offset = 0;
-            gl.Begin(GL_QUADS);
+            VideoBeginQuads();
         }
         float b1 = a1 - static_cast<float>(j), b2 = a2 - static_cast<float>(j);
         int nearEdge = e1, farEdge = e2;
@@ -73,7 +72,34 @@ void drawStrips(const TexInfo *info, float s1, float t1, float s2, float t2, int
             quadCorner(offset + s1, b2, x1, farEdge);
         }
     }
-    gl.End();
+}
+
+// The part (left, top, width, height) of a picture in one piece drawn at (x, y): one quad per run of
+// blocks whose kinds are in `kinds` (bit 1 << kind) in each row of blocks.
+void drawBlocks(const TexInfo *info, unsigned kinds, float k, int left, int top, int width, int height, int x, int y)
+{
+    const int side = VideoBlockSide, right = left + width, bottom = top + height;
+    auto wanted = [kinds](uint8_t block) { return (kinds >> block) & 1u; };
+    for (int row = top / side; row * side < bottom; row++) {
+        const int ya = std::max(top, row * side), yb = std::min(bottom, (row + 1) * side);
+        const uint8_t *blocks = info->blocks.get() + static_cast<size_t>(row) * info->blockColumns;
+        int column = left / side;
+        while (column * side < right) {
+            if (!wanted(blocks[column])) {
+                column++;
+                continue;
+            }
+            const int start = column;
+            while (column * side < right && wanted(blocks[column])) column++;
+            const int xa = std::max(left, start * side), xb = std::min(right, column * side);
+            const float s1 = (info->pageX + xa) * k, s2 = (info->pageX + xb) * k;
+            const float t1 = (info->pageY + ya) * k, t2 = (info->pageY + yb) * k;
+            quadCorner(s1, t1, x + xa - left, y + ya - top);
+            quadCorner(s2, t1, x + xb - left, y + ya - top);
+            quadCorner(s2, t2, x + xb - left, y + yb - top);
+            quadCorner(s1, t2, x + xa - left, y + yb - top);
+        }
+    }
 }
 
 // Copies the window's block `area` (clipped to the window) onto `destination` with its top-left corner at
@@ -91,6 +117,7 @@ int readWindow(SDL_Rect area, SDL_Surface *destination, int x, int y, SDL_Rect *
     written->w = static_cast<Uint16>(width);
     written->h = static_cast<Uint16>(height);
     VideoInvalidate(destination, written);
+    VideoEndQuads();
 
     // Rows of a 24-bit SDL surface are padded to 4 bytes, as OpenGL packs them by default.
     SDL_Surface *rows = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
@@ -106,6 +133,30 @@ int readWindow(SDL_Rect area, SDL_Surface *destination, int x, int y, SDL_Rect *
     SDL_FreeSurface(rows);
     return result;
 }
+// Without OpenGL, onto SDL's screen: from the picture's display-format copy, as SDL blits fastest. A
+// picture whose alpha channel meets a colour key is left to SDL as it is, since the copy would turn the
+// key into transparency where SDL's own blit ignores it.
+int plainBlitToScreen(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *window, SDL_Rect *destinationRect)
+{
+    const Uint32 keyFlag = source->flags & SDL_SRCCOLORKEY;
+    TexInfo *info = keyFlag && source->format->Amask ? nullptr : VideoPlainRecord(source);
+    if (!info) return SDL_UpperBlit(source, sourceRect, window, destinationRect);
+    if (!info->displayCopy || info->dirtyRect.w != 0 || keyFlag != info->copyKeyFlag ||
+        (keyFlag && source->format->colorkey != info->copyKey)) {
+        info->displayCopy.reset(source->format->Amask ? SDL_DisplayFormatAlpha(source) : SDL_DisplayFormat(source));
+        info->dirtyRect = SDL_Rect{0, 0, 0, 0};
+        info->copyKeyFlag = keyFlag;
+        info->copyKey = source->format->colorkey;
+        if (!info->displayCopy) return SDL_UpperBlit(source, sourceRect, window, destinationRect);
+        info->displayCopy->unused1 = 0;
+    }
+    // Per-surface alpha is read at every draw, as on the OpenGL path.
+    SDL_Surface *copy = info->displayCopy.get();
+    const Uint32 alphaFlag = source->flags & SDL_SRCALPHA;
+    if ((copy->flags & SDL_SRCALPHA) != alphaFlag || copy->format->alpha != source->format->alpha)
+        SDL_SetAlpha(copy, alphaFlag, source->format->alpha);
+    return SDL_UpperBlit(copy, sourceRect, window, destinationRect);
+}
 }  // namespace
 
 // ----------------------------------------------------------------------------------------------------
@@ -114,9 +165,18 @@ int readWindow(SDL_Rect area, SDL_Surface *destination, int x, int y, SDL_Rect *
 int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect)
 {
     if (!source || !destination) return -1;
-    if (!VideoInOpenGLMode()) return SDL_UpperBlit(source, sourceRect, destination, destinationRect);
-
     SDL_Surface *window = SDL_GetVideoSurface();
+    if (!VideoInOpenGLMode()) {
+        if (destination == window && source != window)
+            return plainBlitToScreen(source, sourceRect, window, destinationRect);
+        // A picture drawn onto: its display-format copy is stale where it landed.
+        SDL_Rect landed = destinationRect ? *destinationRect : SDL_Rect{0, 0, 0, 0};
+        const int result = SDL_UpperBlit(source, sourceRect, destination, &landed);
+        if (result == 0) VideoInvalidate(destination, destinationRect ? &landed : nullptr);
+        if (destinationRect) *destinationRect = landed;
+        return result;
+    }
+
     if (source == ShadowScreen) source = window;
     if (destination == ShadowScreen) destination = window;
     const bool fromScreen = source == window, toScreen = destination == window;
@@ -189,24 +249,46 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
     }
     if (width == 0 || height == 0 || info->textureCount == 0) return 0;
 
-    const float k = 1.0f / static_cast<float>(info->textureSide);
-    const float s1 = left * k, t1 = top * k, s2 = (left + width) * k, t2 = (top + height) * k;
-    const int x2 = x1 + drawnWidth, y2 = y1 + drawnHeight;
+    // A picture on a page lies at its place there; the page's side is the unit of texture coordinates.
+    const float k = 1.0f / static_cast<float>(info->page ? VideoPageSide() : info->textureSide);
     // Per-surface alpha scales the texels; an alpha channel blends by itself unless a key was turned
     // into it.
     Uint8 alpha = 255;
     if (alphaFlag && (source->format->Amask == 0 || keyed)) alpha = source->format->alpha;
+    const bool blended = keyed || alphaFlag;
+    if (blended && info->blocks && info->layout == 0 && drawnWidth == width && drawnHeight == height) {
+        if (!textureUsable(info, 0)) return 0;
+        VideoBindTexture(info->textureNames[0]);
+        // Where the texels are opaque and nothing scales them, blending would give the texels themselves.
+        // The picture's quads do not overlap, so the order of the two passes changes nothing.
+        const bool opaquePass = alpha == SDL_ALPHA_OPAQUE;
+        if (opaquePass) {
+            VideoSetBlend(0);
+            VideoBeginQuads();
+            gl.Color4ub(255, 255, 255, alpha);
+            drawBlocks(info, 1u << BlockOpaque, k, left, top, width, height, x1, y1);
+            VideoSetBlend(1);
+        }
+        VideoBeginQuads();
+        gl.Color4ub(255, 255, 255, alpha);
+        const unsigned blendedKinds = opaquePass ? 1u << BlockMixed : (1u << BlockMixed) | (1u << BlockOpaque);
+        drawBlocks(info, blendedKinds, k, left, top, width, height, x1, y1);
+        return 0;
+    }
+    left += info->pageX;
+    top += info->pageY;
+    const float s1 = left * k, t1 = top * k, s2 = (left + width) * k, t2 = (top + height) * k;
+    const int x2 = x1 + drawnWidth, y2 = y1 + drawnHeight;
 
     if (info->layout == 0) {
         if (!textureUsable(info, 0)) return 0;
         VideoBindTexture(info->textureNames[0]);
-        gl.Begin(GL_QUADS);
+        VideoBeginQuads();
         gl.Color4ub(255, 255, 255, alpha);
         quadCorner(s1, t1, x1, y1);
         quadCorner(s2, t1, x2, y1);
         quadCorner(s2, t2, x2, y2);
         quadCorner(s1, t2, x1, y2);
-        gl.End();
     } else if (info->layout == 1 || info->layout == 2) {
         drawStrips(info, s1, t1, s2, t2, x1, y1, x2, y2, alpha);
     }
@@ -244,13 +326,12 @@ int VideoFillRect(SDL_Surface *surface, SDL_Rect *rect, Uint32 colour)
         VideoSetTexturing(0);
         VideoSetBlend(0);
         const SDL_Rect r = rect ? *rect : window->clip_rect;
-        gl.Begin(GL_QUADS);
+        VideoBeginQuads();
         gl.Color3ub(red, green, blue);
         gl.Vertex2i(r.x, r.y);
         gl.Vertex2i(r.x + r.w, r.y);
         gl.Vertex2i(r.x + r.w, r.y + r.h);
         gl.Vertex2i(r.x, r.y + r.h);
-        gl.End();
         return 0;
     }
     return SDL_FillRect(surface, rect, colour);
@@ -278,6 +359,9 @@ void VideoInvalidate(SDL_Surface *surface, SDL_Rect *rect)
 int VideoFlip(SDL_Surface *surface)
 {
     if (!surface) return -1;
+    // The frame is over: whatever a game freed during it goes, with its record and textures.
+    VideoEndQuads();
+    VideoSweepRecords();
     if (VideoGetTexInfo(surface) && VideoGLLoaded()) {
         SDL_GL_SwapBuffers();
         return 0;

@@ -5,6 +5,7 @@ VideoGLTable gl;
 
 namespace {
 bool glLoaded = false;
+bool quadsOpen = false;  // a glBegin(GL_QUADS) waits for more quads of the same texture and state
 
 template <typename Fn> bool loadEntry(Fn &slot, const char *name)
 {
@@ -36,6 +37,7 @@ bool VideoLoadGL()
 
 void VideoInstallGL(const VideoGLTable &table)
 {
+    VideoEndQuads();  // through the table that began them
     gl = table;
     glLoaded = true;
 }
@@ -44,6 +46,27 @@ void VideoUnloadGL()
 {
     gl = VideoGLTable{};
     glLoaded = false;
+    quadsOpen = false;  // the context is gone, and the run with it
 }
 
 bool VideoGLLoaded() { return glLoaded; }
+
+// ----------------------------------------------------------------------------------------------------
+// Runs of quads
+// ----------------------------------------------------------------------------------------------------
+// Quads of one texture and one state go out between one glBegin and one glEnd: on a software
+// rasterizer every glEnd is a draw of its own. Every other OpenGL call of the layer ends the run first
+// (OpenGL allows only vertex data inside it).
+void VideoBeginQuads()
+{
+    if (quadsOpen) return;
+    gl.Begin(GL_QUADS);
+    quadsOpen = true;
+}
+
+void VideoEndQuads()
+{
+    if (!quadsOpen) return;
+    quadsOpen = false;
+    if (glLoaded) gl.End();
+}

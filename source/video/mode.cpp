@@ -15,6 +15,26 @@ std::array<int32_t, 5> GLStateCache{};
 namespace {
 constexpr int minimumWidth = 640, minimumHeight = 480;  // smaller screens are shown enlarged
 
+std::array<char, 256> openGLFailure{};  // why the last mode set with the layer's flag drew without OpenGL
+
+SDL_Surface *plainMode(int width, int height, int bpp, Uint32 flags)
+{
+    SDL_Surface *surface = SDL_SetVideoMode(width, height, bpp, flags);
+    if (surface) surface->unused1 = 0;
+    return surface;
+}
+
+// A machine without OpenGL (no GLX, a broken driver) can still show every picture through SDL alone:
+// the same window as a plain SDL screen, and every operation of the layer on its SDL path.
+SDL_Surface *withoutOpenGL(int width, int height, int bpp, Uint32 flags, const char *reason)
+{
+    snprintf(openGLFailure.data(), openGLFailure.size(), "%s", reason && *reason ? reason : "unknown reason");
+    fprintf(stderr, "video: No OpenGL window (%s); drawing with plain SDL.\n", openGLFailure.data());
+    SDL_Surface *surface = plainMode(width, height, bpp, flags & ~(VideoOpenGLFlag | SDL_OPENGL));
+    if (!surface) openGLFailure[0] = '\0';  // nothing at all could be opened: no fallback to speak of
+    return surface;
+}
+
 void requestColourDepth(int bpp)
 {
     int red = 0, green = 0, blue = 0;
@@ -48,11 +68,9 @@ bool VideoInOpenGLMode()
 // ----------------------------------------------------------------------------------------------------
 SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
 {
-    if (!(flags & VideoOpenGLFlag)) {
-        SDL_Surface *surface = SDL_SetVideoMode(width, height, bpp, flags);
-        if (surface) surface->unused1 = 0;
-        return surface;
-    }
+    openGLFailure[0] = '\0';
+    if (!(flags & VideoOpenGLFlag)) return plainMode(width, height, bpp, flags);
+    const Uint32 plainFlags = flags & ~VideoOpenGLFlag;
 
     const SDL_version *linked = SDL_Linked_Version();
     if (SDL_VERSIONNUM(linked->major, linked->minor, linked->patch) < SDL_VERSIONNUM(1, 2, 5))
@@ -74,14 +92,19 @@ SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
     printf("real = %d x %d\n", width * scale, height * scale);
 
     SDL_Surface *window = SDL_SetVideoMode(width * scale, height * scale, bpp, flags);
-    if (!window) return nullptr;
+    if (!window) {
+        ScreenScale = 1;
+        return withoutOpenGL(width, height, bpp, plainFlags, SDL_GetError());
+    }
     if (!VideoLoadGL()) {
         fprintf(stderr, "video: Failed to load the OpenGL entry points!\n");
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return nullptr;
+        ScreenScale = 1;
+        return withoutOpenGL(width, height, bpp, plainFlags, "OpenGL entry points missing");
     }
     return VideoAttachWindow(window, scale);
 }
+
+const char *VideoOpenGLFailure() { return openGLFailure[0] ? openGLFailure.data() : nullptr; }
 
 SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale)
 {
@@ -135,6 +158,7 @@ void VideoSetLogicalSize(SDL_Surface *surface, int width, int height)
     SDL_Rect whole{0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
     VideoSetClipRect(surface, &whole);
     if (!VideoGLLoaded()) return;
+    VideoEndQuads();
     gl.MatrixMode(GL_MODELVIEW);
     gl.LoadIdentity();
     gl.Disable(GL_DEPTH_TEST);
@@ -154,6 +178,7 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
         // that misses the screen would leave drawing in the previous clip area.
         if (onScreen && VideoInOpenGLMode()) {
             if (surface == ShadowScreen) SDL_SetClipRect(window, rect);
+            VideoEndQuads();
             gl.Viewport(0, 0, 0, 0);
         }
         return 0;
@@ -170,6 +195,7 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
 
     const SDL_Rect &c = window->clip_rect;
     const int scale = ScreenScale;
+    VideoEndQuads();  // what was drawn so far belongs to the old clip
     gl.Viewport(c.x * scale, window->h - (c.y + c.h) * scale, c.w * scale, c.h * scale);
     gl.MatrixMode(GL_PROJECTION);
     gl.LoadIdentity();
@@ -187,6 +213,7 @@ void VideoSetBlend(int on)
 {
     const int32_t value = on != 0;
     if (GLStateCache[CacheBlend] == value) return;
+    VideoEndQuads();
     if (value) gl.Enable(GL_BLEND);
     else gl.Disable(GL_BLEND);
     GLStateCache[CacheBlend] = value;
@@ -196,6 +223,7 @@ void VideoSetTexturing(int on)
 {
     const int32_t value = on != 0;
     if (GLStateCache[CacheTexturing] == value) return;
+    VideoEndQuads();
     if (value) gl.Enable(GL_TEXTURE_2D);
     else gl.Disable(GL_TEXTURE_2D);
     GLStateCache[CacheTexturing] = value;
@@ -204,6 +232,7 @@ void VideoSetTexturing(int on)
 void VideoSetBlendFunc(int source, int destination)
 {
     if (GLStateCache[CacheBlendSource] == source && GLStateCache[CacheBlendDestination] == destination) return;
+    VideoEndQuads();
     gl.BlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
     GLStateCache[CacheBlendSource] = source;
     GLStateCache[CacheBlendDestination] = destination;
@@ -213,6 +242,7 @@ void VideoBindTexture(unsigned name)
 {
     const int32_t value = static_cast<int32_t>(name);
     if (GLStateCache[CacheTexture] == value) return;
+    VideoEndQuads();
     gl.BindTexture(GL_TEXTURE_2D, name);
     GLStateCache[CacheTexture] = value;
 }
@@ -225,6 +255,7 @@ void VideoResetGLCache() { GLStateCache.fill(-1); }
 void VideoCloseScreen()
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+    VideoEndQuads();
     VideoRemoveTexInfo(SDL_GetVideoSurface());
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     VideoUnloadGL();

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "video/video_internal.h"
 
@@ -16,6 +17,15 @@ using TexInfoSlots = std::array<std::unique_ptr<TexInfo>, VideoMaxHandles>;
 
 std::unique_ptr<TexInfoSlots> texInfoTable;  // absent until the first record is made
 uint64_t nextSerial = 1;                     // 0 is "before every record"
+
+// From a mark to its release, records hold their surfaces; the sweep visits only those. An entry whose
+// slot now holds another record (its serial differs) is stale and dropped.
+struct HeldRecord {
+    unsigned slot;
+    uint64_t serial;
+};
+bool holdingNewRecords = false;
+std::vector<HeldRecord> heldRecords;
 }  // namespace
 
 // ----------------------------------------------------------------------------------------------------
@@ -56,7 +66,17 @@ TexInfo *VideoAllocTexInfo(SDL_Surface *surface)
     TexInfo *info = freeSlot->get();
     info->owner = surface;
     info->serial = nextSerial++;
-    surface->unused1 = static_cast<Uint32>(freeSlot - slots.begin()) + 1;
+    const unsigned slot = static_cast<unsigned>(freeSlot - slots.begin());
+    surface->unused1 = slot + 1;
+    if (holdingNewRecords) {
+        try {
+            heldRecords.push_back(HeldRecord{slot, info->serial});
+            info->held = true;
+            surface->refcount++;
+        } catch (const std::bad_alloc &) {
+            // Not held: the record then stays until the game ends, as any record would.
+        }
+    }
     return info;
 }
 
@@ -74,12 +94,36 @@ int VideoAddTexInfo(SDL_Surface *surface)
     return 0;
 }
 
+TexInfo *VideoPlainRecord(SDL_Surface *surface)
+{
+    if (TexInfo *existing = VideoGetTexInfo(surface)) return existing;
+    TexInfo *info = VideoAllocTexInfo(surface);
+    if (!info) return nullptr;
+    info->outWidth = surface->w;
+    info->outHeight = surface->h;
+    info->sourceRect = SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
+    return info;
+}
+
 void VideoReleaseTextures(TexInfo *info)
 {
     if (!info) return;
+    if (info->page) {
+        // The page texture is shared: the picture keeps its place and is drawn into it again.
+        if (info->textureCount > 0) info->textureNames[0] = 0xFFFFFFFFu;
+        info->dirtyRect = SDL_Rect{0, 0, 0, 0};
+        return;
+    }
     for (int i = 0; i < info->textureCount; i++) {
         // Without a context there is nothing left to delete (and no one to call).
-        if (VideoGLLoaded()) gl.DeleteTextures(1, &info->textureNames[i]);
+        if (VideoGLLoaded()) {
+            VideoEndQuads();
+            gl.DeleteTextures(1, &info->textureNames[i]);
+        }
+        // OpenGL binds texture 0 in place of a deleted bound texture, and a driver may hand the same name
+        // out again at once: a cache still naming it would skip the bind of the new texture, and its
+        // upload would land in texture 0.
+        if (GLStateCache[CacheTexture] == static_cast<int32_t>(info->textureNames[i])) GLStateCache[CacheTexture] = 0;
         // A deleted name must not look current should the new upload fail.
         info->textureNames[i] = 0xFFFFFFFFu;
     }
@@ -94,21 +138,31 @@ void VideoFreeTexInfo(unsigned slot)
     std::unique_ptr<TexInfo> &entry = (*texInfoTable)[slot];
     if (!entry) return;
     VideoReleaseTextures(entry.get());
+    VideoLeavePage(entry.get());
     entry->textureCount = 0;
     entry->textureNames.reset();
+    SDL_Surface *held = entry->held ? entry->owner : nullptr;
     entry.reset();
+    if (held) {
+        // The layer's own reference goes; when it was the last, so does the surface.
+        held->unused1 = 0;
+        SDL_FreeSurface(held);
+    }
 }
 
 void VideoRemoveTexInfo(SDL_Surface *surface)
 {
     if (!VideoGetTexInfo(surface)) return;
-    VideoFreeTexInfo(surface->unused1 - 1);
+    const unsigned slot = surface->unused1 - 1;
     surface->unused1 = 0;
+    VideoFreeTexInfo(slot);
 }
 
 void VideoFreeAllTexInfos()
 {
     if (!texInfoTable) return;
+    // A surface its owner has freed is no leak, even when no frame has ended since.
+    VideoSweepRecords();
     int leaked = 0;
     for (int slot = 0; slot < VideoMaxHandles; slot++) {
         const TexInfo *info = (*texInfoTable)[slot].get();
@@ -119,6 +173,9 @@ void VideoFreeAllTexInfos()
     if (leaked != 0) fprintf(stderr, "video: Leaked %d TexInfos!\n", leaked);
     for (int slot = 0; slot < VideoMaxHandles; slot++) VideoFreeTexInfo(slot);
     texInfoTable.reset();
+    heldRecords.clear();
+    holdingNewRecords = false;
+    VideoFreePages();
 }
 
 void VideoFreeSurface(SDL_Surface *surface)
@@ -194,16 +251,41 @@ int VideoPlanTiles(TexInfo *info)
 // ----------------------------------------------------------------------------------------------------
 void VideoMarkRecords(VideoRecordMark *mark)
 {
-    if (mark) mark->serial = nextSerial - 1;
+    if (!mark) return;
+    mark->serial = nextSerial - 1;
+    holdingNewRecords = true;
 }
 
 void VideoReleaseRecordsSince(const VideoRecordMark *mark)
 {
-    if (!mark || !texInfoTable) return;
+    if (!mark) return;
+    holdingNewRecords = false;
+    if (!texInfoTable) return;
     for (int slot = 0; slot < VideoMaxHandles; slot++) {
         const TexInfo *info = (*texInfoTable)[slot].get();
         if (info && info->serial > mark->serial) VideoFreeTexInfo(slot);
     }
+    heldRecords.clear();
+}
+
+int VideoSweepRecords()
+{
+    if (heldRecords.empty() || !texInfoTable) return 0;
+    int freed = 0;
+    size_t kept = 0;
+    for (const HeldRecord &entry : heldRecords) {
+        const TexInfo *info = (*texInfoTable)[entry.slot].get();
+        if (!info || info->serial != entry.serial) continue;  // released some other way
+        // SDL's refcount is the same on every platform: 1 is the layer's own reference alone.
+        if (info->owner->refcount <= 1) {
+            VideoFreeTexInfo(entry.slot);
+            freed++;
+            continue;
+        }
+        heldRecords[kept++] = entry;
+    }
+    heldRecords.resize(kept);
+    return freed;
 }
 
 int VideoRecordsInUse()

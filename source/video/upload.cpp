@@ -1,6 +1,8 @@
 // upload.cpp -- putting a surface's pixels into its planned textures, converting what OpenGL cannot take
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "video/video_internal.h"
 
@@ -23,6 +25,68 @@ SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
     SDL_Surface *copy = SDL_ConvertSurface(surface, format, 0);
     surface->format->alpha = alpha;
     return copy;
+}
+
+// Sorts the blocks of a picture in one piece by its alpha channel: 0 throughout, 255 throughout, or mixed.
+void findBlocks(const SDL_Surface *source, TexInfo *info)
+{
+    info->blocks.reset();
+    const int width = source->w, height = source->h;
+    if (info->layout != 0 || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
+        return;
+    const int columns = (width + VideoBlockSide - 1) / VideoBlockSide, rows = (height + VideoBlockSide - 1) / VideoBlockSide;
+    const size_t count = static_cast<size_t>(columns) * rows;
+    // Per block: whether some texel is not clear, and whether some texel is not opaque.
+    std::vector<uint8_t> seen(count, 0);
+    for (int y = 0; y < height; y++) {
+        // Bytes R, G, B, A: the alpha of pixel x is byte 4x + 3.
+        const Uint8 *row = static_cast<const Uint8 *>(source->pixels) + static_cast<size_t>(y) * source->pitch;
+        uint8_t *blockRow = seen.data() + static_cast<size_t>(y / VideoBlockSide) * columns;
+        for (int x = 0; x < width; x++) {
+            const Uint8 alpha = row[4 * x + 3];
+            blockRow[x / VideoBlockSide] |= (alpha != 0 ? 1 : 0) | (alpha != SDL_ALPHA_OPAQUE ? 2 : 0);
+        }
+    }
+    auto blocks = std::make_unique<uint8_t[]>(count);
+    bool any = false;
+    for (size_t i = 0; i < count; i++) {
+        blocks[i] = seen[i] == 2 ? BlockClear : seen[i] == 1 ? BlockOpaque : BlockMixed;
+        any = any || blocks[i] != BlockMixed;
+    }
+    if (!any) return;
+    info->blocks = std::move(blocks);
+    info->blockColumns = columns;
+    info->blockRows = rows;
+}
+
+// Into the picture's own place on its page. Pages are RGBA; a picture without alpha is opaque there.
+void uploadToPage(const SDL_Surface *source, TexInfo *info)
+{
+    const int width = source->w, height = source->h;
+    const GLuint page = VideoPageTexture(info);
+    VideoEndQuads();
+    VideoBindTexture(page);
+    if (source->format->BytesPerPixel == 4) {
+        gl.PixelStorei(GL_UNPACK_ROW_LENGTH, source->pitch / 4);
+        gl.TexSubImage2D(GL_TEXTURE_2D, 0, info->pageX, info->pageY, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                         source->pixels);
+    } else {
+        std::vector<Uint8> rgba(static_cast<size_t>(width) * height * 4);
+        Uint8 *to = rgba.data();
+        for (int y = 0; y < height; y++) {
+            const Uint8 *from = static_cast<const Uint8 *>(source->pixels) + static_cast<size_t>(y) * source->pitch;
+            for (int x = 0; x < width; x++, from += 3, to += 4) {
+                to[0] = from[0];
+                to[1] = from[1];
+                to[2] = from[2];
+                to[3] = SDL_ALPHA_OPAQUE;
+            }
+        }
+        gl.PixelStorei(GL_UNPACK_ROW_LENGTH, width);
+        gl.TexSubImage2D(GL_TEXTURE_2D, 0, info->pageX, info->pageY, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                         rgba.data());
+    }
+    info->textureNames[0] = page;
 }
 
 bool sameMasks(const SDL_PixelFormat *a, const SDL_PixelFormat &b, bool withAlpha)
@@ -49,7 +113,8 @@ int VideoUploadTexture(SDL_Surface *surface)
     if (info->textureCount == 0) return 0;
     if (!VideoGLLoaded()) return -1;  // no context to hold textures
 
-    if (info->textureSide > MaxTextureSize) {
+    if (!info->page && VideoInOpenGLMode() && VideoPackable(surface, info)) VideoPlaceOnPage(info);
+    if (!info->page && info->textureSide > MaxTextureSize) {
         fprintf(stderr, "video: INTERNAL ERROR: Too large texture!\n");
         return -1;
     }
@@ -63,8 +128,10 @@ int VideoUploadTexture(SDL_Surface *surface)
     }
     // A run-length encoded surface keeps its plain pixels only while locked.
     const bool locked = SDL_MUSTLOCK(source) && SDL_LockSurface(source) == 0;
-    if (source->pixels)
+    if (source->pixels && info->page) uploadToPage(source, info);
+    else if (source->pixels)
         for (int i = 0; i < info->textureCount; i++) VideoUploadOne(source, info, i);
+    if (source->pixels) findBlocks(source, info);
     if (locked) SDL_UnlockSurface(source);
     if (converted) VideoFreeSurface(converted);
     return 0;
@@ -167,6 +234,7 @@ void VideoZeroKeyPixels(SDL_Surface *surface)
 // ----------------------------------------------------------------------------------------------------
 int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex)
 {
+    VideoEndQuads();
     gl.GenTextures(1, &info->textureNames[textureIndex]);
     VideoBindTexture(info->textureNames[textureIndex]);
 
@@ -208,6 +276,7 @@ int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex)
 
 void VideoCheckGLError(int point)
 {
+    VideoEndQuads();
     const GLenum error = gl.GetError();
     if (error == GL_NO_ERROR) return;
     const char *name = "<unknown>";

@@ -14,6 +14,10 @@ constexpr int VideoMaxHandles = 16384;
 // ----------------------------------------------------------------------------------------------------
 // Types
 // ----------------------------------------------------------------------------------------------------
+struct VideoSurfaceFree {
+    void operator()(SDL_Surface *surface) const { SDL_FreeSurface(surface); }
+};
+
 // How one surface lies in square power-of-two textures; found through the surface's unused1 handle.
 struct TexInfo {
     int32_t outWidth;
@@ -31,7 +35,24 @@ struct TexInfo {
     // was never made by this layer) must not reach another surface's textures.
     SDL_Surface *owner;
     uint64_t serial;  // order of making, for VideoReleaseRecordsSince
+    // The layer holds a reference of its own on the surface (SDL's refcount): made while a game runs.
+    bool held;
+    // 1-based number of the shared page texture the surface lies on at (pageX, pageY); 0 when its
+    // textures are its own.
+    int32_t page;
+    int32_t pageX, pageY;
+    // Without OpenGL: the surface converted once to the screen's format (what SDL blits fastest), made
+    // again when the surface is marked as changed or its colour key changes.
+    std::unique_ptr<SDL_Surface, VideoSurfaceFree> displayCopy;
+    Uint32 copyKeyFlag, copyKey;
+    // The picture's blocks of VideoBlockSide pixels by their alpha, row by row: a blended draw leaves
+    // the clear ones out (they would change nothing) and draws the opaque ones without blending (the
+    // same pixels for less work). Null when every block is mixed.
+    std::unique_ptr<uint8_t[]> blocks;
+    int32_t blockColumns, blockRows;
 };
+constexpr int VideoBlockSide = 32;
+enum VideoBlockKind : uint8_t { BlockMixed, BlockClear, BlockOpaque };
 
 // ----------------------------------------------------------------------------------------------------
 // Surface registry and tiling plan
@@ -49,18 +70,27 @@ void VideoFreeSurface(SDL_Surface *surface);
 
 // A point in the making of records. A game module frees its pictures with SDL_FreeSurface, which cannot
 // drop their records; the host marks when a module starts and, when it ends, releases every record made
-// since (with its textures, never touching the surfaces), so that games leave nothing behind.
+// since (with its textures), so that games leave nothing behind.
+//
+// Between the two the layer holds a reference of its own (SDL's refcount) on every surface it registers,
+// so a game's SDL_FreeSurface only drops the game's reference; the sweep at the end of every frame
+// (VideoFlip) then frees the records, textures and surfaces that no one else holds. A game that makes,
+// draws and frees a picture every frame so keeps one record, not one per frame.
 struct VideoRecordMark {
     uint64_t serial;
 };
 void VideoMarkRecords(VideoRecordMark *mark);
 void VideoReleaseRecordsSince(const VideoRecordMark *mark);
+int VideoSweepRecords();  // the number of records freed
 int VideoRecordsInUse();
 
 // ----------------------------------------------------------------------------------------------------
 // Mode set-up, OpenGL state and shutdown
 // ----------------------------------------------------------------------------------------------------
+// With VideoOpenGLFlag and no OpenGL window to be had, the same mode as a plain SDL screen: the program
+// runs on the layer's SDL path, and VideoOpenGLFailure says why (null when nothing fell back).
 SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags);
+const char *VideoOpenGLFailure();
 void VideoQuit();
 int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect);
 void VideoSetLogicalSize(SDL_Surface *surface, int width, int height);

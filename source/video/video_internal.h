@@ -50,6 +50,9 @@ bool VideoLoadGL();                               // from the current context; f
 void VideoInstallGL(const VideoGLTable &table);   // a test's recorders
 void VideoUnloadGL();                             // the context is gone: no more calls
 bool VideoGLLoaded();
+// Quads join the open run of quads (or begin one); the run ends before any other OpenGL call.
+void VideoBeginQuads();
+void VideoEndQuads();
 
 // ----------------------------------------------------------------------------------------------------
 // State of the layer
@@ -74,5 +77,22 @@ bool VideoInOpenGLMode();
 // with a recorder table installed.
 SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale);
 
+// A record without a tiling plan, for the display-format copy of the plain-SDL path.
+TexInfo *VideoPlainRecord(SDL_Surface *surface);
+
 // Resets the layer to its state before any mode set (tests only; the program never needs it).
 void VideoResetState();
+
+// ----------------------------------------------------------------------------------------------------
+// Pages: small pictures packed into shared textures
+// ----------------------------------------------------------------------------------------------------
+// Pictures of at most this many pixels (and at most half a page on each side) share page textures;
+// 0 gives every picture textures of its own.
+extern int32_t VideoPackArea;
+int VideoPageSide();
+bool VideoPackable(const SDL_Surface *surface, const TexInfo *info);
+bool VideoPlaceOnPage(TexInfo *info);  // false when no page has room
+GLuint VideoPageTexture(const TexInfo *info);
+void VideoLeavePage(TexInfo *info);
+void VideoFreePages();  // with the table of records
+int VideoPagesInUse();

@@ -23,7 +23,7 @@ bool validUtf8(const char *s)
     return true;
 }
 
-void checkRound(const std::string &where, const Round &r, RuleFn rule)
+void checkRound(const std::string &where, const Round &r, RuleFn rule, bool quiz = false)
 {
     SCOPED_TRACE(where);
     ASSERT_NE(r.prompt, nullptr);
@@ -37,9 +37,20 @@ void checkRound(const std::string &where, const Round &r, RuleFn rule)
         if (c.label) {
             EXPECT_TRUE(validUtf8(c.label));
         }
-        right += rule(r, i) ? 1 : 0;
+        bool isRight = rule(r, i);
+        right += isRight ? 1 : 0;
+        if (c.warning) {
+            EXPECT_TRUE(validUtf8(c.warning));
+            EXPECT_FALSE(isRight) << c.warning << ": only a wrong answer is warned about";
+        }
+        // A quiz's picture shows the question, never its answer (a pattern's scene does hold its answer).
+        for (int k = 0; quiz && isRight && c.pic.kind != PicNone && k < sceneCount(r); ++k)
+            EXPECT_FALSE(samePic(r.scene[k], c.pic)) << "the question shows its own answer";
     }
     EXPECT_EQ(right, 1) << "exactly one answer must be right";
+    if (r.hint) {
+        EXPECT_TRUE(validUtf8(r.hint));
+    }
     for (int i = 0; i < sceneCount(r); ++i) EXPECT_GT(r.scene[i].kind, PicNone);
 }
 
@@ -58,7 +69,8 @@ void checkGame(const GameDef &g, int expectedTasks, const char *format)
         ASSERT_NE(task.rule, nullptr) << name;
         ASSERT_NE(task.quizRule, nullptr) << name;
         for (int r = 0; r < RoundsPerTask; ++r) checkRound(name + " round " + std::to_string(r), task.rounds[r], task.rule);
-        checkRound(name + " quiz", task.quiz, task.quizRule);
+        checkRound(name + " quiz", task.quiz, task.quizRule, true);
+        EXPECT_TRUE(task.quiz.hint && *task.quiz.hint) << name << ": the quiz asks something else, so it has a hint of its own";
     }
 }
 
@@ -83,4 +95,37 @@ TEST(TaskTables, AWrongAnswerIsRejectedInEveryRound)
                 for (int i = 0; i < choiceCount(r); ++i) wrong += g->tasks[t].rule(r, i) ? 0 : 1;
                 EXPECT_GE(wrong, 1) << g->title << " task " << t;
             }
+}
+
+TEST(TaskTables, RoundsMadeAfreshHaveOneRightAnswerAndDifferFromPlayToPlay)
+{
+    int makers = 0;
+    for (const GameDef *g : {&forestDefinition(), &townDefinition()})
+        for (int t = 0; t < g->taskCount; ++t) {
+            const Task &task = g->tasks[t];
+            if (!task.maker) continue;
+            ++makers;
+            for (int index = 0; index < RoundsPerTask; ++index) {
+                std::set<std::string> seen;
+                for (uint32_t seed = 1; seed <= 300; ++seed) {
+                    Random random = randomSeeded(seed);
+                    Round r = task.maker(index, random);
+                    std::string where = std::string(task.title) + " round " + std::to_string(index) + " seed " +
+                                        std::to_string(seed);
+                    checkRound(where, r, task.rule);
+                    std::set<std::string> labels;
+                    std::string shown = r.prompt;
+                    for (int i = 0; i < sceneCount(r); ++i) shown += "," + std::to_string(r.scene[i].kind * 10000 + r.scene[i].param);
+                    for (int i = 0; i < choiceCount(r); ++i) {
+                        const Choice &c = r.choices[i];
+                        std::string label = c.label ? c.label : std::to_string(c.pic.kind * 10000 + c.pic.param);
+                        EXPECT_TRUE(labels.insert(label).second) << where << ": two answers look the same";
+                        shown += "|" + label;
+                    }
+                    seen.insert(shown);
+                }
+                EXPECT_GE(seen.size(), 4u) << task.title << " round " << index << " hardly changes";
+            }
+        }
+    EXPECT_GE(makers, 10) << "the counting, clock and money tasks make their rounds afresh";
 }

@@ -452,6 +452,42 @@ TEST_F(ModuleHost, MixerCallbacksOfAnEndedGameAreNeverCalled)
     Mix_CloseAudio();
 }
 
+int passAll(const SDL_Event *) { return 1; }
+
+TEST_F(ModuleHost, AGameEndingWithItsSoundPlayingAFilterAndTimersSetLeavesNothingRunningInIt)
+{
+    ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512), 0) << Mix_GetError();
+    Mix_AllocateChannels(4);
+    librarySetDirectory(moduleDir("leftovers").c_str());
+    startGameModule(1);
+    ASSERT_EQ(activeGame, 1);
+    EXPECT_EQ(Mix_Playing(0), 1);
+    EXPECT_NE(SDL_GetEventFilter(), nullptr);
+    Mix_AllocateChannels(1);  // the game may change the mixer's channels too
+    SDL_Delay(30);
+    frame({keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)});
+    ASSERT_EQ(activeGame, -1);
+    ASSERT_FALSE(moduleMapped("leftovers", 1));
+
+    // Left running, each of these would now jump into or read from the unmapped library.
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_EQ(SDL_GetEventFilter(), nullptr);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_TIMER), 0u);
+    SDL_Event pushed = keyEvent(SDL_KEYDOWN, SDLK_a);
+    SDL_PushEvent(&pushed);
+    SDL_Delay(60);
+    // The menu gets its pointer, its motion events and its click channel back.
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+    EXPECT_EQ(SDL_EventState(SDL_MOUSEMOTION, SDL_QUERY), SDL_ENABLE);
+    EXPECT_EQ(Mix_AllocateChannels(-1), 4);
+
+    // A filter and timers of the shell's own after the game are not affected by it.
+    SDL_SetEventFilter(passAll);
+    EXPECT_EQ(SDL_GetEventFilter(), &passAll);
+    SDL_SetEventFilter(nullptr);
+    Mix_CloseAudio();
+}
+
 // ----------------------------------------------------------------------------------------------------
 // Libraries that cannot be used
 // ----------------------------------------------------------------------------------------------------

@@ -49,3 +49,28 @@ TEST(LogFile, LogThatIsADirectoryIsIgnored)
     logLine("lost");
     EXPECT_TRUE(std::filesystem::is_directory("sdl.log"));
 }
+
+TEST(LogFile, ALinkInTheLogsPlaceIsNeverFollowed)
+{
+    ScratchDir dir;
+    dir.enter();
+    std::ofstream("target") << "someone else's file\n";
+    chmod("target", 0644);
+    std::filesystem::create_symlink("target", "sdl.log");
+    logLine("not here");
+    EXPECT_EQ(readFile("target"), "someone else's file\n");
+    struct stat info;
+    ASSERT_EQ(stat("target", &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+TEST(LogFile, ANamedPipeInTheLogsPlaceNeitherHoldsTheProgramNorIsWritten)
+{
+    ScratchDir dir;
+    dir.enter();
+    ASSERT_EQ(mkfifo("sdl.log", 0600), 0);
+    logLine("nobody reads this");  // would wait for ever for a reader
+    struct stat info;
+    ASSERT_EQ(lstat("sdl.log", &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}

@@ -1,6 +1,8 @@
 // reg_tool_test.cpp -- tavrin-reg run as a program: each type round trips, bad arguments are refused
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -161,6 +163,35 @@ TEST_F(RegTool, AddWithoutAValueCreatesTheKeyOnly)
     EXPECT_TRUE(keyExists("Software\\TavrinTests\\empty"));
     ProgramRun shown = reg({"query", "Software\\TavrinTests\\empty"});
     EXPECT_EQ(shown.out, "HKEY_CURRENT_USER\\Software\\TavrinTests\\empty\n");
+}
+
+TEST_F(RegTool, AListingThatCannotBeWrittenFails)
+{
+    ASSERT_EQ(setDword("Software\\TavrinTests\\k", "v", 1), StoreOk);
+    pid_t full = startProgram(tool, {"query", "Software\\TavrinTests\\k"}, {}, "/dev/full", "/dev/null");
+    EXPECT_EQ(waitExitCode(full), 1);
+    ProgramRun written = reg({"query", "Software\\TavrinTests\\k"});
+    EXPECT_EQ(written.exitCode, 0) << "the same listing, written, succeeds";
+}
+
+// A name longer than any the registry allows can only be planted in the database; it is still listed.
+TEST_F(RegTool, ValuesWithNamesOfAnyLengthAreListed)
+{
+    ASSERT_EQ(setDword("Software\\TavrinTests\\k", "b", 2), StoreOk);
+    storeCloseStore();
+    std::string database = std::string(getenv("XDG_CONFIG_HOME")) + "/tavrin/registry.db";
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
+    std::string name(20000, 'a');
+    std::string insert = "INSERT INTO vals(key, name, type, data) SELECT key, '" + name +
+                         "', 3, x'0102' FROM vals WHERE name = 'b'";
+    EXPECT_EQ(sqlite3_exec(db, insert.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    ProgramRun shown = reg({"query", "Software\\TavrinTests\\k"});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(shown.out, "HKEY_CURRENT_USER\\Software\\TavrinTests\\k\n    " + name +
+                             "    REG_BINARY    0102\n    b    REG_DWORD    0x2\n");
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // settings_test.cpp -- the four settings and the slots' percentages over the store, with its defaults
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -49,10 +53,9 @@ TEST_F(Settings, NewUserGetsTheDefaultsAndThreeEmptySlots)
     EXPECT_EQ(appSettings.fullscreen, 0);
     for (int slot = 1; slot <= 3; slot++) EXPECT_EQ(slotProgressPercent(slot), 0);
 
-    // Reading created the root and the slot keys, but no setting appears before the first save.
-    EXPECT_TRUE(keyExists(root));
-    for (int slot = 1; slot <= 3; slot++) EXPECT_TRUE(keyExists(slotPath(slot).c_str()));
-    EXPECT_EQ(getRaw(root, "fxvolume"), "<missing>");
+    // Reading never writes: nothing appears before the first save.
+    EXPECT_FALSE(keyExists(root));
+    for (int slot = 1; slot <= 3; slot++) EXPECT_FALSE(keyExists(slotPath(slot).c_str()));
 }
 
 TEST_F(Settings, SavedSettingsComeBackAtTheNextStart)
@@ -101,28 +104,49 @@ TEST_F(Settings, OutOfRangeValuesAreBroughtIntoRangeAtLoad)
     EXPECT_EQ(appSettings.fxvolume, 128);
 }
 
-TEST_F(Settings, TextAndBinaryValuesOfAtMostFourBytesAreRead)
+// Text "0" is the byte 48, not the number 0: only a 4-byte REG_DWORD is a setting, and each other one
+// gets its default and one line in the log.
+TEST_F(Settings, SettingsOfAnotherTypeOrSizeCountAsMissingWithOneLineEach)
 {
-    // Shorter data reads with its missing high bytes as zero.
-    ASSERT_EQ(setRaw(root, "musicvolume", StoreTypeSz, std::string("A\0", 2)), StoreOk);
-    ASSERT_EQ(setRaw(root, "fxvolume", StoreTypeBinary, std::string("\x40", 1)), StoreOk);
-    ASSERT_EQ(setRaw(root, "fullscreen", StoreTypeBinary, std::string("\0\0\0\0", 4)), StoreOk);
+    // The settings code logs to "sdl.log" in the working directory: a folder of this test's own.
+    namespace fs = std::filesystem;
+    fs::path previous = fs::current_path();
+    fs::path folder = fs::temp_directory_path() /
+                      ("tavrin-settings-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    ASSERT_EQ(setRaw(root, "fxvolume", StoreTypeSz, std::string("0\0", 2)), StoreOk);
+    ASSERT_EQ(setRaw(root, "musicvolume", StoreTypeBinary, std::string()), StoreOk);
+    ASSERT_EQ(setRaw(root, "quiz", StoreTypeSz, std::string("0\0", 2)), StoreOk);
+    ASSERT_EQ(setRaw(root, "fullscreen", StoreTypeBinary, std::string("\1\0\0\0\0\0\0\0", 8)), StoreOk);
+    appSettings = AppSettings{1, 0, 5, 5};
     loadSettings();
-    EXPECT_EQ(appSettings.musicvolume, 65);
-    EXPECT_EQ(appSettings.fxvolume, 64);
-    EXPECT_EQ(appSettings.fullscreen, 0);
-    EXPECT_EQ(readSettingValue("musicvolume"), 65);
-}
-
-TEST_F(Settings, LongerTextAndBinaryValuesFallBackToTheDefault)
-{
-    ASSERT_EQ(setRaw(root, "musicvolume", StoreTypeSz, std::string("1234\0", 5)), StoreOk);
-    ASSERT_EQ(setRaw(root, "fxvolume", StoreTypeBinary, std::string("\x10\0\0\0\0", 5)), StoreOk);
-    ASSERT_EQ(setRaw(root, "quiz", StoreTypeBinary, std::string("\0\0\0\0\0\0\0\0", 8)), StoreOk);
-    loadSettings();
-    EXPECT_EQ(appSettings.musicvolume, 128);
     EXPECT_EQ(appSettings.fxvolume, 128);
+    EXPECT_EQ(appSettings.musicvolume, 128);
     EXPECT_EQ(appSettings.quiz, 1);
+    EXPECT_EQ(appSettings.fullscreen, 0);
+    EXPECT_EQ(readSettingValue("quiz"), -1);
+    std::string log;
+    {
+        std::ifstream logFile("sdl.log");  // text mode: the log has the platform's line ends
+        log.assign(std::istreambuf_iterator<char>(logFile), std::istreambuf_iterator<char>());
+    }
+    EXPECT_EQ(log,
+              " \xB7 store: the setting \"fxvolume\" is stored as REG_SZ of 2 bytes, not as a 4-byte REG_DWORD; the "
+              "default is used\n"
+              " \xB7 store: the setting \"musicvolume\" is stored as REG_BINARY of 0 bytes, not as a 4-byte REG_DWORD; "
+              "the default is used\n"
+              " \xB7 store: the setting \"quiz\" is stored as REG_SZ of 2 bytes, not as a 4-byte REG_DWORD; the "
+              "default is used\n"
+              " \xB7 store: the setting \"fullscreen\" is stored as REG_BINARY of 8 bytes, not as a 4-byte REG_DWORD; "
+              "the default is used\n");
+    fs::current_path(previous);
+    fs::remove_all(folder);
+    // The next save puts proper values in their place.
+    saveSettings();
+    uint32_t type = 0;
+    EXPECT_EQ(getRaw(root, "fxvolume", &type), std::string("\x80\0\0\0", 4));
+    EXPECT_EQ(type, uint32_t(StoreTypeDword));
 }
 
 TEST_F(Settings, ValueNamesMatchRegardlessOfCase)
@@ -193,9 +217,10 @@ TEST_F(Settings, ErasingPlayerBDeletesSlotTwoOnly)
     EXPECT_TRUE(keyExists(slotPath(3).c_str()));
     EXPECT_EQ(slotProgressPercent(1), 10);
     EXPECT_EQ(slotProgressPercent(3), 10);
-    // The next start recreates the erased slot empty.
+    // The next start shows the erased slot empty, without making its key again.
     EXPECT_EQ(slotProgressPercent(2), 0);
-    EXPECT_TRUE(keyExists(slotPath(2).c_str()));
+    EXPECT_FALSE(keyExists(slotPath(2).c_str()));
+    EXPECT_TRUE(eraseSlot(2)) << "a slot that is not there counts as erased";
 }
 
 TEST_F(Settings, SlotNumbersOutsideOneToThreeTouchNothing)
@@ -203,9 +228,9 @@ TEST_F(Settings, SlotNumbersOutsideOneToThreeTouchNothing)
     writeProgress(1, 1, 0, 4, ProgressDone);
     EXPECT_EQ(slotProgressPercent(0), 0);
     EXPECT_EQ(slotProgressPercent(4), 0);
-    eraseSlot(0);
-    eraseSlot(-1);
-    eraseSlot(4);
+    EXPECT_FALSE(eraseSlot(0));
+    EXPECT_FALSE(eraseSlot(-1));
+    EXPECT_FALSE(eraseSlot(4));
     EXPECT_FALSE(keyExists((std::string(root) + "slot0").c_str()));
     EXPECT_FALSE(keyExists((std::string(root) + "slot4").c_str()));
     EXPECT_EQ(slotProgressPercent(1), 10);
@@ -219,10 +244,13 @@ int recordOpen(const char *path, int access, StoreKey *key)
     calls.push_back(std::string("open ") + path + (access == StoreWrite ? " write" : " read"));
     return storeOpenKey(path, access, key);
 }
-int recordSet(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size)
+int recordSet(StoreKey key, const StoreValue *values, uint32_t count)
 {
-    calls.push_back(std::string("set ") + name + " " + std::to_string(type) + " " + std::to_string(size));
-    return storeSetValue(key, name, type, data, size);
+    std::string call = "set";
+    for (uint32_t i = 0; i < count; i++)
+        call += std::string(" ") + values[i].name + " " + std::to_string(values[i].type) + " " + std::to_string(values[i].size);
+    calls.push_back(call);
+    return storeSetValues(key, values, count);
 }
 int recordFlush(StoreKey key)
 {
@@ -240,23 +268,18 @@ int failOpen(const char *, int, StoreKey *key)
     calls.push_back("open refused");
     return StoreFailed;
 }
-TEST_F(Settings, SavingWritesAllFourValuesEachInItsOwnFlushedCycle)
+TEST_F(Settings, SavingWritesAllFourValuesInOneFlushedTransaction)
 {
-    appSettings = AppSettings{0, 1, 128, 128};
+    loadSettings();
     calls.clear();
     storeHooks.openKey = recordOpen;
-    storeHooks.setValue = recordSet;
+    storeHooks.setValues = recordSet;
     storeHooks.flushKey = recordFlush;
     storeHooks.closeKey = recordClose;
     saveSettings();
-    std::vector<std::string> expected;
-    for (const char *name : {"fxvolume", "musicvolume", "quiz", "fullscreen"}) {
-        expected.push_back(std::string("open ") + root + " write");
-        expected.push_back(std::string("set ") + name + " 4 4");
-        expected.push_back("flush");
-        expected.push_back("close");
-    }
-    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(calls, (std::vector<std::string>{std::string("open ") + root + " write",
+                                               "set fxvolume 4 4 musicvolume 4 4 quiz 4 4 fullscreen 4 4", "flush",
+                                               "close"}));
 }
 
 TEST_F(Settings, AKeyThatCannotBeOpenedGivesDefaultsAndWritesNothing)
@@ -265,12 +288,19 @@ TEST_F(Settings, AKeyThatCannotBeOpenedGivesDefaultsAndWritesNothing)
     writeProgress(1, 1, 0, 40, ProgressDone);
     calls.clear();
     storeHooks.openKey = failOpen;
-    storeHooks.setValue = recordSet;
+    storeHooks.openExistingKey = failOpen;
+    storeHooks.setValues = recordSet;
     loadSettings();
     EXPECT_EQ(appSettings.fxvolume, 128);
     EXPECT_EQ(slotProgressPercent(1), 0);
+    // What could not be read is not overwritten with defaults: only a setting the player changed is written.
+    calls.clear();
     saveSettings();
-    for (const std::string &call : calls) EXPECT_EQ(call, "open refused");
+    EXPECT_TRUE(calls.empty());
+    storeHooks.openKey = recordOpen;
+    appSettings.quiz = 0;
+    saveSettings();
+    EXPECT_EQ(calls.at(1), "set quiz 4 4");
     resetStoreHooks();
     EXPECT_EQ(readSettingValue("fxvolume"), 3);
 }

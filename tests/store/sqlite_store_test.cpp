@@ -286,6 +286,11 @@ TEST_F(SqliteStore, AReadOnlyStoreIsReadAndLosesNothing)
     ProgramRun saved = runProgram(helper, save, {}, config.string());
     EXPECT_EQ(saved.exitCode, 0) << saved.err;
 
+    // The refused save and erase are said, each once, and the erase is not taken for done.
+    EXPECT_EQ(slurp(config / "sdl.log"),
+              " \xB7 store: the changed settings could not be saved: the store is read-only\n"
+              " \xB7 store: player A's results could not be erased: the store is read-only\n");
+
     chmod(folder.c_str(), 0700);
     chmod(database.c_str(), 0600);
     EXPECT_EQ(slurp(database), before);
@@ -293,6 +298,45 @@ TEST_F(SqliteStore, AReadOnlyStoreIsReadAndLosesNothing)
     loadSettings();
     EXPECT_EQ(appSettings.fxvolume, 44);
     EXPECT_EQ(slotProgressPercent(1), 2);
+}
+
+// A link in the store's place could carry the store's modes and writes to any file, a system file for a
+// program run as root: the store is not used, the run goes on with the defaults, one line says why.
+TEST_F(SqliteStore, AStoreReachedThroughALinkIsNeverUsedOrChanged)
+{
+    fs::path elsewhere = config / "elsewhere";
+    fs::create_directories(elsewhere);
+    chmod(elsewhere.c_str(), 0755);
+    writeFile(elsewhere / "target", "not a store");
+    chmod((elsewhere / "target").c_str(), 0644);
+
+    for (bool linkedFolder : {false, true}) {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+        if (linkedFolder) {
+            fs::create_directory_symlink(elsewhere, folder);
+        } else {
+            fs::create_directories(folder);
+            fs::create_symlink(elsewhere / "target", database);
+        }
+        storeCloseStore();
+        fs::remove(config / "sdl.log", ignored);
+        appSettings = AppSettings{1, 0, 5, 5};
+        loadSettings();
+        EXPECT_EQ(appSettings.fxvolume, 128);
+        appSettings.quiz = 0;
+        saveSettings();
+        EXPECT_EQ(eraseSlot(1), false);
+        EXPECT_EQ(slurp(config / "sdl.log"),
+                  " \xB7 store: is reached through a symbolic link, so it is not used and nothing is kept this run: \"" +
+                      database.string() +
+                      "\"\n"
+                      " \xB7 store: player A's results could not be erased: the store cannot be written\n");
+        EXPECT_EQ(modeOf(elsewhere), 0755);
+        EXPECT_EQ(modeOf(elsewhere / "target"), 0644);
+        EXPECT_EQ(slurp(elsewhere / "target"), "not a store");
+        EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 1);
+    }
 }
 
 }  // namespace

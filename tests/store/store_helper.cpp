@@ -1,11 +1,15 @@
 // store_helper.cpp -- a small program the store's tests start as a second process: it loads, saves or
-// writes slot values in a loop, sometimes as another user, and reports through its exit code
+// writes slot values in a loop, or holds the store's write lock, sometimes as another user, and reports
+// through its exit code
 #include <grp.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "store/settings.h"
 
@@ -13,7 +17,8 @@ namespace {
 
 int usage()
 {
-    fprintf(stderr, "usage: store-helper [as-user UID] load | save FX MUSIC QUIZ FULL | save-loop | write-slot N COUNT\n");
+    fprintf(stderr, "usage: store-helper [as-user UID] load | save FX MUSIC QUIZ FULL | save-loop | write-slot N COUNT |\n"
+                    "       hold-lock RELEASE-FILE\n");
     return 2;
 }
 
@@ -39,6 +44,28 @@ int writeSlot(int slot, int count)
             return 1;
         }
     }
+    return 0;
+}
+
+// Holds a write transaction on the store, as another program writing to it would, until the file
+// RELEASE-FILE appears; says "locked" on standard output once it holds the lock.
+int holdLock(const char *releaseFile)
+{
+    StoreKey key = nullptr;
+    if (storeOpenKey(SettingsRoot, StoreWrite, &key) != StoreOk) return 1;  // the store exists from here on
+    storeCloseKey(key);
+    storeCloseStore();
+    std::string path = std::string(getenv("XDG_CONFIG_HOME")) + "/tavrin/registry.db";
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) return 1;
+    sqlite3_busy_timeout(db, 10000);
+    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return 1;
+    fputs("locked\n", stdout);
+    fflush(stdout);
+    struct stat info;
+    while (stat(releaseFile, &info) != 0) usleep(5000);
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
     return 0;
 }
 
@@ -92,6 +119,7 @@ int main(int argc, char **argv)
             }
         }
     }
+    if (strcmp(command, "hold-lock") == 0 && count == 1) return holdLock(arguments[0]);
     if (strcmp(command, "write-slot") == 0 && count == 2) return writeSlot(atoi(arguments[0]), atoi(arguments[1]));
     return usage();
 }

@@ -28,7 +28,7 @@ std::vector<std::string> logged;
 void recordLine(const char *line) { logged.push_back(line); }
 
 class StoreReliability : public ::testing::Test {
-protected:
+public:
     fs::path config;
     fs::path previous;
 
@@ -136,6 +136,8 @@ TEST_F(StoreReliability, TwoProcessesWritingDifferentSlotsLoseNoWrite)
     pid_t second = startProgram(helper, {"write-slot", "2", std::to_string(count)}, {}, out("2.out"), out("2.err"));
     EXPECT_EQ(waitExitCode(first), 0) << slurp(out("1.err"));
     EXPECT_EQ(waitExitCode(second), 0) << slurp(out("2.err"));
+    // Neither may take the other's fresh store for a foreign file and move it aside under its writes.
+    EXPECT_EQ(slurp(out("1.err")) + slurp(out("2.err")), "");
 
     storeCloseStore();
     for (int slot = 1; slot <= 2; slot++) {
@@ -147,6 +149,81 @@ TEST_F(StoreReliability, TwoProcessesWritingDifferentSlotsLoseNoWrite)
         }
         EXPECT_EQ(found, count) << "slot " << slot;
     }
+}
+
+// Another program holds the write lock (a script's tavrin-reg, sqlite3 in a transaction) until the test
+// lets it go.
+struct LockHolder {
+    const StoreReliability &test;
+    pid_t pid = -1;
+    explicit LockHolder(const StoreReliability &owner) : test(owner)
+    {
+        fs::remove(test.out("release"));
+        pid = startProgram(helper, {"hold-lock", test.out("release")}, {}, test.out("lock.out"), test.out("lock.err"));
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (slurp(test.out("lock.out")) != "locked\n" && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    int release()
+    {
+        if (FILE *file = fopen(test.out("release").c_str(), "w")) fclose(file);
+        int code = waitExitCode(pid);
+        pid = -1;
+        return code;
+    }
+    ~LockHolder()
+    {
+        if (pid > 0) release();
+    }
+};
+
+double secondsOf(void (*work)())
+{
+    auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST_F(StoreReliability, ASaveMeetingALockIsKeptForTheNextSaveOrLoggedOnceAtTheEnd)
+{
+    loadSettings();
+    {
+        LockHolder lock(*this);
+        ASSERT_EQ(slurp(out("lock.out")), "locked\n") << slurp(out("lock.err"));
+        appSettings.quiz = 0;
+        double waited = secondsOf(saveSettings);
+        EXPECT_LT(waited, 0.6) << "the menu would stand still that long";
+        EXPECT_EQ(readSettingValue("quiz"), -1);
+        ASSERT_EQ(lock.release(), 0);
+    }
+    saveSettings();
+    EXPECT_EQ(readSettingValue("quiz"), 0) << "the kept change lands with the next save";
+
+    {
+        LockHolder lock(*this);
+        appSettings.musicvolume = 17;
+        saveSettings();
+        double waited = secondsOf(finishSettings);
+        EXPECT_GT(waited, 0.9);
+        EXPECT_LT(waited, 1.6);
+        ASSERT_EQ(lock.release(), 0);
+    }
+    EXPECT_EQ(readSettingValue("musicvolume"), 128);
+    EXPECT_EQ(slurp(out("sdl.log")),
+              " \xB7 store: the changed settings could not be saved: another program kept the store locked\n");
+
+    // A lock let go within the wait costs nothing: the change lands as if there had been none.
+    {
+        LockHolder lock(*this);
+        std::thread letGo([&lock] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            lock.release();
+        });
+        appSettings.musicvolume = 18;
+        saveSettings();
+        letGo.join();
+    }
+    EXPECT_EQ(readSettingValue("musicvolume"), 18);
 }
 
 TEST_F(StoreReliability, SavingWhileAnotherProcessSavesLosesNeither)

@@ -32,9 +32,11 @@ struct RunCopy {
     std::string log() const { return readFile(run() / "sdl.log"); }
 };
 
-// Starts the program in the copy, silent audio and the copy's settings folder, plus extra environment
-// settings ("NAME=value"); its standard output goes nowhere. Returns its pid, or -1.
-inline pid_t startProgram(const RunCopy &copy, const std::vector<std::string> &extraEnvironment)
+// Starts the program in the copy (or in another working directory), silent audio and the copy's settings
+// folder, plus extra environment settings ("NAME=value"); its standard output goes nowhere. Returns its
+// pid, or -1.
+inline pid_t startProgram(const RunCopy &copy, const std::vector<std::string> &extraEnvironment,
+                          const std::filesystem::path &workingDirectory = {})
 {
     std::vector<std::string> environment;
     for (char **e = environ; *e; ++e) environment.push_back(*e);
@@ -49,7 +51,8 @@ inline pid_t startProgram(const RunCopy &copy, const std::vector<std::string> &e
     char *const argv[] = {program.data(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, copy.run().c_str());
+    std::string directory = (workingDirectory.empty() ? copy.run() : workingDirectory).string();
+    posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
     int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());

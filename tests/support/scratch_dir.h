@@ -1,8 +1,7 @@
 // scratch_dir.h -- a fresh temporary directory that a test works in and that is removed afterwards
 #pragma once
 
-#include <unistd.h>
-
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,8 +14,16 @@ struct ScratchDir {
 
     ScratchDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavrin-test-XXXXXX").string();
-        path = mkdtemp(pattern.data());
+        // A name no other test has taken; create_directory fails on one that exists, so the loop ends on
+        // a folder of our own. Portable, so the store's tests build for Windows too.
+        auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+        for (unsigned attempt = 0;; ++attempt) {
+            path = std::filesystem::temp_directory_path() /
+                   ("tavrin-test-" + std::to_string(seed % 1000000007ULL) + "-" + std::to_string(attempt));
+            std::error_code error;
+            if (std::filesystem::create_directory(path, error)) break;
+        }
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
         previous = std::filesystem::current_path();
     }
     ~ScratchDir()

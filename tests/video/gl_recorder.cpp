@@ -4,11 +4,14 @@
 #include <cstdarg>
 #include <cstdio>
 #include <deque>
+#include <set>
 
 std::vector<std::string> glCalls;
 
 namespace {
 GLuint nextTextureName = 1;
+bool reuseNames = false;
+std::set<GLuint> liveNames;
 int recordedMaxTextureSize = 16384;
 std::deque<GLenum> pendingErrors;
 
@@ -65,10 +68,20 @@ void APIENTRY recBlendFunc(GLenum s, GLenum d) { record("BlendFunc(%s, %s)", E(s
 void APIENTRY recBindTexture(GLenum target, GLuint name) { record("BindTexture(%s, %u)", E(target), name); }
 void APIENTRY recGenTextures(GLsizei count, GLuint *names)
 {
-    for (GLsizei i = 0; i < count; i++) names[i] = nextTextureName++;
+    for (GLsizei i = 0; i < count; i++) {
+        GLuint name = nextTextureName++;
+        if (reuseNames)  // the lowest name not in use, as many drivers hand them out
+            for (name = 1; liveNames.count(name) != 0; name++) continue;
+        liveNames.insert(name);
+        names[i] = name;
+    }
     record("GenTextures(%d) -> %u", count, names[0]);
 }
-void APIENTRY recDeleteTextures(GLsizei count, const GLuint *names) { record("DeleteTextures(%d, %u)", count, names[0]); }
+void APIENTRY recDeleteTextures(GLsizei count, const GLuint *names)
+{
+    for (GLsizei i = 0; i < count; i++) liveNames.erase(names[i]);
+    record("DeleteTextures(%d, %u)", count, names[0]);
+}
 void APIENTRY recTexParameteri(GLenum target, GLenum name, GLint value)
 {
     record("TexParameteri(%s, %s, %s)", E(target), E(name), E(static_cast<GLenum>(value)));
@@ -112,10 +125,12 @@ GLenum APIENTRY recGetError()
 void APIENTRY recFlush() { record("Flush()"); }
 }  // namespace
 
-void installGLRecorder(int maxTextureSize)
+void installGLRecorder(int maxTextureSize, bool reuseTextureNames)
 {
     recordedMaxTextureSize = maxTextureSize;
     nextTextureName = 1;
+    reuseNames = reuseTextureNames;
+    liveNames.clear();
     pendingErrors.clear();
     VideoGLTable table{recBegin,         recEnd,           recVertex2i,    recTexCoord2f,    recColor4ub,
                        recColor3ub,      recEnable,        recDisable,     recBlendFunc,     recBindTexture,

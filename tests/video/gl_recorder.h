@@ -9,9 +9,9 @@
 // The calls since the last clear, one per entry, e.g. "BindTexture(TEXTURE_2D, 3)".
 extern std::vector<std::string> glCalls;
 
-// Installs the recorder as the layer's OpenGL table. GenTextures hands out 1, 2, 3, ...; GetIntegerv of
-// GL_MAX_TEXTURE_SIZE answers maxTextureSize.
-void installGLRecorder(int maxTextureSize = 16384);
+// Installs the recorder as the layer's OpenGL table. GenTextures hands out 1, 2, 3, ... or, when names
+// are reused, the lowest name not in use; GetIntegerv of GL_MAX_TEXTURE_SIZE answers maxTextureSize.
+void installGLRecorder(int maxTextureSize = 16384, bool reuseTextureNames = false);
 void clearGLCalls();
 
 // Errors that the next GetError calls return, first to last; then GL_NO_ERROR.

@@ -228,3 +228,61 @@ TEST_F(Registry, ReleaseSinceMarkDropsOnlyRecordsMadeAfterIt)
     VideoFreeSurface(before3.release());
     EXPECT_EQ(VideoRecordsInUse(), 0);
 }
+
+TEST_F(Registry, PictureAGameFreesLosesItsRecordAtTheEndOfTheFrame)
+{
+    OwnedSurface shell(makeRGB(4, 4));
+    ASSERT_EQ(VideoAddTexInfo(shell.get()), 0);
+    VideoRecordMark mark;
+    VideoMarkRecords(&mark);
+
+    // Frame after frame a game makes a picture, draws it and frees it with SDL alone.
+    SDL_Surface *kept = makeRGB(4, 4);
+    ASSERT_EQ(VideoAddTexInfo(kept), 0);
+    for (int frame = 0; frame < 100; frame++) {
+        SDL_Surface *score = makeRGB(40, 10);
+        ASSERT_EQ(VideoAddTexInfo(score), 0);
+        VideoGetTexInfo(score)->textureNames[0] = 500 + frame;
+        SDL_FreeSurface(score);
+        clearGLCalls();
+        EXPECT_EQ(VideoSweepRecords(), 1);
+        EXPECT_EQ(glCalls, (std::vector<std::string>{"DeleteTextures(1, " + std::to_string(500 + frame) + ")"}));
+    }
+    EXPECT_EQ(VideoRecordsInUse(), 2);
+    EXPECT_EQ(kept->refcount, 2) << "held by the game and by the layer";
+    EXPECT_EQ(shell->refcount, 1) << "the shell's own pictures are not held";
+
+    // Freed through the layer, a held picture gives both references back at once.
+    SDL_Surface *converted = makeRGB(4, 4);
+    ASSERT_EQ(VideoAddTexInfo(converted), 0);
+    converted->refcount++;  // a reference of the test's own, to look at what is left
+    VideoFreeSurface(converted);
+    EXPECT_EQ(converted->refcount, 1);
+    EXPECT_EQ(converted->unused1, 0u);
+    SDL_FreeSurface(converted);
+
+    // The game ends still holding a picture: its record goes, the picture stays the game's.
+    VideoReleaseRecordsSince(&mark);
+    EXPECT_EQ(kept->refcount, 1);
+    EXPECT_EQ(VideoRecordsInUse(), 1);
+    SDL_Surface *later = makeRGB(4, 4);
+    ASSERT_EQ(VideoAddTexInfo(later), 0);
+    EXPECT_EQ(later->refcount, 1) << "after the game, nothing is held";
+    VideoFreeSurface(later);
+    SDL_FreeSurface(kept);
+}
+
+TEST_F(Registry, FreedGamePictureIsNoLeakAtShutdown)
+{
+    VideoRecordMark mark;
+    VideoMarkRecords(&mark);
+    SDL_Surface *freed = makeRGB(4, 4), *leaked = makeRGB(6, 2);
+    ASSERT_EQ(VideoAddTexInfo(freed), 0);
+    ASSERT_EQ(VideoAddTexInfo(leaked), 0);
+    SDL_FreeSurface(freed);
+    testing::internal::CaptureStderr();
+    VideoFreeAllTexInfos();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: Leaked TexInfo 1! (6x2)\nvideo: Leaked 1 TexInfos!\n");
+    EXPECT_EQ(leaked->refcount, 1);
+    SDL_FreeSurface(leaked);
+}

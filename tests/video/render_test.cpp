@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "text/text.h"
 #include "video_fixture.h"
 
 namespace {
@@ -247,6 +248,96 @@ TEST_F(Rendering, BlendedPicturesMatchSDLWithinRounding)
     EXPECT_EQ(rgbAt(drawn, 675, 475), rgbAt(cutOutRGB, 75, 75));
     EXPECT_EQ(rgbAt(drawn, 601, 401), rgbAt(backdrop, 601, 401));
     SDL_FreeSurface(cutOutRGB);
+    SDL_FreeSurface(drawn);
+}
+
+namespace {
+SDL_Surface *textTarget;
+void blitText(SDL_Surface *glyph, int x, int y) { blitAt(glyph, textTarget, x, y); }
+}  // namespace
+
+TEST_F(Rendering, TextFromPagesMatchesTextDrawnGlyphByGlyph)
+{
+    ASSERT_EQ(TTF_Init(), 0);
+    BitmapFont main{}, outline{}, small{}, smallOutline{};
+    const char *file = TAVRIN_RUN_DIR "/g/KOMIKATA.TTF";
+    ASSERT_EQ(buildBitmapFont(&main, file, 27, SDL_Color{50, 188, 193, 255}), 1);
+    ASSERT_EQ(buildBitmapFont(&outline, file, 27, SDL_Color{0, 0, 0, 255}), 1);
+    ASSERT_EQ(buildBitmapFont(&small, file, 13, SDL_Color{0, 0, 0, 255}), 1);
+    ASSERT_EQ(buildBitmapFont(&smallOutline, file, 13, SDL_Color{50, 188, 193, 255}), 1);
+    SDL_Surface *backdrop = keep(patternedRGB(800, 600, 3));
+    auto scene = [&](SDL_Surface *target) {
+        textTarget = target;
+        blitAt(backdrop, target, 0, 0);
+        drawOutlinedText(blitText, "v\xE1lassz j\xE1t\xE9kost!", 20, 40, &main, AlignLeft, &outline, -2);
+        drawOutlinedText(blitText, "teljes k\xE9perny\xF5 \xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB", 400, 120, &main,
+                         AlignCentre, &outline, -2);
+        for (int line = 0; line < 8; line++)
+            drawOutlinedText(blitText, "abcdefghijklmnopqrstuvwxyz 0123456789 !?.,:;()[]{}", 780, 200 + line * 40,
+                             line % 2 ? &small : &main, AlignRight, line % 2 ? &smallOutline : &outline, -2);
+    };
+    SDL_Surface *paged = drawBoth(scene);
+    ASSERT_NE(VideoGetTexInfo(main.glyphs['a']), nullptr);
+    EXPECT_NE(VideoGetTexInfo(main.glyphs['a'])->page, 0) << "glyphs lie on pages";
+    // Five blended passes over the same pixels add up OpenGL's rounding against SDL's.
+    Difference d = compare(paged, reference, 4);
+    EXPECT_EQ(d.count, 0) << "against SDL, first at " << d.x << ", " << d.y << " largest " << d.largest;
+
+    // The same text with every glyph in textures of its own.
+    for (BitmapFont *font : {&main, &outline, &small, &smallOutline})
+        for (SDL_Surface *glyph : font->glyphs) VideoRemoveTexInfo(glyph);
+    const int32_t packArea = VideoPackArea;
+    VideoPackArea = 0;
+    scene(screen);
+    VideoPackArea = packArea;
+    EXPECT_EQ(VideoGetTexInfo(main.glyphs['a'])->page, 0);
+    SDL_Surface *single = windowPicture();
+    d = compare(paged, single, 0);
+    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": paged "
+                          << testing::PrintToString(rgbAt(paged, d.x, d.y)) << " glyph by glyph "
+                          << testing::PrintToString(rgbAt(single, d.x, d.y));
+    SDL_FreeSurface(paged);
+    SDL_FreeSurface(single);
+    for (BitmapFont *font : {&main, &outline, &small, &smallOutline}) releaseBitmapFont(font);
+    TTF_Quit();
+}
+
+TEST_F(Rendering, ClearAndOpaquePartsOfBlendedPicturesCostLessWithoutChangingAPixel)
+{
+    SDL_Surface *backdrop = keep(patternedRGB(800, 600, 4));
+    // Mostly clear, as a frame over the menu is: a soft bar, a ring and one lone opaque pixel.
+    SDL_Surface *frame = keep(patterned(300, 200, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000, 6));
+    shapeAlpha(frame, [](int x, int y) {
+        const int r2 = (x - 200) * (x - 200) + (y - 90) * (y - 90);
+        if (y >= 150 && y < 170) return static_cast<Uint8>(x);
+        if (x >= 90 && x < 170 && y < 70) return static_cast<Uint8>(255);
+        if (r2 < 60 * 60 && r2 > 40 * 40) return static_cast<Uint8>(255);
+        return static_cast<Uint8>(x == 33 && y == 70 ? 255 : 0);
+    });
+    SDL_Surface *keyed = keep(patternedRGB(256, 128, 7));
+    SDL_Rect hole{40, 0, 170, 128};
+    SDL_FillRect(keyed, &hole, 0);
+    SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0);
+    SDL_SetAlpha(keyed, SDL_SRCALPHA, 150);
+
+    SDL_Surface *drawn = drawBoth([&](SDL_Surface *target) {
+        blitAt(backdrop, target, 0, 0);
+        blitAt(frame, target, 17, 23);
+        blitAt(frame, target, -45, 430);
+        blitAt(frame, target, 650, -70);
+        SDL_Rect part{31, 33, 190, 130};
+        blitAt(frame, target, 400, 250, &part);
+        blitAt(keyed, target, 330, 20);
+        SDL_SetAlpha(keyed, 0, 255);
+        blitAt(keyed, target, 500, 450);
+        SDL_SetAlpha(keyed, SDL_SRCALPHA, 150);
+    });
+    Difference d = compare(drawn, reference, 2);
+    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y;
+    EXPECT_NE(VideoGetTexInfo(frame)->blocks, nullptr);
+    EXPECT_NE(VideoGetTexInfo(keyed)->blocks, nullptr);
+    EXPECT_EQ(rgbAt(drawn, 17 + 10, 23 + 10), rgbAt(backdrop, 27, 33)) << "clear stays untouched";
+    EXPECT_NE(rgbAt(drawn, 17 + 33, 23 + 70), rgbAt(backdrop, 17 + 33, 23 + 70)) << "the lone pixel is drawn";
     SDL_FreeSurface(drawn);
 }
 

@@ -143,6 +143,27 @@ TEST_F(Upload, MarkedPictureHasEveryTextureMadeAgain)
     VideoFreeSurface(image);
 }
 
+TEST_F(Upload, NameHandedOutAgainIsBoundBeforeItsUpload)
+{
+    TearDown();
+    open(800, 600, 1, 16384, true);
+    SDL_Surface *image = makeRGB(40, 30), *other = makeRGB(8, 8);
+    VideoUploadTexture(image);
+    // Re-made after a change, and made for another picture after a free: the driver hands name 1 out
+    // again each time, and the upload must go to it, not to texture 0.
+    VideoInvalidate(image, nullptr);
+    clearGLCalls();
+    VideoUploadTexture(image);
+    VideoFreeSurface(image);
+    VideoUploadTexture(other);
+    EXPECT_EQ(glCallsStartingWith("DeleteTextures(1, 1)").size(), 2u);
+    EXPECT_EQ(glCallsStartingWith("GenTextures"),
+              (std::vector<std::string>{"GenTextures(1) -> 1", "GenTextures(1) -> 1"}));
+    EXPECT_EQ(glCallsStartingWith("BindTexture"),
+              (std::vector<std::string>{"BindTexture(TEXTURE_2D, 1)", "BindTexture(TEXTURE_2D, 1)"}));
+    VideoFreeSurface(other);
+}
+
 TEST_F(Upload, TextureLargerThanAllowedIsRefused)
 {
     SDL_Surface *image = makeRGB(300, 300);

@@ -23,9 +23,17 @@ inline SDL_Surface *makeRGBA(int width, int height)
     return surface;
 }
 
+// Recorded tests see each picture's own textures unless they ask for pages.
+struct NoPages {
+    int32_t saved = VideoPackArea;
+    NoPages() { VideoPackArea = 0; }
+    ~NoPages() { VideoPackArea = saved; }
+};
+
 // The layer back at its state before any mode set, with the recorder as OpenGL and no window.
 class RecordedLayer : public testing::Test {
 protected:
+    NoPages noPages;
     void SetUp() override
     {
         VideoResetState();
@@ -38,17 +46,18 @@ protected:
 // layer makes can be checked without a display.
 class RecordedScreen : public testing::Test {
 protected:
+    NoPages noPages;
     SDL_Surface *window = nullptr;
     SDL_Surface *screen = nullptr;
 
-    void open(int width, int height, int scale, int maxTextureSize)
+    void open(int width, int height, int scale, int maxTextureSize, bool reuseTextureNames = false)
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         window = SDL_SetVideoMode(width, height, 24, SDL_SWSURFACE);
         ASSERT_NE(window, nullptr) << SDL_GetError();
         VideoResetState();
-        installGLRecorder(maxTextureSize);
+        installGLRecorder(maxTextureSize, reuseTextureNames);
         testing::internal::CaptureStderr();
         screen = VideoAttachWindow(window, scale);
         testing::internal::GetCapturedStderr();

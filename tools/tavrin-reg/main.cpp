@@ -39,6 +39,16 @@ int fail(const char *reason)
     return 1;
 }
 
+// A failed store call, with what the store said about it when that helps the person at the keyboard.
+int failWith(const char *what, int result)
+{
+    const char *why = result == StoreBusy ? " Another program keeps the store locked; try again later."
+                      : result == StoreAccessDenied ? " The store is read-only."
+                                                    : "";
+    fprintf(stderr, "%s%s\n", what, why);
+    return 1;
+}
+
 bool equalsIgnoringCase(const std::string &a, const char *b)
 {
     return a.size() == strlen(b) && strncasecmp(a.c_str(), b, a.size()) == 0;
@@ -235,12 +245,59 @@ int readValue(StoreKey key, const char *name, uint32_t &type, std::vector<unsign
     return result;
 }
 
+struct Listed {
+    std::string name;
+    uint32_t type = 0;
+    std::vector<unsigned char> data;
+};
+
+// Names of any length that the store holds are listed; a name longer still is named by its place.
+constexpr size_t maxListedName = 16u << 20;
+
+// Every value of the key with its name and data, each asked for once (again only when a buffer was too
+// small), so that a key of many values is listed in time proportional to their number. False when a
+// value could not be read; that is said on standard error, and the rest are still listed.
+bool listValues(StoreKey key, std::vector<Listed> &values)
+{
+    bool complete = true;
+    std::vector<char> name(16384);
+    std::vector<unsigned char> data(4096);
+    for (uint32_t index = 0;;) {
+        uint32_t type = 0;
+        uint32_t size = static_cast<uint32_t>(data.size());
+        int result = storeEnumValue(key, index, name.data(), static_cast<uint32_t>(name.size()), &type, data.data(), &size);
+        if (result == StoreMoreData) {
+            // Either the data (its size is then known) or the name did not fit.
+            if (size > data.size()) {
+                data.resize(size);
+                continue;
+            }
+            if (name.size() < maxListedName) {
+                name.resize(name.size() * 4);
+                continue;
+            }
+        }
+        if (result == StoreNotFound) break;
+        if (result != StoreOk) {
+            fprintf(stderr, "ERROR: Value %u of the key cannot be shown%s.\n", index,
+                    result == StoreMoreData ? ": its name is too long" : "");
+            complete = false;
+            if (result != StoreMoreData) break;
+            index++;
+            continue;
+        }
+        values.push_back(Listed{name.data(), type, std::vector<unsigned char>(data.begin(), data.begin() + size)});
+        index++;
+    }
+    return complete;
+}
+
 int runQuery(const Command &command)
 {
     StoreKey key = nullptr;
     int result = storeOpenExistingKey(command.key.c_str(), StoreRead, &key);
     if (result == StoreNotFound) return fail(notFoundText);
-    if (result != StoreOk) return fail("ERROR: The store cannot be read.");
+    if (result != StoreOk) return failWith("ERROR: The store cannot be read.", result);
 
     std::vector<unsigned char> data;
     uint32_t type = 0;
@@ -248,37 +305,41 @@ int runQuery(const Command &command)
         result = readValue(key, command.valueName.c_str(), type, data);
         storeCloseKey(key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The store cannot be read.");
+        if (result != StoreOk) return failWith("ERROR: The store cannot be read.", result);
         printf("%s\n", fullName(command.key).c_str());
         printValue(command.valueName.c_str(), type, data);
         return 0;
     }
 
     printf("%s\n", fullName(command.key).c_str());
-    std::vector<char> name(16384);
-    std::vector<std::string> valueNames;
-    for (uint32_t index = 0;; index++) {
-        uint32_t size = 0;
-        result = storeEnumValue(key, index, name.data(), static_cast<uint32_t>(name.size()), &type, nullptr, &size);
-        if (result != StoreOk) break;
-        valueNames.push_back(name.data());
-    }
-    std::sort(valueNames.begin(), valueNames.end(), nameBefore);
-    for (const std::string &valueName : valueNames) {
-        // The data is read by name with its size asked first, so that any length can be listed.
-        if (readValue(key, valueName.c_str(), type, data) != StoreOk) continue;
-        printValue(valueName.c_str(), type, data);
-    }
+    std::vector<Listed> values;
+    bool complete = listValues(key, values);
+    std::sort(values.begin(), values.end(), [](const Listed &a, const Listed &b) { return nameBefore(a.name, b.name); });
+    for (const Listed &value : values) printValue(value.name.c_str(), value.type, value.data);
+
     std::vector<std::string> subkeys;
-    for (uint32_t index = 0;
-         storeEnumKey(key, index, name.data(), static_cast<uint32_t>(name.size())) == StoreOk; index++) {
-        subkeys.push_back(name.data());
+    std::vector<char> name(256);
+    for (uint32_t index = 0;;) {
+        result = storeEnumKey(key, index, name.data(), static_cast<uint32_t>(name.size()));
+        if (result == StoreMoreData && name.size() < maxListedName) {
+            name.resize(name.size() * 4);
+            continue;
+        }
+        if (result == StoreNotFound) break;
+        if (result != StoreOk) {
+            fprintf(stderr, "ERROR: Subkey %u of the key cannot be shown.\n", index);
+            complete = false;
+            if (result != StoreMoreData) break;
+        } else {
+            subkeys.push_back(name.data());
+        }
+        index++;
     }
     storeCloseKey(key);
     std::sort(subkeys.begin(), subkeys.end(), nameBefore);
     if (!subkeys.empty()) printf("\n");
     for (const std::string &subkey : subkeys) printf("%s\\%s\n", fullName(command.key).c_str(), subkey.c_str());
-    return 0;
+    return complete ? 0 : 1;
 }
 
 // Asks on a terminal; without one, a change that needs /f is refused.
@@ -310,8 +371,8 @@ int runAdd(const Command &command)
     }
 
     StoreKey key = nullptr;
-    if (storeOpenKey(command.key.c_str(), StoreRead | StoreWrite, &key) != StoreOk)
-        return fail("ERROR: The key cannot be opened or created.");
+    int opened = storeOpenKey(command.key.c_str(), StoreRead | StoreWrite, &key);
+    if (opened != StoreOk) return failWith("ERROR: The key cannot be opened or created.", opened);
     if (command.hasValue) {
         uint32_t size = 0;
         if (storeQueryValue(key, command.valueName.c_str(), nullptr, nullptr, &size) == StoreOk &&
@@ -325,7 +386,7 @@ int runAdd(const Command &command)
         if (result == StoreOk) result = storeFlushKey(key);
         if (result != StoreOk) {
             storeCloseKey(key);
-            return fail("ERROR: The value cannot be written.");
+            return failWith("ERROR: The value cannot be written.", result);
         }
     }
     storeCloseKey(key);
@@ -339,7 +400,7 @@ int runDelete(const Command &command)
         StoreKey key = nullptr;
         int result = storeOpenExistingKey(command.key.c_str(), StoreRead | StoreWrite, &key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The key cannot be opened.");
+        if (result != StoreOk) return failWith("ERROR: The key cannot be opened.", result);
         uint32_t size = 0;
         result = storeQueryValue(key, command.valueName.c_str(), nullptr, nullptr, &size);
         if (result == StoreOk && !confirmed(command, "Delete the registry value " + command.valueName)) {
@@ -350,27 +411,25 @@ int runDelete(const Command &command)
         if (result == StoreOk) result = storeFlushKey(key);
         storeCloseKey(key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The value cannot be deleted.");
+        if (result != StoreOk) return failWith("ERROR: The value cannot be deleted.", result);
     } else {
         if (command.key.empty()) return fail("ERROR: Invalid key name: the root cannot be deleted.");
         StoreKey key = nullptr;
         int result = storeOpenExistingKey(command.key.c_str(), StoreRead, &key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The key cannot be opened.");
+        if (result != StoreOk) return failWith("ERROR: The key cannot be opened.", result);
         storeCloseKey(key);
         if (!confirmed(command, "Permanently delete the registry key " + fullName(command.key)))
             return fail("ERROR: Nothing deleted; give /f to delete without asking.");
         result = storeDeleteKey(command.key.c_str());
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The key cannot be deleted.");
+        if (result != StoreOk) return failWith("ERROR: The key cannot be deleted.", result);
     }
     printf("The operation completed successfully.\n");
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char **argv)
+int run(int argc, char **argv)
 {
     if (argc == 2 && (strcmp(argv[1], "/?") == 0 || strcmp(argv[1], "-?") == 0 || strcmp(argv[1], "--help") == 0)) {
         fputs(usageText, stdout);
@@ -382,4 +441,18 @@ int main(int argc, char **argv)
     if (equalsIgnoringCase(command.operation, "query")) return runQuery(command);
     if (equalsIgnoringCase(command.operation, "add")) return runAdd(command);
     return runDelete(command);
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    int code = run(argc, argv);
+    // A listing that never reached its reader (a full disk, a closed output) is no success.
+    errno = 0;
+    if (fflush(stdout) != 0 || ferror(stdout)) {
+        fprintf(stderr, "ERROR: The output could not be written: %s.\n", errno ? strerror(errno) : "write error");
+        return 1;
+    }
+    return code;
 }

@@ -2,11 +2,12 @@
 #include "platform/library.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/places.h"
 
 // ----------------------------------------------------------------------------------------------------
 // State
@@ -29,16 +30,7 @@ bool libraryDirectory(char *buffer, size_t size)
     if (overrideDirectory[0] != '\0') {
         return static_cast<size_t>(snprintf(buffer, size, "%s", overrideDirectory)) < size;
     }
-    char path[PATH_MAX];
-    ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) return false;
-    path[length] = '\0';
-    char *slash = strrchr(path, '/');
-    if (!slash) return false;
-    // An executable in the root directory keeps its "/" rather than becoming an empty (relative) path.
-    if (slash == path) slash[1] = '\0';
-    else *slash = '\0';
-    return static_cast<size_t>(snprintf(buffer, size, "%s", path)) < size;
+    return executableDirectory(buffer, size);
 }
 
 void *libraryOpen(const char *fileName, char *reason, size_t reasonSize)

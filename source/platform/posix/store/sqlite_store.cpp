@@ -22,8 +22,9 @@
 constexpr int storeApplicationId = 0x54415652;
 constexpr int storeSchemaVersion = 1;
 constexpr int rootKeyId = 1;
-// A second process saving at the same moment waits this long for the write lock instead of failing.
-constexpr int busyTimeoutMs = 10000;
+// A second process saving at the same moment waits this long for the write lock instead of failing,
+// unless the program sets a limit of its own.
+constexpr uint32_t defaultWaitMs = 10000;
 
 enum Statement {
     StFindKey,
@@ -33,7 +34,9 @@ enum Statement {
     StSetValue,
     StDeleteValue,
     StEnumValue,
+    StEnumValueAfter,
     StEnumKey,
+    StEnumKeyAfter,
     StDeleteKey,
     StBegin,
     StCommit,
@@ -50,7 +53,9 @@ static const std::array<const char *, StatementCount> statementText = {
     "ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data",
     "DELETE FROM vals WHERE key = ?1 AND name = ?2",
     "SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY name LIMIT 1 OFFSET ?2",
+    "SELECT name, type, data FROM vals WHERE key = ?1 AND name > ?2 ORDER BY name LIMIT 1",
     "SELECT name FROM keys WHERE parent = ?1 ORDER BY name LIMIT 1 OFFSET ?2",
+    "SELECT name FROM keys WHERE parent = ?1 AND name > ?2 ORDER BY name LIMIT 1",
     "DELETE FROM keys WHERE id = ?1",
     "BEGIN IMMEDIATE",
     "COMMIT",
@@ -87,6 +92,7 @@ struct Database {
     bool readOnly = false;  // the file or its folder cannot be written: reads only, nothing moved
     bool corruptionSeen = false;
     uint32_t generation = 0;
+    uint32_t waitMs = defaultWaitMs;
     std::string path;
     dev_t device = 0;
     ino_t inode = 0;
@@ -117,11 +123,20 @@ static bool isCorruption(int rc)
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
+static bool isBusy(int rc)
+{
+    int primary = rc & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
 // Remembers a corruption met in the middle of a run; the store is moved aside once the call has
-// finished with its statements.
+// finished with its statements. A lock held by another program is no fault of the file: the caller
+// learns that it may try again later.
 static int noteFailure(int rc)
 {
     if (isCorruption(rc)) database.corruptionSeen = true;
+    if (isBusy(rc)) return StoreBusy;
+    if ((rc & 0xff) == SQLITE_READONLY) return StoreAccessDenied;
     return StoreFailed;
 }
 
@@ -173,6 +188,22 @@ static std::string storeFolder()
     return std::string(home) + "/.config/tavrin";
 }
 
+// A link in the store's place could make the store's folder and file modes land on any file the link
+// names, also a system file when the program runs as root: such a store is never used.
+static bool isLink(const std::string &path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+static bool storeHasLink(const std::string &folder)
+{
+    if (isLink(folder) || isLink(database.path)) return true;
+    for (const char *companion : {"-wal", "-shm", "-journal"})
+        if (isLink(database.path + companion)) return true;
+    return false;
+}
+
 static void logFailure(const char *what, const std::string &path)
 {
     char line[1024];
@@ -215,14 +246,21 @@ static bool moveAside(const std::string &path, std::string &movedTo)
     return false;
 }
 
-enum OpenOutcome { OpenUsable, OpenCorrupt, OpenFailed };
+// OpenBusy: another program holds a lock the opening needs; the next call tries again.
+enum OpenOutcome { OpenUsable, OpenCorrupt, OpenFailed, OpenBusy };
+
+static OpenOutcome outcomeOf(int rc)
+{
+    if (isCorruption(rc)) return OpenCorrupt;
+    return isBusy(rc) ? OpenBusy : OpenFailed;
+}
 
 static OpenOutcome prepareStatements()
 {
     for (int i = 0; i < StatementCount; i++) {
         int rc = sqlite3_prepare_v3(database.db, statementText[i], -1, SQLITE_PREPARE_PERSISTENT,
                                     &database.statements[i], nullptr);
-        if (rc != SQLITE_OK) return isCorruption(rc) || (rc & 0xff) == SQLITE_ERROR ? OpenCorrupt : OpenFailed;
+        if (rc != SQLITE_OK) return (rc & 0xff) == SQLITE_ERROR ? OpenCorrupt : outcomeOf(rc);
     }
     return OpenUsable;
 }
@@ -255,19 +293,25 @@ static OpenOutcome checkAndSetUp()
     } else {
         sqlite3_finalize(check);
     }
-    if (rc != SQLITE_OK && rc != SQLITE_ROW) return isCorruption(rc) ? OpenCorrupt : OpenFailed;
+    if (rc != SQLITE_OK && rc != SQLITE_ROW) return outcomeOf(rc);
 
+    // The mark and the tables are read in one transaction: read apart, another process setting the file
+    // up in between would make a fresh store of ours look like a foreign file with tables but no mark,
+    // and it would be moved aside with everything that process goes on writing into it.
     int applicationId = 0, tables = 0;
-    if (pragmaInt("PRAGMA application_id", applicationId) != SQLITE_OK) return OpenFailed;
+    rc = sqlite3_exec(database.db, "BEGIN", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = pragmaInt("PRAGMA application_id", applicationId);
+    if (rc == SQLITE_OK) rc = pragmaInt("SELECT count(*) FROM sqlite_master", tables);
+    sqlite3_exec(database.db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return outcomeOf(rc);
     if (applicationId == 0) {
-        rc = pragmaInt("SELECT count(*) FROM sqlite_master", tables);
-        if (rc != SQLITE_OK) return isCorruption(rc) ? OpenCorrupt : OpenFailed;
         if (tables != 0) return OpenCorrupt;
         if (database.readOnly) return OpenFailed;
         // A write-ahead log lets readers go on while another process writes; each commit is still on
         // disk when it returns (synchronous=FULL). Failing to switch only costs speed.
         sqlite3_exec(database.db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
-        if (sqlite3_exec(database.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return OpenFailed;
+        rc = sqlite3_exec(database.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) return outcomeOf(rc);
         // Another process may have set the file up while this one waited for the lock.
         if (pragmaInt("PRAGMA application_id", applicationId) == SQLITE_OK && applicationId == 0)
             rc = sqlite3_exec(database.db, schemaText, nullptr, nullptr, nullptr);
@@ -276,13 +320,14 @@ static OpenOutcome checkAndSetUp()
         if (rc == SQLITE_OK) rc = sqlite3_exec(database.db, "COMMIT", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK) {
             sqlite3_exec(database.db, "ROLLBACK", nullptr, nullptr, nullptr);
-            return OpenFailed;
+            return outcomeOf(rc);
         }
     } else if (applicationId != storeApplicationId) {
         return OpenCorrupt;
     }
     int version = 0;
-    if (pragmaInt("PRAGMA user_version", version) != SQLITE_OK) return OpenFailed;
+    rc = pragmaInt("PRAGMA user_version", version);
+    if (rc != SQLITE_OK) return outcomeOf(rc);
     // A store from a later version of the program is left alone for that version, not moved aside.
     if (version > storeSchemaVersion) return OpenFailed;
     if (version != storeSchemaVersion) return OpenCorrupt;
@@ -308,7 +353,7 @@ static std::string uriPath(const std::string &path)
 static OpenOutcome openConnection(bool immutable)
 {
     std::string name = database.path;
-    int flags = database.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    int flags = (database.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW;
     if (immutable) {
         // A read-only write-ahead database whose index file cannot be created is read as it stands.
         name = "file:" + uriPath(database.path) + "?immutable=1";
@@ -317,19 +362,23 @@ static OpenOutcome openConnection(bool immutable)
     int rc = sqlite3_open_v2(name.c_str(), &database.db, flags, nullptr);
     if (rc != SQLITE_OK) return isCorruption(rc) ? OpenCorrupt : OpenFailed;
     sqlite3_extended_result_codes(database.db, 1);
-    sqlite3_busy_timeout(database.db, busyTimeoutMs);
+    sqlite3_busy_timeout(database.db, static_cast<int>(database.waitMs));
     sqlite3_exec(database.db, "PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
     return checkAndSetUp();
 }
 
-// Makes sure the file exists as 0600 in a 0700 folder before SQLite sees it, whatever the umask.
+// Makes sure the file exists as 0600 in a 0700 folder before SQLite sees it, whatever the umask. Both
+// are opened without following a link, so the modes are only ever set on the store's own folder and file.
 static bool prepareFile(const std::string &folder)
 {
     if (!makeFolder(folder)) return false;
     struct stat info;
-    if (stat(folder.c_str(), &info) == 0 && (info.st_mode & 0777) != 0700 && info.st_uid == geteuid())
-        chmod(folder.c_str(), 0700);
-    int fd = open(database.path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folderFd < 0) return false;
+    if (fstat(folderFd, &info) == 0 && (info.st_mode & 0777) != 0700 && info.st_uid == geteuid())
+        fchmod(folderFd, 0700);
+    close(folderFd);
+    int fd = open(database.path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return false;
     if (fstat(fd, &info) == 0) {
         if ((info.st_mode & 0777) != 0600 && info.st_uid == geteuid()) fchmod(fd, 0600);
@@ -340,10 +389,20 @@ static bool prepareFile(const std::string &folder)
     return true;
 }
 
-static bool openDatabase()
+// A lock held by another program while the store was being opened: nothing is said, the next call
+// tries again.
+static int openLater()
 {
-    if (database.db) return true;
-    if (database.tried) return false;
+    closeConnection();
+    database.tried = false;
+    return StoreBusy;
+}
+
+// StoreOk when the connection is ready; otherwise why not.
+static int openDatabase()
+{
+    if (database.db) return StoreOk;
+    if (database.tried) return StoreFailed;
     database.tried = true;
     database.generation++;
     database.readOnly = false;
@@ -352,12 +411,17 @@ static bool openDatabase()
     std::string folder = storeFolder();
     if (folder.empty()) {
         storeLog("store: no home folder, so nothing is kept");
-        return false;
+        return StoreFailed;
     }
     database.path = folder + "/registry.db";
+    if (storeHasLink(folder)) {
+        logFailure("is reached through a symbolic link, so it is not used and nothing is kept this run:",
+                   database.path);
+        return StoreFailed;
+    }
 
     struct stat info;
-    bool exists = stat(database.path.c_str(), &info) == 0;
+    bool exists = lstat(database.path.c_str(), &info) == 0;
     if (exists && S_ISREG(info.st_mode) &&
         (access(database.path.c_str(), W_OK) != 0 || access(folder.c_str(), W_OK) != 0)) {
         // Read-only: what is stored is read, nothing is written, nothing is moved.
@@ -369,11 +433,12 @@ static bool openDatabase()
             closeConnection();
             outcome = openConnection(true);
         }
-        if (outcome == OpenUsable) return true;
+        if (outcome == OpenUsable) return StoreOk;
+        if (outcome == OpenBusy) return openLater();
         closeConnection();
         logFailure(outcome == OpenCorrupt ? "is corrupt and read-only, so nothing is kept:" : "cannot be read:",
                    database.path);
-        return false;
+        return StoreFailed;
     }
 
     // Something other than a file (a folder, say) in the store's place cannot be opened at all.
@@ -381,15 +446,16 @@ static bool openDatabase()
     if (!exists || S_ISREG(info.st_mode)) {
         if (!prepareFile(folder)) {
             logFailure("cannot be created, so nothing is kept:", database.path);
-            return false;
+            return StoreFailed;
         }
         outcome = openConnection(false);
-        if (outcome == OpenUsable) return true;
+        if (outcome == OpenUsable) return StoreOk;
+        if (outcome == OpenBusy) return openLater();
         closeConnection();
-        // A lock held too long or a failing disk says nothing against the file: it stays where it is.
+        // A failing disk says nothing against the file: it stays where it is.
         if (outcome == OpenFailed) {
             logFailure("cannot be opened now, so nothing is kept this run:", database.path);
-            return false;
+            return StoreFailed;
         }
     }
 
@@ -397,7 +463,7 @@ static bool openDatabase()
     std::string movedTo;
     if (!moveAside(database.path, movedTo)) {
         logFailure("cannot be opened or moved aside, so nothing is kept:", database.path);
-        return false;
+        return StoreFailed;
     }
     if (!movedTo.empty()) {
         char line[2048];
@@ -406,10 +472,14 @@ static bool openDatabase()
         storeLog(line);
     }
     database.inode = 0;
-    if (prepareFile(folder) && openConnection(false) == OpenUsable) return true;
+    if (prepareFile(folder)) {
+        outcome = openConnection(false);
+        if (outcome == OpenUsable) return StoreOk;
+        if (outcome == OpenBusy) return openLater();
+    }
     closeConnection();
     logFailure("cannot be created, so nothing is kept:", database.path);
-    return false;
+    return StoreFailed;
 }
 
 // After a call that met a corrupt page: the damaged file goes aside and the next call finds a fresh one.
@@ -431,7 +501,12 @@ static int finish(int result)
     return result;
 }
 
-static bool usable(const StoreKeyRecord &key) { return openDatabase() && key.generation == database.generation; }
+static int usable(const StoreKeyRecord &key)
+{
+    int result = openDatabase();
+    if (result != StoreOk) return result;
+    return key.generation == database.generation ? StoreOk : StoreFailed;
+}
 
 // Follows the path from the root; with create, the missing keys are added in one transaction.
 static int walkPath(const std::string &path, bool create, int64_t &id)
@@ -466,7 +541,7 @@ static int walkPath(const std::string &path, bool create, int64_t &id)
             break;
         }
         if (database.readOnly) {
-            result = StoreFailed;
+            result = StoreAccessDenied;
             break;
         }
         if (!inTransaction) {
@@ -532,9 +607,10 @@ static int copyName(sqlite3_stmt *statement, char *name, uint32_t nameSize)
 // ----------------------------------------------------------------------------------------------------
 int backendOpenKey(const std::string &path, int, bool create, StoreKeyRecord &key)
 {
-    if (!openDatabase()) return StoreFailed;
+    int result = openDatabase();
+    if (result != StoreOk) return result;
     int64_t id = 0;
-    int result = walkPath(path, create, id);
+    result = walkPath(path, create, id);
     key.handle = static_cast<uint64_t>(id);
     key.generation = database.generation;
     return finish(result);
@@ -544,8 +620,8 @@ void backendCloseKey(StoreKeyRecord &) {}
 
 int backendQueryValue(const StoreKeyRecord &key, const char *name, uint32_t *type, void *data, uint32_t *size)
 {
-    if (!usable(key)) return StoreFailed;
-    int result;
+    int result = usable(key);
+    if (result != StoreOk) return result;
     {
         StatementUse query(StQueryValue);
         sqlite3_bind_int64(query.statement, 1, static_cast<int64_t>(key.handle));
@@ -559,27 +635,50 @@ int backendQueryValue(const StoreKeyRecord &key, const char *name, uint32_t *typ
     return finish(result);
 }
 
+static int writeValue(const StoreKeyRecord &key, const char *name, uint32_t type, const void *data, uint32_t size)
+{
+    StatementUse set(StSetValue);
+    sqlite3_bind_int64(set.statement, 1, static_cast<int64_t>(key.handle));
+    bindName(set.statement, 2, name ? name : "");
+    sqlite3_bind_int64(set.statement, 3, type);
+    // An empty value is an empty blob, never NULL.
+    sqlite3_bind_blob(set.statement, 4, size > 0 ? data : "", static_cast<int>(size), SQLITE_STATIC);
+    int rc = sqlite3_step(set.statement);
+    // A key deleted meanwhile fails the foreign key: the value is refused, as for a deleted registry key.
+    return rc == SQLITE_DONE ? StoreOk : noteFailure(rc);
+}
+
 int backendSetValue(const StoreKeyRecord &key, const char *name, uint32_t type, const void *data, uint32_t size)
 {
-    if (!usable(key) || database.readOnly) return StoreFailed;
-    int rc;
-    {
-        StatementUse set(StSetValue);
-        sqlite3_bind_int64(set.statement, 1, static_cast<int64_t>(key.handle));
-        bindName(set.statement, 2, name);
-        sqlite3_bind_int64(set.statement, 3, type);
-        // An empty value is an empty blob, never NULL.
-        sqlite3_bind_blob(set.statement, 4, size > 0 ? data : "", static_cast<int>(size), SQLITE_STATIC);
-        rc = sqlite3_step(set.statement);
+    int result = usable(key);
+    if (result != StoreOk) return result;
+    if (database.readOnly) return StoreAccessDenied;
+    return finish(writeValue(key, name, type, data, size));
+}
+
+// One transaction for all: one wait for the lock, one commit, and never half of the values.
+int backendSetValues(const StoreKeyRecord &key, const StoreValue *values, uint32_t count)
+{
+    int result = usable(key);
+    if (result != StoreOk) return result;
+    if (database.readOnly) return StoreAccessDenied;
+    int rc = runSimple(StBegin);
+    if (rc != SQLITE_DONE) return finish(noteFailure(rc));
+    for (uint32_t i = 0; i < count && result == StoreOk; i++)
+        result = writeValue(key, values[i].name, values[i].type, values[i].data, values[i].size);
+    if (result == StoreOk) {
+        rc = runSimple(StCommit);
+        if (rc != SQLITE_DONE) result = noteFailure(rc);
     }
-    // A key deleted meanwhile fails the foreign key: the value is refused, as for a deleted registry key.
-    return finish(rc == SQLITE_DONE ? StoreOk : noteFailure(rc));
+    if (result != StoreOk) runSimple(StRollback);
+    return finish(result);
 }
 
 int backendDeleteValue(const StoreKeyRecord &key, const char *name)
 {
-    if (!usable(key) || database.readOnly) return StoreFailed;
-    int result;
+    int result = usable(key);
+    if (result != StoreOk) return result;
+    if (database.readOnly) return StoreAccessDenied;
     {
         StatementUse remove(StDeleteValue);
         sqlite3_bind_int64(remove.statement, 1, static_cast<int64_t>(key.handle));
@@ -593,39 +692,56 @@ int backendDeleteValue(const StoreKeyRecord &key, const char *name)
     return finish(result);
 }
 
-int backendEnumValue(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type,
+// Runs the listing statement for the index-th row: on from the cursor's name when the call before asked
+// for the row just above, so that going through a whole key reads each row once; from the start
+// otherwise. The row is left in the statement for the caller.
+static int stepListing(StatementUse &fromStart, StatementUse &onward, StoreListCursor &cursor, int64_t parent,
+                       uint32_t index, sqlite3_stmt *&row)
+{
+    bool goOn = cursor.valid && index == cursor.index + 1;
+    row = goOn ? onward.statement : fromStart.statement;
+    sqlite3_bind_int64(row, 1, parent);
+    // The name is copied in: the cursor takes the new row's name while the statement still holds it.
+    if (goOn)
+        sqlite3_bind_text(row, 2, cursor.name.c_str(), static_cast<int>(cursor.name.size()), SQLITE_TRANSIENT);
+    else
+        sqlite3_bind_int64(row, 2, index);
+    int rc = sqlite3_step(row);
+    cursor.valid = false;
+    if (rc == SQLITE_ROW) {
+        const char *text = reinterpret_cast<const char *>(sqlite3_column_text(row, 0));
+        cursor.name.assign(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(row, 0)));
+        cursor.index = index;
+        cursor.valid = true;
+        return StoreOk;
+    }
+    return rc == SQLITE_DONE ? StoreNotFound : noteFailure(rc);
+}
+
+int backendEnumValue(StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type,
                      void *data, uint32_t *size)
 {
-    if (!usable(key)) return StoreFailed;
-    int result;
+    int result = usable(key);
+    if (result != StoreOk) return result;
     {
-        StatementUse list(StEnumValue);
-        sqlite3_bind_int64(list.statement, 1, static_cast<int64_t>(key.handle));
-        sqlite3_bind_int64(list.statement, 2, index);
-        int rc = sqlite3_step(list.statement);
-        if (rc == SQLITE_ROW) {
-            result = copyName(list.statement, name, nameSize);
-            if (result == StoreOk) result = copyData(list.statement, 1, type, data, size);
-        } else {
-            result = rc == SQLITE_DONE ? StoreNotFound : noteFailure(rc);
-        }
+        StatementUse fromStart(StEnumValue), onward(StEnumValueAfter);
+        sqlite3_stmt *row = nullptr;
+        result = stepListing(fromStart, onward, key.values, static_cast<int64_t>(key.handle), index, row);
+        if (result == StoreOk) result = copyName(row, name, nameSize);
+        if (result == StoreOk) result = copyData(row, 1, type, data, size);
     }
     return finish(result);
 }
 
-int backendEnumKey(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize)
+int backendEnumKey(StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize)
 {
-    if (!usable(key)) return StoreFailed;
-    int result;
+    int result = usable(key);
+    if (result != StoreOk) return result;
     {
-        StatementUse list(StEnumKey);
-        sqlite3_bind_int64(list.statement, 1, static_cast<int64_t>(key.handle));
-        sqlite3_bind_int64(list.statement, 2, index);
-        int rc = sqlite3_step(list.statement);
-        if (rc == SQLITE_ROW)
-            result = copyName(list.statement, name, nameSize);
-        else
-            result = rc == SQLITE_DONE ? StoreNotFound : noteFailure(rc);
+        StatementUse fromStart(StEnumKey), onward(StEnumKeyAfter);
+        sqlite3_stmt *row = nullptr;
+        result = stepListing(fromStart, onward, key.subkeys, static_cast<int64_t>(key.handle), index, row);
+        if (result == StoreOk) result = copyName(row, name, nameSize);
     }
     return finish(result);
 }
@@ -634,8 +750,8 @@ int backendEnumKey(const StoreKeyRecord &key, uint32_t index, char *name, uint32
 // flush only tells whether the key is still there.
 int backendFlushKey(const StoreKeyRecord &key)
 {
-    if (!usable(key)) return StoreFailed;
-    int result;
+    int result = usable(key);
+    if (result != StoreOk) return result;
     {
         StatementUse exists(StKeyExists);
         sqlite3_bind_int64(exists.statement, 1, static_cast<int64_t>(key.handle));
@@ -650,11 +766,12 @@ int backendFlushKey(const StoreKeyRecord &key)
 
 int backendDeleteKey(const std::string &path)
 {
-    if (!openDatabase()) return StoreFailed;
+    int result = openDatabase();
+    if (result != StoreOk) return result;
     int64_t id = 0;
-    int result = walkPath(path, false, id);
+    result = walkPath(path, false, id);
     if (result == StoreOk) {
-        if (database.readOnly) return StoreFailed;
+        if (database.readOnly) return StoreAccessDenied;
         StatementUse remove(StDeleteKey);
         sqlite3_bind_int64(remove.statement, 1, id);
         int rc = sqlite3_step(remove.statement);
@@ -668,4 +785,10 @@ void backendCloseStore()
     closeConnection();
     database.tried = false;
     database.corruptionSeen = false;
+}
+
+void backendSetWaitLimit(uint32_t milliseconds)
+{
+    database.waitMs = milliseconds;
+    if (database.db) sqlite3_busy_timeout(database.db, static_cast<int>(milliseconds));
 }

@@ -22,6 +22,9 @@ static int resultOf(LONG status)
     case ERROR_PATH_NOT_FOUND:
     case ERROR_NO_MORE_ITEMS: return StoreNotFound;
     case ERROR_MORE_DATA: return StoreMoreData;
+    case ERROR_ACCESS_DENIED: return StoreAccessDenied;
+    case ERROR_BUSY:
+    case ERROR_LOCK_VIOLATION: return StoreBusy;
     default: return StoreFailed;
     }
 }
@@ -90,12 +93,24 @@ int backendSetValue(const StoreKeyRecord &key, const char *name, uint32_t type, 
     return resultOf(RegSetValueExA(handleOf(key), name, 0, type, dataOrEmpty(data), size));
 }
 
+// The registry has no transaction over several values: they are set one after the other, up to the
+// first that fails.
+int backendSetValues(const StoreKeyRecord &key, const StoreValue *values, uint32_t count)
+{
+    for (uint32_t i = 0; i < count; i++) {
+        int result = backendSetValue(key, values[i].name ? values[i].name : "", values[i].type, values[i].data,
+                                     values[i].size);
+        if (result != StoreOk) return result;
+    }
+    return StoreOk;
+}
+
 int backendDeleteValue(const StoreKeyRecord &key, const char *name)
 {
     return resultOf(RegDeleteValueA(handleOf(key), name));
 }
 
-int backendEnumValue(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type,
+int backendEnumValue(StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type,
                      void *data, uint32_t *size)
 {
     DWORD nameLength = nameSize;
@@ -110,7 +125,7 @@ int backendEnumValue(const StoreKeyRecord &key, uint32_t index, char *name, uint
     return resultOf(status);
 }
 
-int backendEnumKey(const StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize)
+int backendEnumKey(StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize)
 {
     DWORD nameLength = nameSize;
     return resultOf(RegEnumKeyExA(handleOf(key), index, name, &nameLength, nullptr, nullptr, nullptr, nullptr));
@@ -126,3 +141,6 @@ int backendDeleteKey(const std::string &path)
 
 // The registry has no files of ours to close.
 void backendCloseStore() {}
+
+// The registry takes each call at once; there is no lock of another program to wait for.
+void backendSetWaitLimit(uint32_t) {}

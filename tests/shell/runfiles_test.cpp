@@ -1,0 +1,151 @@
+// runfiles_test.cpp -- where the run-time files and the log are found when the program starts elsewhere
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+#include "../support/real_program.h"
+#include "platform/places.h"
+#include "shell/shell.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void makeRunTimeFolders(const fs::path &folder)
+{
+    for (const char *name : {"g", "g1", "snd"}) fs::create_directories(folder / name);
+}
+
+// Sets an environment variable for one test and puts the old value back.
+struct EnvironmentSetting {
+    std::string name;
+    std::string old;
+    bool had;
+    EnvironmentSetting(const char *variable, const std::string &value) : name(variable)
+    {
+        const char *previous = getenv(variable);
+        had = previous != nullptr;
+        if (had) old = previous;
+        setenv(variable, value.c_str(), 1);
+    }
+    ~EnvironmentSetting()
+    {
+        if (had) setenv(name.c_str(), old.c_str(), 1);
+        else unsetenv(name.c_str());
+    }
+};
+
+}  // namespace
+
+TEST(RunTimeFiles, AreFoundBesideTheExecutableOrInTheInstalledDataFolder)
+{
+    ScratchDir dir;
+    fs::path build = dir.path / "build" / "run";
+    makeRunTimeFolders(build);
+    EXPECT_EQ(runTimeFilesFor(build.string()), build.string());
+
+    // The installed layout: executables in a private folder, the data where the build placed it.
+    fs::path executables = dir.path / "usr" / "lib" / "games" / "tavrin";
+    fs::create_directories(executables);
+    EXPECT_EQ(runTimeFilesFor(executables.string()), "");
+    fs::path data = fs::weakly_canonical(executables / installedDataPath);
+    EXPECT_EQ(data.string().rfind(dir.path.string(), 0), 0u) << data << " lies outside the installed tree";
+    makeRunTimeFolders(data);
+    EXPECT_EQ(runTimeFilesFor(executables.string()), data.string());
+
+    // A folder missing any one of the three does not count.
+    fs::remove(data / "g1");
+    EXPECT_FALSE(holdsRunTimeFiles(data.string()));
+    EXPECT_EQ(runTimeFilesFor(executables.string()), "");
+}
+
+TEST(RunTimeFiles, StateFolderFollowsXdgStateHomeOrHomeAndIsTheUsersAlone)
+{
+    ScratchDir dir;
+    std::array<char, 4096> folder{};
+    {
+        EnvironmentSetting state("XDG_STATE_HOME", (dir.path / "state").string());
+        ASSERT_TRUE(stateDirectory(folder.data(), folder.size()));
+        EXPECT_EQ(std::string(folder.data()), (dir.path / "state" / "tavrin").string());
+    }
+    {
+        // A relative XDG_STATE_HOME is ignored; the folders are made as needed.
+        EnvironmentSetting state("XDG_STATE_HOME", "relative/state");
+        EnvironmentSetting home("HOME", (dir.path / "home").string());
+        ASSERT_TRUE(stateDirectory(folder.data(), folder.size()));
+        EXPECT_EQ(std::string(folder.data()), (dir.path / "home" / ".local" / "state" / "tavrin").string());
+    }
+    struct stat info;
+    ASSERT_EQ(stat(folder.data(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_FALSE(stateDirectory(folder.data(), 8)) << "a path that does not fit is refused";
+}
+
+TEST(RunTimeFiles, WorkingDirectoryThatHoldsThemChangesNothing)
+{
+    ScratchDir dir;
+    makeRunTimeFolders(dir.path);
+    dir.enter();
+    EnvironmentSetting state("XDG_STATE_HOME", (dir.path / "state").string());
+    char problem[512] = "";
+    EXPECT_TRUE(placeRunTimeFiles(problem, sizeof problem));
+    EXPECT_EQ(fs::current_path(), dir.path);
+    logLine("here");
+    EXPECT_EQ(readFile(dir.path / "sdl.log"), "here\n");
+    EXPECT_FALSE(fs::exists(dir.path / "state"));
+}
+
+TEST(RunTimeFiles, MissingEverywhereIsReportedInTheStateFoldersLog)
+{
+    // The test program's folder holds no run-time files, and neither does the working directory.
+    ScratchDir dir;
+    fs::create_directory(dir.path / "work");
+    fs::current_path(dir.path / "work");
+    EnvironmentSetting state("XDG_STATE_HOME", (dir.path / "state").string());
+    char problem[2048] = "";
+    EXPECT_FALSE(placeRunTimeFiles(problem, sizeof problem));
+    EXPECT_EQ(std::string(problem).rfind(" \xB7 Couldn't find the run-time files (g/, g1/, snd/)", 0), 0u) << problem;
+    EXPECT_NE(std::string(problem).find(TAVRIN_TEST_BIN_DIR), std::string::npos) << problem;
+    EXPECT_EQ(fs::current_path(), dir.path / "work");
+    logLine("elsewhere");
+    logSetFile(nullptr);
+    EXPECT_EQ(readFile(dir.path / "state" / "tavrin" / "sdl.log"), "elsewhere\n");
+    EXPECT_TRUE(fs::is_empty(dir.path / "work"));
+}
+
+TEST(RunTimeFiles, StateFolderThatCannotBeMadeCostsTheLogButNeverTheWorkingDirectory)
+{
+    ScratchDir dir;
+    dir.enter();
+    EnvironmentSetting state("XDG_STATE_HOME", "/dev/null/state");  // below a file: no folder can be made
+    char problem[2048] = "";
+    EXPECT_FALSE(placeRunTimeFiles(problem, sizeof problem));
+    logLine("lost");
+    logSetFile(nullptr);
+    EXPECT_TRUE(fs::is_empty(dir.path));
+}
+
+TEST(RunTimeFiles, ProgramStartedElsewhereReadsBesideItselfAndLogsInTheStateFolder)
+{
+    RunCopy copy;
+    ScratchDir elsewhere;
+    fs::path state = copy.dir.path / "state";
+    pid_t pid = startProgram(copy, {"XDG_STATE_HOME=" + state.string()}, elsewhere.path);
+    ASSERT_GT(pid, 0);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    kill(pid, SIGTERM);
+    int status = waitForExit(pid, std::chrono::seconds(20));
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    std::string log = readFile(state / "tavrin" / "sdl.log");
+    EXPECT_EQ(log.rfind("\n\ntavrin.exe started ---", 0), 0u) << log;
+    EXPECT_NE(log.find(" frames per second\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Couldn't"), std::string::npos) << log;
+    EXPECT_TRUE(fs::is_empty(elsewhere.path));
+    EXPECT_FALSE(fs::exists(copy.run() / "sdl.log"));
+}
