@@ -45,6 +45,23 @@ if(TAVRIN_WINDOWS_DEPS)
   target_link_libraries(tavrin PRIVATE mingw32 ${TAVRIN_WINDOWS_DEPS}/lib/libSDLmain.a)
   target_link_options(tavrin PRIVATE -mwindows)
 
+  # The program's icon (the window icon's picture) and version, inside tavrin.exe for Explorer and the
+  # shortcuts; the installer takes the same version, name and publisher.
+  enable_language(RC)
+  set(TAVRIN_ICON ${CMAKE_BINARY_DIR}/tavrin.ico)
+  add_custom_command(OUTPUT ${TAVRIN_ICON}
+    COMMAND ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp ${TAVRIN_ICON}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp)
+  add_custom_target(tavrin_icon DEPENDS ${TAVRIN_ICON})
+  add_dependencies(tavrin tavrin_icon)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/tavrin.rc.in ${CMAKE_BINARY_DIR}/tavrin.rc @ONLY)
+  set_source_files_properties(${CMAKE_BINARY_DIR}/tavrin.rc PROPERTIES OBJECT_DEPENDS ${TAVRIN_ICON})
+  target_sources(tavrin PRIVATE ${CMAKE_BINARY_DIR}/tavrin.rc)
+  file(WRITE ${CMAKE_BINARY_DIR}/release.nsh
+    "!define VERSION \"${PROJECT_VERSION}\"\n"
+    "!define DISPLAY_NAME \"${TAVRIN_DISPLAY_NAME}\"\n"
+    "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n")
+
   add_custom_target(run_data ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${TAVRIN_RUN_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${TAVRIN_SDL_DLLS} ${TAVRIN_RUN_DIR}
