@@ -37,10 +37,30 @@ if(TAVRIN_WINDOWS_DEPS)
   endforeach()
   add_subdirectory(games)
   add_subdirectory(tools/tavrin-reg)
+  # The Windows program keeps its run-time files beside itself, in its working directory: there is no
+  # installed data folder apart from it.
+  target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH=".")
   # SDL's own Windows entry: WinMain in SDLmain sends stdout and stderr to stdout.txt and stderr.txt beside
   # the program and calls the main routine; a window program, with no console of its own.
   target_link_libraries(tavrin PRIVATE mingw32 ${TAVRIN_WINDOWS_DEPS}/lib/libSDLmain.a)
   target_link_options(tavrin PRIVATE -mwindows)
+
+  # The program's icon (the window icon's picture) and version, inside tavrin.exe for Explorer and the
+  # shortcuts; the installer takes the same version, name and publisher.
+  enable_language(RC)
+  set(TAVRIN_ICON ${CMAKE_BINARY_DIR}/tavrin.ico)
+  add_custom_command(OUTPUT ${TAVRIN_ICON}
+    COMMAND ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp ${TAVRIN_ICON}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp)
+  add_custom_target(tavrin_icon DEPENDS ${TAVRIN_ICON})
+  add_dependencies(tavrin tavrin_icon)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/tavrin.rc.in ${CMAKE_BINARY_DIR}/tavrin.rc @ONLY)
+  set_source_files_properties(${CMAKE_BINARY_DIR}/tavrin.rc PROPERTIES OBJECT_DEPENDS ${TAVRIN_ICON})
+  target_sources(tavrin PRIVATE ${CMAKE_BINARY_DIR}/tavrin.rc)
+  file(WRITE ${CMAKE_BINARY_DIR}/release.nsh
+    "!define VERSION \"${PROJECT_VERSION}\"\n"
+    "!define DISPLAY_NAME \"${TAVRIN_DISPLAY_NAME}\"\n"
+    "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n")
 
   add_custom_target(run_data ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${TAVRIN_RUN_DIR}

@@ -11,7 +11,6 @@
 // State
 // ----------------------------------------------------------------------------------------------------
 int audioOpened = 0;
-bool audioDeviceOpen = false;
 
 // ----------------------------------------------------------------------------------------------------
 // Functions
@@ -37,7 +36,6 @@ void openAudio(int frequency, int channels)
              deviceFormat & 0xFF, deviceChannels < 2 ? "mono" : "stereo", audioChunkSize);
     logLine(line);
     audioOpened = 1;
-    audioDeviceOpen = true;
 }
 
 void closeAudio()
@@ -45,14 +43,13 @@ void closeAudio()
     if (audioOpened != 1) return;
     Mix_CloseAudio();
     audioOpened = 0;
-    audioDeviceOpen = false;
 }
+
+bool audioDeviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
 void playClick(Mix_Chunk *chunk)
 {
-    // The mixer frees its channels on closing but keeps their count, so a channel call on a closed
-    // device would read through a null table.
-    if (!audioDeviceOpen) return;
+    if (!audioDeviceOpen()) return;
     // The click plays on channel 1 so that a new click cuts the old one off. The volume is set again
     // after the start, each time; setting it before as well keeps the mixer from sounding the first
     // moments of a click at the previous volume (a click at volume 0 stays silent).
@@ -75,7 +72,7 @@ Mix_Music *loadMusic(const char *path)
 {
     if (!soundFileReadable(path)) return nullptr;
     Mix_Music *music = Mix_LoadMUS(path);
-    if (!music && audioDeviceOpen) logLoadFailure(path, Mix_GetError());
+    if (!music && audioDeviceOpen()) logLoadFailure(path, Mix_GetError());
     return music;
 }
 
@@ -84,6 +81,6 @@ Mix_Chunk *loadSound(const char *path)
     if (!soundFileReadable(path)) return nullptr;
     SDL_RWops *stream = SDL_RWFromFile(path, "rb");
     Mix_Chunk *chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
-    if (!chunk && audioDeviceOpen) logLoadFailure(path, Mix_GetError());
+    if (!chunk && audioDeviceOpen()) logLoadFailure(path, Mix_GetError());
     return chunk;
 }

@@ -46,7 +46,9 @@ bool placeRunTimeFiles(char *problem, size_t size);
 // ----------------------------------------------------------------------------------------------------
 constexpr int audioChunkSize = 2048;
 extern int audioOpened;      // 1 once openAudio has made its attempt, until closeAudio
-extern bool audioDeviceOpen;  // true only while the mixer's device is open: no mixer call on a closed one
+// True only while the mixer's device is open, whoever opened it. A closed mixer keeps its channel count
+// but frees its channels, so no channel call may reach it.
+bool audioDeviceOpen();
 void openAudio(int frequency, int channels);
 void closeAudio();
 void playClick(Mix_Chunk *chunk);

@@ -256,7 +256,8 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
     Uint8 alpha = 255;
     if (alphaFlag && (source->format->Amask == 0 || keyed)) alpha = source->format->alpha;
     const bool blended = keyed || alphaFlag;
-    if (blended && info->blocks && info->layout == 0 && drawnWidth == width && drawnHeight == height) {
+    const bool onePiece = info->layout == 0 || info->page;
+    if (blended && info->blocks && onePiece && drawnWidth == width && drawnHeight == height) {
         if (!textureUsable(info, 0)) return 0;
         VideoBindTexture(info->textureNames[0]);
         // Where the texels are opaque and nothing scales them, blending would give the texels themselves.
@@ -280,7 +281,7 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
     const float s1 = left * k, t1 = top * k, s2 = (left + width) * k, t2 = (top + height) * k;
     const int x2 = x1 + drawnWidth, y2 = y1 + drawnHeight;
 
-    if (info->layout == 0) {
+    if (onePiece) {
         if (!textureUsable(info, 0)) return 0;
         VideoBindTexture(info->textureNames[0]);
         VideoBeginQuads();

@@ -84,8 +84,8 @@ bool VideoPackable(const SDL_Surface *surface, const TexInfo *info)
     const int side = VideoPageSide();
     const int width = info->sourceRect.w, height = info->sourceRect.h;
     // A game's pictures come and go every frame; they keep textures of their own so that the pages hold
-    // only what stays.
-    return VideoPackArea > 0 && !info->held && info->layout == 0 && info->textureCount == 1 && width > 0 &&
+    // only what stays. On a page a picture lies in one piece, whatever strips its own texture would have.
+    return VideoPackArea > 0 && !info->held && info->textureCount == 1 && width > 0 &&
            height > 0 && width * height <= VideoPackArea && width <= side / 2 && height <= side / 2 &&
            surface != SDL_GetVideoSurface() && surface != ShadowScreen;
 }

@@ -32,7 +32,7 @@ void findBlocks(const SDL_Surface *source, TexInfo *info)
 {
     info->blocks.reset();
     const int width = source->w, height = source->h;
-    if (info->layout != 0 || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
+    if ((info->layout != 0 && !info->page) || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
         return;
     const int columns = (width + VideoBlockSide - 1) / VideoBlockSide, rows = (height + VideoBlockSide - 1) / VideoBlockSide;
     const size_t count = static_cast<size_t>(columns) * rows;

@@ -93,12 +93,12 @@ TEST(Audio, NoMixerCallReachesAClosedDevice)
     // The mixer keeps its channel count after closing but frees the channels themselves.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     openAudio(44100, 2);
-    EXPECT_TRUE(audioDeviceOpen);
+    EXPECT_TRUE(audioDeviceOpen());
     std::vector<Sint16> samples(4410 * 2, 1000);
     Mix_Chunk *chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8 *>(samples.data()),
                                          static_cast<Uint32>(samples.size() * sizeof(Sint16)));
     closeAudio();
-    EXPECT_FALSE(audioDeviceOpen);
+    EXPECT_FALSE(audioDeviceOpen());
     playClick(chunk);
     Mix_FreeChunk(chunk);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -301,8 +301,12 @@ TEST_F(Settings, AKeyThatCannotBeOpenedGivesDefaultsAndWritesNothing)
     appSettings.quiz = 0;
     saveSettings();
     EXPECT_EQ(calls.at(1), "set quiz 4 4");
+    appSettings.quiz = 1;  // and back: once written, the setting is known and always saved
+    saveSettings();
+    EXPECT_EQ(calls.back(), "set quiz 4 4");
     resetStoreHooks();
     EXPECT_EQ(readSettingValue("fxvolume"), 3);
+    EXPECT_EQ(readSettingValue("quiz"), 1);
 }
 
 }  // namespace

@@ -239,10 +239,17 @@ TEST_F(Blit, SmallPicturesShareAPageAndAChangedOneRedrawsOnlyItsPlace)
     clearGLCalls();
     VideoFreeSurface(large);
     EXPECT_EQ(glCallsStartingWith("DeleteTextures").size(), 1u);
-    SDL_Surface *next = makeRGBA(5, 5);
+    SDL_Surface *next = makeRGBA(5, 5), *thin = makeRGBA(3, 16);  // a narrow glyph: strips of its own
     VideoBlit(next, nullptr, screen, &at);
     EXPECT_EQ(VideoGetTexInfo(next)->page, 1);
     EXPECT_EQ(VideoGetTexInfo(next)->pageX, 0);
+    clearGLCalls();
+    VideoBlit(thin, nullptr, screen, &at);
+    EXPECT_EQ(VideoGetTexInfo(thin)->layout, 2);
+    EXPECT_EQ(VideoGetTexInfo(thin)->page, 1);
+    EXPECT_EQ(glCallsStartingWith("Vertex2i"), (std::vector<std::string>{"Vertex2i(0, 0)", "Vertex2i(3, 0)",
+                                                                         "Vertex2i(3, 16)", "Vertex2i(0, 16)"}));
+    VideoFreeSurface(thin);
     EXPECT_EQ(VideoPagesInUse(), 1);
     VideoFreeSurface(next);
 }

@@ -34,6 +34,7 @@ std::string environmentOr(const char *name, const char *fallback)
 
 const std::string wine = environmentOr("TAVRIN_WINE", "wine");
 const std::string windowsRun = environmentOr("TAVRIN_WINDOWS_RUN", "");
+const std::string windowsSetup = environmentOr("TAVRIN_WINDOWS_SETUP", "");
 
 // Runs a command to its end with its output in *out; its exit code, -1 when it did not end normally.
 int command(const std::vector<std::string> &args, std::string *out = nullptr, const fs::path &directory = {})
@@ -114,6 +115,18 @@ int channelDifference(uint32_t a, uint32_t b)
     return largest;
 }
 
+// Waits up to 20 seconds for a check to hold.
+template <typename Check>
+bool eventually(Check check)
+{
+    auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!check()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(200ms);
+    }
+    return true;
+}
+
 struct Pointer {
     std::string window;
     void moveTo(int x, int y)
@@ -157,7 +170,7 @@ bool hasDword(const std::string &listing, const std::string &name, unsigned valu
 void finishFirstTask(Pointer &pointer, const GameDef &game)
 {
     pointer.click(tileRect(0, game.taskCount));
-    std::this_thread::sleep_for(1s);
+    std::this_thread::sleep_for(1500ms);
     const Task &task = game.tasks[0];
     for (int r = 0; r <= RoundsPerTask; ++r) {
         const Round &round = r < RoundsPerTask ? task.rounds[r] : task.quiz;
@@ -165,7 +178,9 @@ void finishFirstTask(Pointer &pointer, const GameDef &game)
         int right = 0;
         while (!rule(round, right)) ++right;
         pointer.click(choiceRect(right, choiceCount(round)));
-        std::this_thread::sleep_for(2500ms);  // the praise, then the next question
+        // The praise lasts 70 frames, longer under Wine on a busy machine, and a click during it only cuts
+        // it short: the next answer waits well past it.
+        std::this_thread::sleep_for(4s);
     }
 }
 
@@ -184,9 +199,10 @@ protected:
         command({wine, "reg", "delete", "HKCU\\Software\\Vorniquel\\Tavrin", "/f"});
     }
 
-    pid_t start()
+    pid_t start() { return start(run); }
+    pid_t start(const fs::path &folder)
     {
-        std::string program = (run / "tavrin.exe").string();
+        std::string program = (folder / "tavrin.exe").string();
         std::vector<std::string> args = {wine, program};
         std::vector<char *> argv;
         for (std::string &a : args) argv.push_back(a.data());
@@ -199,7 +215,7 @@ protected:
         envp.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, run.c_str());
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         pid_t pid = -1;
@@ -209,35 +225,47 @@ protected:
     }
 };
 
-// The player choice as the Linux program draws it: two pictures a second apart, so that what moves
-// (clouds, mascot) can be left out of the comparison.
-struct Reference {
-    std::vector<uint32_t> first, second;
+// How a picture of the Windows program differs from the Linux program's player choice at the same frame.
+// Both start from the same state and move their clouds and mascot by the frame, so the Linux window is
+// captured over and over while its animation passes the frame the picture shows, and the closest
+// capture counts.
+struct Comparison {
+    int captures = 0, differing = -1, largest = 0;  // differing: pixels apart by more than 3 levels
 };
 
-Reference linuxPlayerChoice()
+Comparison compareWithLinux(const std::vector<uint32_t> &shot)
 {
-    Reference reference;
+    Comparison best;
     RunCopy copy;
     pid_t pid = startProgram(copy, {});
-    if (pid < 0) return reference;
+    if (pid < 0) return best;
     std::string window = findWindow(30s);
     if (!window.empty()) {
         xdotool({"mousemove", "--window", window, "790", "590"});
-        std::this_thread::sleep_for(3s);
-        reference.first = capture(window);
-        std::this_thread::sleep_for(1100ms);
-        reference.second = capture(window);
+        auto end = std::chrono::steady_clock::now() + 8s;
+        while (std::chrono::steady_clock::now() < end) {
+            std::vector<uint32_t> linux = capture(window);
+            if (linux.size() != shot.size()) continue;
+            ++best.captures;
+            int differing = 0, largest = 0;
+            for (size_t i = 0; i < shot.size(); ++i) {
+                int d = channelDifference(linux[i], shot[i]);
+                largest = std::max(largest, d);
+                differing += d > 3;
+            }
+            if (best.differing < 0 || differing < best.differing) {
+                best.differing = differing;
+                best.largest = largest;
+            }
+        }
     }
     kill(pid, SIGTERM);
     waitForExit(pid, 10s);
-    return reference;
+    return best;
 }
 
 TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
 {
-    Reference reference = linuxPlayerChoice();
-
     pid_t pid = start();
     ASSERT_GT(pid, 0);
     Pointer pointer{findWindow(90s)};
@@ -248,44 +276,34 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
                << readFile(run / "stderr.txt");
     }
 
-    // The player choice, the pointer out of the way, against the Linux picture where that stands still.
+    // The player choice, the pointer out of the way, for the comparison with the Linux program below.
     pointer.moveTo(790, 590);
-    std::this_thread::sleep_for(3s);
+    std::this_thread::sleep_for(2s);
     std::vector<uint32_t> shot = capture(pointer.window);
     ASSERT_EQ(shot.size(), 800u * 600u);
-    if (reference.first.size() == shot.size() && reference.second.size() == shot.size()) {
-        int compared = 0, differing = 0, largest = 0;
-        for (size_t i = 0; i < shot.size(); ++i) {
-            if (channelDifference(reference.first[i], reference.second[i]) != 0) continue;  // moving
-            ++compared;
-            int d = channelDifference(reference.first[i], shot[i]);
-            largest = std::max(largest, d);
-            differing += d > 3;
-        }
-        std::printf("screen comparison: %d of %d still pixels compared, %d differ by more than 3 levels, "
-                    "largest difference %d\n", compared, 800 * 600, differing, largest);
-        EXPECT_GT(compared, 800 * 600 / 2);
-        EXPECT_LT(differing, compared / 1000) << "largest difference " << largest;
-    } else {
-        ADD_FAILURE() << "the Linux program's player choice could not be captured";
-    }
 
+    // A game's own panel is cream where the menu shows its frame; the program takes events a frame at a
+    // time, later still on a busy machine, so each change is waited for.
+    auto gameShows = [&](bool shown) {
+        return eventually([&] {
+            std::vector<uint32_t> now = capture(pointer.window);
+            return now.size() == 800u * 600u && ((now[40 * 800 + 60] >> 8) == 0xFFFAu) == shown;
+        });
+    };
     pointer.clickAt(200, 235);  // "A játékos"
     // "erdei kalandok": the first task played to its end, then Escape.
     pointer.clickAt(200, 170);
-    std::this_thread::sleep_for(1500ms);
-    std::vector<uint32_t> game = capture(pointer.window);
-    ASSERT_EQ(game.size(), 800u * 600u);
-    EXPECT_EQ(game[40 * 800 + 60] >> 8, 0xFFFAu) << std::hex << game[40 * 800 + 60] << " (the game's cream panel)";
+    ASSERT_TRUE(gameShows(true)) << "erdei kalandok did not start";
     finishFirstTask(pointer, forestDefinition());
     pointer.key("Escape");
+    ASSERT_TRUE(gameShows(false)) << "Escape did not end erdei kalandok";
+    std::this_thread::sleep_for(3s);  // the menu's buttons slide in anew
     // "városi kalandok": opened and left with Escape.
     pointer.clickAt(200, 235);
-    std::this_thread::sleep_for(1500ms);
-    game = capture(pointer.window);
-    ASSERT_EQ(game.size(), 800u * 600u);
-    EXPECT_EQ(game[40 * 800 + 60] >> 8, 0xFFFAu) << std::hex << game[40 * 800 + 60];
+    ASSERT_TRUE(gameShows(true)) << "városi kalandok did not start";
     pointer.key("Escape");
+    ASSERT_TRUE(gameShows(false)) << "Escape did not end városi kalandok";
+    std::this_thread::sleep_for(3s);
     // The settings: the quiz switched off, then "vissza" writes them.
     pointer.clickAt(200, 300);
     pointer.clickAt(300, 255);
@@ -318,6 +336,80 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
     std::string out = readFile(run / "stdout.txt"), err = readFile(run / "stderr.txt");
     EXPECT_TRUE(std::regex_search(out, std::regex("desired = 800 x 600\r?\nreal = 800 x 600\r?\n"))) << out;
     EXPECT_NE(err.find("video: Max texture size: "), std::string::npos) << err;
+
+    Comparison comparison = compareWithLinux(shot);
+    std::printf("screen comparison with the Linux program: closest of %d captures: %d of %d pixels differ by "
+                "more than 3 levels, largest difference %d\n", comparison.captures, comparison.differing,
+                800 * 600, comparison.largest);
+    ASSERT_GT(comparison.captures, 0) << "the Linux program's window could not be captured";
+    EXPECT_LE(comparison.differing, 800 * 600 / 1000);
+}
+
+// A folder of the Wine prefix, named the Windows way ("%LOCALAPPDATA%\\Programs"), as a Linux path.
+fs::path windowsFolder(const std::string &name)
+{
+    std::string windows, linux;
+    command({wine, "cmd", "/c", "echo " + name}, &windows);
+    windows.erase(std::remove_if(windows.begin(), windows.end(), [](char c) { return c == '\r' || c == '\n'; }),
+                  windows.end());
+    command({wine, "winepath", "-u", windows}, &linux);
+    linux.erase(std::remove(linux.begin(), linux.end(), '\n'), linux.end());
+    return linux;
+}
+
+// The installer as a family uses it: installed silently, played from the Start menu's folder, removed
+// silently, the players' results kept.
+TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAllButTheResults)
+{
+    if (windowsSetup.empty()) GTEST_SKIP() << "TAVRIN_WINDOWS_SETUP names no installer (scripts/package-windows)";
+    const std::string uninstallKey = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tavrin";
+    fs::path folder = windowsFolder("%LOCALAPPDATA%\\Programs\\Tavrin");
+    fs::path shortcut = windowsFolder("%APPDATA%\\Microsoft\\Windows\\Start Menu\\Programs") / "Tavrin.lnk";
+    ASSERT_FALSE(folder.empty());
+    ASSERT_FALSE(fs::exists(folder)) << folder;
+
+    ASSERT_EQ(command({wine, windowsSetup, "/S"}), 0);
+    for (const char *file : {"tavrin.exe", "tavrin-reg.exe", "game1.dll", "game2.dll", "tavrin_store.dll", "SDL.dll",
+                             "SDL_mixer.dll", "SDL_image.dll", "SDL_ttf.dll", "SDL_gfx.dll", "uninstall.exe",
+                             "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt", "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg"})
+        EXPECT_TRUE(fs::exists(folder / file)) << file;
+    EXPECT_TRUE(fs::exists(shortcut)) << shortcut;
+    std::string entry = registry(uninstallKey);
+    std::printf("after install, %s", entry.c_str());
+    EXPECT_TRUE(std::regex_search(entry, std::regex("DisplayName +REG_SZ +Tavrin\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("DisplayVersion +REG_SZ +[0-9]+\\.[0-9]+\\.[0-9]+\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("Publisher +REG_SZ +Vorniquel\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("UninstallString +REG_SZ +\"[^\n]*uninstall.exe\"\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("EstimatedSize +REG_DWORD +0x[0-9a-f]+\n")));
+
+    // Played from its folder: the window, the log there, and "kilépés" on the main menu.
+    pid_t pid = start(folder);
+    ASSERT_GT(pid, 0);
+    Pointer pointer{findWindow(90s)};
+    if (pointer.window.empty()) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        FAIL() << "no window \"Tavrin\"; sdl.log:\n" << readFile(folder / "sdl.log");
+    }
+    std::this_thread::sleep_for(2s);
+    pointer.clickAt(200, 235);  // "A játékos"
+    pointer.clickAt(200, 440);  // "kilépés"
+    int status = waitForExit(pid, 60s);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(readFile(folder / "sdl.log").find("tavrin.exe started ---"), std::string::npos);
+    EXPECT_NE(registry("HKCU\\Software\\Vorniquel\\Tavrin").find("fxvolume"), std::string::npos);
+
+    // The uninstaller runs on from a copy of itself, so its end shows as the folder going away.
+    ASSERT_EQ(command({wine, (folder / "uninstall.exe").string(), "/S"}), 0);
+    auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (fs::exists(folder) && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(250ms);
+    EXPECT_FALSE(fs::exists(folder)) << "left behind in " << folder;
+    EXPECT_FALSE(fs::exists(shortcut));
+    EXPECT_EQ(registry(uninstallKey).find("DisplayName"), std::string::npos);
+    std::string kept = registry("HKCU\\Software\\Vorniquel\\Tavrin");
+    std::printf("after uninstall, the results are kept:%s", kept.c_str());
+    EXPECT_NE(kept.find("fxvolume"), std::string::npos);
 }
 
 }  // namespace
