@@ -24,8 +24,11 @@
 #include <thread>
 #include <vector>
 
+#include "base/screen.h"
 #include "menu/menu.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
+#include "shell/loop.h"
+#include "shell/state.h"
 #include "video/video_internal.h"
 
 extern char **environ;

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "base/screen.h"
 #include "modules/modules.h"
-#include "shell/shell.h"
 #include "text/text.h"
 #include "video/video.h"
 

@@ -1,7 +1,14 @@
-// buttons.cpp -- the table of menu buttons, their drawing with the pointer highlight, and their hit test
+// buttons.cpp -- the menu buttons: their table, their pictures, their drawing with the pointer highlight, their hit test
 #include "menu/menu.h"
 
-#include "shell/shell.h"
+#include <SDL/SDL_image.h>
+#include <SDL/SDL_rotozoom.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "shell/assets.h"
+#include "shell/state.h"
 #include "text/text.h"
 
 // ----------------------------------------------------------------------------------------------------
@@ -73,4 +80,31 @@ int hitMenuButton(MenuButton *button, int px, int py)
 {
     if (!button->image) return pointInRect(px, py, button->x, button->y, plateWidth(), plateHeight());
     return pointInRect(px, py, button->x, button->y, button->image->w, button->image->h);
+}
+
+void loadButtonImages(MenuButton *button)
+{
+    // "logo1.tga" splits into "logo1" and ".tga"; a label without a full stop has no extension.
+    const char *dot = strrchr(button->label, '.');
+    const char *extension = dot ? dot : "";
+    int baseLength = static_cast<int>(dot ? dot - button->label : strlen(button->label));
+
+    char path[300];
+    snprintf(path, sizeof path, "g/%s", button->label);
+    button->image = loadImage(path);
+    if (!button->image) {
+        // Captions are looked up too and are expected to fail; only a label that names a picture file
+        // is worth a line in the log.
+        if (dot) logLoadFailure(path, IMG_GetError());
+        button->hoverImage = nullptr;
+        return;
+    }
+
+    snprintf(path, sizeof path, "g/%.*s_o%s", baseLength, button->label, extension);
+    SDL_Surface *hover = loadImage(path);
+    if (!hover) {
+        hover = zoomSurface(button->image, 0.9, 0.9, SMOOTHING_ON);
+        if (hover) hover->unused1 = 0;
+    }
+    button->hoverImage = hover;
 }

@@ -30,6 +30,9 @@ int pointInRect(int px, int py, int rx, int ry, int w, int h);
 void drawMenuButton(MenuButton *button, int dx, int dy);
 // 1 when (px, py) is on the button at its resting place.
 int hitMenuButton(MenuButton *button, int px, int py);
+// Loads "g/<label>" and its hover picture "g/<name>_o<extension>", or makes the hover picture by shrinking
+// the first to nine tenths; a text button's label loads nothing.
+void loadButtonImages(MenuButton *button);
 
 // A picture's size; 0 for a picture that did not load, so that nothing that depends on it is drawn or hit.
 int imageWidth(const SDL_Surface *image);
@@ -41,6 +44,7 @@ int imageHeight(const SDL_Surface *image);
 void drawMenu();
 // Mouse motion and button presses; 1 when the player chose to quit.
 int menuMouseEvent(SDL_Event *event);
+int menuKeyEvent(SDL_Event *event);
 // Hands the address to the desktop's default handler and carries on at once.
 void openWebAddress(const char *address);
 

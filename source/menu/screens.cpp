@@ -6,7 +6,9 @@
 
 #include "modules/modules.h"
 #include "platform/desktop.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
+#include "shell/audio.h"
+#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 #include "text/text.h"
@@ -196,6 +198,9 @@ void drawMenu()
     menuFrame++;
     updateSprites();
 }
+
+// Keys do nothing on the menu: everything there is done with the mouse.
+int menuKeyEvent(SDL_Event *) { return 0; }
 
 int menuMouseEvent(SDL_Event *event)
 {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shell/shell.h"
+#include "base/screen.h"
 #include "video/video.h"
 
 // ----------------------------------------------------------------------------------------------------

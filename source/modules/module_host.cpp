@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/log.h"
 #include "platform/library.h"
-#include "shell/shell.h"
+#include "shell/audio.h"
+#include "shell/state.h"
 #include "store/settings.h"
 #include "video/video.h"
 

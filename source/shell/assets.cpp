@@ -1,5 +1,5 @@
 // assets.cpp -- start-up loading of the settings, pictures, fonts and clouds, and what is released at exit
-#include "shell/shell.h"
+#include "shell/assets.h"
 
 #include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
@@ -9,9 +9,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/log.h"
+#include "base/random.h"
+#include "base/screen.h"
 #include "menu/menu.h"
 #include "platform/filekind.h"
 #include "platform/fonts.h"
+#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 #include "text/text.h"
@@ -172,33 +176,6 @@ SDL_Surface *loadImage(const char *path)
     SDL_Surface *image = IMG_Load(path);
     if (image) image->unused1 = 0;  // no texture record yet; the video layer makes one at the first draw
     return image;
-}
-
-void loadButtonImages(MenuButton *button)
-{
-    // "logo1.tga" splits into "logo1" and ".tga"; a label without a full stop has no extension.
-    const char *dot = strrchr(button->label, '.');
-    const char *extension = dot ? dot : "";
-    int baseLength = static_cast<int>(dot ? dot - button->label : strlen(button->label));
-
-    char path[300];
-    snprintf(path, sizeof path, "g/%s", button->label);
-    button->image = loadImage(path);
-    if (!button->image) {
-        // Captions are looked up too and are expected to fail; only a label that names a picture file
-        // is worth a line in the log.
-        if (dot) logLoadFailure(path, IMG_GetError());
-        button->hoverImage = nullptr;
-        return;
-    }
-
-    snprintf(path, sizeof path, "g/%.*s_o%s", baseLength, button->label, extension);
-    SDL_Surface *hover = loadImage(path);
-    if (!hover) {
-        hover = zoomSurface(button->image, 0.9, 0.9, SMOOTHING_ON);
-        if (hover) hover->unused1 = 0;
-    }
-    button->hoverImage = hover;
 }
 
 int init()

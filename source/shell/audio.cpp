@@ -1,15 +1,19 @@
 // audio.cpp -- the audio device, its log line, the failure message and the click
-#include "shell/shell.h"
+#include "shell/audio.h"
 
 #include <cstdio>
 
+#include "base/log.h"
 #include "platform/desktop.h"
 #include "platform/filekind.h"
+#include "shell/assets.h"
 #include "store/settings.h"
 
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
+Mix_Music *musicTrack = nullptr;
+Mix_Chunk *clickSound = nullptr;
 int audioOpened = 0;
 
 // ----------------------------------------------------------------------------------------------------

@@ -1,8 +1,9 @@
 // diagnostics.cpp -- the start-up probes that describe the machine in the log: processor, memory, videocard
-#include "shell/shell.h"
+#include "shell/diagnostics.h"
 
 #include <cstdio>
 
+#include "base/log.h"
 #include "platform/machine.h"
 #include "video/video.h"
 

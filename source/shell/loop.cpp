@@ -1,13 +1,20 @@
 // loop.cpp -- the main routine: start-up order, the 50-frames-per-second loop, event dispatch, shutdown
-#include "shell/shell.h"
+#include "shell/loop.h"
 
 #include <SDL/SDL_framerate.h>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/log.h"
+#include "base/screen.h"
 #include "menu/menu.h"
 #include "modules/modules.h"
+#include "shell/assets.h"
+#include "shell/audio.h"
+#include "shell/diagnostics.h"
+#include "shell/runfiles.h"
+#include "shell/state.h"
 #include "store/settings.h"
 #include "video/video.h"
 
@@ -25,8 +32,6 @@ constexpr int maxEventsPerFrame = 512;
 // State
 // ----------------------------------------------------------------------------------------------------
 int activeGame = -1;
-Mix_Music *musicTrack = nullptr;
-Mix_Chunk *clickSound = nullptr;
 
 int menuScreen = 0;
 int menuFrame = 0;
@@ -57,8 +62,6 @@ void resetFrameHooks()
 {
     frameHooks = FrameHooks{menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame, SDL_PollEvent};
 }
-
-int menuKeyEvent(SDL_Event *) { return 0; }
 
 EventAction eventAction(int type)
 {

@@ -1,7 +1,7 @@
 // main.cpp -- the process entry: the shell's main routine, then a last try for settings not yet saved
 #include <csignal>
 
-#include "shell/shell.h"
+#include "shell/loop.h"
 #include "store/settings.h"
 
 // A closed terminal or a logout ends the program as a request to terminate does: SDL turns that into a

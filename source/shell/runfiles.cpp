@@ -1,11 +1,12 @@
 // runfiles.cpp -- where the run-time files are read from and where the log goes, settled once at start-up
-#include "shell/shell.h"
+#include "shell/runfiles.h"
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
+#include "base/log.h"
 #include "platform/places.h"
 
 // ----------------------------------------------------------------------------------------------------

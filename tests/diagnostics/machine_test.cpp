@@ -8,7 +8,7 @@
 
 #include "../support/scratch_dir.h"
 #include "platform/machine.h"
-#include "shell/shell.h"
+#include "shell/diagnostics.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "../support/scratch_dir.h"
-#include "shell/shell.h"
+#include "shell/diagnostics.h"
 
 // Last: Xlib's macros would clash with names in the headers above.
 #include <X11/Xlib.h>

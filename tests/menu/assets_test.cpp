@@ -11,9 +11,15 @@
 #include <sstream>
 #include <string>
 
+#include "base/random.h"
+#include "base/screen.h"
+#include "menu/menu.h"
 #include "menu_recorder.h"
-#include "tavrin/store.h"
 #include "modules/modules.h"
+#include "shell/assets.h"
+#include "shell/audio.h"
+#include "shell/state.h"
+#include "tavrin/store.h"
 
 namespace {
 

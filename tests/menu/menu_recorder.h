@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "menu/menu.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
+#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 #include "text/text.h"

@@ -16,9 +16,12 @@
 #include <vector>
 
 #include "../support/scratch_dir.h"
+#include "base/screen.h"
 #include "modules/modules.h"
 #include "platform/library.h"
-#include "shell/shell.h"
+#include "shell/audio.h"
+#include "shell/loop.h"
+#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 

@@ -9,9 +9,11 @@
 #include <set>
 #include <vector>
 
+#include "base/screen.h"
 #include "modules/modules.h"
 #include "platform/library.h"
-#include "shell/shell.h"
+#include "shell/loop.h"
+#include "shell/state.h"
 #include "video/video.h"
 #include "video/video_internal.h"
 

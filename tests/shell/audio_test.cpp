@@ -1,11 +1,12 @@
 // audio_test.cpp -- the device's log line, closing, and the click on channel 1 heard through SDL's disk driver
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
 
 #include "../support/scratch_dir.h"
-#include "shell/shell.h"
+#include "shell/audio.h"
 #include "store/settings.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include "../support/scratch_dir.h"
-#include "shell/shell.h"
+#include "base/log.h"
 
 TEST(LogFile, LinesAreAppendedWithOneLineFeedEach)
 {

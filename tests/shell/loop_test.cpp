@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "menu/menu.h"
 #include "modules/modules.h"
-#include "shell/shell.h"
+#include "shell/loop.h"
+#include "shell/state.h"
 
 namespace {
 

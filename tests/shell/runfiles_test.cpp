@@ -8,8 +8,9 @@
 #include <string>
 
 #include "../support/real_program.h"
+#include "base/log.h"
 #include "platform/places.h"
-#include "shell/shell.h"
+#include "shell/runfiles.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "shell/shell.h"
+#include "base/random.h"
 #include "sprite_recorder.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
+#include "base/screen.h"
 #include "modules/modules.h"
-#include "shell/shell.h"
 #include "video/video.h"
 
 namespace {

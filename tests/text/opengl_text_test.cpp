@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/screen.h"
 #include "font_file.h"
 #include "modules/modules.h"
-#include "shell/shell.h"
 #include "text/text.h"
 #include "video/video.h"
 
