@@ -25,10 +25,10 @@
 #include <vector>
 
 #include "base/screen.h"
+#include "base/state.h"
 #include "menu/menu.h"
 #include "shell/assets.h"
 #include "shell/loop.h"
-#include "shell/state.h"
 #include "video/video_internal.h"
 
 extern char **environ;

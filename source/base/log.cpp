@@ -30,3 +30,10 @@ void logLine(const char *text)
     fprintf(file, "%s\n", text);
     fclose(file);
 }
+
+void logLoadFailure(const char *path, const char *reason)
+{
+    char line[600];
+    snprintf(line, sizeof line, " \xB7 Couldn't load %s: %s", path, reason);
+    logLine(line);
+}

@@ -8,3 +8,6 @@ void logLine(const char *text);
 // Where logLine appends from now on: null for "sdl.log" in the working directory (the start), an empty
 // text for nowhere.
 void logSetFile(const char *path);
+
+// The line for a run-time file that could not be read: " · Couldn't load <path>: <reason>".
+void logLoadFailure(const char *path, const char *reason);

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/assets.h"
-#include "shell/state.h"
+#include "base/log.h"
+#include "base/state.h"
 #include "text/text.h"
 
 // ----------------------------------------------------------------------------------------------------

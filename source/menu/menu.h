@@ -39,6 +39,26 @@ int imageWidth(const SDL_Surface *image);
 int imageHeight(const SDL_Surface *image);
 
 // ----------------------------------------------------------------------------------------------------
+// Pictures, loaded at start-up; a picture that did not load stays null
+// ----------------------------------------------------------------------------------------------------
+struct Cloud {
+    int imageIndex;
+    double x;
+    double y;
+    double speed;
+};
+
+extern SDL_Surface *windowIcon, *bandImage, *backgroundImage, *topImage, *buttonPlate;
+extern std::array<SDL_Surface *, 3> cloudImages;
+extern std::array<SDL_Surface *, 4> mascotFrames;
+extern SDL_Surface *sliderBar, *sliderKnob;
+extern std::array<SDL_Surface *, 2> checkImages;
+extern std::array<Cloud, 10> clouds;
+
+// A run-time picture, or null with IMG_GetError telling why; only a plain file is opened.
+SDL_Surface *loadImage(const char *path);
+
+// ----------------------------------------------------------------------------------------------------
 // Screens
 // ----------------------------------------------------------------------------------------------------
 void drawMenu();

@@ -4,11 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "audio/audio.h"
+#include "base/state.h"
 #include "modules/modules.h"
 #include "platform/desktop.h"
-#include "shell/assets.h"
-#include "shell/audio.h"
-#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 #include "text/text.h"

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "audio/audio.h"
 #include "base/log.h"
+#include "base/state.h"
 #include "platform/library.h"
-#include "shell/audio.h"
-#include "shell/state.h"
 #include "store/settings.h"
 #include "video/video.h"
 

@@ -12,10 +12,10 @@
 #include "base/log.h"
 #include "base/random.h"
 #include "base/screen.h"
+#include "base/state.h"
 #include "menu/menu.h"
 #include "platform/filekind.h"
 #include "platform/fonts.h"
-#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 #include "text/text.h"
@@ -42,16 +42,6 @@ static const std::array<FontSpec, 7> fontSpecs = {{
     {&Font13Black, 13, {0, 0, 0, 0}},
     {&Font13Teal, 13, {50, 188, 193, 0}},
 }};
-
-// ----------------------------------------------------------------------------------------------------
-// State
-// ----------------------------------------------------------------------------------------------------
-SDL_Surface *windowIcon, *bandImage, *backgroundImage, *topImage, *buttonPlate;
-std::array<SDL_Surface *, 3> cloudImages;
-std::array<SDL_Surface *, 4> mascotFrames;
-SDL_Surface *sliderBar, *sliderKnob;
-std::array<SDL_Surface *, 2> checkImages;
-std::array<Cloud, 10> clouds;
 
 // ----------------------------------------------------------------------------------------------------
 // Internal functions
@@ -158,26 +148,6 @@ static void buildMenuFonts()
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-void logLoadFailure(const char *path, const char *reason)
-{
-    char line[600];
-    snprintf(line, sizeof line, " \xB7 Couldn't load %s: %s", path, reason);
-    logLine(line);
-}
-
-SDL_Surface *loadImage(const char *path)
-{
-    // Only a plain file is opened: a named pipe in a picture's place would keep the reader waiting for ever.
-    char reason[128];
-    if (!isRegularFile(path, reason, sizeof reason)) {
-        IMG_SetError("%s", reason);
-        return nullptr;
-    }
-    SDL_Surface *image = IMG_Load(path);
-    if (image) image->unused1 = 0;  // no texture record yet; the video layer makes one at the first draw
-    return image;
-}
-
 int init()
 {
     loadSettings();

@@ -6,15 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "audio/audio.h"
 #include "base/log.h"
 #include "base/screen.h"
+#include "base/state.h"
 #include "menu/menu.h"
 #include "modules/modules.h"
 #include "shell/assets.h"
-#include "shell/audio.h"
 #include "shell/diagnostics.h"
 #include "shell/runfiles.h"
-#include "shell/state.h"
 #include "store/settings.h"
 #include "video/video.h"
 
@@ -31,13 +31,6 @@ constexpr int maxEventsPerFrame = 512;
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
-int activeGame = -1;
-
-int menuScreen = 0;
-int menuFrame = 0;
-int mouseX = 0, mouseY = 0;
-int currentSlot = 0;
-
 int frameTotal = 0;
 
 static FPSmanager fpsManager;

@@ -11,14 +11,14 @@
 #include <sstream>
 #include <string>
 
+#include "audio/audio.h"
 #include "base/random.h"
 #include "base/screen.h"
+#include "base/state.h"
 #include "menu/menu.h"
 #include "menu_recorder.h"
 #include "modules/modules.h"
 #include "shell/assets.h"
-#include "shell/audio.h"
-#include "shell/state.h"
 #include "tavrin/store.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // buttons_test.cpp -- hit and highlight rectangles, slide offsets and the drawing of text and image buttons
+#include "base/state.h"
+#include "menu/menu.h"
 #include "menu_recorder.h"
-#include "shell/assets.h"
-#include "shell/state.h"
 
 TEST(PointInRect, BothEdgesBelongToTheRectangle)
 {

@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/state.h"
 #include "menu/menu.h"
-#include "shell/assets.h"
-#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 #include "text/text.h"

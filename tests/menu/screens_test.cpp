@@ -1,7 +1,7 @@
 // screens_test.cpp -- the four screens' drawing, the backdrop's animation and what each mouse event does
+#include "base/state.h"
+#include "menu/menu.h"
 #include "menu_recorder.h"
-#include "shell/assets.h"
-#include "shell/state.h"
 
 using MenuDrawing = MenuTest;
 

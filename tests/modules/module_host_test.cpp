@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "../support/scratch_dir.h"
+#include "audio/audio.h"
 #include "base/screen.h"
+#include "base/state.h"
 #include "modules/modules.h"
 #include "platform/library.h"
-#include "shell/audio.h"
 #include "shell/loop.h"
-#include "shell/state.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
 

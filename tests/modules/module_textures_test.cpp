@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "base/screen.h"
+#include "base/state.h"
 #include "modules/modules.h"
 #include "platform/library.h"
 #include "shell/loop.h"
-#include "shell/state.h"
 #include "video/video.h"
 #include "video/video_internal.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "../support/scratch_dir.h"
-#include "shell/audio.h"
+#include "audio/audio.h"
 #include "store/settings.h"
 
 namespace {

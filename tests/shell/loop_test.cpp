@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/state.h"
 #include "menu/menu.h"
 #include "modules/modules.h"
 #include "shell/loop.h"
-#include "shell/state.h"
 
 namespace {
 

@@ -1,12 +1,11 @@
 // audio.cpp -- the audio device, its log line, the failure message and the click
-#include "shell/audio.h"
+#include "audio/audio.h"
 
 #include <cstdio>
 
 #include "base/log.h"
 #include "platform/desktop.h"
 #include "platform/filekind.h"
-#include "shell/assets.h"
 #include "store/settings.h"
 
 // ----------------------------------------------------------------------------------------------------
