@@ -58,4 +58,7 @@ Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Roun
 
 // A game's table, exactly as long as the tasks given, so that its length can be checked at compile time
 // against the number of values the menu counts.
-template <typename... Tasks> std::array<Task, sizeof...(Tasks)> taskTable(const Tasks &...tasks) { return {{tasks...}}; }
+template <typename... Tasks> std::array<Task, sizeof...(Tasks)> taskTable(const Tasks &...tasks)
+{
+    return {{tasks...}};
+}

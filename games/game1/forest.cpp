@@ -247,7 +247,8 @@ const auto forestTasks = taskTable(
          ruleLegs));
 
 // A task's place in the table names its stored value, and the menu counts exactly this many.
-static_assert(std::tuple_size<decltype(forestTasks)>::value == FirstGameTaskCount, "the menu counts 15 tasks of this game");
+static_assert(std::tuple_size<decltype(forestTasks)>::value == FirstGameTaskCount,
+              "the menu counts 15 tasks of this game");
 
 const GameDef forestGame{"erdei kalandok", TAVRIN_FIRST_GAME_VALUE_FORMAT, "g1s%d", ThemeForest, FirstGameTaskCount,
                          forestTasks.data()};

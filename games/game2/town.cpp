@@ -454,7 +454,8 @@ const auto townTasks = taskTable(
          ruleColour));
 
 // A task's place in the table names its stored value, and the menu counts exactly this many.
-static_assert(std::tuple_size<decltype(townTasks)>::value == SecondGameTaskCount, "the menu counts 25 tasks of this game");
+static_assert(std::tuple_size<decltype(townTasks)>::value == SecondGameTaskCount,
+              "the menu counts 25 tasks of this game");
 
 // The map shows the tasks by theme; the table keeps its order, because a task's place in it names its stored value.
 constexpr MapGroup T = GroupTraffic, M = GroupMoney, H = GroupTime, C = GroupCity;

@@ -1,4 +1,4 @@
-// buttons.cpp -- the menu buttons: their table, their pictures, their drawing with the pointer highlight, their hit test
+// buttons.cpp -- the menu buttons: their table, pictures, drawing with the pointer highlight and hit test
 #include "menu/menu.h"
 
 #include <SDL/SDL_image.h>

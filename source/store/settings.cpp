@@ -50,7 +50,10 @@ static void logStoreLine(const char *line)
 
 static void attachStoreLog() { storeSetLogSink(logStoreLine); }
 
-static void slotKeyPath(char *buffer, size_t size, int slot) { snprintf(buffer, size, TAVRIN_SLOT_KEY_FORMAT, SettingsRoot, slot); }
+static void slotKeyPath(char *buffer, size_t size, int slot)
+{
+    snprintf(buffer, size, TAVRIN_SLOT_KEY_FORMAT, SettingsRoot, slot);
+}
 
 static const char *typeName(uint32_t type)
 {

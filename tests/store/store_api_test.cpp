@@ -76,7 +76,8 @@ TEST_F(StoreApi, ADwordIsReadOnlyFromAFourByteDword)
     EXPECT_EQ(storeQueryDword(key, "number", &value), StoreOk);
     EXPECT_EQ(value, -2);
     value = 7;
-    for (const char *name : {"text", "bytes", "long"}) EXPECT_EQ(storeQueryDword(key, name, &value), StoreWrongType) << name;
+    for (const char *name : {"text", "bytes", "long"})
+        EXPECT_EQ(storeQueryDword(key, name, &value), StoreWrongType) << name;
     EXPECT_EQ(storeQueryDword(key, "missing", &value), StoreNotFound);
     EXPECT_EQ(value, 7);
     storeCloseKey(key);
