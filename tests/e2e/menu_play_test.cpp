@@ -232,10 +232,11 @@ int waitForExit(pid_t pid, std::chrono::seconds limit)
 }
 
 // Starts the program in the playground and finds its window; the program's pid, or -1 after a failure
-// was recorded. Now and then the virtual display turns a connection away. The program then either cannot
-// start (exit code 2) or, when only its first connection failed, opens its window before a caption could
-// be set; only these cases are tried again.
-pid_t startAndFindWindow(const Playground &play, Pointer &pointer)
+// was recorded. Now and then the virtual display turns a connection away, or is gone altogether on a
+// machine where many are started at once. The program then either cannot start (exit code 2) or, when
+// only its first connection failed, opens its window before a caption could be set; only these cases are
+// tried again, on a fresh display when the old one has ended.
+pid_t startAndFindWindow(Playground &play, Pointer &pointer)
 {
     pid_t pid = -1;
     bool found = false, ended = false;
@@ -255,8 +256,14 @@ pid_t startAndFindWindow(const Playground &play, Pointer &pointer)
             waitpid(pid, nullptr, 0);
             continue;
         }
-        bool refused = readFile(play.run / "sdl.log").find("Couldn't open X11 display") != std::string::npos;
+        std::string log = readFile(play.run / "sdl.log");
+        bool refused = log.find("Couldn't open X11 display") != std::string::npos ||
+                       log.find("No available video device") != std::string::npos;
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 2 || !refused) break;
+        if (play.server > 0 && waitpid(play.server, nullptr, WNOHANG) == play.server) {
+            play.server = -1;
+            play.startDisplay();
+        }
     }
     if (found) return pid;
     std::string windows, names;
