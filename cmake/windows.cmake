@@ -1,28 +1,99 @@
-# windows.cmake -- the Windows build: everything that needs no SDL (the store on the registry, the platform
-# backends, tavrin-reg.exe) with its tests, cross-built by MinGW-w64 and run under Wine by ctest.
+# windows.cmake -- the Windows build, cross-built by MinGW-w64: with the SDL prefix of scripts/windows-deps
+# the whole program (tavrin.exe, the game DLLs, the store DLL, tavrin-reg.exe and the SDL family's DLLs in
+# run/, beside g/, g1/ and snd/); without it only what needs no SDL. The tests land in tests/ and run
+# under Wine through ctest.
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   message(WARNING "No Wine found: the Windows tests are built but cannot run here.")
 endif()
+set(TAVRIN_WINDOWS_DEPS "" CACHE PATH "The SDL 1.2 prefix made by scripts/windows-deps (empty: no SDL)")
 
-# Programs, the store DLL and the tests share one folder, so that each finds the DLL beside itself.
+# run/ is the folder a Windows user receives: the program, its DLLs and its run-time files, nothing else.
 set(TAVRIN_RUN_DIR ${CMAKE_BINARY_DIR}/run)
+set(TAVRIN_TEST_DIR ${CMAKE_BINARY_DIR}/tests)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TAVRIN_RUN_DIR})
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${TAVRIN_RUN_DIR})
-# The store DLL is named as the program links it, without MinGW's "lib" prefix.
+# DLLs are named as the program loads them, without MinGW's "lib" prefix.
 set(CMAKE_SHARED_LIBRARY_PREFIX "")
+set(CMAKE_SHARED_MODULE_PREFIX "")
 
-# The code of the shell that the Windows build can hold: the log writer, the settings and the backends.
-add_library(tavrin_core STATIC ${CMAKE_SOURCE_DIR}/source/shell/log.cpp)
-target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR}/source ${CMAKE_SOURCE_DIR}/include)
-target_link_libraries(tavrin_core PUBLIC advapi32 shell32 user32)
-add_subdirectory(source/platform)
-add_subdirectory(source/store)
-add_subdirectory(tools/tavrin-reg)
+if(TAVRIN_WINDOWS_DEPS)
+  if(NOT EXISTS ${TAVRIN_WINDOWS_DEPS}/.complete)
+    message(FATAL_ERROR "${TAVRIN_WINDOWS_DEPS} is no complete SDL prefix: run scripts/windows-deps")
+  endif()
+  # SDL_image, SDL_ttf and SDL_gfx are built here, from the project's own sources.
+  add_subdirectory(source/platform/windows/sdl-addons)
+  # SDL and SDL_mixer through their import libraries, named by path: the static link flags of the toolchain
+  # would not let -l find them.
+  add_library(PkgConfig::SDLFAMILY INTERFACE IMPORTED)
+  target_link_libraries(PkgConfig::SDLFAMILY INTERFACE SDL_image SDL_ttf SDL_gfx
+    ${TAVRIN_WINDOWS_DEPS}/lib/libSDL_mixer.dll.a ${TAVRIN_WINDOWS_DEPS}/lib/libSDL.dll.a opengl32)
+  set(TAVRIN_SDL_DLLS ${TAVRIN_WINDOWS_DEPS}/bin/SDL.dll ${TAVRIN_WINDOWS_DEPS}/bin/SDL_mixer.dll)
+
+  add_library(tavrin_core STATIC)
+  target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR}/source ${CMAKE_SOURCE_DIR}/include)
+  target_link_libraries(tavrin_core PUBLIC PkgConfig::SDLFAMILY advapi32 shell32 user32)
+  foreach(dir platform store video text sprites modules menu shell)
+    add_subdirectory(source/${dir})
+  endforeach()
+  add_subdirectory(games)
+  add_subdirectory(tools/tavrin-reg)
+  # The Windows program keeps its run-time files beside itself, in its working directory: there is no
+  # installed data folder apart from it.
+  target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH=".")
+  # SDL's own Windows entry: WinMain in SDLmain sends stdout and stderr to stdout.txt and stderr.txt beside
+  # the program and calls the main routine; a window program, with no console of its own.
+  target_link_libraries(tavrin PRIVATE mingw32 ${TAVRIN_WINDOWS_DEPS}/lib/libSDLmain.a)
+  target_link_options(tavrin PRIVATE -mwindows)
+
+  # The program's icon (the window icon's picture) and version, inside tavrin.exe for Explorer and the
+  # shortcuts; the installer takes the same version, name and publisher.
+  enable_language(RC)
+  set(TAVRIN_ICON ${CMAKE_BINARY_DIR}/tavrin.ico)
+  add_custom_command(OUTPUT ${TAVRIN_ICON}
+    COMMAND ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp ${TAVRIN_ICON}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp)
+  add_custom_target(tavrin_icon DEPENDS ${TAVRIN_ICON})
+  add_dependencies(tavrin tavrin_icon)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/tavrin.rc.in ${CMAKE_BINARY_DIR}/tavrin.rc @ONLY)
+  set_source_files_properties(${CMAKE_BINARY_DIR}/tavrin.rc PROPERTIES OBJECT_DEPENDS ${TAVRIN_ICON})
+  target_sources(tavrin PRIVATE ${CMAKE_BINARY_DIR}/tavrin.rc)
+  file(WRITE ${CMAKE_BINARY_DIR}/release.nsh
+    "!define VERSION \"${PROJECT_VERSION}\"\n"
+    "!define DISPLAY_NAME \"${TAVRIN_DISPLAY_NAME}\"\n"
+    "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n")
+
+  add_custom_target(run_data ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${TAVRIN_RUN_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy ${TAVRIN_SDL_DLLS} ${TAVRIN_RUN_DIR}
+    COMMENT "Copying the run-time files and the SDL DLLs into run/")
+else()
+  # Without SDL: the log writer, the settings and the backends.
+  add_library(tavrin_core STATIC ${CMAKE_SOURCE_DIR}/source/shell/log.cpp)
+  target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR}/source ${CMAKE_SOURCE_DIR}/include)
+  target_link_libraries(tavrin_core PUBLIC advapi32 shell32 user32)
+  add_subdirectory(source/platform)
+  add_subdirectory(source/store)
+  add_subdirectory(tools/tavrin-reg)
+endif()
 
 if(NOT TAVRIN_TESTS)
   return()
 endif()
 enable_testing()
+# The tests and their fixtures live apart from run/, with copies of the DLLs they load.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TAVRIN_TEST_DIR})
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${TAVRIN_TEST_DIR})
+set(test_dll_files $<TARGET_FILE:tavrin_store> ${TAVRIN_SDL_DLLS})
+if(TAVRIN_WINDOWS_DEPS)
+  list(APPEND test_dll_files $<TARGET_FILE:SDL_image> $<TARGET_FILE:SDL_ttf> $<TARGET_FILE:SDL_gfx>)
+endif()
+add_custom_target(test_dlls ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TAVRIN_TEST_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy ${test_dll_files} ${TAVRIN_TEST_DIR}
+  DEPENDS tavrin_store)
+if(TAVRIN_WINDOWS_DEPS)
+  add_dependencies(test_dlls run_data SDL_image SDL_ttf SDL_gfx)
+endif()
 
 # GoogleTest from the sources Debian ships; its own tests and GoogleMock are not needed.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -36,8 +107,9 @@ function(tavrin_test name)
   target_link_libraries(${name} PRIVATE tavrin_core GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     TAVRIN_RUN_DIR="${TAVRIN_RUN_DIR}" TAVRIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    TAVRIN_TEST_BIN_DIR="${TAVRIN_RUN_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${TAVRIN_RUN_DIR}
+    TAVRIN_TEST_BIN_DIR="${TAVRIN_TEST_DIR}")
+  add_dependencies(${name} test_dlls)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${TAVRIN_TEST_DIR}
     DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 300)
 endfunction()
 

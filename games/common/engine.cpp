@@ -19,7 +19,8 @@
 namespace {
 
 constexpr int ScreenW = 800;
-constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
+constexpr int PraiseFrames = 70;
+constexpr int MadeSets = 2;        // sets of fresh rounds made at start for a task with a maker   // about 1.4 s at 50 frames per second
 
 constexpr const char *textBack = "vissza";
 constexpr const char *textMap = "feladatok";
@@ -81,7 +82,8 @@ struct UiSprites {
     std::array<int, MapGroupCount> tiles{}; // a tile's plate, tinted by its group
     int tileHover = -1, tileDone = -1;
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
-    int star = -1, starSmall = -1, starEmpty = -1, quizBadge = -1, praise = -1, pine = -1;
+    int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1;
+    int quizBadge = -1, praise = -1, pine = -1;
 };
 
 struct EngineState {
@@ -89,12 +91,19 @@ struct EngineState {
     int slot = -1;
     bool quizOn = true;
     std::array<bool, MaxTasks> done{};
+    std::array<int, MaxTasks> stars{};  // the best stars each task has earned, 0 when never finished
+    int mistakes = 0;                   // wrong answers in the task being played
+    int earned = 0;                     // the stars of the task just finished
     EngineScreen screen = EngineEnded;
     int task = 0;
     int round = 0;
     std::array<bool, MaxChoices> wrong{};
     int rightChoice = -1;
-    std::array<int, MaxTasks> visits{}; // times each task was opened since the start: answers move on replays
+    std::array<int, MaxTasks> visits{}; // times each task was opened since the start
+    Random random;
+    std::array<int, MaxChoices> place{}; // where each answer of the round shown stands: shuffled every round
+    // Rounds made afresh for the tasks that have a maker: a few sets, so that a replay asks new questions.
+    std::array<std::array<std::array<Round, RoundsPerTask>, MadeSets>, MaxTasks> made{};
     int praiseLeft = 0;
     bool hintShown = false;             // from a wrong answer to the next click
     const char *warning = nullptr;      // the warning of the wrong answer chosen, if it carries one
@@ -107,6 +116,7 @@ struct EngineState {
 };
 
 EngineState state;
+uint32_t nextSeed = 0; // set by engineSeed for the next start only
 
 // Frees what the game made when the library is unloaded without the game having ended.
 struct ReleaseAtUnload {
@@ -124,7 +134,9 @@ const Task &currentTask() { return state.game->tasks[state.task]; }
 const Round &currentRound()
 {
     const Task &t = currentTask();
-    return state.screen == EngineQuiz ? t.quiz : t.rounds[state.round];
+    if (state.screen == EngineQuiz) return t.quiz;
+    if (t.maker) return state.made[state.task][std::max(0, state.visits[state.task] - 1) % MadeSets][state.round];
+    return t.rounds[state.round];
 }
 
 RuleFn currentRule()
@@ -205,6 +217,10 @@ void makeRound(const Round &r, bool quiz)
 void makeEverything()
 {
     const GameDef &g = *state.game;
+    for (int i = 0; i < g.taskCount; ++i)
+        if (g.tasks[i].maker)
+            for (auto &set : state.made[i])
+                for (int r = 0; r < RoundsPerTask; ++r) set[r] = g.tasks[i].maker(r, state.random);
     UiSprites &ui = state.ui;
     ui.prompt = panelSprite(layout.prompt.w, layout.prompt.h, cream, brown, 18);
     ui.scene = panelSprite(layout.scene.w, layout.scene.h, paper, paperBorder, 22);
@@ -229,6 +245,9 @@ void makeEverything()
     ui.star = starSprite(72, true);
     ui.starSmall = starSprite(34, true);
     ui.starEmpty = starSprite(34, false);
+    ui.starBigEmpty = starSprite(72, false);
+    ui.starTiny = starSprite(18, true);
+    ui.starTinyEmpty = starSprite(18, false);
     ui.quizBadge = panelSprite(150, 36, quizFill, quizBorder, 12);
     ui.praise = panelSprite(560, 120, praiseFill, praiseBorder, 24);
 
@@ -254,7 +273,11 @@ void makeEverything()
         textSprite(task.title, TextLabel);
         textSprite(task.title, TextPrompt);
         textSprite(task.hint, TextHint);
-        for (const Round &r : task.rounds) makeRound(r, false);
+        if (task.maker)
+            for (const auto &set : state.made[i])
+                for (const Round &r : set) makeRound(r, false);
+        else
+            for (const Round &r : task.rounds) makeRound(r, false);
         makeRound(task.quiz, true);
     }
     atlasPack();
@@ -266,6 +289,11 @@ void makeEverything()
 
 void startRound()
 {
+    // The answers stand in a new order in every round, so that where the right one stood tells nothing.
+    for (int i = 0; i < MaxChoices; ++i) state.place[i] = i;
+    if (state.screen == EnginePlay || state.screen == EngineQuiz)
+        for (int i = choiceCount(currentRound()) - 1; i > 0; --i)
+            std::swap(state.place[i], state.place[randomBelow(state.random, i + 1)]);
     state.wrong.fill(false);
     state.rightChoice = -1;
     state.praiseLeft = 0;
@@ -282,19 +310,39 @@ void openMap()
 void openTask(int task)
 {
     ++state.visits[task];
+    state.mistakes = 0;
     state.task = task;
     state.round = 0;
     state.screen = EnginePlay;
     startRound();
 }
 
+// Three stars without a mistake, two with one or two, one with more.
+int starsFor(int mistakes) { return mistakes == 0 ? 3 : mistakes <= 2 ? 2 : 1; }
+
 void finishTask()
 {
     recordTaskDone(*state.game, state.slot, state.task);
+    state.earned = starsFor(state.mistakes);
+    recordStars(*state.game, state.slot, state.task, state.earned);
     state.done[state.task] = true;
+    state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
     startRound();
     soundPlayRight();
+}
+
+// "tovább": the next task on the map that is not yet done, or the map when every task is.
+void openNextTask()
+{
+    const GameDef &g = *state.game;
+    int from = mapSlot(state.task);
+    for (int step = 1; step < g.taskCount; ++step) {
+        int slot = (from + step) % g.taskCount;
+        for (int t = 0; t < g.taskCount; ++t)
+            if (mapSlot(t) == slot && !state.done[t]) return openTask(t);
+    }
+    openMap();
 }
 
 // After the praise: the next round, the quiz question, or the end of the task.
@@ -322,6 +370,7 @@ void answer(int choice)
         soundPlayRight();
     } else {
         state.wrong[choice] = true;
+        ++state.mistakes;
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
         soundPlayWrong();
@@ -362,7 +411,8 @@ int click(int x, int y)
         break;
     }
     case EngineDone:
-        if (inside(nextButtonRect(), x, y) || inside(mapButtonRect(), x, y)) openMap();
+        if (inside(nextButtonRect(), x, y)) openNextTask();
+        else if (inside(mapButtonRect(), x, y)) openMap();
         break;
     case EngineEnded:
         return 1;
@@ -471,7 +521,9 @@ void drawMap(const Services &s)
         centred(s, pictureFind(g.tasks[i].icon, iconSize), r.x + r.w / 2, r.y + r.h / 2 - 2);
         int number = mapSlot(i) + 1; // the tiles are numbered in the order they stand
         if (number < static_cast<int>(state.numbers.size())) centred(s, state.numbers[number], r.x + 20, r.y + 20);
-        if (state.done[i]) centred(s, state.ui.starSmall, r.x + r.w - 22, r.y + 22);
+        for (int k = 0; state.done[i] && k < 3; ++k) // the stars earned, down the right edge beside the picture
+            centred(s, k < std::max(1, state.stars[i]) ? state.ui.starTiny : state.ui.starTinyEmpty, r.x + r.w - 15,
+                    r.y + 15 + k * 19);
     }
     if (hovered >= 0) {
         sprite(s, state.ui.label, layout.label.x, layout.label.y);
@@ -563,10 +615,14 @@ void drawDone(const Services &s)
     drawConfetti(s, SDL_Rect{0, 0, ScreenW, 540}, state.frame);
     sprite(s, state.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
-    text(s, praises[state.praiseCount % praises.size()], TextCheer, ScreenW / 2, p.y + 48 + bounce);
-    centred(s, state.ui.star, p.x + 70, p.y + 150 - bounce);
-    centred(s, state.ui.star, p.x + p.w - 70, p.y + 150 + bounce);
-    centred(s, pictureFind(currentTask().icon, PicBigSize), ScreenW / 2, p.y + 150);
+    // The praise grows with the stars: "Ügyes vagy!", "Nagyon jó!", "Kiváló!".
+    const char *praise = state.earned >= 3 ? praises[4] : state.earned == 2 ? praises[2] : praises[0];
+    text(s, praise, TextCheer, ScreenW / 2, p.y + 48 + bounce);
+    for (int k = 0; k < 3; ++k) { // the stars earned, one to three
+        bool lit = k < state.earned;
+        centred(s, lit ? state.ui.star : state.ui.starBigEmpty, ScreenW / 2 + (k - 1) * 100,
+                p.y + 150 + (k == 1 ? -12 : 0) + (lit ? (k % 2 ? bounce : -bounce) : 0));
+    }
     text(s, textDone, TextTitle, ScreenW / 2, p.y + 248);
     const SDL_Rect n = nextButtonRect();
     drawButton(s, n, textNext, state.ui.nextButton, state.ui.nextButtonHover);
@@ -594,10 +650,7 @@ SDL_Rect answerRect(int choice)
     if (!state.game || (state.screen != EnginePlay && state.screen != EngineQuiz)) return SDL_Rect{0, 0, 0, 0};
     int count = choiceCount(currentRound());
     if (choice < 0 || choice >= count) return SDL_Rect{0, 0, 0, 0};
-    // On the first visit the answers stand in the table's order; each replay moves them one place on, so
-    // that a task is answered by looking again, not by remembering where the right card was.
-    int shift = std::max(0, state.visits[state.task] - 1) % count;
-    return choiceRect((choice - shift + count) % count, count);
+    return choiceRect(state.place[choice], count);
 }
 
 SDL_Rect promptRect() { return layout.prompt; }
@@ -648,8 +701,12 @@ int engineSetSlot(const GameDef &game, int slot)
     if (!game.tasks || game.taskCount < 1 || game.taskCount > MaxTasks) return 1; // a table the map cannot show
     state.game = &game;
     state.slot = slot;
+    // Every start is played with new rounds and a new order of answers, unless a test asked for a seed.
+    state.random = randomSeeded(nextSeed ? nextSeed : SDL_GetTicks() * 2654435761u + static_cast<uint32_t>(slot));
+    nextSeed = 0;
     state.quizOn = readSetting("quiz", 1) != 0;
     readProgress(game, slot, state.done);
+    readStars(game, slot, state.stars);
     textOpen();
     makeEverything();
     soundsOpen(readSetting("fxvolume", 128));
@@ -710,11 +767,20 @@ void engineRelease()
     state.screen = EngineEnded;
 }
 
+void engineSeed(uint32_t seed) { nextSeed = seed; }
+const Round &engineShownRound() { return currentRound(); }
+const Round &engineMadeRound(int task, int set, int round)
+{
+    const auto &sets = state.made[static_cast<size_t>(std::clamp(task, 0, MaxTasks - 1))];
+    return sets[static_cast<size_t>(std::clamp(set, 0, MadeSets - 1))][static_cast<size_t>(std::clamp(round, 0, RoundsPerTask - 1))];
+}
 EngineScreen engineScreen() { return state.screen; }
 int engineTask() { return state.task; }
 int engineRound() { return state.round; }
 bool engineQuizOn() { return state.quizOn; }
 bool engineTaskDone(int task) { return task >= 0 && task < MaxTasks && state.done[task]; }
+int engineStars(int task) { return task >= 0 && task < MaxTasks ? state.stars[task] : 0; }
+int engineEarnedStars() { return state.screen == EngineDone ? state.earned : 0; }
 bool engineShowingPraise() { return state.praiseLeft > 0; }
 bool engineShowingHint() { return state.hintShown; }
 const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }

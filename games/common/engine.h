@@ -36,11 +36,16 @@ SDL_Rect doneTextRect();    // "Kész a feladat!" and the praise above it
 TextStyle answerStyle(const Choice &choice);
 
 // The state, for tests.
+void engineSeed(uint32_t seed);   // the next start's rounds and answer order follow this seed
+const Round &engineShownRound();  // the round being asked (valid while playing or in the quiz)
+const Round &engineMadeRound(int task, int set, int round); // a round made afresh at start, for a task with a maker
 EngineScreen engineScreen();
 int engineTask();
 int engineRound();
 bool engineQuizOn();
 bool engineTaskDone(int task);
+int engineStars(int task);   // the best stars the task has earned for this player, 0 to 3
+int engineEarnedStars();     // the stars shown on the finished-task screen
 bool engineShowingPraise();
 bool engineShowingHint();
 const char *engineWarning(); // the warning shown with the hint, or null

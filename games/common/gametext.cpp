@@ -6,9 +6,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "platform/filekind.h"
+#include "platform/fonts.h"
 
 //----------------------------------------------------------------------------------------------------------
 // State
@@ -50,6 +54,7 @@ std::array<SizedFont, MaxFonts> fonts;
 int fontCount = 0;
 int nextToClose = 0;
 bool fontMissing = false;
+std::array<char, 512> fontFile{}; // the game font, or the system's own when that cannot be read
 
 // Texts made so far: style, the text's place in the pool, and its sprite.
 struct Cached {
@@ -73,7 +78,7 @@ TTF_Font *fontOfSize(int size)
     if (!ttfStarted || fontMissing) return nullptr;
     for (int i = 0; i < fontCount; ++i)
         if (fonts[i].size == size) return fonts[i].font;
-    TTF_Font *font = TTF_OpenFont(fontPath, size);
+    TTF_Font *font = fontFile[0] ? TTF_OpenFont(fontFile.data(), size) : nullptr;
     if (!font) {
         fontMissing = true;
         return nullptr;
@@ -222,6 +227,16 @@ void textOpen()
 {
     textClose();
     if (TTF_Init() == 0) ttfStarted = true;
+    // A game font that cannot be read gives way to a bold sans-serif font of the system's, which still
+    // has every Hungarian letter; only a plain file is opened, as a named pipe would never answer.
+    char reason[64];
+    TTF_Font *probe = ttfStarted && isRegularFile(fontPath, reason, sizeof reason) ? TTF_OpenFont(fontPath, 12) : nullptr;
+    if (probe) {
+        TTF_CloseFont(probe);
+        snprintf(fontFile.data(), fontFile.size(), "%s", fontPath);
+    } else if (!systemBoldSansFont(fontFile.data(), fontFile.size())) {
+        fontFile[0] = '\0';
+    }
 }
 
 void textClose()

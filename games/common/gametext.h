@@ -20,8 +20,9 @@ enum TextStyle {
     TextStyleCount
 };
 
-// Opens the font "g/KOMIKATA.TTF" of the working directory. Without it every text is still made, with a
-// small built-in typeface of plain letters, so the games stay playable.
+// Opens the font "g/KOMIKATA.TTF" of the working directory, or a bold sans-serif font of the system's when
+// that cannot be read. Without either every text is still made, with a small built-in typeface of plain
+// letters, so the games stay playable.
 void textOpen();
 void textClose();
 bool textHasFont();

@@ -43,11 +43,13 @@ bool writeDword(StoreKey key, const char *name, int32_t value)
     return storeSetValue(key, name, StoreTypeDword, bytes, 4) == StoreOk;
 }
 
-bool valueName(const GameDef &game, int task, char *name, int size)
+bool valueName(const char *format, int task, char *name, int size)
 {
-    int n = std::snprintf(name, size, game.valueFormat, task);
+    int n = std::snprintf(name, size, format, task);
     return n > 0 && n < size;
 }
+
+bool valueName(const GameDef &game, int task, char *name, int size) { return valueName(game.valueFormat, task, name, size); }
 
 } // namespace
 
@@ -95,4 +97,32 @@ int recordTaskDone(const GameDef &game, int slot, int task)
     char name[16];
     if (!valueName(game, task, name, sizeof name) || !writeDword(key.key, name, ProgressDone)) return 0;
     return storeFlushKey(key.key) == StoreOk;
+}
+
+void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars)
+{
+    stars.fill(0);
+    char path[64];
+    if (!game.starFormat || !slotKeyPath(slot, path, sizeof path)) return;
+    OpenKey key(path, StoreRead);
+    if (!key.ok) return;
+    for (int i = 0; i < game.taskCount && i < MaxTasks; ++i) {
+        char name[16];
+        int32_t value = 0;
+        if (valueName(game.starFormat, i, name, sizeof name) && readValue(key.key, name, &value) && value >= 1 && value <= 3)
+            stars[i] = value;
+    }
+}
+
+int recordStars(const GameDef &game, int slot, int task, int stars)
+{
+    char path[64], name[16];
+    if (!game.starFormat || task < 0 || task >= game.taskCount || stars < 1 || stars > 3 ||
+        !slotKeyPath(slot, path, sizeof path) || !valueName(game.starFormat, task, name, sizeof name))
+        return 0;
+    OpenKey key(path, StoreRead | StoreWrite);
+    if (!key.ok) return 0;
+    int32_t kept = 0;
+    if (readValue(key.key, name, &kept) && kept >= stars && kept <= 3) return 1; // a better result stays
+    return writeDword(key.key, name, stars) && storeFlushKey(key.key) == StoreOk;
 }

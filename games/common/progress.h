@@ -19,3 +19,10 @@ void readProgress(const GameDef &game, int slot, std::array<bool, MaxTasks> &don
 // of the game that has no readable value gets 0, so that the menu, which counts each game's values up
 // to the first missing one, sees this one too. Returns 1 when the value was written and committed.
 int recordTaskDone(const GameDef &game, int slot, int task);
+
+// Fills stars[i] with the best stars (1 to 3) the player has earned in each task, 0 where none are kept.
+void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars);
+
+// Keeps the task's stars under the game's own star value when they are more than the kept ones, and commits
+// them. The done value above is what the shell counts; the stars never change it. Returns 1 when written.
+int recordStars(const GameDef &game, int slot, int task, int stars);

@@ -3,26 +3,17 @@
 
 #include <array>
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <string_view>
 
 namespace {
 
-// Texts made for numbers live in one fixed table for as long as the library is loaded.
-constexpr int MaxNumberTexts = 256;
-std::array<std::array<char, 16>, MaxNumberTexts> numberTexts;
-int numberTextCount = 0;
-
-const char *keepText(const char *format, int n)
-{
-    char made[16];
-    std::snprintf(made, sizeof made, format, n);
-    for (int i = 0; i < numberTextCount; ++i)
-        if (std::string_view(numberTexts[i].data()) == made) return numberTexts[i].data();
-    if (numberTextCount == MaxNumberTexts) return "?";
-    std::snprintf(numberTexts[numberTextCount].data(), numberTexts[numberTextCount].size(), "%s", made);
-    return numberTexts[numberTextCount++].data();
-}
+// Texts made while the tables are built (numbers, amounts, prompts with numbers in them) live in one fixed
+// table for as long as the library is loaded.
+constexpr int MaxKeptTexts = 768;
+std::array<std::array<char, 96>, MaxKeptTexts> keptTexts;
+int keptTextCount = 0;
 
 } // namespace
 
@@ -35,8 +26,61 @@ std::vector<Pic> join(std::initializer_list<std::vector<Pic>> parts)
     return all;
 }
 
-const char *numberText(int n) { return keepText("%d", n); }
-const char *forintText(int n) { return keepText("%d Ft", n); }
+const char *keptText(const char *format, ...)
+{
+    char made[96];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(made, sizeof made, format, args);
+    va_end(args);
+    for (int i = 0; i < keptTextCount; ++i)
+        if (std::string_view(keptTexts[i].data()) == made) return keptTexts[i].data();
+    if (keptTextCount == MaxKeptTexts) return "?";
+    std::snprintf(keptTexts[keptTextCount].data(), keptTexts[keptTextCount].size(), "%s", made);
+    return keptTexts[keptTextCount++].data();
+}
+
+const char *accusativeEnding(int n)
+{
+    // As the number is said: egyet, kettőt, hármat, négyet, ötöt, hatot, hetet, nyolcat, kilencet, tizet,
+    // húszat, harmincat, negyvenet, ötvenet, hatvanat, hetvenet, nyolcvanat, kilencvenet, százat.
+    static constexpr std::array<const char *, 10> byLastDigit{"", "et", "t", "at", "et", "öt", "ot", "et", "at", "et"};
+    static constexpr std::array<const char *, 10> byTens{"at", "et", "at", "at", "et", "et", "at", "et", "at", "et"};
+    n = n < 0 ? -n : n;
+    if (n % 10 != 0) return byLastDigit[static_cast<size_t>(n % 10)];
+    if (n % 100 != 0) return byTens[static_cast<size_t>(n / 10 % 10)];
+    return "at";
+}
+
+int randomBelow(Random &random, int n)
+{
+    if (n < 1) return 0;
+    uint32_t x = random.state;
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    random.state = x;
+    return static_cast<int>(x % static_cast<uint32_t>(n));
+}
+
+Random randomSeeded(uint32_t seed)
+{
+    Random r;
+    r.state = seed ? seed : 2463534242u; // xorshift never leaves 0
+    randomBelow(r, 2);
+    return r;
+}
+
+std::array<int, 3> nearMisses(Random &random, int right, int step, int low)
+{
+    // The right number stands below, between or above its two neighbours, as chance has it.
+    int below = std::max(0, std::min(randomBelow(random, 3), (right - low) / step));
+    int first = right - below * step;
+    return {first, first + step, first + 2 * step};
+}
+
+const char *numberText(int n) { return keptText("%d", n); }
+const char *forintText(int n) { return keptText("%d Ft", n); }
 Choice numberAnswer(int n) { return answer(numberText(n), n); }
 Choice forintAnswer(int n) { return answer(forintText(n), n); }
 

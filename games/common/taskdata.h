@@ -1,6 +1,7 @@
 // taskdata.h -- short functions for writing a game's task table as data
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <vector>
 
@@ -20,6 +21,10 @@ std::vector<Pic> join(std::initializer_list<std::vector<Pic>> parts);
 // The text of a number ("7") and of an amount of money ("20 Ft"), kept for the whole run.
 const char *numberText(int n);
 const char *forintText(int n);
+// Any other text made from a format, kept for the whole run; the same text is kept once.
+const char *keptText(const char *format, ...);
+// The ending a number takes as an object ("1-et", "2-t", "3-at", "5-öt"...): "et", "t", "at", "öt" or "ot".
+const char *accusativeEnding(int n);
 // Answers with numbers: the label is the number, the value too.
 Choice numberAnswer(int n);
 Choice forintAnswer(int n);
@@ -35,6 +40,15 @@ inline Round hinted(Round r, const char *hint)
     r.hint = hint;
     return r;
 }
+// The same task with its rounds made afresh by a maker (the table's rounds are its first play's kind).
+inline Task madeBy(Task t, RoundMaker maker)
+{
+    t.maker = maker;
+    return t;
+}
+
+// Three different numbers around `right`, at least `low`, one step apart: the right one among two near misses.
+std::array<int, 3> nearMisses(Random &random, int right, int step, int low);
 
 Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_list<Choice> choices,
             Pic target = Pic{}, int a = 0, int b = 0);

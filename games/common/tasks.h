@@ -87,6 +87,20 @@ using RuleFn = bool (*)(const Round &round, int choice);
 
 constexpr int RoundsPerTask = 3;
 
+// A small random generator of the games' own (a 32-bit xorshift), so that a test can replay a seed.
+struct Random {
+    uint32_t state = 2463534242u;
+};
+// A number from 0 to n - 1 (0 when n < 1).
+int randomBelow(Random &random, int n);
+// A number from low to high, both included.
+inline int randomBetween(Random &random, int low, int high) { return low + randomBelow(random, high - low + 1); }
+Random randomSeeded(uint32_t seed);
+
+// Makes round number `index` (0 to RoundsPerTask - 1) of a task afresh from random values, within what the
+// task teaches; every text it uses lives as long as the library.
+using RoundMaker = Round (*)(int index, Random &random);
+
 struct Task {
     const char *title = nullptr;
     Pic icon;
@@ -95,6 +109,7 @@ struct Task {
     std::array<Round, RoundsPerTask> rounds{};
     Round quiz;                          // the extra question asked when the quiz setting is on
     RuleFn quizRule = nullptr;
+    RoundMaker maker = nullptr;          // when set, the three rounds are made afresh for every play
 };
 
 enum Theme { ThemeForest, ThemeTown };
@@ -106,7 +121,8 @@ enum MapGroup : int8_t { GroupNone, GroupTraffic, GroupMoney, GroupTime, GroupCi
 
 struct GameDef {
     const char *title;
-    const char *valueFormat;             // "g1a%d" or "g2a%d"
+    const char *valueFormat;             // "g1a%d" or "g2a%d": 2 when the task is done, read by the shell too
+    const char *starFormat;              // "g1s%d" or "g2s%d": the best stars earned, 1 to 3, the game's own
     Theme theme;
     int taskCount;
     const Task *tasks;

@@ -1,8 +1,10 @@
 // forest.cpp -- "erdei kalandok": the fifteen forest tasks
 #include "forest.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 
 #include "../common/taskdata.h"
 
@@ -31,16 +33,54 @@ Round seasonRound(int season)
                   seasonAnswer(SeasonAutumn, SeasonAutumn), seasonAnswer(SeasonWinter, SeasonWinter)});
 }
 
+// Counting mushrooms: more of them in each round.
+Round mushroomRound(int index, Random &random)
+{
+    static constexpr std::array<const char *, RoundsPerTask> prompts{"Hány gomba nőtt itt?", "Hány gombát látsz?",
+                                                                    "Hány gomba van itt?"};
+    static constexpr std::array<std::array<int, 2>, RoundsPerTask> ranges{{{{3, 4}}, {{5, 6}}, {{6, 7}}}};
+    int n = randomBetween(random, ranges[index][0], ranges[index][1]);
+    auto a = nearMisses(random, n, 1, 1);
+    return round(prompts[index], many(mushroom, n), {numberAnswer(a[0]), numberAnswer(a[1]), numberAnswer(a[2])},
+                 mushroom);
+}
+
+// Adding two groups of one animal; seven pictures at most with the plus sign, so that they stand in one row.
+Round additionRound(int index, Random &random)
+{
+    static const std::array<std::pair<Pic, const char *>, RoundsPerTask> animals{{
+        {squirrel, "mókus"}, {rabbit, "nyuszi"}, {bird, "madár"},
+    }};
+    const auto &animal = animals[index];
+    int a = randomBetween(random, 1, 3), b = randomBetween(random, 1, std::min(3, 6 - a));
+    auto n = nearMisses(random, a + b, 1, 1);
+    return round(keptText("%d %s meg %d %s. Hányan vannak együtt?", a, animal.second, b, animal.second),
+                 join({many(animal.first, a), {pic(PicPlus)}, many(animal.first, b)}),
+                 {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])});
+}
+
+// Apples taken away by the hedgehog: the taken ones are shown crossed out.
+Round takeAwayRound(int index, Random &random)
+{
+    int total = randomBetween(random, 3 + 2 * index, 4 + 2 * index);
+    int taken = randomBetween(random, 1, std::min(3, total - 1));
+    auto n = nearMisses(random, total - taken, 1, 1);
+    return round(keptText("%d alma volt, a süni elvitt %d-%s. Hány maradt?", total, taken, accusativeEnding(taken)),
+                 join({many(apple, total - taken), many(takenApple, taken)}),
+                 {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])}, apple);
+}
+
 Choice swatch(int colour, const char *name) { return choice(pic(PicSwatch, colour), name, colour); }
 
 const std::array<Task, 15> forestTasks{{
-    task("Gombaszámolás", mushroom, "Számold meg őket egyenként, ujjal mutatva!", ruleCount,
-         round("Hány gomba nőtt itt?", many(mushroom, 3), {numberAnswer(2), numberAnswer(3), numberAnswer(4)},
-               mushroom),
-         round("Hány gombát látsz?", many(mushroom, 5), {numberAnswer(6), numberAnswer(4), numberAnswer(5)}, mushroom),
-         round("Hány gomba van itt?", many(mushroom, 7), {numberAnswer(7), numberAnswer(8), numberAnswer(6)}, mushroom),
-         hinted(round("Melyik szám jön a 4 után?", {}, {answer("3", 0), answer("5", 1), answer("6", 0)}),
-                "Számolj el 4-ig, és mondd a következőt!")),
+    madeBy(task("Gombaszámolás", mushroom, "Számold meg őket egyenként, ujjal mutatva!", ruleCount,
+                round("Hány gomba nőtt itt?", many(mushroom, 3), {numberAnswer(2), numberAnswer(3), numberAnswer(4)},
+                      mushroom),
+                round("Hány gombát látsz?", many(mushroom, 5), {numberAnswer(6), numberAnswer(4), numberAnswer(5)}, mushroom),
+                round("Hány gomba van itt?", many(mushroom, 7), {numberAnswer(7), numberAnswer(8), numberAnswer(6)}, mushroom),
+                hinted(round("Melyik szám jön a 4 után?", {}, {answer("3", 0), answer("5", 1), answer("6", 0)}),
+                       "Számolj el 4-ig, és mondd a következőt!")),
+           mushroomRound),
 
     task("Csak az almák!", apple, "Csak azt számold, amit a kérdés kér!", ruleCount,
          round("Hány alma van a képen?", {apple, mushroom, apple, acorn, apple},
@@ -120,7 +160,7 @@ const std::array<Task, 15> forestTasks{{
          round("Melyik kosárban van a legtöbb alma?", {},
                {choice(pic(PicBasket, 2)), choice(pic(PicBasket, 3)), choice(pic(PicBasket, 6))}),
          hinted(round("Melyik a nagyobb állat?", {}, {choice(bee, "méhecske", 0), choice(bear, "medve", 1)}),
-                "Gondolj arra, mekkorák igazából!")),
+                "Gondolj arra, mekkorák a valóságban!")),
 
     task("Mi jön ezután?", pic(PicLeaf, ColOrange), "Keresd meg, mi ismétlődik!", rulePattern,
          round("Mi jön ezután?",
@@ -154,25 +194,27 @@ const std::array<Task, 15> forestTasks{{
                       {seasonAnswer(SeasonSpring, 0), seasonAnswer(SeasonAutumn, 1), seasonAnswer(SeasonWinter, 0)}),
                 "Tavasz, nyár, ősz, tél: így jönnek sorban.")),
 
-    task("Összeadás", pic(PicPlus), "Számold össze mindet együtt!", ruleCountAll,
-         round("2 mókus meg 1 mókus. Hányan vannak együtt?", join({many(squirrel, 2), {pic(PicPlus)}, {squirrel}}),
-               {numberAnswer(2), numberAnswer(3), numberAnswer(4)}),
-         round("3 nyuszi meg 2 nyuszi. Hányan vannak együtt?", join({many(rabbit, 3), {pic(PicPlus)}, many(rabbit, 2)}),
-               {numberAnswer(5), numberAnswer(4), numberAnswer(6)}),
-         round("4 alma meg 3 alma. Hány alma van együtt?", join({many(apple, 4), {pic(PicPlus)}, many(apple, 3)}),
-               {numberAnswer(6), numberAnswer(8), numberAnswer(7)}),
-         hinted(round("Mennyi 2 meg 2?", {}, {answer("3", 0), answer("4", 1), answer("5", 0)}),
-                "Mutass fel 2 ujjat, aztán még 2-t, és számold meg!")),
+    madeBy(task("Összeadás", pic(PicPlus), "Számold össze mindet együtt!", ruleCountAll,
+                round("2 mókus meg 1 mókus. Hányan vannak együtt?", join({many(squirrel, 2), {pic(PicPlus)}, {squirrel}}),
+                      {numberAnswer(2), numberAnswer(3), numberAnswer(4)}),
+                round("3 nyuszi meg 2 nyuszi. Hányan vannak együtt?", join({many(rabbit, 3), {pic(PicPlus)}, many(rabbit, 2)}),
+                      {numberAnswer(5), numberAnswer(4), numberAnswer(6)}),
+                round("4 alma meg 3 alma. Hány alma van együtt?", join({many(apple, 4), {pic(PicPlus)}, many(apple, 3)}),
+                      {numberAnswer(6), numberAnswer(8), numberAnswer(7)}),
+                hinted(round("Mennyi 2 meg 2?", {}, {answer("3", 0), answer("4", 1), answer("5", 0)}),
+                       "Mutass fel 2 ujjat, aztán még 2-t, és számold meg!")),
+           additionRound),
 
-    task("Elvitte a süni", hedgehog, "Az áthúzott almákat ne számold!", ruleCount,
-         round("4 alma volt, a süni elvitt 1-et. Hány maradt?", join({many(apple, 3), {takenApple}}),
-               {numberAnswer(2), numberAnswer(3), numberAnswer(4)}, apple),
-         round("6 alma volt, a süni elvitt 2-t. Hány maradt?", join({many(apple, 4), many(takenApple, 2)}),
-               {numberAnswer(4), numberAnswer(6), numberAnswer(2)}, apple),
-         round("8 alma volt, a süni elvitt 3-at. Hány maradt?", join({many(apple, 5), many(takenApple, 3)}),
-               {numberAnswer(3), numberAnswer(5), numberAnswer(6)}, apple),
-         hinted(round("Ha 5 almából elveszel 1-et, hány marad?", {}, {answer("6", 0), answer("5", 0), answer("4", 1)}),
-                "Mutass 5 ujjat, és hajts be egyet!")),
+    madeBy(task("Elvitte a süni", hedgehog, "Az áthúzott almákat ne számold!", ruleCount,
+                round("4 alma volt, a süni elvitt 1-et. Hány maradt?", join({many(apple, 3), {takenApple}}),
+                      {numberAnswer(2), numberAnswer(3), numberAnswer(4)}, apple),
+                round("6 alma volt, a süni elvitt 2-t. Hány maradt?", join({many(apple, 4), many(takenApple, 2)}),
+                      {numberAnswer(4), numberAnswer(6), numberAnswer(2)}, apple),
+                round("8 alma volt, a süni elvitt 3-at. Hány maradt?", join({many(apple, 5), many(takenApple, 3)}),
+                      {numberAnswer(3), numberAnswer(5), numberAnswer(6)}, apple),
+                hinted(round("Ha 5 almából elveszel 1-et, hány marad?", {}, {answer("6", 0), answer("5", 0), answer("4", 1)}),
+                       "Mutass 5 ujjat, és hajts be egyet!")),
+           takeAwayRound),
 
     task("Ki vagyok én?", fox, "Nézd meg a fülét, a farkát és a színét!", ruleSceneKind,
          round("Ki ez az állat?", {fox}, {answer("nyuszi", PicRabbit), answer("róka", PicFox), answer("medve", PicBear)}),
@@ -184,7 +226,9 @@ const std::array<Task, 15> forestTasks{{
                 "Melyiknek van szárnya?")),
 
     task("Vigyázz az erdőre!", pic(PicBin, BinMixed), "Mi jó az erdőnek és az állatoknak?", ruleMarked,
-         round("Hova dobod a szemetet?", {}, {warned(choice(pic(PicLitter), "a fűbe", 0), "Vigyázz! A szemét bántja az állatokat."), choice(pic(PicBin, BinMixed), "a kukába", 1)}),
+         round("Hova dobod a szemetet?", {},
+               {warned(choice(pic(PicLitter), "a fűbe", 0), "Vigyázz! A szemét árt az állatoknak."),
+                choice(pic(PicBin, BinMixed), "a kukába", 1)}),
          round("Szép virágot látsz. Mit teszel?", {},
                {choice(pic(PicFlower, ColPink), "otthagyom", 1), choice(pic(PicPickFlower), "leszakítom", 0)}),
          round("Mit teszel, ha egy kis állatot látsz?", {rabbit},
@@ -202,7 +246,7 @@ const std::array<Task, 15> forestTasks{{
          ruleLegs),
 }};
 
-const GameDef forestGame{"erdei kalandok", "g1a%d", ThemeForest, static_cast<int>(forestTasks.size()),
+const GameDef forestGame{"erdei kalandok", "g1a%d", "g1s%d", ThemeForest, static_cast<int>(forestTasks.size()),
                          forestTasks.data()};
 
 } // namespace

@@ -1,7 +1,10 @@
 // town.cpp -- "városi kalandok": the twenty-five town tasks
 #include "town.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "../common/taskdata.h"
 
@@ -56,6 +59,125 @@ Round dayRound(const char *prompt, int day, std::initializer_list<Choice> answer
 {
     return round(prompt, {pic(PicDay, (day + 5) % 7), pic(PicDay, (day + 6) % 7), pic(PicDay, day), pic(PicQuestion)},
                  answers, Pic{}, day);
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Rounds made afresh for every play
+//----------------------------------------------------------------------------------------------------------
+
+std::array<Choice, 3> forints(const std::array<int, 3> &amounts)
+{
+    return {forintAnswer(amounts[0]), forintAnswer(amounts[1]), forintAnswer(amounts[2])};
+}
+
+// Two or three coins to add up, the larger coins first.
+Round coinRound(int index, Random &random)
+{
+    static constexpr std::array<int, 4> values{5, 10, 20, 50};
+    std::array<int, 3> coins{};
+    int count = index == 0 ? 2 : 3, sum = 0;
+    for (int i = 0; i < count; ++i) sum += coins[i] = values[static_cast<size_t>(randomBelow(random, 4))];
+    std::sort(coins.begin(), coins.begin() + count, [](int x, int y) { return x > y; });
+    std::vector<Pic> scene;
+    for (int i = 0; i < count; ++i) scene.push_back(coin(coins[i]));
+    auto c = forints(nearMisses(random, sum, sum % 10 == 0 ? 10 : 5, 5));
+    return round("Mennyi pénz van itt?", scene, {c[0], c[1], c[2]});
+}
+
+struct Goods {
+    Pic pic;
+    const char *name; // with its article, as a sentence starts
+};
+
+const std::array<Goods, 4> &goods()
+{
+    static const std::array<Goods, 4> all{{
+        {pic(PicKifli), "A kifli"}, {pic(PicBalloon, ColBlue), "A lufi"}, {pic(PicIceCream), "A fagyi"},
+        {pic(PicBall, ColRed), "A labda"},
+    }};
+    return all;
+}
+
+// Paying for one thing with a larger coin: how much comes back.
+Round changeRound(int, Random &random)
+{
+    const Goods &thing = goods()[static_cast<size_t>(randomBelow(random, 4))];
+    int price = 10 * randomBetween(random, 1, 4);
+    static constexpr std::array<int, 3> paid{20, 50, 100};
+    int first = price < 20 ? 0 : price < 50 ? 1 : 2;
+    int coinPaid = paid[static_cast<size_t>(randomBetween(random, first, 2))];
+    auto c = forints(nearMisses(random, coinPaid - price, 10, 10));
+    return round(keptText("%s %d Ft. %d Ft-tal fizetsz. Mennyit kapsz vissza?", thing.name, price, coinPaid),
+                 {thing.pic, coin(coinPaid)}, {c[0], c[1], c[2]}, Pic{}, coinPaid, price);
+}
+
+// One coin and three price tags, of which exactly one is not more than the coin.
+Round shoppingRound(int index, Random &random)
+{
+    static constexpr std::array<int, 3> money{20, 50, 100};
+    static const std::array<Pic, 5> things{pic(PicBalloon, ColRed), pic(PicIceCream), pic(PicBall, ColBlue),
+                                           pic(PicKifli), pic(PicBook)};
+    int m = money[static_cast<size_t>(index)];
+    std::array<int, 5> order{0, 1, 2, 3, 4};
+    for (int i = 4; i > 0; --i) std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(randomBelow(random, i + 1))]);
+    int over = randomBetween(random, 1, 4); // the two dearer things cost 10 to 40 Ft more, never the same
+    std::array<int, 3> prices{m - 5 * randomBelow(random, 3), m + 10 * over, m + 10 * (over % 4 + 1)};
+    std::array<Choice, 3> c;
+    for (size_t i = 0; i < 3; ++i) c[i] = choice(things[static_cast<size_t>(order[i])], forintText(prices[i]), prices[i]);
+    return round(keptText("%d Ft-od van. Mit tudsz megvenni?", m), {coin(m)}, {c[0], c[1], c[2]}, Pic{}, m);
+}
+
+// Three different hours from 1 to 12, in a random order.
+std::array<int, 3> threeHours(Random &random)
+{
+    // Two steps of 1 to 5 hours round the dial never come back to where they started.
+    int a = randomBetween(random, 1, 12), b = 1 + (a + randomBetween(random, 1, 5) - 1) % 12;
+    int c = 1 + (b + randomBetween(random, 1, 5) - 1) % 12;
+    return {a, b, c};
+}
+
+// Reading a clock at a full hour.
+Round hourRound(int, Random &random)
+{
+    auto h = threeHours(random);
+    return round("Hány óra van?", {clock(h[0], 0)},
+                 {answer(keptText("%d óra", h[0]), h[0] * 60), answer(keptText("%d óra", h[1]), h[1] * 60),
+                  answer(keptText("%d óra", h[2]), h[2] * 60)});
+}
+
+// Half past, quarter past and quarter to: "fél 4" is 3:30, "negyed 4" 3:15, "háromnegyed 4" 3:45.
+Round partRound(int index, Random &random)
+{
+    static constexpr std::array<const char *, 3> names{"fél", "negyed", "háromnegyed"};
+    static constexpr std::array<int, 3> minutes{30, 15, 45};
+    int next = randomBetween(random, 2, 12), other = next == 12 ? 11 : next + 1;
+    int otherPart = (index + 1 + randomBelow(random, 2)) % 3;
+    auto text = [&](int part, int hour) { return keptText("%s %d", names[static_cast<size_t>(part)], hour); };
+    auto value = [&](int part, int hour) { return (hour - 1) * 60 + minutes[static_cast<size_t>(part)]; };
+    return hinted(round("Hány óra van?", {clock(next - 1, minutes[static_cast<size_t>(index)])},
+                        {answer(text(index, next), value(index, next)), answer(text(index, other), value(index, other)),
+                         answer(text(otherPart, next), value(otherPart, next))}),
+                  keptText("A %s %d azt jelenti: %d óra %d perc.", names[static_cast<size_t>(index)], next, next - 1,
+                           minutes[static_cast<size_t>(index)]));
+}
+
+// Finding the clock that shows a time: a full hour, then half past, then a full hour again.
+Round findClockRound(int index, Random &random)
+{
+    auto h = threeHours(random);
+    int m = index == 1 ? 30 : 0;
+    const char *prompt = m ? keptText("Melyik óra mutat fél %d-%s?", h[0] % 12 + 1, accusativeEnding(h[0] % 12 + 1))
+                           : keptText("Melyik óra mutat %d órát?", h[0]);
+    return round(prompt, {}, {choice(clock(h[0], m)), choice(clock(h[1], m)), choice(clock(h[2], m))}, clock(h[0], m));
+}
+
+// Counting a house's windows, more of them in each round.
+Round windowRound(int index, Random &random)
+{
+    static constexpr std::array<std::array<int, 2>, RoundsPerTask> ranges{{{{3, 5}}, {{5, 8}}, {{8, 12}}}};
+    int n = randomBetween(random, ranges[static_cast<size_t>(index)][0], ranges[static_cast<size_t>(index)][1]);
+    auto a = nearMisses(random, n, 1, 1);
+    return round("Hány ablaka van a háznak?", {house(n)}, {numberAnswer(a[0]), numberAnswer(a[1]), numberAnswer(a[2])});
 }
 
 Round arrowRound(int direction)
@@ -115,70 +237,76 @@ const std::array<Task, 25> townTasks{{
                       {answer("Adj elsőbbséget!", 1), answer("Itt parkolhatsz", 0), answer("Itt a bolt", 0)}),
                 "Ennél a táblánál előre engedjük a többieket.")),
 
-    task("Pénzérmék", coin(20), "Add össze az érmék értékét!", ruleCoinSum,
-         round("Mennyi pénz van itt?", {coin(10), coin(10)}, {forintAnswer(10), forintAnswer(20), forintAnswer(30)}),
-         round("Mennyi pénz van itt?", {coin(20), coin(5), coin(5)}, {forintAnswer(25), forintAnswer(35), forintAnswer(30)}),
-         round("Mennyi pénz van itt?", {coin(50), coin(20), coin(10)}, {forintAnswer(80), forintAnswer(70), forintAnswer(90)}),
-         hinted(round("Melyik érme ér többet?", {}, {choice(coin(20)), choice(coin(50))}),
-                "Nézd meg a számokat az érméken: melyik a nagyobb?"),
-         ruleBiggest),
+    madeBy(task("Pénzérmék", coin(20), "Add össze az érmék értékét!", ruleCoinSum,
+                round("Mennyi pénz van itt?", {coin(10), coin(10)}, {forintAnswer(10), forintAnswer(20), forintAnswer(30)}),
+                round("Mennyi pénz van itt?", {coin(20), coin(5), coin(5)}, {forintAnswer(25), forintAnswer(35), forintAnswer(30)}),
+                round("Mennyi pénz van itt?", {coin(50), coin(20), coin(10)}, {forintAnswer(80), forintAnswer(70), forintAnswer(90)}),
+                hinted(round("Melyik érme ér többet?", {}, {choice(coin(20)), choice(coin(50))}),
+                       "Nézd meg a számokat az érméken: melyik a nagyobb?"),
+                ruleBiggest),
+           coinRound),
 
-    task("Vásárlás", pic(PicIceCream), "Ne kerüljön többe, mint amennyi pénzed van!",
-         ruleAffordable,
-         round("20 Ft-od van. Mit tudsz megvenni?", {coin(20)},
-               {choice(pic(PicBalloon, ColRed), "30 Ft", 30), choice(pic(PicIceCream), "20 Ft", 20),
-                choice(pic(PicBall, ColBlue), "50 Ft", 50)},
-               Pic{}, 20),
-         round("10 Ft-od van. Mit veszel?", {coin(10)},
-               {choice(pic(PicBook), "80 Ft", 80), choice(pic(PicBall, ColGreen), "40 Ft", 40),
-                choice(pic(PicKifli), "10 Ft", 10)},
-               Pic{}, 10),
-         round("50 Ft-od van. Mit tudsz megvenni?", {coin(50)},
-               {choice(pic(PicBall, ColRed), "60 Ft", 60), choice(pic(PicBalloon, ColYellow), "45 Ft", 45),
-                choice(pic(PicIceCream), "55 Ft", 55), choice(pic(PicBook), "90 Ft", 90)},
-               Pic{}, 50),
-         hinted(round("30 Ft-od van. Megveheted a 40 Ft-os labdát?", {pic(PicBall, ColBlue)},
-                      {answer("igen", 0), answer("nem", 1)}),
-                "Több a 40, mint a 30?")),
+    madeBy(task("Vásárlás", pic(PicIceCream), "Ne kerüljön többe, mint amennyi pénzed van!",
+                ruleAffordable,
+                round("20 Ft-od van. Mit tudsz megvenni?", {coin(20)},
+                      {choice(pic(PicBalloon, ColRed), "30 Ft", 30), choice(pic(PicIceCream), "20 Ft", 20),
+                       choice(pic(PicBall, ColBlue), "50 Ft", 50)},
+                      Pic{}, 20),
+                round("10 Ft-od van. Mit veszel?", {coin(10)},
+                      {choice(pic(PicBook), "80 Ft", 80), choice(pic(PicBall, ColGreen), "40 Ft", 40),
+                       choice(pic(PicKifli), "10 Ft", 10)},
+                      Pic{}, 10),
+                round("50 Ft-od van. Mit tudsz megvenni?", {coin(50)},
+                      {choice(pic(PicBall, ColRed), "60 Ft", 60), choice(pic(PicBalloon, ColYellow), "45 Ft", 45),
+                       choice(pic(PicIceCream), "55 Ft", 55), choice(pic(PicBook), "90 Ft", 90)},
+                      Pic{}, 50),
+                hinted(round("30 Ft-od van. Megveheted a 40 Ft-os labdát?", {pic(PicBall, ColBlue)},
+                             {answer("igen", 0), answer("nem", 1)}),
+                       "Több a 40, mint a 30?")),
+           shoppingRound),
 
-    task("Visszajáró", pic(PicPurse), "Vond ki az árat abból, amennyivel fizettél!", ruleChange,
-         round("A kifli 10 Ft. 20 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicKifli), coin(20)},
-               {forintAnswer(5), forintAnswer(10), forintAnswer(20)}, Pic{}, 20, 10),
-         round("A lufi 30 Ft. 50 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicBalloon, ColBlue), coin(50)},
-               {forintAnswer(30), forintAnswer(10), forintAnswer(20)}, Pic{}, 50, 30),
-         round("A fagyi 40 Ft. 100 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicIceCream), coin(100)},
-               {forintAnswer(60), forintAnswer(50), forintAnswer(70)}, Pic{}, 100, 40),
-         hinted(round("Ha pontosan annyit fizetsz, amennyi az ár, mennyit kapsz vissza?", {},
-                      {answer("10 Ft", 0), answer("0 Ft", 1), answer("5 Ft", 0)}),
-                "Ha nem fizetsz többet, nem jár vissza semmi.")),
+    madeBy(task("Visszajáró", pic(PicPurse), "Vond ki az árat abból, amennyivel fizettél!", ruleChange,
+                round("A kifli 10 Ft. 20 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicKifli), coin(20)},
+                      {forintAnswer(5), forintAnswer(10), forintAnswer(20)}, Pic{}, 20, 10),
+                round("A lufi 30 Ft. 50 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicBalloon, ColBlue), coin(50)},
+                      {forintAnswer(30), forintAnswer(10), forintAnswer(20)}, Pic{}, 50, 30),
+                round("A fagyi 40 Ft. 100 Ft-tal fizetsz. Mennyit kapsz vissza?", {pic(PicIceCream), coin(100)},
+                      {forintAnswer(60), forintAnswer(50), forintAnswer(70)}, Pic{}, 100, 40),
+                hinted(round("Ha pontosan annyit fizetsz, amennyi az ár, mennyit kapsz vissza?", {},
+                             {answer("10 Ft", 0), answer("0 Ft", 1), answer("5 Ft", 0)}),
+                       "Ha nem fizetsz többet, nem jár vissza semmi.")),
+           changeRound),
 
-    task("Hány óra van?", clock(3, 0), "A kis mutató az órát mutatja, a nagy a perceket.", ruleSceneParam,
-         round("Hány óra van?", {clock(3, 0)}, {answer("2 óra", 120), answer("3 óra", 180), answer("9 óra", 540)}),
-         round("Hány óra van?", {clock(8, 0)}, {answer("8 óra", 480), answer("4 óra", 240), answer("12 óra", 0)}),
-         round("Hány óra van?", {clock(11, 0)}, {answer("1 óra", 60), answer("10 óra", 600), answer("11 óra", 660)}),
-         hinted(round("Melyik mutató mutatja az órát?", {}, {answer("a kis mutató", 1), answer("a nagy mutató", 0)}),
-                "A nagy mutató a perceket mutatja.")),
+    madeBy(task("Hány óra van?", clock(3, 0), "A kis mutató az órát mutatja, a nagy a perceket.", ruleSceneParam,
+                round("Hány óra van?", {clock(3, 0)}, {answer("2 óra", 120), answer("3 óra", 180), answer("9 óra", 540)}),
+                round("Hány óra van?", {clock(8, 0)}, {answer("8 óra", 480), answer("4 óra", 240), answer("12 óra", 0)}),
+                round("Hány óra van?", {clock(11, 0)}, {answer("1 óra", 60), answer("10 óra", 600), answer("11 óra", 660)}),
+                hinted(round("Melyik mutató mutatja az órát?", {}, {answer("a kis mutató", 1), answer("a nagy mutató", 0)}),
+                       "A nagy mutató a perceket mutatja.")),
+           hourRound),
 
-    task("Fél és negyed", pic(PicWatch), "A fél 4 azt jelenti: 3 óra 30 perc.", ruleSceneParam,
-         round("Hány óra van?", {clock(3, 30)}, {answer("fél 3", 150), answer("fél 4", 210), answer("negyed 4", 195)}),
-         hinted(round("Hány óra van?", {clock(4, 15)},
-                      {answer("negyed 5", 255), answer("negyed 4", 195), answer("fél 5", 270)}),
-                "A negyed 5 azt jelenti: 4 óra 15 perc."),
-         hinted(round("Hány óra van?", {clock(5, 45)},
-                      {answer("negyed 6", 315), answer("fél 6", 330), answer("háromnegyed 6", 345)}),
-                "A háromnegyed 6 azt jelenti: 5 óra 45 perc."),
-         hinted(round("Hány perc van egy órában?", {}, {answer("30", 0), answer("60", 1), answer("100", 0)}),
-                "A fél óra 30 perc. Kétszer ennyi az egész óra.")),
+    madeBy(task("Fél és negyed", pic(PicWatch), "A fél 4 azt jelenti: 3 óra 30 perc.", ruleSceneParam,
+                round("Hány óra van?", {clock(3, 30)}, {answer("fél 3", 150), answer("fél 4", 210), answer("negyed 4", 195)}),
+                hinted(round("Hány óra van?", {clock(4, 15)},
+                             {answer("negyed 5", 255), answer("negyed 4", 195), answer("fél 5", 270)}),
+                       "A negyed 5 azt jelenti: 4 óra 15 perc."),
+                hinted(round("Hány óra van?", {clock(5, 45)},
+                             {answer("negyed 6", 315), answer("fél 6", 330), answer("háromnegyed 6", 345)}),
+                       "A háromnegyed 6 azt jelenti: 5 óra 45 perc."),
+                hinted(round("Hány perc van egy órában?", {}, {answer("30", 0), answer("60", 1), answer("100", 0)}),
+                       "A fél óra 30 perc. Kétszer ennyi az egész óra.")),
+           partRound),
 
-    task("Keresd az órát!", pic(PicMagnifier), "Nézd meg, hova mutat a kis és a nagy mutató!", rulePickTarget,
-         round("Melyik óra mutat 8 órát?", {}, {choice(clock(4, 0)), choice(clock(8, 0)), choice(clock(10, 0))},
-               clock(8, 0)),
-         round("Melyik óra mutat fél 2-t?", {}, {choice(clock(1, 0)), choice(clock(2, 30)), choice(clock(1, 30))},
-               clock(1, 30)),
-         round("Melyik óra mutat 12 órát?", {}, {choice(clock(0, 0)), choice(clock(6, 0)), choice(clock(0, 15))},
-               clock(0, 0)),
-         hinted(round("Hány óra van délben?", {pic(PicSun)}, {answer("6 óra", 0), answer("9 óra", 0), answer("12 óra", 1)}),
-                "Délben mindkét mutató felfelé mutat.")),
+    madeBy(task("Keresd az órát!", pic(PicMagnifier), "Nézd meg, hova mutat a kis és a nagy mutató!", rulePickTarget,
+                round("Melyik óra mutat 8 órát?", {}, {choice(clock(4, 0)), choice(clock(8, 0)), choice(clock(10, 0))},
+                      clock(8, 0)),
+                round("Melyik óra mutat fél 2-t?", {}, {choice(clock(1, 0)), choice(clock(2, 30)), choice(clock(1, 30))},
+                      clock(1, 30)),
+                round("Melyik óra mutat 12 órát?", {}, {choice(clock(0, 0)), choice(clock(6, 0)), choice(clock(0, 15))},
+                      clock(0, 0)),
+                hinted(round("Hány óra van délben?", {pic(PicSun)}, {answer("6 óra", 0), answer("9 óra", 0), answer("12 óra", 1)}),
+                       "Délben mindkét mutató felfelé mutat.")),
+           findClockRound),
 
     task("Napszakok", pic(PicSun), "Gondold végig, mit csinálsz egy nap!", ruleMarked,
          round("Mikor reggelizünk?", {pic(PicKifli)}, {choice(pic(PicSun), "reggel", 1), choice(pic(PicMoon), "éjjel", 0)}),
@@ -208,7 +336,7 @@ const std::array<Task, 25> townTasks{{
                 "Kik oltják el a tüzet?"),
          hinted(round("Szabad játékból felhívni a 112-t?", {},
                       {warned(answer("igen", 0), "Vigyázz! A 112-t csak nagy bajban hívjuk."), answer("nem", 1)}),
-                "A 112 a bajban lévőké: a vonal kell nekik.")),
+                "A 112-t a bajban lévők hívják: nekik kell a vonal.")),
 
     task("Melyik busz?", bus(7), "Nézd meg a számot a busz oldalán!", rulePickTarget,
          round("Melyik a 7-es busz?", {}, {choice(bus(1)), choice(bus(7)), choice(bus(4))}, bus(7)),
@@ -234,13 +362,14 @@ const std::array<Task, 25> townTasks{{
                 "A labda játék. Hol árulnak játékot?"),
          ruleShop),
 
-    task("Ablakok", house(6), "Számold meg az ablakokat soronként!", ruleSceneParam,
-         round("Hány ablaka van a háznak?", {house(4)}, {numberAnswer(3), numberAnswer(4), numberAnswer(5)}),
-         round("Hány ablaka van a háznak?", {house(6)}, {numberAnswer(6), numberAnswer(5), numberAnswer(7)}),
-         round("Hány ablaka van a háznak?", {house(9)}, {numberAnswer(8), numberAnswer(10), numberAnswer(9)}),
-         hinted(round("Egy sorban 3 ablak van. Hány ablak van 2 sorban?", {},
-                      {answer("5", 0), answer("6", 1), answer("8", 0)}),
-                "Számolj 3-at, aztán még 3-at!")),
+    madeBy(task("Ablakok", house(6), "Számold meg az ablakokat soronként!", ruleSceneParam,
+                round("Hány ablaka van a háznak?", {house(4)}, {numberAnswer(3), numberAnswer(4), numberAnswer(5)}),
+                round("Hány ablaka van a háznak?", {house(6)}, {numberAnswer(6), numberAnswer(5), numberAnswer(7)}),
+                round("Hány ablaka van a háznak?", {house(9)}, {numberAnswer(8), numberAnswer(10), numberAnswer(9)}),
+                hinted(round("Egy sorban 3 ablak van. Hány ablak van 2 sorban?", {},
+                             {answer("5", 0), answer("6", 1), answer("8", 0)}),
+                       "Számolj 3-at, aztán még 3-at!")),
+           windowRound),
 
     task("Színes autók", car(ColRed), "Csak a kérdezett színű autókat számold!", ruleCount,
          round("Hány piros autó parkol itt?", {car(ColRed), car(ColBlue), car(ColRed), car(ColYellow)},
@@ -290,7 +419,7 @@ const std::array<Task, 25> townTasks{{
                {answer("első", 1), answer("második", 2), answer("harmadik", 3)}, pic(PicBus, -1)),
          hinted(round("A sorban állók közül ki jut be elsőnek?", {},
                       {answer("aki a sor végén áll", 0), answer("aki a sor elején áll", 1)}),
-                "Az jut be elsőnek, aki a legelöl áll.")),
+                "Az jut be elsőnek, aki legelöl áll.")),
 
     task("A hét napjai", pic(PicDay, 0), "Mondd el sorban a hét napjait, hétfőtől!", ruleNextDay,
          dayRound("Melyik nap jön hétfő után?", 0, {answer("vasárnap", 6), answer("kedd", 1), answer("szerda", 2)}),
@@ -335,7 +464,7 @@ constexpr std::array<MapGroup, townTasks.size()> townGroups{{
     C, H, C, C,    // places in a row, days of the week (time), tall houses, balloons
 }};
 
-const GameDef townGame{"városi kalandok", "g2a%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data(),
+const GameDef townGame{"városi kalandok", "g2a%d", "g2s%d", ThemeTown, static_cast<int>(townTasks.size()), townTasks.data(),
                        townGroups.data()};
 
 } // namespace

@@ -45,7 +45,8 @@ typedef struct StoreKeyRecord *StoreKey;
    StoreWrite or both; a key opened only for reading refuses writes, one opened only for writing refuses
    reads. */
 TAVRIN_STORE_API int storeOpenKey(const char *path, int access, StoreKey *key);
-/* Opens the key only if it exists: StoreNotFound otherwise, and nothing is created. */
+/* Opens the key only if it exists: StoreNotFound otherwise, and nothing is created. It never writes, so
+   it never waits for another program's lock: the way to open a key for reading. */
 TAVRIN_STORE_API int storeOpenExistingKey(const char *path, int access, StoreKey *key);
 /* Copies the value's data into data (of *size bytes); on success *type and *size tell the type and the
    length. Fails with StoreNotFound when the value is missing and StoreMoreData when it does not fit.

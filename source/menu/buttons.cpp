@@ -28,6 +28,14 @@ std::array<MenuButton, MenuButtonCount> menuButtons = {{
 }};
 
 // ----------------------------------------------------------------------------------------------------
+// Internal functions
+// ----------------------------------------------------------------------------------------------------
+// A text button is as large as the plate; without the plate picture it keeps the size it was designed
+// for, so that it can still be seen highlighted and be clicked.
+static int plateWidth() { return buttonPlate ? buttonPlate->w : 320; }
+static int plateHeight() { return buttonPlate ? buttonPlate->h : 60; }
+
+// ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
 int imageWidth(const SDL_Surface *image) { return image ? image->w : 0; }
@@ -41,11 +49,9 @@ int pointInRect(int px, int py, int rx, int ry, int w, int h)
 void drawMenuButton(MenuButton *button, int dx, int dy)
 {
     if (!button->image) {
-        // Without the plate a text button has no area: its caption still shows, but nothing highlights it.
         if (buttonPlate) menuHooks.blit(buttonPlate, button->x + dx, button->y + dy);
         // The bottom 10 rows of the plate do not highlight, though a click there still hits.
-        bool highlighted = buttonPlate && pointInRect(mouseX, mouseY, button->x, button->y, buttonPlate->w,
-                                                      buttonPlate->h - 10);
+        bool highlighted = pointInRect(mouseX, mouseY, button->x, button->y, plateWidth(), plateHeight() - 10);
         drawOutlinedText(menuHooks.blit, button->label, button->x + dx + 160, button->y + dy + 4,
                          highlighted ? &Font27Red : &Font27Teal, AlignCentre, &Font27Black, -2);
         return;
@@ -65,7 +71,6 @@ void drawMenuButton(MenuButton *button, int dx, int dy)
 
 int hitMenuButton(MenuButton *button, int px, int py)
 {
-    SDL_Surface *area = button->image ? button->image : buttonPlate;
-    if (!area) return 0;
-    return pointInRect(px, py, button->x, button->y, area->w, area->h);
+    if (!button->image) return pointInRect(px, py, button->x, button->y, plateWidth(), plateHeight());
+    return pointInRect(px, py, button->x, button->y, button->image->w, button->image->h);
 }

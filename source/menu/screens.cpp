@@ -131,12 +131,18 @@ static void drawClouds()
 static void drawMascot()
 {
     // Every frame is placed by the first frame's size: the mascot rises 8 pixels a frame from below the
-    // bottom edge into the corner, then stays there.
-    int w = imageWidth(mascotFrames[0]);
-    int h = imageHeight(mascotFrames[0]);
+    // bottom edge into the corner, then stays there. A frame that did not load is stood in for by the
+    // first one that did, so that the mascot does not blink out.
+    SDL_Surface *first = nullptr;
+    for (SDL_Surface *frame : mascotFrames) {
+        if (!first) first = frame;
+    }
+    int w = imageWidth(first);
+    int h = imageHeight(first);
     if (w == 0 || h == 0) return;
     int y = menuFrame < h / 8 ? 600 - 8 * menuFrame : 600 - h;
-    drawImage(mascotFrames[(menuFrame / 16) % 4], 800 - w, y);
+    SDL_Surface *frame = mascotFrames[(menuFrame / 16) % 4];
+    drawImage(frame ? frame : first, 800 - w, y);
 }
 
 // Volume from a pointer on a slider bar: 0 at the bar's left edge, 128 at its right edge. The test

@@ -82,7 +82,7 @@ void startGameModule(int n)
     auto setSlot = reinterpret_cast<ModuleSetSlotFn>(entries[ExportSetSlot]);
 
     VideoMarkRecords(&recordsBeforeModule);
-    channelsBeforeModule = Mix_AllocateChannels(-1);
+    channelsBeforeModule = audioDeviceOpen() ? Mix_AllocateChannels(-1) : 0;
     cursorBeforeModule = SDL_GetCursor();
     setSlot(currentSlot);
     activeGame = n;
@@ -98,7 +98,7 @@ static void forgetModuleAudioHooks()
     Mix_HookMusic(nullptr, nullptr);
     Mix_SetPostMix(nullptr, nullptr);
     Mix_UnregisterAllEffects(MIX_CHANNEL_POST);
-    int channels = Mix_AllocateChannels(-1);
+    int channels = audioDeviceOpen() ? Mix_AllocateChannels(-1) : 0;
     for (int channel = 0; channel < channels; ++channel) Mix_UnregisterAllEffects(channel);
 }
 
@@ -107,8 +107,10 @@ static void forgetModuleAudioHooks()
 static void stopModuleLeftovers()
 {
     forgetModuleAudioHooks();
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    if (audioDeviceOpen()) {
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+    }
     SDL_SetEventFilter(nullptr);
     // The shell sets no timers of its own, so every timer is the game's. Shutting the timer subsystem
     // down removes them all and waits for a callback that is running at that moment to return.
@@ -122,7 +124,7 @@ static void restoreMenuInput()
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_GrabInput(SDL_GRAB_OFF);
     if (cursorBeforeModule) SDL_SetCursor(cursorBeforeModule);
-    if (channelsBeforeModule > 0) Mix_AllocateChannels(channelsBeforeModule);
+    if (audioDeviceOpen() && channelsBeforeModule > 0) Mix_AllocateChannels(channelsBeforeModule);
 }
 
 void endModuleIfFinished(int result)

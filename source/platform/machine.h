@@ -22,7 +22,7 @@ bool readProcessorInfo(ProcessorInfo *info);
 // Fills `info` with the physical memory in bytes; false when the platform cannot say.
 bool readMemoryInfo(MemoryInfo *info);
 
-// Where the processor description is read from: on POSIX a root directory under which proc/cpuinfo and
-// sys/devices/system/cpu/cpu0/cpufreq/ are looked for ("/"), on Windows the key under HKEY_LOCAL_MACHINE
+// Where the processor description is read from: on POSIX a root directory under which proc/cpuinfo,
+// sys/devices/system/cpu/cpu0/cpufreq/ and, for the memory, proc/meminfo are looked for ("/"), on Windows the key under HKEY_LOCAL_MACHINE
 // ("Hardware\Description\System\CentralProcessor\0"). Null restores the default. Tests point it elsewhere.
 void setProcessorSource(const char *source);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/desktop.h"
+#include "platform/filekind.h"
 #include "store/settings.h"
 
 // ----------------------------------------------------------------------------------------------------
@@ -44,12 +45,42 @@ void closeAudio()
     audioOpened = 0;
 }
 
+bool audioDeviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
+
 void playClick(Mix_Chunk *chunk)
 {
+    if (!audioDeviceOpen()) return;
     // The click plays on channel 1 so that a new click cuts the old one off. The volume is set again
     // after the start, each time; setting it before as well keeps the mixer from sounding the first
     // moments of a click at the previous volume (a click at volume 0 stays silent).
     Mix_Volume(1, appSettings.fxvolume);
     Mix_PlayChannelTimed(1, chunk, 0, -1);
     Mix_Volume(1, appSettings.fxvolume);
+}
+
+// Only a plain file is opened: a named pipe in a sound's place would keep the loader waiting for ever.
+// Without a device the loader refuses every sound, which is no news worth a line in the log.
+static bool soundFileReadable(const char *path)
+{
+    char reason[128];
+    if (isRegularFile(path, reason, sizeof reason)) return true;
+    logLoadFailure(path, reason);
+    return false;
+}
+
+Mix_Music *loadMusic(const char *path)
+{
+    if (!soundFileReadable(path)) return nullptr;
+    Mix_Music *music = Mix_LoadMUS(path);
+    if (!music && audioDeviceOpen()) logLoadFailure(path, Mix_GetError());
+    return music;
+}
+
+Mix_Chunk *loadSound(const char *path)
+{
+    if (!soundFileReadable(path)) return nullptr;
+    SDL_RWops *stream = SDL_RWFromFile(path, "rb");
+    Mix_Chunk *chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    if (!chunk && audioDeviceOpen()) logLoadFailure(path, Mix_GetError());
+    return chunk;
 }

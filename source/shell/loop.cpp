@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "menu/menu.h"
 #include "modules/modules.h"
@@ -20,6 +19,9 @@ constexpr int screenHeight = 600;
 constexpr int screenDepth = 32;
 constexpr int framesPerSecond = 50;
 constexpr Uint32 windowedFlags = SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF;  // 0x40100001
+// Events keep coming while a handler is slow, and each is dispatched as it is taken; past this many in
+// one frame the rest wait for the next, so that a storm of input cannot keep a frame from being drawn.
+constexpr int maxEventsPerFrame = 512;
 
 // ----------------------------------------------------------------------------------------------------
 // State
@@ -40,7 +42,7 @@ static FPSmanager fpsManager;
 
 static void paceFrame() { SDL_framerateDelay(&fpsManager); }
 
-FrameHooks frameHooks = {menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame};
+FrameHooks frameHooks = {menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame, SDL_PollEvent};
 
 // Event types 2 to 12 (SDL_KEYDOWN to SDL_QUIT); every other type is ignored.
 static constexpr EventAction dispatchTable[11] = {
@@ -54,7 +56,10 @@ static constexpr EventAction dispatchTable[11] = {
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-void resetFrameHooks() { frameHooks = FrameHooks{menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame}; }
+void resetFrameHooks()
+{
+    frameHooks = FrameHooks{menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame, SDL_PollEvent};
+}
 
 int menuKeyEvent(SDL_Event *) { return 0; }
 
@@ -87,11 +92,19 @@ bool dispatchEvent(SDL_Event *event)
 
 bool runFrame(SDL_Event *events, int count)
 {
-    // Every event of the batch is dispatched, also after one of them asked to quit, and the frame is
-    // still drawn, presented, counted and paced.
+    // Every event is dispatched as soon as it is taken, also after one of them asked to quit, and the
+    // frame is still drawn, presented, counted and paced. What arrives while a handler works (the quit
+    // button's pause, a slow game) is taken in the same frame, and so is not lost when the frame ends
+    // the program.
     bool quitRequested = false;
-    for (int i = 0; i < count; ++i) {
-        if (dispatchEvent(&events[i])) quitRequested = true;
+    int dispatched = 0;
+    for (; dispatched < count; ++dispatched) {
+        if (dispatchEvent(&events[dispatched])) quitRequested = true;
+    }
+    SDL_Event event;
+    while (frameHooks.poll && dispatched < maxEventsPerFrame && frameHooks.poll(&event)) {
+        ++dispatched;
+        if (dispatchEvent(&event)) quitRequested = true;
     }
     if (activeGame == -1) {
         frameHooks.drawMenu();
@@ -117,7 +130,7 @@ int shellMain(int, char **)
     char line[512];
 
     // Before the first line, as it decides where the log goes.
-    char placeProblem[8448] = "";
+    char placeProblem[2 * 4096 + 256] = "";  // room for two paths and the words around them
     bool placed = placeRunTimeFiles(placeProblem, sizeof placeProblem);
 
     logLine("\n\ntavrin.exe started ----------------------------------------------\n\n");
@@ -137,8 +150,8 @@ int shellMain(int, char **)
 
     SDL_Init(SDL_INIT_VIDEO);
     openAudio(44100, 2);
-    musicTrack = Mix_LoadMUS("snd/main.ogg");
-    if (SDL_RWops *stream = SDL_RWFromFile("snd/button03.wav", "rb")) clickSound = Mix_LoadWAV_RW(stream, 1);
+    musicTrack = loadMusic("snd/main.ogg");
+    clickSound = loadSound("snd/button03.wav");
 
     if (init() == 0) {
         logLine("init(); failed");
@@ -169,14 +182,7 @@ int shellMain(int, char **)
     Uint32 startTicks = SDL_GetTicks();
     frameTotal = 0;
     bool quitRequested = false;
-    std::vector<SDL_Event> batch;
-    batch.reserve(64);
-    while (!quitRequested) {
-        batch.clear();
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) batch.push_back(event);
-        quitRequested = runFrame(batch.data(), static_cast<int>(batch.size()));
-    }
+    while (!quitRequested) quitRequested = runFrame(nullptr, 0);
 
     Uint32 endTicks = SDL_GetTicks();
     if (formatFrameRate(line, sizeof line, frameTotal, startTicks, endTicks)) logLine(line);

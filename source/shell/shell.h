@@ -47,10 +47,16 @@ bool placeRunTimeFiles(char *problem, size_t size);
 // Audio
 // ----------------------------------------------------------------------------------------------------
 constexpr int audioChunkSize = 2048;
-extern int audioOpened;
+extern int audioOpened;      // 1 once openAudio has made its attempt, until closeAudio
+// True only while the mixer's device is open, whoever opened it. A closed mixer keeps its channel count
+// but frees its channels, so no channel call may reach it.
+bool audioDeviceOpen();
 void openAudio(int frequency, int channels);
 void closeAudio();
 void playClick(Mix_Chunk *chunk);
+// The menu music and the click; null, with a line in the log, when the file cannot be read.
+Mix_Music *loadMusic(const char *path);
+Mix_Chunk *loadSound(const char *path);
 
 // ----------------------------------------------------------------------------------------------------
 // Start-up loading
@@ -72,6 +78,8 @@ extern std::array<Cloud, 10> clouds;
 int init();  // 1 when loading finished, 0 when TrueType could not start
 void releaseResources();
 SDL_Surface *loadImage(const char *path);
+// The log line for a run-time file that could not be read: " · Couldn't load <path>: <reason>".
+void logLoadFailure(const char *path, const char *reason);
 void loadButtonImages(MenuButton *button);
 int randomRange(int lo, int hi);
 
@@ -101,6 +109,7 @@ struct FrameHooks {
     void (*drawMenu)();
     int (*present)(SDL_Surface *surface);
     void (*pace)();
+    int (*poll)(SDL_Event *event) = nullptr;  // SDL_PollEvent; null takes nothing but the events handed in
 };
 extern FrameHooks frameHooks;
 void resetFrameHooks();
@@ -111,8 +120,9 @@ int menuKeyEvent(SDL_Event *event);
 EventAction eventAction(int type);
 // Hands one event to the menu or the active module; returns true when it asks the program to quit.
 bool dispatchEvent(SDL_Event *event);
-// One pass of the loop over an already polled batch: dispatch all, draw, present, count, pace.
-// Returns true when a quit was requested in the batch.
+// One pass of the loop: dispatch the events handed in (none in the program), then each event the poll
+// hook yields as it is taken, until the queue is empty; draw, present, count, pace. Returns true when a
+// quit was requested in the frame.
 bool runFrame(SDL_Event *events, int count);
 // Formats the frames-per-second line; false when no line is due (end tick not past start).
 bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, Uint32 endTicks);

@@ -28,11 +28,12 @@ static const StoreHooks realStoreHooks = {storeOpenKey,  storeOpenExistingKey, s
                                           storeFlushKey, storeCloseKey,        storeDeleteKey};
 StoreHooks storeHooks = realStoreHooks;
 
-// What the store is known to hold, so that a failed save can tell whether a change is lost. When the
-// store could not be read at start, what it holds is unknown: only what the player changed is written
-// then, so that defaults never overwrite settings that were merely out of reach.
-static AppSettings storedSettings = defaultSettings;
-static bool storeUnread = false;
+// What the store holds, setting by setting, so that a failed save can tell whether a change is lost.
+// A setting that could not be read at start is unknown until it is written: it is written only once
+// the player changed it, so that a default never overwrites a setting that was merely out of reach.
+static std::array<int, 4> storedValues = {defaultSettings.fxvolume, defaultSettings.musicvolume,
+                                          defaultSettings.quiz, defaultSettings.fullscreen};
+static std::array<bool, 4> storedKnown = {true, true, true, true};
 static int unsavedResult = StoreOk;  // why the last save failed; StoreOk when nothing waits
 static bool lossReported = false;
 
@@ -101,18 +102,14 @@ static const char *reasonText(int result)
     }
 }
 
-static bool sameSettings(const AppSettings &a, const AppSettings &b)
-{
-    return a.fxvolume == b.fxvolume && a.musicvolume == b.musicvolume && a.quiz == b.quiz && a.fullscreen == b.fullscreen;
-}
-
 static std::array<int, 4> settingValues(const AppSettings &settings)
 {
     return {settings.fxvolume, settings.musicvolume, settings.quiz, settings.fullscreen};
 }
 
-// Whether the player's settings differ from what the store holds (unknown counts as different).
-static bool changeLost() { return storeUnread || !sameSettings(appSettings, storedSettings); }
+// Whether the player's settings differ from what the store is known to hold (or, for a setting that
+// could not be read, from what the run began with).
+static bool changeLost() { return settingValues(appSettings) != storedValues; }
 
 static void reportLoss(int result)
 {
@@ -194,8 +191,8 @@ void loadSettings()
     appSettings.musicvolume = values[1] == -1 ? defaultSettings.musicvolume : clampVolume(values[1]);
     appSettings.quiz = values[2] == -1 ? defaultSettings.quiz : values[2] != 0;
     appSettings.fullscreen = values[3] == -1 ? defaultSettings.fullscreen : values[3] != 0;
-    storedSettings = appSettings;
-    storeUnread = !complete;
+    storedValues = settingValues(appSettings);
+    storedKnown.fill(complete);
     unsavedResult = StoreOk;
     lossReported = false;
 }
@@ -204,21 +201,29 @@ void saveSettings()
 {
     attachStoreLog();
     std::array<int, 4> now = settingValues(appSettings);
-    std::array<int, 4> before = settingValues(storedSettings);
     std::array<std::array<unsigned char, 4>, 4> bytes{};
     std::array<StoreValue, 4> values{};
+    std::array<bool, 4> written{};
     uint32_t count = 0;
     for (size_t i = 0; i < now.size(); i++) {
-        if (storeUnread && now[i] == before[i]) continue;
+        if (!storedKnown[i] && now[i] == storedValues[i]) continue;
+        written[i] = true;
         bytes[i] = littleEndian(now[i]);
         values[count++] = StoreValue{settingNames[i], StoreTypeDword, bytes[i].data(), 4};
     }
-    if (count == 0) return;
+    if (count == 0) {
+        unsavedResult = StoreOk;
+        return;
+    }
 
     // All four in one transaction: one wait for a lock, and never half of a save.
     int result = writeDwords(values.data(), count);
     if (result == StoreOk) {
-        if (!storeUnread) storedSettings = appSettings;
+        for (size_t i = 0; i < now.size(); i++) {
+            if (!written[i]) continue;
+            storedValues[i] = now[i];
+            storedKnown[i] = true;
+        }
         unsavedResult = StoreOk;
         return;
     }

@@ -81,6 +81,17 @@ TEST_F(ProcessorSourceTest, MissingValuesLeaveTheirPartsEmptyAndLongOnesAreCut)
     EXPECT_EQ(log(), " \xB7 " + std::string(127, 'N') + " (" + std::string(127, 'V') + ")\n \xB7 CPU Speed: 0 Mhz\n");
 }
 
+TEST_F(ProcessorSourceTest, AvailableMemoryIsTheKernelsEstimateWithTheReclaimableCache)
+{
+    useCpuInfo(nullptr);
+    std::ofstream(dir.path / "root" / "proc" / "meminfo") << "MemTotal:       16303412 kB\n"
+                                                             "MemFree:          512000 kB\n"
+                                                             "MemAvailable:   12582912 kB\n"
+                                                             "Buffers:          204800 kB\n";
+    logMemoryInfo();
+    EXPECT_EQ(log(), " \xB7 System memory total/available: 15921Mb / 12288Mb\n");
+}
+
 TEST(MemoryLine, CountsWholeMebibytesInSixtyFourBits)
 {
     char line[128];

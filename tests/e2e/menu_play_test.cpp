@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -230,26 +231,21 @@ int waitForExit(pid_t pid, std::chrono::seconds limit)
     return -1;
 }
 
-}  // namespace
-
-TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
+// Starts the program in the playground and finds its window; the program's pid, or -1 after a failure
+// was recorded. Now and then the virtual display turns a connection away. The program then either cannot
+// start (exit code 2) or, when only its first connection failed, opens its window before a caption could
+// be set; only these cases are tried again.
+pid_t startAndFindWindow(const Playground &play, Pointer &pointer)
 {
-    Playground play;
-    ASSERT_FALSE(play.display.empty()) << "no virtual display";
-    const std::string root = "Software\\Vorniquel\\Tavrin";
-    // Player B has some progress in the first game; A and C have none yet.
-    ASSERT_EQ(play.reg({"add", root + "\\slot2", "/v", "g1a0", "/t", "REG_DWORD", "/d", "2", "/f"}), 0);
-
-    // Now and then the virtual display turns a connection away. The program then either cannot start
-    // (exit code 2) or, when only its first connection failed, opens its window before a caption could
-    // be set; only these cases are tried again.
     pid_t pid = -1;
-    Pointer pointer{play, {}};
     bool found = false, ended = false;
     for (int attempt = 0; attempt < 3 && !found; ++attempt) {
         fs::remove(play.run / "sdl.log");
         pid = play.spawn({(play.run / "tavrin").string()}, play.root / "stdout.txt");
-        ASSERT_GT(pid, 0);
+        if (pid <= 0) {
+            ADD_FAILURE() << "the program could not be started";
+            return -1;
+        }
         int status = -1;
         found = pointer.find(pid, &status);
         ended = status != -1;
@@ -262,22 +258,37 @@ TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
         bool refused = readFile(play.run / "sdl.log").find("Couldn't open X11 display") != std::string::npos;
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 2 || !refused) break;
     }
-    if (!found) {
-        std::string windows, names;
-        play.xdotool({"search", "--name", "."}, &windows);
-        std::istringstream lines(windows);
-        for (std::string id; std::getline(lines, id);) {
-            std::string name;
-            play.xdotool({"getwindowname", id}, &name);
-            names += id + " " + name;
-        }
-        if (!ended) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-        FAIL() << "no window; program " << (ended ? "ended" : "running") << "; windows:\n" << names
-               << "stdout:\n" << readFile(play.root / "stdout.txt") << "log:\n" << readFile(play.run / "sdl.log");
+    if (found) return pid;
+    std::string windows, names;
+    play.xdotool({"search", "--name", "."}, &windows);
+    std::istringstream lines(windows);
+    for (std::string id; std::getline(lines, id);) {
+        std::string name;
+        play.xdotool({"getwindowname", id}, &name);
+        names += id + " " + name;
     }
+    if (!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    ADD_FAILURE() << "no window; program " << (ended ? "ended" : "running") << "; windows:\n" << names
+                  << "stdout:\n" << readFile(play.root / "stdout.txt") << "log:\n" << readFile(play.run / "sdl.log");
+    return -1;
+}
+
+}  // namespace
+
+TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
+{
+    Playground play;
+    ASSERT_FALSE(play.display.empty()) << "no virtual display";
+    const std::string root = "Software\\Vorniquel\\Tavrin";
+    // Player B has some progress in the first game; A and C have none yet.
+    ASSERT_EQ(play.reg({"add", root + "\\slot2", "/v", "g1a0", "/t", "REG_DWORD", "/d", "2", "/f"}), 0);
+
+    Pointer pointer{play, {}};
+    pid_t pid = startAndFindWindow(play, pointer);
+    if (pid < 0) return;
     std::this_thread::sleep_for(500ms);
 
     pointer.clickAt(200, 300);  // "B játékos: 2%"
@@ -321,5 +332,105 @@ TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
     EXPECT_TRUE(std::regex_search(log, std::regex("\n  -> [0-9]+\\.[0-9]{2} frames per second\n$"))) << log;
     EXPECT_EQ(log.find("Couldn't load"), std::string::npos) << log;
     // The settings written at exit are the ones chosen during the run.
+    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
+}
+
+// Another program holding the store's write lock (a script's tavrin-reg, sqlite3 in a transaction)
+// until the test lets it go.
+struct StoreLock {
+    const Playground &play;
+    pid_t pid = -1;
+    explicit StoreLock(const Playground &owner) : play(owner)
+    {
+        fs::remove(play.root / "release");
+        pid = play.spawn({TAVRIN_TEST_BIN_DIR "/store-helper", "hold-lock", (play.root / "release").string()},
+                         play.root / "lock.out");
+        eventually([&] { return readFile(play.root / "lock.out") == "locked\n"; });
+    }
+    bool held() const { return readFile(play.root / "lock.out") == "locked\n"; }
+    void release()
+    {
+        if (pid < 0) return;
+        std::ofstream(play.root / "release").close();
+        waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+    ~StoreLock() { release(); }
+};
+
+// With the store locked the program starts as quickly, keeps drawing while "vissza" cannot save, writes
+// the kept change with the next save once the lock is gone, and when the lock is held to the end, quits
+// at once and says in the log that the change was lost.
+TEST(PlayingTheMenu, ALockedStoreNeitherStallsTheMenuNorLosesAChangeUnsaid)
+{
+    Playground play;
+    ASSERT_FALSE(play.display.empty()) << "no virtual display";
+    const std::string root = "Software\\Vorniquel\\Tavrin";
+    ASSERT_EQ(play.reg({"add", root, "/v", "quiz", "/t", "REG_DWORD", "/d", "1", "/f"}), 0);
+    auto lock = std::make_unique<StoreLock>(play);
+    ASSERT_TRUE(lock->held());
+
+    Pointer pointer{play, {}};
+    pid_t pid = startAndFindWindow(play, pointer);
+    if (pid < 0) return;
+    std::this_thread::sleep_for(500ms);
+    pointer.clickAt(200, 300);  // "B játékos"
+    pointer.clickAt(200, 290);  // "beállítások"
+    pointer.clickAt(300, 255);  // the quiz row: off
+    pointer.clickAt(200, 430);  // "vissza" cannot save now
+    pointer.clickAt(200, 290);  // the menu still answers at once: "beállítások"
+    pointer.clickAt(300, 305);  // the full screen row: on
+    pointer.clickAt(300, 305);  // and off again
+    pointer.clickAt(200, 430);  // "vissza" again, still locked
+    EXPECT_EQ(dwordValue(play, root, "quiz"), 1);
+
+    lock->release();
+    pointer.clickAt(200, 290);
+    pointer.clickAt(200, 430);  // the next save writes the kept change
+    EXPECT_TRUE(eventually([&] { return dwordValue(play, root, "quiz") == 0; }));
+
+    lock = std::make_unique<StoreLock>(play);
+    ASSERT_TRUE(lock->held());
+    pointer.clickAt(200, 290);
+    pointer.clickAt(300, 255);  // the quiz row: on, and this change meets the lock to the end
+    pointer.clickAt(200, 430);
+    pointer.moveTo(200, 440);
+    auto quitClicked = std::chrono::steady_clock::now();
+    pointer.button("click");  // "kilépés"
+    int status = waitForExit(pid, 20s);
+    double quitSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - quitClicked).count();
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(quitSeconds, 5.0);
+    RecordProperty("quitSecondsWithTheLockHeld", std::to_string(quitSeconds));
+    lock->release();
+
+    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
+    std::string log = readFile(play.run / "sdl.log");
+    EXPECT_NE(log.find("\n \xB7 store: the changed settings could not be saved: another program kept the store locked\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("could not be saved"), log.rfind("could not be saved")) << "one line only";
+}
+
+// A closed terminal or a logout ends the program as a request to terminate does, with its exit save.
+TEST(PlayingTheMenu, HangingUpSavesAChangedSettingLikeTerminating)
+{
+    Playground play;
+    ASSERT_FALSE(play.display.empty()) << "no virtual display";
+    const std::string root = "Software\\Vorniquel\\Tavrin";
+    Pointer pointer{play, {}};
+    pid_t pid = startAndFindWindow(play, pointer);
+    if (pid < 0) return;
+    std::this_thread::sleep_for(500ms);
+    pointer.clickAt(200, 300);  // "B játékos"
+    pointer.clickAt(200, 290);  // "beállítások"
+    pointer.clickAt(300, 255);  // the quiz row: off, not saved yet
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(dwordValue(play, root, "quiz"), -1);
+    kill(pid, SIGHUP);
+    int status = waitForExit(pid, 20s);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
 }

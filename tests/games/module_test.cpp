@@ -5,6 +5,7 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 #include "atlas.h"
 #include "engine.h"
@@ -97,11 +98,7 @@ int sendKey(Uint8 type, SDLKey key)
     return keyevent(&e);
 }
 
-const Round &shownRound()
-{
-    const Task &t = game().tasks[engineTask()];
-    return engineScreen() == EngineQuiz ? t.quiz : t.rounds[engineRound()];
-}
+const Round &shownRound() { return engineShownRound(); }
 
 RuleFn shownRule()
 {
@@ -109,17 +106,18 @@ RuleFn shownRule()
     return engineScreen() == EngineQuiz ? t.quizRule : t.rule;
 }
 
-int answerIndex(bool right)
+// The first answer that is right (or wrong), or with skip the one after as many others.
+int answerIndex(bool right, int skip = 0)
 {
     const Round &r = shownRound();
     for (int i = 0; i < choiceCount(r); ++i)
-        if (shownRule()(r, i) == right) return i;
+        if (shownRule()(r, i) == right && skip-- == 0) return i;
     return -1;
 }
 
-int clickAnswer(bool right)
+int clickAnswer(bool right, int skip = 0)
 {
-    int i = answerIndex(right);
+    int i = answerIndex(right, skip);
     EXPECT_GE(i, 0);
     return clickAt(answerRect(i));
 }
@@ -132,12 +130,10 @@ void answerRightly()
     ASSERT_EQ(draw(80), 0);
 }
 
-void playTask(int task, bool quiz)
+// Answers the task being played rightly to its end.
+void playShownTask(bool quiz)
 {
-    ASSERT_EQ(engineScreen(), EngineMap);
-    ASSERT_EQ(clickAt(taskTileRect(task)), 0);
     ASSERT_EQ(engineScreen(), EnginePlay);
-    ASSERT_EQ(engineTask(), task);
     for (int r = 0; r < RoundsPerTask; ++r) {
         EXPECT_EQ(engineRound(), r);
         answerRightly();
@@ -149,7 +145,16 @@ void playTask(int task, bool quiz)
     ASSERT_EQ(engineScreen(), EngineDone);
 }
 
+void playTask(int task, bool quiz)
+{
+    ASSERT_EQ(engineScreen(), EngineMap);
+    ASSERT_EQ(clickAt(taskTileRect(task)), 0);
+    ASSERT_EQ(engineTask(), task);
+    playShownTask(quiz);
+}
+
 std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_string(task); }
+std::string starName(int task) { return std::string(GAME_VALUE).substr(0, 2) + "s" + std::to_string(task); }
 
 class Game : public ::testing::Test {
 protected:
@@ -171,6 +176,7 @@ protected:
 
 TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
 {
+    engineSeed(1);
     start(1);
     ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     ASSERT_EQ(draw(), 0);
@@ -198,7 +204,10 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
     EXPECT_TRUE(fakeKeys[fakeSlotPath(3)].empty());
 
-    ASSERT_EQ(clickAt(nextButtonRect()), 0);
+    EXPECT_EQ(engineEarnedStars(), 2) << "one mistake: two stars";
+    ASSERT_TRUE(fakeDword(fakeSlotPath(2), starName(0), &value));
+    EXPECT_EQ(value, 2);
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(engineScreen(), EngineMap);
     EXPECT_TRUE(engineTaskDone(0));
     ASSERT_EQ(draw(), 0);
@@ -207,7 +216,7 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_GT(recorder.blits, 0);
     EXPECT_GT(recorder.fills, 0);
     EXPECT_EQ(recorder.clippedFills, 0);
-    EXPECT_LE(recorder.seen.size(), 8u) << "a game draws from a few pages, not a surface per picture";
+    EXPECT_LE(recorder.seen.size(), 12u) << "a game draws from a few pages, not a surface per picture";
     for (auto &s : recorder.seen) EXPECT_EQ(checksum(s.first), s.second) << "a page changed after its first draw";
 
     EXPECT_NE(clickAt(backButtonRect()), 0);
@@ -255,14 +264,22 @@ TEST_F(Game, AWrongQuizAnswerRecordsNothingUntilTheRightOne)
     EXPECT_TRUE(fakeDword(fakeSlotPath(3), valueName(1), &value));
 }
 
-TEST_F(Game, EveryTaskCanBeFinishedAndTheMenuWouldCountThemAll)
+TEST_F(Game, TovabbLeadsThroughEveryUnfinishedTaskAndTheMenuWouldCountThemAll)
 {
+    fakeSetDword(fakeSlotPath(1), valueName(1), 2); // one finished before: "tovább" passes it by
     start(0);
-    for (int t = 0; t < game().taskCount; ++t) {
-        SCOPED_TRACE(game().tasks[t].title);
-        playTask(t, true);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    std::set<int> played;
+    while (engineScreen() == EnginePlay) {
+        SCOPED_TRACE(game().tasks[engineTask()].title);
+        EXPECT_TRUE(played.insert(engineTask()).second) << "each task once";
+        EXPECT_NE(engineTask(), 1);
+        playShownTask(true);
+        EXPECT_EQ(engineEarnedStars(), 3);
         ASSERT_EQ(clickAt(nextButtonRect()), 0);
     }
+    EXPECT_EQ(engineScreen(), EngineMap) << "with every task done, \"tovább\" goes to the map";
+    EXPECT_EQ(static_cast<int>(played.size()), game().taskCount - 1);
     for (int t = 0; t < game().taskCount; ++t) {
         int32_t value = 0;
         ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(t), &value));
@@ -340,9 +357,11 @@ TEST_F(Game, FinishedTasksShowForTheirOwnPlayerOnly)
 
 TEST_F(Game, StartingAgainWithoutEndingMakesNothingTwice)
 {
+    engineSeed(3);
     start(0);
     int pages = atlasPageCount();
     int sprites = atlasSpriteCount();
+    engineSeed(3);
     start(0);
     EXPECT_EQ(atlasPageCount(), pages);
     EXPECT_EQ(atlasSpriteCount(), sprites);
@@ -361,26 +380,35 @@ TEST_F(Game, ABrokenStoreStillLetsTheChildPlay)
     start(0);
     EXPECT_TRUE(engineQuizOn());
     playTask(0, true);
-    ASSERT_EQ(clickAt(nextButtonRect()), 0);
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
     EXPECT_TRUE(engineTaskDone(0)) << "shown as done for this visit";
+    EXPECT_EQ(engineStars(0), 3);
 }
 
-TEST_F(Game, AnswersMoveToOtherPlacesWhenATaskIsPlayedAgain)
+TEST_F(Game, AnswersStandInANewOrderInEveryRoundAndTheSeedReplaysIt)
 {
+    // Where each answer of every task's first round stands, and where the right one stands.
+    auto places = [](std::set<int> *rightPlaces) {
+        std::vector<std::vector<int>> all;
+        for (int t = 0; t < game().taskCount; ++t) {
+            EXPECT_EQ(clickAt(taskTileRect(t)), 0);
+            std::vector<int> xs;
+            for (int i = 0; i < choiceCount(shownRound()); ++i) xs.push_back(answerRect(i).x);
+            EXPECT_EQ(std::set<int>(xs.begin(), xs.end()).size(), xs.size()) << "no two answers share a place";
+            rightPlaces->insert(answerRect(answerIndex(true)).x);
+            all.push_back(xs);
+            EXPECT_EQ(clickAt(mapButtonRect()), 0);
+        }
+        return all;
+    };
+    std::set<int> rightPlaces;
+    engineSeed(7);
     start(0);
-    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
-    int right = answerIndex(true);
-    SDL_Rect first = answerRect(right);
-    EXPECT_EQ(first.x, choiceRect(right, choiceCount(shownRound())).x) << "the first visit keeps the table's order";
-    ASSERT_EQ(clickAt(mapButtonRect()), 0);
-    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
-    SDL_Rect again = answerRect(right);
-    EXPECT_NE(again.x, first.x);
-    ASSERT_EQ(clickAt(again), 0);
-    EXPECT_TRUE(engineShowingPraise()) << "the right answer is still right in its new place";
-    std::set<int> places;
-    for (int i = 0; i < choiceCount(shownRound()); ++i) places.insert(answerRect(i).x);
-    EXPECT_EQ(static_cast<int>(places.size()), choiceCount(shownRound())) << "no two answers share a place";
+    auto first = places(&rightPlaces);
+    engineSeed(7);
+    start(0);
+    EXPECT_EQ(places(&rightPlaces), first) << "the same seed, the same order";
+    EXPECT_GE(rightPlaces.size(), 2u) << "the right answer does not always stand in one place";
 }
 
 TEST_F(Game, ADangerousAnswerGetsAKindWarningInsteadOfTryAgain)
@@ -401,4 +429,42 @@ TEST_F(Game, ADangerousAnswerGetsAKindWarningInsteadOfTryAgain)
                 ASSERT_EQ(clickAt(mapButtonRect()), 0);
             }
     EXPECT_GT(warned, 0) << "going on red, running into the road and the like are warned about in both games";
+}
+
+TEST_F(Game, StarsCountTheMistakesAndTheBestResultIsKept)
+{
+    // A task whose first two questions have two wrong answers each.
+    int t = 0;
+    while (game().tasks[t].maker || choiceCount(game().tasks[t].rounds[0]) < 3 || choiceCount(game().tasks[t].rounds[1]) < 3)
+        ++t;
+    start(0);
+    ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+    for (int r = 0; r < RoundsPerTask; ++r) {
+        if (r < 2) {
+            ASSERT_EQ(clickAnswer(false), 0);
+            ASSERT_EQ(clickAnswer(false, 1), 0);
+        }
+        answerRightly();
+    }
+    answerRightly();
+    ASSERT_EQ(engineScreen(), EngineDone);
+    EXPECT_EQ(engineEarnedStars(), 1) << "four mistakes: one star";
+    int32_t value = 0;
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(t), &value));
+    EXPECT_EQ(value, 2) << "the shell's done value is never a star count";
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    playTask(t, true);
+    EXPECT_EQ(engineEarnedStars(), 3);
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), starName(t), &value));
+    EXPECT_EQ(value, 3);
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+    ASSERT_EQ(clickAnswer(false), 0);
+    for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+    answerRightly();
+    EXPECT_EQ(engineEarnedStars(), 2);
+    ASSERT_TRUE(fakeDword(fakeSlotPath(1), starName(t), &value));
+    EXPECT_EQ(value, 3) << "a worse play keeps the best stars";
+    start(0);
+    EXPECT_EQ(engineStars(t), 3) << "read back at the next start";
 }

@@ -124,3 +124,20 @@ TEST_F(Progress, SettingsFallBackWhenMissingMinusOneOrUnreadable)
     fakeKeys[fakeRootPath]["fxvolume"] = FakeValue{3, {64}};
     EXPECT_EQ(readSetting("fxvolume", 128), 64) << "a short value is read with its high bytes as 0";
 }
+
+TEST_F(Progress, StarsLiveInTheGamesOwnValuesAndTheMenuDoesNotCountThem)
+{
+    ASSERT_TRUE(recordTaskDone(forestDefinition(), 0, 3));
+    ASSERT_TRUE(recordStars(forestDefinition(), 0, 3, 2));
+    ASSERT_TRUE(recordStars(townDefinition(), 0, 0, 3));
+    EXPECT_EQ(valueOr(1, "g1a3", -1), 2);
+    EXPECT_EQ(valueOr(1, "g1s3", -1), 2);
+    EXPECT_EQ(valueOr(1, "g2s0", -1), 3);
+    EXPECT_EQ(menuCount(1), 1);
+    EXPECT_FALSE(recordStars(forestDefinition(), 0, 3, 4)) << "three stars at most";
+    fakeSetDword(fakeSlotPath(1), "g1s5", 9); // a value no game wrote is not shown as stars
+    std::array<int, MaxTasks> stars{};
+    readStars(forestDefinition(), 0, stars);
+    EXPECT_EQ(stars[3], 2);
+    EXPECT_EQ(stars[5], 0);
+}

@@ -96,3 +96,36 @@ TEST(TaskTables, AWrongAnswerIsRejectedInEveryRound)
                 EXPECT_GE(wrong, 1) << g->title << " task " << t;
             }
 }
+
+TEST(TaskTables, RoundsMadeAfreshHaveOneRightAnswerAndDifferFromPlayToPlay)
+{
+    int makers = 0;
+    for (const GameDef *g : {&forestDefinition(), &townDefinition()})
+        for (int t = 0; t < g->taskCount; ++t) {
+            const Task &task = g->tasks[t];
+            if (!task.maker) continue;
+            ++makers;
+            for (int index = 0; index < RoundsPerTask; ++index) {
+                std::set<std::string> seen;
+                for (uint32_t seed = 1; seed <= 300; ++seed) {
+                    Random random = randomSeeded(seed);
+                    Round r = task.maker(index, random);
+                    std::string where = std::string(task.title) + " round " + std::to_string(index) + " seed " +
+                                        std::to_string(seed);
+                    checkRound(where, r, task.rule);
+                    std::set<std::string> labels;
+                    std::string shown = r.prompt;
+                    for (int i = 0; i < sceneCount(r); ++i) shown += "," + std::to_string(r.scene[i].kind * 10000 + r.scene[i].param);
+                    for (int i = 0; i < choiceCount(r); ++i) {
+                        const Choice &c = r.choices[i];
+                        std::string label = c.label ? c.label : std::to_string(c.pic.kind * 10000 + c.pic.param);
+                        EXPECT_TRUE(labels.insert(label).second) << where << ": two answers look the same";
+                        shown += "|" + label;
+                    }
+                    seen.insert(shown);
+                }
+                EXPECT_GE(seen.size(), 4u) << task.title << " round " << index << " hardly changes";
+            }
+        }
+    EXPECT_GE(makers, 10) << "the counting, clock and money tasks make their rounds afresh";
+}

@@ -1,22 +1,39 @@
 // text_test.cpp -- text is made even without the game font, in plain letters, and never crashes on odd input
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "gametext.h"
 
 namespace {
 
 class PlainText : public ::testing::Test {
 protected:
-    // The tests run where there is no "g/KOMIKATA.TTF".
-    void SetUp() override { textOpen(); }
+    // The tests run where there is no "g/KOMIKATA.TTF", and with an empty path fontconfig's fc-match is
+    // not found either, so no system font stands in.
+    std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
+    void SetUp() override
+    {
+        setenv("PATH", "", 1);
+        textOpen();
+    }
     void TearDown() override
     {
         textClose();
         atlasFree();
+        setenv("PATH", savedPath.c_str(), 1);
     }
 };
 
 } // namespace
+
+TEST(SystemFont, StandsInForAMissingGameFont)
+{
+    textOpen();
+    EXPECT_TRUE(textHasFont()) << "fontconfig and a bold sans-serif font are installed by scripts/setup";
+    textClose();
+}
 
 TEST_F(PlainText, WithoutTheFontHungarianTextIsWrittenWithoutAccents)
 {

@@ -3,6 +3,8 @@
 
 #include <SDL/SDL_rotozoom.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -131,39 +133,102 @@ TEST(StartUp, WithNoPicturesEachIsNamedOnceAndTheMenuStillRuns)
     EXPECT_STREQ(menuButtons[btnPlayerB].label, "B j\xE1t\xE9kos: 0%");
     EXPECT_STREQ(menuButtons[btnPlayerC].label, "C j\xE1t\xE9kos: 0%");
 
-    // Every screen draws and every place answers a click without the pictures it would use.
+    // Stand-ins of the designed sizes keep every button, slider and switch in its place.
+    ASSERT_NE(backgroundImage, nullptr);
+    EXPECT_EQ(backgroundImage->w, 800);
+    ASSERT_NE(buttonPlate, nullptr);
+    EXPECT_EQ(buttonPlate->w, 320);
+    EXPECT_EQ(buttonPlate->h, 60);
+    ASSERT_NE(sliderBar, nullptr);
+    EXPECT_EQ(sliderBar->w, 256);
+    ASSERT_NE(sliderKnob, nullptr);
+    EXPECT_EQ(sliderKnob->h, 40);
+    ASSERT_NE(checkImages[1], nullptr);
+    EXPECT_NE(checkImages[0], checkImages[1]);
+    EXPECT_EQ(countOf(log, "(a plain stand-in is drawn instead)"), 6);
+
+    // A child can still choose a player, start both games, change the settings and quit.
     SDL_Surface *software = solidImage(800, 600);
     screen = software;
     installMenuRecorders();
-    menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
     menuHooks.blit = hostBlit;
-    for (int shown : {ScreenPlayerChoice, ScreenMain, ScreenSettings, ScreenCredits}) {
-        menuScreen = shown;
-        drawMenu();
-        for (int y = 130; y < 480; y += 7) {
-            for (int x = 80; x < 460; x += 11) {
-                SDL_Event move{};
-                move.type = SDL_MOUSEMOTION;
-                move.motion.x = static_cast<Uint16>(x);
-                move.motion.y = static_cast<Uint16>(y);
-                menuMouseEvent(&move);
-                SDL_Event down{};
-                down.type = SDL_MOUSEBUTTONDOWN;
-                menuMouseEvent(&down);
-                menuScreen = shown;
-            }
-        }
-    }
-    // Without pictures no button and no slider can be hit; only the tick-box rows answer.
-    EXPECT_TRUE(menuRecord.gamesStarted.empty());
-    EXPECT_EQ(menuRecord.saves, 0);
-    EXPECT_TRUE(menuRecord.erasedSlots.empty());
-    EXPECT_TRUE(menuRecord.musicVolumes.empty());
-    EXPECT_EQ(appSettings.fxvolume, 128);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    auto clickAt = [](int x, int y) {
+        SDL_Event move{};
+        move.type = SDL_MOUSEMOTION;
+        move.motion.x = static_cast<Uint16>(x);
+        move.motion.y = static_cast<Uint16>(y);
+        menuMouseEvent(&move);
+        SDL_Event down{};
+        down.type = SDL_MOUSEBUTTONDOWN;
+        return menuMouseEvent(&down);
+    };
+    drawMenu();
+    clickAt(250, 300);  // player B
+    EXPECT_EQ(currentSlot, 1);
+    clickAt(250, 170);
+    clickAt(250, 240);
+    EXPECT_EQ(menuRecord.gamesStarted, (std::vector<int>{1, 2}));
+    clickAt(250, 300);  // settings
+    ASSERT_EQ(menuScreen, ScreenSettings);
+    drawMenu();
+    menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
+    clickAt(185 + 128, 200);
+    EXPECT_EQ(appSettings.musicvolume, 64);
+    menuRecord.heldButtons = 0;
+    clickAt(250, 430);  // back
+    EXPECT_EQ(menuRecord.saves, 1);
+    EXPECT_EQ(clickAt(250, 430), 1);  // quit
     screen = nullptr;
     SDL_FreeSurface(software);
     resetMenuHooks();
+    menuButtons = saved;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+TEST(StartUp, WithoutItsFontTheMenuSpeaksInTheSystemsBoldSansAndTheLogSaysSo)
+{
+    ScratchRun run;
+    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
+    // A font file that is no font at all, then none.
+    std::filesystem::create_directories("g");
+    std::ofstream("g/KOMIKATA.TTF") << "not a font";
+    ASSERT_EQ(init(), 1);
+    std::filesystem::remove("g/KOMIKATA.TTF");
+    ASSERT_EQ(init(), 1);
+
+    std::string log = run.log();
+    EXPECT_EQ(countOf(log, " \xB7 Couldn't load g/KOMIKATA.TTF: "), 2) << log;
+    EXPECT_EQ(countOf(log, " \xB7 Couldn't load g/KOMIKATA.TTF: no such file\n"), 1) << log;
+    // The machines the program is built and tested on have fontconfig and a bold sans-serif font.
+    ASSERT_EQ(countOf(log, " \xB7 Using the system font /"), 2) << log;
+    for (BitmapFont *font : {&Font27Teal, &Font27Red, &Font27Black, &Font20Black, &Font20Teal, &Font13Black, &Font13Teal}) {
+        EXPECT_NE(font->glyphs['a'], nullptr);
+        EXPECT_NE(font->glyphs[0xF5], nullptr);  // \xF5 is the Hungarian long o
+    }
+    EXPECT_GT(textWidth(&Font27Teal, "kil\xE9p\xE9s", -2), textWidth(&Font13Black, "kil\xE9p\xE9s", -2));
+    menuButtons = saved;
+}
+
+TEST(StartUp, NamedPipesInPlaceOfItsFilesAreRefusedLikeMissingOnes)
+{
+    ScratchRun run;
+    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
+    std::filesystem::create_directories("g");
+    std::filesystem::create_directories("snd");
+    for (const char *path : {"g/bback.tga", "g/bg2.jpg", "g/icon.bmp", "g/logo1.tga", "g/KOMIKATA.TTF", "snd/main.ogg",
+                             "snd/button03.wav"}) {
+        ASSERT_EQ(mkfifo(path, 0600), 0) << path;
+    }
+    // Opening any of them for reading would wait for a writer that never comes.
+    ASSERT_EQ(init(), 1);
+    EXPECT_EQ(loadMusic("snd/main.ogg"), nullptr);
+    EXPECT_EQ(loadSound("snd/button03.wav"), nullptr);
+    std::string log = run.log();
+    for (const char *path : {"g/bback.tga", "g/bg2.jpg", "g/icon.bmp", "g/logo1.tga", "g/KOMIKATA.TTF", "snd/main.ogg",
+                             "snd/button03.wav"}) {
+        EXPECT_EQ(countOf(log, std::string(" \xB7 Couldn't load ") + path + ": not a regular file"), 1) << path;
+    }
+    EXPECT_EQ(buttonPlate->w, 320);
     menuButtons = saved;
 }
 

@@ -28,14 +28,14 @@ TEST_F(TextButton, BottomTenRowsHitWithoutHighlighting)
     mouseX = 200;
     mouseY = 142 + 50;  // the last row that highlights
     drawMenuButton(forest, 0, 0);
-    EXPECT_FALSE(blitsOf(glyphRed).empty());
+    EXPECT_FALSE(blitsOf(Font27Red).empty());
 
     for (int row = 142 + 51; row <= 142 + 60; ++row) {
         menuRecord.blits.clear();
         mouseY = row;
         drawMenuButton(forest, 0, 0);
-        EXPECT_TRUE(blitsOf(glyphRed).empty()) << "row " << row;
-        EXPECT_FALSE(blitsOf(glyphTeal).empty());
+        EXPECT_TRUE(blitsOf(Font27Red).empty()) << "row " << row;
+        EXPECT_FALSE(blitsOf(Font27Teal).empty());
         EXPECT_EQ(hitMenuButton(forest, mouseX, mouseY), 1) << "row " << row;
     }
 }
@@ -49,15 +49,15 @@ TEST_F(TextButton, CaptionIsCentred160RightOfThePlateOverItsOutline)
     EXPECT_EQ(menuRecord.blits[0].image, buttonPlate);
     EXPECT_EQ(menuRecord.blits[0].x, 94);
     EXPECT_EQ(menuRecord.blits[0].y, 410);
-    std::vector<BlitCall> main = blitsOf(glyphTeal);
+    std::vector<BlitCall> main = blitsOf(Font27Teal);
     ASSERT_EQ(main.size(), 6u);
     EXPECT_EQ(main[0].x, 94 + 160 - 24);
     EXPECT_EQ(main[0].y, 410 + 4);
-    EXPECT_EQ(blitsOf(glyphBlack).size(), 24u);  // four outline copies
+    EXPECT_EQ(blitsOf(Font27Black).size(), 24u);  // four outline copies
     // The outline goes under the caption: every black glyph comes before the first teal one.
     size_t firstTeal = 0;
-    while (menuRecord.blits[firstTeal].image != glyphTeal) firstTeal++;
-    for (size_t i = firstTeal; i < menuRecord.blits.size(); ++i) EXPECT_NE(menuRecord.blits[i].image, glyphBlack);
+    while (byteOf(Font27Teal, menuRecord.blits[firstTeal].image) == 0) firstTeal++;
+    for (size_t i = firstTeal; i < menuRecord.blits.size(); ++i) EXPECT_EQ(byteOf(Font27Black, menuRecord.blits[i].image), 0);
 }
 
 TEST_F(TextButton, SlidingButtonHighlightsAndHitsAtItsRestingPlace)
@@ -68,24 +68,24 @@ TEST_F(TextButton, SlidingButtonHighlightsAndHitsAtItsRestingPlace)
     drawMenuButton(city, -150, 0);
     ASSERT_FALSE(menuRecord.blits.empty());
     EXPECT_EQ(menuRecord.blits[0].x, 94 - 150);  // the plate is drawn where the button has got to
-    std::vector<BlitCall> red = blitsOf(glyphRed);
+    std::vector<BlitCall> red = blitsOf(Font27Red);
     ASSERT_FALSE(red.empty());  // yet the pointer at the resting place highlights it
     EXPECT_LT(red[0].x, 94 - 150 + 160);
     EXPECT_EQ(hitMenuButton(city, 100, 220), 1);
     EXPECT_EQ(hitMenuButton(city, 94 - 150 + 5, 220), 0);
 }
 
-TEST_F(TextButton, WithoutThePlateNothingHitsOrHighlights)
+TEST_F(TextButton, WithoutThePlateItKeepsItsDesignedPlaceHighlightAndCaption)
 {
     buttonPlate = nullptr;
-    MenuButton *quit = &menuButtons[btnQuit];
-    mouseX = 95;
-    mouseY = 411;
+    MenuButton *quit = &menuButtons[btnQuit];  // 94, 410, designed 320 x 60
+    mouseX = 94 + 320;
+    mouseY = 410 + 50;
     drawMenuButton(quit, 0, 0);
-    EXPECT_TRUE(blitsOf(glyphRed).empty());
-    EXPECT_FALSE(blitsOf(glyphTeal).empty());  // the caption still shows
-    EXPECT_EQ(hitMenuButton(quit, 95, 411), 0);
-    EXPECT_EQ(hitMenuButton(quit, 94, 410), 0);
+    EXPECT_EQ(textsOf(Font27Red), (std::vector<std::string>{"kil\xE9p\xE9s"}));
+    EXPECT_EQ(hitMenuButton(quit, 94 + 320, 410 + 60), 1);
+    EXPECT_EQ(hitMenuButton(quit, 94 + 321, 410), 0);
+    EXPECT_EQ(hitMenuButton(quit, 94, 410 + 61), 0);
 }
 
 using ImageButton = MenuTest;

@@ -67,7 +67,6 @@ class MenuTest : public testing::Test {
 protected:
     std::vector<SDL_Surface *> owned;
     std::array<MenuButton, MenuButtonCount> savedButtons{};
-    SDL_Surface *glyphTeal = nullptr, *glyphRed = nullptr, *glyphBlack = nullptr;
     SDL_Surface *logoImage = nullptr, *logoHover = nullptr;
 
     SDL_Surface *make(int w, int h)
@@ -107,14 +106,11 @@ protected:
             menuButtons[i].hoverImage = logoHover;
         }
 
-        glyphTeal = make(10, 20);
-        glyphRed = make(10, 20);
-        glyphBlack = make(10, 20);
-        for (BitmapFont *font : {&Font27Teal, &Font27Red, &Font27Black}) font->glyphs.fill(nullptr);
-        for (unsigned char c = ' '; c < 128; ++c) {
-            Font27Teal.glyphs[c] = glyphTeal;
-            Font27Red.glyphs[c] = glyphRed;
-            Font27Black.glyphs[c] = glyphBlack;
+        // Every byte has a glyph of its own, 10 pixels wide, so that a drawn text can be read back byte
+        // for byte, accented letters included.
+        for (BitmapFont *font : {&Font27Teal, &Font27Red, &Font27Black}) {
+            font->glyphs.fill(nullptr);
+            for (int c = 1; c < 255; ++c) font->glyphs[c] = make(10, 20);
         }
     }
 
@@ -138,6 +134,40 @@ protected:
             if (call.image == image) found.push_back(call);
         }
         return found;
+    }
+
+    // The blits of any glyph of a font, in order.
+    static std::vector<BlitCall> blitsOf(const BitmapFont &font)
+    {
+        std::vector<BlitCall> found;
+        for (const BlitCall &call : menuRecord.blits) {
+            if (byteOf(font, call.image) != 0) found.push_back(call);
+        }
+        return found;
+    }
+
+    static unsigned char byteOf(const BitmapFont &font, const SDL_Surface *glyph)
+    {
+        for (int c = 1; c < 255; ++c) {
+            if (glyph && font.glyphs[c] == glyph) return static_cast<unsigned char>(c);
+        }
+        return 0;
+    }
+
+    // The texts drawn in a font, read back from its glyphs: a new text begins where the pen moves to
+    // another row or back to the left.
+    static std::vector<std::string> textsOf(const BitmapFont &font)
+    {
+        std::vector<std::string> texts;
+        const BlitCall *previous = nullptr;
+        for (const BlitCall &call : menuRecord.blits) {
+            unsigned char byte = byteOf(font, call.image);
+            if (byte == 0) continue;
+            if (!previous || call.y != previous->y || call.x <= previous->x) texts.emplace_back();
+            texts.back() += static_cast<char>(byte);
+            previous = &call;
+        }
+        return texts;
     }
 
     static SDL_Event motion(int x, int y)

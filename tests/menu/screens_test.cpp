@@ -68,7 +68,7 @@ TEST_F(MenuDrawing, PlayerButtonsSlideInUnderTheQuestion)
     EXPECT_EQ(plates[2].x, 94 - 180);
     EXPECT_EQ(plates[2].y, 343);
     // The question stands at (95, 150), left-aligned; its first glyph is the first teal one.
-    std::vector<BlitCall> teal = blitsOf(glyphTeal);
+    std::vector<BlitCall> teal = blitsOf(Font27Teal);
     ASSERT_FALSE(teal.empty());
     EXPECT_EQ(teal[0].x, 95);
     EXPECT_EQ(teal[0].y, 150);
@@ -97,7 +97,7 @@ TEST_F(MenuDrawing, MascotRisesEightPixelsAFrameThenStaysAndCyclesItsFrames)
     EXPECT_EQ(mascotAt(64).image, mascotFrames[0]);
 }
 
-TEST_F(MenuDrawing, MascotIsPlacedByTheFirstFrameAndLeftOutWithoutIt)
+TEST_F(MenuDrawing, MascotIsPlacedByTheFirstFrameThatLoadedWhichStandsInForMissingOnes)
 {
     menuScreen = ScreenMain;
     SDL_Surface *tall = make(100, 300);
@@ -109,6 +109,15 @@ TEST_F(MenuDrawing, MascotIsPlacedByTheFirstFrameAndLeftOutWithoutIt)
     EXPECT_EQ(menuRecord.blits.back().y, 400);
 
     mascotFrames[0] = nullptr;
+    mascotFrames[3] = nullptr;
+    menuFrame = 3 * 16;
+    menuRecord.blits.clear();
+    drawMenu();
+    EXPECT_EQ(menuRecord.blits.back().image, tall);
+    EXPECT_EQ(menuRecord.blits.back().x, 800 - 100);
+    EXPECT_EQ(menuRecord.blits.back().y, 300);
+
+    mascotFrames.fill(nullptr);
     menuRecord.blits.clear();
     drawMenu();
     EXPECT_TRUE(blitsOf(tall).empty());
@@ -175,26 +184,51 @@ TEST_F(MenuDrawing, OddSwitchValuesShowAsOnAndAMissingBarHidesTheSliders)
     EXPECT_TRUE(blitsOf(sliderKnob).empty());
 }
 
+TEST_F(MenuDrawing, EveryScreenSaysItsWordsByteForByte)
+{
+    auto textsOn = [&](int shown) {
+        menuScreen = shown;
+        menuRecord.blits.clear();
+        drawMenu();
+        return textsOf(Font27Teal);
+    };
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(textsOn(ScreenPlayerChoice), (Texts{"v\xE1lassz j\xE1t\xE9kost!", "A j\xE1t\xE9kos: ",
+                                                  "B j\xE1t\xE9kos: ", "C j\xE1t\xE9kos: "}));
+    EXPECT_EQ(textsOn(ScreenMain), (Texts{"erdei kalandok", "v\xE1rosi kalandok", "be\xE1ll\xEDt\xE1sok",
+                                          "k\xE9sz\xEDt\xF5k", "kil\xE9p\xE9s"}));
+    EXPECT_EQ(textsOn(ScreenSettings), (Texts{"hang", "zene", "kviz", "teljes k\xE9perny\xF5",
+                                              "eredm\xE9ny t\xF6rl\xE9se", "vissza"}));
+    EXPECT_EQ(textsOn(ScreenCredits), (Texts{"vissza"}));
+
+    menuScreen = ScreenSettings;
+    clickAt(100, 350);  // the erase button asks, under the pointer
+    textsOn(ScreenSettings);
+    EXPECT_EQ(textsOf(Font27Red), (Texts{"klikk ha biztos!"}));
+}
+
 TEST_F(MenuDrawing, CreditsShowFourLogosTheBackButtonAndSixLines)
 {
     menuScreen = ScreenCredits;
     for (BitmapFont *font : {&Font20Black, &Font13Black}) font->glyphs.fill(nullptr);
-    SDL_Surface *glyph20 = make(8, 16), *glyph13 = make(6, 10);
-    for (unsigned char c = ' '; c < 255; ++c) {
-        Font20Black.glyphs[c] = glyph20;
-        Font13Black.glyphs[c] = glyph13;
-    }
+    SDL_Surface *glyph20 = make(8, 16);
+    for (unsigned char c = ' '; c < 255; ++c) Font20Black.glyphs[c] = glyph20;
+    for (int c = 1; c < 255; ++c) Font13Black.glyphs[c] = make(6, 10);
     drawMenu();
+    std::vector<std::string> small = textsOf(Font13Black);
+    ASSERT_EQ(small.size(), 3u);
+    EXPECT_EQ(small[0], "K\xF6zrem\xFBk\xF6" "dtek:");
+    std::vector<BlitCall> smallGlyphs = blitsOf(Font13Black);
     for (BitmapFont *font : {&Font20Black, &Font13Black}) font->glyphs.fill(nullptr);
 
     EXPECT_EQ(blitsOf(logoImage).size(), 4u);  // logo 3 is never shown
     EXPECT_EQ(blitsOf(buttonPlate).size(), 1u);
     std::vector<int> rows;
-    for (const BlitCall &call : menuRecord.blits) {
-        if ((call.image == glyph20 || call.image == glyph13) && call.x == 100 &&
-            (rows.empty() || rows.back() != call.y))
-            rows.push_back(call.y);
-    }
+    auto addRow = [&](const BlitCall &call) {
+        if (call.x == 100 && (rows.empty() || rows.back() != call.y)) rows.push_back(call.y);
+    };
+    for (const BlitCall &call : blitsOf(glyph20)) addRow(call);
+    for (const BlitCall &call : smallGlyphs) addRow(call);
     EXPECT_EQ(rows, (std::vector<int>{140, 170, 215, 257, 275, 293}));
 }
 

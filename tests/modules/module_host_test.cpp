@@ -2,6 +2,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <sys/stat.h>
 
 #include <SDL/SDL_mixer.h>
 
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/scratch_dir.h"
 #include "modules/modules.h"
 #include "platform/library.h"
 #include "shell/shell.h"
@@ -504,6 +506,17 @@ TEST_F(ModuleHost, MissingLibraryLeavesTheMenuWithOneLogLine)
 
     frame({motionEvent(1, 2), keyEvent(SDL_KEYDOWN, SDLK_RETURN)});
     EXPECT_EQ(timeline, (Timeline{"menu mouse 4", "menu key 2", "menu draw 0", "present"}));
+}
+
+TEST_F(ModuleHost, NamedPipeInPlaceOfTheLibraryIsRefusedWithoutWaiting)
+{
+    ScratchDir pipes;
+    ASSERT_EQ(mkfifo((pipes.path / "game2.so").c_str(), 0600), 0);
+    librarySetDirectory(pipes.path.c_str());
+    startGameModule(2);  // dlopen would wait for a writer for ever
+    EXPECT_EQ(activeGame, -1);
+    EXPECT_EQ(readLog(), (std::vector<std::string>{" \xB7 Game module game2.so could not be loaded: " +
+                                                   (pipes.path / "game2.so").string() + ": not a regular file"}));
 }
 
 TEST_F(ModuleHost, LibraryWithoutKeyEventIsNeverEntered)

@@ -88,6 +88,22 @@ TEST(Audio, MonoDeviceIsLoggedAsMono)
     EXPECT_EQ(readFile("sdl.log"), "Opened audio at 22050 Hz 16 bit mono, 2048 bytes audio buffer\n\n");
 }
 
+TEST(Audio, NoMixerCallReachesAClosedDevice)
+{
+    // The mixer keeps its channel count after closing but frees the channels themselves.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    openAudio(44100, 2);
+    EXPECT_TRUE(audioDeviceOpen());
+    std::vector<Sint16> samples(4410 * 2, 1000);
+    Mix_Chunk *chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8 *>(samples.data()),
+                                         static_cast<Uint32>(samples.size() * sizeof(Sint16)));
+    closeAudio();
+    EXPECT_FALSE(audioDeviceOpen());
+    playClick(chunk);
+    Mix_FreeChunk(chunk);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 TEST(Audio, DeviceThatDoesNotOpenLeavesNoLogLineAndTheRunGoesOn)
 {
     ScratchDir dir;
@@ -102,6 +118,8 @@ TEST(Audio, DeviceThatDoesNotOpenLeavesNoLogLineAndTheRunGoesOn)
     playClick(nullptr);  // nothing to play on a closed device, and nothing breaks
     closeAudio();
     EXPECT_EQ(audioOpened, 0);
+    // SDL counts its audio part as started even when no driver was found, and would not look again.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     EXPECT_FALSE(std::filesystem::exists("sdl.log"));
 }

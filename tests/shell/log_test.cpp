@@ -63,3 +63,14 @@ TEST(LogFile, ALinkInTheLogsPlaceIsNeverFollowed)
     ASSERT_EQ(stat("target", &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);
 }
+
+TEST(LogFile, ANamedPipeInTheLogsPlaceNeitherHoldsTheProgramNorIsWritten)
+{
+    ScratchDir dir;
+    dir.enter();
+    ASSERT_EQ(mkfifo("sdl.log", 0600), 0);
+    logLine("nobody reads this");  // would wait for ever for a reader
+    struct stat info;
+    ASSERT_EQ(lstat("sdl.log", &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}

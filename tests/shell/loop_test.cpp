@@ -1,6 +1,7 @@
 // loop_test.cpp -- event dispatch, the frame's order of work, and the frames-per-second line
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,17 @@ SDL_Event eventOfType(int type)
     return event;
 }
 
+// The event queue as the poll hook sees it; handlers may add to it, as events arrive while they work.
+std::deque<SDL_Event> queue;
+int pollQueue(SDL_Event *event)
+{
+    calls.push_back("poll");
+    if (queue.empty()) return 0;
+    *event = queue.front();
+    queue.pop_front();
+    return 1;
+}
+
 class FrameLoop : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,7 +57,8 @@ protected:
         calls.clear();
         menuResult = 0;
         moduleResult = 0;
-        frameHooks = FrameHooks{recordMenuKey, recordMenuMouse, recordDrawMenu, recordPresent, recordPace};
+        frameHooks = FrameHooks{recordMenuKey, recordMenuMouse, recordDrawMenu, recordPresent, recordPace, nullptr};
+        queue.clear();
         activeGame = -1;
         frameTotal = 0;
     }
@@ -115,6 +128,43 @@ TEST_F(FrameLoop, EmptyBatchDrawsPresentsAndPaces)
     EXPECT_FALSE(runFrame(nullptr, 0));
     std::vector<std::string> expected = {"drawMenu", "present", "pace"};
     EXPECT_EQ(calls, expected);
+}
+
+TEST_F(FrameLoop, EachEventIsDispatchedAsItIsTakenAlsoWhatArrivesDuringAQuit)
+{
+    // The quit button's handler pauses; a press and a key arrive meanwhile and still reach the menu in
+    // this frame, before it is drawn.
+    frameHooks.poll = pollQueue;
+    queue = {eventOfType(SDL_MOUSEBUTTONDOWN)};
+    frameHooks.menuMouse = [](SDL_Event *event) {
+        calls.push_back("menuMouse " + std::to_string(event->type));
+        if (calls.size() == 2) {
+            queue.push_back(eventOfType(SDL_MOUSEBUTTONDOWN));
+            queue.push_back(eventOfType(SDL_KEYDOWN));
+            return 1;
+        }
+        return 0;
+    };
+    EXPECT_TRUE(runFrame(nullptr, 0));
+    std::vector<std::string> expected = {"poll", "menuMouse 5", "poll", "menuMouse 5", "poll", "menuKey 2",
+                                         "poll", "drawMenu", "present", "pace"};
+    EXPECT_EQ(calls, expected);
+    EXPECT_TRUE(queue.empty());
+}
+
+TEST_F(FrameLoop, AStormOfEventsCannotKeepTheFrameFromBeingDrawn)
+{
+    // Every handled motion brings another: the frame still ends, and the rest waits for the next one.
+    frameHooks.poll = pollQueue;
+    queue = {eventOfType(SDL_MOUSEMOTION)};
+    frameHooks.menuMouse = [](SDL_Event *) {
+        queue.push_back(eventOfType(SDL_MOUSEMOTION));
+        return 0;
+    };
+    EXPECT_FALSE(runFrame(nullptr, 0));
+    EXPECT_EQ(calls.back(), "pace");
+    EXPECT_EQ(frameTotal, 1);
+    EXPECT_EQ(queue.size(), 1u);
 }
 
 TEST_F(FrameLoop, KeysOnTheMenuNeverQuit)

@@ -1,11 +1,14 @@
 // settings_test.cpp -- the four settings and the slots' percentages over the store, with its defaults
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "../support/scratch_dir.h"
 #include "store/settings.h"
 #include "store_env.h"
 
@@ -105,8 +108,13 @@ TEST_F(Settings, OutOfRangeValuesAreBroughtIntoRangeAtLoad)
 // gets its default and one line in the log.
 TEST_F(Settings, SettingsOfAnotherTypeOrSizeCountAsMissingWithOneLineEach)
 {
-    ScratchDir scratch;
-    scratch.enter();
+    // The settings code logs to "sdl.log" in the working directory: a folder of this test's own.
+    namespace fs = std::filesystem;
+    fs::path previous = fs::current_path();
+    fs::path folder = fs::temp_directory_path() /
+                      ("tavrin-settings-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    fs::create_directories(folder);
+    fs::current_path(folder);
     ASSERT_EQ(setRaw(root, "fxvolume", StoreTypeSz, std::string("0\0", 2)), StoreOk);
     ASSERT_EQ(setRaw(root, "musicvolume", StoreTypeBinary, std::string()), StoreOk);
     ASSERT_EQ(setRaw(root, "quiz", StoreTypeSz, std::string("0\0", 2)), StoreOk);
@@ -118,7 +126,12 @@ TEST_F(Settings, SettingsOfAnotherTypeOrSizeCountAsMissingWithOneLineEach)
     EXPECT_EQ(appSettings.quiz, 1);
     EXPECT_EQ(appSettings.fullscreen, 0);
     EXPECT_EQ(readSettingValue("quiz"), -1);
-    EXPECT_EQ(readFile("sdl.log"),
+    std::string log;
+    {
+        std::ifstream logFile("sdl.log");  // text mode: the log has the platform's line ends
+        log.assign(std::istreambuf_iterator<char>(logFile), std::istreambuf_iterator<char>());
+    }
+    EXPECT_EQ(log,
               " \xB7 store: the setting \"fxvolume\" is stored as REG_SZ of 2 bytes, not as a 4-byte REG_DWORD; the "
               "default is used\n"
               " \xB7 store: the setting \"musicvolume\" is stored as REG_BINARY of 0 bytes, not as a 4-byte REG_DWORD; "
@@ -127,6 +140,8 @@ TEST_F(Settings, SettingsOfAnotherTypeOrSizeCountAsMissingWithOneLineEach)
               "default is used\n"
               " \xB7 store: the setting \"fullscreen\" is stored as REG_BINARY of 8 bytes, not as a 4-byte REG_DWORD; "
               "the default is used\n");
+    fs::current_path(previous);
+    fs::remove_all(folder);
     // The next save puts proper values in their place.
     saveSettings();
     uint32_t type = 0;
@@ -286,8 +301,12 @@ TEST_F(Settings, AKeyThatCannotBeOpenedGivesDefaultsAndWritesNothing)
     appSettings.quiz = 0;
     saveSettings();
     EXPECT_EQ(calls.at(1), "set quiz 4 4");
+    appSettings.quiz = 1;  // and back: once written, the setting is known and always saved
+    saveSettings();
+    EXPECT_EQ(calls.back(), "set quiz 4 4");
     resetStoreHooks();
     EXPECT_EQ(readSettingValue("fxvolume"), 3);
+    EXPECT_EQ(readSettingValue("quiz"), 1);
 }
 
 }  // namespace

@@ -40,6 +40,9 @@ public:
         fs::current_path(config);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         storeCloseStore();
+        // Writers here wait for each other as long as any program but the game does; an earlier test's
+        // loadSettings left the game's short wait in place.
+        storeSetWaitLimit(10000);
         logged.clear();
     }
     void TearDown() override

@@ -39,6 +39,16 @@ int fail(const char *reason)
     return 1;
 }
 
+// A failed store call, with what the store said about it when that helps the person at the keyboard.
+int failWith(const char *what, int result)
+{
+    const char *why = result == StoreBusy ? " Another program keeps the store locked; try again later."
+                      : result == StoreAccessDenied ? " The store is read-only."
+                                                    : "";
+    fprintf(stderr, "%s%s\n", what, why);
+    return 1;
+}
+
 bool equalsIgnoringCase(const std::string &a, const char *b)
 {
     return a.size() == strlen(b) && strncasecmp(a.c_str(), b, a.size()) == 0;
@@ -287,7 +297,7 @@ int runQuery(const Command &command)
     StoreKey key = nullptr;
     int result = storeOpenExistingKey(command.key.c_str(), StoreRead, &key);
     if (result == StoreNotFound) return fail(notFoundText);
-    if (result != StoreOk) return fail("ERROR: The store cannot be read.");
+    if (result != StoreOk) return failWith("ERROR: The store cannot be read.", result);
 
     std::vector<unsigned char> data;
     uint32_t type = 0;
@@ -295,7 +305,7 @@ int runQuery(const Command &command)
         result = readValue(key, command.valueName.c_str(), type, data);
         storeCloseKey(key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The store cannot be read.");
+        if (result != StoreOk) return failWith("ERROR: The store cannot be read.", result);
         printf("%s\n", fullName(command.key).c_str());
         printValue(command.valueName.c_str(), type, data);
         return 0;
@@ -361,8 +371,8 @@ int runAdd(const Command &command)
     }
 
     StoreKey key = nullptr;
-    if (storeOpenKey(command.key.c_str(), StoreRead | StoreWrite, &key) != StoreOk)
-        return fail("ERROR: The key cannot be opened or created.");
+    int opened = storeOpenKey(command.key.c_str(), StoreRead | StoreWrite, &key);
+    if (opened != StoreOk) return failWith("ERROR: The key cannot be opened or created.", opened);
     if (command.hasValue) {
         uint32_t size = 0;
         if (storeQueryValue(key, command.valueName.c_str(), nullptr, nullptr, &size) == StoreOk &&
@@ -376,7 +386,7 @@ int runAdd(const Command &command)
         if (result == StoreOk) result = storeFlushKey(key);
         if (result != StoreOk) {
             storeCloseKey(key);
-            return fail("ERROR: The value cannot be written.");
+            return failWith("ERROR: The value cannot be written.", result);
         }
     }
     storeCloseKey(key);
@@ -390,7 +400,7 @@ int runDelete(const Command &command)
         StoreKey key = nullptr;
         int result = storeOpenExistingKey(command.key.c_str(), StoreRead | StoreWrite, &key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The key cannot be opened.");
+        if (result != StoreOk) return failWith("ERROR: The key cannot be opened.", result);
         uint32_t size = 0;
         result = storeQueryValue(key, command.valueName.c_str(), nullptr, nullptr, &size);
         if (result == StoreOk && !confirmed(command, "Delete the registry value " + command.valueName)) {
@@ -401,19 +411,19 @@ int runDelete(const Command &command)
         if (result == StoreOk) result = storeFlushKey(key);
         storeCloseKey(key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The value cannot be deleted.");
+        if (result != StoreOk) return failWith("ERROR: The value cannot be deleted.", result);
     } else {
         if (command.key.empty()) return fail("ERROR: Invalid key name: the root cannot be deleted.");
         StoreKey key = nullptr;
         int result = storeOpenExistingKey(command.key.c_str(), StoreRead, &key);
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The key cannot be opened.");
+        if (result != StoreOk) return failWith("ERROR: The key cannot be opened.", result);
         storeCloseKey(key);
         if (!confirmed(command, "Permanently delete the registry key " + fullName(command.key)))
             return fail("ERROR: Nothing deleted; give /f to delete without asking.");
         result = storeDeleteKey(command.key.c_str());
         if (result == StoreNotFound) return fail(notFoundText);
-        if (result != StoreOk) return fail("ERROR: The key cannot be deleted.");
+        if (result != StoreOk) return failWith("ERROR: The key cannot be deleted.", result);
     }
     printf("The operation completed successfully.\n");
     return 0;

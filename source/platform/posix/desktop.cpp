@@ -1,14 +1,17 @@
 // desktop.cpp -- message box and address opening on a POSIX desktop (zenity, kdialog or xmessage; xdg-open)
 #include "platform/desktop.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "text/charset.h"
 
@@ -33,14 +36,6 @@ static bool programOnPath(const char *name)
     return false;
 }
 
-// Starts argv[0] found on the path with the given arguments; the child's pid, or -1.
-static pid_t spawnProgram(char *const argv[])
-{
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv, environ) != 0) return -1;
-    return pid;
-}
-
 static int waitForChild(pid_t pid)
 {
     int status = 0;
@@ -50,6 +45,59 @@ static int waitForChild(pid_t pid)
     return status;
 }
 
+// Runs a dialog program found on the path, with extra environment settings ("NAME=value", replacing the
+// same names), and waits until it ends. True only when the dialog was shown and dismissed: it ran, ended
+// by itself with 0 (OK) or 1 (closed without OK), and did not complain that it could not reach the
+// display, which the dialog programs also report with 1. What it writes to standard error is passed on.
+static bool runDialog(const std::vector<std::string> &args, const std::vector<std::string> &extraEnvironment)
+{
+    std::vector<std::string> environment;
+    for (char **e = environ; *e; ++e) {
+        std::string entry = *e;
+        bool replaced = false;
+        for (const std::string &extra : extraEnvironment) {
+            replaced = replaced || entry.compare(0, extra.find('=') + 1, extra, 0, extra.find('=') + 1) == 0;
+        }
+        if (!replaced) environment.push_back(entry);
+    }
+    for (const std::string &extra : extraEnvironment) environment.push_back(extra);
+    std::vector<char *> envp, argv;
+    for (std::string &e : environment) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> argsCopy = args;
+    for (std::string &a : argsCopy) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int errors[2];
+    if (pipe2(errors, O_CLOEXEC) != 0) return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, errors[1], 2);
+    pid_t pid = -1;
+    int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(errors[1]);
+
+    std::string said;
+    char chunk[1024];
+    ssize_t got = 0;
+    while (!failed && ((got = read(errors[0], chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR))) {
+        if (got <= 0) continue;
+        fwrite(chunk, 1, static_cast<size_t>(got), stderr);
+        if (said.size() < 16384) said.append(chunk, static_cast<size_t>(got));
+    }
+    close(errors[0]);
+    if (failed) return false;
+
+    int status = waitForChild(pid);
+    if (status < 0 || !WIFEXITED(status)) return false;
+    int code = WEXITSTATUS(status);
+    if (code != 0 && code != 1) return false;
+    // "cannot open display" (GTK), "Can't open display" (X toolkit), "could not connect to display" (Qt).
+    for (char &c : said) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return said.find("open display") == std::string::npos && said.find("connect to display") == std::string::npos;
+}
+
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
@@ -57,30 +105,24 @@ void showMessageBox(const char *title, const char *text)
 {
     std::string utf8Title = windows1250ToUtf8(title);
     std::string utf8Text = windows1250ToUtf8(text);
-    std::string titleArg = "--title=" + utf8Title;
-    std::string textArg = "--text=" + utf8Text;
 
-    if (programOnPath("zenity")) {
-        char *const argv[] = {const_cast<char *>("zenity"), const_cast<char *>("--info"),
-                              const_cast<char *>("--no-markup"), const_cast<char *>(titleArg.c_str()),
-                              const_cast<char *>(textArg.c_str()), nullptr};
-        pid_t pid = spawnProgram(argv);
-        if (pid > 0 && waitForChild(pid) >= 0) return;
-    }
-    if (programOnPath("kdialog")) {
-        char *const argv[] = {const_cast<char *>("kdialog"), const_cast<char *>("--title"),
-                              const_cast<char *>(utf8Title.c_str()), const_cast<char *>("--msgbox"),
-                              const_cast<char *>(utf8Text.c_str()), nullptr};
-        pid_t pid = spawnProgram(argv);
-        if (pid > 0 && waitForChild(pid) >= 0) return;
-    }
-    if (programOnPath("xmessage")) {
-        char *const argv[] = {const_cast<char *>("xmessage"), const_cast<char *>("-center"),
-                              const_cast<char *>("-title"), const_cast<char *>(utf8Title.c_str()),
-                              const_cast<char *>(utf8Text.c_str()), nullptr};
-        pid_t pid = spawnProgram(argv);
-        if (pid > 0 && waitForChild(pid) >= 0) return;
-    }
+    // Like the Windows box: no icon, one OK button. A tool that is missing, fails or cannot reach the
+    // display gives way to the next, and the last resort is standard error, so the message is never lost.
+    // The text is UTF-8, which the tools read only in a UTF-8 locale (zenity refuses it in the C locale,
+    // xmessage shows it byte by byte); C.UTF-8 is always there.
+    const std::vector<std::string> utf8Locale = {"LC_ALL=C.UTF-8"};
+    if (programOnPath("zenity") &&
+        runDialog({"zenity", "--info", "--no-markup", "--icon-name=", "--title=" + utf8Title, "--text=" + utf8Text},
+                  utf8Locale))
+        return;
+    if (programOnPath("kdialog") && runDialog({"kdialog", "--title", utf8Title, "--msgbox", utf8Text}, utf8Locale))
+        return;
+    // xmessage draws UTF-8 only through the X toolkit's international text.
+    if (programOnPath("xmessage") &&
+        runDialog({"xmessage", "-center", "-title", utf8Title, "-buttons", "OK:0", "-default", "OK", "-xrm",
+                   "*international: true", utf8Text},
+                  utf8Locale))
+        return;
     fprintf(stderr, "%s: %s\n", utf8Title.c_str(), utf8Text.c_str());
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/filekind.h"
 #include "platform/places.h"
 
 // ----------------------------------------------------------------------------------------------------
@@ -44,6 +45,12 @@ void *libraryOpen(const char *fileName, char *reason, size_t reasonSize)
     const char *separator = directory[strlen(directory) - 1] == '/' ? "" : "/";
     if (static_cast<size_t>(snprintf(path, sizeof path, "%s%s%s", directory, separator, fileName)) >= sizeof path) {
         snprintf(reason, reasonSize, "%s: the path is too long", fileName);
+        return nullptr;
+    }
+    // Only a plain file: dlopen would wait for ever on a named pipe in the library's place.
+    char kind[64];
+    if (!isRegularFile(path, kind, sizeof kind)) {
+        snprintf(reason, reasonSize, "%s: %s", path, kind);
         return nullptr;
     }
     // RTLD_NOW: a library with an unresolved symbol fails here, not in the middle of a game.

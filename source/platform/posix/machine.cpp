@@ -64,6 +64,26 @@ static void copyBounded(std::array<char, 128> &target, std::string_view text)
     target[length] = '\0';
 }
 
+// The value in kibibytes of a "Name:   1234 kB" line of /proc/meminfo.
+static bool meminfoKib(std::string_view text, std::string_view name, uint64_t *kib)
+{
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.size() <= name.size() || line.substr(0, name.size()) != name || line[name.size()] != ':') continue;
+        std::string value(line.substr(name.size() + 1));
+        char *after = nullptr;
+        unsigned long long parsed = strtoull(value.c_str(), &after, 10);
+        if (after == value.c_str()) return false;
+        *kib = parsed;
+        return true;
+    }
+    return false;
+}
+
 // The clock in megahertz from cpufreq (kilohertz), or 0 when there is none.
 static int cpufreqMhz()
 {
@@ -118,10 +138,23 @@ bool readProcessorInfo(ProcessorInfo *info)
 bool readMemoryInfo(MemoryInfo *info)
 {
     *info = MemoryInfo{};
+    // The kernel's own estimate of what can be had without swapping counts the cache it can reclaim,
+    // which on a machine that has run a while is most of what sysinfo calls used.
+    std::string text;
+    if (readText(processorRoot + "proc/meminfo", &text, 64 * 1024)) {
+        uint64_t totalKib = 0, availableKib = 0;
+        bool hasTotal = meminfoKib(text, "MemTotal", &totalKib);
+        if (hasTotal && meminfoKib(text, "MemAvailable", &availableKib)) {
+            info->totalBytes = totalKib * 1024;
+            info->availableBytes = availableKib * 1024;
+            return true;
+        }
+    }
+    // Kernels before 3.14 have no MemAvailable: free memory plus buffers is the nearest sysinfo gives.
     struct sysinfo status {};
     if (sysinfo(&status) != 0) return false;
     uint64_t unit = status.mem_unit ? status.mem_unit : 1;
     info->totalBytes = static_cast<uint64_t>(status.totalram) * unit;
-    info->availableBytes = static_cast<uint64_t>(status.freeram) * unit;
+    info->availableBytes = (static_cast<uint64_t>(status.freeram) + status.bufferram) * unit;
     return true;
 }

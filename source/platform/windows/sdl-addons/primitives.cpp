@@ -446,20 +446,42 @@ int arcRGBA(SDL_Surface *dst, Sint16 x, Sint16 y, Sint16 rad, Sint16 start, Sint
     });
 }
 
-// One 8x8 character of the built-in font: drawn into a small picture of its own, set bits in the colour
-// and the rest transparent, which is then blitted, as SDL_gfx does.
+// The typeface of the text calls: the built-in 8 x 8 one unless a program sets its own (rows of whole
+// bytes, leftmost pixel in the top bit).
+namespace {
+const unsigned char *fontData = gfxPrimitivesFontdata;
+Uint32 fontWidth = 8, fontHeight = 8;
+}  // namespace
+
+void gfxPrimitivesSetFont(const void *fontdata, Uint32 cw, Uint32 ch)
+{
+    if (fontdata && cw > 0 && ch > 0) {
+        fontData = static_cast<const unsigned char *>(fontdata);
+        fontWidth = cw;
+        fontHeight = ch;
+    } else {
+        fontData = gfxPrimitivesFontdata;
+        fontWidth = fontHeight = 8;
+    }
+}
+
+// One character: drawn into a small picture of its own, set bits in the colour and the rest transparent,
+// which is then blitted, as SDL_gfx does.
 int characterRGBA(SDL_Surface *dst, Sint16 x, Sint16 y, char c, Uint8 r, Uint8 g, Uint8 b, Uint8 a)
 {
     if (!dst) return -1;
-    SDL_Surface *glyph = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, 8, 8, 32, 0xFF000000, 0x00FF0000,
-                                              0x0000FF00, 0x000000FF);
+    SDL_Surface *glyph = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, fontWidth, fontHeight, 32, 0xFF000000,
+                                              0x00FF0000, 0x0000FF00, 0x000000FF);
     if (!glyph) return -1;
     Uint32 ink = SDL_MapRGBA(glyph->format, r, g, b, a);
-    const unsigned char *rows = gfxPrimitivesFontdata + 8 * static_cast<unsigned char>(c);
-    for (int row = 0; row < 8; ++row)
-        for (int col = 0; col < 8; ++col)
-            static_cast<Uint32 *>(glyph->pixels)[row * glyph->pitch / 4 + col] = rows[row] & (0x80 >> col) ? ink : 0;
-    SDL_Rect to{x, y, 8, 8};
+    Uint32 rowBytes = (fontWidth + 7) / 8;
+    const unsigned char *rows = fontData + static_cast<unsigned char>(c) * rowBytes * fontHeight;
+    for (Uint32 row = 0; row < fontHeight; ++row)
+        for (Uint32 col = 0; col < fontWidth; ++col) {
+            bool set = rows[row * rowBytes + col / 8] & (0x80 >> (col % 8));
+            static_cast<Uint32 *>(glyph->pixels)[row * glyph->pitch / 4 + col] = set ? ink : 0;
+        }
+    SDL_Rect to{x, y, static_cast<Uint16>(fontWidth), static_cast<Uint16>(fontHeight)};
     int result = SDL_BlitSurface(glyph, nullptr, dst, &to);
     SDL_FreeSurface(glyph);
     return result;
@@ -469,7 +491,8 @@ int stringRGBA(SDL_Surface *dst, Sint16 x, Sint16 y, const char *s, Uint8 r, Uin
 {
     if (!s) return -1;
     int result = 0;
-    for (int i = 0; s[i]; ++i) result |= characterRGBA(dst, static_cast<Sint16>(x + 8 * i), y, s[i], r, g, b, a);
+    for (int i = 0; s[i]; ++i)
+        result |= characterRGBA(dst, static_cast<Sint16>(x + static_cast<int>(fontWidth) * i), y, s[i], r, g, b, a);
     return result;
 }
 

@@ -1,0 +1,69 @@
+// message_box_test.cpp -- the dialog programs tried in turn, the text they get, and standard error at the end
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "../support/scratch_dir.h"
+#include "platform/desktop.h"
+
+namespace {
+
+const char *const noSoundCard = "Az alkalmaz\xE1s nem tudta megnyitni a hangk\xE1rty\xE1t.\n"
+                                "Ellen\xF5rizze, hogy egy m\xE1sik alkalmaz\xE1s nem foglalja-e.";
+const std::string noSoundCardUtf8 = "Az alkalmaz\xC3\xA1s nem tudta megnyitni a hangk\xC3\xA1rty\xC3\xA1t.\n"
+                                    "Ellen\xC5\x91rizze, hogy egy m\xC3\xA1sik alkalmaz\xC3\xA1s nem foglalja-e.";
+
+// Dialog programs of the test's own on a path of their own: each leaves a note of how it was called.
+struct FakeDialogs {
+    ScratchDir dir;
+    std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
+    FakeDialogs() { setenv("PATH", dir.path.c_str(), 1); }
+    ~FakeDialogs() { setenv("PATH", savedPath.c_str(), 1); }
+    void add(const std::string &name, const std::string &body)
+    {
+        std::string file = (dir.path / name).string();
+        std::ofstream(file) << "#!/bin/sh\nprintf '%s|' \"$LC_ALL\" \"$@\" > '" << file << ".called'\n" << body << "\n";
+        chmod(file.c_str(), 0755);
+    }
+    std::string called(const std::string &name) const { return readFile(dir.path / (name + ".called")); }
+};
+
+}  // namespace
+
+TEST(MessageBox, FailingDialogsGiveWayToTheNextWhichGetsTheExactTextInAUtf8Locale)
+{
+    FakeDialogs dialogs;
+    dialogs.add("zenity", "exit 255");                                        // refused its options
+    dialogs.add("kdialog", "echo 'could not connect to display' >&2; exit 1");  // no display
+    dialogs.add("xmessage", "exit 0");                                        // shown and dismissed
+    testing::internal::CaptureStderr();
+    showMessageBox("Tavrin", noSoundCard);
+    std::string said = testing::internal::GetCapturedStderr();
+
+    EXPECT_NE(dialogs.called("zenity").find("|--icon-name=|"), std::string::npos);  // no icon
+    EXPECT_NE(dialogs.called("kdialog").find("|" + noSoundCardUtf8 + "|"), std::string::npos);
+    EXPECT_EQ(dialogs.called("xmessage"), "C.UTF-8|-center|-title|Tavrin|-buttons|OK:0|-default|OK|-xrm|"
+                                          "*international: true|" + noSoundCardUtf8 + "|");
+    EXPECT_EQ(said, "could not connect to display\n");  // passed on; the message itself was shown
+}
+
+TEST(MessageBox, WhenEveryDialogFailsTheTextGoesToStandardError)
+{
+    FakeDialogs dialogs;
+    dialogs.add("zenity", "echo 'cannot open display: :9' >&2; exit 1");
+    dialogs.add("kdialog", "kill -SEGV $$");
+    dialogs.add("xmessage", "exit 1");  // closed: counts as shown
+    testing::internal::CaptureStderr();
+    showMessageBox("Tavrin", noSoundCard);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot open display: :9\n");
+
+    dialogs.add("xmessage", "echo \"Error: Can't open display: :9\" >&2; exit 1");
+    testing::internal::CaptureStderr();
+    showMessageBox("Tavrin", noSoundCard);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("Tavrin: " + noSoundCardUtf8 + "\n"), std::string::npos) << said;
+}

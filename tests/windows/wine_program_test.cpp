@@ -1,0 +1,415 @@
+// wine_program_test.cpp -- the Windows build's tavrin.exe played under Wine with xdotool: its window, its
+// log and output files, its screen held against the Linux program's, both games, the settings, the
+// registry, and a clean exit. Runs from the Windows suite, which gives it a Wine prefix and a display.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <regex>
+#include <sstream>
+
+#include "engine.h"
+#include "forest.h"
+#include "tasks.h"
+#include "town.h"
+#include "../support/real_program.h"
+
+// Last, and their macros that clash with other names dropped: only the screen capture uses them.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#undef None
+#undef Bool
+#undef Status
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+std::string environmentOr(const char *name, const char *fallback)
+{
+    const char *value = getenv(name);
+    return value && *value ? value : fallback;
+}
+
+const std::string wine = environmentOr("TAVRIN_WINE", "wine");
+const std::string windowsRun = environmentOr("TAVRIN_WINDOWS_RUN", "");
+const std::string windowsSetup = environmentOr("TAVRIN_WINDOWS_SETUP", "");
+
+// Runs a command to its end with its output in *out; its exit code, -1 when it did not end normally.
+int command(const std::vector<std::string> &args, std::string *out = nullptr, const fs::path &directory = {})
+{
+    ScratchDir scratch;
+    fs::path output = scratch.path / "out";
+    std::vector<std::string> copy = args;
+    std::vector<char *> argv;
+    for (std::string &a : copy) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!directory.empty()) posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (out) *out = readFile(output);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The display now and then turns a connection away; xdotool then fails before doing anything.
+int xdotool(const std::vector<std::string> &args, std::string *out = nullptr)
+{
+    std::vector<std::string> all = {"xdotool"};
+    all.insert(all.end(), args.begin(), args.end());
+    int code = -1;
+    for (int attempt = 0; attempt < 10 && code != 0; ++attempt) {
+        code = command(all, out);
+        if (code != 0) std::this_thread::sleep_for(50ms);
+    }
+    return code;
+}
+
+// The visible window named exactly "Tavrin", or empty after about the given time.
+std::string findWindow(std::chrono::seconds limit)
+{
+    auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::string ids;
+        if (xdotool({"search", "--onlyvisible", "--name", "^Tavrin$"}, &ids) == 0) {
+            std::istringstream lines(ids);
+            for (std::string id; std::getline(lines, id);) {
+                std::string name;
+                if (xdotool({"getwindowname", id}, &name) == 0 && name == "Tavrin\n") return id;
+            }
+        }
+        std::this_thread::sleep_for(200ms);
+    }
+    return "";
+}
+
+// The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read.
+std::vector<uint32_t> capture(const std::string &window)
+{
+    std::vector<uint32_t> pixels;
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) return pixels;
+    XImage *image = XGetImage(display, std::stoul(window), 0, 0, 800, 600, AllPlanes, ZPixmap);
+    if (image) {
+        pixels.resize(800 * 600);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x) pixels[y * 800 + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return pixels;
+}
+
+int channelDifference(uint32_t a, uint32_t b)
+{
+    int largest = 0;
+    for (int shift : {0, 8, 16}) largest = std::max(largest, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
+    return largest;
+}
+
+// Waits up to 20 seconds for a check to hold.
+template <typename Check>
+bool eventually(Check check)
+{
+    auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!check()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(200ms);
+    }
+    return true;
+}
+
+struct Pointer {
+    std::string window;
+    void moveTo(int x, int y)
+    {
+        xdotool({"mousemove", "--window", window, std::to_string(x), std::to_string(y)});
+        std::this_thread::sleep_for(100ms);
+    }
+    // A click lets a few frames pass, so that the program has taken it before the next one.
+    void clickAt(int x, int y)
+    {
+        moveTo(x, y);
+        xdotool({"click", "1"});
+        std::this_thread::sleep_for(400ms);
+    }
+    void click(const SDL_Rect &r) { clickAt(r.x + r.w / 2, r.y + r.h / 2); }
+    void key(const char *name)
+    {
+        xdotool({"windowfocus", "--sync", window});
+        xdotool({"key", name});
+        std::this_thread::sleep_for(600ms);
+    }
+};
+
+// The registry of the Wine prefix, as "reg query" prints it.
+std::string registry(const std::string &key)
+{
+    std::string out;
+    command({wine, "reg", "query", key}, &out);
+    out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
+    return out;
+}
+
+bool hasDword(const std::string &listing, const std::string &name, unsigned value)
+{
+    std::ostringstream hex;
+    hex << std::hex << value;
+    return std::regex_search(listing, std::regex("\n +" + name + " +REG_DWORD +0x" + hex.str() + "\n"));
+}
+
+// Plays the game's first task to its end with the right answers, in the order a first visit shows them.
+void finishFirstTask(Pointer &pointer, const GameDef &game)
+{
+    pointer.click(tileRect(0, game.taskCount));
+    std::this_thread::sleep_for(1500ms);
+    const Task &task = game.tasks[0];
+    for (int r = 0; r <= RoundsPerTask; ++r) {
+        const Round &round = r < RoundsPerTask ? task.rounds[r] : task.quiz;
+        RuleFn rule = r < RoundsPerTask ? task.rule : task.quizRule;
+        int right = 0;
+        while (!rule(round, right)) ++right;
+        pointer.click(choiceRect(right, choiceCount(round)));
+        // The praise lasts 70 frames, longer under Wine on a busy machine, and a click during it only cuts
+        // it short: the next answer waits well past it.
+        std::this_thread::sleep_for(4s);
+    }
+}
+
+class WindowsProgram : public ::testing::Test {
+protected:
+    ScratchDir scratch;
+    fs::path run;
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(windowsRun.empty()) << "TAVRIN_WINDOWS_RUN names no folder";
+        run = scratch.path / "run";
+        fs::copy(windowsRun, run, fs::copy_options::recursive);
+        for (const char *file : {"sdl.log", "stdout.txt", "stderr.txt"}) fs::remove(run / file);
+        // A registry without the program's key: the defaults, and no player has done anything.
+        command({wine, "reg", "delete", "HKCU\\Software\\Vorniquel\\Tavrin", "/f"});
+    }
+
+    pid_t start() { return start(run); }
+    pid_t start(const fs::path &folder)
+    {
+        std::string program = (folder / "tavrin.exe").string();
+        std::vector<std::string> args = {wine, program};
+        std::vector<char *> argv;
+        for (std::string &a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        std::vector<std::string> environment;
+        for (char **e = environ; *e; ++e) environment.push_back(*e);
+        environment.push_back("SDL_AUDIODRIVER=dummy");
+        std::vector<char *> envp;
+        for (std::string &e : environment) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        pid_t pid = -1;
+        int failed = posix_spawnp(&pid, wine.c_str(), &actions, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        return failed ? -1 : pid;
+    }
+};
+
+// How a picture of the Windows program differs from the Linux program's player choice at the same frame.
+// Both start from the same state and move their clouds and mascot by the frame, so the Linux window is
+// captured over and over while its animation passes the frame the picture shows, and the closest
+// capture counts.
+struct Comparison {
+    int captures = 0, differing = -1, largest = 0;  // differing: pixels apart by more than 3 levels
+};
+
+Comparison compareWithLinux(const std::vector<uint32_t> &shot)
+{
+    Comparison best;
+    RunCopy copy;
+    pid_t pid = startProgram(copy, {});
+    if (pid < 0) return best;
+    std::string window = findWindow(30s);
+    if (!window.empty()) {
+        xdotool({"mousemove", "--window", window, "790", "590"});
+        auto end = std::chrono::steady_clock::now() + 8s;
+        while (std::chrono::steady_clock::now() < end) {
+            std::vector<uint32_t> linux = capture(window);
+            if (linux.size() != shot.size()) continue;
+            ++best.captures;
+            int differing = 0, largest = 0;
+            for (size_t i = 0; i < shot.size(); ++i) {
+                int d = channelDifference(linux[i], shot[i]);
+                largest = std::max(largest, d);
+                differing += d > 3;
+            }
+            if (best.differing < 0 || differing < best.differing) {
+                best.differing = differing;
+                best.largest = largest;
+            }
+        }
+    }
+    kill(pid, SIGTERM);
+    waitForExit(pid, 10s);
+    return best;
+}
+
+TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
+{
+    pid_t pid = start();
+    ASSERT_GT(pid, 0);
+    Pointer pointer{findWindow(90s)};
+    if (pointer.window.empty()) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        FAIL() << "no window \"Tavrin\"; sdl.log:\n" << readFile(run / "sdl.log") << "stderr.txt:\n"
+               << readFile(run / "stderr.txt");
+    }
+
+    // The player choice, the pointer out of the way, for the comparison with the Linux program below.
+    pointer.moveTo(790, 590);
+    std::this_thread::sleep_for(2s);
+    std::vector<uint32_t> shot = capture(pointer.window);
+    ASSERT_EQ(shot.size(), 800u * 600u);
+
+    // A game's own panel is cream where the menu shows its frame; the program takes events a frame at a
+    // time, later still on a busy machine, so each change is waited for.
+    auto gameShows = [&](bool shown) {
+        return eventually([&] {
+            std::vector<uint32_t> now = capture(pointer.window);
+            return now.size() == 800u * 600u && ((now[40 * 800 + 60] >> 8) == 0xFFFAu) == shown;
+        });
+    };
+    pointer.clickAt(200, 235);  // "A játékos"
+    // "erdei kalandok": the first task played to its end, then Escape.
+    pointer.clickAt(200, 170);
+    ASSERT_TRUE(gameShows(true)) << "erdei kalandok did not start";
+    finishFirstTask(pointer, forestDefinition());
+    pointer.key("Escape");
+    ASSERT_TRUE(gameShows(false)) << "Escape did not end erdei kalandok";
+    std::this_thread::sleep_for(3s);  // the menu's buttons slide in anew
+    // "városi kalandok": opened and left with Escape.
+    pointer.clickAt(200, 235);
+    ASSERT_TRUE(gameShows(true)) << "városi kalandok did not start";
+    pointer.key("Escape");
+    ASSERT_TRUE(gameShows(false)) << "Escape did not end városi kalandok";
+    std::this_thread::sleep_for(3s);
+    // The settings: the quiz switched off, then "vissza" writes them.
+    pointer.clickAt(200, 300);
+    pointer.clickAt(300, 255);
+    pointer.clickAt(200, 440);
+    pointer.clickAt(200, 440);  // "kilépés"
+    int status = waitForExit(pid, 60s);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    std::string settings = registry("HKCU\\Software\\Vorniquel\\Tavrin");
+    EXPECT_TRUE(hasDword(settings, "quiz", 0)) << settings;
+    EXPECT_TRUE(hasDword(settings, "musicvolume", 128)) << settings;
+    std::string slot = registry("HKCU\\Software\\Vorniquel\\Tavrin\\slot1");
+    EXPECT_TRUE(hasDword(slot, "g1a0", 2)) << slot;
+
+    std::string log = readFile(run / "sdl.log");
+    std::printf("sdl.log:\n%s", log.c_str());
+    // A text file of the platform: carriage return and line feed end every line.
+    EXPECT_NE(log.find("\r\n\r\ntavrin.exe started "), std::string::npos);
+    log.erase(std::remove(log.begin(), log.end(), '\r'), log.end());
+    EXPECT_NE(log.find("\n\ntavrin.exe started ----------------------------------------------\n\n"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(log, std::regex("\n \xB7 [^\n]+ \\([^\n]*\\)\n \xB7 CPU Speed: [0-9]+ Mhz\n"))) << log;
+    EXPECT_TRUE(std::regex_search(log, std::regex("\n \xB7 System memory total/available: [0-9]+Mb / [0-9]+Mb\n")));
+    EXPECT_NE(log.find("\n \xB7 Screen resolution 800x600x32bits\n"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(log, std::regex("\nOpened audio at [0-9]+ Hz 16 bit stereo, [0-9]+ bytes audio buffer\n\n")));
+    EXPECT_TRUE(std::regex_search(log, std::regex("\n  -> [0-9]+\\.[0-9]{2} frames per second\n$")));
+    EXPECT_EQ(log.find("Couldn't"), std::string::npos);
+
+    // SDL's entry sends the program's standard output and error to files beside it.
+    std::string out = readFile(run / "stdout.txt"), err = readFile(run / "stderr.txt");
+    EXPECT_TRUE(std::regex_search(out, std::regex("desired = 800 x 600\r?\nreal = 800 x 600\r?\n"))) << out;
+    EXPECT_NE(err.find("video: Max texture size: "), std::string::npos) << err;
+
+    Comparison comparison = compareWithLinux(shot);
+    std::printf("screen comparison with the Linux program: closest of %d captures: %d of %d pixels differ by "
+                "more than 3 levels, largest difference %d\n", comparison.captures, comparison.differing,
+                800 * 600, comparison.largest);
+    ASSERT_GT(comparison.captures, 0) << "the Linux program's window could not be captured";
+    EXPECT_LE(comparison.differing, 800 * 600 / 1000);
+}
+
+// A folder of the Wine prefix, named the Windows way ("%LOCALAPPDATA%\\Programs"), as a Linux path.
+fs::path windowsFolder(const std::string &name)
+{
+    std::string windows, linux;
+    command({wine, "cmd", "/c", "echo " + name}, &windows);
+    windows.erase(std::remove_if(windows.begin(), windows.end(), [](char c) { return c == '\r' || c == '\n'; }),
+                  windows.end());
+    command({wine, "winepath", "-u", windows}, &linux);
+    linux.erase(std::remove(linux.begin(), linux.end(), '\n'), linux.end());
+    return linux;
+}
+
+// The installer as a family uses it: installed silently, played from the Start menu's folder, removed
+// silently, the players' results kept.
+TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAllButTheResults)
+{
+    if (windowsSetup.empty()) GTEST_SKIP() << "TAVRIN_WINDOWS_SETUP names no installer (scripts/package-windows)";
+    const std::string uninstallKey = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tavrin";
+    fs::path folder = windowsFolder("%LOCALAPPDATA%\\Programs\\Tavrin");
+    fs::path shortcut = windowsFolder("%APPDATA%\\Microsoft\\Windows\\Start Menu\\Programs") / "Tavrin.lnk";
+    ASSERT_FALSE(folder.empty());
+    ASSERT_FALSE(fs::exists(folder)) << folder;
+
+    ASSERT_EQ(command({wine, windowsSetup, "/S"}), 0);
+    for (const char *file : {"tavrin.exe", "tavrin-reg.exe", "game1.dll", "game2.dll", "tavrin_store.dll", "SDL.dll",
+                             "SDL_mixer.dll", "SDL_image.dll", "SDL_ttf.dll", "SDL_gfx.dll", "uninstall.exe",
+                             "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt", "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg"})
+        EXPECT_TRUE(fs::exists(folder / file)) << file;
+    EXPECT_TRUE(fs::exists(shortcut)) << shortcut;
+    std::string entry = registry(uninstallKey);
+    std::printf("after install, %s", entry.c_str());
+    EXPECT_TRUE(std::regex_search(entry, std::regex("DisplayName +REG_SZ +Tavrin\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("DisplayVersion +REG_SZ +[0-9]+\\.[0-9]+\\.[0-9]+\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("Publisher +REG_SZ +Vorniquel\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("UninstallString +REG_SZ +\"[^\n]*uninstall.exe\"\n")));
+    EXPECT_TRUE(std::regex_search(entry, std::regex("EstimatedSize +REG_DWORD +0x[0-9a-f]+\n")));
+
+    // Played from its folder: the window, the log there, and "kilépés" on the main menu.
+    pid_t pid = start(folder);
+    ASSERT_GT(pid, 0);
+    Pointer pointer{findWindow(90s)};
+    if (pointer.window.empty()) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        FAIL() << "no window \"Tavrin\"; sdl.log:\n" << readFile(folder / "sdl.log");
+    }
+    std::this_thread::sleep_for(2s);
+    pointer.clickAt(200, 235);  // "A játékos"
+    pointer.clickAt(200, 440);  // "kilépés"
+    int status = waitForExit(pid, 60s);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(readFile(folder / "sdl.log").find("tavrin.exe started ---"), std::string::npos);
+    EXPECT_NE(registry("HKCU\\Software\\Vorniquel\\Tavrin").find("fxvolume"), std::string::npos);
+
+    // The uninstaller runs on from a copy of itself, so its end shows as the folder going away.
+    ASSERT_EQ(command({wine, (folder / "uninstall.exe").string(), "/S"}), 0);
+    auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (fs::exists(folder) && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(250ms);
+    EXPECT_FALSE(fs::exists(folder)) << "left behind in " << folder;
+    EXPECT_FALSE(fs::exists(shortcut));
+    EXPECT_EQ(registry(uninstallKey).find("DisplayName"), std::string::npos);
+    std::string kept = registry("HKCU\\Software\\Vorniquel\\Tavrin");
+    std::printf("after uninstall, the results are kept:%s", kept.c_str());
+    EXPECT_NE(kept.find("fxvolume"), std::string::npos);
+}
+
+}  // namespace
