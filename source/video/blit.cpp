@@ -74,31 +74,22 @@ void drawStrips(const TexInfo *info, float s1, float t1, float s2, float t2, int
     }
 }
 
-// The part (left, top, width, height) of a picture in one piece drawn at (x, y): one quad per run of
-// blocks whose kinds are in `kinds` (bit 1 << kind) in each row of blocks.
+// The part (left, top, width, height) of a picture in one piece drawn at (x, y): one quad for each of
+// its runs of blocks whose kind is in `kinds` (bit 1 << kind), cut to the part.
 void drawBlocks(const TexInfo *info, unsigned kinds, float k, int left, int top, int width, int height, int x, int y)
 {
-    const int side = VideoBlockSide, right = left + width, bottom = top + height;
-    auto wanted = [kinds](uint8_t block) { return (kinds >> block) & 1u; };
-    for (int row = top / side; row * side < bottom; row++) {
-        const int ya = std::max(top, row * side), yb = std::min(bottom, (row + 1) * side);
-        const uint8_t *blocks = info->blocks.get() + static_cast<size_t>(row) * info->blockColumns;
-        int column = left / side;
-        while (column * side < right) {
-            if (!wanted(blocks[column])) {
-                column++;
-                continue;
-            }
-            const int start = column;
-            while (column * side < right && wanted(blocks[column])) column++;
-            const int xa = std::max(left, start * side), xb = std::min(right, column * side);
-            const float s1 = (info->pageX + xa) * k, s2 = (info->pageX + xb) * k;
-            const float t1 = (info->pageY + ya) * k, t2 = (info->pageY + yb) * k;
-            quadCorner(s1, t1, x + xa - left, y + ya - top);
-            quadCorner(s2, t1, x + xb - left, y + ya - top);
-            quadCorner(s2, t2, x + xb - left, y + yb - top);
-            quadCorner(s1, t2, x + xa - left, y + yb - top);
-        }
+    const int right = left + width, bottom = top + height;
+    for (const VideoBlockRun &run : info->blockRuns) {
+        if (!((kinds >> run.kind) & 1u)) continue;
+        const int xa = std::max(left, run.x), xb = std::min(right, run.x + run.w);
+        const int ya = std::max(top, run.y), yb = std::min(bottom, run.y + run.h);
+        if (xa >= xb || ya >= yb) continue;
+        const float s1 = (info->pageX + xa) * k, s2 = (info->pageX + xb) * k;
+        const float t1 = (info->pageY + ya) * k, t2 = (info->pageY + yb) * k;
+        quadCorner(s1, t1, x + xa - left, y + ya - top);
+        quadCorner(s2, t1, x + xb - left, y + ya - top);
+        quadCorner(s2, t2, x + xb - left, y + yb - top);
+        quadCorner(s1, t2, x + xa - left, y + yb - top);
     }
 }
 
@@ -257,7 +248,7 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
     if (alphaFlag && (source->format->Amask == 0 || keyed)) alpha = source->format->alpha;
     const bool blended = keyed || alphaFlag;
     const bool onePiece = info->layout == 0 || info->page;
-    if (blended && info->blocks && onePiece && drawnWidth == width && drawnHeight == height) {
+    if (blended && !info->blockRuns.empty() && onePiece && drawnWidth == width && drawnHeight == height) {
         if (!textureUsable(info, 0)) return 0;
         VideoBindTexture(info->textureNames[0]);
         // Where the texels are opaque and nothing scales them, blending would give the texels themselves.

@@ -30,7 +30,7 @@ SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
 // Sorts the blocks of a picture in one piece by its alpha channel: 0 throughout, 255 throughout, or mixed.
 void findBlocks(const SDL_Surface *source, TexInfo *info)
 {
-    info->blocks.reset();
+    info->blockRuns.clear();
     const int width = source->w, height = source->h;
     if ((info->layout != 0 && !info->page) || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
         return;
@@ -47,16 +47,41 @@ void findBlocks(const SDL_Surface *source, TexInfo *info)
             blockRow[x / VideoBlockSide] |= (alpha != 0 ? 1 : 0) | (alpha != SDL_ALPHA_OPAQUE ? 2 : 0);
         }
     }
-    auto blocks = std::make_unique<uint8_t[]>(count);
+    // Runs of opaque or of mixed blocks along each row of blocks, joined with the run of the same kind
+    // and extent in the row above.
+    std::vector<VideoBlockRun> runs;
+    std::vector<size_t> above, current;  // runs ending at the row above, and at this row
     bool any = false;
-    for (size_t i = 0; i < count; i++) {
-        blocks[i] = seen[i] == 2 ? BlockClear : seen[i] == 1 ? BlockOpaque : BlockMixed;
-        any = any || blocks[i] != BlockMixed;
+    for (int row = 0; row < rows; row++) {
+        const int y = row * VideoBlockSide, h = std::min(height, y + VideoBlockSide) - y;
+        current.clear();
+        for (int column = 0; column < columns;) {
+            const uint8_t bits = seen[static_cast<size_t>(row) * columns + column];
+            const uint8_t kind = bits == 2 ? BlockClear : bits == 1 ? BlockOpaque : BlockMixed;
+            int end = column + 1;
+            while (end < columns) {
+                const uint8_t next = seen[static_cast<size_t>(row) * columns + end];
+                if ((next == 2 ? BlockClear : next == 1 ? BlockOpaque : BlockMixed) != kind) break;
+                end++;
+            }
+            any = any || kind != BlockMixed;
+            const int x = column * VideoBlockSide, w = std::min(width, end * VideoBlockSide) - x;
+            column = end;
+            if (kind == BlockClear) continue;
+            auto same = std::find_if(above.begin(), above.end(), [&](size_t i) {
+                return runs[i].x == x && runs[i].w == w && runs[i].kind == kind;
+            });
+            if (same != above.end()) {
+                runs[*same].h += h;
+                current.push_back(*same);
+            } else {
+                runs.push_back(VideoBlockRun{x, y, w, h, kind});
+                current.push_back(runs.size() - 1);
+            }
+        }
+        above.swap(current);
     }
-    if (!any) return;
-    info->blocks = std::move(blocks);
-    info->blockColumns = columns;
-    info->blockRows = rows;
+    if (any) info->blockRuns = std::move(runs);
 }
 
 // Into the picture's own place on its page. Pages are RGBA; a picture without alpha is opaque there.

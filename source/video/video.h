@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // ----------------------------------------------------------------------------------------------------
 // Defines
@@ -14,6 +15,13 @@ constexpr int VideoMaxHandles = 16384;
 // ----------------------------------------------------------------------------------------------------
 // Types
 // ----------------------------------------------------------------------------------------------------
+constexpr int VideoBlockSide = 32;
+enum VideoBlockKind : uint8_t { BlockMixed, BlockClear, BlockOpaque };
+struct VideoBlockRun {
+    int32_t x, y, w, h;
+    uint8_t kind;
+};
+
 struct VideoSurfaceFree {
     void operator()(SDL_Surface *surface) const { SDL_FreeSurface(surface); }
 };
@@ -45,14 +53,12 @@ struct TexInfo {
     // again when the surface is marked as changed or its colour key changes.
     std::unique_ptr<SDL_Surface, VideoSurfaceFree> displayCopy;
     Uint32 copyKeyFlag, copyKey;
-    // The picture's blocks of VideoBlockSide pixels by their alpha, row by row: a blended draw leaves
-    // the clear ones out (they would change nothing) and draws the opaque ones without blending (the
-    // same pixels for less work). Null when every block is mixed.
-    std::unique_ptr<uint8_t[]> blocks;
-    int32_t blockColumns, blockRows;
+    // The picture's blocks of VideoBlockSide pixels sorted by their alpha and joined into rectangles of
+    // the opaque and of the mixed ones: a blended draw leaves out the clear blocks (they would change
+    // nothing) and draws the opaque ones without blending (the same pixels for less work). Empty when
+    // every block is mixed.
+    std::vector<VideoBlockRun> blockRuns;
 };
-constexpr int VideoBlockSide = 32;
-enum VideoBlockKind : uint8_t { BlockMixed, BlockClear, BlockOpaque };
 
 // ----------------------------------------------------------------------------------------------------
 // Surface registry and tiling plan

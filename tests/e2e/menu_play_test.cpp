@@ -232,10 +232,10 @@ int waitForExit(pid_t pid, std::chrono::seconds limit)
 }
 
 // Starts the program in the playground and finds its window; the program's pid, or -1 after a failure
-// was recorded. Now and then the virtual display turns a connection away. The program then either cannot
-// start (exit code 2) or, when only its first connection failed, opens its window before a caption could
-// be set; only these cases are tried again.
-pid_t startAndFindWindow(const Playground &play, Pointer &pointer)
+// was recorded. Now and then the virtual display turns connections away, on a busy machine for seconds
+// on end. The program then either cannot start (exit code 2) or, when only its first connection failed,
+// opens its window before a caption could be set; only these cases are tried again, on a fresh display.
+pid_t startAndFindWindow(Playground &play, Pointer &pointer)
 {
     pid_t pid = -1;
     bool found = false, ended = false;
@@ -255,8 +255,18 @@ pid_t startAndFindWindow(const Playground &play, Pointer &pointer)
             waitpid(pid, nullptr, 0);
             continue;
         }
-        bool refused = readFile(play.run / "sdl.log").find("Couldn't open X11 display") != std::string::npos;
+        std::string log = readFile(play.run / "sdl.log");
+        bool refused = log.find("Couldn't open X11 display") != std::string::npos ||
+                       log.find("No available video device") != std::string::npos;
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 2 || !refused) break;
+        // A display that turned the program away tends to go on doing so: the next try gets a new one.
+        if (play.server > 0) {
+            kill(play.server, SIGTERM);
+            waitpid(play.server, nullptr, 0);
+        }
+        play.server = -1;
+        play.display.clear();
+        play.startDisplay();
     }
     if (found) return pid;
     std::string windows, names;
@@ -271,7 +281,8 @@ pid_t startAndFindWindow(const Playground &play, Pointer &pointer)
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    ADD_FAILURE() << "no window; program " << (ended ? "ended" : "running") << "; windows:\n" << names
+    ADD_FAILURE() << "no window on display " << play.display << "; program " << (ended ? "ended" : "running")
+                  << "; windows:\n" << names
                   << "stdout:\n" << readFile(play.root / "stdout.txt") << "log:\n" << readFile(play.run / "sdl.log");
     return -1;
 }

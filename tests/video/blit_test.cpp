@@ -337,7 +337,7 @@ TEST_F(PlainScreen, PicturesDrawnFromTheirCopiesLookAsSDLDrawsThem)
     SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, SDL_MapRGB(keyed->format, 0, 0, 0));
     SDL_Surface *faint = graded(SDL_CreateRGBSurface(SDL_SWSURFACE, 30, 30, 16, 0xF800, 0x07E0, 0x001F, 0));
     SDL_SetAlpha(faint, SDL_SRCALPHA, 100);
-    SDL_Surface *soft = graded(SDL_CreateRGBSurface(SDL_SWSURFACE, 30, 30, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
+    graded(SDL_CreateRGBSurface(SDL_SWSURFACE, 30, 30, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));  // soft
     SDL_Surface *keyedSoft = graded(makeRGBA(20, 20));  // key and alpha channel: drawn by SDL as it is
     SDL_SetColorKey(keyedSoft, SDL_SRCCOLORKEY, SDL_MapRGBA(keyedSoft->format, 0, 0, 0, 0));
 

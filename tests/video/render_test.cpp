@@ -334,8 +334,8 @@ TEST_F(Rendering, ClearAndOpaquePartsOfBlendedPicturesCostLessWithoutChangingAPi
     });
     Difference d = compare(drawn, reference, 2);
     EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y;
-    EXPECT_NE(VideoGetTexInfo(frame)->blocks, nullptr);
-    EXPECT_NE(VideoGetTexInfo(keyed)->blocks, nullptr);
+    EXPECT_FALSE(VideoGetTexInfo(frame)->blockRuns.empty());
+    EXPECT_FALSE(VideoGetTexInfo(keyed)->blockRuns.empty());
     EXPECT_EQ(rgbAt(drawn, 17 + 10, 23 + 10), rgbAt(backdrop, 27, 33)) << "clear stays untouched";
     EXPECT_NE(rgbAt(drawn, 17 + 33, 23 + 70), rgbAt(backdrop, 17 + 33, 23 + 70)) << "the lone pixel is drawn";
     SDL_FreeSurface(drawn);
