@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "audio/audio.h"
+#include "base/screen.h"
 #include "base/state.h"
 #include "modules/modules.h"
 #include "platform/desktop.h"
@@ -125,7 +126,7 @@ static void drawClouds()
                                  : nullptr;
         drawImage(image, static_cast<int>(cloud.x), static_cast<int>(cloud.y));
         cloud.x += cloud.speed;
-        if (cloud.x > 800.0) cloud.x = -200.0;
+        if (cloud.x > screenWidth) cloud.x = -200.0;
     }
 }
 
@@ -141,9 +142,9 @@ static void drawMascot()
     int w = imageWidth(first);
     int h = imageHeight(first);
     if (w == 0 || h == 0) return;
-    int y = menuFrame < h / 8 ? 600 - 8 * menuFrame : 600 - h;
+    int y = menuFrame < h / 8 ? screenHeight - 8 * menuFrame : screenHeight - h;
     SDL_Surface *frame = mascotFrames[(menuFrame / 16) % 4];
-    drawImage(frame ? frame : first, 800 - w, y);
+    drawImage(frame ? frame : first, screenWidth - w, y);
 }
 
 // Volume from a pointer on a slider bar: 0 at the bar's left edge, 128 at its right edge. The test
