@@ -3,11 +3,9 @@
 
 #include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
-#include <SDL/SDL_rotozoom.h>
 #include <SDL/SDL_ttf.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "base/log.h"
 #include "base/random.h"
