@@ -71,6 +71,15 @@ Random randomSeeded(uint32_t seed)
     return r;
 }
 
+std::vector<Pic> scatter(Random &random, std::vector<Pic> counted, const std::vector<Pic> &pool, int others)
+{
+    for (int i = 0; i < others && !pool.empty(); ++i)
+        counted.push_back(pool[static_cast<size_t>(randomBelow(random, static_cast<int>(pool.size())))]);
+    for (int i = static_cast<int>(counted.size()) - 1; i > 0; --i)
+        std::swap(counted[static_cast<size_t>(i)], counted[static_cast<size_t>(randomBelow(random, i + 1))]);
+    return counted;
+}
+
 std::array<int, 3> nearMisses(Random &random, int right, int step, int low)
 {
     // The right number stands below, between or above its two neighbours, as chance has it.

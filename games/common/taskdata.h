@@ -47,6 +47,9 @@ inline Task madeBy(Task t, RoundMaker maker)
     return t;
 }
 
+// A scene to count in: the pictures to count and `others` pictures drawn from `pool`, in a random order.
+std::vector<Pic> scatter(Random &random, std::vector<Pic> counted, const std::vector<Pic> &pool, int others);
+
 // Three different numbers around `right`, at least `low`, one step apart: the right one among two near misses.
 std::array<int, 3> nearMisses(Random &random, int right, int step, int low);
 

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "../common/taskdata.h"
 #include "tavrin/progress.h"
@@ -46,6 +48,25 @@ Round mushroomRound(int index, Random &random)
                  mushroom);
 }
 
+// Counting one kind among others: apples, then acorns, then leaves of every colour.
+Round onlyTheseRound(int index, Random &random)
+{
+    static constexpr std::array<int, 4> leafColours{ColRed, ColYellow, ColGreen, ColOrange};
+    int n = randomBetween(random, 2, 4), others = randomBetween(random, 2, 7 - n);
+    std::vector<Pic> counted;
+    for (int i = 0; i < n; ++i)
+        counted.push_back(index == 0   ? apple
+                          : index == 1 ? acorn
+                                       : pic(PicLeaf, leafColours[static_cast<std::size_t>(randomBelow(random, 4))]));
+    auto a = nearMisses(random, n, 1, 1);
+    std::initializer_list<Choice> answers{numberAnswer(a[0]), numberAnswer(a[1]), numberAnswer(a[2])};
+    if (index == 0) return round("Hány alma van a képen?", scatter(random, counted, {mushroom, acorn}, others), answers, apple);
+    if (index == 1)
+        return round("Hány makkot látsz?", scatter(random, counted, {apple, mushroom, pic(PicLeaf, ColGreen)}, others),
+                     answers, acorn);
+    return round("Hány levelet látsz?", scatter(random, counted, {mushroom, acorn}, others), answers, pic(PicLeaf, -1));
+}
+
 // Adding two groups of one animal; seven pictures at most with the plus sign, so that they stand in one row.
 Round additionRound(int index, Random &random)
 {
@@ -83,18 +104,19 @@ const auto forestTasks = taskTable(
                        "Számolj el 4-ig, és mondd a következőt!")),
            mushroomRound),
 
-    task("Csak az almák!", apple, "Csak azt számold, amit a kérdés kér!", ruleCount,
-         round("Hány alma van a képen?", {apple, mushroom, apple, acorn, apple},
-               {numberAnswer(2), numberAnswer(3), numberAnswer(5)}, pic(PicApple, 0)),
-         round("Hány makkot látsz?", {acorn, apple, acorn, pic(PicLeaf, ColGreen), acorn, acorn, mushroom},
-               {numberAnswer(4), numberAnswer(3), numberAnswer(7)}, acorn),
-         round("Hány levelet látsz?",
-               {pic(PicLeaf, ColRed), mushroom, pic(PicLeaf, ColYellow), pic(PicLeaf, ColGreen), acorn,
-                pic(PicLeaf, ColOrange)},
-               {numberAnswer(6), numberAnswer(3), numberAnswer(4)}, pic(PicLeaf, -1)),
-         hinted(round("Melyik gyümölcs?", {},
-                      {choice(mushroom, "gomba", 0), choice(apple, "alma", 1), choice(pic(PicLeaf, ColGreen), "levél", 0)}),
-                "A gyümölcs fán terem, és édes.")),
+    madeBy(task("Csak az almák!", apple, "Csak azt számold, amit a kérdés kér!", ruleCount,
+                round("Hány alma van a képen?", {apple, mushroom, apple, acorn, apple},
+                      {numberAnswer(2), numberAnswer(3), numberAnswer(5)}, pic(PicApple, 0)),
+                round("Hány makkot látsz?", {acorn, apple, acorn, pic(PicLeaf, ColGreen), acorn, acorn, mushroom},
+                      {numberAnswer(4), numberAnswer(3), numberAnswer(7)}, acorn),
+                round("Hány levelet látsz?",
+                      {pic(PicLeaf, ColRed), mushroom, pic(PicLeaf, ColYellow), pic(PicLeaf, ColGreen), acorn,
+                       pic(PicLeaf, ColOrange)},
+                      {numberAnswer(6), numberAnswer(3), numberAnswer(4)}, pic(PicLeaf, -1)),
+                hinted(round("Melyik gyümölcs?", {},
+                             {choice(mushroom, "gomba", 0), choice(apple, "alma", 1), choice(pic(PicLeaf, ColGreen), "levél", 0)}),
+                       "A gyümölcs fán terem, és édes.")),
+           onlyTheseRound),
 
     task("Ki hol lakik?", pic(PicHollow), "Gondold végig: hol alszik ez az állat?", ruleHome,
          round("Hol lakik a mókus?", {squirrel},

@@ -172,6 +172,29 @@ Round findClockRound(int index, Random &random)
     return round(prompt, {}, {choice(clock(h[0], m)), choice(clock(h[1], m)), choice(clock(h[2], m))}, clock(h[0], m));
 }
 
+// Counting the cars of one colour among others, a different colour in each round.
+Round carCountRound(int index, Random &random)
+{
+    struct Asked {
+        int colour;
+        const char *prompt;
+    };
+    static constexpr std::array<Asked, 4> asked{{
+        {ColRed, "Hány piros autó parkol itt?"}, {ColBlue, "Hány kék autót látsz?"},
+        {ColYellow, "Hány sárga autót látsz?"}, {ColGreen, "Hány zöld autót látsz?"},
+    }};
+    // Red or green cars first, then blue, then yellow: three colours, never one twice.
+    const Asked &a = asked[index == 0 ? static_cast<size_t>(3 * randomBelow(random, 2)) : static_cast<size_t>(index)];
+    int n = randomBetween(random, 1 + index, 3 + index);
+    std::vector<Pic> others;
+    for (const Asked &o : asked)
+        if (o.colour != a.colour) others.push_back(car(o.colour));
+    auto c = nearMisses(random, n, 1, 1);
+    return round(a.prompt, scatter(random, std::vector<Pic>(static_cast<size_t>(n), car(a.colour)), others,
+                                   randomBetween(random, 2, 7 - n)),
+                 {numberAnswer(c[0]), numberAnswer(c[1]), numberAnswer(c[2])}, car(a.colour));
+}
+
 // Counting a house's windows, more of them in each round.
 Round windowRound(int index, Random &random)
 {
@@ -372,18 +395,19 @@ const auto townTasks = taskTable(
                        "Számolj 3-at, aztán még 3-at!")),
            windowRound),
 
-    task("Színes autók", car(ColRed), "Csak a kérdezett színű autókat számold!", ruleCount,
-         round("Hány piros autó parkol itt?", {car(ColRed), car(ColBlue), car(ColRed), car(ColYellow)},
-               {numberAnswer(1), numberAnswer(2), numberAnswer(3)}, car(ColRed)),
-         round("Hány kék autót látsz?", {car(ColBlue), car(ColRed), car(ColBlue), car(ColGreen), car(ColBlue)},
-               {numberAnswer(2), numberAnswer(4), numberAnswer(3)}, car(ColBlue)),
-         round("Hány sárga autót látsz?",
-               {car(ColYellow), car(ColRed), car(ColYellow), car(ColYellow), car(ColBlue), car(ColRed), car(ColYellow)},
-               {numberAnswer(4), numberAnswer(3), numberAnswer(5)}, car(ColYellow)),
-         hinted(round("Melyik autó kék?", {}, {choice(car(ColRed)), choice(car(ColGreen)), choice(car(ColBlue))}, Pic{},
-                      ColBlue),
-                "Kék, mint az ég."),
-         ruleColour),
+    madeBy(task("Színes autók", car(ColRed), "Csak a kérdezett színű autókat számold!", ruleCount,
+                round("Hány piros autó parkol itt?", {car(ColRed), car(ColBlue), car(ColRed), car(ColYellow)},
+                      {numberAnswer(1), numberAnswer(2), numberAnswer(3)}, car(ColRed)),
+                round("Hány kék autót látsz?", {car(ColBlue), car(ColRed), car(ColBlue), car(ColGreen), car(ColBlue)},
+                      {numberAnswer(2), numberAnswer(4), numberAnswer(3)}, car(ColBlue)),
+                round("Hány sárga autót látsz?",
+                      {car(ColYellow), car(ColRed), car(ColYellow), car(ColYellow), car(ColBlue), car(ColRed), car(ColYellow)},
+                      {numberAnswer(4), numberAnswer(3), numberAnswer(5)}, car(ColYellow)),
+                hinted(round("Melyik autó kék?", {}, {choice(car(ColRed)), choice(car(ColGreen)), choice(car(ColBlue))}, Pic{},
+                             ColBlue),
+                       "Kék, mint az ég."),
+                ruleColour),
+           carCountRound),
 
     task("Szelektív gyűjtés", bin(BinPlastic), "Kék: papír, sárga: műanyag, zöld: üveg.", ruleBin,
          binRound("Melyik gyűjtőbe való az újság?", PicPaper),
