@@ -62,6 +62,8 @@ TAVRIN_STORE_API int storeSetDword(StoreKey key, const char *name, int32_t value
 /* The 4 bytes of a REG_DWORD (little-endian), for storeSetValues, and the number they hold. */
 TAVRIN_STORE_API void storeDwordBytes(int32_t value, unsigned char bytes[4]);
 TAVRIN_STORE_API int32_t storeDwordFromBytes(const unsigned char bytes[4]);
+/* The registry's name of a value type ("REG_DWORD", "REG_SZ", ...); NULL for a number it has no name for. */
+TAVRIN_STORE_API const char *storeTypeName(uint32_t type);
 /* Sets several values of one key together: in the database either all of them or none, in one commit;
    the registry sets them one by one and stops at the first that fails. */
 typedef struct StoreValue {

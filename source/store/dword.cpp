@@ -1,4 +1,5 @@
-// dword.cpp -- 4-byte integers in the store, read and written little-endian over the typed-value calls
+// dword.cpp -- 4-byte integers in the store, read and written little-endian over the typed-value calls, and
+// the names of the value types
 #include "tavrin/store.h"
 
 void storeDwordBytes(int32_t value, unsigned char bytes[4])
@@ -31,4 +32,19 @@ int storeSetDword(StoreKey key, const char *name, int32_t value)
     unsigned char bytes[4];
     storeDwordBytes(value, bytes);
     return storeSetValue(key, name, StoreTypeDword, bytes, 4);
+}
+
+const char *storeTypeName(uint32_t type)
+{
+    switch (type) {
+    case 0: return "REG_NONE";
+    case StoreTypeSz: return "REG_SZ";
+    case 2: return "REG_EXPAND_SZ";
+    case StoreTypeBinary: return "REG_BINARY";
+    case StoreTypeDword: return "REG_DWORD";
+    case 5: return "REG_DWORD_BIG_ENDIAN";
+    case 7: return "REG_MULTI_SZ";
+    case 11: return "REG_QWORD";
+    default: return nullptr;
+    }
 }

@@ -55,21 +55,6 @@ static void slotKeyPath(char *buffer, size_t size, int slot)
     snprintf(buffer, size, TAVRIN_SLOT_KEY_FORMAT, SettingsRoot, slot);
 }
 
-static const char *typeName(uint32_t type)
-{
-    switch (type) {
-    case 0: return "REG_NONE";
-    case StoreTypeSz: return "REG_SZ";
-    case 2: return "REG_EXPAND_SZ";
-    case StoreTypeBinary: return "REG_BINARY";
-    case StoreTypeDword: return "REG_DWORD";
-    case 5: return "REG_DWORD_BIG_ENDIAN";
-    case 7: return "REG_MULTI_SZ";
-    case 11: return "REG_QWORD";
-    default: return "an unknown type";
-    }
-}
-
 // Reads a value that must be a 4-byte REG_DWORD. Text or bytes are not numbers, so anything else counts
 // as missing.
 static ReadOutcome readDword(StoreKey key, const char *name, int &value)
@@ -93,7 +78,7 @@ static void logWrongType(StoreKey key, const char *name)
     snprintf(line, sizeof line,
              " \xB7 store: the setting \"%s\" is stored as %s of %u bytes, not as a 4-byte REG_DWORD; the default "
              "is used",
-             name, typeName(type), size);
+             name, storeTypeName(type) ? storeTypeName(type) : "an unknown type", size);
     logLine(line);
 }
 

@@ -92,16 +92,8 @@ bool parseType(const std::string &text, uint32_t &type)
 
 const char *typeName(uint32_t type)
 {
-    switch (type) {
-    case 0: return "REG_NONE";
-    case StoreTypeSz: return "REG_SZ";
-    case 2: return "REG_EXPAND_SZ";
-    case StoreTypeBinary: return "REG_BINARY";
-    case StoreTypeDword: return "REG_DWORD";
-    case 7: return "REG_MULTI_SZ";
-    case 11: return "REG_QWORD";
-    default: return "REG_UNKNOWN";
-    }
+    const char *name = storeTypeName(type);
+    return name ? name : "REG_UNKNOWN";
 }
 
 // Decimal (a minus sign allowed for the values that mean "missing") or 0x and hex digits, 32 bits.
