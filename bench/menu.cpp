@@ -4,7 +4,6 @@
 // Run it under a display (xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench-menu).
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -17,9 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,7 +28,8 @@
 #include "shell/loop.h"
 #include "video/video_internal.h"
 
-extern char **environ;
+#include "gl_recorder.h"
+#include "real_program.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -41,22 +39,11 @@ constexpr int timedFrames = 300;
 constexpr std::array<int, 4> screens = {ScreenPlayerChoice, ScreenMain, ScreenSettings, ScreenCredits};
 constexpr std::array<const char *, 4> screenNames = {"player choice", "main", "settings", "credits"};
 
-// A scratch copy of the runnable tree, so that logs and the store stay out of the build.
-static fs::path makeScratchRun()
-{
-    std::string pattern = (fs::temp_directory_path() / "tavrin-bench-XXXXXX").string();
-    fs::path root = mkdtemp(pattern.data());
-    fs::copy(TAVRIN_RUN_DIR, root / "run", fs::copy_options::recursive);
-    fs::remove(root / "run" / "sdl.log");
-    fs::create_directory(root / "config");
-    return root;
-}
-
 // Also silences the child's own output: the layer's upload notes and its leak report at exit.
-static void enterScratch(const fs::path &root)
+static void enterScratch(const RunCopy &copy)
 {
-    fs::current_path(root / "run");
-    setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    fs::current_path(copy.run());
+    setenv("XDG_CONFIG_HOME", copy.config.c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     int quiet = open("/dev/null", O_WRONLY);
     dup2(quiet, 1);
@@ -76,35 +63,42 @@ static double cpuMilliseconds()
 // Then the texture binds and the quads of a frame through OpenGL.
 using ScreenTimes = std::array<double, 20>;
 
-static long bindCount = 0, vertexCount = 0;
-static void(APIENTRY *realBindTexture)(GLenum, GLuint);
-static void(APIENTRY *realVertex2i)(GLint, GLint);
-static void APIENTRY countBind(GLenum target, GLuint name)
+// Runs the child's part in a forked process that writes its figures to a pipe and ends there; the
+// reading end, or -1 when there is no pipe.
+template <typename Child>
+static int forkWriter(Child child, pid_t *pid)
 {
-    bindCount++;
-    realBindTexture(target, name);
+    int fds[2];
+    if (pipe(fds) != 0) return -1;
+    *pid = fork();
+    if (*pid == 0) {
+        close(fds[0]);
+        child(fds[1]);
+        _exit(0);
+    }
+    close(fds[1]);
+    return fds[0];
 }
-static void APIENTRY countVertex(GLint x, GLint y)
+
+// Closes the reading end and waits for the child; whether it exited with 0.
+static bool reap(int in, pid_t pid)
 {
-    vertexCount++;
-    realVertex2i(x, y);
+    close(in);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // In a child process: loads everything, sets the mode and times each screen unpaced. Writes the
 // milliseconds per frame of the four screens to the pipe.
-static void timeScreens(const fs::path &root, Uint32 flags, int out)
+static void timeScreens(const RunCopy &copy, Uint32 flags, int out)
 {
-    enterScratch(root);
+    enterScratch(copy);
     SDL_Init(SDL_INIT_VIDEO);
     if (!init()) _exit(1);
     screen = VideoSetMode(800, 600, 32, flags);
     if (!screen) _exit(2);
-    if (VideoGLLoaded()) {
-        realBindTexture = gl.BindTexture;
-        realVertex2i = gl.Vertex2i;
-        gl.BindTexture = countBind;
-        gl.Vertex2i = countVertex;
-    }
+    if (VideoGLLoaded()) countGLDrawing();
     mouseX = 200;  // over a button, so that a caption is highlighted as it often is
     mouseY = 290;
     ScreenTimes perFrame{};
@@ -122,7 +116,7 @@ static void timeScreens(const fs::path &root, Uint32 flags, int out)
         }
         Clock::time_point start = Clock::now();
         const double cpuStart = cpuMilliseconds();
-        bindCount = vertexCount = 0;
+        glDrawCounts = {};
         for (int f = 0; f < timedFrames; ++f) {
             drawMenu();
             VideoFlip(screen);
@@ -130,28 +124,20 @@ static void timeScreens(const fs::path &root, Uint32 flags, int out)
         std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
         perFrame[i] = elapsed.count() / timedFrames;
         perFrame[8 + i] = (cpuMilliseconds() - cpuStart) / timedFrames;
-        perFrame[12 + i] = static_cast<double>(bindCount) / timedFrames;
-        perFrame[16 + i] = static_cast<double>(vertexCount) / 4 / timedFrames;
+        perFrame[12 + i] = static_cast<double>(glDrawCounts.binds) / timedFrames;
+        perFrame[16 + i] = static_cast<double>(glDrawCounts.vertices) / 4 / timedFrames;
     }
     ssize_t written = write(out, perFrame.data(), sizeof perFrame);
     _exit(written == sizeof perFrame ? 0 : 3);
 }
 
-static bool measurePath(const fs::path &root, Uint32 flags, ScreenTimes *perFrame)
+static bool measurePath(const RunCopy &copy, Uint32 flags, ScreenTimes *perFrame)
 {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        timeScreens(root, flags, fds[1]);
-    }
-    close(fds[1]);
-    ssize_t got = read(fds[0], perFrame->data(), sizeof *perFrame);
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return got == sizeof *perFrame && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    pid_t pid = -1;
+    int in = forkWriter([&](int out) { timeScreens(copy, flags, out); }, &pid);
+    if (in < 0) return false;
+    ssize_t got = read(in, perFrame->data(), sizeof *perFrame);
+    return reap(in, pid) && got == sizeof *perFrame;
 }
 
 // In a child process: the whole start of the program up to its first presented frame, which then
@@ -171,26 +157,23 @@ static int presentFirstAndQuit(SDL_Surface *surface)
     return result;
 }
 
-static bool measureStart(const fs::path &root, double ms[2])
+static bool measureStart(const RunCopy &copy, double ms[2])
 {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        enterScratch(root);
-        startOut = fds[1];
-        frameHooks.present = presentFirstAndQuit;
-        programStart = Clock::now();
-        char name[] = "tavrin";
-        char *argv[] = {name, nullptr};
-        _exit(shellMain(1, argv));
-    }
-    close(fds[1]);
-    ssize_t got = read(fds[0], ms, 2 * sizeof(double));
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    pid_t pid = -1;
+    int in = forkWriter(
+        [&](int out) {
+            enterScratch(copy);
+            startOut = out;
+            frameHooks.present = presentFirstAndQuit;
+            programStart = Clock::now();
+            char name[] = "tavrin";
+            char *argv[] = {name, nullptr};
+            _exit(shellMain(1, argv));
+        },
+        &pid);
+    if (in < 0) return false;
+    ssize_t got = read(in, ms, 2 * sizeof(double));
+    reap(in, pid);
     return got == 2 * sizeof(double);
 }
 
@@ -211,73 +194,54 @@ static int presentAndTime(SDL_Surface *surface)
     return result;
 }
 
-static bool measurePacing(const fs::path &root, std::vector<double> *intervals)
+static bool measurePacing(const RunCopy &copy, std::vector<double> *intervals)
 {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        enterScratch(root);
-        presentedAt.reserve(1000);
-        pacingOut = fds[1];
-        frameHooks.present = presentAndTime;
-        char name[] = "tavrin";
-        char *argv[] = {name, nullptr};
-        shellMain(1, argv);
-        std::vector<double> gaps;
-        for (size_t i = 1; i < presentedAt.size(); ++i) gaps.push_back(presentedAt[i] - presentedAt[i - 1]);
-        size_t count = gaps.size();
-        bool ok = write(pacingOut, &count, sizeof count) == sizeof count &&
-                  write(pacingOut, gaps.data(), count * sizeof(double)) == static_cast<ssize_t>(count * sizeof(double));
-        _exit(ok ? 0 : 3);
-    }
-    close(fds[1]);
+    pid_t pid = -1;
+    int in = forkWriter(
+        [&](int out) {
+            enterScratch(copy);
+            presentedAt.reserve(1000);
+            pacingOut = out;
+            frameHooks.present = presentAndTime;
+            char name[] = "tavrin";
+            char *argv[] = {name, nullptr};
+            shellMain(1, argv);
+            std::vector<double> gaps;
+            for (size_t i = 1; i < presentedAt.size(); ++i) gaps.push_back(presentedAt[i] - presentedAt[i - 1]);
+            size_t count = gaps.size();
+            bool ok = write(pacingOut, &count, sizeof count) == sizeof count &&
+                      write(pacingOut, gaps.data(), count * sizeof(double)) == static_cast<ssize_t>(count * sizeof(double));
+            _exit(ok ? 0 : 3);
+        },
+        &pid);
+    if (in < 0) return false;
     size_t count = 0;
-    bool ok = read(fds[0], &count, sizeof count) == sizeof count && count > 0 && count < 100000;
+    bool ok = read(in, &count, sizeof count) == sizeof count && count > 0 && count < 100000;
     if (ok) {
         intervals->resize(count);
         size_t got = 0;
         while (got < count * sizeof(double)) {
-            ssize_t n = read(fds[0], reinterpret_cast<char *>(intervals->data()) + got, count * sizeof(double) - got);
+            ssize_t n = read(in, reinterpret_cast<char *>(intervals->data()) + got, count * sizeof(double) - got);
             if (n <= 0) break;
             got += static_cast<size_t>(n);
         }
         ok = got == count * sizeof(double);
     }
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    reap(in, pid);
     return ok;
 }
 
 // The real program, started from the scratch copy, left to run for ten seconds and asked to quit; the
 // frame rate it wrote into its log.
-static std::string tenSecondFrameRate(const fs::path &root)
+static std::string tenSecondFrameRate(const RunCopy &copy)
 {
-    fs::path run = root / "run";
-    std::string program = (run / "tavrin").string();
-    char *const argv[] = {program.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, run.c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    pid_t pid = -1;
-    int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed) return "could not start";
+    pid_t pid = startProcess({{(copy.run() / "tavrin").string()}, copy.environment(), copy.run(), "/dev/null", "/dev/null"});
+    if (pid < 0) return "could not start";
     std::this_thread::sleep_for(std::chrono::seconds(10));
     kill(pid, SIGTERM);  // SDL turns it into a quit event: the loop ends after its frame
-    int status = 0;
-    waitpid(pid, &status, 0);
+    waitExitCode(pid);
 
-    std::ifstream in(run / "sdl.log");
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::string log = text.str();
+    std::string log = copy.log();
     std::smatch match;
     if (!std::regex_search(log, match, std::regex("  -> ([0-9.]+) frames per second"))) return "no line in the log";
     return match[1];
@@ -287,11 +251,11 @@ int main()
 {
     // Plain SDL would otherwise fall back to a text-mode driver when the display is busy, and measure that.
     setenv("SDL_VIDEODRIVER", "x11", 0);
-    fs::path root = makeScratchRun();
+    RunCopy copy("tavrin-bench");
 
     ScreenTimes gl{}, sdl{};
-    bool glOk = measurePath(root, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF, &gl);
-    bool sdlOk = measurePath(root, SDL_HWSURFACE | SDL_DOUBLEBUF, &sdl);
+    bool glOk = measurePath(copy, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF, &gl);
+    bool sdlOk = measurePath(copy, SDL_HWSURFACE | SDL_DOUBLEBUF, &sdl);
     printf("menu frame, unpaced, %d frames per screen after %d to warm up (milliseconds per frame)\n", timedFrames,
            warmFrames);
     printf("  %-14s %10s %10s %8s %14s %14s %10s %10s %8s %8s\n", "screen", "OpenGL", "plain SDL", "ratio",
@@ -313,9 +277,9 @@ int main()
     // such a start never presents a frame and is simply tried again.
     std::vector<double> startWall, startCpu;
     for (int attempt = 0; attempt < 8 && startWall.size() < 5; ++attempt) {
-        fs::remove(root / "run" / "sdl.log");
+        fs::remove(copy.run() / "sdl.log");
         double ms[2];
-        if (!measureStart(root, ms)) continue;
+        if (!measureStart(copy, ms)) continue;
         startWall.push_back(ms[0]);
         startCpu.push_back(ms[1]);
     }
@@ -330,15 +294,15 @@ int main()
 
     std::string rate;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        fs::remove(root / "run" / "sdl.log");
-        rate = tenSecondFrameRate(root);
+        fs::remove(copy.run() / "sdl.log");
+        rate = tenSecondFrameRate(copy);
         if (rate != "no line in the log") break;
     }
     printf("real program, 10-second run: %s frames per second\n", rate.c_str());
 
     std::vector<double> intervals;
     bool paced = false;
-    for (int attempt = 0; attempt < 3 && !paced; ++attempt) paced = measurePacing(root, &intervals);
+    for (int attempt = 0; attempt < 3 && !paced; ++attempt) paced = measurePacing(copy, &intervals);
     if (paced) {
         std::sort(intervals.begin(), intervals.end());
         auto at = [&](double share) { return intervals[std::min(intervals.size() - 1, size_t(share * intervals.size()))]; };
@@ -349,7 +313,5 @@ int main()
         printf("real program, 10-second run: frame intervals not measured\n");
     }
 
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
     return glOk && sdlOk ? 0 : 1;
 }

@@ -106,7 +106,7 @@ include(GoogleTest)
 # tavrin_test(NAME source...): as in the Linux build; every case becomes a ctest test run under Wine.
 function(tavrin_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE tavrin_core GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE tavrin_core tavrin_test_support GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     TAVRIN_RUN_DIR="${TAVRIN_RUN_DIR}" TAVRIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     TAVRIN_TEST_BIN_DIR="${TAVRIN_TEST_DIR}")
@@ -115,5 +115,6 @@ function(tavrin_test name)
     DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 300)
 endfunction()
 
+add_subdirectory(tests/support)
 add_subdirectory(tests/store)
 add_subdirectory(tests/windows)

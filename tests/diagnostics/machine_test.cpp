@@ -6,7 +6,7 @@
 #include <regex>
 #include <string>
 
-#include "../support/scratch_dir.h"
+#include "scratch_dir.h"
 #include "platform/machine.h"
 #include "shell/diagnostics.h"
 

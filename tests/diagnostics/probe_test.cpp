@@ -5,7 +5,7 @@
 #include <regex>
 #include <string>
 
-#include "../support/scratch_dir.h"
+#include "scratch_dir.h"
 #include "shell/diagnostics.h"
 
 // Last: Xlib's macros would clash with names in the headers above.

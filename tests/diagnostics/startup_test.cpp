@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "../support/real_program.h"
+#include "real_program.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/scratch_dir.h"
+#include "scratch_dir.h"
 #include "audio/audio.h"
 #include "base/screen.h"
 #include "base/state.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../support/scratch_dir.h"
+#include "scratch_dir.h"
 #include "audio/audio.h"
 #include "store/settings.h"
 

@@ -4,7 +4,7 @@
 #include <regex>
 #include <string>
 
-#include "../support/real_program.h"
+#include "real_program.h"
 
 TEST(RealProgram, LogsItsStartAndEndsCleanlyOnTerminate)
 {

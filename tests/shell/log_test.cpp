@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-#include "../support/scratch_dir.h"
+#include "scratch_dir.h"
 #include "base/log.h"
 
 TEST(LogFile, LinesAreAppendedWithOneLineFeedEach)

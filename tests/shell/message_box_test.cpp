@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "../support/scratch_dir.h"
+#include "scratch_dir.h"
 #include "platform/desktop.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "../support/real_program.h"
+#include "real_program.h"
 #include "base/log.h"
 #include "platform/places.h"
 #include "shell/runfiles.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "run_program.h"
+#include "process.h"
 #include "store_env.h"
 
 namespace {
@@ -168,7 +168,7 @@ TEST_F(RegTool, AddWithoutAValueCreatesTheKeyOnly)
 TEST_F(RegTool, AListingThatCannotBeWrittenFails)
 {
     ASSERT_EQ(setDword("Software\\TavrinTests\\k", "v", 1), StoreOk);
-    pid_t full = startProgram(tool, {"query", "Software\\TavrinTests\\k"}, {}, "/dev/full", "/dev/null");
+    pid_t full = startProcess({{tool, "query", "Software\\TavrinTests\\k"}, {}, {}, "/dev/full", "/dev/null"});
     EXPECT_EQ(waitExitCode(full), 1);
     ProgramRun written = reg({"query", "Software\\TavrinTests\\k"});
     EXPECT_EQ(written.exitCode, 0) << "the same listing, written, succeeds";

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "run_program.h"
+#include "process.h"
 #include "store/settings.h"
 #include "store_env.h"
+#include "store_sandbox.h"
 
 namespace fs = std::filesystem;
 
@@ -53,21 +54,14 @@ int modeOf(const fs::path &path)
 // in that folder, so that the settings code's log lines land in its "sdl.log".
 class SqliteStore : public ::testing::Test {
 protected:
-    fs::path config;
-    fs::path folder;
-    fs::path database;
-    fs::path previous;
+    StoreSandbox sandbox{"tavrin-sqlite"};
+    fs::path config = sandbox.config;
+    fs::path folder = config / "tavrin";
+    fs::path database = folder / "registry.db";
 
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "tavrin-sqlite-XXXXXX").string();
-        config = mkdtemp(pattern.data());
-        folder = config / "tavrin";
-        database = folder / "registry.db";
-        previous = fs::current_path();
-        fs::current_path(config);
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        storeCloseStore();
+        sandbox.dir.enter();
         logged.clear();
         storeSetLogSink(recordLine);
     }
@@ -75,9 +69,6 @@ protected:
     {
         storeCloseStore();
         storeSetLogSink(nullptr);
-        fs::current_path(previous);
-        std::error_code ignored;
-        fs::remove_all(config, ignored);
     }
     // Fills the store with enough values to span several pages, then closes it.
     void fillAndClose()
@@ -130,7 +121,7 @@ TEST_F(SqliteStore, GarbageIsMovedAsideWithOneLogLineAndAFreshStoreBegins)
     ASSERT_EQ(setDword(root, "quiz", 0), StoreOk);
     std::vector<fs::path> moved = movedAside(folder);
     ASSERT_EQ(moved.size(), 1u);
-    EXPECT_EQ(slurp(moved[0]), garbage);
+    EXPECT_EQ(readFile(moved[0]), garbage);
     ASSERT_EQ(logged.size(), 1u);
     EXPECT_NE(logged[0].find("\"" + database.string() + "\" is corrupt"), std::string::npos) << logged[0];
     EXPECT_NE(logged[0].find(moved[0].string()), std::string::npos) << logged[0];
@@ -166,7 +157,7 @@ TEST_F(SqliteStore, ADatabaseOfAnotherProgramIsMovedAsideIntact)
 TEST_F(SqliteStore, ADamagedPageIsFoundWhenTheStoreOpens)
 {
     fillAndClose();
-    std::string bytes = slurp(database);
+    std::string bytes = readFile(database);
     ASSERT_GT(bytes.size(), 4u * 4096);
     for (size_t i = 2 * 4096; i < 4 * 4096; i++) bytes[i] = static_cast<char>(0xA5);
     writeFile(database, bytes);
@@ -174,10 +165,10 @@ TEST_F(SqliteStore, ADamagedPageIsFoundWhenTheStoreOpens)
     loadSettings();
     EXPECT_EQ(appSettings.quiz, 1);
     ASSERT_EQ(movedAside(folder).size(), 1u);
-    EXPECT_EQ(slurp(movedAside(folder)[0]), bytes);
+    EXPECT_EQ(readFile(movedAside(folder)[0]), bytes);
     // The settings code sent the line to the program's log.
     EXPECT_EQ(logged.size(), 0u);
-    EXPECT_NE(slurp(config / "sdl.log").find("is corrupt; moved aside"), std::string::npos);
+    EXPECT_NE(readFile(config / "sdl.log").find("is corrupt; moved aside"), std::string::npos);
 }
 
 TEST_F(SqliteStore, SecondCorruptionInTheSameSecondKeepsTheFirstFile)
@@ -190,7 +181,7 @@ TEST_F(SqliteStore, SecondCorruptionInTheSameSecondKeepsTheFirstFile)
     EXPECT_EQ(setDword(root, "a", 1), StoreOk);
     std::vector<fs::path> moved = movedAside(folder);
     ASSERT_EQ(moved.size(), 2u);
-    EXPECT_NE(slurp(moved[0]), slurp(moved[1]));
+    EXPECT_NE(readFile(moved[0]), readFile(moved[1]));
     EXPECT_EQ(logged.size(), 2u);
 }
 
@@ -202,14 +193,14 @@ TEST_F(SqliteStore, AStoreOfALaterVersionIsLeftAloneForThatVersion)
     ASSERT_EQ(sqlite3_open(database.c_str(), &later), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(later, "PRAGMA user_version = 2", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(later);
-    const std::string before = slurp(database);
+    const std::string before = readFile(database);
 
     EXPECT_EQ(setDword(root, "quiz", 1), StoreFailed);
     EXPECT_EQ(getRaw(root, "quiz"), "<missing>");
     EXPECT_EQ(logged.size(), 1u);
     EXPECT_TRUE(movedAside(folder).empty());
     storeCloseStore();
-    EXPECT_EQ(slurp(database), before);
+    EXPECT_EQ(readFile(database), before);
 }
 
 TEST_F(SqliteStore, AFolderInTheStoresPlaceIsMovedAside)
@@ -227,7 +218,7 @@ TEST_F(SqliteStore, TheCorruptStoreLineLandsInTheProgramsLog)
     fs::create_directories(folder);
     writeFile(database, std::string(4096, 'z'));
     loadSettings();
-    std::string log = slurp(config / "sdl.log");
+    std::string log = readFile(config / "sdl.log");
     EXPECT_EQ(log.rfind(" \xB7 store: \"" + database.string() + "\" is corrupt; moved aside to \"", 0), 0u) << log;
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     EXPECT_EQ(appSettings.fxvolume, 128);
@@ -264,7 +255,7 @@ TEST_F(SqliteStore, AReadOnlyStoreIsReadAndLosesNothing)
     saveSettings();
     ASSERT_EQ(setDword((std::string(root) + "slot1").c_str(), "g1a0", ProgressDone), StoreOk);
     storeCloseStore();
-    const std::string before = slurp(database);
+    const std::string before = readFile(database);
 
     // Root passes every permission check, so the helper drops to an ordinary user first.
     std::vector<std::string> asUser;
@@ -287,13 +278,13 @@ TEST_F(SqliteStore, AReadOnlyStoreIsReadAndLosesNothing)
     EXPECT_EQ(saved.exitCode, 0) << saved.err;
 
     // The refused save and erase are said, each once, and the erase is not taken for done.
-    EXPECT_EQ(slurp(config / "sdl.log"),
+    EXPECT_EQ(readFile(config / "sdl.log"),
               " \xB7 store: the changed settings could not be saved: the store is read-only\n"
               " \xB7 store: player A's results could not be erased: the store is read-only\n");
 
     chmod(folder.c_str(), 0700);
     chmod(database.c_str(), 0600);
-    EXPECT_EQ(slurp(database), before);
+    EXPECT_EQ(readFile(database), before);
     EXPECT_TRUE(movedAside(folder).empty());
     loadSettings();
     EXPECT_EQ(appSettings.fxvolume, 44);
@@ -327,14 +318,14 @@ TEST_F(SqliteStore, AStoreReachedThroughALinkIsNeverUsedOrChanged)
         appSettings.quiz = 0;
         saveSettings();
         EXPECT_EQ(eraseSlot(1), false);
-        EXPECT_EQ(slurp(config / "sdl.log"),
+        EXPECT_EQ(readFile(config / "sdl.log"),
                   " \xB7 store: is reached through a symbolic link, so it is not used and nothing is kept this run: \"" +
                       database.string() +
                       "\"\n"
                       " \xB7 store: player A's results could not be erased: the store cannot be written\n");
         EXPECT_EQ(modeOf(elsewhere), 0755);
         EXPECT_EQ(modeOf(elsewhere / "target"), 0644);
-        EXPECT_EQ(slurp(elsewhere / "target"), "not a store");
+        EXPECT_EQ(readFile(elsewhere / "target"), "not a store");
         EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 1);
     }
 }

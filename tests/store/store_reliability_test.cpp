@@ -14,9 +14,10 @@
 #include <thread>
 #include <vector>
 
-#include "run_program.h"
+#include "process.h"
 #include "store/settings.h"
 #include "store_env.h"
+#include "store_sandbox.h"
 
 namespace fs = std::filesystem;
 
@@ -29,17 +30,12 @@ void recordLine(const char *line) { logged.push_back(line); }
 
 class StoreReliability : public ::testing::Test {
 public:
-    fs::path config;
-    fs::path previous;
+    StoreSandbox sandbox{"tavrin-reliability"};
+    fs::path config = sandbox.config;
 
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "tavrin-reliability-XXXXXX").string();
-        config = mkdtemp(pattern.data());
-        previous = fs::current_path();
-        fs::current_path(config);
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        storeCloseStore();
+        sandbox.dir.enter();
         // Writers here wait for each other as long as any program but the game does; an earlier test's
         // loadSettings left the game's short wait in place.
         storeSetWaitLimit(10000);
@@ -49,9 +45,6 @@ public:
     {
         storeCloseStore();
         storeSetLogSink(nullptr);
-        fs::current_path(previous);
-        std::error_code ignored;
-        fs::remove_all(config, ignored);
     }
     std::string out(const char *name) const { return (config / name).string(); }
 };
@@ -69,7 +62,7 @@ TEST_F(StoreReliability, AWriterKilledAtRandomMomentsLeavesOldOrNewValues)
     int waitedRounds = 0;
     const int kills = 200;
     for (int kill = 0; kill < kills; kill++) {
-        pid_t writer = startProgram(helper, {"save-loop"}, {}, out("writer.out"), out("writer.err"));
+        pid_t writer = startProcess({{helper, "save-loop"}, {}, {}, out("writer.out"), out("writer.err")});
         ASSERT_GT(writer, 0);
         // One kill in ten comes at once, while the writer may still be opening or creating the store; the
         // others wait until it is saving, then a random while longer.
@@ -86,7 +79,7 @@ TEST_F(StoreReliability, AWriterKilledAtRandomMomentsLeavesOldOrNewValues)
         ::kill(writer, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(writer, &status, 0), writer);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << slurp(out("writer.err"));
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << readFile(out("writer.err"));
 
         // Open afresh, as the next start of the program would.
         storeCloseStore();
@@ -131,12 +124,12 @@ TEST_F(StoreReliability, TwoProcessesWritingDifferentSlotsLoseNoWrite)
 {
     const int count = 250;
     // Both start on an empty store, so that they also race to create the database itself.
-    pid_t first = startProgram(helper, {"write-slot", "1", std::to_string(count)}, {}, out("1.out"), out("1.err"));
-    pid_t second = startProgram(helper, {"write-slot", "2", std::to_string(count)}, {}, out("2.out"), out("2.err"));
-    EXPECT_EQ(waitExitCode(first), 0) << slurp(out("1.err"));
-    EXPECT_EQ(waitExitCode(second), 0) << slurp(out("2.err"));
+    pid_t first = startProcess({{helper, "write-slot", "1", std::to_string(count)}, {}, {}, out("1.out"), out("1.err")});
+    pid_t second = startProcess({{helper, "write-slot", "2", std::to_string(count)}, {}, {}, out("2.out"), out("2.err")});
+    EXPECT_EQ(waitExitCode(first), 0) << readFile(out("1.err"));
+    EXPECT_EQ(waitExitCode(second), 0) << readFile(out("2.err"));
     // Neither may take the other's fresh store for a foreign file and move it aside under its writes.
-    EXPECT_EQ(slurp(out("1.err")) + slurp(out("2.err")), "");
+    EXPECT_EQ(readFile(out("1.err")) + readFile(out("2.err")), "");
 
     storeCloseStore();
     for (int slot = 1; slot <= 2; slot++) {
@@ -158,9 +151,9 @@ struct LockHolder {
     explicit LockHolder(const StoreReliability &owner) : test(owner)
     {
         fs::remove(test.out("release"));
-        pid = startProgram(helper, {"hold-lock", test.out("release")}, {}, test.out("lock.out"), test.out("lock.err"));
+        pid = startProcess({{helper, "hold-lock", test.out("release")}, {}, {}, test.out("lock.out"), test.out("lock.err")});
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (slurp(test.out("lock.out")) != "locked\n" && std::chrono::steady_clock::now() < deadline)
+        while (readFile(test.out("lock.out")) != "locked\n" && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     int release()
@@ -188,7 +181,7 @@ TEST_F(StoreReliability, ASaveMeetingALockIsKeptForTheNextSaveOrLoggedOnceAtTheE
     loadSettings();
     {
         LockHolder lock(*this);
-        ASSERT_EQ(slurp(out("lock.out")), "locked\n") << slurp(out("lock.err"));
+        ASSERT_EQ(readFile(out("lock.out")), "locked\n") << readFile(out("lock.err"));
         appSettings.quiz = 0;
         double waited = secondsOf(saveSettings);
         EXPECT_LT(waited, 0.6) << "the menu would stand still that long";
@@ -208,7 +201,7 @@ TEST_F(StoreReliability, ASaveMeetingALockIsKeptForTheNextSaveOrLoggedOnceAtTheE
         ASSERT_EQ(lock.release(), 0);
     }
     EXPECT_EQ(readSettingValue("musicvolume"), 128);
-    EXPECT_EQ(slurp(out("sdl.log")),
+    EXPECT_EQ(readFile(out("sdl.log")),
               " \xB7 store: the changed settings could not be saved: another program kept the store locked\n");
 
     // A lock let go within the wait costs nothing: the change lands as if there had been none.
@@ -227,13 +220,13 @@ TEST_F(StoreReliability, ASaveMeetingALockIsKeptForTheNextSaveOrLoggedOnceAtTheE
 
 TEST_F(StoreReliability, SavingWhileAnotherProcessSavesLosesNeither)
 {
-    pid_t writer = startProgram(helper, {"write-slot", "3", "200"}, {}, out("w.out"), out("w.err"));
+    pid_t writer = startProcess({{helper, "write-slot", "3", "200"}, {}, {}, out("w.out"), out("w.err")});
     for (int round = 0; round < 50; round++) {
         appSettings = AppSettings{round % 2, 1, round, 128 - round};
         saveSettings();
         EXPECT_EQ(readSettingValue("musicvolume"), round);
     }
-    EXPECT_EQ(waitExitCode(writer), 0) << slurp(out("w.err"));
+    EXPECT_EQ(waitExitCode(writer), 0) << readFile(out("w.err"));
     loadSettings();
     EXPECT_EQ(appSettings.musicvolume, 49);
     EXPECT_EQ(appSettings.fxvolume, 79);

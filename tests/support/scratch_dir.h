@@ -12,14 +12,14 @@ struct ScratchDir {
     std::filesystem::path path;
     std::filesystem::path previous;
 
-    ScratchDir()
+    explicit ScratchDir(const std::string &prefix = "tavrin-test")
     {
         // A name no other test has taken; create_directory fails on one that exists, so the loop ends on
         // a folder of our own. Portable, so the store's tests build for Windows too.
         auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
         for (unsigned attempt = 0;; ++attempt) {
             path = std::filesystem::temp_directory_path() /
-                   ("tavrin-test-" + std::to_string(seed % 1000000007ULL) + "-" + std::to_string(attempt));
+                   (prefix + "-" + std::to_string(seed % 1000000007ULL) + "-" + std::to_string(attempt));
             std::error_code error;
             if (std::filesystem::create_directory(path, error)) break;
         }

@@ -11,7 +11,7 @@
 #include "engine.h"
 #include "forest.h"
 #include "town.h"
-#include "../support/real_program.h"
+#include "real_program.h"
 
 // Last, and their macros that clash with other names dropped: only the screen capture uses them.
 #include <X11/Xlib.h>

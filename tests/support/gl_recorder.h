@@ -22,3 +22,12 @@ std::string addressText(const void *pointer);
 
 // The calls whose text starts with prefix.
 std::vector<std::string> glCallsStartingWith(const std::string &prefix);
+
+// Counts the texture binds and the vertices of whatever the layer's OpenGL table draws, passing each call
+// on to it: for measuring real drawing.
+struct GLDrawCounts {
+    long binds = 0;
+    long vertices = 0;
+};
+extern GLDrawCounts glDrawCounts;
+void countGLDrawing();

@@ -1,4 +1,4 @@
-// gl_recorder.cpp -- recording OpenGL table for the video tests
+// gl_recorder.cpp -- the recording OpenGL table of the tests, and the draw counter of the benchmarks
 #include "gl_recorder.h"
 
 #include <cstdarg>
@@ -158,4 +158,30 @@ std::vector<std::string> glCallsStartingWith(const std::string &prefix)
     for (const std::string &call : glCalls)
         if (call.compare(0, prefix.size(), prefix) == 0) found.push_back(call);
     return found;
+}
+
+GLDrawCounts glDrawCounts;
+
+namespace {
+void(APIENTRY *passBindTexture)(GLenum, GLuint);
+void(APIENTRY *passVertex2i)(GLint, GLint);
+void APIENTRY countBindTexture(GLenum target, GLuint name)
+{
+    glDrawCounts.binds++;
+    passBindTexture(target, name);
+}
+void APIENTRY countVertex2i(GLint x, GLint y)
+{
+    glDrawCounts.vertices++;
+    passVertex2i(x, y);
+}
+}  // namespace
+
+void countGLDrawing()
+{
+    passBindTexture = gl.BindTexture;
+    passVertex2i = gl.Vertex2i;
+    gl.BindTexture = countBindTexture;
+    gl.Vertex2i = countVertex2i;
+    glDrawCounts = {};
 }
