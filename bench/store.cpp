@@ -11,6 +11,8 @@
 
 #include "store/settings.h"
 
+#include "store_sandbox.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -78,11 +80,9 @@ void report(const char *what, std::vector<double> &ms)
 
 int main()
 {
-    std::string pattern = (fs::temp_directory_path() / "tavrin-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return 1;
-    fs::path config = pattern;
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    fs::current_path(config);
+    StoreSandbox sandbox("tavrin-bench");
+    const fs::path &config = sandbox.config;
+    sandbox.dir.enter();
 
     // A new user's first start: the database, the root and the slot keys are created.
     std::vector<double> firstRuns;
@@ -121,8 +121,5 @@ int main()
            coldFigures.median < 5.0 && coldCpuFigures.p99 < 5.0 ? "met" : "NOT met", coldFigures.median,
            coldCpuFigures.p99, load[0]);
 
-    storeCloseStore();
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(config);
     return 0;
 }

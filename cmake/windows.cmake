@@ -117,4 +117,4 @@ endfunction()
 
 add_subdirectory(tests/support)
 add_subdirectory(tests/store)
-add_subdirectory(tests/windows)
+add_subdirectory(tests/platform/windows)

@@ -1,15 +1,7 @@
 // menu_play_test.cpp -- the real program played through its menu with xdotool, the store checked with tavrin-reg
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,130 +11,75 @@
 #include <thread>
 #include <vector>
 
-extern char **environ;
+#include "desktop.h"
+#include "real_program.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // A scratch copy of the runnable tree with a store and a virtual display of its own, so that no other
 // program's window can be mistaken for this one; all removed afterwards.
 struct Playground {
-    fs::path root, run, config;
+    RunCopy copy{"tavrin-play"};
+    fs::path root = copy.dir.path, run = copy.run();
     std::string display;
     pid_t server = -1;
 
-    Playground()
-    {
-        std::string pattern = (fs::temp_directory_path() / "tavrin-play-XXXXXX").string();
-        root = mkdtemp(pattern.data());
-        run = root / "run";
-        config = root / "config";
-        fs::copy(TAVRIN_RUN_DIR, run, fs::copy_options::recursive);
-        fs::remove(run / "sdl.log");
-        fs::create_directory(config);
-        startDisplay();
-    }
-    ~Playground()
-    {
-        if (server > 0) {
-            kill(server, SIGTERM);
-            waitpid(server, nullptr, 0);
-        }
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
+    Playground() { startDisplay(); }
+    ~Playground() { stopDisplay(); }
 
     // Xvfb picks a free display number and writes it to the pipe once it takes connections.
     void startDisplay()
     {
         int fds[2];
         if (pipe(fds) != 0) return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        std::vector<std::string> args = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"};
-        std::vector<char *> argv;
-        for (std::string &a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawnp(&server, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) server = -1;
-        posix_spawn_file_actions_destroy(&actions);
+        Launch xvfb({"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+        xvfb.errors = "/dev/null";
+        xvfb.descriptor3 = fds[1];
+        server = startProcess(xvfb);
         close(fds[1]);
         char number[32] = {};
         ssize_t got = server > 0 ? read(fds[0], number, sizeof number - 1) : 0;
         close(fds[0]);
         if (got > 0) display = ":" + std::to_string(atoi(number));
     }
+    void stopDisplay()
+    {
+        if (server > 0) {
+            kill(server, SIGTERM);
+            waitpid(server, nullptr, 0);
+        }
+        server = -1;
+        display.clear();
+    }
 
+    // The copy's settings, this display and never a text-mode stand-in when the display is not reached.
     std::vector<std::string> environment() const
     {
-        std::vector<std::string> env;
-        for (char **e = environ; *e; ++e) {
-            if (strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0 && strncmp(*e, "DISPLAY=", 8) != 0 &&
-                strncmp(*e, "XAUTHORITY=", 11) != 0)
-                env.push_back(*e);
-        }
-        env.push_back("DISPLAY=" + display);
-        env.push_back("XDG_CONFIG_HOME=" + config.string());
-        env.push_back("SDL_AUDIODRIVER=dummy");
-        env.push_back("SDL_VIDEODRIVER=x11");  // never a text-mode stand-in when the display is not reached
+        std::vector<std::string> env = copy.environment();
+        env.insert(env.end(), {"DISPLAY=" + display, "XAUTHORITY", "SDL_VIDEODRIVER=x11"});
         return env;
     }
 
-    // Starts a program from the path or the copy; its pid, or -1. Standard output goes to the file.
+    // Starts a program from the path or the copy, in the copy; its pid, or -1. Standard output goes to the file.
     pid_t spawn(const std::vector<std::string> &args, const fs::path &output) const
     {
-        std::vector<std::string> env = environment();
-        std::vector<char *> envp, argv;
-        for (std::string &e : env) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        std::vector<std::string> copy = args;
-        for (std::string &a : copy) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, run.c_str());
-        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = -1;
-        int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        return failed ? -1 : pid;
+        return startProcess({args, environment(), run, output});
     }
 
     // Runs a program to its end; its exit code (-1 when it could not run), its output in *out.
     int command(const std::vector<std::string> &args, std::string *out = nullptr) const
     {
-        fs::path output = root / "command.out";
-        pid_t pid = spawn(args, output);
-        if (pid < 0) return -1;
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (out) *out = readFile(output);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        ProgramRun done = runProcess({args, environment(), run});
+        if (out) *out = done.out;
+        return done.exitCode;
     }
 
-    // The virtual display now and then turns a new connection away; xdotool then ends with an error
-    // before it has done anything, so it is simply asked again.
     int xdotool(const std::vector<std::string> &args, std::string *out = nullptr) const
     {
-        std::vector<std::string> all = {"xdotool"};
-        all.insert(all.end(), args.begin(), args.end());
-        int code = -1;
-        for (int attempt = 0; attempt < 10 && code != 0; ++attempt) {
-            code = command(all, out);
-            if (code != 0) std::this_thread::sleep_for(50ms);
-        }
-        return code;
+        return ::xdotool(args, out, environment());
     }
 
     int reg(const std::vector<std::string> &args, std::string *out = nullptr) const
@@ -163,80 +100,13 @@ long dwordValue(const Playground &play, const std::string &key, const std::strin
     return std::stol(match[1], nullptr, 16);
 }
 
-// Drives the program's window with xdotool, positions relative to the window.
-struct Pointer {
-    const Playground &play;
-    std::string window;
-
-    // The program's own window: the search ignores case and also finds the short-lived window of the
-    // start-up probe, so the name is checked exactly. Gives up after about 15 seconds, or when the
-    // program has ended (its exit status is then in *ended).
-    bool find(pid_t program, int *ended)
-    {
-        for (int tries = 0; tries < 150 && window.empty(); ++tries) {
-            if (waitpid(program, ended, WNOHANG) == program) return false;
-            std::string ids;
-            if (play.xdotool({"search", "--onlyvisible", "--name", "^Tavrin$"}, &ids) == 0) {
-                std::istringstream lines(ids);
-                for (std::string id; std::getline(lines, id) && window.empty();) {
-                    std::string name;
-                    if (play.xdotool({"getwindowname", id}, &name) == 0 && name == "Tavrin\n") window = id;
-                }
-            }
-            if (window.empty()) std::this_thread::sleep_for(100ms);
-        }
-        return !window.empty();
-    }
-    void moveTo(int x, int y)
-    {
-        play.xdotool({"mousemove", "--window", window, std::to_string(x), std::to_string(y)});
-        std::this_thread::sleep_for(60ms);
-    }
-    void button(const char *action)
-    {
-        play.xdotool({action, "1"});
-        std::this_thread::sleep_for(60ms);
-    }
-    // A click lets a few frames pass, so that the menu has taken it before the next one.
-    void clickAt(int x, int y)
-    {
-        moveTo(x, y);
-        button("click");
-        std::this_thread::sleep_for(150ms);
-    }
-};
-
-// The program takes its events a frame at a time, later still on a busy machine: a check waits a while.
-template <typename Check>
-bool eventually(Check check)
-{
-    auto deadline = std::chrono::steady_clock::now() + 15s;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(100ms);
-    }
-    return true;
-}
-
-int waitForExit(pid_t pid, std::chrono::seconds limit)
-{
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) return status;
-        std::this_thread::sleep_for(20ms);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return -1;
-}
-
 // Starts the program in the playground and finds its window; the program's pid, or -1 after a failure
 // was recorded. Now and then the virtual display turns connections away, on a busy machine for seconds
 // on end. The program then either cannot start (exit code 2) or, when only its first connection failed,
 // opens its window before a caption could be set; only these cases are tried again, on a fresh display.
 pid_t startAndFindWindow(Playground &play, Pointer &pointer)
 {
+    pointer.environment = play.environment();
     pid_t pid = -1;
     bool found = false, ended = false;
     for (int attempt = 0; attempt < 3 && !found; ++attempt) {
@@ -247,7 +117,8 @@ pid_t startAndFindWindow(Playground &play, Pointer &pointer)
             return -1;
         }
         int status = -1;
-        found = pointer.find(pid, &status);
+        pointer.window = findProgramWindow(15s, play.environment(), pid, &status);
+        found = !pointer.window.empty();
         ended = status != -1;
         if (found || attempt == 2) break;
         if (!ended) {
@@ -260,12 +131,7 @@ pid_t startAndFindWindow(Playground &play, Pointer &pointer)
                        log.find("No available video device") != std::string::npos;
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 2 || !refused) break;
         // A display that turned the program away tends to go on doing so: the next try gets a new one.
-        if (play.server > 0) {
-            kill(play.server, SIGTERM);
-            waitpid(play.server, nullptr, 0);
-        }
-        play.server = -1;
-        play.display.clear();
+        play.stopDisplay();
         play.startDisplay();
     }
     if (found) return pid;
@@ -297,7 +163,7 @@ TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
     // Player B has some progress in the first game; A and C have none yet.
     ASSERT_EQ(play.reg({"add", root + "\\slot2", "/v", "g1a0", "/t", "REG_DWORD", "/d", "2", "/f"}), 0);
 
-    Pointer pointer{play, {}};
+    Pointer pointer;
     pid_t pid = startAndFindWindow(play, pointer);
     if (pid < 0) return;
     std::this_thread::sleep_for(500ms);
@@ -381,7 +247,7 @@ TEST(PlayingTheMenu, ALockedStoreNeitherStallsTheMenuNorLosesAChangeUnsaid)
     auto lock = std::make_unique<StoreLock>(play);
     ASSERT_TRUE(lock->held());
 
-    Pointer pointer{play, {}};
+    Pointer pointer;
     pid_t pid = startAndFindWindow(play, pointer);
     if (pid < 0) return;
     std::this_thread::sleep_for(500ms);
@@ -430,7 +296,7 @@ TEST(PlayingTheMenu, HangingUpSavesAChangedSettingLikeTerminating)
     Playground play;
     ASSERT_FALSE(play.display.empty()) << "no virtual display";
     const std::string root = "Software\\Vorniquel\\Tavrin";
-    Pointer pointer{play, {}};
+    Pointer pointer;
     pid_t pid = startAndFindWindow(play, pointer);
     if (pid < 0) return;
     std::this_thread::sleep_for(500ms);

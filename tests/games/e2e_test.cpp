@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "atlas.h"
@@ -21,21 +22,11 @@
 #include "tavrin/store.h"
 #include "town.h"
 
+#include "pixels.h"
+#include "sdl_services.h"
+#include "store_sandbox.h"
+
 namespace {
-
-SDL_Surface *screen = nullptr;
-
-void blit(SDL_Surface *image, int x, int y)
-{
-    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-    SDL_BlitSurface(image, nullptr, screen, &where);
-}
-void setClip(SDL_Rect *rect) { SDL_SetClipRect(screen, rect); }
-void fill(SDL_Rect *rect, int r, int g, int b)
-{
-    SDL_Rect area = rect ? *rect : screen->clip_rect;
-    SDL_FillRect(screen, &area, SDL_MapRGB(screen->format, r & 0xFF, g & 0xFF, b & 0xFF));
-}
 
 struct Library {
     void *handle = nullptr;
@@ -98,22 +89,12 @@ void setQuiz(int value)
     storeCloseKey(key);
 }
 
-Uint32 pixelAt(int x, int y)
-{
-    SDL_LockSurface(screen);
-    Uint32 p = static_cast<Uint32 *>(screen->pixels)[y * screen->pitch / 4 + x];
-    SDL_UnlockSurface(screen);
-    return p;
-}
-
 class Games : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         // A store of this test's own, the run-time folder for the font, and a silent audio device.
-        static char folder[] = "/tmp/tavrin-games-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        setenv("XDG_CONFIG_HOME", folder, 1);
+        store = std::make_unique<StoreSandbox>("tavrin-games");
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         ASSERT_EQ(chdir(TAVRIN_RUN_DIR), 0);
         SDL_Init(SDL_INIT_AUDIO);
@@ -125,7 +106,10 @@ protected:
         SDL_FreeSurface(screen);
         Mix_CloseAudio();
         SDL_Quit();
+        store.reset();
     }
+    static inline std::unique_ptr<StoreSandbox> store;
+
     void SetUp() override
     {
         for (int slot = 1; slot <= 3; ++slot) eraseSlot(slot);
@@ -139,7 +123,7 @@ enum class Plate { Right, Wrong, Other };
 
 Plate plateAt(const SDL_Rect &card)
 {
-    Uint32 p = pixelAt(card.x + 14, card.y + 24);
+    Uint32 p = pixelAt(screen, card.x + 14, card.y + 24);
     int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
     if (g > 230 && r < 215 && b < 205) return Plate::Right;
     if (r > 215 && r < 235 && g > 215 && g < 230 && b > 210 && b < 225) return Plate::Wrong;
@@ -207,14 +191,14 @@ TEST_F(Games, TheTaskMapIsDrawnWithTheRealFont)
     int white = 0, orange = 0;
     for (int y = back.y + 8; y < back.y + back.h - 8; ++y)
         for (int x = back.x + 10; x < back.x + back.w - 10; ++x) {
-            Uint32 p = pixelAt(x, y);
+            Uint32 p = pixelAt(screen, x, y);
             int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
             white += r > 240 && g > 240 && b > 240;
             orange += r > 220 && g > 110 && g < 170 && b < 90;
         }
     EXPECT_GT(orange, 2000);
     EXPECT_GT(white, 60) << "the label is drawn";
-    Uint32 panel = pixelAt(60, 40);
+    Uint32 panel = pixelAt(screen, 60, 40);
     EXPECT_EQ(panel >> 16 & 0xFF, 255u);
     EXPECT_EQ(panel >> 8 & 0xFF, 250u);
     EXPECT_NE(lib.draw(), 1);

@@ -10,27 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "sdl_services.h"
 #include "tavrin/module.h"
-
-namespace {
-
-SDL_Surface *screen = nullptr;
-
-void blit(SDL_Surface *image, int x, int y)
-{
-    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-    SDL_BlitSurface(image, nullptr, screen, &where);
-}
-
-void setClip(SDL_Rect *rect) { SDL_SetClipRect(screen, rect); }
-
-void fill(SDL_Rect *rect, int r, int g, int b)
-{
-    SDL_Rect area = rect ? *rect : screen->clip_rect;
-    SDL_FillRect(screen, &area, SDL_MapRGB(screen->format, r & 0xFF, g & 0xFF, b & 0xFF));
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {

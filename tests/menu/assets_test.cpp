@@ -19,37 +19,15 @@
 #include "menu_recorder.h"
 #include "modules/modules.h"
 #include "shell/assets.h"
+#include "store_sandbox.h"
 #include "tavrin/store.h"
 
 namespace {
 
 // A scratch working directory with its own store; removed afterwards.
-struct ScratchRun {
-    std::filesystem::path path, previous;
-    ScratchRun()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavrin-menu-XXXXXX").string();
-        path = mkdtemp(pattern.data());
-        previous = std::filesystem::current_path();
-        std::filesystem::create_directories(path / "config");
-        setenv("XDG_CONFIG_HOME", (path / "config").c_str(), 1);
-        storeCloseStore();  // the next access opens the store in the new place
-        std::filesystem::current_path(path);
-    }
-    ~ScratchRun()
-    {
-        storeCloseStore();
-        std::filesystem::current_path(previous);
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string log() const
-    {
-        std::ifstream in(path / "sdl.log", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+struct ScratchRun : StoreSandbox {
+    ScratchRun() : StoreSandbox("tavrin-menu", "config") { dir.enter(); }
+    std::string log() const { return readFile(dir.path / "sdl.log"); }
 };
 
 // Writes an uncompressed 32-bit TGA picture of the given size, half-transparent blue.

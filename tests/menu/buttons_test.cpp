@@ -13,15 +13,22 @@ TEST(PointInRect, BothEdgesBelongToTheRectangle)
     EXPECT_EQ(pointInRect(10, 19, 10, 20, 5, 7), 0);
 }
 
+// The button is hit from (x, y) to (x + right, y + bottom), both edges included, and nowhere around.
+void expectHitArea(MenuButton *button, int x, int y, int right, int bottom)
+{
+    EXPECT_EQ(hitMenuButton(button, x, y), 1);
+    EXPECT_EQ(hitMenuButton(button, x + right, y + bottom), 1);
+    EXPECT_EQ(hitMenuButton(button, x + right + 1, y + bottom), 0);
+    EXPECT_EQ(hitMenuButton(button, x + right, y + bottom + 1), 0);
+    EXPECT_EQ(hitMenuButton(button, x - 1, y), 0);
+    EXPECT_EQ(hitMenuButton(button, x, y - 1), 0);
+}
+
 using TextButton = MenuTest;
 
 TEST_F(TextButton, ClickOnRightAndBottomEdgeHitsOnePixelFurtherDoesNot)
 {
-    MenuButton *quit = &menuButtons[btnQuit];  // 94, 410 with a 320 x 60 plate
-    EXPECT_EQ(hitMenuButton(quit, 94 + 320, 410 + 60), 1);
-    EXPECT_EQ(hitMenuButton(quit, 94 + 321, 410 + 30), 0);
-    EXPECT_EQ(hitMenuButton(quit, 94 + 100, 410 + 61), 0);
-    EXPECT_EQ(hitMenuButton(quit, 93, 410), 0);
+    expectHitArea(&menuButtons[btnQuit], 94, 410, 320, 60);  // a 320 x 60 plate
 }
 
 TEST_F(TextButton, BottomTenRowsHitWithoutHighlighting)
@@ -122,12 +129,7 @@ TEST_F(ImageButton, HoverPictureIsDrawnAtTheRestingPlaceWithoutOffset)
 
 TEST_F(ImageButton, HitAreaIsTheNormalPictureAtTheRestingPlace)
 {
-    MenuButton *logo = &menuButtons[btnLogo4];  // 255, 338
-    EXPECT_EQ(hitMenuButton(logo, 255, 338), 1);
-    EXPECT_EQ(hitMenuButton(logo, 255 + 80, 338 + 61), 1);
-    EXPECT_EQ(hitMenuButton(logo, 255 + 81, 338 + 61), 0);
-    EXPECT_EQ(hitMenuButton(logo, 255 + 80, 338 + 62), 0);
-    EXPECT_EQ(hitMenuButton(logo, 254, 338), 0);
+    expectHitArea(&menuButtons[btnLogo4], 255, 338, 80, 61);  // the picture is 81 x 62
 }
 
 TEST_F(ImageButton, WithoutAHoverPictureTheNormalOneServesForBoth)

@@ -10,28 +10,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "menu/menu.h"
-
-namespace {
-
-std::string readAll(const std::filesystem::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
+#include "scratch_dir.h"
 
 TEST(WebAddress, ReachesTheHandlerAsOneArgumentAndLeavesNoChildBehind)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavrin-open-XXXXXX").string();
-    std::filesystem::path dir = mkdtemp(pattern.data());
+    ScratchDir scratch("tavrin-open");
+    const std::filesystem::path &dir = scratch.path;
     std::filesystem::path seen = dir / "seen";
     std::filesystem::path handler = dir / "xdg-open";
     {
@@ -54,11 +42,10 @@ TEST(WebAddress, ReachesTheHandlerAsOneArgumentAndLeavesNoChildBehind)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     setenv("PATH", oldPath.c_str(), 1);
 
-    EXPECT_EQ(readAll(seen), "1\n" + address + "\n");
+    EXPECT_EQ(readFile(seen), "1\n" + address + "\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "pwned"));
     // The middle child has been reaped and the handler belongs to init: nothing is left to wait for.
     int status = 0;
     EXPECT_EQ(waitpid(-1, &status, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
-    std::filesystem::remove_all(dir);
 }

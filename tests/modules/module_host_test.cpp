@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "scratch_dir.h"
 #include "audio/audio.h"
 #include "base/screen.h"
 #include "base/state.h"
@@ -24,6 +23,9 @@
 #include "shell/loop.h"
 #include "sprites/sprites.h"
 #include "store/settings.h"
+
+#include "pixels.h"
+#include "scratch_dir.h"
 
 namespace {
 
@@ -126,11 +128,6 @@ SDL_Event plainEvent(Uint8 type)
     return event;
 }
 
-Uint32 pixelAt(SDL_Surface *surface, int x, int y)
-{
-    return static_cast<Uint32 *>(surface->pixels)[y * surface->pitch / 4 + x];
-}
-
 Uint32 colour(int r, int g, int b) { return SDL_MapRGB(screen->format, r, g, b); }
 
 std::vector<std::string> readLog()
@@ -168,10 +165,7 @@ class ModuleHost : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(getcwd(previousDirectory, sizeof previousDirectory), nullptr);
-        snprintf(workDirectory, sizeof workDirectory, "/tmp/tavrin-modules-XXXXXX");
-        ASSERT_NE(mkdtemp(workDirectory), nullptr);
-        ASSERT_EQ(chdir(workDirectory), 0);
+        work.enter();
 
         screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
         ASSERT_NE(screen, nullptr);
@@ -203,8 +197,6 @@ protected:
         resetFrameHooks();
         SDL_FreeSurface(screen);
         screen = nullptr;
-        remove("sdl.log");
-        if (chdir(previousDirectory) == 0) rmdir(workDirectory);
     }
 
     // Runs one frame over the given batch.
@@ -213,8 +205,7 @@ protected:
         return runFrame(batch.data(), static_cast<int>(batch.size()));
     }
 
-    char previousDirectory[PATH_MAX];
-    char workDirectory[64];
+    ScratchDir work{"tavrin-modules"};
 };
 
 using Timeline = std::vector<std::string>;

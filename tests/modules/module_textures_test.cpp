@@ -45,7 +45,8 @@ void noPace() {}
 
 bool frame(std::vector<SDL_Event> batch = {}) { return runFrame(batch.data(), static_cast<int>(batch.size())); }
 
-TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThem)
+// An OpenGL screen whose textures are counted, a menu that draws one picture, and the games' folder.
+void openCountedScreen(const char *gameFolder)
 {
     screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF);
     ASSERT_NE(screen, nullptr) << SDL_GetError();
@@ -53,13 +54,38 @@ TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThe
     realDeleteTextures = gl.DeleteTextures;
     gl.GenTextures = countGenTextures;
     gl.DeleteTextures = countDeleteTextures;
-
     menuPicture = VideoCreateRGBA(120, 80);
     ASSERT_NE(menuPicture, nullptr);
-    SDL_FillRect(menuPicture, nullptr, SDL_MapRGBA(menuPicture->format, 250, 180, 20, 255));
     activeGame = -1;
     frameHooks = FrameHooks{menuIgnores, menuIgnores, drawMenuPicture, VideoFlip, noPace};
-    librarySetDirectory(TAVRIN_TEST_MODULE_DIR "/pictures");
+    librarySetDirectory(gameFolder);
+}
+
+void closeCountedScreen()
+{
+    gl.GenTextures = realGenTextures;
+    gl.DeleteTextures = realDeleteTextures;
+    librarySetDirectory(nullptr);
+    resetFrameHooks();
+    VideoFreeSurface(menuPicture);
+    VideoFreeSurface(screen);
+    screen = nullptr;
+    VideoQuit();
+}
+
+SDL_Event escapeKey()
+{
+    SDL_Event escape{};
+    escape.type = SDL_KEYDOWN;
+    escape.key.type = SDL_KEYDOWN;
+    escape.key.keysym.sym = SDLK_ESCAPE;
+    return escape;
+}
+
+TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThem)
+{
+    ASSERT_NO_FATAL_FAILURE(openCountedScreen(TAVRIN_TEST_MODULE_DIR "/pictures"));
+    SDL_FillRect(menuPicture, nullptr, SDL_MapRGBA(menuPicture->format, 250, 180, 20, 255));
 
     // The menu has drawn before any game starts, so its picture is registered and has its texture.
     frame();
@@ -67,10 +93,7 @@ TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThe
     const int menuRecords = VideoRecordsInUse();
     const size_t menuTextures = liveTextures.size();
 
-    SDL_Event escape{};
-    escape.type = SDL_KEYDOWN;
-    escape.key.type = SDL_KEYDOWN;
-    escape.key.keysym.sym = SDLK_ESCAPE;
+    const SDL_Event escape = escapeKey();
     auto playOneGame = [&](bool look) {
         startGameModule(1);
         ASSERT_EQ(activeGame, 1);
@@ -103,14 +126,7 @@ TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThe
     ASSERT_GE(menuInfo->textureCount, 1);
     EXPECT_EQ(liveTextures.count(menuInfo->textureNames[0]), 1u);
 
-    gl.GenTextures = realGenTextures;
-    gl.DeleteTextures = realDeleteTextures;
-    librarySetDirectory(nullptr);
-    resetFrameHooks();
-    VideoFreeSurface(menuPicture);
-    VideoFreeSurface(screen);
-    screen = nullptr;
-    VideoQuit();
+    closeCountedScreen();
 }
 
 // Whether the library at path is mapped into the process right now.
@@ -127,25 +143,12 @@ TEST(ModuleTextures, RealGamesComeAndGoWithoutLeavingRecordsTexturesOrTheirLibra
     char previousDirectory[PATH_MAX];
     ASSERT_NE(getcwd(previousDirectory, sizeof previousDirectory), nullptr);
     ASSERT_EQ(chdir(TAVRIN_RUN_DIR), 0);
-    screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF);
-    ASSERT_NE(screen, nullptr) << SDL_GetError();
-    realGenTextures = gl.GenTextures;
-    realDeleteTextures = gl.DeleteTextures;
-    gl.GenTextures = countGenTextures;
-    gl.DeleteTextures = countDeleteTextures;
-    menuPicture = VideoCreateRGBA(120, 80);
-    ASSERT_NE(menuPicture, nullptr);
-    activeGame = -1;
-    frameHooks = FrameHooks{menuIgnores, menuIgnores, drawMenuPicture, VideoFlip, noPace};
-    librarySetDirectory(TAVRIN_RUN_DIR);
+    ASSERT_NO_FATAL_FAILURE(openCountedScreen(TAVRIN_RUN_DIR));
     frame();
     const int menuRecords = VideoRecordsInUse();
     const size_t menuTextures = liveTextures.size();
 
-    SDL_Event escape{};
-    escape.type = SDL_KEYDOWN;
-    escape.key.type = SDL_KEYDOWN;
-    escape.key.keysym.sym = SDLK_ESCAPE;
+    const SDL_Event escape = escapeKey();
     SDL_Event pointer{};
     pointer.type = SDL_MOUSEMOTION;
     pointer.motion.type = SDL_MOUSEMOTION;
@@ -165,14 +168,7 @@ TEST(ModuleTextures, RealGamesComeAndGoWithoutLeavingRecordsTexturesOrTheirLibra
         }
     }
 
-    gl.GenTextures = realGenTextures;
-    gl.DeleteTextures = realDeleteTextures;
-    librarySetDirectory(nullptr);
-    resetFrameHooks();
-    VideoFreeSurface(menuPicture);
-    VideoFreeSurface(screen);
-    screen = nullptr;
-    VideoQuit();
+    closeCountedScreen();
     EXPECT_EQ(chdir(previousDirectory), 0);
 }
 

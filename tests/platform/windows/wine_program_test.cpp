@@ -11,6 +11,7 @@
 #include "engine.h"
 #include "forest.h"
 #include "town.h"
+#include "desktop.h"
 #include "real_program.h"
 
 // Last, and their macros that clash with other names dropped: only the screen capture uses them.
@@ -36,59 +37,15 @@ const std::string windowsRun = environmentOr("TAVRIN_WINDOWS_RUN", "");
 const std::string windowsSetup = environmentOr("TAVRIN_WINDOWS_SETUP", "");
 
 // Runs a command to its end with its output in *out; its exit code, -1 when it did not end normally.
-int command(const std::vector<std::string> &args, std::string *out = nullptr, const fs::path &directory = {})
+int command(const std::vector<std::string> &args, std::string *out = nullptr)
 {
-    ScratchDir scratch;
-    fs::path output = scratch.path / "out";
-    std::vector<std::string> copy = args;
-    std::vector<char *> argv;
-    for (std::string &a : copy) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (!directory.empty()) posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (out) *out = readFile(output);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    ProgramRun run = runProcess(args);
+    if (out) *out = run.out;
+    return run.exitCode;
 }
 
-// The display now and then turns a connection away; xdotool then fails before doing anything.
-int xdotool(const std::vector<std::string> &args, std::string *out = nullptr)
-{
-    std::vector<std::string> all = {"xdotool"};
-    all.insert(all.end(), args.begin(), args.end());
-    int code = -1;
-    for (int attempt = 0; attempt < 10 && code != 0; ++attempt) {
-        code = command(all, out);
-        if (code != 0) std::this_thread::sleep_for(50ms);
-    }
-    return code;
-}
-
-// The visible window named exactly "Tavrin", or empty after about the given time.
-std::string findWindow(std::chrono::seconds limit)
-{
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        std::string ids;
-        if (xdotool({"search", "--onlyvisible", "--name", "^Tavrin$"}, &ids) == 0) {
-            std::istringstream lines(ids);
-            for (std::string id; std::getline(lines, id);) {
-                std::string name;
-                if (xdotool({"getwindowname", id}, &name) == 0 && name == "Tavrin\n") return id;
-            }
-        }
-        std::this_thread::sleep_for(200ms);
-    }
-    return "";
-}
+// The program's window, or empty after the given time.
+std::string findWindow(std::chrono::seconds limit) { return findProgramWindow(limit); }
 
 // The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read.
 std::vector<uint32_t> capture(const std::string &window)
@@ -114,39 +71,18 @@ int channelDifference(uint32_t a, uint32_t b)
     return largest;
 }
 
-// Waits up to 20 seconds for a check to hold.
+// Waits up to 20 seconds for a check to hold: the program takes events a frame at a time, later still
+// under Wine on a busy machine.
 template <typename Check>
 bool eventually(Check check)
 {
-    auto deadline = std::chrono::steady_clock::now() + 20s;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(200ms);
-    }
-    return true;
+    return ::eventually(check, 20s, 200ms);
 }
 
-struct Pointer {
-    std::string window;
-    void moveTo(int x, int y)
-    {
-        xdotool({"mousemove", "--window", window, std::to_string(x), std::to_string(y)});
-        std::this_thread::sleep_for(100ms);
-    }
-    // A click lets a few frames pass, so that the program has taken it before the next one.
-    void clickAt(int x, int y)
-    {
-        moveTo(x, y);
-        xdotool({"click", "1"});
-        std::this_thread::sleep_for(400ms);
-    }
+// Clicks let a few frames pass, as Wine on a busy machine takes longer.
+struct WinePointer : Pointer {
+    explicit WinePointer(std::string found) : Pointer{std::move(found), {}, 100ms, 300ms, 600ms} {}
     void click(const SDL_Rect &r) { clickAt(r.x + r.w / 2, r.y + r.h / 2); }
-    void key(const char *name)
-    {
-        xdotool({"windowfocus", "--sync", window});
-        xdotool({"key", name});
-        std::this_thread::sleep_for(600ms);
-    }
 };
 
 // The registry of the Wine prefix, as "reg query" prints it.
@@ -168,7 +104,7 @@ bool hasDword(const std::string &listing, const std::string &name, unsigned valu
 // Plays the game's first task to its end with the quiz. The answers stand in a new order every time, so
 // each question's places are clicked in turn until the card turns green (its plate, beside the picture),
 // as a child would find the right one.
-bool finishFirstTask(Pointer &pointer, const GameDef &game)
+bool finishFirstTask(WinePointer &pointer, const GameDef &game)
 {
     pointer.click(tileRect(0, game.taskCount));
     std::this_thread::sleep_for(1500ms);
@@ -209,26 +145,8 @@ protected:
     pid_t start() { return start(run); }
     pid_t start(const fs::path &folder)
     {
-        std::string program = (folder / "tavrin.exe").string();
-        std::vector<std::string> args = {wine, program};
-        std::vector<char *> argv;
-        for (std::string &a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> environment;
-        for (char **e = environ; *e; ++e) environment.push_back(*e);
-        environment.push_back("SDL_AUDIODRIVER=dummy");
-        std::vector<char *> envp;
-        for (std::string &e : environment) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        pid_t pid = -1;
-        int failed = posix_spawnp(&pid, wine.c_str(), &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        return failed ? -1 : pid;
+        return startProcess({{wine, (folder / "tavrin.exe").string()}, {"SDL_AUDIODRIVER=dummy"}, folder, "/dev/null",
+                             "/dev/null"});
     }
 };
 
@@ -275,7 +193,7 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
 {
     pid_t pid = start();
     ASSERT_GT(pid, 0);
-    Pointer pointer{findWindow(90s)};
+    WinePointer pointer{findWindow(90s)};
     if (pointer.window.empty()) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -392,7 +310,7 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAll
     // Played from its folder: the window, the log there, and "kilépés" on the main menu.
     pid_t pid = start(folder);
     ASSERT_GT(pid, 0);
-    Pointer pointer{findWindow(90s)};
+    WinePointer pointer{findWindow(90s)};
     if (pointer.window.empty()) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);

@@ -7,29 +7,9 @@
 #include "modules/modules.h"
 #include "video/video.h"
 
+#include "pixels.h"
+
 namespace {
-
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb &o) const { return r == o.r && g == o.g && b == o.b; }
-};
-
-std::ostream &operator<<(std::ostream &out, const Rgb &c)
-{
-    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-
-Rgb pixelAt(SDL_Surface *surface, int x, int y)
-{
-    SDL_LockSurface(surface);
-    const Uint8 *p = static_cast<const Uint8 *>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
-    Uint32 value = 0;
-    memcpy(&value, p, surface->format->BytesPerPixel);
-    SDL_UnlockSurface(surface);
-    Uint8 r, g, b;
-    SDL_GetRGB(value, surface->format, &r, &g, &b);
-    return {r, g, b};
-}
 
 // An opaque 100 x 40 image whose column i has red i and whose rows are green 200.
 SDL_Surface *makeColumns()
@@ -65,10 +45,10 @@ TEST_F(HostServices, FillKeepsOnlyTheLowEightBitsOfEachComponent)
 {
     SDL_Rect r{10, 10, 20, 20};
     hostFillRect(&r, 256 + 10, 0, 0);
-    EXPECT_EQ(pixelAt(screen, 15, 15), (Rgb{10, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 15, 15), (Rgb{10, 0, 0}));
     hostFillRect(&r, 512 + 1, -1, -256 + 30);
-    EXPECT_EQ(pixelAt(screen, 29, 29), (Rgb{1, 255, 30}));
-    EXPECT_EQ(pixelAt(screen, 30, 30), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 29, 29), (Rgb{1, 255, 30}));
+    EXPECT_EQ(rgbAt(screen, 30, 30), (Rgb{0, 0, 0}));
 }
 
 TEST_F(HostServices, ClipHoldsForLaterFillsAndBlitsUntilLifted)
@@ -77,34 +57,34 @@ TEST_F(HostServices, ClipHoldsForLaterFillsAndBlitsUntilLifted)
     hostSetClip(&clip);
     SDL_Surface *image = makeColumns();
     hostBlit(image, 0, 100);
-    EXPECT_EQ(pixelAt(screen, 99, 100), (Rgb{0, 0, 0}));
-    EXPECT_EQ(pixelAt(screen, 100, 100), (Rgb{0, 0, 0}));  // the image ends at x 99
+    EXPECT_EQ(rgbAt(screen, 99, 100), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 100, 100), (Rgb{0, 0, 0}));  // the image ends at x 99
     hostBlit(image, 250, 100);
-    EXPECT_EQ(pixelAt(screen, 299, 100), (Rgb{49, 200, 0}));
-    EXPECT_EQ(pixelAt(screen, 300, 100), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 299, 100), (Rgb{49, 200, 0}));
+    EXPECT_EQ(rgbAt(screen, 300, 100), (Rgb{0, 0, 0}));
     SDL_FreeSurface(image);
 
     hostFillRect(nullptr, 255, 255, 0);
-    EXPECT_EQ(pixelAt(screen, 100, 50), (Rgb{255, 255, 0}));
-    EXPECT_EQ(pixelAt(screen, 299, 149), (Rgb{255, 255, 0}));
-    EXPECT_EQ(pixelAt(screen, 300, 149), (Rgb{0, 0, 0}));
-    EXPECT_EQ(pixelAt(screen, 99, 50), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 100, 50), (Rgb{255, 255, 0}));
+    EXPECT_EQ(rgbAt(screen, 299, 149), (Rgb{255, 255, 0}));
+    EXPECT_EQ(rgbAt(screen, 300, 149), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 99, 50), (Rgb{0, 0, 0}));
 
     hostSetClip(nullptr);
     hostFillRect(nullptr, 0, 0, 255);
-    EXPECT_EQ(pixelAt(screen, 0, 0), (Rgb{0, 0, 255}));
-    EXPECT_EQ(pixelAt(screen, 799, 599), (Rgb{0, 0, 255}));
+    EXPECT_EQ(rgbAt(screen, 0, 0), (Rgb{0, 0, 255}));
+    EXPECT_EQ(rgbAt(screen, 799, 599), (Rgb{0, 0, 255}));
 }
 
 TEST_F(HostServices, BlitAtMinusFiftyLosesOnlyTheLeftFiftyColumns)
 {
     SDL_Surface *image = makeColumns();
     hostBlit(image, -50, 10);
-    EXPECT_EQ(pixelAt(screen, 0, 10), (Rgb{50, 200, 0}));
-    EXPECT_EQ(pixelAt(screen, 49, 49), (Rgb{99, 200, 0}));
-    EXPECT_EQ(pixelAt(screen, 50, 10), (Rgb{0, 0, 0}));
-    EXPECT_EQ(pixelAt(screen, 0, 50), (Rgb{0, 0, 0}));
-    EXPECT_EQ(pixelAt(screen, 0, 9), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 0, 10), (Rgb{50, 200, 0}));
+    EXPECT_EQ(rgbAt(screen, 49, 49), (Rgb{99, 200, 0}));
+    EXPECT_EQ(rgbAt(screen, 50, 10), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 0, 50), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 0, 9), (Rgb{0, 0, 0}));
     SDL_FreeSurface(image);
 }
 
@@ -116,20 +96,20 @@ TEST_F(HostServices, BlitBeyondSixteenBitPositionsDrawsNothing)
     hostBlit(image, 10, -65536 + 10);
     hostBlit(image, -65536 - 50, 10);
     for (int x : {0, 10, 49, 60, 109})
-        for (int y : {10, 30, 49}) EXPECT_EQ(pixelAt(screen, x, y), (Rgb{0, 0, 0})) << x << ", " << y;
+        for (int y : {10, 30, 49}) EXPECT_EQ(rgbAt(screen, x, y), (Rgb{0, 0, 0})) << x << ", " << y;
 
     // The edges of the 16-bit range are still drawn at.
     hostBlit(image, 10, 32767);
     hostBlit(image, -32768, 10);
     hostBlit(image, 10, 10);
-    EXPECT_EQ(pixelAt(screen, 10, 10), (Rgb{0, 200, 0}));
+    EXPECT_EQ(rgbAt(screen, 10, 10), (Rgb{0, 200, 0}));
     SDL_FreeSurface(image);
 }
 
 TEST_F(HostServices, ServicesWithoutAScreenOrImageDoNothing)
 {
     hostBlit(nullptr, 0, 0);
-    EXPECT_EQ(pixelAt(screen, 0, 0), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 0, 0), (Rgb{0, 0, 0}));
     SDL_Surface *saved = screen;
     screen = nullptr;
     SDL_Rect r{0, 0, 10, 10};
@@ -139,7 +119,7 @@ TEST_F(HostServices, ServicesWithoutAScreenOrImageDoNothing)
     hostBlit(image, 0, 0);
     SDL_FreeSurface(image);
     screen = saved;
-    EXPECT_EQ(pixelAt(screen, 5, 5), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(screen, 5, 5), (Rgb{0, 0, 0}));
 }
 
 }  // namespace
