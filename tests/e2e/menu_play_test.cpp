@@ -90,6 +90,8 @@ struct Playground {
     }
 };
 
+const std::string settingsKey = "Software\\Vorniquel\\Tavrin";
+
 // The data of one REG_DWORD value as tavrin-reg shows it; -1 when it is not there.
 long dwordValue(const Playground &play, const std::string &key, const std::string &name)
 {
@@ -153,23 +155,30 @@ pid_t startAndFindWindow(Playground &play, Pointer &pointer)
     return -1;
 }
 
+// Starts the program and opens the settings screen as player B (who has 2% in the first test); the
+// program's pid, or -1 after a failure was recorded.
+pid_t openSettingsAsPlayerB(Playground &play, Pointer &pointer)
+{
+    pid_t pid = startAndFindWindow(play, pointer);
+    if (pid < 0) return -1;
+    std::this_thread::sleep_for(500ms);
+    pointer.clickAt(200, 300);  // "B játékos"
+    pointer.clickAt(200, 290);  // "beállítások"
+    return pid;
+}
+
 }  // namespace
 
 TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
 {
     Playground play;
     ASSERT_FALSE(play.display.empty()) << "no virtual display";
-    const std::string root = "Software\\Vorniquel\\Tavrin";
     // Player B has some progress in the first game; A and C have none yet.
-    ASSERT_EQ(play.reg({"add", root + "\\slot2", "/v", "g1a0", "/t", "REG_DWORD", "/d", "2", "/f"}), 0);
+    ASSERT_EQ(play.reg({"add", settingsKey + "\\slot2", "/v", "g1a0", "/t", "REG_DWORD", "/d", "2", "/f"}), 0);
 
     Pointer pointer;
-    pid_t pid = startAndFindWindow(play, pointer);
+    pid_t pid = openSettingsAsPlayerB(play, pointer);
     if (pid < 0) return;
-    std::this_thread::sleep_for(500ms);
-
-    pointer.clickAt(200, 300);  // "B játékos: 2%"
-    pointer.clickAt(200, 290);  // "beállítások"
 
     // Drag the effect knob from near the left to the middle of the 256-pixel bar. The button must still
     // be held when the program takes the last motion, so it is let go only after a good while.
@@ -182,34 +191,32 @@ TEST(PlayingTheMenu, SettingsAreStoredThePlayerIsErasedAndQuitEndsCleanly)
 
     pointer.clickAt(300, 255);  // the quiz row
     pointer.clickAt(200, 430);  // "vissza": the settings are written now
-    EXPECT_TRUE(eventually([&] { return dwordValue(play, root, "quiz") == 0; }));
+    EXPECT_TRUE(eventually([&] { return dwordValue(play, settingsKey, "quiz") == 0; }));
 
-    long fx = dwordValue(play, root, "fxvolume");
+    long fx = dwordValue(play, settingsKey, "fxvolume");
     EXPECT_GE(fx, 60);
     EXPECT_LE(fx, 68);
-    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
-    EXPECT_EQ(dwordValue(play, root, "musicvolume"), 128);
-    EXPECT_EQ(dwordValue(play, root, "fullscreen"), 0);
+    EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), 0);
+    EXPECT_EQ(dwordValue(play, settingsKey, "musicvolume"), 128);
+    EXPECT_EQ(dwordValue(play, settingsKey, "fullscreen"), 0);
 
     pointer.clickAt(200, 290);  // settings again
     pointer.clickAt(200, 370);  // "eredmény törlése" asks first
-    EXPECT_EQ(play.reg({"query", root + "\\slot2"}), 0);
+    EXPECT_EQ(play.reg({"query", settingsKey + "\\slot2"}), 0);
     pointer.clickAt(200, 370);  // "klikk ha biztos!" erases player B
-    EXPECT_TRUE(eventually([&] { return play.reg({"query", root + "\\slot2"}) != 0; }));
+    EXPECT_TRUE(eventually([&] { return play.reg({"query", settingsKey + "\\slot2"}) != 0; }));
     // Reading the players' progress made no keys for A and C.
-    EXPECT_NE(play.reg({"query", root + "\\slot1"}), 0);
-    EXPECT_NE(play.reg({"query", root + "\\slot3"}), 0);
+    EXPECT_NE(play.reg({"query", settingsKey + "\\slot1"}), 0);
+    EXPECT_NE(play.reg({"query", settingsKey + "\\slot3"}), 0);
 
     pointer.clickAt(200, 440);  // "kilépés" on the main screen
-    int status = waitForExit(pid, 20s);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(exitCodeWithin(pid, 20s), 0);
 
     std::string log = readFile(play.run / "sdl.log");
     EXPECT_TRUE(std::regex_search(log, std::regex("\n  -> [0-9]+\\.[0-9]{2} frames per second\n$"))) << log;
     EXPECT_EQ(log.find("Couldn't load"), std::string::npos) << log;
     // The settings written at exit are the ones chosen during the run.
-    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
+    EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), 0);
 }
 
 // Another program holding the store's write lock (a script's tavrin-reg, sqlite3 in a transaction)
@@ -242,29 +249,25 @@ TEST(PlayingTheMenu, ALockedStoreNeitherStallsTheMenuNorLosesAChangeUnsaid)
 {
     Playground play;
     ASSERT_FALSE(play.display.empty()) << "no virtual display";
-    const std::string root = "Software\\Vorniquel\\Tavrin";
-    ASSERT_EQ(play.reg({"add", root, "/v", "quiz", "/t", "REG_DWORD", "/d", "1", "/f"}), 0);
+    ASSERT_EQ(play.reg({"add", settingsKey, "/v", "quiz", "/t", "REG_DWORD", "/d", "1", "/f"}), 0);
     auto lock = std::make_unique<StoreLock>(play);
     ASSERT_TRUE(lock->held());
 
     Pointer pointer;
-    pid_t pid = startAndFindWindow(play, pointer);
+    pid_t pid = openSettingsAsPlayerB(play, pointer);
     if (pid < 0) return;
-    std::this_thread::sleep_for(500ms);
-    pointer.clickAt(200, 300);  // "B játékos"
-    pointer.clickAt(200, 290);  // "beállítások"
     pointer.clickAt(300, 255);  // the quiz row: off
     pointer.clickAt(200, 430);  // "vissza" cannot save now
     pointer.clickAt(200, 290);  // the menu still answers at once: "beállítások"
     pointer.clickAt(300, 305);  // the full screen row: on
     pointer.clickAt(300, 305);  // and off again
     pointer.clickAt(200, 430);  // "vissza" again, still locked
-    EXPECT_EQ(dwordValue(play, root, "quiz"), 1);
+    EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), 1);
 
     lock->release();
     pointer.clickAt(200, 290);
     pointer.clickAt(200, 430);  // the next save writes the kept change
-    EXPECT_TRUE(eventually([&] { return dwordValue(play, root, "quiz") == 0; }));
+    EXPECT_TRUE(eventually([&] { return dwordValue(play, settingsKey, "quiz") == 0; }));
 
     lock = std::make_unique<StoreLock>(play);
     ASSERT_TRUE(lock->held());
@@ -282,7 +285,7 @@ TEST(PlayingTheMenu, ALockedStoreNeitherStallsTheMenuNorLosesAChangeUnsaid)
     RecordProperty("quitSecondsWithTheLockHeld", std::to_string(quitSeconds));
     lock->release();
 
-    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
+    EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), 0);
     std::string log = readFile(play.run / "sdl.log");
     EXPECT_NE(log.find("\n \xB7 store: the changed settings could not be saved: another program kept the store locked\n"),
               std::string::npos)
@@ -295,19 +298,13 @@ TEST(PlayingTheMenu, HangingUpSavesAChangedSettingLikeTerminating)
 {
     Playground play;
     ASSERT_FALSE(play.display.empty()) << "no virtual display";
-    const std::string root = "Software\\Vorniquel\\Tavrin";
     Pointer pointer;
-    pid_t pid = startAndFindWindow(play, pointer);
+    pid_t pid = openSettingsAsPlayerB(play, pointer);
     if (pid < 0) return;
-    std::this_thread::sleep_for(500ms);
-    pointer.clickAt(200, 300);  // "B játékos"
-    pointer.clickAt(200, 290);  // "beállítások"
     pointer.clickAt(300, 255);  // the quiz row: off, not saved yet
     std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(dwordValue(play, root, "quiz"), -1);
+    EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), -1);
     kill(pid, SIGHUP);
-    int status = waitForExit(pid, 20s);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(dwordValue(play, root, "quiz"), 0);
+    EXPECT_EQ(exitCodeWithin(pid, 20s), 0);
+    EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), 0);
 }

@@ -13,9 +13,7 @@ TEST(RealProgram, LogsItsStartAndEndsCleanlyOnTerminate)
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::seconds(4));
     kill(pid, SIGTERM);  // SDL turns it into a quit event
-    int status = waitForExit(pid, std::chrono::seconds(20));
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
 
     std::string log = copy.log();
     EXPECT_EQ(log.rfind("\n\ntavrin.exe started ----------------------------------------------\n\n\n", 0), 0u) << log;
@@ -33,9 +31,7 @@ TEST(RealProgram, UnusableVideoDriverEndsWithExitCodeTwo)
     RunCopy copy;
     pid_t pid = startProgram(copy, {"SDL_VIDEODRIVER=no-such-driver"});
     ASSERT_GT(pid, 0);
-    int status = waitForExit(pid, std::chrono::seconds(20));
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 2);
     std::string log = copy.log();
     std::smatch match;
     ASSERT_TRUE(std::regex_search(log, match, std::regex("\n \xB7 Couldn't set 800x600 video mode: ([^\n]+)\n$"))) << log;
@@ -51,9 +47,7 @@ TEST(RealProgram, RunsTheSameWhenTheLogCannotBeWritten)
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::seconds(2));
     kill(pid, SIGTERM);
-    int status = waitForExit(pid, std::chrono::seconds(20));
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
     EXPECT_TRUE(std::filesystem::is_directory(copy.run() / "sdl.log"));
 }
 
@@ -63,9 +57,7 @@ TEST(RealProgram, FailedStartUpLoadIsLoggedAndEndsWithExitCodeOne)
     std::string preload = std::string("LD_PRELOAD=") + TAVRIN_TEST_BIN_DIR + "/ttf_init_fails.so";
     pid_t pid = startProgram(copy, {preload});
     ASSERT_GT(pid, 0);
-    int status = waitForExit(pid, std::chrono::seconds(20));
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 1);  // a failed start is not reported as success
+    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 1);  // a failed start is not reported as success
     std::string log = copy.log();
     EXPECT_NE(log.find("\nTTF_Init failed\ninit(); failed\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("frames per second"), std::string::npos);

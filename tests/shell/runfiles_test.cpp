@@ -139,9 +139,7 @@ TEST(RunTimeFiles, ProgramStartedElsewhereReadsBesideItselfAndLogsInTheStateFold
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::seconds(3));
     kill(pid, SIGTERM);
-    int status = waitForExit(pid, std::chrono::seconds(20));
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
 
     std::string log = readFile(state / "tavrin" / "sdl.log");
     EXPECT_EQ(log.rfind("\n\ntavrin.exe started ---", 0), 0u) << log;

@@ -90,6 +90,14 @@ inline int waitForExit(pid_t pid, std::chrono::milliseconds limit)
     return -1;
 }
 
+// The program's exit code once it ends within the given time; -1 when a signal ended it or it still ran
+// and had to be killed.
+inline int exitCodeWithin(pid_t pid, std::chrono::milliseconds limit)
+{
+    int status = waitForExit(pid, limit);
+    return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 struct ProgramRun {
     int exitCode = -1;  // -1 when it did not exit normally
     std::string out;

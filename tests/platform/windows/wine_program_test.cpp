@@ -234,9 +234,7 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
     pointer.clickAt(300, 255);
     pointer.clickAt(200, 440);
     pointer.clickAt(200, 440);  // "kilépés"
-    int status = waitForExit(pid, 60s);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(exitCodeWithin(pid, 60s), 0);
 
     std::string settings = registry("HKCU\\Software\\Vorniquel\\Tavrin");
     EXPECT_TRUE(hasDword(settings, "quiz", 0)) << settings;
@@ -319,9 +317,7 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAll
     std::this_thread::sleep_for(2s);
     pointer.clickAt(200, 235);  // "A játékos"
     pointer.clickAt(200, 440);  // "kilépés"
-    int status = waitForExit(pid, 60s);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(exitCodeWithin(pid, 60s), 0);
     EXPECT_NE(readFile(folder / "sdl.log").find("tavrin.exe started ---"), std::string::npos);
     EXPECT_NE(registry("HKCU\\Software\\Vorniquel\\Tavrin").find("fxvolume"), std::string::npos);
 
