@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "process.h"
+#include "launch.h"
 #include "store_env.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "process.h"
+#include "launch.h"
 #include "store/settings.h"
 #include "store_env.h"
 #include "store_sandbox.h"

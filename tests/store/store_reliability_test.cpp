@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "process.h"
+#include "launch.h"
 #include "store/settings.h"
 #include "store_env.h"
 #include "store_sandbox.h"

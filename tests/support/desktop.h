@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "process.h"
+#include "launch.h"
 
 // Waits until the check holds or the time is up; whether it held. The program takes its events a frame at
 // a time, later still on a busy machine.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "process.h"
+#include "launch.h"
 #include "scratch_dir.h"
 
 // A copy of the runnable tree with an empty settings folder, so that the program's log and store stay

@@ -1,4 +1,4 @@
-// process.h -- other programs started from a test: arguments, environment, folder and output files
+// launch.h -- other programs started from a test: arguments, environment, folder and output files
 #pragma once
 
 #include <fcntl.h>
