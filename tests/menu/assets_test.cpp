@@ -24,9 +24,12 @@
 
 namespace {
 
-// A scratch working directory with its own store; removed afterwards.
+// A scratch working directory with its own store; removed afterwards, and the buttons as loading found
+// them put back.
 struct ScratchRun : StoreSandbox {
+    std::array<MenuButton, MenuButtonCount> buttons = menuButtons;
     ScratchRun() : StoreSandbox("tavrin-menu", "config") { dir.enter(); }
+    ~ScratchRun() { menuButtons = buttons; }
     std::string log() const { return readFile(dir.path / "sdl.log"); }
 };
 
@@ -95,7 +98,6 @@ TEST(ButtonPictures, CaptionStaysATextButtonAndAMissingLogoIsNamedInTheLog)
 TEST(StartUp, WithNoPicturesEachIsNamedOnceAndTheMenuStillRuns)
 {
     ScratchRun run;
-    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
     SDL_InitSubSystem(SDL_INIT_VIDEO);  // the caption is kept by the video subsystem
     ASSERT_EQ(init(), 1);
 
@@ -165,14 +167,12 @@ TEST(StartUp, WithNoPicturesEachIsNamedOnceAndTheMenuStillRuns)
     screen = nullptr;
     SDL_FreeSurface(software);
     resetMenuHooks();
-    menuButtons = saved;
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 TEST(StartUp, WithoutItsFontTheMenuSpeaksInTheSystemsBoldSansAndTheLogSaysSo)
 {
     ScratchRun run;
-    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
     // A font file that is no font at all, then none.
     std::filesystem::create_directories("g");
     std::ofstream("g/KOMIKATA.TTF") << "not a font";
@@ -190,13 +190,11 @@ TEST(StartUp, WithoutItsFontTheMenuSpeaksInTheSystemsBoldSansAndTheLogSaysSo)
         EXPECT_NE(font->glyphs[0xF5], nullptr);  // \xF5 is the Hungarian long o
     }
     EXPECT_GT(textWidth(&Font27Teal, "kil\xE9p\xE9s", -2), textWidth(&Font13Black, "kil\xE9p\xE9s", -2));
-    menuButtons = saved;
 }
 
 TEST(StartUp, NamedPipesInPlaceOfItsFilesAreRefusedLikeMissingOnes)
 {
     ScratchRun run;
-    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
     std::filesystem::create_directories("g");
     std::filesystem::create_directories("snd");
     for (const char *path : {"g/bback.tga", "g/bg2.jpg", "g/icon.bmp", "g/logo1.tga", "g/KOMIKATA.TTF", "snd/main.ogg",
@@ -213,7 +211,6 @@ TEST(StartUp, NamedPipesInPlaceOfItsFilesAreRefusedLikeMissingOnes)
         EXPECT_EQ(countOf(log, std::string(" \xB7 Couldn't load ") + path + ": not a regular file"), 1) << path;
     }
     EXPECT_EQ(buttonPlate->w, 320);
-    menuButtons = saved;
 }
 
 // Marks the first count values of a game as done ("g1a%d" or "g2a%d") in a slot's key.
@@ -235,7 +232,6 @@ static void markDone(int slot, const char *format, int count)
 TEST(StartUp, ReadsTheStoredSettingsAndShowsEachSlotsProgressInItsOwnLetter)
 {
     ScratchRun run;
-    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
     writeSettingValue("fxvolume", 5);
     writeSettingValue("quiz", 0);
     markDone(2, "g1a%d", 1);
@@ -249,13 +245,11 @@ TEST(StartUp, ReadsTheStoredSettingsAndShowsEachSlotsProgressInItsOwnLetter)
     EXPECT_STREQ(menuButtons[btnPlayerA].label, "A j\xE1t\xE9kos: 0%");
     EXPECT_STREQ(menuButtons[btnPlayerB].label, "B j\xE1t\xE9kos: 2%");
     EXPECT_STREQ(menuButtons[btnPlayerC].label, "C j\xE1t\xE9kos: 100%");
-    menuButtons = saved;
 }
 
 TEST(StartUp, CloudsAreScatteredTheSameWayOnEveryRun)
 {
     ScratchRun run;
-    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
     randomSeed(1);
     ASSERT_EQ(init(), 1);
     std::array<Cloud, 10> first = clouds;
@@ -284,7 +278,6 @@ TEST(StartUp, CloudsAreScatteredTheSameWayOnEveryRun)
         EXPECT_DOUBLE_EQ(clouds[i].y, first[i].y);
         EXPECT_DOUBLE_EQ(clouds[i].speed, first[i].speed);
     }
-    menuButtons = saved;
 }
 
 TEST(StartUp, RandomRangeReachesItsTopOnlyForTheLargestDraw)
@@ -314,7 +307,6 @@ TEST(StartUp, RandomRangeReachesItsTopOnlyForTheLargestDraw)
 TEST(StartUp, IconIsKeyedAndAnUnreachableDisplayDoesNotCrash)
 {
     ScratchRun run;
-    std::array<MenuButton, MenuButtonCount> saved = menuButtons;
     std::filesystem::create_directories("g");
     SDL_Surface *icon = SDL_CreateRGBSurface(SDL_SWSURFACE, 32, 32, 24, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_SaveBMP(icon, "g/icon.bmp");
@@ -327,5 +319,4 @@ TEST(StartUp, IconIsKeyedAndAnUnreachableDisplayDoesNotCrash)
     EXPECT_TRUE(windowIcon->flags & SDL_SRCCOLORKEY);
     EXPECT_EQ(windowIcon->format->colorkey, 0u);
     EXPECT_EQ(run.log().find("icon.bmp"), std::string::npos);
-    menuButtons = saved;
 }

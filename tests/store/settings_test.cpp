@@ -1,15 +1,15 @@
 // settings_test.cpp -- the four settings and the slots' percentages over the store, with its defaults
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <array>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "store/settings.h"
+#include "scratch_dir.h"
 #include "store_env.h"
 
 namespace {
@@ -33,6 +33,10 @@ void writeProgress(int slot, int game, int first, int count, int value)
     }
 }
 
+// The four settings as loaded, in the order AppSettings keeps them: full screen, quiz, music, effects.
+using Loaded = std::array<int, 4>;
+Loaded loaded() { return {appSettings.fullscreen, appSettings.quiz, appSettings.musicvolume, appSettings.fxvolume}; }
+
 class Settings : public ::testing::Test {
 protected:
     void SetUp() override
@@ -47,10 +51,7 @@ protected:
 TEST_F(Settings, NewUserGetsTheDefaultsAndThreeEmptySlots)
 {
     loadSettings();
-    EXPECT_EQ(appSettings.fxvolume, 128);
-    EXPECT_EQ(appSettings.musicvolume, 128);
-    EXPECT_EQ(appSettings.quiz, 1);
-    EXPECT_EQ(appSettings.fullscreen, 0);
+    EXPECT_EQ(loaded(), (Loaded{0, 1, 128, 128}));
     for (int slot = 1; slot <= 3; slot++) EXPECT_EQ(slotProgressPercent(slot), 0);
 
     // Reading never writes: nothing appears before the first save.
@@ -64,10 +65,7 @@ TEST_F(Settings, SavedSettingsComeBackAtTheNextStart)
     saveSettings();
     appSettings = AppSettings{};
     loadSettings();
-    EXPECT_EQ(appSettings.fullscreen, 1);
-    EXPECT_EQ(appSettings.quiz, 0);
-    EXPECT_EQ(appSettings.musicvolume, 37);
-    EXPECT_EQ(appSettings.fxvolume, 99);
+    EXPECT_EQ(loaded(), (Loaded{1, 0, 37, 99}));
     uint32_t type = 0;
     EXPECT_EQ(getRaw(root, "musicvolume", &type), std::string("\x25\0\0\0", 4));
     EXPECT_EQ(type, uint32_t(StoreTypeDword));
@@ -90,18 +88,13 @@ TEST_F(Settings, OutOfRangeValuesAreBroughtIntoRangeAtLoad)
     ASSERT_EQ(setDword(root, "musicvolume", 300), StoreOk);
     ASSERT_EQ(setDword(root, "fxvolume", -7), StoreOk);
     loadSettings();
-    EXPECT_EQ(appSettings.quiz, 1);
-    EXPECT_EQ(appSettings.fullscreen, 1);
-    EXPECT_EQ(appSettings.musicvolume, 128);
-    EXPECT_EQ(appSettings.fxvolume, 0);
+    EXPECT_EQ(loaded(), (Loaded{1, 1, 128, 0}));
 
     ASSERT_EQ(setDword(root, "quiz", 0), StoreOk);
     ASSERT_EQ(setDword(root, "musicvolume", 0), StoreOk);
     ASSERT_EQ(setDword(root, "fxvolume", 128), StoreOk);
     loadSettings();
-    EXPECT_EQ(appSettings.quiz, 0);
-    EXPECT_EQ(appSettings.musicvolume, 0);
-    EXPECT_EQ(appSettings.fxvolume, 128);
+    EXPECT_EQ(loaded(), (Loaded{1, 0, 0, 128}));
 }
 
 // Text "0" is the byte 48, not the number 0: only a 4-byte REG_DWORD is a setting, and each other one
@@ -109,22 +102,15 @@ TEST_F(Settings, OutOfRangeValuesAreBroughtIntoRangeAtLoad)
 TEST_F(Settings, SettingsOfAnotherTypeOrSizeCountAsMissingWithOneLineEach)
 {
     // The settings code logs to "sdl.log" in the working directory: a folder of this test's own.
-    namespace fs = std::filesystem;
-    fs::path previous = fs::current_path();
-    fs::path folder = fs::temp_directory_path() /
-                      ("tavrin-settings-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(folder);
-    fs::current_path(folder);
+    ScratchDir folder("tavrin-settings");
+    folder.enter();
     ASSERT_EQ(setRaw(root, "fxvolume", StoreTypeSz, std::string("0\0", 2)), StoreOk);
     ASSERT_EQ(setRaw(root, "musicvolume", StoreTypeBinary, std::string()), StoreOk);
     ASSERT_EQ(setRaw(root, "quiz", StoreTypeSz, std::string("0\0", 2)), StoreOk);
     ASSERT_EQ(setRaw(root, "fullscreen", StoreTypeBinary, std::string("\1\0\0\0\0\0\0\0", 8)), StoreOk);
     appSettings = AppSettings{1, 0, 5, 5};
     loadSettings();
-    EXPECT_EQ(appSettings.fxvolume, 128);
-    EXPECT_EQ(appSettings.musicvolume, 128);
-    EXPECT_EQ(appSettings.quiz, 1);
-    EXPECT_EQ(appSettings.fullscreen, 0);
+    EXPECT_EQ(loaded(), (Loaded{0, 1, 128, 128}));
     EXPECT_EQ(readSettingValue("quiz"), -1);
     std::string log;
     {
@@ -140,8 +126,6 @@ TEST_F(Settings, SettingsOfAnotherTypeOrSizeCountAsMissingWithOneLineEach)
               "default is used\n"
               " \xB7 store: the setting \"fullscreen\" is stored as REG_BINARY of 8 bytes, not as a 4-byte REG_DWORD; "
               "the default is used\n");
-    fs::current_path(previous);
-    fs::remove_all(folder);
     // The next save puts proper values in their place.
     saveSettings();
     uint32_t type = 0;
