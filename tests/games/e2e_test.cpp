@@ -22,6 +22,7 @@
 #include "tavrin/store.h"
 #include "town.h"
 
+#include "events.h"
 #include "pixels.h"
 #include "sdl_services.h"
 #include "store_sandbox.h"
@@ -58,11 +59,7 @@ struct Library {
     }
     int click(const SDL_Rect &r)
     {
-        SDL_Event e{};
-        e.type = SDL_MOUSEBUTTONDOWN;
-        e.button.button = SDL_BUTTON_LEFT;
-        e.button.x = static_cast<Uint16>(r.x + r.w / 2);
-        e.button.y = static_cast<Uint16>(r.y + r.h / 2);
+        SDL_Event e = buttonEvent(SDL_MOUSEBUTTONDOWN, r.x + r.w / 2, r.y + r.h / 2);
         return mouseevent(&e);
     }
 };
@@ -233,10 +230,8 @@ TEST_F(Games, StartingAGameTwiceInOneRunWorksBothTimes)
         ASSERT_TRUE(lib.complete());
         ASSERT_EQ(lib.setslot(0), 0);
         ASSERT_EQ(lib.draw(2), 0);
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = SDLK_ESCAPE;
-        EXPECT_NE(lib.keyevent(&e), 0);
+        SDL_Event escape = keyEvent(SDL_KEYDOWN, SDLK_ESCAPE);
+        EXPECT_NE(lib.keyevent(&escape), 0);
     }
 }
 
@@ -282,10 +277,8 @@ TEST_F(Games, PraiseAndHintsSoundOnTheGamesOwnChannelsNeverOnTheShellsClick)
         if (plateAt(card) == Plate::Wrong) heardWrong = Mix_Playing(3);
     }
     EXPECT_TRUE(heardWrong);
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = SDLK_ESCAPE;
-    EXPECT_NE(lib.keyevent(&e), 0);
+    SDL_Event escape = keyEvent(SDL_KEYDOWN, SDLK_ESCAPE);
+    EXPECT_NE(lib.keyevent(&escape), 0);
     EXPECT_FALSE(Mix_Playing(2)) << "nothing of the game plays once it has ended";
     EXPECT_FALSE(Mix_Playing(3));
 }

@@ -9,6 +9,7 @@
 
 #include "atlas.h"
 #include "engine.h"
+#include "events.h"
 #include "fake_store.h"
 #include "forest.h"
 #include "tavrin/module.h"
@@ -70,16 +71,7 @@ int draw(int frames = 1)
 
 int sendMouse(Uint8 type, Uint8 button, int x, int y)
 {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-        e.motion.x = static_cast<Uint16>(x);
-        e.motion.y = static_cast<Uint16>(y);
-    } else {
-        e.button.button = button;
-        e.button.x = static_cast<Uint16>(x);
-        e.button.y = static_cast<Uint16>(y);
-    }
+    SDL_Event e = type == SDL_MOUSEMOTION ? motionEvent(x, y) : buttonEvent(type, x, y, button);
     return mouseevent(&e);
 }
 
@@ -92,9 +84,7 @@ int clickAt(const SDL_Rect &r)
 
 int sendKey(Uint8 type, SDLKey key)
 {
-    SDL_Event e{};
-    e.type = type;
-    e.key.keysym.sym = key;
+    SDL_Event e = keyEvent(type, key);
     return keyevent(&e);
 }
 

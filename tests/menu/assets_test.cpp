@@ -139,13 +139,9 @@ TEST(StartUp, WithNoPicturesEachIsNamedOnceAndTheMenuStillRuns)
     installMenuRecorders();
     menuHooks.blit = hostBlit;
     auto clickAt = [](int x, int y) {
-        SDL_Event move{};
-        move.type = SDL_MOUSEMOTION;
-        move.motion.x = static_cast<Uint16>(x);
-        move.motion.y = static_cast<Uint16>(y);
+        SDL_Event move = motionEvent(x, y);
         menuMouseEvent(&move);
-        SDL_Event down{};
-        down.type = SDL_MOUSEBUTTONDOWN;
+        SDL_Event down = buttonEvent();
         return menuMouseEvent(&down);
     };
     drawMenu();

@@ -14,6 +14,8 @@
 #include "store/settings.h"
 #include "text/text.h"
 
+#include "events.h"
+
 struct BlitCall {
     SDL_Surface *image;
     int x;
@@ -170,29 +172,12 @@ protected:
         return texts;
     }
 
-    static SDL_Event motion(int x, int y)
-    {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.x = static_cast<Uint16>(x);
-        event.motion.y = static_cast<Uint16>(y);
-        return event;
-    }
-
-    static SDL_Event press(int button = SDL_BUTTON_LEFT)
-    {
-        SDL_Event event{};
-        event.type = SDL_MOUSEBUTTONDOWN;
-        event.button.button = static_cast<Uint8>(button);
-        return event;
-    }
-
     // Moves the pointer to (x, y) and presses a button there; the result of the press.
     int clickAt(int x, int y, int button = SDL_BUTTON_LEFT)
     {
-        SDL_Event move = motion(x, y);
+        SDL_Event move = motionEvent(x, y);
         menuMouseEvent(&move);
-        SDL_Event down = press(button);
+        SDL_Event down = buttonEvent(SDL_MOUSEBUTTONDOWN, x, y, button);
         return menuMouseEvent(&down);
     }
 };

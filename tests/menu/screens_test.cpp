@@ -238,11 +238,11 @@ using MenuMouse = MenuTest;
 
 TEST_F(MenuMouse, MotionMovesThePointerAndAPressDoesNot)
 {
-    SDL_Event move = motion(300, 412);
+    SDL_Event move = motionEvent(300, 412);
     EXPECT_EQ(menuMouseEvent(&move), 0);
     EXPECT_EQ(mouseX, 300);
     EXPECT_EQ(mouseY, 412);
-    SDL_Event down = press();
+    SDL_Event down = buttonEvent();
     down.button.x = 5;
     down.button.y = 6;
     menuMouseEvent(&down);
@@ -255,7 +255,7 @@ TEST_F(MenuMouse, AClickBeforeAnyMotionCountsAtTheOrigin)
     menuScreen = ScreenMain;
     menuButtons[btnQuit].x = 0;
     menuButtons[btnQuit].y = 0;
-    SDL_Event down = press();
+    SDL_Event down = buttonEvent();
     EXPECT_EQ(menuMouseEvent(&down), 1);
 }
 
@@ -312,7 +312,7 @@ TEST_F(MenuMouse, QuitClicksPausesTwoHundredMillisecondsAndAsksToQuit)
     EXPECT_EQ(menuRecord.clicks, 1);
     EXPECT_EQ(menuRecord.delays, (std::vector<Uint32>{200}));
     // Moving over it does nothing.
-    SDL_Event move = motion(200, 420);
+    SDL_Event move = motionEvent(200, 420);
     EXPECT_EQ(menuMouseEvent(&move), 0);
 }
 
@@ -323,7 +323,7 @@ TEST_F(SettingsScreen, DraggingAlongTheEffectBarSetsTheVolume)
     menuScreen = ScreenSettings;
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
     auto dragTo = [&](int x, int y) {
-        SDL_Event move = motion(x, y);
+        SDL_Event move = motionEvent(x, y);
         menuMouseEvent(&move);
         return appSettings.fxvolume;
     };
@@ -343,7 +343,7 @@ TEST_F(SettingsScreen, SliderRectanglesAreAsTallAsTheKnob)
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
     auto fxAt = [&](int y) {
         appSettings.fxvolume = 99;
-        SDL_Event move = motion(185 + 64, y);
+        SDL_Event move = motionEvent(185 + 64, y);
         menuMouseEvent(&move);
         return appSettings.fxvolume;
     };
@@ -357,10 +357,10 @@ TEST_F(SettingsScreen, MusicSliderAppliesTheVolumeAtOnce)
 {
     menuScreen = ScreenSettings;
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
-    SDL_Event move = motion(185 + 32, 190);
+    SDL_Event move = motionEvent(185 + 32, 190);
     menuMouseEvent(&move);
     EXPECT_EQ(appSettings.musicvolume, 16);
-    SDL_Event down = press();
+    SDL_Event down = buttonEvent();
     mouseX = 185 + 256;
     menuMouseEvent(&down);
     EXPECT_EQ(appSettings.musicvolume, 128);
@@ -373,11 +373,11 @@ TEST_F(SettingsScreen, MovingWithoutTheLeftButtonHeldChangesNothing)
     menuScreen = ScreenSettings;
     for (Uint8 held : {Uint8(0), Uint8(SDL_BUTTON(SDL_BUTTON_RIGHT)), Uint8(SDL_BUTTON(SDL_BUTTON_MIDDLE))}) {
         menuRecord.heldButtons = held;
-        SDL_Event move = motion(185 + 10, 150);
+        SDL_Event move = motionEvent(185 + 10, 150);
         menuMouseEvent(&move);
-        move = motion(185 + 10, 200);
+        move = motionEvent(185 + 10, 200);
         menuMouseEvent(&move);
-        SDL_Event down = press(SDL_BUTTON_RIGHT);
+        SDL_Event down = buttonEvent(SDL_MOUSEBUTTONDOWN, 0, 0, SDL_BUTTON_RIGHT);
         menuMouseEvent(&down);
     }
     EXPECT_EQ(appSettings.fxvolume, 128);
@@ -390,13 +390,13 @@ TEST_F(SettingsScreen, WithoutBarOrKnobTheSlidersAreNotHit)
     menuScreen = ScreenSettings;
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
     sliderBar = nullptr;
-    SDL_Event move = motion(185, 150);
+    SDL_Event move = motionEvent(185, 150);
     menuMouseEvent(&move);
     EXPECT_EQ(appSettings.fxvolume, 128);
 
     sliderBar = make(256, 16);
     sliderKnob = nullptr;
-    move = motion(185, 190);
+    move = motionEvent(185, 190);
     menuMouseEvent(&move);
     EXPECT_EQ(appSettings.musicvolume, 128);
     EXPECT_TRUE(menuRecord.musicVolumes.empty());
@@ -407,10 +407,10 @@ TEST_F(SettingsScreen, TickBoxRowsToggleWithAClickButNotOnMotion)
     menuScreen = ScreenSettings;
     appSettings.quiz = 1;
     appSettings.fullscreen = 0;
-    SDL_Event move = motion(100, 240);
+    SDL_Event move = motionEvent(100, 240);
     menuMouseEvent(&move);
     EXPECT_EQ(appSettings.quiz, 1);
-    SDL_Event down = press();
+    SDL_Event down = buttonEvent();
     menuMouseEvent(&down);
     EXPECT_EQ(appSettings.quiz, 0);
     clickAt(450, 280);  // bottom-right corner of the quiz row
@@ -519,7 +519,7 @@ using HotSpots = MenuTest;
 
 TEST_F(HotSpots, OpenTheirAddressesOnEveryScreenWithAPressOnly)
 {
-    SDL_Event move = motion(230, 510);
+    SDL_Event move = motionEvent(230, 510);
     menuMouseEvent(&move);
     EXPECT_TRUE(menuRecord.addresses.empty());
 

@@ -24,6 +24,7 @@
 #include "sprites/sprites.h"
 #include "store/settings.h"
 
+#include "events.h"
 #include "pixels.h"
 #include "scratch_dir.h"
 
@@ -87,45 +88,6 @@ bool moduleMapped(const char *kind, int n)
     void *handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
     if (handle) dlclose(handle);
     return handle != nullptr;
-}
-
-SDL_Event keyEvent(Uint8 type, SDLKey sym)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    return event;
-}
-
-SDL_Event motionEvent(int x, int y)
-{
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    return event;
-}
-
-SDL_Event buttonEvent(Uint8 type, int x, int y)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.button.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    return event;
-}
-
-SDL_Event plainEvent(Uint8 type)
-{
-    SDL_Event event{};
-    event.type = type;
-    return event;
 }
 
 Uint32 colour(int r, int g, int b) { return SDL_MapRGB(screen->format, r, g, b); }

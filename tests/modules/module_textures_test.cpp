@@ -17,6 +17,8 @@
 #include "video/video.h"
 #include "video/video_internal.h"
 
+#include "events.h"
+
 namespace {
 
 // Every texture name the layer creates and has not deleted yet, seen through its OpenGL table.
@@ -73,15 +75,6 @@ void closeCountedScreen()
     VideoQuit();
 }
 
-SDL_Event escapeKey()
-{
-    SDL_Event escape{};
-    escape.type = SDL_KEYDOWN;
-    escape.key.type = SDL_KEYDOWN;
-    escape.key.keysym.sym = SDLK_ESCAPE;
-    return escape;
-}
-
 TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThem)
 {
     ASSERT_NO_FATAL_FAILURE(openCountedScreen(TAVRIN_TEST_MODULE_DIR "/pictures"));
@@ -93,7 +86,7 @@ TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThe
     const int menuRecords = VideoRecordsInUse();
     const size_t menuTextures = liveTextures.size();
 
-    const SDL_Event escape = escapeKey();
+    const SDL_Event escape = keyEvent(SDL_KEYDOWN, SDLK_ESCAPE);
     auto playOneGame = [&](bool look) {
         startGameModule(1);
         ASSERT_EQ(activeGame, 1);
@@ -148,17 +141,12 @@ TEST(ModuleTextures, RealGamesComeAndGoWithoutLeavingRecordsTexturesOrTheirLibra
     const int menuRecords = VideoRecordsInUse();
     const size_t menuTextures = liveTextures.size();
 
-    const SDL_Event escape = escapeKey();
-    SDL_Event pointer{};
-    pointer.type = SDL_MOUSEMOTION;
-    pointer.motion.type = SDL_MOUSEMOTION;
+    const SDL_Event escape = keyEvent(SDL_KEYDOWN, SDLK_ESCAPE);
     for (int round = 0; round < 10 && !HasFailure(); ++round) {
         for (int game = 1; game <= 2; ++game) {
             startGameModule(game);
             ASSERT_EQ(activeGame, game) << "game " << game;
-            pointer.motion.x = static_cast<Uint16>(100 + 60 * round);
-            pointer.motion.y = static_cast<Uint16>(150 + 30 * round);
-            for (int i = 0; i < 5; ++i) frame({pointer});
+            for (int i = 0; i < 5; ++i) frame({motionEvent(100 + 60 * round, 150 + 30 * round)});
             EXPECT_GT(VideoRecordsInUse(), menuRecords) << "game " << game << " draws its pictures";
             frame({escape});
             ASSERT_EQ(activeGame, -1) << "Escape ends game " << game;

@@ -10,6 +10,8 @@
 #include "modules/modules.h"
 #include "shell/loop.h"
 
+#include "events.h"
+
 namespace {
 
 std::vector<std::string> calls;
@@ -32,13 +34,6 @@ int moduleDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     EXPECT_EQ(fill, &hostFillRect);
     calls.push_back("moduleDraw");
     return 0;
-}
-
-SDL_Event eventOfType(int type)
-{
-    SDL_Event event{};
-    event.type = static_cast<Uint8>(type);
-    return event;
 }
 
 // The event queue as the poll hook sees it; handlers may add to it, as events arrive while they work.
@@ -84,7 +79,7 @@ protected:
 TEST_F(FrameLoop, EveryEventTypeGoesWhereTheTableSaysWithTheMenuShown)
 {
     std::vector<SDL_Event> batch;
-    for (int type = 0; type <= 40; ++type) batch.push_back(eventOfType(type));
+    for (int type = 0; type <= 40; ++type) batch.push_back(plainEvent(static_cast<Uint8>(type)));
     bool quit = runFrame(batch.data(), static_cast<int>(batch.size()));
     EXPECT_TRUE(quit);
     std::vector<std::string> expected = {"menuKey 2", "menuKey 3", "menuMouse 4", "menuMouse 5",
@@ -97,7 +92,7 @@ TEST_F(FrameLoop, EveryEventTypeGoesWhereTheTableSaysWithAModuleActive)
 {
     activateModule();
     std::vector<SDL_Event> batch;
-    for (int type = 0; type <= 40; ++type) batch.push_back(eventOfType(type));
+    for (int type = 0; type <= 40; ++type) batch.push_back(plainEvent(static_cast<Uint8>(type)));
     bool quit = runFrame(batch.data(), static_cast<int>(batch.size()));
     EXPECT_TRUE(quit);  // the module is not told about the quit
     std::vector<std::string> expected = {"moduleKey 2", "moduleKey 3", "moduleMouse 4", "moduleMouse 5",
@@ -107,8 +102,8 @@ TEST_F(FrameLoop, EveryEventTypeGoesWhereTheTableSaysWithAModuleActive)
 
 TEST_F(FrameLoop, QuitInTheMiddleOfABatchStillCompletesTheFrame)
 {
-    std::vector<SDL_Event> batch = {eventOfType(SDL_MOUSEMOTION), eventOfType(SDL_QUIT),
-                                    eventOfType(SDL_MOUSEBUTTONDOWN), eventOfType(SDL_KEYDOWN)};
+    std::vector<SDL_Event> batch = {plainEvent(SDL_MOUSEMOTION), plainEvent(SDL_QUIT),
+                                    plainEvent(SDL_MOUSEBUTTONDOWN), plainEvent(SDL_KEYDOWN)};
     EXPECT_TRUE(runFrame(batch.data(), static_cast<int>(batch.size())));
     std::vector<std::string> expected = {"menuMouse 4", "menuMouse 5", "menuKey 2", "drawMenu", "present", "pace"};
     EXPECT_EQ(calls, expected);
@@ -118,7 +113,7 @@ TEST_F(FrameLoop, QuitInTheMiddleOfABatchStillCompletesTheFrame)
 TEST_F(FrameLoop, MenuAskingToQuitEndsTheLoopAfterTheFrame)
 {
     menuResult = 1;
-    SDL_Event click = eventOfType(SDL_MOUSEBUTTONDOWN);
+    SDL_Event click = plainEvent(SDL_MOUSEBUTTONDOWN);
     EXPECT_TRUE(runFrame(&click, 1));
     menuResult = 0;
     EXPECT_FALSE(runFrame(&click, 1));
@@ -137,12 +132,12 @@ TEST_F(FrameLoop, EachEventIsDispatchedAsItIsTakenAlsoWhatArrivesDuringAQuit)
     // The quit button's handler pauses; a press and a key arrive meanwhile and still reach the menu in
     // this frame, before it is drawn.
     frameHooks.poll = pollQueue;
-    queue = {eventOfType(SDL_MOUSEBUTTONDOWN)};
+    queue = {plainEvent(SDL_MOUSEBUTTONDOWN)};
     frameHooks.menuMouse = [](SDL_Event *event) {
         calls.push_back("menuMouse " + std::to_string(event->type));
         if (calls.size() == 2) {
-            queue.push_back(eventOfType(SDL_MOUSEBUTTONDOWN));
-            queue.push_back(eventOfType(SDL_KEYDOWN));
+            queue.push_back(plainEvent(SDL_MOUSEBUTTONDOWN));
+            queue.push_back(plainEvent(SDL_KEYDOWN));
             return 1;
         }
         return 0;
@@ -158,9 +153,9 @@ TEST_F(FrameLoop, AStormOfEventsCannotKeepTheFrameFromBeingDrawn)
 {
     // Every handled motion brings another: the frame still ends, and the rest waits for the next one.
     frameHooks.poll = pollQueue;
-    queue = {eventOfType(SDL_MOUSEMOTION)};
+    queue = {plainEvent(SDL_MOUSEMOTION)};
     frameHooks.menuMouse = [](SDL_Event *) {
-        queue.push_back(eventOfType(SDL_MOUSEMOTION));
+        queue.push_back(plainEvent(SDL_MOUSEMOTION));
         return 0;
     };
     EXPECT_FALSE(runFrame(nullptr, 0));
@@ -172,7 +167,7 @@ TEST_F(FrameLoop, AStormOfEventsCannotKeepTheFrameFromBeingDrawn)
 TEST_F(FrameLoop, KeysOnTheMenuNeverQuit)
 {
     EXPECT_EQ(menuKeyEvent(nullptr), 0);
-    SDL_Event key = eventOfType(SDL_KEYDOWN);
+    SDL_Event key = plainEvent(SDL_KEYDOWN);
     key.key.keysym.sym = SDLK_ESCAPE;
     resetFrameHooks();
     EXPECT_EQ(dispatchEvent(&key), false);
