@@ -1,6 +1,5 @@
 // blit_test.cpp -- blits as textured quads, blending choices, strips, fills, read-back and presentation
-#include <unistd.h>
-
+#include "scratch_dir.h"
 #include "video_fixture.h"
 
 namespace {
@@ -270,14 +269,12 @@ TEST(LoadBMP, LoadsAFreshSurfaceAndRefusesMissingFiles)
 {
     EXPECT_EQ(VideoLoadBMP("/nonexistent/icon.bmp"), nullptr);
     EXPECT_EQ(VideoLoadBMP(nullptr), nullptr);
-    char path[] = "/tmp/video-bmp-XXXXXX";
-    int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    close(fd);
+    ScratchDir scratch("tavrin-video");
+    std::string path = (scratch.path / "icon.bmp").string();
     SDL_Surface *image = makeRGB(3, 2);
     SDL_FillRect(image, nullptr, SDL_MapRGB(image->format, 9, 8, 7));
-    ASSERT_EQ(SDL_SaveBMP(image, path), 0);
-    SDL_Surface *loaded = VideoLoadBMP(path);
+    ASSERT_EQ(SDL_SaveBMP(image, path.c_str()), 0);
+    SDL_Surface *loaded = VideoLoadBMP(path.c_str());
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->w, 3);
     EXPECT_EQ(loaded->unused1, 0u);
@@ -286,7 +283,6 @@ TEST(LoadBMP, LoadsAFreshSurfaceAndRefusesMissingFiles)
     EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{9, 8, 7}));
     SDL_FreeSurface(loaded);
     SDL_FreeSurface(image);
-    unlink(path);
 }
 
 // Without OpenGL: SDL's own screen, pictures drawn from display-format copies kept in their records.

@@ -1,4 +1,5 @@
 // upload_test.cpp -- textures from surfaces: direct uploads, conversions, keys, re-uploads and their OpenGL calls
+#include "pixels.h"
 #include "video_fixture.h"
 
 namespace {
@@ -8,16 +9,6 @@ std::string subImage(int x, int y, int width, int height, const char *format, co
     snprintf(text, sizeof text, "TexSubImage2D(TEXTURE_2D, 0, %d, %d, %d, %d, %s, UNSIGNED_BYTE, %s)", x, y, width,
              height, format, addressText(pixels).c_str());
     return text;
-}
-
-const Uint8 *pixelAt(const SDL_Surface *surface, int x, int y)
-{
-    return static_cast<const Uint8 *>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
-}
-
-Uint32 pixel32(const SDL_Surface *surface, int x, int y)
-{
-    return *reinterpret_cast<const Uint32 *>(pixelAt(surface, x, y));
 }
 }  // namespace
 
@@ -100,15 +91,15 @@ TEST_F(Upload, KeyedPictureBecomesRGBAWithTransparentKeyPixels)
     EXPECT_EQ(converted->format->BitsPerPixel, 32);
     EXPECT_EQ(converted->format->Amask, 0xFF000000u);
     EXPECT_FALSE(converted->flags & SDL_SRCCOLORKEY);
-    EXPECT_EQ(pixel32(converted, 1, 1), 0u);
-    EXPECT_EQ(pixel32(converted, 0, 0), 0xFF1E140Au);
-    EXPECT_EQ(pixel32(converted, 2, 1), 0xFF1E140Au);
+    EXPECT_EQ(pixelAt(converted, 1, 1), 0u);
+    EXPECT_EQ(pixelAt(converted, 0, 0), 0xFF1E140Au);
+    EXPECT_EQ(pixelAt(converted, 2, 1), 0xFF1E140Au);
 
     // With per-surface alpha as well, the channel still says opaque: the quad applies that alpha.
     SDL_SetAlpha(keyed, SDL_SRCALPHA, 200);
     SDL_Surface *faint = VideoConvertRGB(keyed);
-    EXPECT_EQ(pixel32(faint, 0, 0), 0xFF1E140Au);
-    EXPECT_EQ(pixel32(faint, 1, 1), 0u);
+    EXPECT_EQ(pixelAt(faint, 0, 0), 0xFF1E140Au);
+    EXPECT_EQ(pixelAt(faint, 1, 1), 0u);
     EXPECT_TRUE(faint->flags & SDL_SRCALPHA);
     EXPECT_EQ(faint->format->alpha, 200);
     EXPECT_EQ(keyed->format->alpha, 200);

@@ -44,9 +44,6 @@ int command(const std::vector<std::string> &args, std::string *out = nullptr)
     return run.exitCode;
 }
 
-// The program's window, or empty after the given time.
-std::string findWindow(std::chrono::seconds limit) { return findProgramWindow(limit); }
-
 // The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read.
 std::vector<uint32_t> capture(const std::string &window)
 {
@@ -164,7 +161,7 @@ Comparison compareWithLinux(const std::vector<uint32_t> &shot)
     RunCopy copy;
     pid_t pid = startProgram(copy, {});
     if (pid < 0) return best;
-    std::string window = findWindow(30s);
+    std::string window = findProgramWindow(30s);
     if (!window.empty()) {
         xdotool({"mousemove", "--window", window, "790", "590"});
         auto end = std::chrono::steady_clock::now() + 8s;
@@ -193,7 +190,7 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
 {
     pid_t pid = start();
     ASSERT_GT(pid, 0);
-    WinePointer pointer{findWindow(90s)};
+    WinePointer pointer{findProgramWindow(90s)};
     if (pointer.window.empty()) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -308,7 +305,7 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAll
     // Played from its folder: the window, the log there, and "kilépés" on the main menu.
     pid_t pid = start(folder);
     ASSERT_GT(pid, 0);
-    WinePointer pointer{findWindow(90s)};
+    WinePointer pointer{findProgramWindow(90s)};
     if (pointer.window.empty()) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
