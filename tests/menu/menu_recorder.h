@@ -172,6 +172,13 @@ protected:
         return texts;
     }
 
+    // Draws a frame of the menu with only its own blits left in the record.
+    static void redrawMenu()
+    {
+        menuRecord.blits.clear();
+        drawMenu();
+    }
+
     // Moves the pointer to (x, y) and presses a button there; the result of the press.
     int clickAt(int x, int y, int button = SDL_BUTTON_LEFT)
     {

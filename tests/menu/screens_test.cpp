@@ -29,8 +29,7 @@ TEST_F(MenuDrawing, MainButtonsSlideInTenPixelsAFrameOneAfterAnother)
     menuScreen = ScreenMain;
     auto plateXs = [&](int frame) {
         menuFrame = frame;
-        menuRecord.blits.clear();
-        drawMenu();
+        redrawMenu();
         std::vector<int> xs;
         for (const BlitCall &call : blitsOf(buttonPlate)) xs.push_back(call.x);
         return xs;
@@ -47,8 +46,7 @@ TEST_F(MenuDrawing, AScreenChangeDoesNotRestartTheSlideIn)
     for (int f = 0; f < 65; ++f) drawMenu();
     clickAt(200, 220);  // player A, while the main buttons are still on their way
     ASSERT_EQ(menuScreen, ScreenMain);
-    menuRecord.blits.clear();
-    drawMenu();
+    redrawMenu();
     std::vector<BlitCall> plates = blitsOf(buttonPlate);
     ASSERT_EQ(plates.size(), 5u);
     EXPECT_EQ(plates[2].x, 94);  // settings arrived at frame 60
@@ -81,8 +79,7 @@ TEST_F(MenuDrawing, MascotRisesEightPixelsAFrameThenStaysAndCyclesItsFrames)
     menuScreen = ScreenMain;
     auto mascotAt = [&](int frame) {
         menuFrame = frame;
-        menuRecord.blits.clear();
-        drawMenu();
+        redrawMenu();
         return menuRecord.blits.back();
     };
     BlitCall first = mascotAt(0);
@@ -113,15 +110,13 @@ TEST_F(MenuDrawing, MascotIsPlacedByTheFirstFrameThatLoadedWhichStandsInForMissi
     mascotFrames[0] = nullptr;
     mascotFrames[3] = nullptr;
     menuFrame = 3 * 16;
-    menuRecord.blits.clear();
-    drawMenu();
+    redrawMenu();
     EXPECT_EQ(menuRecord.blits.back().image, tall);
     EXPECT_EQ(menuRecord.blits.back().x, 800 - 100);
     EXPECT_EQ(menuRecord.blits.back().y, 300);
 
     mascotFrames.fill(nullptr);
-    menuRecord.blits.clear();
-    drawMenu();
+    redrawMenu();
     EXPECT_TRUE(blitsOf(tall).empty());
 }
 
@@ -190,8 +185,7 @@ TEST_F(MenuDrawing, EveryScreenSaysItsWordsByteForByte)
 {
     auto textsOn = [&](int shown) {
         menuScreen = shown;
-        menuRecord.blits.clear();
-        drawMenu();
+        redrawMenu();
         return textsOf(Font27Teal);
     };
     using Texts = std::vector<std::string>;
