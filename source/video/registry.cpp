@@ -110,7 +110,7 @@ void VideoReleaseTextures(TexInfo *info)
     if (!info) return;
     if (info->page) {
         // The page texture is shared: the picture keeps its place and is drawn into it again.
-        if (info->textureCount > 0) info->textureNames[0] = 0xFFFFFFFFu;
+        if (info->textureCount > 0) info->textureNames[0] = VideoNoTexture;
         info->dirtyRect = SDL_Rect{0, 0, 0, 0};
         return;
     }
@@ -125,7 +125,7 @@ void VideoReleaseTextures(TexInfo *info)
         // upload would land in texture 0.
         if (GLStateCache[CacheTexture] == static_cast<int32_t>(info->textureNames[i])) GLStateCache[CacheTexture] = 0;
         // A deleted name must not look current should the new upload fail.
-        info->textureNames[i] = 0xFFFFFFFFu;
+        info->textureNames[i] = VideoNoTexture;
     }
     info->dirtyRect = SDL_Rect{0, 0, 0, 0};
 }
@@ -226,20 +226,20 @@ int VideoPlanTiles(TexInfo *info)
         fprintf(stderr, "video: INTERNAL ERROR: Failed to allocate texture name table!\n");
         return -2;
     }
-    std::fill_n(info->textureNames.get(), count, 0xFFFFFFFFu);
+    std::fill_n(info->textureNames.get(), count, VideoNoTexture);
     info->textureCount = static_cast<int32_t>(count);
     info->textureSide = static_cast<int32_t>(side);
     info->stripsPerTexture = static_cast<int32_t>(perTexture);
     if (strips == 1) {
-        info->layout = 0;
+        info->layout = LayoutOnePiece;
         info->stripWidth = static_cast<int32_t>(width);
         info->stripHeight = static_cast<int32_t>(height);
     } else if (tall) {
-        info->layout = 2;
+        info->layout = LayoutStripsAlongY;
         info->stripWidth = static_cast<int32_t>(shorter);
         info->stripHeight = static_cast<int32_t>(side);
     } else {
-        info->layout = 1;
+        info->layout = LayoutStripsAlongX;
         info->stripWidth = static_cast<int32_t>(side);
         info->stripHeight = static_cast<int32_t>(shorter);
     }

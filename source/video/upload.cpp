@@ -7,13 +7,11 @@
 #include "video/video_internal.h"
 
 namespace {
-constexpr uint32_t notCreated = 0xFFFFFFFFu;
-
 bool texturesCurrent(const TexInfo *info)
 {
     if (info->textureCount == 0) return false;
     const uint32_t *names = info->textureNames.get();
-    return std::find(names, names + info->textureCount, notCreated) == names + info->textureCount;
+    return std::find(names, names + info->textureCount, VideoNoTexture) == names + info->textureCount;
 }
 
 // SDL_ConvertSurface fills the alpha channel of a picture without one from its per-surface alpha; the
@@ -32,7 +30,8 @@ void findBlocks(const SDL_Surface *source, TexInfo *info)
 {
     info->blockRuns.clear();
     const int width = source->w, height = source->h;
-    if ((info->layout != 0 && !info->page) || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
+    if ((info->layout != LayoutOnePiece && !info->page) || source->format->BytesPerPixel != 4 ||
+        (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
         return;
     const int columns = (width + VideoBlockSide - 1) / VideoBlockSide, rows = (height + VideoBlockSide - 1) / VideoBlockSide;
     const size_t count = static_cast<size_t>(columns) * rows;
@@ -275,7 +274,7 @@ int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex)
 
     const Uint8 *pixels = static_cast<const Uint8 *>(source->pixels);
     const int perTexture = info->stripsPerTexture;
-    if (info->layout == 2) {
+    if (info->layout == LayoutStripsAlongY) {
         int row = info->stripHeight * textureIndex * perTexture;
         for (int t = 0; t + info->stripWidth <= side; t += info->stripWidth) {
             const int rows = std::min(info->stripHeight, source->h - row);

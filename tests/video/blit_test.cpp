@@ -245,7 +245,7 @@ TEST_F(Blit, SmallPicturesShareAPageAndAChangedOneRedrawsOnlyItsPlace)
     EXPECT_EQ(VideoGetTexInfo(next)->pageX, 0);
     clearGLCalls();
     VideoBlit(thin, nullptr, screen, &at);
-    EXPECT_EQ(VideoGetTexInfo(thin)->layout, 2);
+    EXPECT_EQ(VideoGetTexInfo(thin)->layout, LayoutStripsAlongY);
     EXPECT_EQ(VideoGetTexInfo(thin)->page, 1);
     EXPECT_EQ(glCallsStartingWith("Vertex2i"), (std::vector<std::string>{"Vertex2i(0, 0)", "Vertex2i(3, 0)",
                                                                          "Vertex2i(3, 16)", "Vertex2i(0, 16)"}));

@@ -206,7 +206,7 @@ TEST_F(Rendering, PicturesSpreadOverManyTexturesMatchSDLExactly)
     EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": window " << testing::PrintToString(rgbAt(drawn, d.x, d.y))
                           << " SDL " << testing::PrintToString(rgbAt(reference, d.x, d.y));
     EXPECT_EQ(VideoGetTexInfo(thin)->textureCount, 2);
-    EXPECT_EQ(VideoGetTexInfo(tall)->layout, 2);
+    EXPECT_EQ(VideoGetTexInfo(tall)->layout, LayoutStripsAlongY);
     SDL_FreeSurface(drawn);
 }
 
