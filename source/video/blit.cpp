@@ -166,20 +166,20 @@ int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destinatio
         return result;
     }
 
-    if (source == ShadowScreen) source = window;
-    if (destination == ShadowScreen) destination = window;
+    if (source == video.shadowScreen) source = window;
+    if (destination == video.shadowScreen) destination = window;
     const bool fromScreen = source == window, toScreen = destination == window;
 
     if (fromScreen && toScreen) {
         // Through the ShadowScreen's memory: read the block there, then draw it back where it belongs.
-        if (!ShadowScreen || ScreenScale > 1) return -1;
+        if (!video.shadowScreen || video.screenScale > 1) return -1;
         SDL_Rect area = sourceRect ? *sourceRect : wholeOf(window);
         SDL_Rect written;
         const int x = destinationRect ? destinationRect->x : 0, y = destinationRect ? destinationRect->y : 0;
-        if (readWindow(area, ShadowScreen, x, y, &written) < 0) return -1;
+        if (readWindow(area, video.shadowScreen, x, y, &written) < 0) return -1;
         if (written.w == 0) return 0;
         SDL_Rect at{written.x, written.y, 0, 0};
-        int result = VideoTexturedBlit(ShadowScreen, &written, window, &at);
+        int result = VideoTexturedBlit(video.shadowScreen, &written, window, &at);
         if (destinationRect) *destinationRect = at;
         return result;
     }
@@ -288,7 +288,7 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
 int VideoReadBack(SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect)
 {
     // Enlarged windows hold more pixels than the program's units.
-    if (ScreenScale > 1) return -1;
+    if (video.screenScale > 1) return -1;
     SDL_Surface *window = SDL_GetVideoSurface();
     if (!destination || !window || !VideoInOpenGLMode()) return -1;
     SDL_Rect area = sourceRect ? *sourceRect : wholeOf(window);
@@ -309,7 +309,7 @@ int VideoFillRect(SDL_Surface *surface, SDL_Rect *rect, Uint32 colour)
     const Uint8 blue = static_cast<Uint8>(((colour & format->Bmask) >> format->Bshift) << format->Bloss);
 
     SDL_Surface *window = SDL_GetVideoSurface();
-    if (surface == ShadowScreen && window) surface = window;
+    if (surface == video.shadowScreen && window) surface = window;
     if (surface != window) VideoInvalidate(surface, rect);
 
     if (surface == window && VideoInOpenGLMode()) {

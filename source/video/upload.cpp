@@ -138,7 +138,7 @@ int VideoUploadTexture(SDL_Surface *surface)
     if (!VideoGLLoaded()) return -1;  // no context to hold textures
 
     if (!info->page && VideoInOpenGLMode() && VideoPackable(surface, info)) VideoPlaceOnPage(info);
-    if (!info->page && info->textureSide > MaxTextureSize) {
+    if (!info->page && info->textureSide > video.maxTextureSize) {
         fprintf(stderr, "video: INTERNAL ERROR: Too large texture!\n");
         return -1;
     }
@@ -170,8 +170,8 @@ int VideoIsUploadFormat(SDL_Surface *surface)
     if (surface->pitch != format->BytesPerPixel * surface->w) return 0;
     // OpenGL reads rows at 4-byte boundaries; tighter rows must be copied into a padded surface.
     if (surface->pitch % 4 != 0) return 0;
-    if (format->Amask) return sameMasks(format, UploadFormatRGBA, true);
-    return sameMasks(format, UploadFormatRGB, false);
+    if (format->Amask) return sameMasks(format, video.uploadFormatRGBA, true);
+    return sameMasks(format, video.uploadFormatRGB, false);
 }
 
 // ----------------------------------------------------------------------------------------------------
@@ -189,7 +189,7 @@ SDL_Surface *VideoConvertRGB(SDL_Surface *surface)
     const bool alphaFlag = surface->flags & SDL_SRCALPHA;
     const bool toRGBA = keyed || (alphaFlag && surface->format->Amask);
 
-    SDL_Surface *copy = convertOpaque(surface, toRGBA ? &UploadFormatRGBA : &UploadFormatRGB);
+    SDL_Surface *copy = convertOpaque(surface, toRGBA ? &video.uploadFormatRGBA : &video.uploadFormatRGB);
     if (!copy) return nullptr;
     copy->unused1 = 0;
     SDL_SetAlpha(copy, 0, 0);
@@ -220,7 +220,7 @@ SDL_Surface *VideoConvertRGBA(SDL_Surface *surface)
     }
     const bool keyed = surface->flags & SDL_SRCCOLORKEY;
 
-    SDL_Surface *copy = convertOpaque(surface, &UploadFormatRGBA);
+    SDL_Surface *copy = convertOpaque(surface, &video.uploadFormatRGBA);
     if (!copy) return nullptr;
     copy->unused1 = 0;
     SDL_SetAlpha(copy, 0, 0);

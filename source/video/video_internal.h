@@ -68,6 +68,37 @@ struct TexInfo {
     std::vector<VideoBlockRun> blockRuns;
 };
 
+using VideoRecordTable = std::array<std::unique_ptr<TexInfo>, VideoMaxHandles>;
+
+// From a mark to its release, records hold their surfaces; the sweep visits only those. An entry whose
+// slot now holds another record (its serial differs) is stale and dropped.
+struct VideoHeldRecord {
+    unsigned slot;
+    uint64_t serial;
+};
+
+// A shared page texture. Pictures lie on shelves: rows as tall as their first picture, filled left to
+// right.
+struct VideoShelf {
+    int y, height, nextX;
+};
+struct VideoPage {
+    GLuint name;
+    int pictures;  // placed and not yet left; an empty page starts afresh
+    int nextY;
+    std::vector<VideoShelf> shelves;
+};
+
+// What the OpenGL state cache remembers, as indices into VideoState::glCache.
+enum GLCacheEntry {
+    CacheBlend,
+    CacheTexturing,
+    CacheTexture,
+    CacheBlendSource,
+    CacheBlendDestination,
+    CacheEntries
+};
+
 // Every OpenGL call of the layer goes through this one table. It is filled with SDL_GL_GetProcAddress
 // right after the window's context exists, so the program never links the OpenGL library itself, and a
 // test can install recorders instead and check every call without a window.
@@ -103,20 +134,40 @@ struct VideoGLTable {
 };
 
 // ----------------------------------------------------------------------------------------------------
-// State of the layer
+// State
 // ----------------------------------------------------------------------------------------------------
-enum GLCacheEntry { CacheBlend, CacheTexturing, CacheTexture, CacheBlendSource, CacheBlendDestination };
+// All the layer holds between calls, in one place (the one instance is in mode.cpp), so that
+// VideoResetState can put every part back. Only the OpenGL table stands apart, as `gl`, which every call
+// goes through.
+struct VideoState {
+    // The screen
+    SDL_Surface *shadowScreen = nullptr;    // the program's screen in OpenGL mode
+    int32_t screenScale = 1;                // whole-number enlargement of the window
+    std::array<char, 256> openGLFailure{};  // why the last mode set with VideoOpenGLFlag fell back to SDL
 
+    // OpenGL
+    bool glLoaded = false;                        // the table holds a context's (or a test's) entries
+    bool quadsOpen = false;                       // a glBegin(GL_QUADS) waits for more quads
+    int32_t maxTextureSize = 256;                 // GL_MAX_TEXTURE_SIZE once the window is open
+    SDL_PixelFormat uploadFormatRGB{};            // bytes R, G, B
+    SDL_PixelFormat uploadFormatRGBA{};           // bytes R, G, B, A
+    std::array<int32_t, CacheEntries> glCache{};  // what was last set; -1 unknown
+
+    // Records
+    std::unique_ptr<VideoRecordTable> records;  // absent until the first record is made
+    uint64_t nextSerial = 1;                    // 0 is "before every record"
+    bool holdingNewRecords = false;             // between a mark and its release
+    std::vector<VideoHeldRecord> heldRecords;
+
+    // Pages
+    // Pictures of at most this many pixels (and at most half a page on each side) share page textures;
+    // 0 gives every picture textures of its own.
+    int32_t packArea = 256 * 256;
+    std::vector<VideoPage> pages;
+};
+
+extern VideoState video;
 extern VideoGLTable gl;
-extern SDL_Surface *ShadowScreen;   // the program's screen in OpenGL mode
-extern int32_t ScreenScale;         // whole-number enlargement of the window
-extern int32_t MaxTextureSize;      // GL_MAX_TEXTURE_SIZE once the window is open, 256 before
-extern SDL_PixelFormat UploadFormatRGB;   // bytes R, G, B
-extern SDL_PixelFormat UploadFormatRGBA;  // bytes R, G, B, A
-extern std::array<int32_t, 5> GLStateCache;  // -1: unknown
-// Pictures of at most this many pixels (and at most half a page on each side) share page textures;
-// 0 gives every picture textures of its own.
-extern int32_t VideoPackArea;
 
 // ----------------------------------------------------------------------------------------------------
 // Records and the tiling plan

@@ -206,7 +206,7 @@ TEST_F(Blit, FillOnTheScreenIsAnUntexturedQuadInTheMappedColour)
 
 TEST_F(Blit, SmallPicturesShareAPageAndAChangedOneRedrawsOnlyItsPlace)
 {
-    VideoPackArea = 64 * 64;
+    video.packArea = 64 * 64;
     SDL_Surface *glyphA = makeRGBA(10, 20), *glyphB = makeRGBA(12, 20), *large = makeRGB(100, 100);
     SDL_Rect at{0, 0, 0, 0};
     VideoBlit(glyphA, nullptr, screen, &at);

@@ -39,7 +39,7 @@ TEST_F(Registry, PlanPacksSurfacesIntoTheSquarestTextures)
     };
     for (const PlanCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " max " << c.maxSize);
-        MaxTextureSize = c.maxSize;
+        video.maxTextureSize = c.maxSize;
         OwnedSurface surface(makeRGB(c.width, c.height));
         ASSERT_EQ(VideoAddTexInfo(surface.get()), 0);
         const TexInfo *info = VideoGetTexInfo(surface.get());
@@ -61,7 +61,7 @@ TEST_F(Registry, PlanPacksSurfacesIntoTheSquarestTextures)
 
 TEST_F(Registry, SurfaceTooWideForAnyTextureIsRegisteredWithoutTextures)
 {
-    MaxTextureSize = 512;
+    video.maxTextureSize = 512;
     OwnedSurface surface(makeRGB(800, 600));
     testing::internal::CaptureStderr();
     EXPECT_EQ(VideoAddTexInfo(surface.get()), 0);
@@ -154,7 +154,7 @@ TEST_F(Registry, HandleLeftInAnotherSurfaceDoesNotReachTheRecord)
 
 TEST_F(Registry, FreeingASurfaceDeletesItsTexturesAndRecord)
 {
-    MaxTextureSize = 512;
+    video.maxTextureSize = 512;
     SDL_Surface *surface = makeRGB(640, 480);
     ASSERT_EQ(VideoAddTexInfo(surface), 0);
     TexInfo *info = VideoGetTexInfo(surface);
