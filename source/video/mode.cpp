@@ -50,6 +50,17 @@ SDL_Surface *createLayerSurface(int width, int height, int bpp, Uint32 alphaMask
     VideoAddTexInfo(surface);
     return surface;
 }
+
+// The state cache's on-off switches: OpenGL hears only of a change.
+void setCapability(GLCacheEntry entry, GLenum capability, int on)
+{
+    const int32_t value = on != 0;
+    if (video.glCache[entry] == value) return;
+    VideoEndQuads();
+    if (value) gl.Enable(capability);
+    else gl.Disable(capability);
+    video.glCache[entry] = value;
+}
 }  // namespace
 
 bool VideoInOpenGLMode()
@@ -204,25 +215,9 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
 // ----------------------------------------------------------------------------------------------------
 // OpenGL state cache
 // ----------------------------------------------------------------------------------------------------
-void VideoSetBlend(int on)
-{
-    const int32_t value = on != 0;
-    if (video.glCache[CacheBlend] == value) return;
-    VideoEndQuads();
-    if (value) gl.Enable(GL_BLEND);
-    else gl.Disable(GL_BLEND);
-    video.glCache[CacheBlend] = value;
-}
+void VideoSetBlend(int on) { setCapability(CacheBlend, GL_BLEND, on); }
 
-void VideoSetTexturing(int on)
-{
-    const int32_t value = on != 0;
-    if (video.glCache[CacheTexturing] == value) return;
-    VideoEndQuads();
-    if (value) gl.Enable(GL_TEXTURE_2D);
-    else gl.Disable(GL_TEXTURE_2D);
-    video.glCache[CacheTexturing] = value;
-}
+void VideoSetTexturing(int on) { setCapability(CacheTexturing, GL_TEXTURE_2D, on); }
 
 void VideoSetBlendFunc(int source, int destination)
 {

@@ -15,14 +15,28 @@ bool texturesCurrent(const TexInfo *info)
 }
 
 // SDL_ConvertSurface fills the alpha channel of a picture without one from its per-surface alpha; the
-// quad's colour applies that alpha at every draw, so the channel must say opaque or it counts twice.
+// quad's colour applies that alpha at every draw, so the channel must say opaque or it counts twice. The
+// copy itself has no record and no per-surface alpha: it is copied on as it is.
 SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
 {
     const Uint8 alpha = surface->format->alpha;
     if (surface->format->Amask == 0) surface->format->alpha = SDL_ALPHA_OPAQUE;
     SDL_Surface *copy = SDL_ConvertSurface(surface, format, 0);
     surface->format->alpha = alpha;
+    if (!copy) return nullptr;
+    copy->unused1 = 0;
+    SDL_SetAlpha(copy, 0, 0);
     return copy;
+}
+
+// The converted copy drawn into a new surface of the layer's own (registered, in an upload format); the
+// copy goes either way.
+SDL_Surface *intoLayerSurface(SDL_Surface *copy, bool withAlpha)
+{
+    SDL_Surface *result = withAlpha ? VideoCreateRGBA(copy->w, copy->h) : VideoCreateRGB(copy->w, copy->h);
+    if (result) SDL_UpperBlit(copy, nullptr, result, nullptr);
+    VideoFreeSurface(copy);
+    return result;
 }
 
 // Sorts the blocks of a picture in one piece by its alpha channel: 0 throughout, 255 throughout, or mixed.
@@ -191,21 +205,14 @@ SDL_Surface *VideoConvertRGB(SDL_Surface *surface)
 
     SDL_Surface *copy = convertOpaque(surface, toRGBA ? &video.uploadFormatRGBA : &video.uploadFormatRGB);
     if (!copy) return nullptr;
-    copy->unused1 = 0;
-    SDL_SetAlpha(copy, 0, 0);
     if (keyed) {
         SDL_SetColorKey(copy, SDL_SRCCOLORKEY, surface->format->colorkey);
         VideoZeroKeyPixels(copy);
     }
     SDL_SetColorKey(copy, 0, 0);
 
-    SDL_Surface *result = toRGBA ? VideoCreateRGBA(surface->w, surface->h) : VideoCreateRGB(surface->w, surface->h);
-    if (!result) {
-        VideoFreeSurface(copy);
-        return nullptr;
-    }
-    SDL_UpperBlit(copy, nullptr, result, nullptr);
-    VideoFreeSurface(copy);
+    SDL_Surface *result = intoLayerSurface(copy, toRGBA);
+    if (!result) return nullptr;
     if (alphaFlag) SDL_SetAlpha(result, SDL_SRCALPHA, surface->format->alpha);
     return result;
 }
@@ -222,17 +229,10 @@ SDL_Surface *VideoConvertRGBA(SDL_Surface *surface)
 
     SDL_Surface *copy = convertOpaque(surface, &video.uploadFormatRGBA);
     if (!copy) return nullptr;
-    copy->unused1 = 0;
-    SDL_SetAlpha(copy, 0, 0);
     SDL_SetColorKey(copy, 0, 0);
 
-    SDL_Surface *result = VideoCreateRGBA(surface->w, surface->h);
-    if (!result) {
-        VideoFreeSurface(copy);
-        return nullptr;
-    }
-    SDL_UpperBlit(copy, nullptr, result, nullptr);
-    VideoFreeSurface(copy);
+    SDL_Surface *result = intoLayerSurface(copy, true);
+    if (!result) return nullptr;
     if (keyed) {
         SDL_SetColorKey(result, SDL_SRCCOLORKEY, surface->format->colorkey);
         VideoZeroKeyPixels(result);
