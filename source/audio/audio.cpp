@@ -7,6 +7,13 @@
 #include "platform/desktop.h"
 #include "platform/filekind.h"
 #include "store/settings.h"
+#include "text/charset.h"
+
+// ----------------------------------------------------------------------------------------------------
+// Defines
+// ----------------------------------------------------------------------------------------------------
+constexpr const char *noSoundCardMessage = "Az alkalmaz\xE1s nem tudta megnyitni a hangk\xE1rty\xE1t.\n"
+                                           "Ellen\xF5rizze, hogy egy m\xE1sik alkalmaz\xE1s nem foglalja-e.";
 
 // ----------------------------------------------------------------------------------------------------
 // State
@@ -22,9 +29,8 @@ void openAudio(int frequency, int channels)
 {
     if (audioOpened == 1) return;
     if (Mix_OpenAudio(frequency, AUDIO_S16LSB, channels, audioChunkSize) < 0) {
-        showMessageBox("Tavrin",
-                       "Az alkalmaz\xE1s nem tudta megnyitni a hangk\xE1rty\xE1t.\n"
-                       "Ellen\xF5rizze, hogy egy m\xE1sik alkalmaz\xE1s nem foglalja-e.");
+        // The desktop takes UTF-8.
+        showMessageBox("Tavrin", windows1250ToUtf8(noSoundCardMessage).c_str());
         audioOpened = 1;
         return;
     }

@@ -167,6 +167,118 @@ static void leaveToMainScreen()
     menuScreen = ScreenMain;
 }
 
+// True when the press is on the button at its resting place.
+static bool pressed(int button) { return hitMenuButton(&menuButtons[button], mouseX, mouseY) != 0; }
+
+// The hot spots answer a press on every screen, unless the screen's own buttons took it first.
+static void pressHotSpots()
+{
+    for (const HotSpot &spot : hotSpots) {
+        if (pointInRect(mouseX, mouseY, spot.x, spot.y, spot.w, spot.h)) openWebAddress(*spot.address);
+    }
+}
+
+// Dragging needs the left button held, and works with and without a press; the effect volume is heard
+// with the next click.
+static void dragSliders()
+{
+    if (!(menuHooks.mouseButtons() & SDL_BUTTON(SDL_BUTTON_LEFT))) return;
+    dragSlider(fxSliderTop, &appSettings.fxvolume);
+    if (dragSlider(musicSliderTop, &appSettings.musicvolume)) menuHooks.setMusicVolume(appSettings.musicvolume);
+}
+
+// What a press does on each screen.
+static void pressOnPlayerChoice()
+{
+    for (int slot = 0; slot < 3; ++slot) {
+        if (pressed(btnPlayerA + slot)) {
+            currentSlot = slot;
+            menuScreen = ScreenMain;
+            return;
+        }
+    }
+    pressHotSpots();
+}
+
+static int pressOnMainScreen()
+{
+    pressHotSpots();
+    if (pressed(btnForest)) {
+        click();
+        menuHooks.startGame(1);
+    }
+    if (pressed(btnCity)) {
+        click();
+        menuHooks.startGame(2);
+    }
+    if (pressed(btnSettings)) {
+        click();
+        menuScreen = ScreenSettings;
+        return 0;
+    }
+    if (pressed(btnCredits)) {
+        click();
+        menuScreen = ScreenCredits;
+        return 0;
+    }
+    if (pressed(btnQuit)) {
+        click();
+        menuHooks.delay(200);  // lets the click be heard before the window goes
+        return 1;
+    }
+    return 0;
+}
+
+static void pressOnSettings()
+{
+    // Any nonzero value counts as on, so a click always turns a switch the other way.
+    if (pointInRect(mouseX, mouseY, 100, 240, 350, 40)) {
+        click();
+        appSettings.quiz = appSettings.quiz != 0 ? 0 : 1;
+    }
+    if (pointInRect(mouseX, mouseY, 100, 290, 350, 40)) {
+        click();
+        appSettings.fullscreen = appSettings.fullscreen != 0 ? 0 : 1;
+    }
+    MenuButton &erase = menuButtons[btnErase];
+    if (hitMenuButton(&erase, mouseX, mouseY)) {
+        click();
+        // The first click only asks; the label keeps asking until a second click, also after a visit
+        // to another screen.
+        if (strcmp(erase.label, confirmLabel) != 0) {
+            snprintf(erase.label, sizeof erase.label, "%s", confirmLabel);
+        } else if (menuHooks.eraseSlot(currentSlot + 1)) {
+            snprintf(erase.label, sizeof erase.label, "%s", eraseLabel);
+            menuScreen = ScreenMain;
+        } else {
+            // The results are still there: the button says so, and the next click asks again.
+            snprintf(erase.label, sizeof erase.label, "%s", refusedLabel);
+        }
+        return;
+    }
+    if (pressed(btnBack)) {
+        click();
+        leaveToMainScreen();
+        return;
+    }
+    pressHotSpots();
+}
+
+static void pressOnCredits()
+{
+    // The logos open their pages without a click sound, and the credits stay on screen.
+    if (pressed(btnLogo1)) openWebAddress(logo1Address);
+    if (pressed(btnLogo2)) openWebAddress(logo2Address);
+    if (pressed(btnLogo4)) openWebAddress(logo4Address);
+    if (pressed(btnLogo5)) openWebAddress(logo5Address);
+    if (pressed(btnBack)) {
+        click();
+        leaveToMainScreen();
+        return;
+    }
+    pressHotSpots();
+}
+
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
@@ -212,100 +324,15 @@ int menuMouseEvent(SDL_Event *event)
         mouseX = event->motion.x;
         mouseY = event->motion.y;
     }
-
-    if (menuScreen == ScreenSettings) {
-        // Dragging needs the left button held; the effect volume is heard with the next click.
-        if (menuHooks.mouseButtons() & SDL_BUTTON(SDL_BUTTON_LEFT)) {
-            dragSlider(fxSliderTop, &appSettings.fxvolume);
-            if (dragSlider(musicSliderTop, &appSettings.musicvolume)) menuHooks.setMusicVolume(appSettings.musicvolume);
-        }
-        if (motion) return 0;
-
-        // Any nonzero value counts as on, so a click always turns a switch the other way.
-        if (pointInRect(mouseX, mouseY, 100, 240, 350, 40)) {
-            click();
-            appSettings.quiz = appSettings.quiz != 0 ? 0 : 1;
-        }
-        if (pointInRect(mouseX, mouseY, 100, 290, 350, 40)) {
-            click();
-            appSettings.fullscreen = appSettings.fullscreen != 0 ? 0 : 1;
-        }
-        MenuButton &erase = menuButtons[btnErase];
-        if (hitMenuButton(&erase, mouseX, mouseY)) {
-            click();
-            // The first click only asks; the label keeps asking until a second click, also after a visit
-            // to another screen.
-            if (strcmp(erase.label, confirmLabel) != 0) {
-                snprintf(erase.label, sizeof erase.label, "%s", confirmLabel);
-            } else if (menuHooks.eraseSlot(currentSlot + 1)) {
-                snprintf(erase.label, sizeof erase.label, "%s", eraseLabel);
-                menuScreen = ScreenMain;
-            } else {
-                // The results are still there: the button says so, and the next click asks again.
-                snprintf(erase.label, sizeof erase.label, "%s", refusedLabel);
-            }
-            return 0;
-        }
-        if (hitMenuButton(&menuButtons[btnBack], mouseX, mouseY)) {
-            click();
-            leaveToMainScreen();
-            return 0;
-        }
-    }
-
+    if (menuScreen == ScreenSettings) dragSliders();
     if (motion) return 0;
 
-    if (menuScreen == ScreenCredits) {
-        // The logos open their pages without a click sound, and the credits stay on screen.
-        if (hitMenuButton(&menuButtons[btnLogo1], mouseX, mouseY)) openWebAddress(logo1Address);
-        if (hitMenuButton(&menuButtons[btnLogo2], mouseX, mouseY)) openWebAddress(logo2Address);
-        if (hitMenuButton(&menuButtons[btnLogo4], mouseX, mouseY)) openWebAddress(logo4Address);
-        if (hitMenuButton(&menuButtons[btnLogo5], mouseX, mouseY)) openWebAddress(logo5Address);
-        if (hitMenuButton(&menuButtons[btnBack], mouseX, mouseY)) {
-            click();
-            leaveToMainScreen();
-            return 0;
-        }
-    }
-
-    if (menuScreen == ScreenPlayerChoice) {
-        for (int slot = 0; slot < 3; ++slot) {
-            if (hitMenuButton(&menuButtons[btnPlayerA + slot], mouseX, mouseY)) {
-                currentSlot = slot;
-                menuScreen = ScreenMain;
-                return 0;
-            }
-        }
-    }
-
-    for (const HotSpot &spot : hotSpots) {
-        if (pointInRect(mouseX, mouseY, spot.x, spot.y, spot.w, spot.h)) openWebAddress(*spot.address);
-    }
-
-    if (menuScreen == ScreenMain) {
-        if (hitMenuButton(&menuButtons[btnForest], mouseX, mouseY)) {
-            click();
-            menuHooks.startGame(1);
-        }
-        if (hitMenuButton(&menuButtons[btnCity], mouseX, mouseY)) {
-            click();
-            menuHooks.startGame(2);
-        }
-        if (hitMenuButton(&menuButtons[btnSettings], mouseX, mouseY)) {
-            click();
-            menuScreen = ScreenSettings;
-            return 0;
-        }
-        if (hitMenuButton(&menuButtons[btnCredits], mouseX, mouseY)) {
-            click();
-            menuScreen = ScreenCredits;
-            return 0;
-        }
-        if (hitMenuButton(&menuButtons[btnQuit], mouseX, mouseY)) {
-            click();
-            menuHooks.delay(200);  // lets the click be heard before the window goes
-            return 1;
-        }
+    switch (menuScreen) {
+    case ScreenPlayerChoice: pressOnPlayerChoice(); break;
+    case ScreenMain: return pressOnMainScreen();  // 1 when the player chose to quit
+    case ScreenSettings: pressOnSettings(); break;
+    case ScreenCredits: pressOnCredits(); break;
+    default: pressHotSpots(); break;
     }
     return 0;
 }

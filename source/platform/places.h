@@ -16,3 +16,9 @@ bool executableDirectory(char *buffer, size_t size);
 // when missing: ${XDG_STATE_HOME:-$HOME/.local/state}/tavrin on POSIX. False when it cannot be made, and
 // always on Windows, where the log stays in the working directory.
 bool stateDirectory(char *buffer, size_t size);
+
+#if !defined(_WIN32)
+// Creates the folder and any missing parents, each for the user alone (0700 before the umask); true when
+// it is there, also when it was there already. Used by the per-user folders of the state and the store.
+bool makePrivateFolder(const char *path);
+#endif

@@ -6,8 +6,6 @@
 #include "video/video_internal.h"
 
 namespace {
-constexpr uint32_t notCreated = 0xFFFFFFFFu;
-
 SDL_Rect wholeOf(const SDL_Surface *surface)
 {
     return SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
@@ -15,7 +13,7 @@ SDL_Rect wholeOf(const SDL_Surface *surface)
 
 bool textureUsable(const TexInfo *info, int index)
 {
-    return index < info->textureCount && info->textureNames[index] != notCreated;
+    return index < info->textureCount && info->textureNames[index] != VideoNoTexture;
 }
 
 void quadCorner(float s, float t, int x, int y)
@@ -24,11 +22,11 @@ void quadCorner(float s, float t, int x, int y)
     gl.Vertex2i(x, y);
 }
 
-// Strips (layouts 1 and 2): one quad per strip touched, strips of one texture in one glBegin/glEnd.
+// Strips along x or y: one quad per strip touched, strips of one texture in one glBegin/glEnd.
 void drawStrips(const TexInfo *info, float s1, float t1, float s2, float t2, int x1, int y1, int x2, int y2,
                 Uint8 alpha)
 {
-    const bool alongX = info->layout == 1;
+    const bool alongX = info->layout == LayoutStripsAlongX;
     const int side = info->textureSide, perTexture = info->stripsPerTexture;
     const float k = 1.0f / static_cast<float>(side);
     const float a1 = alongX ? s1 : t1, a2 = alongX ? s2 : t2;
@@ -168,20 +166,20 @@ int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destinatio
         return result;
     }
 
-    if (source == ShadowScreen) source = window;
-    if (destination == ShadowScreen) destination = window;
+    if (source == video.shadowScreen) source = window;
+    if (destination == video.shadowScreen) destination = window;
     const bool fromScreen = source == window, toScreen = destination == window;
 
     if (fromScreen && toScreen) {
         // Through the ShadowScreen's memory: read the block there, then draw it back where it belongs.
-        if (!ShadowScreen || ScreenScale > 1) return -1;
+        if (!video.shadowScreen || video.screenScale > 1) return -1;
         SDL_Rect area = sourceRect ? *sourceRect : wholeOf(window);
         SDL_Rect written;
         const int x = destinationRect ? destinationRect->x : 0, y = destinationRect ? destinationRect->y : 0;
-        if (readWindow(area, ShadowScreen, x, y, &written) < 0) return -1;
+        if (readWindow(area, video.shadowScreen, x, y, &written) < 0) return -1;
         if (written.w == 0) return 0;
         SDL_Rect at{written.x, written.y, 0, 0};
-        int result = VideoTexturedBlit(ShadowScreen, &written, window, &at);
+        int result = VideoTexturedBlit(video.shadowScreen, &written, window, &at);
         if (destinationRect) *destinationRect = at;
         return result;
     }
@@ -247,7 +245,7 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
     Uint8 alpha = 255;
     if (alphaFlag && (source->format->Amask == 0 || keyed)) alpha = source->format->alpha;
     const bool blended = keyed || alphaFlag;
-    const bool onePiece = info->layout == 0 || info->page;
+    const bool onePiece = info->layout == LayoutOnePiece || info->page;
     if (blended && !info->blockRuns.empty() && onePiece && drawnWidth == width && drawnHeight == height) {
         if (!textureUsable(info, 0)) return 0;
         VideoBindTexture(info->textureNames[0]);
@@ -281,7 +279,7 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
         quadCorner(s2, t1, x2, y1);
         quadCorner(s2, t2, x2, y2);
         quadCorner(s1, t2, x1, y2);
-    } else if (info->layout == 1 || info->layout == 2) {
+    } else if (info->layout == LayoutStripsAlongX || info->layout == LayoutStripsAlongY) {
         drawStrips(info, s1, t1, s2, t2, x1, y1, x2, y2, alpha);
     }
     return 0;
@@ -290,7 +288,7 @@ int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *wi
 int VideoReadBack(SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect)
 {
     // Enlarged windows hold more pixels than the program's units.
-    if (ScreenScale > 1) return -1;
+    if (video.screenScale > 1) return -1;
     SDL_Surface *window = SDL_GetVideoSurface();
     if (!destination || !window || !VideoInOpenGLMode()) return -1;
     SDL_Rect area = sourceRect ? *sourceRect : wholeOf(window);
@@ -311,7 +309,7 @@ int VideoFillRect(SDL_Surface *surface, SDL_Rect *rect, Uint32 colour)
     const Uint8 blue = static_cast<Uint8>(((colour & format->Bmask) >> format->Bshift) << format->Bloss);
 
     SDL_Surface *window = SDL_GetVideoSurface();
-    if (surface == ShadowScreen && window) surface = window;
+    if (surface == video.shadowScreen && window) surface = window;
     if (surface != window) VideoInvalidate(surface, rect);
 
     if (surface == window && VideoInOpenGLMode()) {

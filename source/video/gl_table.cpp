@@ -4,9 +4,6 @@
 VideoGLTable gl;
 
 namespace {
-bool glLoaded = false;
-bool quadsOpen = false;  // a glBegin(GL_QUADS) waits for more quads of the same texture and state
-
 template <typename Fn> bool loadEntry(Fn &slot, const char *name)
 {
     slot = reinterpret_cast<Fn>(SDL_GL_GetProcAddress(name));
@@ -39,17 +36,17 @@ void VideoInstallGL(const VideoGLTable &table)
 {
     VideoEndQuads();  // through the table that began them
     gl = table;
-    glLoaded = true;
+    video.glLoaded = true;
 }
 
 void VideoUnloadGL()
 {
     gl = VideoGLTable{};
-    glLoaded = false;
-    quadsOpen = false;  // the context is gone, and the run with it
+    video.glLoaded = false;
+    video.quadsOpen = false;  // the context is gone, and the run with it
 }
 
-bool VideoGLLoaded() { return glLoaded; }
+bool VideoGLLoaded() { return video.glLoaded; }
 
 // ----------------------------------------------------------------------------------------------------
 // Runs of quads
@@ -59,14 +56,14 @@ bool VideoGLLoaded() { return glLoaded; }
 // (OpenGL allows only vertex data inside it).
 void VideoBeginQuads()
 {
-    if (quadsOpen) return;
+    if (video.quadsOpen) return;
     gl.Begin(GL_QUADS);
-    quadsOpen = true;
+    video.quadsOpen = true;
 }
 
 void VideoEndQuads()
 {
-    if (!quadsOpen) return;
-    quadsOpen = false;
-    if (glLoaded) gl.End();
+    if (!video.quadsOpen) return;
+    video.quadsOpen = false;
+    if (video.glLoaded) gl.End();
 }

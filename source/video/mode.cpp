@@ -6,16 +6,10 @@
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
-SDL_Surface *ShadowScreen = nullptr;
-int32_t ScreenScale = 1;
-SDL_PixelFormat UploadFormatRGB{};
-SDL_PixelFormat UploadFormatRGBA{};
-std::array<int32_t, 5> GLStateCache{};
+VideoState video;
 
 namespace {
 constexpr int minimumWidth = 640, minimumHeight = 480;  // smaller screens are shown enlarged
-
-std::array<char, 256> openGLFailure{};  // why the last mode set with the layer's flag drew without OpenGL
 
 SDL_Surface *plainMode(int width, int height, int bpp, Uint32 flags)
 {
@@ -28,10 +22,11 @@ SDL_Surface *plainMode(int width, int height, int bpp, Uint32 flags)
 // the same window as a plain SDL screen, and every operation of the layer on its SDL path.
 SDL_Surface *withoutOpenGL(int width, int height, int bpp, Uint32 flags, const char *reason)
 {
-    snprintf(openGLFailure.data(), openGLFailure.size(), "%s", reason && *reason ? reason : "unknown reason");
-    fprintf(stderr, "video: No OpenGL window (%s); drawing with plain SDL.\n", openGLFailure.data());
+    auto &failure = video.openGLFailure;
+    snprintf(failure.data(), failure.size(), "%s", reason && *reason ? reason : "unknown reason");
+    fprintf(stderr, "video: No OpenGL window (%s); drawing with plain SDL.\n", failure.data());
     SDL_Surface *surface = plainMode(width, height, bpp, flags & ~(VideoOpenGLFlag | SDL_OPENGL));
-    if (!surface) openGLFailure[0] = '\0';  // nothing at all could be opened: no fallback to speak of
+    if (!surface) failure[0] = '\0';  // nothing at all could be opened: no fallback to speak of
     return surface;
 }
 
@@ -55,6 +50,17 @@ SDL_Surface *createLayerSurface(int width, int height, int bpp, Uint32 alphaMask
     VideoAddTexInfo(surface);
     return surface;
 }
+
+// The state cache's on-off switches: OpenGL hears only of a change.
+void setCapability(GLCacheEntry entry, GLenum capability, int on)
+{
+    const int32_t value = on != 0;
+    if (video.glCache[entry] == value) return;
+    VideoEndQuads();
+    if (value) gl.Enable(capability);
+    else gl.Disable(capability);
+    video.glCache[entry] = value;
+}
 }  // namespace
 
 bool VideoInOpenGLMode()
@@ -68,7 +74,7 @@ bool VideoInOpenGLMode()
 // ----------------------------------------------------------------------------------------------------
 SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
 {
-    openGLFailure[0] = '\0';
+    video.openGLFailure[0] = '\0';
     if (!(flags & VideoOpenGLFlag)) return plainMode(width, height, bpp, flags);
     const Uint32 plainFlags = flags & ~VideoOpenGLFlag;
 
@@ -88,32 +94,32 @@ SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
     int scale = 1;
     // An empty or negative size would never reach the minimum: leave it to SDL unscaled.
     while (width > 0 && height > 0 && width * scale < minimumWidth && height * scale < minimumHeight) scale++;
-    ScreenScale = scale;
+    video.screenScale = scale;
     printf("real = %d x %d\n", width * scale, height * scale);
 
     SDL_Surface *window = SDL_SetVideoMode(width * scale, height * scale, bpp, flags);
     if (!window) {
-        ScreenScale = 1;
+        video.screenScale = 1;
         return withoutOpenGL(width, height, bpp, plainFlags, SDL_GetError());
     }
     if (!VideoLoadGL()) {
         fprintf(stderr, "video: Failed to load the OpenGL entry points!\n");
-        ScreenScale = 1;
+        video.screenScale = 1;
         return withoutOpenGL(width, height, bpp, plainFlags, "OpenGL entry points missing");
     }
     return VideoAttachWindow(window, scale);
 }
 
-const char *VideoOpenGLFailure() { return openGLFailure[0] ? openGLFailure.data() : nullptr; }
+const char *VideoOpenGLFailure() { return video.openGLFailure[0] ? video.openGLFailure.data() : nullptr; }
 
 SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale)
 {
-    ScreenScale = scale;
+    video.screenScale = scale;
     window->unused1 = 0;
     GLint maxSize = 0;
     gl.GetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    MaxTextureSize = maxSize;
-    fprintf(stderr, "video: Max texture size: %d\n", MaxTextureSize);
+    video.maxTextureSize = maxSize;
+    fprintf(stderr, "video: Max texture size: %d\n", video.maxTextureSize);
 
     VideoInitFormats();
     if (VideoAddTexInfo(window) < 0) {
@@ -123,20 +129,20 @@ SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale)
         return nullptr;
     }
     VideoSetLogicalSize(window, window->w, window->h);
-    ShadowScreen = VideoCreateRGB(window->w / scale, window->h / scale);
-    return ShadowScreen;
+    video.shadowScreen = VideoCreateRGB(window->w / scale, window->h / scale);
+    return video.shadowScreen;
 }
 
 void VideoInitFormats()
 {
     SDL_Surface *probe = VideoCreateRGB(1, 1);
     if (!probe) return;
-    UploadFormatRGB = *probe->format;
+    video.uploadFormatRGB = *probe->format;
     VideoFreeSurface(probe);
 
     probe = VideoCreateRGBA(1, 1);
     if (!probe) return;
-    UploadFormatRGBA = *probe->format;
+    video.uploadFormatRGBA = *probe->format;
     VideoFreeSurface(probe);
 }
 
@@ -153,7 +159,7 @@ void VideoSetLogicalSize(SDL_Surface *surface, int width, int height)
     if (!info) return;
     info->outWidth = width;
     info->outHeight = height;
-    if (surface != SDL_GetVideoSurface() && surface != ShadowScreen) return;
+    if (surface != SDL_GetVideoSurface() && surface != video.shadowScreen) return;
 
     SDL_Rect whole{0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
     VideoSetClipRect(surface, &whole);
@@ -171,13 +177,13 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
     if (!surface) return 0;
     const int accepted = SDL_SetClipRect(surface, rect);
     SDL_Surface *window = SDL_GetVideoSurface();
-    const bool onScreen = window && (surface == window || surface == ShadowScreen);
+    const bool onScreen = window && (surface == window || surface == video.shadowScreen);
 
     if (!accepted) {
         // SDL now clips everything away on this surface; the window must draw nothing as well, or a clip
         // that misses the screen would leave drawing in the previous clip area.
         if (onScreen && VideoInOpenGLMode()) {
-            if (surface == ShadowScreen) SDL_SetClipRect(window, rect);
+            if (surface == video.shadowScreen) SDL_SetClipRect(window, rect);
             VideoEndQuads();
             gl.Viewport(0, 0, 0, 0);
         }
@@ -186,7 +192,7 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
     if (!window) return accepted;
 
     SDL_Rect area = rect ? *rect : SDL_Rect{0, 0, static_cast<Uint16>(window->w), static_cast<Uint16>(window->h)};
-    if (surface == ShadowScreen) {
+    if (surface == video.shadowScreen) {
         SDL_SetClipRect(window, &area);
         surface = window;
     }
@@ -194,7 +200,7 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
     if (surface != window || !info || !VideoGLLoaded()) return accepted;
 
     const SDL_Rect &c = window->clip_rect;
-    const int scale = ScreenScale;
+    const int scale = video.screenScale;
     VideoEndQuads();  // what was drawn so far belongs to the old clip
     gl.Viewport(c.x * scale, window->h - (c.y + c.h) * scale, c.w * scale, c.h * scale);
     gl.MatrixMode(GL_PROJECTION);
@@ -209,45 +215,29 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
 // ----------------------------------------------------------------------------------------------------
 // OpenGL state cache
 // ----------------------------------------------------------------------------------------------------
-void VideoSetBlend(int on)
-{
-    const int32_t value = on != 0;
-    if (GLStateCache[CacheBlend] == value) return;
-    VideoEndQuads();
-    if (value) gl.Enable(GL_BLEND);
-    else gl.Disable(GL_BLEND);
-    GLStateCache[CacheBlend] = value;
-}
+void VideoSetBlend(int on) { setCapability(CacheBlend, GL_BLEND, on); }
 
-void VideoSetTexturing(int on)
-{
-    const int32_t value = on != 0;
-    if (GLStateCache[CacheTexturing] == value) return;
-    VideoEndQuads();
-    if (value) gl.Enable(GL_TEXTURE_2D);
-    else gl.Disable(GL_TEXTURE_2D);
-    GLStateCache[CacheTexturing] = value;
-}
+void VideoSetTexturing(int on) { setCapability(CacheTexturing, GL_TEXTURE_2D, on); }
 
 void VideoSetBlendFunc(int source, int destination)
 {
-    if (GLStateCache[CacheBlendSource] == source && GLStateCache[CacheBlendDestination] == destination) return;
+    if (video.glCache[CacheBlendSource] == source && video.glCache[CacheBlendDestination] == destination) return;
     VideoEndQuads();
     gl.BlendFunc(static_cast<GLenum>(source), static_cast<GLenum>(destination));
-    GLStateCache[CacheBlendSource] = source;
-    GLStateCache[CacheBlendDestination] = destination;
+    video.glCache[CacheBlendSource] = source;
+    video.glCache[CacheBlendDestination] = destination;
 }
 
 void VideoBindTexture(unsigned name)
 {
     const int32_t value = static_cast<int32_t>(name);
-    if (GLStateCache[CacheTexture] == value) return;
+    if (video.glCache[CacheTexture] == value) return;
     VideoEndQuads();
     gl.BindTexture(GL_TEXTURE_2D, name);
-    GLStateCache[CacheTexture] = value;
+    video.glCache[CacheTexture] = value;
 }
 
-void VideoResetGLCache() { GLStateCache.fill(-1); }
+void VideoResetGLCache() { video.glCache.fill(-1); }
 
 // ----------------------------------------------------------------------------------------------------
 // Shutdown
@@ -259,10 +249,10 @@ void VideoCloseScreen()
     VideoRemoveTexInfo(SDL_GetVideoSurface());
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     VideoUnloadGL();
-    if (ShadowScreen) {
-        VideoRemoveTexInfo(ShadowScreen);
-        SDL_FreeSurface(ShadowScreen);
-        ShadowScreen = nullptr;
+    if (video.shadowScreen) {
+        VideoRemoveTexInfo(video.shadowScreen);
+        SDL_FreeSurface(video.shadowScreen);
+        video.shadowScreen = nullptr;
     }
 }
 
@@ -277,12 +267,10 @@ void VideoQuit()
 void VideoResetState()
 {
     VideoFreeAllTexInfos();
-    if (ShadowScreen) SDL_FreeSurface(ShadowScreen);
-    ShadowScreen = nullptr;
-    ScreenScale = 1;
-    MaxTextureSize = 256;
-    UploadFormatRGB = SDL_PixelFormat{};
-    UploadFormatRGBA = SDL_PixelFormat{};
-    GLStateCache.fill(0);
+    if (video.shadowScreen) SDL_FreeSurface(video.shadowScreen);
     VideoUnloadGL();
+    // Every part back to its first value but the pages' size limit, which a test sets around the reset.
+    const int32_t packArea = video.packArea;
+    video = VideoState{};
+    video.packArea = packArea;
 }

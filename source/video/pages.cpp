@@ -14,33 +14,13 @@ constexpr int maxPages = 8;           // beyond them, small pictures get texture
 constexpr int gap = 1;                // texels left empty between neighbours
 
 // ----------------------------------------------------------------------------------------------------
-// Types
-// ----------------------------------------------------------------------------------------------------
-// Pictures lie on shelves: rows as tall as their first picture, filled left to right.
-struct Shelf {
-    int y, height, nextX;
-};
-
-struct Page {
-    GLuint name;
-    int pictures;  // placed and not yet left; an empty page starts afresh
-    int nextY;
-    std::vector<Shelf> shelves;
-};
-
-// ----------------------------------------------------------------------------------------------------
-// State
-// ----------------------------------------------------------------------------------------------------
-std::vector<Page> pages;
-
-// ----------------------------------------------------------------------------------------------------
 // Internal functions
 // ----------------------------------------------------------------------------------------------------
-bool placeOnPage(Page &page, int side, int width, int height, int *x, int *y)
+bool placeOnPage(VideoPage &page, int side, int width, int height, int *x, int *y)
 {
     // A shelf not much taller than the picture, else a new shelf, else any shelf tall enough.
     for (int pass = 0; pass < 2; pass++) {
-        for (Shelf &shelf : page.shelves) {
+        for (VideoShelf &shelf : page.shelves) {
             const bool fits = height <= shelf.height && shelf.nextX + width <= side;
             if (!fits || (pass == 0 && shelf.height > height + height / 2 + 2)) continue;
             *x = shelf.nextX;
@@ -49,7 +29,7 @@ bool placeOnPage(Page &page, int side, int width, int height, int *x, int *y)
             return true;
         }
         if (pass == 0 && page.nextY + height <= side) {
-            page.shelves.push_back(Shelf{page.nextY, height, width + gap});
+            page.shelves.push_back(VideoShelf{page.nextY, height, width + gap});
             *x = 0;
             *y = page.nextY;
             page.nextY += height + gap;
@@ -59,7 +39,7 @@ bool placeOnPage(Page &page, int side, int width, int height, int *x, int *y)
     return false;
 }
 
-bool makePageTexture(Page &page, int side)
+bool makePageTexture(VideoPage &page, int side)
 {
     VideoEndQuads();
     gl.GenTextures(1, &page.name);
@@ -75,9 +55,7 @@ bool makePageTexture(Page &page, int side)
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-int32_t VideoPackArea = 256 * 256;
-
-int VideoPageSide() { return std::min(pageSideWanted, static_cast<int>(MaxTextureSize)); }
+int VideoPageSide() { return std::min(pageSideWanted, static_cast<int>(video.maxTextureSize)); }
 
 bool VideoPackable(const SDL_Surface *surface, const TexInfo *info)
 {
@@ -85,22 +63,22 @@ bool VideoPackable(const SDL_Surface *surface, const TexInfo *info)
     const int width = info->sourceRect.w, height = info->sourceRect.h;
     // A game's pictures come and go every frame; they keep textures of their own so that the pages hold
     // only what stays. On a page a picture lies in one piece, whatever strips its own texture would have.
-    return VideoPackArea > 0 && !info->held && info->textureCount == 1 && width > 0 &&
-           height > 0 && width * height <= VideoPackArea && width <= side / 2 && height <= side / 2 &&
-           surface != SDL_GetVideoSurface() && surface != ShadowScreen;
+    return video.packArea > 0 && !info->held && info->textureCount == 1 && width > 0 &&
+           height > 0 && width * height <= video.packArea && width <= side / 2 && height <= side / 2 &&
+           surface != SDL_GetVideoSurface() && surface != video.shadowScreen;
 }
 
 bool VideoPlaceOnPage(TexInfo *info)
 {
     const int side = VideoPageSide();
-    for (size_t i = 0; i <= pages.size() && i < static_cast<size_t>(maxPages); i++) {
-        if (i == pages.size()) {
-            pages.push_back(Page{0, 0, 0, {}});
-            makePageTexture(pages.back(), side);
+    for (size_t i = 0; i <= video.pages.size() && i < static_cast<size_t>(maxPages); i++) {
+        if (i == video.pages.size()) {
+            video.pages.push_back(VideoPage{0, 0, 0, {}});
+            makePageTexture(video.pages.back(), side);
         }
         int x = 0, y = 0;
-        if (!placeOnPage(pages[i], side, info->sourceRect.w, info->sourceRect.h, &x, &y)) continue;
-        pages[i].pictures++;
+        if (!placeOnPage(video.pages[i], side, info->sourceRect.w, info->sourceRect.h, &x, &y)) continue;
+        video.pages[i].pictures++;
         info->page = static_cast<int32_t>(i) + 1;
         info->pageX = x;
         info->pageY = y;
@@ -109,12 +87,12 @@ bool VideoPlaceOnPage(TexInfo *info)
     return false;
 }
 
-GLuint VideoPageTexture(const TexInfo *info) { return pages[info->page - 1].name; }
+GLuint VideoPageTexture(const TexInfo *info) { return video.pages[info->page - 1].name; }
 
 void VideoLeavePage(TexInfo *info)
 {
     if (info->page == 0) return;
-    Page &page = pages[info->page - 1];
+    VideoPage &page = video.pages[info->page - 1];
     // Places are not reused one by one; a page whose pictures have all gone is filled afresh.
     if (--page.pictures == 0) {
         page.shelves.clear();
@@ -125,13 +103,13 @@ void VideoLeavePage(TexInfo *info)
 
 void VideoFreePages()
 {
-    for (Page &page : pages) {
+    for (VideoPage &page : video.pages) {
         if (!VideoGLLoaded()) break;
         VideoEndQuads();
         gl.DeleteTextures(1, &page.name);
-        if (GLStateCache[CacheTexture] == static_cast<int32_t>(page.name)) GLStateCache[CacheTexture] = 0;
+        if (video.glCache[CacheTexture] == static_cast<int32_t>(page.name)) video.glCache[CacheTexture] = 0;
     }
-    pages.clear();
+    video.pages.clear();
 }
 
-int VideoPagesInUse() { return static_cast<int>(pages.size()); }
+int VideoPagesInUse() { return static_cast<int>(video.pages.size()); }

@@ -8,51 +8,30 @@
 #include "video/video_internal.h"
 
 // ----------------------------------------------------------------------------------------------------
-// State
-// ----------------------------------------------------------------------------------------------------
-int32_t MaxTextureSize = 256;
-
-namespace {
-using TexInfoSlots = std::array<std::unique_ptr<TexInfo>, VideoMaxHandles>;
-
-std::unique_ptr<TexInfoSlots> texInfoTable;  // absent until the first record is made
-uint64_t nextSerial = 1;                     // 0 is "before every record"
-
-// From a mark to its release, records hold their surfaces; the sweep visits only those. An entry whose
-// slot now holds another record (its serial differs) is stale and dropped.
-struct HeldRecord {
-    unsigned slot;
-    uint64_t serial;
-};
-bool holdingNewRecords = false;
-std::vector<HeldRecord> heldRecords;
-}  // namespace
-
-// ----------------------------------------------------------------------------------------------------
 // Records
 // ----------------------------------------------------------------------------------------------------
 TexInfo *VideoGetTexInfo(SDL_Surface *surface)
 {
-    if (!surface || !texInfoTable) return nullptr;
+    if (!surface || !video.records) return nullptr;
     Uint32 handle = surface->unused1;
     if (handle == 0 || handle > static_cast<Uint32>(VideoMaxHandles)) return nullptr;
-    TexInfo *info = (*texInfoTable)[handle - 1].get();
+    TexInfo *info = (*video.records)[handle - 1].get();
     return info && info->owner == surface ? info : nullptr;
 }
 
 TexInfo *VideoAllocTexInfo(SDL_Surface *surface)
 {
     if (!surface) return nullptr;
-    if (!texInfoTable) {
+    if (!video.records) {
         try {
-            texInfoTable = std::make_unique<TexInfoSlots>();
+            video.records = std::make_unique<VideoRecordTable>();
         } catch (const std::bad_alloc &) {
             return nullptr;
         }
     }
     if (TexInfo *existing = VideoGetTexInfo(surface)) return existing;
 
-    TexInfoSlots &slots = *texInfoTable;
+    VideoRecordTable &slots = *video.records;
     auto freeSlot = std::find(slots.begin(), slots.end(), nullptr);
     if (freeSlot == slots.end()) {
         fprintf(stderr, "video: Out of handles!\n");
@@ -65,12 +44,12 @@ TexInfo *VideoAllocTexInfo(SDL_Surface *surface)
     }
     TexInfo *info = freeSlot->get();
     info->owner = surface;
-    info->serial = nextSerial++;
+    info->serial = video.nextSerial++;
     const unsigned slot = static_cast<unsigned>(freeSlot - slots.begin());
     surface->unused1 = slot + 1;
-    if (holdingNewRecords) {
+    if (video.holdingNewRecords) {
         try {
-            heldRecords.push_back(HeldRecord{slot, info->serial});
+            video.heldRecords.push_back(VideoHeldRecord{slot, info->serial});
             info->held = true;
             surface->refcount++;
         } catch (const std::bad_alloc &) {
@@ -110,7 +89,7 @@ void VideoReleaseTextures(TexInfo *info)
     if (!info) return;
     if (info->page) {
         // The page texture is shared: the picture keeps its place and is drawn into it again.
-        if (info->textureCount > 0) info->textureNames[0] = 0xFFFFFFFFu;
+        if (info->textureCount > 0) info->textureNames[0] = VideoNoTexture;
         info->dirtyRect = SDL_Rect{0, 0, 0, 0};
         return;
     }
@@ -123,9 +102,10 @@ void VideoReleaseTextures(TexInfo *info)
         // OpenGL binds texture 0 in place of a deleted bound texture, and a driver may hand the same name
         // out again at once: a cache still naming it would skip the bind of the new texture, and its
         // upload would land in texture 0.
-        if (GLStateCache[CacheTexture] == static_cast<int32_t>(info->textureNames[i])) GLStateCache[CacheTexture] = 0;
+        int32_t &bound = video.glCache[CacheTexture];
+        if (bound == static_cast<int32_t>(info->textureNames[i])) bound = 0;
         // A deleted name must not look current should the new upload fail.
-        info->textureNames[i] = 0xFFFFFFFFu;
+        info->textureNames[i] = VideoNoTexture;
     }
     info->dirtyRect = SDL_Rect{0, 0, 0, 0};
 }
@@ -134,8 +114,8 @@ void VideoReleaseTextures(SDL_Surface *surface) { VideoReleaseTextures(VideoGetT
 
 void VideoFreeTexInfo(unsigned slot)
 {
-    if (!texInfoTable || slot >= static_cast<unsigned>(VideoMaxHandles)) return;
-    std::unique_ptr<TexInfo> &entry = (*texInfoTable)[slot];
+    if (!video.records || slot >= static_cast<unsigned>(VideoMaxHandles)) return;
+    std::unique_ptr<TexInfo> &entry = (*video.records)[slot];
     if (!entry) return;
     VideoReleaseTextures(entry.get());
     VideoLeavePage(entry.get());
@@ -160,21 +140,21 @@ void VideoRemoveTexInfo(SDL_Surface *surface)
 
 void VideoFreeAllTexInfos()
 {
-    if (!texInfoTable) return;
+    if (!video.records) return;
     // A surface its owner has freed is no leak, even when no frame has ended since.
     VideoSweepRecords();
     int leaked = 0;
     for (int slot = 0; slot < VideoMaxHandles; slot++) {
-        const TexInfo *info = (*texInfoTable)[slot].get();
+        const TexInfo *info = (*video.records)[slot].get();
         if (!info) continue;
         leaked++;
         fprintf(stderr, "video: Leaked TexInfo %d! (%dx%d)\n", slot, info->sourceRect.w, info->sourceRect.h);
     }
     if (leaked != 0) fprintf(stderr, "video: Leaked %d TexInfos!\n", leaked);
     for (int slot = 0; slot < VideoMaxHandles; slot++) VideoFreeTexInfo(slot);
-    texInfoTable.reset();
-    heldRecords.clear();
-    holdingNewRecords = false;
+    video.records.reset();
+    video.heldRecords.clear();
+    video.holdingNewRecords = false;
     VideoFreePages();
 }
 
@@ -184,7 +164,7 @@ void VideoFreeSurface(SDL_Surface *surface)
     VideoRemoveTexInfo(surface);
     // The program frees its screen this way before shutting the layer down; the shutdown must then
     // leave it alone.
-    if (surface == ShadowScreen) ShadowScreen = nullptr;
+    if (surface == video.shadowScreen) video.shadowScreen = nullptr;
     SDL_FreeSurface(surface);
 }
 
@@ -197,7 +177,7 @@ int VideoPlanTiles(TexInfo *info)
     const bool tall = height > width;
     const int64_t longer = tall ? height : width, shorter = tall ? width : height;
 
-    if (shorter > MaxTextureSize) {
+    if (shorter > video.maxTextureSize) {
         fprintf(stderr, "video: \"Huge\" surfaces not yet supported!\n");
         return 0;
     }
@@ -212,7 +192,7 @@ int VideoPlanTiles(TexInfo *info)
         k++;
         size = candidate;
     }
-    if (size > MaxTextureSize) size = MaxTextureSize;
+    if (size > video.maxTextureSize) size = video.maxTextureSize;
 
     int64_t side = 1;
     while (side < size) side *= 2;
@@ -226,20 +206,20 @@ int VideoPlanTiles(TexInfo *info)
         fprintf(stderr, "video: INTERNAL ERROR: Failed to allocate texture name table!\n");
         return -2;
     }
-    std::fill_n(info->textureNames.get(), count, 0xFFFFFFFFu);
+    std::fill_n(info->textureNames.get(), count, VideoNoTexture);
     info->textureCount = static_cast<int32_t>(count);
     info->textureSide = static_cast<int32_t>(side);
     info->stripsPerTexture = static_cast<int32_t>(perTexture);
     if (strips == 1) {
-        info->layout = 0;
+        info->layout = LayoutOnePiece;
         info->stripWidth = static_cast<int32_t>(width);
         info->stripHeight = static_cast<int32_t>(height);
     } else if (tall) {
-        info->layout = 2;
+        info->layout = LayoutStripsAlongY;
         info->stripWidth = static_cast<int32_t>(shorter);
         info->stripHeight = static_cast<int32_t>(side);
     } else {
-        info->layout = 1;
+        info->layout = LayoutStripsAlongX;
         info->stripWidth = static_cast<int32_t>(side);
         info->stripHeight = static_cast<int32_t>(shorter);
     }
@@ -252,29 +232,29 @@ int VideoPlanTiles(TexInfo *info)
 void VideoMarkRecords(VideoRecordMark *mark)
 {
     if (!mark) return;
-    mark->serial = nextSerial - 1;
-    holdingNewRecords = true;
+    mark->serial = video.nextSerial - 1;
+    video.holdingNewRecords = true;
 }
 
 void VideoReleaseRecordsSince(const VideoRecordMark *mark)
 {
     if (!mark) return;
-    holdingNewRecords = false;
-    if (!texInfoTable) return;
+    video.holdingNewRecords = false;
+    if (!video.records) return;
     for (int slot = 0; slot < VideoMaxHandles; slot++) {
-        const TexInfo *info = (*texInfoTable)[slot].get();
+        const TexInfo *info = (*video.records)[slot].get();
         if (info && info->serial > mark->serial) VideoFreeTexInfo(slot);
     }
-    heldRecords.clear();
+    video.heldRecords.clear();
 }
 
 int VideoSweepRecords()
 {
-    if (heldRecords.empty() || !texInfoTable) return 0;
+    if (video.heldRecords.empty() || !video.records) return 0;
     int freed = 0;
     size_t kept = 0;
-    for (const HeldRecord &entry : heldRecords) {
-        const TexInfo *info = (*texInfoTable)[entry.slot].get();
+    for (const VideoHeldRecord &entry : video.heldRecords) {
+        const TexInfo *info = (*video.records)[entry.slot].get();
         if (!info || info->serial != entry.serial) continue;  // released some other way
         // SDL's refcount is the same on every platform: 1 is the layer's own reference alone.
         if (info->owner->refcount <= 1) {
@@ -282,15 +262,15 @@ int VideoSweepRecords()
             freed++;
             continue;
         }
-        heldRecords[kept++] = entry;
+        video.heldRecords[kept++] = entry;
     }
-    heldRecords.resize(kept);
+    video.heldRecords.resize(kept);
     return freed;
 }
 
 int VideoRecordsInUse()
 {
-    if (!texInfoTable) return 0;
-    return static_cast<int>(std::count_if(texInfoTable->begin(), texInfoTable->end(),
+    if (!video.records) return 0;
+    return static_cast<int>(std::count_if(video.records->begin(), video.records->end(),
                                           [](const std::unique_ptr<TexInfo> &entry) { return entry != nullptr; }));
 }

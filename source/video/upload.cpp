@@ -7,24 +7,36 @@
 #include "video/video_internal.h"
 
 namespace {
-constexpr uint32_t notCreated = 0xFFFFFFFFu;
-
 bool texturesCurrent(const TexInfo *info)
 {
     if (info->textureCount == 0) return false;
     const uint32_t *names = info->textureNames.get();
-    return std::find(names, names + info->textureCount, notCreated) == names + info->textureCount;
+    return std::find(names, names + info->textureCount, VideoNoTexture) == names + info->textureCount;
 }
 
 // SDL_ConvertSurface fills the alpha channel of a picture without one from its per-surface alpha; the
-// quad's colour applies that alpha at every draw, so the channel must say opaque or it counts twice.
+// quad's colour applies that alpha at every draw, so the channel must say opaque or it counts twice. The
+// copy itself has no record and no per-surface alpha: it is copied on as it is.
 SDL_Surface *convertOpaque(SDL_Surface *surface, SDL_PixelFormat *format)
 {
     const Uint8 alpha = surface->format->alpha;
     if (surface->format->Amask == 0) surface->format->alpha = SDL_ALPHA_OPAQUE;
     SDL_Surface *copy = SDL_ConvertSurface(surface, format, 0);
     surface->format->alpha = alpha;
+    if (!copy) return nullptr;
+    copy->unused1 = 0;
+    SDL_SetAlpha(copy, 0, 0);
     return copy;
+}
+
+// The converted copy drawn into a new surface of the layer's own (registered, in an upload format); the
+// copy goes either way.
+SDL_Surface *intoLayerSurface(SDL_Surface *copy, bool withAlpha)
+{
+    SDL_Surface *result = withAlpha ? VideoCreateRGBA(copy->w, copy->h) : VideoCreateRGB(copy->w, copy->h);
+    if (result) SDL_UpperBlit(copy, nullptr, result, nullptr);
+    VideoFreeSurface(copy);
+    return result;
 }
 
 // Sorts the blocks of a picture in one piece by its alpha channel: 0 throughout, 255 throughout, or mixed.
@@ -32,7 +44,8 @@ void findBlocks(const SDL_Surface *source, TexInfo *info)
 {
     info->blockRuns.clear();
     const int width = source->w, height = source->h;
-    if ((info->layout != 0 && !info->page) || source->format->BytesPerPixel != 4 || (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
+    if ((info->layout != LayoutOnePiece && !info->page) || source->format->BytesPerPixel != 4 ||
+        (width < 2 * VideoBlockSide && height < 2 * VideoBlockSide))
         return;
     const int columns = (width + VideoBlockSide - 1) / VideoBlockSide, rows = (height + VideoBlockSide - 1) / VideoBlockSide;
     const size_t count = static_cast<size_t>(columns) * rows;
@@ -139,7 +152,7 @@ int VideoUploadTexture(SDL_Surface *surface)
     if (!VideoGLLoaded()) return -1;  // no context to hold textures
 
     if (!info->page && VideoInOpenGLMode() && VideoPackable(surface, info)) VideoPlaceOnPage(info);
-    if (!info->page && info->textureSide > MaxTextureSize) {
+    if (!info->page && info->textureSide > video.maxTextureSize) {
         fprintf(stderr, "video: INTERNAL ERROR: Too large texture!\n");
         return -1;
     }
@@ -171,8 +184,8 @@ int VideoIsUploadFormat(SDL_Surface *surface)
     if (surface->pitch != format->BytesPerPixel * surface->w) return 0;
     // OpenGL reads rows at 4-byte boundaries; tighter rows must be copied into a padded surface.
     if (surface->pitch % 4 != 0) return 0;
-    if (format->Amask) return sameMasks(format, UploadFormatRGBA, true);
-    return sameMasks(format, UploadFormatRGB, false);
+    if (format->Amask) return sameMasks(format, video.uploadFormatRGBA, true);
+    return sameMasks(format, video.uploadFormatRGB, false);
 }
 
 // ----------------------------------------------------------------------------------------------------
@@ -190,23 +203,16 @@ SDL_Surface *VideoConvertRGB(SDL_Surface *surface)
     const bool alphaFlag = surface->flags & SDL_SRCALPHA;
     const bool toRGBA = keyed || (alphaFlag && surface->format->Amask);
 
-    SDL_Surface *copy = convertOpaque(surface, toRGBA ? &UploadFormatRGBA : &UploadFormatRGB);
+    SDL_Surface *copy = convertOpaque(surface, toRGBA ? &video.uploadFormatRGBA : &video.uploadFormatRGB);
     if (!copy) return nullptr;
-    copy->unused1 = 0;
-    SDL_SetAlpha(copy, 0, 0);
     if (keyed) {
         SDL_SetColorKey(copy, SDL_SRCCOLORKEY, surface->format->colorkey);
         VideoZeroKeyPixels(copy);
     }
     SDL_SetColorKey(copy, 0, 0);
 
-    SDL_Surface *result = toRGBA ? VideoCreateRGBA(surface->w, surface->h) : VideoCreateRGB(surface->w, surface->h);
-    if (!result) {
-        VideoFreeSurface(copy);
-        return nullptr;
-    }
-    SDL_UpperBlit(copy, nullptr, result, nullptr);
-    VideoFreeSurface(copy);
+    SDL_Surface *result = intoLayerSurface(copy, toRGBA);
+    if (!result) return nullptr;
     if (alphaFlag) SDL_SetAlpha(result, SDL_SRCALPHA, surface->format->alpha);
     return result;
 }
@@ -221,19 +227,12 @@ SDL_Surface *VideoConvertRGBA(SDL_Surface *surface)
     }
     const bool keyed = surface->flags & SDL_SRCCOLORKEY;
 
-    SDL_Surface *copy = convertOpaque(surface, &UploadFormatRGBA);
+    SDL_Surface *copy = convertOpaque(surface, &video.uploadFormatRGBA);
     if (!copy) return nullptr;
-    copy->unused1 = 0;
-    SDL_SetAlpha(copy, 0, 0);
     SDL_SetColorKey(copy, 0, 0);
 
-    SDL_Surface *result = VideoCreateRGBA(surface->w, surface->h);
-    if (!result) {
-        VideoFreeSurface(copy);
-        return nullptr;
-    }
-    SDL_UpperBlit(copy, nullptr, result, nullptr);
-    VideoFreeSurface(copy);
+    SDL_Surface *result = intoLayerSurface(copy, true);
+    if (!result) return nullptr;
     if (keyed) {
         SDL_SetColorKey(result, SDL_SRCCOLORKEY, surface->format->colorkey);
         VideoZeroKeyPixels(result);
@@ -275,7 +274,7 @@ int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex)
 
     const Uint8 *pixels = static_cast<const Uint8 *>(source->pixels);
     const int perTexture = info->stripsPerTexture;
-    if (info->layout == 2) {
+    if (info->layout == LayoutStripsAlongY) {
         int row = info->stripHeight * textureIndex * perTexture;
         for (int t = 0; t + info->stripWidth <= side; t += info->stripWidth) {
             const int rows = std::min(info->stripHeight, source->h - row);

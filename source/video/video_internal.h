@@ -1,15 +1,104 @@
-// video_internal.h -- what the video layer's files share: the OpenGL function table and the layer's state
+// video_internal.h -- the inside of the video layer, for its own files and their tests: records, the tiling
+// plan, upload, the OpenGL function table and the layer's state
 #pragma once
 
 #include <SDL/SDL_opengl.h>  // OpenGL types and names on every platform (windows.h first on Windows)
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "video/video.h"
 
 // ----------------------------------------------------------------------------------------------------
-// OpenGL function table
+// Defines
 // ----------------------------------------------------------------------------------------------------
+constexpr int VideoMaxHandles = 16384;           // records at once; a surface's unused1 is its slot + 1
+constexpr uint32_t VideoNoTexture = 0xFFFFFFFF;  // a texture not made yet (or released since)
+constexpr int VideoBlockSide = 32;               // side of the blocks a picture's alpha is sorted by
+
+// ----------------------------------------------------------------------------------------------------
+// Types
+// ----------------------------------------------------------------------------------------------------
+// How a surface lies in its square textures: in one piece, or cut into strips along its longer side that
+// are stacked across each texture.
+enum VideoTileLayout : int32_t { LayoutOnePiece, LayoutStripsAlongX, LayoutStripsAlongY };
+
+enum VideoBlockKind : uint8_t { BlockMixed, BlockClear, BlockOpaque };
+struct VideoBlockRun {
+    int32_t x, y, w, h;
+    uint8_t kind;
+};
+
+struct VideoSurfaceFree {
+    void operator()(SDL_Surface *surface) const { SDL_FreeSurface(surface); }
+};
+
+// How one surface lies in square power-of-two textures; found through the surface's unused1 handle.
+struct TexInfo {
+    int32_t outWidth;
+    int32_t outHeight;
+    int32_t textureCount;
+    std::unique_ptr<uint32_t[]> textureNames;  // VideoNoTexture until made
+    int32_t textureSide;
+    VideoTileLayout layout;
+    int32_t stripWidth;
+    int32_t stripHeight;
+    int32_t stripsPerTexture;
+    SDL_Rect sourceRect;
+    SDL_Rect dirtyRect;
+    // The surface the record was made for: a handle left behind in a surface whose record has gone (or
+    // was never made by this layer) must not reach another surface's textures.
+    SDL_Surface *owner;
+    uint64_t serial;  // order of making, for VideoReleaseRecordsSince
+    // The layer holds a reference of its own on the surface (SDL's refcount): made while a game runs.
+    bool held;
+    // 1-based number of the shared page texture the surface lies on at (pageX, pageY); 0 when its
+    // textures are its own.
+    int32_t page;
+    int32_t pageX, pageY;
+    // Without OpenGL: the surface converted once to the screen's format (what SDL blits fastest), made
+    // again when the surface is marked as changed or its colour key changes.
+    std::unique_ptr<SDL_Surface, VideoSurfaceFree> displayCopy;
+    Uint32 copyKeyFlag, copyKey;
+    // The picture's blocks of VideoBlockSide pixels sorted by their alpha and joined into rectangles of
+    // the opaque and of the mixed ones: a blended draw leaves out the clear blocks (they would change
+    // nothing) and draws the opaque ones without blending (the same pixels for less work). Empty when
+    // every block is mixed.
+    std::vector<VideoBlockRun> blockRuns;
+};
+
+using VideoRecordTable = std::array<std::unique_ptr<TexInfo>, VideoMaxHandles>;
+
+// From a mark to its release, records hold their surfaces; the sweep visits only those. An entry whose
+// slot now holds another record (its serial differs) is stale and dropped.
+struct VideoHeldRecord {
+    unsigned slot;
+    uint64_t serial;
+};
+
+// A shared page texture. Pictures lie on shelves: rows as tall as their first picture, filled left to
+// right.
+struct VideoShelf {
+    int y, height, nextX;
+};
+struct VideoPage {
+    GLuint name;
+    int pictures;  // placed and not yet left; an empty page starts afresh
+    int nextY;
+    std::vector<VideoShelf> shelves;
+};
+
+// What the OpenGL state cache remembers, as indices into VideoState::glCache.
+enum GLCacheEntry {
+    CacheBlend,
+    CacheTexturing,
+    CacheTexture,
+    CacheBlendSource,
+    CacheBlendDestination,
+    CacheEntries
+};
+
 // Every OpenGL call of the layer goes through this one table. It is filled with SDL_GL_GetProcAddress
 // right after the window's context exists, so the program never links the OpenGL library itself, and a
 // test can install recorders instead and check every call without a window.
@@ -44,8 +133,84 @@ struct VideoGLTable {
     void(APIENTRY *Flush)();
 };
 
+// ----------------------------------------------------------------------------------------------------
+// State
+// ----------------------------------------------------------------------------------------------------
+// All the layer holds between calls, in one place (the one instance is in mode.cpp), so that
+// VideoResetState can put every part back. Only the OpenGL table stands apart, as `gl`, which every call
+// goes through.
+struct VideoState {
+    // The screen
+    SDL_Surface *shadowScreen = nullptr;    // the program's screen in OpenGL mode
+    int32_t screenScale = 1;                // whole-number enlargement of the window
+    std::array<char, 256> openGLFailure{};  // why the last mode set with VideoOpenGLFlag fell back to SDL
+
+    // OpenGL
+    bool glLoaded = false;                        // the table holds a context's (or a test's) entries
+    bool quadsOpen = false;                       // a glBegin(GL_QUADS) waits for more quads
+    int32_t maxTextureSize = 256;                 // GL_MAX_TEXTURE_SIZE once the window is open
+    SDL_PixelFormat uploadFormatRGB{};            // bytes R, G, B
+    SDL_PixelFormat uploadFormatRGBA{};           // bytes R, G, B, A
+    std::array<int32_t, CacheEntries> glCache{};  // what was last set; -1 unknown
+
+    // Records
+    std::unique_ptr<VideoRecordTable> records;  // absent until the first record is made
+    uint64_t nextSerial = 1;                    // 0 is "before every record"
+    bool holdingNewRecords = false;             // between a mark and its release
+    std::vector<VideoHeldRecord> heldRecords;
+
+    // Pages
+    // Pictures of at most this many pixels (and at most half a page on each side) share page textures;
+    // 0 gives every picture textures of its own.
+    int32_t packArea = 256 * 256;
+    std::vector<VideoPage> pages;
+};
+
+extern VideoState video;
 extern VideoGLTable gl;
 
+// ----------------------------------------------------------------------------------------------------
+// Records and the tiling plan
+// ----------------------------------------------------------------------------------------------------
+TexInfo *VideoGetTexInfo(SDL_Surface *surface);
+TexInfo *VideoAllocTexInfo(SDL_Surface *surface);
+int VideoAddTexInfo(SDL_Surface *surface);
+void VideoRemoveTexInfo(SDL_Surface *surface);
+void VideoFreeTexInfo(unsigned slot);
+void VideoReleaseTextures(SDL_Surface *surface);
+void VideoReleaseTextures(TexInfo *info);
+void VideoFreeAllTexInfos();
+int VideoPlanTiles(TexInfo *info);
+// A record without a tiling plan, for the display-format copy of the plain-SDL path.
+TexInfo *VideoPlainRecord(SDL_Surface *surface);
+int VideoSweepRecords();  // the number of records freed
+int VideoRecordsInUse();
+
+// ----------------------------------------------------------------------------------------------------
+// Mode, screen surfaces and the OpenGL state cache
+// ----------------------------------------------------------------------------------------------------
+// OpenGL mode: SDL has a video surface and that surface has a record.
+bool VideoInOpenGLMode();
+// The part of the mode set that follows SDL_SetVideoMode: adopts the window (whose context is current and
+// whose OpenGL table is loaded), registers it and makes the ShadowScreen. Tests call it on a plain window
+// with a recorder table installed.
+SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale);
+void VideoSetLogicalSize(SDL_Surface *surface, int width, int height);
+SDL_Surface *VideoCreateRGB(int width, int height);   // in the upload formats, registered
+SDL_Surface *VideoCreateRGBA(int width, int height);
+void VideoInitFormats();
+void VideoCloseScreen();
+void VideoSetBlend(int on);
+void VideoSetTexturing(int on);
+void VideoSetBlendFunc(int source, int destination);
+void VideoBindTexture(unsigned name);
+void VideoResetGLCache();
+// Resets the layer to its state before any mode set (tests only; the program never needs it).
+void VideoResetState();
+
+// ----------------------------------------------------------------------------------------------------
+// OpenGL function table
+// ----------------------------------------------------------------------------------------------------
 bool VideoLoadGL();                               // from the current context; false when an entry is missing
 void VideoInstallGL(const VideoGLTable &table);   // a test's recorders
 void VideoUnloadGL();                             // the context is gone: no more calls
@@ -55,40 +220,19 @@ void VideoBeginQuads();
 void VideoEndQuads();
 
 // ----------------------------------------------------------------------------------------------------
-// State of the layer
+// Texture upload
 // ----------------------------------------------------------------------------------------------------
-enum GLCacheEntry { CacheBlend, CacheTexturing, CacheTexture, CacheBlendSource, CacheBlendDestination };
-
-extern SDL_Surface *ShadowScreen;   // the program's screen in OpenGL mode
-extern int32_t ScreenScale;         // whole-number enlargement of the window
-extern int32_t MaxTextureSize;      // GL_MAX_TEXTURE_SIZE once the window is open, 256 before
-extern SDL_PixelFormat UploadFormatRGB;   // bytes R, G, B
-extern SDL_PixelFormat UploadFormatRGBA;  // bytes R, G, B, A
-extern std::array<int32_t, 5> GLStateCache;  // -1: unknown
-
-// ----------------------------------------------------------------------------------------------------
-// Shared internals
-// ----------------------------------------------------------------------------------------------------
-// OpenGL mode: SDL has a video surface and that surface has a record.
-bool VideoInOpenGLMode();
-
-// The part of the mode set that follows SDL_SetVideoMode: adopts the window (whose context is current and
-// whose OpenGL table is loaded), registers it and makes the ShadowScreen. Tests call it on a plain window
-// with a recorder table installed.
-SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale);
-
-// A record without a tiling plan, for the display-format copy of the plain-SDL path.
-TexInfo *VideoPlainRecord(SDL_Surface *surface);
-
-// Resets the layer to its state before any mode set (tests only; the program never needs it).
-void VideoResetState();
+int VideoUploadTexture(SDL_Surface *surface);
+int VideoIsUploadFormat(SDL_Surface *surface);
+SDL_Surface *VideoConvertRGB(SDL_Surface *surface);
+SDL_Surface *VideoConvertRGBA(SDL_Surface *surface);
+void VideoZeroKeyPixels(SDL_Surface *surface);
+int VideoUploadOne(SDL_Surface *source, TexInfo *info, int textureIndex);
+void VideoCheckGLError(int point);
 
 // ----------------------------------------------------------------------------------------------------
 // Pages: small pictures packed into shared textures
 // ----------------------------------------------------------------------------------------------------
-// Pictures of at most this many pixels (and at most half a page on each side) share page textures;
-// 0 gives every picture textures of its own.
-extern int32_t VideoPackArea;
 int VideoPageSide();
 bool VideoPackable(const SDL_Surface *surface, const TexInfo *info);
 bool VideoPlaceOnPage(TexInfo *info);  // false when no page has room
@@ -96,3 +240,10 @@ GLuint VideoPageTexture(const TexInfo *info);
 void VideoLeavePage(TexInfo *info);
 void VideoFreePages();  // with the table of records
 int VideoPagesInUse();
+
+// ----------------------------------------------------------------------------------------------------
+// Drawing
+// ----------------------------------------------------------------------------------------------------
+int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *window, SDL_Rect *destinationRect);
+int VideoReadBack(SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect);
+void VideoInvalidate(SDL_Surface *surface, SDL_Rect *rect);

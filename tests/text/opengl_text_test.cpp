@@ -9,7 +9,7 @@
 #include "font_file.h"
 #include "modules/modules.h"
 #include "text/text.h"
-#include "video/video.h"
+#include "video/video_internal.h"
 
 namespace {
 

@@ -205,7 +205,7 @@ TEST_F(Blit, FillOnTheScreenIsAnUntexturedQuadInTheMappedColour)
 
 TEST_F(Blit, SmallPicturesShareAPageAndAChangedOneRedrawsOnlyItsPlace)
 {
-    VideoPackArea = 64 * 64;
+    video.packArea = 64 * 64;
     SDL_Surface *glyphA = makeRGBA(10, 20), *glyphB = makeRGBA(12, 20), *large = makeRGB(100, 100);
     SDL_Rect at{0, 0, 0, 0};
     VideoBlit(glyphA, nullptr, screen, &at);
@@ -244,7 +244,7 @@ TEST_F(Blit, SmallPicturesShareAPageAndAChangedOneRedrawsOnlyItsPlace)
     EXPECT_EQ(VideoGetTexInfo(next)->pageX, 0);
     clearGLCalls();
     VideoBlit(thin, nullptr, screen, &at);
-    EXPECT_EQ(VideoGetTexInfo(thin)->layout, 2);
+    EXPECT_EQ(VideoGetTexInfo(thin)->layout, LayoutStripsAlongY);
     EXPECT_EQ(VideoGetTexInfo(thin)->page, 1);
     EXPECT_EQ(glCallsStartingWith("Vertex2i"), (std::vector<std::string>{"Vertex2i(0, 0)", "Vertex2i(3, 0)",
                                                                          "Vertex2i(3, 16)", "Vertex2i(0, 16)"}));

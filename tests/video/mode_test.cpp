@@ -12,12 +12,12 @@ TEST_F(Mode, WindowHoldsTheFirstHandleAndTheShadowScreenTheSecond)
     EXPECT_EQ(screen->w, 800);
     EXPECT_EQ(screen->h, 600);
     EXPECT_EQ(VideoRecordsInUse(), 2);
-    EXPECT_EQ(MaxTextureSize, 16384);
-    EXPECT_EQ(UploadFormatRGB.BytesPerPixel, 3);
-    EXPECT_EQ(UploadFormatRGB.Bmask, 0x00FF0000u);
-    EXPECT_EQ(UploadFormatRGBA.BytesPerPixel, 4);
-    EXPECT_EQ(UploadFormatRGBA.Amask, 0xFF000000u);
-    for (int32_t entry : GLStateCache) EXPECT_EQ(entry, -1);
+    EXPECT_EQ(video.maxTextureSize, 16384);
+    EXPECT_EQ(video.uploadFormatRGB.BytesPerPixel, 3);
+    EXPECT_EQ(video.uploadFormatRGB.Bmask, 0x00FF0000u);
+    EXPECT_EQ(video.uploadFormatRGBA.BytesPerPixel, 4);
+    EXPECT_EQ(video.uploadFormatRGBA.Amask, 0xFF000000u);
+    for (int32_t entry : video.glCache) EXPECT_EQ(entry, -1);
 }
 
 TEST_F(Mode, ClipOnTheScreenBecomesViewportAndProjection)
@@ -91,7 +91,7 @@ TEST(PlainMode, WithoutTheLayerFlagTheScreenIsSDLsOwn)
     EXPECT_EQ(surface, SDL_GetVideoSurface());
     EXPECT_EQ(surface->unused1, 0u);
     EXPECT_EQ(VideoRecordsInUse(), 0);
-    EXPECT_EQ(ShadowScreen, nullptr);
+    EXPECT_EQ(video.shadowScreen, nullptr);
 
     // Every operation is SDL's own: the fill lands in the surface's pixels, the flip is SDL_Flip.
     SDL_Rect spot{3, 4, 1, 1};
@@ -119,7 +119,7 @@ TEST_F(OpenGLWindow, ModeSetReportsSizesAndHandsBackAShadowScreen)
 {
     EXPECT_EQ(modeOutput, "desired = 800 x 600\nreal = 800 x 600\n");
     EXPECT_EQ(modeErrors.rfind("video: Max texture size: ", 0), 0u) << modeErrors;
-    EXPECT_GE(MaxTextureSize, 1024);
+    EXPECT_GE(video.maxTextureSize, 1024);
     SDL_Surface *window = SDL_GetVideoSurface();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->flags & SDL_OPENGL);
@@ -138,7 +138,7 @@ TEST_F(OpenGLWindow, ShutdownAfterTheProgramFreedItsScreenReportsOnlyTheWindow)
 {
     VideoFreeSurface(screen);
     screen = nullptr;
-    EXPECT_EQ(ShadowScreen, nullptr);
+    EXPECT_EQ(video.shadowScreen, nullptr);
     testing::internal::CaptureStderr();
     VideoQuit();
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
@@ -152,7 +152,7 @@ TEST_F(OpenGLWindow, ShutdownReleasesAScreenTheProgramKept)
     VideoQuit();
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "video: Leaked TexInfo 0! (800x600)\nvideo: Leaked TexInfo 1! (800x600)\nvideo: Leaked 2 TexInfos!\n");
-    EXPECT_EQ(ShadowScreen, nullptr);
+    EXPECT_EQ(video.shadowScreen, nullptr);
     screen = nullptr;
 }
 
@@ -174,7 +174,7 @@ TEST(SmallOpenGLWindow, IsEnlargedByTheSmallestWholeFactor)
         snprintf(expected, sizeof expected, "desired = %d x %d\nreal = %d x %d\n", c.width, c.height,
                  c.width * c.scale, c.height * c.scale);
         EXPECT_EQ(output, expected);
-        EXPECT_EQ(ScreenScale, c.scale);
+        EXPECT_EQ(video.screenScale, c.scale);
         EXPECT_EQ(SDL_GetVideoSurface()->w, c.width * c.scale);
         EXPECT_EQ(screen->w, c.width);
         EXPECT_EQ(screen->h, c.height);

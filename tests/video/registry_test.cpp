@@ -12,7 +12,9 @@ using OwnedSurface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
 struct PlanCase {
     int width, height, maxSize;
-    int side, layout, strips, perTexture, textures, stripWidth, stripHeight;
+    int side;
+    VideoTileLayout layout;
+    int strips, perTexture, textures, stripWidth, stripHeight;
 };
 
 // The number of strips is not stored; it follows from the longer side and the texture side.
@@ -27,16 +29,17 @@ using Registry = RecordedLayer;
 
 TEST_F(Registry, PlanPacksSurfacesIntoTheSquarestTextures)
 {
+    constexpr VideoTileLayout one = LayoutOnePiece, alongX = LayoutStripsAlongX, alongY = LayoutStripsAlongY;
     const PlanCase cases[] = {
-        {800, 600, 1024, 1024, 0, 1, 1, 1, 800, 600}, {800, 600, 16384, 1024, 0, 1, 1, 1, 800, 600},
-        {640, 480, 512, 512, 1, 2, 1, 2, 512, 480},   {800, 100, 2048, 512, 1, 2, 5, 1, 512, 100},
-        {2000, 20, 1024, 256, 1, 8, 12, 1, 256, 20},  {20, 2000, 1024, 256, 2, 8, 12, 1, 20, 256},
-        {1025, 1, 1024, 32, 1, 33, 32, 2, 32, 1},     {1, 1, 256, 1, 0, 1, 1, 1, 1, 1},
-        {1024, 1024, 1024, 1024, 0, 1, 1, 1, 1024, 1024}, {1024, 100, 1024, 512, 1, 2, 5, 1, 512, 100},
+        {800, 600, 1024, 1024, one, 1, 1, 1, 800, 600},       {800, 600, 16384, 1024, one, 1, 1, 1, 800, 600},
+        {640, 480, 512, 512, alongX, 2, 1, 2, 512, 480},      {800, 100, 2048, 512, alongX, 2, 5, 1, 512, 100},
+        {2000, 20, 1024, 256, alongX, 8, 12, 1, 256, 20},     {20, 2000, 1024, 256, alongY, 8, 12, 1, 20, 256},
+        {1025, 1, 1024, 32, alongX, 33, 32, 2, 32, 1},        {1, 1, 256, 1, one, 1, 1, 1, 1, 1},
+        {1024, 1024, 1024, 1024, one, 1, 1, 1, 1024, 1024}, {1024, 100, 1024, 512, alongX, 2, 5, 1, 512, 100},
     };
     for (const PlanCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " max " << c.maxSize);
-        MaxTextureSize = c.maxSize;
+        video.maxTextureSize = c.maxSize;
         OwnedSurface surface(makeRGB(c.width, c.height));
         ASSERT_EQ(VideoAddTexInfo(surface.get()), 0);
         const TexInfo *info = VideoGetTexInfo(surface.get());
@@ -48,7 +51,7 @@ TEST_F(Registry, PlanPacksSurfacesIntoTheSquarestTextures)
         EXPECT_EQ(info->textureCount, c.textures);
         EXPECT_EQ(info->stripWidth, c.stripWidth);
         EXPECT_EQ(info->stripHeight, c.stripHeight);
-        for (int i = 0; i < info->textureCount; i++) EXPECT_EQ(info->textureNames[i], 0xFFFFFFFFu);
+        for (int i = 0; i < info->textureCount; i++) EXPECT_EQ(info->textureNames[i], VideoNoTexture);
         EXPECT_EQ(info->outWidth, c.width);
         EXPECT_EQ(info->outHeight, c.height);
         EXPECT_EQ(info->dirtyRect.w, 0);
@@ -58,7 +61,7 @@ TEST_F(Registry, PlanPacksSurfacesIntoTheSquarestTextures)
 
 TEST_F(Registry, SurfaceTooWideForAnyTextureIsRegisteredWithoutTextures)
 {
-    MaxTextureSize = 512;
+    video.maxTextureSize = 512;
     OwnedSurface surface(makeRGB(800, 600));
     testing::internal::CaptureStderr();
     EXPECT_EQ(VideoAddTexInfo(surface.get()), 0);
@@ -151,7 +154,7 @@ TEST_F(Registry, HandleLeftInAnotherSurfaceDoesNotReachTheRecord)
 
 TEST_F(Registry, FreeingASurfaceDeletesItsTexturesAndRecord)
 {
-    MaxTextureSize = 512;
+    video.maxTextureSize = 512;
     SDL_Surface *surface = makeRGB(640, 480);
     ASSERT_EQ(VideoAddTexInfo(surface), 0);
     TexInfo *info = VideoGetTexInfo(surface);
@@ -218,7 +221,8 @@ TEST_F(Registry, ReleaseSinceMarkDropsOnlyRecordsMadeAfterIt)
     clearGLCalls();
     VideoReleaseRecordsSince(&mark);
     EXPECT_EQ(VideoRecordsInUse(), 2);
-    EXPECT_EQ(glCalls, (std::vector<std::string>{"DeleteTextures(1, 4294967295)", "DeleteTextures(1, 41)"}));
+    const std::string neverMade = "DeleteTextures(1, " + std::to_string(VideoNoTexture) + ")";
+    EXPECT_EQ(glCalls, (std::vector<std::string>{neverMade, "DeleteTextures(1, 41)"}));
     EXPECT_NE(VideoGetTexInfo(before1.get()), nullptr);
     EXPECT_NE(VideoGetTexInfo(before3.get()), nullptr);
 

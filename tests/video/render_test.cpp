@@ -176,7 +176,7 @@ TEST_F(Rendering, OpaqueKeyedStripedAndConvertedPicturesMatchSDLExactly)
 
 TEST_F(Rendering, PicturesSpreadOverManyTexturesMatchSDLExactly)
 {
-    MaxTextureSize = 64;  // small textures: every picture below needs several
+    video.maxTextureSize = 64;  // small textures: every picture below needs several
     SDL_Surface *wide = keep(patternedRGB(300, 60, 1));     // 5 textures of one strip
     SDL_Surface *tall = keep(patternedRGB(40, 500, 2));     // 8 textures of one strip, side by side
     SDL_Surface *packed = keep(patternedRGB(200, 20, 3));   // 4 strips, 3 to a texture
@@ -206,7 +206,7 @@ TEST_F(Rendering, PicturesSpreadOverManyTexturesMatchSDLExactly)
     EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": window " << testing::PrintToString(rgbAt(drawn, d.x, d.y))
                           << " SDL " << testing::PrintToString(rgbAt(reference, d.x, d.y));
     EXPECT_EQ(VideoGetTexInfo(thin)->textureCount, 2);
-    EXPECT_EQ(VideoGetTexInfo(tall)->layout, 2);
+    EXPECT_EQ(VideoGetTexInfo(tall)->layout, LayoutStripsAlongY);
     SDL_FreeSurface(drawn);
 }
 
@@ -286,10 +286,10 @@ TEST_F(Rendering, TextFromPagesMatchesTextDrawnGlyphByGlyph)
     // The same text with every glyph in textures of its own.
     for (BitmapFont *font : {&main, &outline, &small, &smallOutline})
         for (SDL_Surface *glyph : font->glyphs) VideoRemoveTexInfo(glyph);
-    const int32_t packArea = VideoPackArea;
-    VideoPackArea = 0;
+    const int32_t packArea = video.packArea;
+    video.packArea = 0;
     scene(screen);
-    VideoPackArea = packArea;
+    video.packArea = packArea;
     EXPECT_EQ(VideoGetTexInfo(main.glyphs['a'])->page, 0);
     SDL_Surface *single = windowPicture();
     d = compare(paged, single, 0);

@@ -159,17 +159,17 @@ TEST_F(Upload, TextureLargerThanAllowedIsRefused)
 {
     SDL_Surface *image = makeRGB(300, 300);
     VideoAddTexInfo(image);  // planned while 16384 was allowed: one texture of 512
-    MaxTextureSize = 256;
+    video.maxTextureSize = 256;
     testing::internal::CaptureStderr();
     EXPECT_EQ(VideoUploadTexture(image), -1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: INTERNAL ERROR: Too large texture!\n");
     EXPECT_TRUE(glCallsStartingWith("GenTextures").empty());
 
     // Refused after a change: the old textures are gone and nothing draws their names any more.
-    MaxTextureSize = 16384;
+    video.maxTextureSize = 16384;
     VideoUploadTexture(image);
     VideoInvalidate(image, nullptr);
-    MaxTextureSize = 256;
+    video.maxTextureSize = 256;
     testing::internal::CaptureStderr();
     SDL_Rect at{0, 0, 0, 0};
     VideoBlit(image, nullptr, screen, &at);

@@ -25,9 +25,9 @@ inline SDL_Surface *makeRGBA(int width, int height)
 
 // Recorded tests see each picture's own textures unless they ask for pages.
 struct NoPages {
-    int32_t saved = VideoPackArea;
-    NoPages() { VideoPackArea = 0; }
-    ~NoPages() { VideoPackArea = saved; }
+    int32_t saved = video.packArea;
+    NoPages() { video.packArea = 0; }
+    ~NoPages() { video.packArea = saved; }
 };
 
 // The layer back at its state before any mode set, with the recorder as OpenGL and no window.

@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "text/charset.h"
-
 extern char **environ;
 
 // ----------------------------------------------------------------------------------------------------
@@ -103,13 +101,13 @@ static bool runDialog(const std::vector<std::string> &args, const std::vector<st
 // ----------------------------------------------------------------------------------------------------
 void showMessageBox(const char *title, const char *text)
 {
-    std::string utf8Title = windows1250ToUtf8(title);
-    std::string utf8Text = windows1250ToUtf8(text);
+    const std::string utf8Title = title;
+    const std::string utf8Text = text;
 
     // Like the Windows box: no icon, one OK button. A tool that is missing, fails or cannot reach the
     // display gives way to the next, and the last resort is standard error, so the message is never lost.
-    // The text is UTF-8, which the tools read only in a UTF-8 locale (zenity refuses it in the C locale,
-    // xmessage shows it byte by byte); C.UTF-8 is always there.
+    // The tools read UTF-8 only in a UTF-8 locale (zenity refuses it in the C locale, xmessage shows it
+    // byte by byte); C.UTF-8 is always there.
     const std::vector<std::string> utf8Locale = {"LC_ALL=C.UTF-8"};
     if (programOnPath("zenity") &&
         runDialog({"zenity", "--info", "--no-markup", "--icon-name=", "--title=" + utf8Title, "--text=" + utf8Text},

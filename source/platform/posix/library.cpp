@@ -5,48 +5,25 @@
 
 #include <climits>
 #include <cstdio>
-#include <cstring>
 
 #include "platform/filekind.h"
+#include "platform/library_backend.h"
 #include "platform/places.h"
 
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
 const char *const librarySuffix = ".so";
-
-static char overrideDirectory[PATH_MAX];  // empty: the executable's directory
+const size_t libraryPathCapacity = PATH_MAX;
+const char *const librarySeparators = "/";
 
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-void librarySetDirectory(const char *directory)
-{
-    snprintf(overrideDirectory, sizeof overrideDirectory, "%s", directory ? directory : "");
-}
+bool programLibraryDirectory(char *buffer, size_t size) { return executableDirectory(buffer, size); }
 
-bool libraryDirectory(char *buffer, size_t size)
+void *openLibraryAt(const char *path, char *reason, size_t reasonSize)
 {
-    if (size == 0) return false;
-    if (overrideDirectory[0] != '\0') {
-        return static_cast<size_t>(snprintf(buffer, size, "%s", overrideDirectory)) < size;
-    }
-    return executableDirectory(buffer, size);
-}
-
-void *libraryOpen(const char *fileName, char *reason, size_t reasonSize)
-{
-    char directory[PATH_MAX];
-    if (!libraryDirectory(directory, sizeof directory)) {
-        snprintf(reason, reasonSize, "%s: the program's own directory cannot be found", fileName);
-        return nullptr;
-    }
-    char path[PATH_MAX];
-    const char *separator = directory[strlen(directory) - 1] == '/' ? "" : "/";
-    if (static_cast<size_t>(snprintf(path, sizeof path, "%s%s%s", directory, separator, fileName)) >= sizeof path) {
-        snprintf(reason, reasonSize, "%s: the path is too long", fileName);
-        return nullptr;
-    }
     // Only a plain file: dlopen would wait for ever on a named pipe in the library's place.
     char kind[64];
     if (!isRegularFile(path, kind, sizeof kind)) {

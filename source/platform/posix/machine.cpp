@@ -32,17 +32,25 @@ static bool readText(const std::string &path, std::string *text, size_t limit)
     return true;
 }
 
+// The line that begins at *start, without its line feed; *start moves on to the next one. False at the end.
+static bool nextLine(std::string_view text, size_t *start, std::string_view *line)
+{
+    if (*start >= text.size()) return false;
+    size_t end = text.find('\n', *start);
+    if (end == std::string_view::npos) end = text.size();
+    *line = text.substr(*start, end - *start);
+    *start = end + 1;
+    return true;
+}
+
 // The value of the first "key<tabs>: value" line of the first processor's block, without the one space
 // that follows the colon; the value's own blanks are kept. Empty view when the key is absent.
 static std::string_view cpuInfoValue(std::string_view text, std::string_view key, bool *found)
 {
     *found = false;
     size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    std::string_view line;
+    while (nextLine(text, &start, &line)) {
         if (line.empty()) break;  // a blank line ends the first processor's block
         size_t colon = line.find(':');
         if (colon == std::string_view::npos) continue;
@@ -68,11 +76,8 @@ static void copyBounded(std::array<char, 128> &target, std::string_view text)
 static bool meminfoKib(std::string_view text, std::string_view name, uint64_t *kib)
 {
     size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    std::string_view line;
+    while (nextLine(text, &start, &line)) {
         if (line.size() <= name.size() || line.substr(0, name.size()) != name || line[name.size()] != ':') continue;
         std::string value(line.substr(name.size() + 1));
         char *after = nullptr;

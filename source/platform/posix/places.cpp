@@ -27,20 +27,19 @@ static bool copyOut(const std::string &text, char *buffer, size_t size)
     return true;
 }
 
-// Creates the folder and any missing parents, each readable by the user alone.
-static bool makeFolder(const std::string &path)
-{
-    if (mkdir(path.c_str(), 0700) == 0 || errno == EEXIST) return true;
-    if (errno != ENOENT) return false;
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos || slash == 0) return false;
-    if (!makeFolder(path.substr(0, slash))) return false;
-    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
+bool makePrivateFolder(const char *path)
+{
+    if (mkdir(path, 0700) == 0 || errno == EEXIST) return true;
+    if (errno != ENOENT) return false;
+    const char *slash = strrchr(path, '/');
+    if (!slash || slash == path) return false;
+    if (!makePrivateFolder(std::string(path, static_cast<size_t>(slash - path)).c_str())) return false;
+    return mkdir(path, 0700) == 0 || errno == EEXIST;
+}
+
 bool executableDirectory(char *buffer, size_t size)
 {
     // The kernel's link names the file itself, so a program started through a symbolic link (as the
@@ -75,7 +74,8 @@ bool stateDirectory(char *buffer, size_t size)
     }
     while (base.size() > 1 && base.back() == '/') base.pop_back();
     std::string folder = (base == "/" ? "" : base) + "/tavrin";
+    if (!makePrivateFolder(folder.c_str())) return false;
     struct stat info;
-    if (!makeFolder(folder) || stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+    if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
     return copyOut(folder, buffer, size);
 }

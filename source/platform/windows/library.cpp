@@ -10,6 +10,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/library_backend.h"
+
 // ----------------------------------------------------------------------------------------------------
 // Defines
 // ----------------------------------------------------------------------------------------------------
@@ -19,38 +21,12 @@ constexpr size_t pathCapacity = 1024;
 // State
 // ----------------------------------------------------------------------------------------------------
 const char *const librarySuffix = ".dll";
-
-static char overrideDirectory[pathCapacity];  // empty: the executable's directory
+const size_t libraryPathCapacity = pathCapacity;
+const char *const librarySeparators = "\\/";
 
 // ----------------------------------------------------------------------------------------------------
-// Functions
+// Internal functions
 // ----------------------------------------------------------------------------------------------------
-void librarySetDirectory(const char *directory)
-{
-    snprintf(overrideDirectory, sizeof overrideDirectory, "%s", directory ? directory : "");
-}
-
-bool libraryDirectory(char *buffer, size_t size)
-{
-    if (size == 0) return false;
-    if (overrideDirectory[0] != '\0') {
-        return static_cast<size_t>(snprintf(buffer, size, "%s", overrideDirectory)) < size;
-    }
-    char path[pathCapacity];
-    DWORD length = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(sizeof path));
-    // A result that fills the whole buffer means the name was cut short.
-    if (length == 0 || length >= sizeof path) return false;
-    path[length] = '\0';
-    char *slash = strrchr(path, '\\');
-    char *otherSlash = strrchr(path, '/');
-    if (otherSlash && (!slash || otherSlash > slash)) slash = otherSlash;
-    if (!slash) return false;
-    // "C:\tavrin.exe" keeps its "C:\" rather than becoming the drive's current directory "C:".
-    if (slash > path && slash[-1] == ':') slash[1] = '\0';
-    else *slash = '\0';
-    return static_cast<size_t>(snprintf(buffer, size, "%s", path)) < size;
-}
-
 static void describeError(DWORD code, const char *path, char *reason, size_t reasonSize)
 {
     char message[512] = "";
@@ -72,21 +48,29 @@ static void describeError(DWORD code, const char *path, char *reason, size_t rea
     snprintf(reason, reasonSize, "%s: %s", path, text.c_str());
 }
 
-void *libraryOpen(const char *fileName, char *reason, size_t reasonSize)
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
+// The ANSI spelling, which is what LoadLibraryA takes.
+bool programLibraryDirectory(char *buffer, size_t size)
 {
-    char directory[pathCapacity];
-    if (!libraryDirectory(directory, sizeof directory)) {
-        snprintf(reason, reasonSize, "%s: the program's own directory cannot be found", fileName);
-        return nullptr;
-    }
     char path[pathCapacity];
-    size_t directoryLength = strlen(directory);
-    char last = directoryLength > 0 ? directory[directoryLength - 1] : '\\';
-    const char *separator = (last == '\\' || last == '/') ? "" : "\\";
-    if (static_cast<size_t>(snprintf(path, sizeof path, "%s%s%s", directory, separator, fileName)) >= sizeof path) {
-        snprintf(reason, reasonSize, "%s: the path is too long", fileName);
-        return nullptr;
-    }
+    DWORD length = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(sizeof path));
+    // A result that fills the whole buffer means the name was cut short.
+    if (length == 0 || length >= sizeof path) return false;
+    path[length] = '\0';
+    char *slash = strrchr(path, '\\');
+    char *otherSlash = strrchr(path, '/');
+    if (otherSlash && (!slash || otherSlash > slash)) slash = otherSlash;
+    if (!slash) return false;
+    // "C:\tavrin.exe" keeps its "C:\" rather than becoming the drive's current directory "C:".
+    if (slash > path && slash[-1] == ':') slash[1] = '\0';
+    else *slash = '\0';
+    return static_cast<size_t>(snprintf(buffer, size, "%s", path)) < size;
+}
+
+void *openLibraryAt(const char *path, char *reason, size_t reasonSize)
+{
     // A library that is missing or broken is reported in the log, never with a system dialog box.
     UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     HMODULE library = LoadLibraryA(path);

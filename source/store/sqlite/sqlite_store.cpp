@@ -9,10 +9,11 @@
 #include <unistd.h>
 
 #include <array>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+
+#include "platform/places.h"
 
 // ----------------------------------------------------------------------------------------------------
 // Defines and types
@@ -162,16 +163,6 @@ static int runSimple(Statement which)
 static void bindName(sqlite3_stmt *statement, int index, const char *name)
 {
     sqlite3_bind_text(statement, index, name, -1, SQLITE_STATIC);
-}
-
-static bool makeFolder(const std::string &path)
-{
-    if (mkdir(path.c_str(), 0700) == 0 || errno == EEXIST) return true;
-    if (errno != ENOENT) return false;
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos || slash == 0) return false;
-    if (!makeFolder(path.substr(0, slash))) return false;
-    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
 // ${XDG_CONFIG_HOME:-$HOME/.config}/tavrin; a relative XDG_CONFIG_HOME is ignored, as the convention asks.
@@ -371,7 +362,7 @@ static OpenOutcome openConnection(bool immutable)
 // are opened without following a link, so the modes are only ever set on the store's own folder and file.
 static bool prepareFile(const std::string &folder)
 {
-    if (!makeFolder(folder)) return false;
+    if (!makePrivateFolder(folder.c_str())) return false;
     struct stat info;
     int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folderFd < 0) return false;

@@ -12,8 +12,6 @@
 
 namespace {
 
-const char *const noSoundCard = "Az alkalmaz\xE1s nem tudta megnyitni a hangk\xE1rty\xE1t.\n"
-                                "Ellen\xF5rizze, hogy egy m\xE1sik alkalmaz\xE1s nem foglalja-e.";
 const std::string noSoundCardUtf8 = "Az alkalmaz\xC3\xA1s nem tudta megnyitni a hangk\xC3\xA1rty\xC3\xA1t.\n"
                                     "Ellen\xC5\x91rizze, hogy egy m\xC3\xA1sik alkalmaz\xC3\xA1s nem foglalja-e.";
 
@@ -41,7 +39,7 @@ TEST(MessageBox, FailingDialogsGiveWayToTheNextWhichGetsTheExactTextInAUtf8Local
     dialogs.add("kdialog", "echo 'could not connect to display' >&2; exit 1");  // no display
     dialogs.add("xmessage", "exit 0");                                        // shown and dismissed
     testing::internal::CaptureStderr();
-    showMessageBox("Tavrin", noSoundCard);
+    showMessageBox("Tavrin", noSoundCardUtf8.c_str());
     std::string said = testing::internal::GetCapturedStderr();
 
     EXPECT_NE(dialogs.called("zenity").find("|--icon-name=|"), std::string::npos);  // no icon
@@ -58,12 +56,12 @@ TEST(MessageBox, WhenEveryDialogFailsTheTextGoesToStandardError)
     dialogs.add("kdialog", "kill -SEGV $$");
     dialogs.add("xmessage", "exit 1");  // closed: counts as shown
     testing::internal::CaptureStderr();
-    showMessageBox("Tavrin", noSoundCard);
+    showMessageBox("Tavrin", noSoundCardUtf8.c_str());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot open display: :9\n");
 
     dialogs.add("xmessage", "echo \"Error: Can't open display: :9\" >&2; exit 1");
     testing::internal::CaptureStderr();
-    showMessageBox("Tavrin", noSoundCard);
+    showMessageBox("Tavrin", noSoundCardUtf8.c_str());
     std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("Tavrin: " + noSoundCardUtf8 + "\n"), std::string::npos) << said;
 }

@@ -16,10 +16,10 @@ namespace {
 
 // Waits up to a minute for a top-level dialog with this title: the first window of a new Wine prefix
 // takes a while.
-HWND findDialog(const char *title)
+HWND findDialog(const wchar_t *title)
 {
     for (int i = 0; i < 1200; i++) {
-        HWND dialog = FindWindowA("#32770", title);
+        HWND dialog = FindWindowW(L"#32770", title);
         if (dialog) return dialog;
         Sleep(50);
     }
@@ -28,23 +28,23 @@ HWND findDialog(const char *title)
 
 TEST(DesktopMessageBox, ShowsTitleAndTextAndWaitsUntilOkIsPressed)
 {
-    // Windows-1250 text, as the shell passes it.
-    const char *title = "Tavrin: hib\xE1";
-    const char *text = "A hangk\xE1rtya nem indul. \xD5r\xFClt t\xFCk\xF6r.";
+    // UTF-8 in, and the same letters on screen whatever the system's code page.
+    const char *title = "Tavrin: hib\xC3\xA1";
+    const char *text = "A hangk\xC3\xA1rtya nem indul. \xC5\x90r\xC3\xBClt t\xC3\xBCk\xC3\xB6r.";
     std::atomic<bool> returned{false};
     std::thread box([&] {
         showMessageBox(title, text);
         returned = true;
     });
-    HWND dialog = findDialog(title);
+    HWND dialog = findDialog(L"Tavrin: hib\u00E1");
     if (!dialog) {
         box.detach();
         FAIL() << "no message box appeared";
     }
-    std::array<char, 256> shown{};
+    std::array<wchar_t, 256> shown{};
     // The message box shows its text in a static control of this number.
-    GetDlgItemTextA(dialog, 0xFFFF, shown.data(), static_cast<int>(shown.size()));
-    EXPECT_STREQ(shown.data(), text);
+    GetDlgItemTextW(dialog, 0xFFFF, shown.data(), static_cast<int>(shown.size()));
+    EXPECT_STREQ(shown.data(), L"A hangk\u00E1rtya nem indul. \u0150r\u00FClt t\u00FCk\u00F6r.");
     Sleep(200);
     EXPECT_FALSE(returned) << "the call must wait for the box to be dismissed";
 
