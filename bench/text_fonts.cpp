@@ -10,6 +10,7 @@
 
 #include "base/screen.h"
 #include "modules/modules.h"
+#include "shell/assets.h"
 #include "text/text.h"
 #include "video/video.h"
 
@@ -33,22 +34,6 @@ std::string fontPath()
         }
     return {};
 }
-
-// The font set in the order init builds it.
-struct FontSpec {
-    BitmapFont *font;
-    int size;
-    SDL_Color colour;
-};
-const std::array<FontSpec, 7> fontSet = {{
-    {&Font27Teal, 27, {50, 188, 193, 255}},
-    {&Font27Red, 27, {255, 0, 0, 255}},
-    {&Font27Black, 27, {0, 0, 0, 255}},
-    {&Font20Black, 20, {0, 0, 0, 255}},
-    {&Font20Teal, 20, {50, 188, 193, 255}},
-    {&Font13Black, 13, {0, 0, 0, 255}},
-    {&Font13Teal, 13, {50, 188, 193, 255}},
-}};
 
 long blitCount;
 SDL_Surface *target;
@@ -77,12 +62,12 @@ int main()
     std::array<double, runs> times{};
     int glyphs = 0;
     for (int run = 0; run < runs; ++run) {
-        for (const FontSpec &entry : fontSet) releaseBitmapFont(entry.font);
+        for (const FontSpec &entry : fontSpecs) releaseBitmapFont(entry.font);
         Clock::time_point start = Clock::now();
-        for (const FontSpec &entry : fontSet) buildBitmapFont(entry.font, path.c_str(), entry.size, entry.colour);
+        for (const FontSpec &entry : fontSpecs) buildBitmapFont(entry.font, path.c_str(), entry.pointSize, entry.colour);
         times[run] = millisecondsSince(start);
     }
-    for (const FontSpec &entry : fontSet)
+    for (const FontSpec &entry : fontSpecs)
         for (SDL_Surface *glyph : entry.font->glyphs) glyphs += glyph != nullptr;
     std::sort(times.begin(), times.end());
     std::printf("build seven fonts (%d glyphs): median %.1f ms, best %.1f ms, worst %.1f ms over %d runs\n", glyphs,
@@ -134,13 +119,13 @@ int main()
         std::printf("ten outlined 20-character texts through OpenGL, with fill and swap: %.2f ms per frame "
                     "(fill and swap alone: %.2f ms)\n",
                     opengl / frames, empty / frames);
-        for (const FontSpec &entry : fontSet) releaseBitmapFont(entry.font);
+        for (const FontSpec &entry : fontSpecs) releaseBitmapFont(entry.font);
         VideoFreeSurface(screen);
         screen = nullptr;
         VideoQuit();
     } else {
         std::printf("no display: OpenGL drawing not measured\n");
-        for (const FontSpec &entry : fontSet) releaseBitmapFont(entry.font);
+        for (const FontSpec &entry : fontSpecs) releaseBitmapFont(entry.font);
     }
     TTF_Quit();
     return 0;

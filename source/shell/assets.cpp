@@ -24,14 +24,7 @@
 // ----------------------------------------------------------------------------------------------------
 constexpr const char *fontFile = "g/KOMIKATA.TTF";
 
-struct FontSpec {
-    BitmapFont *font;
-    int pointSize;
-    SDL_Color colour;
-};
-
-// Built in this order; the teal is the menu's own colour.
-static const std::array<FontSpec, 7> fontSpecs = {{
+const std::array<FontSpec, 7> fontSpecs = {{
     {&Font27Teal, 27, {50, 188, 193, 0}},
     {&Font27Red, 27, {255, 0, 0, 0}},
     {&Font27Black, 27, {0, 0, 0, 0}},
