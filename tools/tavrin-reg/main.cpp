@@ -209,13 +209,15 @@ bool nameBefore(const std::string &a, const std::string &b)
 
 std::string fullName(const std::string &key) { return key.empty() ? "HKEY_CURRENT_USER" : "HKEY_CURRENT_USER\\" + key; }
 
+// REG_EXPAND_SZ: text as well, which the registry may hold and a listing shows as it is.
+constexpr uint32_t expandableText = 2;
+
 void printValue(const char *name, uint32_t type, const std::vector<unsigned char> &data)
 {
     printf("    %s    %s    ", name[0] ? name : "(Default)", typeName(type));
     if (type == StoreTypeDword && data.size() == 4) {
-        uint32_t value = data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24;
-        printf("0x%x", value);
-    } else if (type == StoreTypeSz || type == 2) {
+        printf("0x%x", static_cast<uint32_t>(storeDwordFromBytes(data.data())));
+    } else if (type == StoreTypeSz || type == expandableText) {
         size_t length = 0;
         while (length < data.size() && data[length] != 0) length++;
         fwrite(data.data(), 1, length, stdout);
@@ -353,7 +355,9 @@ int runAdd(const Command &command)
         uint32_t value = 0;
         if (!parseDword(command.hasData ? command.data : "0", value))
             return fail(("ERROR: Invalid DWORD data \"" + command.data + "\": give a decimal number or 0x and hex digits.").c_str());
-        for (int i = 0; i < 4; i++) bytes.push_back(static_cast<char>(value >> (8 * i)));
+        unsigned char dword[4];
+        storeDwordBytes(static_cast<int32_t>(value), dword);
+        bytes.assign(dword, dword + 4);
     } else if (command.type == StoreTypeBinary) {
         if (!parseBinary(command.data, bytes))
             return fail(("ERROR: Invalid binary data \"" + command.data + "\": give pairs of hex digits.").c_str());
