@@ -26,19 +26,6 @@ TEST(RealProgram, LogsItsStartAndEndsCleanlyOnTerminate)
     EXPECT_LE(fps, 51.0);
 }
 
-TEST(RealProgram, UnusableVideoDriverEndsWithExitCodeTwo)
-{
-    RunCopy copy;
-    pid_t pid = startProgram(copy, {"SDL_VIDEODRIVER=no-such-driver"});
-    ASSERT_GT(pid, 0);
-    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 2);
-    std::string log = copy.log();
-    std::smatch match;
-    ASSERT_TRUE(std::regex_search(log, match, std::regex("\n \xB7 Couldn't set 800x600 video mode: ([^\n]+)\n$"))) << log;
-    EXPECT_FALSE(match[1].str().empty());
-    EXPECT_EQ(log.find("frames per second"), std::string::npos);
-}
-
 TEST(RealProgram, RunsTheSameWhenTheLogCannotBeWritten)
 {
     RunCopy copy;

@@ -65,6 +65,7 @@ TEST(StartupDiagnostics, UnknownVideoDriverSkipsTheProbeQuietlyAndEndsWithExitCo
     EXPECT_TRUE(std::regex_search(log, start)) << log;
     EXPECT_EQ(log.find("videocard"), std::string::npos) << log;
     EXPECT_TRUE(std::regex_search(log, std::regex("\n \xB7 Couldn't set 800x600 video mode: [^\n]+\n$"))) << log;
+    EXPECT_EQ(log.find("frames per second"), std::string::npos) << log;
 }
 
 }  // namespace
