@@ -139,28 +139,22 @@ TEST(StartUp, WithNoPicturesEachIsNamedOnceAndTheMenuStillRuns)
     screen = software;
     installMenuRecorders();
     menuHooks.blit = hostBlit;
-    auto clickAt = [](int x, int y) {
-        SDL_Event move = motionEvent(x, y);
-        menuMouseEvent(&move);
-        SDL_Event down = buttonEvent();
-        return menuMouseEvent(&down);
-    };
     drawMenu();
-    clickAt(250, 300);  // player B
+    clickMenuAt(250, 300);  // player B
     EXPECT_EQ(currentSlot, 1);
-    clickAt(250, 170);
-    clickAt(250, 240);
+    clickMenuAt(250, 170);
+    clickMenuAt(250, 240);
     EXPECT_EQ(menuRecord.gamesStarted, (std::vector<int>{1, 2}));
-    clickAt(250, 300);  // settings
+    clickMenuAt(250, 300);  // settings
     ASSERT_EQ(menuScreen, ScreenSettings);
     drawMenu();
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
-    clickAt(185 + 128, 200);
+    clickMenuAt(185 + 128, 200);
     EXPECT_EQ(appSettings.musicvolume, 64);
     menuRecord.heldButtons = 0;
-    clickAt(250, 430);  // back
+    clickMenuAt(250, 430);  // back
     EXPECT_EQ(menuRecord.saves, 1);
-    EXPECT_EQ(clickAt(250, 430), 1);  // quit
+    EXPECT_EQ(clickMenuAt(250, 430), 1);  // quit
     screen = nullptr;
     SDL_FreeSurface(software);
     resetMenuHooks();
