@@ -189,13 +189,11 @@ TEST_F(Settings, ErasingPlayerBDeletesSlotTwoOnly)
 TEST_F(Settings, SlotNumbersOutsideOneToThreeTouchNothing)
 {
     ASSERT_EQ(writeProgress(1, 1, 0, 4, ProgressDone), StoreOk);
-    EXPECT_EQ(slotProgressPercent(0), 0);
-    EXPECT_EQ(slotProgressPercent(4), 0);
-    EXPECT_FALSE(eraseSlot(0));
-    EXPECT_FALSE(eraseSlot(-1));
-    EXPECT_FALSE(eraseSlot(4));
-    EXPECT_FALSE(keyExists((std::string(root) + "slot0").c_str()));
-    EXPECT_FALSE(keyExists((std::string(root) + "slot4").c_str()));
+    for (int slot : {-1, 0, 4}) {
+        EXPECT_EQ(slotProgressPercent(slot), 0) << "slot " << slot;
+        EXPECT_FALSE(eraseSlot(slot)) << "slot " << slot;
+        EXPECT_FALSE(keyExists(slotKey(slot).c_str())) << "slot " << slot;
+    }
     EXPECT_EQ(slotProgressPercent(1), 10);
 }
 
