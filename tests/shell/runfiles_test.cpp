@@ -117,11 +117,7 @@ TEST(RunTimeFiles, ProgramStartedElsewhereReadsBesideItselfAndLogsInTheStateFold
     RunCopy copy;
     ScratchDir elsewhere;
     fs::path state = copy.dir.path / "state";
-    pid_t pid = startProgram(copy, {"XDG_STATE_HOME=" + state.string()}, elsewhere.path);
-    ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    kill(pid, SIGTERM);
-    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
+    EXPECT_EQ(runThenTerminate(copy, {"XDG_STATE_HOME=" + state.string()}, std::chrono::seconds(3), elsewhere.path), 0);
 
     std::string log = readFile(state / "tavrin" / "sdl.log");
     EXPECT_EQ(log.rfind("\n\ntavrin.exe started ---", 0), 0u) << log;
