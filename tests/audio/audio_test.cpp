@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "environment.h"
 #include "scratch_dir.h"
 #include "audio/audio.h"
 #include "store/settings.h"
@@ -62,31 +63,28 @@ std::string recordClick(const ScratchDir &dir, int fxvolume)
 
 }  // namespace
 
-TEST(Audio, StereoDeviceIsLoggedFollowedByAnEmptyLine)
+TEST(Audio, DeviceIsLoggedWithItsRateAndChannelsFollowedByAnEmptyLine)
 {
-    ScratchDir dir;
-    dir.enter();
+    const struct {
+        int rate, channels;
+        const char *line;
+    } devices[] = {{44100, 2, "Opened audio at 44100 Hz 16 bit stereo, 2048 bytes audio buffer\n\n"},
+                   {22050, 1, "Opened audio at 22050 Hz 16 bit mono, 2048 bytes audio buffer\n\n"}};
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    openAudio(44100, 2);
-    EXPECT_EQ(audioOpened, 1);
-    openAudio(44100, 2);  // a second call changes nothing
-    closeAudio();
-    EXPECT_EQ(audioOpened, 0);
-    closeAudio();  // and closing twice does nothing the second time
-    EXPECT_EQ(audioOpened, 0);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    EXPECT_EQ(readFile("sdl.log"), "Opened audio at 44100 Hz 16 bit stereo, 2048 bytes audio buffer\n\n");
-}
-
-TEST(Audio, MonoDeviceIsLoggedAsMono)
-{
-    ScratchDir dir;
-    dir.enter();
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    openAudio(22050, 1);
-    closeAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    EXPECT_EQ(readFile("sdl.log"), "Opened audio at 22050 Hz 16 bit mono, 2048 bytes audio buffer\n\n");
+    for (const auto &device : devices) {
+        SCOPED_TRACE(device.line);
+        ScratchDir dir;
+        dir.enter();
+        openAudio(device.rate, device.channels);
+        EXPECT_EQ(audioOpened, 1);
+        openAudio(device.rate, device.channels);  // a second call changes nothing
+        closeAudio();
+        EXPECT_EQ(audioOpened, 0);
+        closeAudio();  // and closing twice does nothing the second time
+        EXPECT_EQ(audioOpened, 0);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        EXPECT_EQ(readFile("sdl.log"), device.line);
+    }
 }
 
 TEST(Audio, NoMixerCallReachesAClosedDevice)
@@ -110,11 +108,11 @@ TEST(Audio, DeviceThatDoesNotOpenLeavesNoLogLineAndTheRunGoesOn)
     ScratchDir dir;
     dir.enter();
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    // Without a dialog tool on the path the message goes to standard error instead of waiting for a click.
-    std::string path = getenv("PATH") ? getenv("PATH") : "";
-    setenv("PATH", dir.path.c_str(), 1);
-    openAudio(44100, 2);
-    setenv("PATH", path.c_str(), 1);
+    {
+        // Without a dialog tool on the path the message goes to standard error instead of waiting for a click.
+        EnvironmentSetting path("PATH", dir.path.string());
+        openAudio(44100, 2);
+    }
     EXPECT_EQ(audioOpened, 1);
     playClick(nullptr);  // nothing to play on a closed device, and nothing breaks
     closeAudio();

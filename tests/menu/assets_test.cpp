@@ -19,6 +19,7 @@
 #include "menu_recorder.h"
 #include "modules/modules.h"
 #include "shell/assets.h"
+#include "store_env.h"
 #include "store_sandbox.h"
 #include "tavrin/store.h"
 
@@ -138,28 +139,22 @@ TEST(StartUp, WithNoPicturesEachIsNamedOnceAndTheMenuStillRuns)
     screen = software;
     installMenuRecorders();
     menuHooks.blit = hostBlit;
-    auto clickAt = [](int x, int y) {
-        SDL_Event move = motionEvent(x, y);
-        menuMouseEvent(&move);
-        SDL_Event down = buttonEvent();
-        return menuMouseEvent(&down);
-    };
     drawMenu();
-    clickAt(250, 300);  // player B
+    clickMenuAt(250, 300);  // player B
     EXPECT_EQ(currentSlot, 1);
-    clickAt(250, 170);
-    clickAt(250, 240);
+    clickMenuAt(250, 170);
+    clickMenuAt(250, 240);
     EXPECT_EQ(menuRecord.gamesStarted, (std::vector<int>{1, 2}));
-    clickAt(250, 300);  // settings
+    clickMenuAt(250, 300);  // settings
     ASSERT_EQ(menuScreen, ScreenSettings);
     drawMenu();
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
-    clickAt(185 + 128, 200);
+    clickMenuAt(185 + 128, 200);
     EXPECT_EQ(appSettings.musicvolume, 64);
     menuRecord.heldButtons = 0;
-    clickAt(250, 430);  // back
+    clickMenuAt(250, 430);  // back
     EXPECT_EQ(menuRecord.saves, 1);
-    EXPECT_EQ(clickAt(250, 430), 1);  // quit
+    EXPECT_EQ(clickMenuAt(250, 430), 1);  // quit
     screen = nullptr;
     SDL_FreeSurface(software);
     resetMenuHooks();
@@ -209,30 +204,14 @@ TEST(StartUp, NamedPipesInPlaceOfItsFilesAreRefusedLikeMissingOnes)
     EXPECT_EQ(buttonPlate->w, 320);
 }
 
-// Marks the first count values of a game as done ("g1a%d" or "g2a%d") in a slot's key.
-static void markDone(int slot, const char *format, int count)
-{
-    char path[64], name[16];
-    snprintf(path, sizeof path, "Software\\Vorniquel\\Tavrin\\slot%d\\", slot);
-    StoreKey key = nullptr;
-    ASSERT_EQ(storeOpenKey(path, StoreWrite, &key), StoreOk);
-    uint32_t done = 2;
-    for (int i = 0; i < count; ++i) {
-        snprintf(name, sizeof name, format, i);
-        storeSetValue(key, name, StoreTypeDword, &done, sizeof done);
-    }
-    storeFlushKey(key);
-    storeCloseKey(key);
-}
-
 TEST(StartUp, ReadsTheStoredSettingsAndShowsEachSlotsProgressInItsOwnLetter)
 {
     ScratchRun run;
     writeSettingValue("fxvolume", 5);
     writeSettingValue("quiz", 0);
-    markDone(2, "g1a%d", 1);
-    markDone(3, "g1a%d", 15);
-    markDone(3, "g2a%d", 25);
+    ASSERT_EQ(writeProgress(2, 1, 0, 1, ProgressDone), StoreOk);
+    ASSERT_EQ(writeProgress(3, 1, 0, 15, ProgressDone), StoreOk);
+    ASSERT_EQ(writeProgress(3, 2, 0, 25, ProgressDone), StoreOk);
     appSettings = AppSettings{0, 1, 128, 128};
     ASSERT_EQ(init(), 1);
     EXPECT_EQ(appSettings.fxvolume, 5);

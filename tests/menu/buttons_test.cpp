@@ -16,6 +16,7 @@ TEST(PointInRect, BothEdgesBelongToTheRectangle)
 // The button is hit from (x, y) to (x + right, y + bottom), both edges included, and nowhere around.
 void expectHitArea(MenuButton *button, int x, int y, int right, int bottom)
 {
+    SCOPED_TRACE(button->label);
     EXPECT_EQ(hitMenuButton(button, x, y), 1);
     EXPECT_EQ(hitMenuButton(button, x + right, y + bottom), 1);
     EXPECT_EQ(hitMenuButton(button, x + right + 1, y + bottom), 0);
@@ -24,12 +25,16 @@ void expectHitArea(MenuButton *button, int x, int y, int right, int bottom)
     EXPECT_EQ(hitMenuButton(button, x, y - 1), 0);
 }
 
-using TextButton = MenuTest;
+using HitArea = MenuTest;
 
-TEST_F(TextButton, ClickOnRightAndBottomEdgeHitsOnePixelFurtherDoesNot)
+TEST_F(HitArea, ReachesTheRightAndBottomEdgeAndNotOnePixelFurther)
 {
     expectHitArea(&menuButtons[btnQuit], 94, 410, 320, 60);  // a 320 x 60 plate
+    // A logo is hit over its normal picture (81 x 62) at its resting place.
+    expectHitArea(&menuButtons[btnLogo4], 255, 338, 80, 61);
 }
+
+using TextButton = MenuTest;
 
 TEST_F(TextButton, BottomTenRowsHitWithoutHighlighting)
 {
@@ -92,9 +97,7 @@ TEST_F(TextButton, WithoutThePlateItKeepsItsDesignedPlaceHighlightAndCaption)
     mouseY = 410 + 50;
     drawMenuButton(quit, 0, 0);
     EXPECT_EQ(textsOf(Font27Red), (std::vector<std::string>{"kil\xE9p\xE9s"}));
-    EXPECT_EQ(hitMenuButton(quit, 94 + 320, 410 + 60), 1);
-    EXPECT_EQ(hitMenuButton(quit, 94 + 321, 410), 0);
-    EXPECT_EQ(hitMenuButton(quit, 94, 410 + 61), 0);
+    expectHitArea(quit, 94, 410, 320, 60);
 }
 
 using ImageButton = MenuTest;
@@ -125,11 +128,6 @@ TEST_F(ImageButton, HoverPictureIsDrawnAtTheRestingPlaceWithoutOffset)
     EXPECT_EQ(menuRecord.blits[0].image, logoHover);
     EXPECT_EQ(menuRecord.blits[0].x, 190);
     EXPECT_EQ(menuRecord.blits[0].y, 340);
-}
-
-TEST_F(ImageButton, HitAreaIsTheNormalPictureAtTheRestingPlace)
-{
-    expectHitArea(&menuButtons[btnLogo4], 255, 338, 80, 61);  // the picture is 81 x 62
 }
 
 TEST_F(ImageButton, WithoutAHoverPictureTheNormalOneServesForBoth)

@@ -63,6 +63,21 @@ inline void installMenuRecorders()
     menuHooks.delay = [](Uint32 ms) { menuRecord.delays.push_back(ms); };
 }
 
+// Moves the pointer to (x, y); the menu's answer to the motion.
+inline int moveMenuPointer(int x, int y)
+{
+    SDL_Event move = motionEvent(x, y);
+    return menuMouseEvent(&move);
+}
+
+// Moves the pointer to (x, y) and presses a button there; the menu's answer to the press.
+inline int clickMenuAt(int x, int y, int button = SDL_BUTTON_LEFT)
+{
+    moveMenuPointer(x, y);
+    SDL_Event down = buttonEvent(SDL_MOUSEBUTTONDOWN, x, y, button);
+    return menuMouseEvent(&down);
+}
+
 // The menu's state at start, with pictures of the sizes the menu's layout is drawn for, and one-glyph
 // fonts whose glyphs tell the fonts apart.
 class MenuTest : public testing::Test {
@@ -179,12 +194,5 @@ protected:
         drawMenu();
     }
 
-    // Moves the pointer to (x, y) and presses a button there; the result of the press.
-    int clickAt(int x, int y, int button = SDL_BUTTON_LEFT)
-    {
-        SDL_Event move = motionEvent(x, y);
-        menuMouseEvent(&move);
-        SDL_Event down = buttonEvent(SDL_MOUSEBUTTONDOWN, x, y, button);
-        return menuMouseEvent(&down);
-    }
+    static int clickAt(int x, int y, int button = SDL_BUTTON_LEFT) { return clickMenuAt(x, y, button); }
 };

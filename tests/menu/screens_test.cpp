@@ -232,8 +232,7 @@ using MenuMouse = MenuTest;
 
 TEST_F(MenuMouse, MotionMovesThePointerAndAPressDoesNot)
 {
-    SDL_Event move = motionEvent(300, 412);
-    EXPECT_EQ(menuMouseEvent(&move), 0);
+    EXPECT_EQ(moveMenuPointer(300, 412), 0);
     EXPECT_EQ(mouseX, 300);
     EXPECT_EQ(mouseY, 412);
     SDL_Event down = buttonEvent();
@@ -306,8 +305,7 @@ TEST_F(MenuMouse, QuitClicksPausesTwoHundredMillisecondsAndAsksToQuit)
     EXPECT_EQ(menuRecord.clicks, 1);
     EXPECT_EQ(menuRecord.delays, (std::vector<Uint32>{200}));
     // Moving over it does nothing.
-    SDL_Event move = motionEvent(200, 420);
-    EXPECT_EQ(menuMouseEvent(&move), 0);
+    EXPECT_EQ(moveMenuPointer(200, 420), 0);
 }
 
 using SettingsScreen = MenuTest;
@@ -317,8 +315,7 @@ TEST_F(SettingsScreen, DraggingAlongTheEffectBarSetsTheVolume)
     menuScreen = ScreenSettings;
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
     auto dragTo = [&](int x, int y) {
-        SDL_Event move = motionEvent(x, y);
-        menuMouseEvent(&move);
+        moveMenuPointer(x, y);
         return appSettings.fxvolume;
     };
     EXPECT_EQ(dragTo(185, 150), 0);
@@ -337,8 +334,7 @@ TEST_F(SettingsScreen, SliderRectanglesAreAsTallAsTheKnob)
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
     auto fxAt = [&](int y) {
         appSettings.fxvolume = 99;
-        SDL_Event move = motionEvent(185 + 64, y);
-        menuMouseEvent(&move);
+        moveMenuPointer(185 + 64, y);
         return appSettings.fxvolume;
     };
     EXPECT_EQ(fxAt(139), 99);
@@ -351,8 +347,7 @@ TEST_F(SettingsScreen, MusicSliderAppliesTheVolumeAtOnce)
 {
     menuScreen = ScreenSettings;
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
-    SDL_Event move = motionEvent(185 + 32, 190);
-    menuMouseEvent(&move);
+    moveMenuPointer(185 + 32, 190);
     EXPECT_EQ(appSettings.musicvolume, 16);
     SDL_Event down = buttonEvent();
     mouseX = 185 + 256;
@@ -367,10 +362,8 @@ TEST_F(SettingsScreen, MovingWithoutTheLeftButtonHeldChangesNothing)
     menuScreen = ScreenSettings;
     for (Uint8 held : {Uint8(0), Uint8(SDL_BUTTON(SDL_BUTTON_RIGHT)), Uint8(SDL_BUTTON(SDL_BUTTON_MIDDLE))}) {
         menuRecord.heldButtons = held;
-        SDL_Event move = motionEvent(185 + 10, 150);
-        menuMouseEvent(&move);
-        move = motionEvent(185 + 10, 200);
-        menuMouseEvent(&move);
+        moveMenuPointer(185 + 10, 150);
+        moveMenuPointer(185 + 10, 200);
         SDL_Event down = buttonEvent(SDL_MOUSEBUTTONDOWN, 0, 0, SDL_BUTTON_RIGHT);
         menuMouseEvent(&down);
     }
@@ -384,14 +377,12 @@ TEST_F(SettingsScreen, WithoutBarOrKnobTheSlidersAreNotHit)
     menuScreen = ScreenSettings;
     menuRecord.heldButtons = SDL_BUTTON(SDL_BUTTON_LEFT);
     sliderBar = nullptr;
-    SDL_Event move = motionEvent(185, 150);
-    menuMouseEvent(&move);
+    moveMenuPointer(185, 150);
     EXPECT_EQ(appSettings.fxvolume, 128);
 
     sliderBar = make(256, 16);
     sliderKnob = nullptr;
-    move = motionEvent(185, 190);
-    menuMouseEvent(&move);
+    moveMenuPointer(185, 190);
     EXPECT_EQ(appSettings.musicvolume, 128);
     EXPECT_TRUE(menuRecord.musicVolumes.empty());
 }
@@ -401,8 +392,7 @@ TEST_F(SettingsScreen, TickBoxRowsToggleWithAClickButNotOnMotion)
     menuScreen = ScreenSettings;
     appSettings.quiz = 1;
     appSettings.fullscreen = 0;
-    SDL_Event move = motionEvent(100, 240);
-    menuMouseEvent(&move);
+    moveMenuPointer(100, 240);
     EXPECT_EQ(appSettings.quiz, 1);
     SDL_Event down = buttonEvent();
     menuMouseEvent(&down);
@@ -513,8 +503,7 @@ using HotSpots = MenuTest;
 
 TEST_F(HotSpots, OpenTheirAddressesOnEveryScreenWithAPressOnly)
 {
-    SDL_Event move = motionEvent(230, 510);
-    menuMouseEvent(&move);
+    moveMenuPointer(230, 510);
     EXPECT_TRUE(menuRecord.addresses.empty());
 
     for (int screenShown : {ScreenPlayerChoice, ScreenMain, ScreenSettings, ScreenCredits}) {

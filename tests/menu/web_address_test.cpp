@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "environment.h"
 #include "menu/menu.h"
 #include "scratch_dir.h"
 
@@ -29,18 +30,16 @@ TEST(WebAddress, ReachesTheHandlerAsOneArgumentAndLeavesNoChildBehind)
                << ".tmp' '" << seen.string() << "'\n";
     }
     chmod(handler.c_str(), 0755);
-    std::string oldPath = getenv("PATH") ? getenv("PATH") : "";
-    setenv("PATH", (dir.string() + ":" + oldPath).c_str(), 1);
-
     // Characters a shell would act on must arrive untouched.
     std::string address = "https://tavrin.hu/a b;touch " + (dir / "pwned").string() + "&x=$(id)`id`";
-    resetMenuHooks();
-    openWebAddress(address.c_str());
-
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!std::filesystem::exists(seen) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    setenv("PATH", oldPath.c_str(), 1);
+    {
+        EnvironmentSetting path("PATH", dir.string() + ":" + (getenv("PATH") ? getenv("PATH") : ""));
+        resetMenuHooks();
+        openWebAddress(address.c_str());
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!std::filesystem::exists(seen) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 
     EXPECT_EQ(readFile(seen), "1\n" + address + "\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "pwned"));

@@ -9,11 +9,7 @@
 TEST(RealProgram, LogsItsStartAndEndsCleanlyOnTerminate)
 {
     RunCopy copy;
-    pid_t pid = startProgram(copy, {});
-    ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(4));
-    kill(pid, SIGTERM);  // SDL turns it into a quit event
-    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
+    EXPECT_EQ(runThenTerminate(copy, {}, std::chrono::seconds(4)), 0);
 
     std::string log = copy.log();
     EXPECT_EQ(log.rfind("\n\ntavrin.exe started ----------------------------------------------\n\n\n", 0), 0u) << log;
@@ -26,28 +22,11 @@ TEST(RealProgram, LogsItsStartAndEndsCleanlyOnTerminate)
     EXPECT_LE(fps, 51.0);
 }
 
-TEST(RealProgram, UnusableVideoDriverEndsWithExitCodeTwo)
-{
-    RunCopy copy;
-    pid_t pid = startProgram(copy, {"SDL_VIDEODRIVER=no-such-driver"});
-    ASSERT_GT(pid, 0);
-    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 2);
-    std::string log = copy.log();
-    std::smatch match;
-    ASSERT_TRUE(std::regex_search(log, match, std::regex("\n \xB7 Couldn't set 800x600 video mode: ([^\n]+)\n$"))) << log;
-    EXPECT_FALSE(match[1].str().empty());
-    EXPECT_EQ(log.find("frames per second"), std::string::npos);
-}
-
 TEST(RealProgram, RunsTheSameWhenTheLogCannotBeWritten)
 {
     RunCopy copy;
     std::filesystem::create_directory(copy.run() / "sdl.log");  // not openable for appending, even by root
-    pid_t pid = startProgram(copy, {});
-    ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    kill(pid, SIGTERM);
-    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
+    EXPECT_EQ(runThenTerminate(copy, {}, std::chrono::seconds(2)), 0);
     EXPECT_TRUE(std::filesystem::is_directory(copy.run() / "sdl.log"));
 }
 

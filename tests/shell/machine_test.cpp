@@ -36,6 +36,7 @@ protected:
     void useCpuInfo(const char *text, const char *cpufreqKhz = nullptr)
     {
         std::filesystem::path root = dir.path / "root";
+        std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "proc");
         if (text) std::ofstream(root / "proc" / "cpuinfo", std::ios::binary) << text;
         if (cpufreqKhz) {
@@ -49,36 +50,36 @@ protected:
     ScratchDir dir;
 };
 
-TEST_F(ProcessorSourceTest, NameLosesItsLeadingBlanksAndKeepsItsEnd)
+// The first processor's name loses its leading blanks and keeps its end, missing values leave their parts
+// empty, long ones are cut, and cpufreq's clock, where there is one, is preferred to cpuinfo's current one.
+TEST_F(ProcessorSourceTest, ProcessorLinesShowTheFirstProcessorOrNothingWithoutASource)
 {
-    useCpuInfo(xeonBlock);
-    logCpuInfo();
-    const char *nameLine = " \xB7 Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz   (Family 6 Model 85 Stepping 4, GenuineIntel)\n";
-    EXPECT_EQ(log(), std::string(nameLine) + " \xB7 CPU Speed: 2400 Mhz\n");
-    // cpufreq's clock, where there is one, is preferred to the current one of cpuinfo.
-    std::filesystem::remove(dir.path / "sdl.log");
-    useCpuInfo(xeonBlock, "3700000\n");
-    logCpuInfo();
-    EXPECT_EQ(log(), std::string(nameLine) + " \xB7 CPU Speed: 3700 Mhz\n");
-}
-
-TEST_F(ProcessorSourceTest, MissingSourceWritesNeitherLine)
-{
-    useCpuInfo(nullptr);
-    logCpuInfo();
-    EXPECT_FALSE(std::filesystem::exists(dir.path / "sdl.log"));
-}
-
-TEST_F(ProcessorSourceTest, MissingValuesLeaveTheirPartsEmptyAndLongOnesAreCut)
-{
-    useCpuInfo("processor\t: 0\nBogoMIPS\t: 50.00\n\nprocessor\t: 1\nmodel name\t: Not The First\n");
-    logCpuInfo();
-    EXPECT_EQ(log(), " \xB7  ()\n \xB7 CPU Speed: 0 Mhz\n");
-    std::filesystem::remove(dir.path / "sdl.log");
-    std::string text = "model name\t: " + std::string(400, 'N') + "\nvendor_id\t: " + std::string(300, 'V') + "\n";
-    useCpuInfo(text.c_str());
-    logCpuInfo();
-    EXPECT_EQ(log(), " \xB7 " + std::string(127, 'N') + " (" + std::string(127, 'V') + ")\n \xB7 CPU Speed: 0 Mhz\n");
+    const std::string xeonLine =
+        " \xB7 Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz   (Family 6 Model 85 Stepping 4, GenuineIntel)\n";
+    const std::string longValues =
+        "model name\t: " + std::string(400, 'N') + "\nvendor_id\t: " + std::string(300, 'V') + "\n";
+    const struct {
+        const char *name;
+        const char *cpuinfo;  // none when null
+        const char *cpufreqKhz;
+        std::string log;  // empty: no log file at all
+    } cases[] = {
+        {"current clock", xeonBlock, nullptr, xeonLine + " \xB7 CPU Speed: 2400 Mhz\n"},
+        {"cpufreq's clock", xeonBlock, "3700000\n", xeonLine + " \xB7 CPU Speed: 3700 Mhz\n"},
+        {"missing values", "processor\t: 0\nBogoMIPS\t: 50.00\n\nprocessor\t: 1\nmodel name\t: Not The First\n",
+         nullptr, " \xB7  ()\n \xB7 CPU Speed: 0 Mhz\n"},
+        {"long values", longValues.c_str(), nullptr,
+         " \xB7 " + std::string(127, 'N') + " (" + std::string(127, 'V') + ")\n \xB7 CPU Speed: 0 Mhz\n"},
+        {"no source", nullptr, nullptr, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(dir.path / "sdl.log");
+        useCpuInfo(c.cpuinfo, c.cpufreqKhz);
+        logCpuInfo();
+        EXPECT_EQ(std::filesystem::exists(dir.path / "sdl.log"), !c.log.empty());
+        EXPECT_EQ(log(), c.log);
+    }
 }
 
 TEST_F(ProcessorSourceTest, AvailableMemoryIsTheKernelsEstimateWithTheReclaimableCache)

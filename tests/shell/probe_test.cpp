@@ -1,10 +1,10 @@
 // probe_test.cpp -- the videocard probe: a test window opened and closed, a line only when it fails
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <regex>
 #include <string>
 
+#include "environment.h"
 #include "scratch_dir.h"
 #include "shell/diagnostics.h"
 
@@ -16,23 +16,11 @@ namespace {
 // Runs the probe in a scratch directory with SDL_VIDEODRIVER set as given (null: unset) and returns the log.
 std::string probeWithDriver(const char *driver)
 {
-    const char *previous = getenv("SDL_VIDEODRIVER");
-    std::string saved = previous ? previous : "";
-    if (driver) {
-        setenv("SDL_VIDEODRIVER", driver, 1);
-    } else {
-        unsetenv("SDL_VIDEODRIVER");
-    }
+    EnvironmentSetting setting("SDL_VIDEODRIVER", driver);
     ScratchDir dir;
     dir.enter();
     probeVideoCard();
-    std::string log = readFile(dir.path / "sdl.log");
-    if (previous) {
-        setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
-    } else {
-        unsetenv("SDL_VIDEODRIVER");
-    }
-    return log;
+    return readFile(dir.path / "sdl.log");
 }
 
 TEST(VideoCardProbe, WorkingOpenGLWritesNothingAndShutsSdlDown)

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "environment.h"
 #include "real_program.h"
 #include "base/log.h"
 #include "platform/places.h"
@@ -20,25 +21,6 @@ void makeRunTimeFolders(const fs::path &folder)
 {
     for (const char *name : {"g", "g1", "snd"}) fs::create_directories(folder / name);
 }
-
-// Sets an environment variable for one test and puts the old value back.
-struct EnvironmentSetting {
-    std::string name;
-    std::string old;
-    bool had;
-    EnvironmentSetting(const char *variable, const std::string &value) : name(variable)
-    {
-        const char *previous = getenv(variable);
-        had = previous != nullptr;
-        if (had) old = previous;
-        setenv(variable, value.c_str(), 1);
-    }
-    ~EnvironmentSetting()
-    {
-        if (had) setenv(name.c_str(), old.c_str(), 1);
-        else unsetenv(name.c_str());
-    }
-};
 
 }  // namespace
 
@@ -135,11 +117,7 @@ TEST(RunTimeFiles, ProgramStartedElsewhereReadsBesideItselfAndLogsInTheStateFold
     RunCopy copy;
     ScratchDir elsewhere;
     fs::path state = copy.dir.path / "state";
-    pid_t pid = startProgram(copy, {"XDG_STATE_HOME=" + state.string()}, elsewhere.path);
-    ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    kill(pid, SIGTERM);
-    EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
+    EXPECT_EQ(runThenTerminate(copy, {"XDG_STATE_HOME=" + state.string()}, std::chrono::seconds(3), elsewhere.path), 0);
 
     std::string log = readFile(state / "tavrin" / "sdl.log");
     EXPECT_EQ(log.rfind("\n\ntavrin.exe started ---", 0), 0u) << log;

@@ -16,23 +16,6 @@ namespace {
 
 const char *root = "Software\\Vorniquel\\Tavrin\\";
 
-std::string slotPath(int slot)
-{
-    char path[64];
-    snprintf(path, sizeof path, "%sslot%d\\", root, slot);
-    return path;
-}
-
-// Writes count progress values of one game, each equal to value.
-void writeProgress(int slot, int game, int first, int count, int value)
-{
-    for (int i = first; i < first + count; i++) {
-        char name[16];
-        snprintf(name, sizeof name, "g%da%d", game, i);
-        ASSERT_EQ(setDword(slotPath(slot).c_str(), name, value), StoreOk);
-    }
-}
-
 // The four settings as loaded, in the order AppSettings keeps them: full screen, quiz, music, effects.
 using Loaded = std::array<int, 4>;
 Loaded loaded() { return {appSettings.fullscreen, appSettings.quiz, appSettings.musicvolume, appSettings.fxvolume}; }
@@ -56,7 +39,7 @@ TEST_F(Settings, NewUserGetsTheDefaultsAndThreeEmptySlots)
 
     // Reading never writes: nothing appears before the first save.
     EXPECT_FALSE(keyExists(root));
-    for (int slot = 1; slot <= 3; slot++) EXPECT_FALSE(keyExists(slotPath(slot).c_str()));
+    for (int slot = 1; slot <= 3; slot++) EXPECT_FALSE(keyExists(slotKey(slot).c_str()));
 }
 
 TEST_F(Settings, SavedSettingsComeBackAtTheNextStart)
@@ -151,72 +134,66 @@ TEST_F(Settings, ValueNamesMatchRegardlessOfCase)
     EXPECT_EQ(count, 4);
 }
 
-TEST_F(Settings, PercentageCountsDoneValuesAndTruncates)
+// Each game's done values are counted from its task 0 up to the first one missing or unreadable; the
+// slot shows them as a share of all forty, truncated. Every row writes into one slot while the rows
+// before it stay in the others.
+TEST_F(Settings, SlotPercentageCountsEachGamesDoneValuesFromItsFirstTask)
 {
-    writeProgress(1, 1, 0, 15, ProgressDone);
-    writeProgress(1, 2, 0, 25, ProgressDone);
-    writeProgress(2, 1, 0, 1, ProgressDone);
-    writeProgress(3, 1, 0, 15, ProgressDone);
-    writeProgress(3, 2, 0, 24, ProgressDone);
-    writeProgress(3, 2, 24, 1, 1);
-    EXPECT_EQ(slotProgressPercent(1), 100);
-    EXPECT_EQ(slotProgressPercent(2), 2);
-    EXPECT_EQ(slotProgressPercent(3), 97);
-}
-
-TEST_F(Settings, AMissingEntryStopsOnlyItsOwnGamesCount)
-{
-    writeProgress(1, 1, 1, 14, ProgressDone);  // g1a0 missing: nothing of the first game counts
-    writeProgress(1, 2, 0, 25, ProgressDone);
-    EXPECT_EQ(slotProgressPercent(1), 62);
-
-    writeProgress(2, 1, 0, 5, ProgressDone);  // g1a5 missing: g1a6 onward are not counted
-    writeProgress(2, 1, 6, 9, ProgressDone);
-    EXPECT_EQ(slotProgressPercent(2), 12);
-}
-
-TEST_F(Settings, OnlyTheValueTwoCountsAsDone)
-{
-    writeProgress(1, 1, 0, 1, 1);
-    writeProgress(1, 1, 1, 1, 3);
-    writeProgress(1, 1, 2, 1, 0x102);  // low byte 2, but not the value 2
-    writeProgress(1, 1, 3, 1, -2);
-    writeProgress(1, 1, 4, 1, ProgressDone);
-    EXPECT_EQ(slotProgressPercent(1), 2);
-}
-
-TEST_F(Settings, ProgressValuesTooLongToReadEndTheCount)
-{
-    writeProgress(1, 1, 0, 3, ProgressDone);
-    ASSERT_EQ(setRaw(slotPath(1).c_str(), "g1a1", StoreTypeBinary, std::string("\x02\0\0\0\0", 5)), StoreOk);
-    EXPECT_EQ(slotProgressPercent(1), 2);
+    struct Write {
+        int game, first, count, value;
+    };
+    struct Case {
+        const char *name;
+        std::vector<Write> writes;
+        int percent;
+        const char *tooLong = nullptr;  // a value rewritten too long to read
+    };
+    const Case cases[] = {
+        {"all forty done", {{1, 0, 15, ProgressDone}, {2, 0, 25, ProgressDone}}, 100},
+        {"one of forty truncates", {{1, 0, 1, ProgressDone}}, 2},
+        {"thirty-nine of forty", {{1, 0, 15, ProgressDone}, {2, 0, 24, ProgressDone}, {2, 24, 1, 1}}, 97},
+        {"g1a0 missing stops only the first game", {{1, 1, 14, ProgressDone}, {2, 0, 25, ProgressDone}}, 62},
+        {"g1a5 missing: g1a6 onward are not counted", {{1, 0, 5, ProgressDone}, {1, 6, 9, ProgressDone}}, 12},
+        // 0x102 has the low byte 2, but is not the value 2.
+        {"only the value two is done", {{1, 0, 1, 1}, {1, 1, 1, 3}, {1, 2, 1, 0x102}, {1, 3, 1, -2}, {1, 4, 1, 2}}, 2},
+        {"a value too long to read ends the count", {{1, 0, 3, ProgressDone}}, 2, "g1a1"},
+    };
+    int slot = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        slot = slot % 3 + 1;
+        storeDeleteKey(slotKey(slot).c_str());
+        for (const Write &w : c.writes) ASSERT_EQ(writeProgress(slot, w.game, w.first, w.count, w.value), StoreOk);
+        if (c.tooLong) {
+            ASSERT_EQ(setRaw(slotKey(slot).c_str(), c.tooLong, StoreTypeBinary, std::string("\x02\0\0\0\0", 5)), StoreOk);
+        }
+        EXPECT_EQ(slotProgressPercent(slot), c.percent);
+    }
 }
 
 TEST_F(Settings, ErasingPlayerBDeletesSlotTwoOnly)
 {
-    for (int slot = 1; slot <= 3; slot++) writeProgress(slot, 1, 0, 4, ProgressDone);
+    for (int slot = 1; slot <= 3; slot++) ASSERT_EQ(writeProgress(slot, 1, 0, 4, ProgressDone), StoreOk);
     eraseSlot(2);
-    EXPECT_TRUE(keyExists(slotPath(1).c_str()));
-    EXPECT_FALSE(keyExists(slotPath(2).c_str()));
-    EXPECT_TRUE(keyExists(slotPath(3).c_str()));
+    EXPECT_TRUE(keyExists(slotKey(1).c_str()));
+    EXPECT_FALSE(keyExists(slotKey(2).c_str()));
+    EXPECT_TRUE(keyExists(slotKey(3).c_str()));
     EXPECT_EQ(slotProgressPercent(1), 10);
     EXPECT_EQ(slotProgressPercent(3), 10);
     // The next start shows the erased slot empty, without making its key again.
     EXPECT_EQ(slotProgressPercent(2), 0);
-    EXPECT_FALSE(keyExists(slotPath(2).c_str()));
+    EXPECT_FALSE(keyExists(slotKey(2).c_str()));
     EXPECT_TRUE(eraseSlot(2)) << "a slot that is not there counts as erased";
 }
 
 TEST_F(Settings, SlotNumbersOutsideOneToThreeTouchNothing)
 {
-    writeProgress(1, 1, 0, 4, ProgressDone);
-    EXPECT_EQ(slotProgressPercent(0), 0);
-    EXPECT_EQ(slotProgressPercent(4), 0);
-    EXPECT_FALSE(eraseSlot(0));
-    EXPECT_FALSE(eraseSlot(-1));
-    EXPECT_FALSE(eraseSlot(4));
-    EXPECT_FALSE(keyExists((std::string(root) + "slot0").c_str()));
-    EXPECT_FALSE(keyExists((std::string(root) + "slot4").c_str()));
+    ASSERT_EQ(writeProgress(1, 1, 0, 4, ProgressDone), StoreOk);
+    for (int slot : {-1, 0, 4}) {
+        EXPECT_EQ(slotProgressPercent(slot), 0) << "slot " << slot;
+        EXPECT_FALSE(eraseSlot(slot)) << "slot " << slot;
+        EXPECT_FALSE(keyExists(slotKey(slot).c_str())) << "slot " << slot;
+    }
     EXPECT_EQ(slotProgressPercent(1), 10);
 }
 
@@ -269,7 +246,7 @@ TEST_F(Settings, SavingWritesAllFourValuesInOneFlushedTransaction)
 TEST_F(Settings, AKeyThatCannotBeOpenedGivesDefaultsAndWritesNothing)
 {
     ASSERT_EQ(setDword(root, "fxvolume", 3), StoreOk);
-    writeProgress(1, 1, 0, 40, ProgressDone);
+    ASSERT_EQ(writeProgress(1, 1, 0, 40, ProgressDone), StoreOk);
     calls.clear();
     storeHooks.openKey = failOpen;
     storeHooks.openExistingKey = failOpen;

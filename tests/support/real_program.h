@@ -39,3 +39,15 @@ inline pid_t startProgram(const RunCopy &copy, const std::vector<std::string> &e
     return startProcess({{(copy.run() / "tavrin").string()}, environment,
                          workingDirectory.empty() ? copy.run() : workingDirectory});
 }
+
+// Runs the program in the copy for a while, then asks it to end as a desktop does (SIGTERM, which SDL turns
+// into a quit event); its exit code, -1 when it did not end within 20 seconds, -2 when it did not start.
+inline int runThenTerminate(const RunCopy &copy, const std::vector<std::string> &extraEnvironment,
+                            std::chrono::seconds runFor, const std::filesystem::path &workingDirectory = {})
+{
+    pid_t pid = startProgram(copy, extraEnvironment, workingDirectory);
+    if (pid < 0) return -2;
+    std::this_thread::sleep_for(runFor);
+    kill(pid, SIGTERM);
+    return exitCodeWithin(pid, std::chrono::seconds(20));
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "tavrin/store.h"
@@ -60,4 +61,29 @@ inline bool keyExists(const char *path)
     if (storeOpenExistingKey(path, StoreRead, &key) != StoreOk) return false;
     storeCloseKey(key);
     return true;
+}
+
+// A player's key: slot 1 (A) to 3 (C). Spelled out rather than built from the program's own names, so
+// that a key moved by mistake fails the tests: the players' stored progress lives there.
+inline std::string slotKey(int slot)
+{
+    char path[64];
+    snprintf(path, sizeof path, "Software\\Vorniquel\\Tavrin\\slot%d\\", slot);
+    return path;
+}
+
+// Writes count progress values "g<game>a<first>" onward into a slot's key, each equal to value, in one
+// flushed write; StoreOk, or the first failure.
+inline int writeProgress(int slot, int game, int first, int count, int32_t value)
+{
+    StoreKey key = nullptr;
+    int result = storeOpenKey(slotKey(slot).c_str(), StoreWrite, &key);
+    for (int i = first; result == StoreOk && i < first + count; i++) {
+        char name[16];
+        snprintf(name, sizeof name, "g%da%d", game, i);
+        result = storeSetDword(key, name, value);
+    }
+    if (result == StoreOk) result = storeFlushKey(key);
+    if (key) storeCloseKey(key);
+    return result;
 }
