@@ -123,9 +123,7 @@ protected:
     SDL_Surface *drawBoth(const std::function<void(SDL_Surface *)> &scene)
     {
         scene(screen);
-        testing::internal::CaptureStderr();  // conversions announce themselves
-        scene(reference);
-        testing::internal::GetCapturedStderr();
+        stderrOf([&] { scene(reference); });  // conversions announce themselves
         return windowPicture();
     }
 };
@@ -411,11 +409,7 @@ TEST(EnlargedRendering, EachPixelBecomesASquareAndTheClipScalesWithIt)
 {
     if (!getenv("DISPLAY")) GTEST_SKIP() << "no display";
     ASSERT_TRUE(openDisplay()) << SDL_GetError();
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    SDL_Surface *screen = VideoSetMode(320, 240, 32, VideoOpenGLFlag | SDL_DOUBLEBUF);
-    testing::internal::GetCapturedStdout();
-    testing::internal::GetCapturedStderr();
+    SDL_Surface *screen = setModeQuietly(320, 240, VideoOpenGLFlag | SDL_DOUBLEBUF);
     ASSERT_NE(screen, nullptr);
     fill(screen, 0, 0, 320, 240, 0, 0, 0);
     SDL_Surface *picture = patternedRGB(4, 3, 1);
@@ -446,8 +440,5 @@ TEST(EnlargedRendering, EachPixelBecomesASquareAndTheClipScalesWithIt)
     EXPECT_EQ(VideoReadBack(nullptr, picture, nullptr), -1);
 
     SDL_FreeSurface(picture);
-    testing::internal::CaptureStderr();
-    VideoFreeSurface(screen);
-    VideoQuit();
-    testing::internal::GetCapturedStderr();
+    closeQuietly(screen);
 }
