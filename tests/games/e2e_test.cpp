@@ -120,8 +120,7 @@ enum class Plate { Right, Wrong, Other };
 
 Plate plateAt(const SDL_Rect &card)
 {
-    Uint32 p = pixelAt(screen, card.x + 14, card.y + 24);
-    int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+    auto [r, g, b] = rgbAt(screen, card.x + 14, card.y + 24);
     if (g > 230 && r < 215 && b < 205) return Plate::Right;
     if (r > 215 && r < 235 && g > 215 && g < 230 && b > 210 && b < 225) return Plate::Wrong;
     return Plate::Other;
@@ -188,16 +187,14 @@ TEST_F(Games, TheTaskMapIsDrawnWithTheRealFont)
     int white = 0, orange = 0;
     for (int y = back.y + 8; y < back.y + back.h - 8; ++y)
         for (int x = back.x + 10; x < back.x + back.w - 10; ++x) {
-            Uint32 p = pixelAt(screen, x, y);
-            int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+            auto [r, g, b] = rgbAt(screen, x, y);
             white += r > 240 && g > 240 && b > 240;
             orange += r > 220 && g > 110 && g < 170 && b < 90;
         }
     EXPECT_GT(orange, 2000);
     EXPECT_GT(white, 60) << "the label is drawn";
-    Uint32 panel = pixelAt(screen, 60, 40);
-    EXPECT_EQ(panel >> 16 & 0xFF, 255u);
-    EXPECT_EQ(panel >> 8 & 0xFF, 250u);
+    EXPECT_EQ(rgbAt(screen, 60, 40).r, 255);
+    EXPECT_EQ(rgbAt(screen, 60, 40).g, 250);
     EXPECT_NE(lib.draw(), 1);
 }
 

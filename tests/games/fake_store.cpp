@@ -65,6 +65,12 @@ bool fakeDword(const std::string &path, const std::string &name, int32_t *value)
 
 std::string fakeSlotPath(int slotNumber) { return fakeRootPath + "\\slot" + std::to_string(slotNumber); }
 
+int32_t fakeSlotValue(int slotNumber, const std::string &name)
+{
+    int32_t value = 0;
+    return fakeDword(fakeSlotPath(slotNumber), name, &value) ? value : fakeMissing;
+}
+
 extern "C" {
 
 int storeOpenKey(const char *path, int access, StoreKey *key)

@@ -25,4 +25,7 @@ void fakeSetDword(const std::string &path, const std::string &name, int32_t valu
 bool fakeDword(const std::string &path, const std::string &name, int32_t *value);
 // "Software\Vorniquel\Tavrin\slotN" as the fake store keeps it.
 std::string fakeSlotPath(int slotNumber);
+// A player's value as fakeDword reads it, or fakeMissing.
+constexpr int32_t fakeMissing = INT32_MIN;
+int32_t fakeSlotValue(int slotNumber, const std::string &name);
 extern const std::string fakeRootPath;

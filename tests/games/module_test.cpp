@@ -184,19 +184,16 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
 
     for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
     ASSERT_EQ(engineScreen(), EngineQuiz) << "the quiz is on when the setting is missing";
-    int32_t value = 0;
-    EXPECT_FALSE(fakeDword(fakeSlotPath(2), valueName(0), &value)) << "not done before the quiz question";
+    EXPECT_EQ(fakeSlotValue(2, valueName(0)), fakeMissing) << "not done before the quiz question";
     answerRightly();
     ASSERT_EQ(engineScreen(), EngineDone);
-    ASSERT_TRUE(fakeDword(fakeSlotPath(2), valueName(0), &value));
-    EXPECT_EQ(value, 2);
+    EXPECT_EQ(fakeSlotValue(2, valueName(0)), 2);
     EXPECT_GE(fakeFlushes, 1);
     EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
     EXPECT_TRUE(fakeKeys[fakeSlotPath(3)].empty());
 
     EXPECT_EQ(engineEarnedStars(), 2) << "one mistake: two stars";
-    ASSERT_TRUE(fakeDword(fakeSlotPath(2), starName(0), &value));
-    EXPECT_EQ(value, 2);
+    EXPECT_EQ(fakeSlotValue(2, starName(0)), 2);
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(engineScreen(), EngineMap);
     EXPECT_TRUE(engineTaskDone(0));
@@ -221,11 +218,8 @@ TEST_F(Game, WithTheQuizOffATaskCountsWithoutTheExtraQuestion)
     start(0);
     EXPECT_FALSE(engineQuizOn());
     playTask(game().taskCount - 1, false);
-    int32_t value = 0;
-    ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(game().taskCount - 1), &value));
-    EXPECT_EQ(value, 2);
-    ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(0), &value)) << "earlier tasks get a value, so the menu counts on";
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(fakeSlotValue(1, valueName(game().taskCount - 1)), 2);
+    EXPECT_EQ(fakeSlotValue(1, valueName(0)), 0) << "earlier tasks get a value, so the menu counts on";
 }
 
 TEST_F(Game, TheQuizSettingIsReadAtEveryStart)
@@ -248,10 +242,9 @@ TEST_F(Game, AWrongQuizAnswerRecordsNothingUntilTheRightOne)
     ASSERT_EQ(clickAnswer(false), 0);
     ASSERT_EQ(draw(100), 0);
     EXPECT_EQ(engineScreen(), EngineQuiz);
-    int32_t value = 0;
-    EXPECT_FALSE(fakeDword(fakeSlotPath(3), valueName(1), &value));
+    EXPECT_EQ(fakeSlotValue(3, valueName(1)), fakeMissing);
     answerRightly();
-    EXPECT_TRUE(fakeDword(fakeSlotPath(3), valueName(1), &value));
+    EXPECT_EQ(fakeSlotValue(3, valueName(1)), 2);
 }
 
 TEST_F(Game, TovabbLeadsThroughEveryUnfinishedTaskAndTheMenuWouldCountThemAll)
@@ -271,9 +264,7 @@ TEST_F(Game, TovabbLeadsThroughEveryUnfinishedTaskAndTheMenuWouldCountThemAll)
     EXPECT_EQ(engineScreen(), EngineMap) << "with every task done, \"tovább\" goes to the map";
     EXPECT_EQ(static_cast<int>(played.size()), game().taskCount - 1);
     for (int t = 0; t < game().taskCount; ++t) {
-        int32_t value = 0;
-        ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(t), &value));
-        EXPECT_EQ(value, 2) << t;
+        EXPECT_EQ(fakeSlotValue(1, valueName(t)), 2) << t;
         EXPECT_TRUE(engineTaskDone(t));
     }
 }
@@ -439,22 +430,18 @@ TEST_F(Game, StarsCountTheMistakesAndTheBestResultIsKept)
     answerRightly();
     ASSERT_EQ(engineScreen(), EngineDone);
     EXPECT_EQ(engineEarnedStars(), 1) << "four mistakes: one star";
-    int32_t value = 0;
-    ASSERT_TRUE(fakeDword(fakeSlotPath(1), valueName(t), &value));
-    EXPECT_EQ(value, 2) << "the shell's done value is never a star count";
+    EXPECT_EQ(fakeSlotValue(1, valueName(t)), 2) << "the shell's done value is never a star count";
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     playTask(t, true);
     EXPECT_EQ(engineEarnedStars(), 3);
-    ASSERT_TRUE(fakeDword(fakeSlotPath(1), starName(t), &value));
-    EXPECT_EQ(value, 3);
+    EXPECT_EQ(fakeSlotValue(1, starName(t)), 3);
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(clickAt(taskTileRect(t)), 0);
     ASSERT_EQ(clickAnswer(false), 0);
     for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
     answerRightly();
     EXPECT_EQ(engineEarnedStars(), 2);
-    ASSERT_TRUE(fakeDword(fakeSlotPath(1), starName(t), &value));
-    EXPECT_EQ(value, 3) << "a worse play keeps the best stars";
+    EXPECT_EQ(fakeSlotValue(1, starName(t)), 3) << "a worse play keeps the best stars";
     start(0);
     EXPECT_EQ(engineStars(t), 3) << "read back at the next start";
 }

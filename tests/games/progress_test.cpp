@@ -14,26 +14,16 @@ protected:
     void TearDown() override { EXPECT_EQ(fakeOpenKeys, 0) << "every key opened is closed again"; }
 };
 
-int32_t valueOr(int slotNumber, const std::string &name, int32_t missing)
-{
-    int32_t v = 0;
-    return fakeDword(fakeSlotPath(slotNumber), name, &v) ? v : missing;
-}
-
 // The menu's way of counting: each game's values from 0 up to the first missing one, 2 meaning done.
 int menuCount(int slotNumber)
 {
     int done = 0;
-    for (int i = 0; i < 15; ++i) {
-        int32_t v = valueOr(slotNumber, "g1a" + std::to_string(i), -99);
-        if (v == -99) break;
-        done += v == 2;
-    }
-    for (int i = 0; i < 25; ++i) {
-        int32_t v = valueOr(slotNumber, "g2a" + std::to_string(i), -99);
-        if (v == -99) break;
-        done += v == 2;
-    }
+    for (auto [prefix, tasks] : {std::pair{"g1a", 15}, std::pair{"g2a", 25}})
+        for (int i = 0; i < tasks; ++i) {
+            int32_t v = fakeSlotValue(slotNumber, prefix + std::to_string(i));
+            if (v == fakeMissing) break;
+            done += v == 2;
+        }
     return done;
 }
 
@@ -42,7 +32,7 @@ int menuCount(int slotNumber)
 TEST_F(Progress, PlayerBsFinishedTaskIsWrittenUnderSlot2Only)
 {
     ASSERT_TRUE(recordTaskDone(forestDefinition(), 1, 0));
-    EXPECT_EQ(valueOr(2, "g1a0", -1), 2);
+    EXPECT_EQ(fakeSlotValue(2, "g1a0"), 2);
     EXPECT_EQ(fakeKeys[fakeSlotPath(1)].size(), 0u);
     EXPECT_EQ(fakeKeys[fakeSlotPath(3)].size(), 0u);
     EXPECT_EQ(fakeKeys[fakeRootPath].size(), 0u);
@@ -61,9 +51,9 @@ TEST_F(Progress, TheValueIsADwordOfTwo)
 TEST_F(Progress, ATaskDoneOutOfOrderFillsEarlierGapsSoTheMenuCountsIt)
 {
     ASSERT_TRUE(recordTaskDone(forestDefinition(), 0, 3));
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(valueOr(1, "g1a" + std::to_string(i), -1), 0);
-    EXPECT_EQ(valueOr(1, "g1a3", -1), 2);
-    EXPECT_EQ(valueOr(1, "g1a4", -1), -1) << "nothing is written after the task";
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(fakeSlotValue(1, "g1a" + std::to_string(i)), 0);
+    EXPECT_EQ(fakeSlotValue(1, "g1a3"), 2);
+    EXPECT_EQ(fakeSlotValue(1, "g1a4"), fakeMissing) << "nothing is written after the task";
     EXPECT_EQ(menuCount(1), 1);
 }
 
@@ -72,10 +62,10 @@ TEST_F(Progress, FillingGapsNeverUndoesAFinishedTask)
     fakeSetDword(fakeSlotPath(1), "g2a1", 2);
     fakeSetDword(fakeSlotPath(1), "g2a2", 7);
     ASSERT_TRUE(recordTaskDone(townDefinition(), 0, 4));
-    EXPECT_EQ(valueOr(1, "g2a0", -1), 0);
-    EXPECT_EQ(valueOr(1, "g2a1", -1), 2);
-    EXPECT_EQ(valueOr(1, "g2a2", -1), 7);
-    EXPECT_EQ(valueOr(1, "g2a3", -1), 0);
+    EXPECT_EQ(fakeSlotValue(1, "g2a0"), 0);
+    EXPECT_EQ(fakeSlotValue(1, "g2a1"), 2);
+    EXPECT_EQ(fakeSlotValue(1, "g2a2"), 7);
+    EXPECT_EQ(fakeSlotValue(1, "g2a3"), 0);
     EXPECT_EQ(menuCount(1), 2);
 }
 
@@ -83,7 +73,7 @@ TEST_F(Progress, AnUnreadableEarlierValueIsReplacedSoItNoLongerStopsTheCount)
 {
     fakeKeys[fakeSlotPath(1)]["g1a0"] = FakeValue{3, {1, 2, 3, 4, 5, 6}};
     ASSERT_TRUE(recordTaskDone(forestDefinition(), 0, 1));
-    EXPECT_EQ(valueOr(1, "g1a0", -1), 0);
+    EXPECT_EQ(fakeSlotValue(1, "g1a0"), 0);
     EXPECT_EQ(menuCount(1), 1);
 }
 
@@ -130,9 +120,9 @@ TEST_F(Progress, StarsLiveInTheGamesOwnValuesAndTheMenuDoesNotCountThem)
     ASSERT_TRUE(recordTaskDone(forestDefinition(), 0, 3));
     ASSERT_TRUE(recordStars(forestDefinition(), 0, 3, 2));
     ASSERT_TRUE(recordStars(townDefinition(), 0, 0, 3));
-    EXPECT_EQ(valueOr(1, "g1a3", -1), 2);
-    EXPECT_EQ(valueOr(1, "g1s3", -1), 2);
-    EXPECT_EQ(valueOr(1, "g2s0", -1), 3);
+    EXPECT_EQ(fakeSlotValue(1, "g1a3"), 2);
+    EXPECT_EQ(fakeSlotValue(1, "g1s3"), 2);
+    EXPECT_EQ(fakeSlotValue(1, "g2s0"), 3);
     EXPECT_EQ(menuCount(1), 1);
     EXPECT_FALSE(recordStars(forestDefinition(), 0, 3, 4)) << "three stars at most";
     fakeSetDword(fakeSlotPath(1), "g1s5", 9); // a value no game wrote is not shown as stars

@@ -23,6 +23,19 @@ SDL_Surface *makeColumns()
     return image;
 }
 
+// A point of the screen and the colour it must have.
+struct Probe {
+    int x, y;
+    Rgb colour;
+};
+
+void expectScreen(std::initializer_list<Probe> probes)
+{
+    for (const Probe &p : probes) EXPECT_EQ(rgbAt(screen, p.x, p.y), p.colour) << p.x << ", " << p.y;
+}
+
+const Rgb black{0, 0, 0};
+
 class HostServices : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,10 +58,9 @@ TEST_F(HostServices, FillKeepsOnlyTheLowEightBitsOfEachComponent)
 {
     SDL_Rect r{10, 10, 20, 20};
     hostFillRect(&r, 256 + 10, 0, 0);
-    EXPECT_EQ(rgbAt(screen, 15, 15), (Rgb{10, 0, 0}));
+    expectScreen({{15, 15, {10, 0, 0}}});
     hostFillRect(&r, 512 + 1, -1, -256 + 30);
-    EXPECT_EQ(rgbAt(screen, 29, 29), (Rgb{1, 255, 30}));
-    EXPECT_EQ(rgbAt(screen, 30, 30), (Rgb{0, 0, 0}));
+    expectScreen({{29, 29, {1, 255, 30}}, {30, 30, black}});
 }
 
 TEST_F(HostServices, ClipHoldsForLaterFillsAndBlitsUntilLifted)
@@ -57,34 +69,25 @@ TEST_F(HostServices, ClipHoldsForLaterFillsAndBlitsUntilLifted)
     hostSetClip(&clip);
     SDL_Surface *image = makeColumns();
     hostBlit(image, 0, 100);
-    EXPECT_EQ(rgbAt(screen, 99, 100), (Rgb{0, 0, 0}));
-    EXPECT_EQ(rgbAt(screen, 100, 100), (Rgb{0, 0, 0}));  // the image ends at x 99
+    expectScreen({{99, 100, black}, {100, 100, black}});  // the image ends at x 99
     hostBlit(image, 250, 100);
-    EXPECT_EQ(rgbAt(screen, 299, 100), (Rgb{49, 200, 0}));
-    EXPECT_EQ(rgbAt(screen, 300, 100), (Rgb{0, 0, 0}));
+    expectScreen({{299, 100, {49, 200, 0}}, {300, 100, black}});
     SDL_FreeSurface(image);
 
+    const Rgb yellow{255, 255, 0};
     hostFillRect(nullptr, 255, 255, 0);
-    EXPECT_EQ(rgbAt(screen, 100, 50), (Rgb{255, 255, 0}));
-    EXPECT_EQ(rgbAt(screen, 299, 149), (Rgb{255, 255, 0}));
-    EXPECT_EQ(rgbAt(screen, 300, 149), (Rgb{0, 0, 0}));
-    EXPECT_EQ(rgbAt(screen, 99, 50), (Rgb{0, 0, 0}));
+    expectScreen({{100, 50, yellow}, {299, 149, yellow}, {300, 149, black}, {99, 50, black}});
 
     hostSetClip(nullptr);
     hostFillRect(nullptr, 0, 0, 255);
-    EXPECT_EQ(rgbAt(screen, 0, 0), (Rgb{0, 0, 255}));
-    EXPECT_EQ(rgbAt(screen, 799, 599), (Rgb{0, 0, 255}));
+    expectScreen({{0, 0, {0, 0, 255}}, {799, 599, {0, 0, 255}}});
 }
 
 TEST_F(HostServices, BlitAtMinusFiftyLosesOnlyTheLeftFiftyColumns)
 {
     SDL_Surface *image = makeColumns();
     hostBlit(image, -50, 10);
-    EXPECT_EQ(rgbAt(screen, 0, 10), (Rgb{50, 200, 0}));
-    EXPECT_EQ(rgbAt(screen, 49, 49), (Rgb{99, 200, 0}));
-    EXPECT_EQ(rgbAt(screen, 50, 10), (Rgb{0, 0, 0}));
-    EXPECT_EQ(rgbAt(screen, 0, 50), (Rgb{0, 0, 0}));
-    EXPECT_EQ(rgbAt(screen, 0, 9), (Rgb{0, 0, 0}));
+    expectScreen({{0, 10, {50, 200, 0}}, {49, 49, {99, 200, 0}}, {50, 10, black}, {0, 50, black}, {0, 9, black}});
     SDL_FreeSurface(image);
 }
 
@@ -96,20 +99,20 @@ TEST_F(HostServices, BlitBeyondSixteenBitPositionsDrawsNothing)
     hostBlit(image, 10, -65536 + 10);
     hostBlit(image, -65536 - 50, 10);
     for (int x : {0, 10, 49, 60, 109})
-        for (int y : {10, 30, 49}) EXPECT_EQ(rgbAt(screen, x, y), (Rgb{0, 0, 0})) << x << ", " << y;
+        for (int y : {10, 30, 49}) expectScreen({{x, y, black}});
 
     // The edges of the 16-bit range are still drawn at.
     hostBlit(image, 10, 32767);
     hostBlit(image, -32768, 10);
     hostBlit(image, 10, 10);
-    EXPECT_EQ(rgbAt(screen, 10, 10), (Rgb{0, 200, 0}));
+    expectScreen({{10, 10, {0, 200, 0}}});
     SDL_FreeSurface(image);
 }
 
 TEST_F(HostServices, ServicesWithoutAScreenOrImageDoNothing)
 {
     hostBlit(nullptr, 0, 0);
-    EXPECT_EQ(rgbAt(screen, 0, 0), (Rgb{0, 0, 0}));
+    expectScreen({{0, 0, black}});
     SDL_Surface *saved = screen;
     screen = nullptr;
     SDL_Rect r{0, 0, 10, 10};
@@ -119,7 +122,7 @@ TEST_F(HostServices, ServicesWithoutAScreenOrImageDoNothing)
     hostBlit(image, 0, 0);
     SDL_FreeSurface(image);
     screen = saved;
-    EXPECT_EQ(rgbAt(screen, 5, 5), (Rgb{0, 0, 0}));
+    expectScreen({{5, 5, black}});
 }
 
 }  // namespace

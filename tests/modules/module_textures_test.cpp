@@ -1,5 +1,4 @@
 // module_textures_test.cpp -- games started and ended over and over leave no texture records or textures behind
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -18,6 +17,7 @@
 #include "video/video_internal.h"
 
 #include "events.h"
+#include "mapped.h"
 
 namespace {
 
@@ -122,14 +122,6 @@ TEST(ModuleTextures, FiveHundredGamesLeaveRecordsAndTexturesWhereTheFirstLeftThe
     closeCountedScreen();
 }
 
-// Whether the library at path is mapped into the process right now.
-bool mapped(const std::string &path)
-{
-    void *handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
-    if (handle) dlclose(handle);
-    return handle != nullptr;
-}
-
 TEST(ModuleTextures, RealGamesComeAndGoWithoutLeavingRecordsTexturesOrTheirLibraries)
 {
     // The games find their font in the working directory, as the program runs them.
@@ -150,7 +142,7 @@ TEST(ModuleTextures, RealGamesComeAndGoWithoutLeavingRecordsTexturesOrTheirLibra
             EXPECT_GT(VideoRecordsInUse(), menuRecords) << "game " << game << " draws its pictures";
             frame({escape});
             ASSERT_EQ(activeGame, -1) << "Escape ends game " << game;
-            EXPECT_FALSE(mapped(std::string(TAVRIN_RUN_DIR) + "/game" + std::to_string(game) + ".so"));
+            EXPECT_FALSE(libraryMapped(std::string(TAVRIN_RUN_DIR) + "/game" + std::to_string(game) + ".so"));
             EXPECT_EQ(VideoRecordsInUse(), menuRecords) << "game " << game << ", round " << round;
             EXPECT_EQ(liveTextures.size(), menuTextures) << "game " << game << ", round " << round;
         }

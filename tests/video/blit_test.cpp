@@ -79,10 +79,8 @@ TEST_F(Blit, AlphaChannelBlendsByItselfOnlyWithTheAlphaFlag)
     SDL_Surface *keyed = makeRGB(8, 8);
     SDL_SetColorKey(keyed, SDL_SRCCOLORKEY, 0);
     SDL_SetAlpha(keyed, SDL_SRCALPHA, 90);
-    testing::internal::CaptureStderr();
     clearGLCalls();
-    VideoBlit(keyed, nullptr, screen, &at);
-    testing::internal::GetCapturedStderr();
+    stderrOf([&] { VideoBlit(keyed, nullptr, screen, &at); });
     EXPECT_EQ(glCallsStartingWith("Color4ub"), (std::vector<std::string>{"Color4ub(255, 255, 255, 90)"}));
     VideoFreeSurface(keyed);
     VideoFreeSurface(image);
@@ -299,9 +297,7 @@ protected:
     }
     void TearDown() override
     {
-        testing::internal::CaptureStderr();
-        VideoQuit();
-        testing::internal::GetCapturedStderr();
+        stderrOf(VideoQuit);
         unsetenv("SDL_VIDEODRIVER");
     }
     SDL_Surface *sameFormat() const

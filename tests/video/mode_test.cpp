@@ -139,18 +139,13 @@ TEST_F(OpenGLWindow, ShutdownAfterTheProgramFreedItsScreenReportsOnlyTheWindow)
     VideoFreeSurface(screen);
     screen = nullptr;
     EXPECT_EQ(video.shadowScreen, nullptr);
-    testing::internal::CaptureStderr();
-    VideoQuit();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "video: Leaked TexInfo 0! (800x600)\nvideo: Leaked 1 TexInfos!\n");
+    EXPECT_EQ(stderrOf(VideoQuit), "video: Leaked TexInfo 0! (800x600)\nvideo: Leaked 1 TexInfos!\n");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
 }
 
 TEST_F(OpenGLWindow, ShutdownReleasesAScreenTheProgramKept)
 {
-    testing::internal::CaptureStderr();
-    VideoQuit();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+    EXPECT_EQ(stderrOf(VideoQuit),
               "video: Leaked TexInfo 0! (800x600)\nvideo: Leaked TexInfo 1! (800x600)\nvideo: Leaked 2 TexInfos!\n");
     EXPECT_EQ(video.shadowScreen, nullptr);
     screen = nullptr;
@@ -164,11 +159,8 @@ TEST(SmallOpenGLWindow, IsEnlargedByTheSmallestWholeFactor)
     } cases[] = {{320, 240, 2}, {100, 100, 5}, {640, 100, 1}};
     for (const Case &c : cases) {
         ASSERT_TRUE(openDisplay()) << SDL_GetError();
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        SDL_Surface *screen = VideoSetMode(c.width, c.height, 32, VideoOpenGLFlag);
-        std::string output = testing::internal::GetCapturedStdout();
-        testing::internal::GetCapturedStderr();
+        std::string output;
+        SDL_Surface *screen = setModeQuietly(c.width, c.height, VideoOpenGLFlag, &output);
         ASSERT_NE(screen, nullptr);
         char expected[80];
         snprintf(expected, sizeof expected, "desired = %d x %d\nreal = %d x %d\n", c.width, c.height,
@@ -181,9 +173,6 @@ TEST(SmallOpenGLWindow, IsEnlargedByTheSmallestWholeFactor)
         int doubleBuffer = -1;
         SDL_GL_GetAttribute(SDL_GL_DOUBLEBUFFER, &doubleBuffer);
         EXPECT_EQ(doubleBuffer, 0);
-        testing::internal::CaptureStderr();
-        VideoFreeSurface(screen);
-        VideoQuit();
-        testing::internal::GetCapturedStderr();
+        closeQuietly(screen);
     }
 }

@@ -63,9 +63,8 @@ TEST_F(Registry, SurfaceTooWideForAnyTextureIsRegisteredWithoutTextures)
 {
     video.maxTextureSize = 512;
     OwnedSurface surface(makeRGB(800, 600));
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(VideoAddTexInfo(surface.get()), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: \"Huge\" surfaces not yet supported!\n");
+    EXPECT_EQ(stderrOf([&] { EXPECT_EQ(VideoAddTexInfo(surface.get()), 0); }),
+              "video: \"Huge\" surfaces not yet supported!\n");
     const TexInfo *info = VideoGetTexInfo(surface.get());
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->textureCount, 0);
@@ -100,9 +99,7 @@ TEST_F(Registry, FreedSlotsAreHandedOutLowestFirst)
     OwnedSurface newcomer(makeRGB(4, 4));
     ASSERT_EQ(VideoAddTexInfo(newcomer.get()), 0);
     EXPECT_EQ(newcomer->unused1, 3u);
-    testing::internal::CaptureStderr();
-    VideoFreeAllTexInfos();
-    testing::internal::GetCapturedStderr();
+    stderrOf(VideoFreeAllTexInfos);
 }
 
 TEST_F(Registry, FullTableRefusesTheNextSurfaceAndHandlesBeyondItFindNothing)
@@ -117,9 +114,7 @@ TEST_F(Registry, FullTableRefusesTheNextSurfaceAndHandlesBeyondItFindNothing)
     EXPECT_NE(VideoGetTexInfo(last), nullptr);
 
     OwnedSurface extra(makeRGB(1, 1));
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(VideoAddTexInfo(extra.get()), -2);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: Out of handles!\n");
+    EXPECT_EQ(stderrOf([&] { EXPECT_EQ(VideoAddTexInfo(extra.get()), -2); }), "video: Out of handles!\n");
     EXPECT_EQ(extra->unused1, 0u);
 
     extra->unused1 = 16385;
@@ -127,9 +122,7 @@ TEST_F(Registry, FullTableRefusesTheNextSurfaceAndHandlesBeyondItFindNothing)
     extra->unused1 = 0xFFFFFFFFu;
     EXPECT_EQ(VideoGetTexInfo(extra.get()), nullptr);
 
-    testing::internal::CaptureStderr();
-    VideoFreeAllTexInfos();
-    std::string report = testing::internal::GetCapturedStderr();
+    std::string report = stderrOf(VideoFreeAllTexInfos);
     EXPECT_NE(report.find("video: Leaked TexInfo 16383! (1x1)\n"), std::string::npos);
     EXPECT_NE(report.find("video: Leaked 16384 TexInfos!\n"), std::string::npos);
     // Without a table every handle finds nothing.
@@ -185,18 +178,14 @@ TEST_F(Registry, LeakReportNamesSlotIndicesAndSizes)
     ASSERT_EQ(VideoAddTexInfo(freed.get()), 0);
     ASSERT_EQ(VideoAddTexInfo(small.get()), 0);
     VideoFreeSurface(freed.release());
-    testing::internal::CaptureStderr();
-    VideoFreeAllTexInfos();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+    EXPECT_EQ(stderrOf(VideoFreeAllTexInfos),
               "video: Leaked TexInfo 0! (800x600)\n"
               "video: Leaked TexInfo 2! (32x16)\n"
               "video: Leaked 2 TexInfos!\n");
     EXPECT_EQ(VideoRecordsInUse(), 0);
 
     // Nothing left, nothing said.
-    testing::internal::CaptureStderr();
-    VideoFreeAllTexInfos();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(stderrOf(VideoFreeAllTexInfos), "");
 }
 
 TEST_F(Registry, ReleaseSinceMarkDropsOnlyRecordsMadeAfterIt)
@@ -284,9 +273,7 @@ TEST_F(Registry, FreedGamePictureIsNoLeakAtShutdown)
     ASSERT_EQ(VideoAddTexInfo(freed), 0);
     ASSERT_EQ(VideoAddTexInfo(leaked), 0);
     SDL_FreeSurface(freed);
-    testing::internal::CaptureStderr();
-    VideoFreeAllTexInfos();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: Leaked TexInfo 1! (6x2)\nvideo: Leaked 1 TexInfos!\n");
+    EXPECT_EQ(stderrOf(VideoFreeAllTexInfos), "video: Leaked TexInfo 1! (6x2)\nvideo: Leaked 1 TexInfos!\n");
     EXPECT_EQ(leaked->refcount, 1);
     SDL_FreeSurface(leaked);
 }

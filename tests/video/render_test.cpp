@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "pixels.h"
 #include "text/text.h"
 #include "video_fixture.h"
 
@@ -29,10 +30,15 @@ Difference compare(const SDL_Surface *a, const SDL_Surface *b, int tolerance)
     return d;
 }
 
-std::vector<int> rgbAt(const SDL_Surface *surface, int x, int y)
+// Whether no pixel of the drawing differs from the expected picture by more than the tolerance; if one
+// does, where the first is and how far the worst one is off.
+testing::AssertionResult sameWithin(SDL_Surface *drawn, SDL_Surface *expected, int tolerance)
 {
-    const Uint8 *p = static_cast<const Uint8 *>(surface->pixels) + y * surface->pitch + 3 * x;
-    return {p[0], p[1], p[2]};
+    Difference d = compare(drawn, expected, tolerance);
+    if (d.count == 0) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << d.count << " pixels differ, the first at " << d.x << ", " << d.y << ": "
+                                       << rgbAt(drawn, d.x, d.y) << " against " << rgbAt(expected, d.x, d.y)
+                                       << "; largest difference " << d.largest;
 }
 
 // A picture with something to see in every pixel: gradients crossed with a small pattern.
@@ -117,9 +123,7 @@ protected:
     SDL_Surface *drawBoth(const std::function<void(SDL_Surface *)> &scene)
     {
         scene(screen);
-        testing::internal::CaptureStderr();  // conversions announce themselves
-        scene(reference);
-        testing::internal::GetCapturedStderr();
+        stderrOf([&] { scene(reference); });  // conversions announce themselves
         return windowPicture();
     }
 };
@@ -168,9 +172,7 @@ TEST_F(Rendering, OpaqueKeyedStripedAndConvertedPicturesMatchSDLExactly)
         fill(target, 600, 400, 100, 50, 40, 90, 20);
         blitAt(opaque, target, 790, 590);  // mostly off the screen
     });
-    Difference d = compare(drawn, reference, 0);
-    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": window " << testing::PrintToString(rgbAt(drawn, d.x, d.y))
-                          << " SDL " << testing::PrintToString(rgbAt(reference, d.x, d.y));
+    EXPECT_TRUE(sameWithin(drawn, reference, 0));
     SDL_FreeSurface(drawn);
 }
 
@@ -202,9 +204,7 @@ TEST_F(Rendering, PicturesSpreadOverManyTexturesMatchSDLExactly)
         blitAt(packed, target, 250, 100, &packedPart);
         blitAt(thin, target, 300, 160, &thinPart);
     });
-    Difference d = compare(drawn, reference, 0);
-    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": window " << testing::PrintToString(rgbAt(drawn, d.x, d.y))
-                          << " SDL " << testing::PrintToString(rgbAt(reference, d.x, d.y));
+    EXPECT_TRUE(sameWithin(drawn, reference, 0));
     EXPECT_EQ(VideoGetTexInfo(thin)->textureCount, 2);
     EXPECT_EQ(VideoGetTexInfo(tall)->layout, LayoutStripsAlongY);
     SDL_FreeSurface(drawn);
@@ -236,9 +236,7 @@ TEST_F(Rendering, BlendedPicturesMatchSDLWithinRounding)
         blitAt(cutOut, target, 600, 400);
     });
     // OpenGL rounds the blend where SDL shifts; nothing else may differ.
-    Difference d = compare(drawn, reference, 2);
-    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": window " << testing::PrintToString(rgbAt(drawn, d.x, d.y))
-                          << " SDL " << testing::PrintToString(rgbAt(reference, d.x, d.y));
+    EXPECT_TRUE(sameWithin(drawn, reference, 2));
     // The key's hole shows the backdrop untouched; a fully opaque texel shows exactly (SDL's blend of
     // alpha 255 may be one off).
     EXPECT_EQ(rgbAt(drawn, 150, 450), rgbAt(backdrop, 150, 450));
@@ -280,8 +278,7 @@ TEST_F(Rendering, TextFromPagesMatchesTextDrawnGlyphByGlyph)
     ASSERT_NE(VideoGetTexInfo(main.glyphs['a']), nullptr);
     EXPECT_NE(VideoGetTexInfo(main.glyphs['a'])->page, 0) << "glyphs lie on pages";
     // Five blended passes over the same pixels add up OpenGL's rounding against SDL's.
-    Difference d = compare(paged, reference, 4);
-    EXPECT_EQ(d.count, 0) << "against SDL, first at " << d.x << ", " << d.y << " largest " << d.largest;
+    EXPECT_TRUE(sameWithin(paged, reference, 4)) << "against SDL";
 
     // The same text with every glyph in textures of its own.
     for (BitmapFont *font : {&main, &outline, &small, &smallOutline})
@@ -292,10 +289,7 @@ TEST_F(Rendering, TextFromPagesMatchesTextDrawnGlyphByGlyph)
     video.packArea = packArea;
     EXPECT_EQ(VideoGetTexInfo(main.glyphs['a'])->page, 0);
     SDL_Surface *single = windowPicture();
-    d = compare(paged, single, 0);
-    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y << ": paged "
-                          << testing::PrintToString(rgbAt(paged, d.x, d.y)) << " glyph by glyph "
-                          << testing::PrintToString(rgbAt(single, d.x, d.y));
+    EXPECT_TRUE(sameWithin(paged, single, 0)) << "paged against glyph by glyph";
     SDL_FreeSurface(paged);
     SDL_FreeSurface(single);
     for (BitmapFont *font : {&main, &outline, &small, &smallOutline}) releaseBitmapFont(font);
@@ -332,12 +326,11 @@ TEST_F(Rendering, ClearAndOpaquePartsOfBlendedPicturesCostLessWithoutChangingAPi
         blitAt(keyed, target, 500, 450);
         SDL_SetAlpha(keyed, SDL_SRCALPHA, 150);
     });
-    Difference d = compare(drawn, reference, 2);
-    EXPECT_EQ(d.count, 0) << "first at " << d.x << ", " << d.y;
+    EXPECT_TRUE(sameWithin(drawn, reference, 2));
     EXPECT_FALSE(VideoGetTexInfo(frame)->blockRuns.empty());
     EXPECT_FALSE(VideoGetTexInfo(keyed)->blockRuns.empty());
     EXPECT_EQ(rgbAt(drawn, 17 + 10, 23 + 10), rgbAt(backdrop, 27, 33)) << "clear stays untouched";
-    EXPECT_NE(rgbAt(drawn, 17 + 33, 23 + 70), rgbAt(backdrop, 17 + 33, 23 + 70)) << "the lone pixel is drawn";
+    EXPECT_FALSE(rgbAt(drawn, 17 + 33, 23 + 70) == rgbAt(backdrop, 17 + 33, 23 + 70)) << "the lone pixel is drawn";
     SDL_FreeSurface(drawn);
 }
 
@@ -351,13 +344,13 @@ TEST_F(Rendering, ChangedPictureReachesTheScreenOnlyWhenMarked)
     SDL_FillRect(picture, nullptr, SDL_MapRGB(picture->format, 0, 255, 0));
     blitAt(picture, screen, 0, 0);
     SDL_Surface *before = windowPicture();
-    EXPECT_EQ(rgbAt(before, 5, 5), (std::vector<int>{255, 0, 0}));
+    EXPECT_EQ(rgbAt(before, 5, 5), (Rgb{255, 0, 0}));
 
     // Changed through the layer: the new pixels.
     VideoFillRect(picture, nullptr, SDL_MapRGB(picture->format, 0, 0, 255));
     blitAt(picture, screen, 0, 0);
     SDL_Surface *after = windowPicture();
-    EXPECT_EQ(rgbAt(after, 5, 5), (std::vector<int>{0, 0, 255}));
+    EXPECT_EQ(rgbAt(after, 5, 5), (Rgb{0, 0, 255}));
     SDL_FreeSurface(before);
     SDL_FreeSurface(after);
 }
@@ -368,18 +361,18 @@ TEST_F(Rendering, ReadBackIsUprightAndCopiesOnlyTheBlock)
     fill(screen, 0, 300, 800, 300, 0, 0, 200);
     fill(screen, 10, 20, 1, 1, 1, 2, 3);
     SDL_Surface *whole = windowPicture();
-    EXPECT_EQ(rgbAt(whole, 0, 0), (std::vector<int>{200, 0, 0}));
-    EXPECT_EQ(rgbAt(whole, 799, 599), (std::vector<int>{0, 0, 200}));
-    EXPECT_EQ(rgbAt(whole, 10, 20), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(rgbAt(whole, 0, 0), (Rgb{200, 0, 0}));
+    EXPECT_EQ(rgbAt(whole, 799, 599), (Rgb{0, 0, 200}));
+    EXPECT_EQ(rgbAt(whole, 10, 20), (Rgb{1, 2, 3}));
 
     SDL_Surface *small = keep(makeRGB(50, 50));
     SDL_FillRect(small, nullptr, 0);
     SDL_Rect block{9, 19, 3, 3}, at{30, 40, 0, 0};
     EXPECT_EQ(VideoBlit(screen, &block, small, &at), 0);
-    EXPECT_EQ(rgbAt(small, 31, 41), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(rgbAt(small, 30, 40), (std::vector<int>{200, 0, 0}));
-    EXPECT_EQ(rgbAt(small, 29, 40), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(rgbAt(small, 33, 43), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(rgbAt(small, 31, 41), (Rgb{1, 2, 3}));
+    EXPECT_EQ(rgbAt(small, 30, 40), (Rgb{200, 0, 0}));
+    EXPECT_EQ(rgbAt(small, 29, 40), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(small, 33, 43), (Rgb{0, 0, 0}));
     SDL_FreeSurface(whole);
 }
 
@@ -391,10 +384,10 @@ TEST_F(Rendering, ScreenToScreenCopiesARegion)
     SDL_Rect from{100, 100, 10, 10}, at{400, 300, 0, 0};
     EXPECT_EQ(VideoBlit(screen, &from, screen, &at), 0);
     SDL_Surface *drawn = windowPicture();
-    EXPECT_EQ(rgbAt(drawn, 400, 300), (std::vector<int>{0, 250, 250}));
-    EXPECT_EQ(rgbAt(drawn, 409, 309), (std::vector<int>{250, 250, 0}));
-    EXPECT_EQ(rgbAt(drawn, 410, 310), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(rgbAt(drawn, 100, 100), (std::vector<int>{0, 250, 250}));
+    EXPECT_EQ(rgbAt(drawn, 400, 300), (Rgb{0, 250, 250}));
+    EXPECT_EQ(rgbAt(drawn, 409, 309), (Rgb{250, 250, 0}));
+    EXPECT_EQ(rgbAt(drawn, 410, 310), (Rgb{0, 0, 0}));
+    EXPECT_EQ(rgbAt(drawn, 100, 100), (Rgb{0, 250, 250}));
     SDL_FreeSurface(drawn);
 }
 
@@ -408,7 +401,7 @@ TEST_F(Rendering, ClipMissingTheScreenStopsAllDrawing)
     blitAt(picture, screen, 50, 50);
     VideoSetClipRect(screen, nullptr);
     SDL_Surface *drawn = windowPicture();
-    EXPECT_EQ(rgbAt(drawn, 120, 120), (std::vector<int>{10, 10, 10}));
+    EXPECT_EQ(rgbAt(drawn, 120, 120), (Rgb{10, 10, 10}));
     SDL_FreeSurface(drawn);
 }
 
@@ -416,11 +409,7 @@ TEST(EnlargedRendering, EachPixelBecomesASquareAndTheClipScalesWithIt)
 {
     if (!getenv("DISPLAY")) GTEST_SKIP() << "no display";
     ASSERT_TRUE(openDisplay()) << SDL_GetError();
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    SDL_Surface *screen = VideoSetMode(320, 240, 32, VideoOpenGLFlag | SDL_DOUBLEBUF);
-    testing::internal::GetCapturedStdout();
-    testing::internal::GetCapturedStderr();
+    SDL_Surface *screen = setModeQuietly(320, 240, VideoOpenGLFlag | SDL_DOUBLEBUF);
     ASSERT_NE(screen, nullptr);
     fill(screen, 0, 0, 320, 240, 0, 0, 0);
     SDL_Surface *picture = patternedRGB(4, 3, 1);
@@ -434,25 +423,22 @@ TEST(EnlargedRendering, EachPixelBecomesASquareAndTheClipScalesWithIt)
     gl.ReadPixels(0, 0, 640, 480, GL_RGB, GL_UNSIGNED_BYTE, window.data());
     auto at = [&](int x, int y) {
         const Uint8 *p = &window[((479 - y) * 640 + x) * 3];
-        return std::vector<int>{p[0], p[1], p[2]};
+        return Rgb{p[0], p[1], p[2]};
     };
     for (int y = 0; y < 3; y++)
         for (int x = 0; x < 4; x++) {
-            std::vector<int> expected = rgbAt(picture, x, y);
+            Rgb expected = rgbAt(picture, x, y);
             for (int dy = 0; dy < 2; dy++)
                 for (int dx = 0; dx < 2; dx++) EXPECT_EQ(at(20 + 2 * x + dx, 40 + 2 * y + dy), expected);
         }
-    EXPECT_EQ(at(19, 40), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(at(200, 200), (std::vector<int>{0, 255, 0}));
-    EXPECT_EQ(at(219, 219), (std::vector<int>{0, 255, 0}));
-    EXPECT_EQ(at(220, 220), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(at(199, 199), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(at(19, 40), (Rgb{0, 0, 0}));
+    EXPECT_EQ(at(200, 200), (Rgb{0, 255, 0}));
+    EXPECT_EQ(at(219, 219), (Rgb{0, 255, 0}));
+    EXPECT_EQ(at(220, 220), (Rgb{0, 0, 0}));
+    EXPECT_EQ(at(199, 199), (Rgb{0, 0, 0}));
     // Read-back would mix window pixels with program units: refused.
     EXPECT_EQ(VideoReadBack(nullptr, picture, nullptr), -1);
 
     SDL_FreeSurface(picture);
-    testing::internal::CaptureStderr();
-    VideoFreeSurface(screen);
-    VideoQuit();
-    testing::internal::GetCapturedStderr();
+    closeQuietly(screen);
 }

@@ -17,9 +17,7 @@ using Upload = RecordedScreen;
 TEST_F(Upload, TightRGBGoesStraightIntoOneTexture)
 {
     SDL_Surface *image = makeRGB(40, 30);  // pitch 120 = 3 x 40
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(VideoUploadTexture(image), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(stderrOf([&] { EXPECT_EQ(VideoUploadTexture(image), 0); }), "");
     EXPECT_EQ(glCalls, (std::vector<std::string>{
                            "GenTextures(1) -> 1", "BindTexture(TEXTURE_2D, 1)", "PixelStorei(UNPACK_ROW_LENGTH, 40)",
                            "TexParameteri(TEXTURE_2D, TEXTURE_MAG_FILTER, NEAREST)",
@@ -30,9 +28,7 @@ TEST_F(Upload, TightRGBGoesStraightIntoOneTexture)
 
     // Unchanged, the next upload makes nothing and says nothing.
     clearGLCalls();
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(VideoUploadTexture(image), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(stderrOf([&] { EXPECT_EQ(VideoUploadTexture(image), 0); }), "");
     EXPECT_TRUE(glCalls.empty());
     VideoFreeSurface(image);
 }
@@ -48,9 +44,8 @@ TEST_F(Upload, PaddedOrForeignLayoutsAreConvertedWithAWarning)
     for (SDL_Surface *s : {padded, bgra, rgb565, tight}) {
         s->unused1 = 0;
         EXPECT_EQ(VideoIsUploadFormat(s), 0);
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(VideoUploadTexture(s), 0);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: WARNING: On-the-fly conversion performed!\n");
+        EXPECT_EQ(stderrOf([&] { EXPECT_EQ(VideoUploadTexture(s), 0); }),
+                  "video: WARNING: On-the-fly conversion performed!\n");
     }
     SDL_Surface *rgba = makeRGBA(3, 3);
     EXPECT_NE(VideoIsUploadFormat(rgba), 0);
@@ -107,9 +102,7 @@ TEST_F(Upload, KeyedPictureBecomesRGBAWithTransparentKeyPixels)
     SDL_SetAlpha(keyed, 0, 255);
 
     // Uploaded, it becomes one RGBA texture.
-    testing::internal::CaptureStderr();
-    VideoUploadTexture(keyed);
-    testing::internal::GetCapturedStderr();
+    stderrOf([&] { VideoUploadTexture(keyed); });
     EXPECT_EQ(glCallsStartingWith("TexImage2D"),
               (std::vector<std::string>{"TexImage2D(TEXTURE_2D, 0, RGBA8, 4, 4, 0, RGBA, UNSIGNED_BYTE, null)"}));
     VideoFreeSurface(converted);
@@ -160,9 +153,7 @@ TEST_F(Upload, TextureLargerThanAllowedIsRefused)
     SDL_Surface *image = makeRGB(300, 300);
     VideoAddTexInfo(image);  // planned while 16384 was allowed: one texture of 512
     video.maxTextureSize = 256;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(VideoUploadTexture(image), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: INTERNAL ERROR: Too large texture!\n");
+    EXPECT_EQ(stderrOf([&] { EXPECT_EQ(VideoUploadTexture(image), -1); }), "video: INTERNAL ERROR: Too large texture!\n");
     EXPECT_TRUE(glCallsStartingWith("GenTextures").empty());
 
     // Refused after a change: the old textures are gone and nothing draws their names any more.
@@ -170,10 +161,8 @@ TEST_F(Upload, TextureLargerThanAllowedIsRefused)
     VideoUploadTexture(image);
     VideoInvalidate(image, nullptr);
     video.maxTextureSize = 256;
-    testing::internal::CaptureStderr();
     SDL_Rect at{0, 0, 0, 0};
-    VideoBlit(image, nullptr, screen, &at);
-    testing::internal::GetCapturedStderr();
+    stderrOf([&] { VideoBlit(image, nullptr, screen, &at); });
     EXPECT_EQ(glCallsStartingWith("DeleteTextures"), (std::vector<std::string>{"DeleteTextures(1, 1)"}));
     EXPECT_TRUE(glCallsStartingWith("Begin").empty());
     VideoFreeSurface(image);
@@ -182,18 +171,12 @@ TEST_F(Upload, TextureLargerThanAllowedIsRefused)
 TEST_F(Upload, OpenGLErrorsAreNamed)
 {
     queueGLError(GL_OUT_OF_MEMORY);
-    testing::internal::CaptureStderr();
     SDL_Surface *image = makeRGB(4, 4);
-    VideoUploadTexture(image);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "OpenGL error \"GL_OUT_OF_MEMORY\" at point 1.\n");
+    EXPECT_EQ(stderrOf([&] { VideoUploadTexture(image); }), "OpenGL error \"GL_OUT_OF_MEMORY\" at point 1.\n");
 
     queueGLError(0x0506);
-    testing::internal::CaptureStderr();
-    VideoCheckGLError(7);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "OpenGL error \"<unknown>\" at point 7.\n");
-    testing::internal::CaptureStderr();
-    VideoCheckGLError(1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(stderrOf([] { VideoCheckGLError(7); }), "OpenGL error \"<unknown>\" at point 7.\n");
+    EXPECT_EQ(stderrOf([] { VideoCheckGLError(1); }), "");
     VideoFreeSurface(image);
 }
 
@@ -203,11 +186,12 @@ TEST_F(Upload, PictureThatCannotBeTexturedIsNeverConverted)
     open(800, 600, 1, 512);
     SDL_Surface *huge = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 16, 0xF800, 0x07E0, 0x001F, 0);
     huge->unused1 = 0;
-    testing::internal::CaptureStderr();
     SDL_Rect at{0, 0, 0, 0};
-    EXPECT_EQ(VideoBlit(huge, nullptr, screen, &at), 0);
-    EXPECT_EQ(VideoBlit(huge, nullptr, screen, &at), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "video: \"Huge\" surfaces not yet supported!\n");
+    EXPECT_EQ(stderrOf([&] {
+                  EXPECT_EQ(VideoBlit(huge, nullptr, screen, &at), 0);
+                  EXPECT_EQ(VideoBlit(huge, nullptr, screen, &at), 0);
+              }),
+              "video: \"Huge\" surfaces not yet supported!\n");
     EXPECT_TRUE(glCallsStartingWith("Begin").empty());
     EXPECT_TRUE(glCallsStartingWith("GenTextures").empty());
     VideoFreeSurface(huge);

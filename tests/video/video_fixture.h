@@ -23,6 +23,37 @@ inline SDL_Surface *makeRGBA(int width, int height)
     return surface;
 }
 
+// What the call writes to standard error, where the layer reports leaks, conversions and refusals.
+template <typename Call> std::string stderrOf(Call call)
+{
+    testing::internal::CaptureStderr();
+    call();
+    return testing::internal::GetCapturedStderr();
+}
+
+// Sets a mode on the display with what it prints kept apart: the sizes on standard output, the texture
+// limit on standard error.
+inline SDL_Surface *setModeQuietly(int width, int height, Uint32 flags, std::string *output = nullptr,
+                                   std::string *errors = nullptr)
+{
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    SDL_Surface *screen = VideoSetMode(width, height, 32, flags);
+    std::string said = testing::internal::GetCapturedStdout(), warned = testing::internal::GetCapturedStderr();
+    if (output) *output = said;
+    if (errors) *errors = warned;
+    return screen;
+}
+
+// Frees the screen and shuts the layer down, its leak report unheard.
+inline void closeQuietly(SDL_Surface *screen)
+{
+    stderrOf([&] {
+        VideoFreeSurface(screen);
+        VideoQuit();
+    });
+}
+
 // Recorded tests see each picture's own textures unless they ask for pages.
 struct NoPages {
     int32_t saved = video.packArea;
@@ -58,18 +89,14 @@ protected:
         ASSERT_NE(window, nullptr) << SDL_GetError();
         VideoResetState();
         installGLRecorder(maxTextureSize, reuseTextureNames);
-        testing::internal::CaptureStderr();
-        screen = VideoAttachWindow(window, scale);
-        testing::internal::GetCapturedStderr();
+        stderrOf([&] { screen = VideoAttachWindow(window, scale); });
         ASSERT_NE(screen, nullptr);
         clearGLCalls();
     }
     void SetUp() override { open(800, 600, 1, 16384); }
     void TearDown() override
     {
-        testing::internal::CaptureStderr();
-        VideoResetState();
-        testing::internal::GetCapturedStderr();
+        stderrOf(VideoResetState);
         SDL_Quit();
         unsetenv("SDL_VIDEODRIVER");
     }
@@ -96,20 +123,10 @@ protected:
     {
         if (!getenv("DISPLAY")) GTEST_SKIP() << "no display";
         ASSERT_TRUE(openDisplay()) << SDL_GetError();
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF);
-        modeOutput = testing::internal::GetCapturedStdout();
-        modeErrors = testing::internal::GetCapturedStderr();
+        screen = setModeQuietly(800, 600, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF, &modeOutput, &modeErrors);
         ASSERT_NE(screen, nullptr) << SDL_GetError();
     }
-    void TearDown() override
-    {
-        testing::internal::CaptureStderr();
-        VideoFreeSurface(screen);
-        VideoQuit();
-        testing::internal::GetCapturedStderr();
-    }
+    void TearDown() override { closeQuietly(screen); }
 
     std::string modeOutput, modeErrors;
 };
