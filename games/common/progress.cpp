@@ -1,6 +1,7 @@
 // progress.cpp -- reading the settings and a player's progress from the store, and recording a finished task
 #include "progress.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 
@@ -9,11 +10,16 @@
 
 namespace {
 
-// An open key, closed when it goes out of scope.
+// An open key, closed when it goes out of scope. A key opened only to read must already be there: looking
+// at a new player's progress writes nothing, and so never waits for another program's write lock.
 struct OpenKey {
     StoreKey key = nullptr;
     bool ok = false;
-    OpenKey(const char *path, int access) { ok = storeOpenKey(path, access, &key) == StoreOk && key; }
+    OpenKey(const char *path, int access)
+    {
+        int result = access & StoreWrite ? storeOpenKey(path, access, &key) : storeOpenExistingKey(path, access, &key);
+        ok = result == StoreOk && key;
+    }
     ~OpenKey()
     {
         if (ok) storeCloseKey(key);
@@ -78,17 +84,28 @@ void readProgress(const GameDef &game, int slot, std::array<bool, MaxTasks> &don
 int recordTaskDone(const GameDef &game, int slot, int task)
 {
     char path[64];
-    if (task < 0 || task >= game.taskCount || !slotKeyPath(slot, path, sizeof path)) return 0;
+    if (task < 0 || task >= game.taskCount || task >= MaxTasks || !slotKeyPath(slot, path, sizeof path)) return 0;
     OpenKey key(path, StoreRead | StoreWrite);
     if (!key.ok) return 0;
+    // Every earlier task without a readable value gets a 0, so that the menu's count, which stops at the
+    // first value it cannot read, reaches this one; the fillers and the task are written together, all or
+    // none, and committed once.
+    unsigned char zero[4], done[4];
+    storeDwordBytes(0, zero);
+    storeDwordBytes(ProgressDone, done);
+    std::array<std::array<char, 16>, MaxTasks> names{};
+    std::array<StoreValue, MaxTasks> values{};
+    uint32_t count = 0;
     for (int i = 0; i < task; ++i) {
-        char name[16];
         int32_t value = 0;
-        if (valueName(game, i, name, sizeof name) && !readValue(key.key, name, &value)) writeDword(key.key, name, 0);
+        char *name = names[count].data();
+        if (valueName(game, i, name, int(names[count].size())) && !readValue(key.key, name, &value))
+            values[count++] = StoreValue{name, StoreTypeDword, zero, sizeof zero};
     }
-    char name[16];
-    if (!valueName(game, task, name, sizeof name) || !writeDword(key.key, name, ProgressDone)) return 0;
-    return storeFlushKey(key.key) == StoreOk;
+    char *name = names[count].data();
+    if (!valueName(game, task, name, int(names[count].size()))) return 0;
+    values[count++] = StoreValue{name, StoreTypeDword, done, sizeof done};
+    return storeSetValues(key.key, values.data(), count) == StoreOk && storeFlushKey(key.key) == StoreOk;
 }
 
 void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars)

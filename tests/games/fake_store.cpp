@@ -88,6 +88,15 @@ int storeOpenKey(const char *path, int access, StoreKey *key)
     return StoreOk;
 }
 
+int storeOpenExistingKey(const char *path, int access, StoreKey *key)
+{
+    if (!key) return StoreFailed;
+    *key = nullptr;
+    if (fakeStoreBroken || !path) return StoreFailed;
+    if (!fakeKeys.count(normalise(path))) return StoreNotFound;
+    return storeOpenKey(path, access, key);
+}
+
 int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, uint32_t *size)
 {
     if (fakeStoreBroken || !key || !name || !size || !(key->access & StoreRead)) return StoreFailed;
@@ -110,6 +119,15 @@ int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *dat
     if (fakeStoreBroken || !key || !name || !(key->access & StoreWrite)) return StoreFailed;
     const auto *bytes = static_cast<const unsigned char *>(data);
     fakeKeys[key->path][lower(name)] = FakeValue{type, std::vector<unsigned char>(bytes, bytes + size)};
+    return StoreOk;
+}
+
+int storeSetValues(StoreKey key, const StoreValue *values, uint32_t count)
+{
+    if (fakeStoreBroken || !key || !(key->access & StoreWrite) || (count && !values)) return StoreFailed;
+    for (uint32_t i = 0; i < count; ++i)
+        if (!values[i].name) return StoreFailed;  // checked first: all or none, as the database does
+    for (uint32_t i = 0; i < count; ++i) storeSetValue(key, values[i].name, values[i].type, values[i].data, values[i].size);
     return StoreOk;
 }
 

@@ -102,6 +102,16 @@ TEST_F(Progress, ReadingMarksOnlyValuesOfTwoAsDone)
     EXPECT_TRUE(done[5]);
 }
 
+TEST_F(Progress, ReadingANewPlayersProgressWritesNothing)
+{
+    std::array<bool, MaxTasks> done{};
+    std::array<int, MaxTasks> stars{};
+    readProgress(forestDefinition(), 1, done);
+    readStars(townDefinition(), 1, stars);
+    EXPECT_EQ(readSetting("quiz", 1), 1);
+    EXPECT_TRUE(fakeKeys.empty()) << "no key is made by reading";
+}
+
 TEST_F(Progress, SettingsFallBackWhenMissingMinusOneOrUnreadable)
 {
     EXPECT_EQ(readSetting("quiz", 1), 1);
