@@ -45,6 +45,14 @@ static bool validValueName(const char *&name)
     return strlen(name) <= storeMaxValueNameLength;
 }
 
+// A value the store can take: a name within the limit, data where a size is given, and a DWORD of 4 bytes.
+static bool validValue(const char *&name, uint32_t type, const void *data, uint32_t size)
+{
+    if (!validValueName(name)) return false;
+    if ((size > 0 && !data) || size > storeMaxDataSize) return false;
+    return type != StoreTypeDword || size == 4;
+}
+
 static int openKey(const char *path, int access, bool create, StoreKey *key)
 {
     if (!key) return StoreFailed;
@@ -73,9 +81,7 @@ int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, 
 
 int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size)
 {
-    if (!key || !(key->access & StoreWrite) || !validValueName(name)) return StoreFailed;
-    if ((size > 0 && !data) || size > storeMaxDataSize) return StoreFailed;
-    if (type == StoreTypeDword && size != 4) return StoreFailed;
+    if (!key || !(key->access & StoreWrite) || !validValue(name, type, data, size)) return StoreFailed;
     return backendSetValue(*key, name, type, data, size);
 }
 
@@ -84,11 +90,8 @@ int storeSetValues(StoreKey key, const StoreValue *values, uint32_t count)
 {
     if (!key || !(key->access & StoreWrite) || (count > 0 && !values)) return StoreFailed;
     for (uint32_t i = 0; i < count; i++) {
-        const StoreValue &value = values[i];
-        const char *name = value.name;
-        if (!validValueName(name)) return StoreFailed;
-        if ((value.size > 0 && !value.data) || value.size > storeMaxDataSize) return StoreFailed;
-        if (value.type == StoreTypeDword && value.size != 4) return StoreFailed;
+        const char *name = values[i].name;
+        if (!validValue(name, values[i].type, values[i].data, values[i].size)) return StoreFailed;
     }
     if (count == 0) return StoreOk;
     return backendSetValues(*key, values, count);
