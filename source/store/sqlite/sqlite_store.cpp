@@ -19,6 +19,9 @@
 // Defines and types
 // ----------------------------------------------------------------------------------------------------
 
+// The files SQLite keeps beside the database while it is open.
+constexpr std::array<const char *, 3> companionSuffixes = {"-wal", "-shm", "-journal"};
+
 // Marks a database as ours ("TAVR"), so that a foreign SQLite file is moved aside rather than misread.
 constexpr int storeApplicationId = 0x54415652;
 constexpr int storeSchemaVersion = 1;
@@ -190,7 +193,7 @@ static bool isLink(const std::string &path)
 static bool storeHasLink(const std::string &folder)
 {
     if (isLink(folder) || isLink(database.path)) return true;
-    for (const char *companion : {"-wal", "-shm", "-journal"})
+    for (const char *companion : companionSuffixes)
         if (isLink(database.path + companion)) return true;
     return false;
 }
@@ -199,6 +202,14 @@ static void logFailure(const char *what, const std::string &path)
 {
     char line[1024];
     snprintf(line, sizeof line, "store: %s \"%s\"", what, path.c_str());
+    storeLog(line);
+}
+
+static void logMovedAside(const char *why, const std::string &movedTo)
+{
+    char line[2048];
+    snprintf(line, sizeof line, "store: \"%s\" %s; moved aside to \"%s\", a fresh store begins",
+             database.path.c_str(), why, movedTo.c_str());
     storeLog(line);
 }
 
@@ -227,7 +238,7 @@ static bool moveAside(const std::string &path, std::string &movedTo)
         struct stat existing;
         if (lstat(target.c_str(), &existing) == 0) continue;
         if (rename(path.c_str(), target.c_str()) != 0) return false;
-        for (const char *companion : {"-wal", "-shm", "-journal"}) {
+        for (const char *companion : companionSuffixes) {
             std::string from = path + companion;
             if (lstat(from.c_str(), &existing) == 0) rename(from.c_str(), (target + companion).c_str());
         }
@@ -456,12 +467,7 @@ static int openDatabase()
         logFailure("cannot be opened or moved aside, so nothing is kept:", database.path);
         return StoreFailed;
     }
-    if (!movedTo.empty()) {
-        char line[2048];
-        snprintf(line, sizeof line, "store: \"%s\" %s; moved aside to \"%s\", a fresh store begins",
-                 database.path.c_str(), outcome == OpenCorrupt ? "is corrupt" : "cannot be opened", movedTo.c_str());
-        storeLog(line);
-    }
+    if (!movedTo.empty()) logMovedAside(outcome == OpenCorrupt ? "is corrupt" : "cannot be opened", movedTo);
     database.inode = 0;
     if (prepareFile(folder)) {
         outcome = openConnection(false);
@@ -481,12 +487,7 @@ static int finish(int result)
     closeConnection();
     if (!database.readOnly) {
         std::string movedTo;
-        if (moveAside(database.path, movedTo) && !movedTo.empty()) {
-            char line[2048];
-            snprintf(line, sizeof line, "store: \"%s\" is corrupt; moved aside to \"%s\", a fresh store begins",
-                     database.path.c_str(), movedTo.c_str());
-            storeLog(line);
-        }
+        if (moveAside(database.path, movedTo) && !movedTo.empty()) logMovedAside("is corrupt", movedTo);
         database.tried = false;
     }
     return result;
