@@ -39,15 +39,25 @@ bool readValue(StoreKey key, const char *name, int32_t *value)
     return true;
 }
 
-bool writeDword(StoreKey key, const char *name, int32_t value) { return storeSetDword(key, name, value) == StoreOk; }
-
 bool valueName(const char *format, int task, char *name, int size)
 {
     int n = std::snprintf(name, size, format, task);
     return n > 0 && n < size;
 }
 
-bool valueName(const GameDef &game, int task, char *name, int size) { return valueName(game.valueFormat, task, name, size); }
+// Each task's value under format in the slot's key; 0 where there is none or it cannot be read.
+void readTaskValues(const char *format, int taskCount, int slot, std::array<int32_t, MaxTasks> &values)
+{
+    values.fill(0);
+    char path[64];
+    if (!slotKeyPath(slot, path, sizeof path)) return;
+    OpenKey key(path, StoreRead);
+    if (!key.ok) return;
+    for (int i = 0; i < taskCount && i < MaxTasks; ++i) {
+        char name[16];
+        if (valueName(format, i, name, sizeof name)) readValue(key.key, name, &values[i]);
+    }
+}
 
 } // namespace
 
@@ -68,17 +78,9 @@ int slotKeyPath(int slot, char *path, int size)
 
 void readProgress(const GameDef &game, int slot, std::array<bool, MaxTasks> &done)
 {
-    done.fill(false);
-    char path[64];
-    if (!slotKeyPath(slot, path, sizeof path)) return;
-    OpenKey key(path, StoreRead);
-    if (!key.ok) return;
-    for (int i = 0; i < game.taskCount && i < MaxTasks; ++i) {
-        char name[16];
-        int32_t value = 0;
-        if (valueName(game, i, name, sizeof name) && readValue(key.key, name, &value))
-            done[i] = value == ProgressDone;
-    }
+    std::array<int32_t, MaxTasks> values;
+    readTaskValues(game.valueFormat, game.taskCount, slot, values);
+    for (int i = 0; i < MaxTasks; ++i) done[i] = values[i] == ProgressDone;
 }
 
 int recordTaskDone(const GameDef &game, int slot, int task)
@@ -99,28 +101,20 @@ int recordTaskDone(const GameDef &game, int slot, int task)
     for (int i = 0; i < task; ++i) {
         int32_t value = 0;
         char *name = names[count].data();
-        if (valueName(game, i, name, int(names[count].size())) && !readValue(key.key, name, &value))
+        if (valueName(game.valueFormat, i, name, int(names[count].size())) && !readValue(key.key, name, &value))
             values[count++] = StoreValue{name, StoreTypeDword, zero, sizeof zero};
     }
     char *name = names[count].data();
-    if (!valueName(game, task, name, int(names[count].size()))) return 0;
+    if (!valueName(game.valueFormat, task, name, int(names[count].size()))) return 0;
     values[count++] = StoreValue{name, StoreTypeDword, done, sizeof done};
     return storeSetValues(key.key, values.data(), count) == StoreOk && storeFlushKey(key.key) == StoreOk;
 }
 
 void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars)
 {
-    stars.fill(0);
-    char path[64];
-    if (!game.starFormat || !slotKeyPath(slot, path, sizeof path)) return;
-    OpenKey key(path, StoreRead);
-    if (!key.ok) return;
-    for (int i = 0; i < game.taskCount && i < MaxTasks; ++i) {
-        char name[16];
-        int32_t value = 0;
-        if (valueName(game.starFormat, i, name, sizeof name) && readValue(key.key, name, &value) && value >= 1 && value <= 3)
-            stars[i] = value;
-    }
+    std::array<int32_t, MaxTasks> values{};
+    if (game.starFormat) readTaskValues(game.starFormat, game.taskCount, slot, values);
+    for (int i = 0; i < MaxTasks; ++i) stars[i] = values[i] >= 1 && values[i] <= 3 ? values[i] : 0;
 }
 
 int recordStars(const GameDef &game, int slot, int task, int stars)
@@ -133,5 +127,5 @@ int recordStars(const GameDef &game, int slot, int task, int stars)
     if (!key.ok) return 0;
     int32_t kept = 0;
     if (readValue(key.key, name, &kept) && kept >= stars && kept <= 3) return 1; // a better result stays
-    return writeDword(key.key, name, stars) && storeFlushKey(key.key) == StoreOk;
+    return storeSetDword(key.key, name, stars) == StoreOk && storeFlushKey(key.key) == StoreOk;
 }
