@@ -109,6 +109,9 @@ static void reportLoss(int result)
     logLine(line);
 }
 
+// A setting whose stored value is unknown is written only once the player changed it.
+static bool worthWriting(size_t i, int value) { return storedKnown[i] || value != storedValues[i]; }
+
 static int clampVolume(int volume) { return volume < 0 ? 0 : volume > 128 ? 128 : volume; }
 
 // ----------------------------------------------------------------------------------------------------
@@ -184,11 +187,9 @@ void saveSettings()
     std::array<int, 4> now = settingValues(appSettings);
     std::array<std::array<unsigned char, 4>, 4> bytes{};
     std::array<StoreValue, 4> values{};
-    std::array<bool, 4> written{};
     uint32_t count = 0;
     for (size_t i = 0; i < now.size(); i++) {
-        if (!storedKnown[i] && now[i] == storedValues[i]) continue;
-        written[i] = true;
+        if (!worthWriting(i, now[i])) continue;
         storeDwordBytes(now[i], bytes[i].data());
         values[count++] = StoreValue{settingNames[i], StoreTypeDword, bytes[i].data(), 4};
     }
@@ -200,11 +201,8 @@ void saveSettings()
     // All four in one transaction: one wait for a lock, and never half of a save.
     int result = writeDwords(values.data(), count);
     if (result == StoreOk) {
-        for (size_t i = 0; i < now.size(); i++) {
-            if (!written[i]) continue;
-            storedValues[i] = now[i];
-            storedKnown[i] = true;
-        }
+        for (size_t i = 0; i < now.size(); i++) storedKnown[i] = worthWriting(i, now[i]);
+        storedValues = now;
         unsavedResult = StoreOk;
         return;
     }
