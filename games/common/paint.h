@@ -52,6 +52,9 @@ void disc(Pen &p, float cx, float cy, float r, Rgb c);
 void oval(Pen &p, float cx, float cy, float rx, float ry, Rgb c);
 void box(Pen &p, float x, float y, float w, float h, Rgb c, float radius = 0);
 void poly(Pen &p, std::initializer_list<float> points, Rgb c);
+// A closed shape of `corners` points (an even number) around (cx, cy), the first at angle `start` (radians, clockwise from
+// the right), every other one at radius `inner`: a star, or with inner equal to outer a regular polygon.
+void ring(Pen &p, float cx, float cy, int corners, float outer, float inner, float start, Rgb c);
 // Shapes without one.
 void dot(Pen &p, float cx, float cy, float r, Rgb c);
 void plainOval(Pen &p, float cx, float cy, float rx, float ry, Rgb c);
