@@ -23,9 +23,14 @@ Rgb colourRgb(int c) { return c >= 0 && c < ColourCount ? palette[c] : grey; }
 
 Sint16 px(const Pen &p, float u) { return static_cast<Sint16>(std::lround(u * p.k)); }
 
-void disc(Pen &p, float cx, float cy, float r, Rgb c)
+void discOutline(Pen &p, float cx, float cy, float r)
 {
     filledCircleRGBA(p.s, px(p, cx), px(p, cy), static_cast<Sint16>(r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+}
+
+void disc(Pen &p, float cx, float cy, float r, Rgb c)
+{
+    discOutline(p, cx, cy, r);
     filledCircleRGBA(p.s, px(p, cx), px(p, cy), px(p, r), c.r, c.g, c.b, 255);
 }
 

@@ -60,6 +60,8 @@ void dot(Pen &p, float cx, float cy, float r, Rgb c);
 void plainOval(Pen &p, float cx, float cy, float rx, float ry, Rgb c);
 void plainBox(Pen &p, float x, float y, float w, float h, Rgb c);
 void stroke(Pen &p, float x1, float y1, float x2, float y2, float width, Rgb c); // a line with round ends
+// The ink under a disc alone: discs filled over several of these share one outline.
+void discOutline(Pen &p, float cx, float cy, float r);
 // Faces.
 void eye(Pen &p, float x, float y, float r = 3);
 void smile(Pen &p, float cx, float cy, float r);

@@ -383,7 +383,7 @@ void drawKifli(Pen &p, int)
     float x, y, r;
     for (int i = 0; i <= steps; ++i) {
         at(i, &x, &y, &r);
-        filledCircleRGBA(p.s, px(p, x), px(p, y), static_cast<Sint16>(r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+        discOutline(p, x, y, r);
     }
     for (int i = 0; i <= steps; ++i) {
         at(i, &x, &y, &r);
@@ -449,8 +449,7 @@ void drawSwatch(Pen &p, int colour)
         float x, y, r;
     };
     constexpr std::array<Blob, 6> blobs{{{50, 52, 30}, {26, 40, 12}, {74, 64, 13}, {64, 24, 10}, {30, 74, 9}, {80, 36, 6}}};
-    for (const Blob &b : blobs)
-        filledCircleRGBA(p.s, px(p, b.x), px(p, b.y), static_cast<Sint16>(b.r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+    for (const Blob &b : blobs) discOutline(p, b.x, b.y, b.r);
     for (const Blob &b : blobs) dot(p, b.x, b.y, b.r, colourRgb(colour));
     dot(p, 40, 40, 5, white);
 }
