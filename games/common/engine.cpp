@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <numeric>
 
 #include "atlas.h"
 #include "gametext.h"
@@ -19,8 +20,8 @@
 namespace {
 
 constexpr int ScreenW = 800;
-constexpr int PraiseFrames = 70;
-constexpr int MadeSets = 2;        // sets of fresh rounds made at start for a task with a maker   // about 1.4 s at 50 frames per second
+constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
+constexpr int MadeSets = 2;        // sets of fresh rounds made at start for a task with a maker
 
 constexpr const char *textBack = "vissza";
 constexpr const char *textMap = "feladatok";
@@ -100,6 +101,8 @@ struct EngineState {
     std::array<bool, MaxChoices> wrong{};
     int rightChoice = -1;
     std::array<int, MaxTasks> visits{}; // times each task was opened since the start
+    // The map's order, fixed at start: the task standing at each place, and each task's place.
+    std::array<int, MaxTasks> taskAt{}, slotOf{};
     Random random;
     std::array<int, MaxChoices> place{}; // where each answer of the round shown stands: shuffled every round
     // Rounds made afresh for the tasks that have a maker: a few sets, so that a replay asks new questions.
@@ -151,15 +154,14 @@ const char *currentHint()
     return r.hint ? r.hint : currentTask().hint;
 }
 
-// A task's place on the map: its group's tasks come together, groups in their order, each in the table's order.
-int mapSlot(int task)
+// The places on the map: a group's tasks come together, groups in their order, each in the table's order.
+void orderMap()
 {
     const GameDef &g = *state.game;
-    if (!g.groups) return task;
-    int slot = 0;
-    for (int i = 0; i < g.taskCount; ++i)
-        if (g.groups[i] < g.groups[task] || (g.groups[i] == g.groups[task] && i < task)) ++slot;
-    return slot;
+    auto tasks = state.taskAt.begin(), end = tasks + g.taskCount;
+    std::iota(tasks, end, 0);
+    if (g.groups) std::stable_sort(tasks, end, [&g](int a, int b) { return g.groups[a] < g.groups[b]; });
+    for (int slot = 0; slot < g.taskCount; ++slot) state.slotOf[state.taskAt[slot]] = slot;
 }
 
 int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }
@@ -335,12 +337,10 @@ void finishTask()
 // "tovább": the next task on the map that is not yet done, or the map when every task is.
 void openNextTask()
 {
-    const GameDef &g = *state.game;
-    int from = mapSlot(state.task);
-    for (int step = 1; step < g.taskCount; ++step) {
-        int slot = (from + step) % g.taskCount;
-        for (int t = 0; t < g.taskCount; ++t)
-            if (mapSlot(t) == slot && !state.done[t]) return openTask(t);
+    int count = state.game->taskCount, from = state.slotOf[state.task];
+    for (int step = 1; step < count; ++step) {
+        int t = state.taskAt[(from + step) % count];
+        if (!state.done[t]) return openTask(t);
     }
     openMap();
 }
@@ -519,7 +519,7 @@ void drawMap(const Services &s)
         int group = g.groups ? g.groups[i] : GroupNone;
         sprite(s, over ? state.ui.tileHover : state.done[i] ? state.ui.tileDone : state.ui.tiles[group], r.x, r.y);
         centred(s, pictureFind(g.tasks[i].icon, iconSize), r.x + r.w / 2, r.y + r.h / 2 - 2);
-        int number = mapSlot(i) + 1; // the tiles are numbered in the order they stand
+        int number = state.slotOf[i] + 1; // the tiles are numbered in the order they stand
         if (number < static_cast<int>(state.numbers.size())) centred(s, state.numbers[number], r.x + 20, r.y + 20);
         for (int k = 0; state.done[i] && k < 3; ++k) // the stars earned, down the right edge beside the picture
             centred(s, k < std::max(1, state.stars[i]) ? state.ui.starTiny : state.ui.starTinyEmpty, r.x + r.w - 15,
@@ -677,7 +677,7 @@ SDL_Rect tileRect(int index, int count)
 SDL_Rect taskTileRect(int task)
 {
     if (!state.game || task < 0 || task >= state.game->taskCount) return SDL_Rect{0, 0, 0, 0};
-    return tileRect(mapSlot(task), state.game->taskCount);
+    return tileRect(state.slotOf[task], state.game->taskCount);
 }
 
 SDL_Rect choiceRect(int index, int count)
@@ -707,6 +707,7 @@ int engineSetSlot(const GameDef &game, int slot)
     state.quizOn = readSetting("quiz", 1) != 0;
     readProgress(game, slot, state.done);
     readStars(game, slot, state.stars);
+    orderMap();
     textOpen();
     makeEverything();
     soundsOpen(readSetting("fxvolume", 128));

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <vector>
 
 //----------------------------------------------------------------------------------------------------------
 // Animals
@@ -410,18 +409,7 @@ void drawShape(Pen &p, int param)
     case ShapeCircle: disc(p, 50, 50, 38, c); break;
     case ShapeSquare: box(p, 14, 14, 72, 72, c); break;
     case ShapeTriangle: poly(p, {50, 10, 90, 86, 10, 86}, c); break;
-    case ShapeStar: {
-        std::vector<float> pts;
-        for (int i = 0; i < 10; ++i) {
-            float a = -3.14159f / 2 + i * 3.14159f / 5, r = i % 2 ? 18 : 42;
-            pts.push_back(50 + r * std::cos(a));
-            pts.push_back(54 + r * std::sin(a));
-        }
-        poly(p, {pts[0], pts[1], pts[2], pts[3], pts[4], pts[5], pts[6], pts[7], pts[8], pts[9], pts[10], pts[11],
-                 pts[12], pts[13], pts[14], pts[15], pts[16], pts[17], pts[18], pts[19]},
-             c);
-        break;
-    }
+    case ShapeStar: ring(p, 50, 54, 10, 42, 18, -3.14159f / 2, c); break;
     default: box(p, 6, 28, 88, 44, c); break;
     }
 }

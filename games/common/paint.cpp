@@ -23,9 +23,14 @@ Rgb colourRgb(int c) { return c >= 0 && c < ColourCount ? palette[c] : grey; }
 
 Sint16 px(const Pen &p, float u) { return static_cast<Sint16>(std::lround(u * p.k)); }
 
-void disc(Pen &p, float cx, float cy, float r, Rgb c)
+void discOutline(Pen &p, float cx, float cy, float r)
 {
     filledCircleRGBA(p.s, px(p, cx), px(p, cy), static_cast<Sint16>(r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+}
+
+void disc(Pen &p, float cx, float cy, float r, Rgb c)
+{
+    discOutline(p, cx, cy, r);
     filledCircleRGBA(p.s, px(p, cx), px(p, cy), px(p, r), c.r, c.g, c.b, 255);
 }
 
@@ -72,12 +77,14 @@ void stroke(Pen &p, float x1, float y1, float x2, float y2, float width, Rgb c)
     dot(p, x2, y2, width / 2, c);
 }
 
-void poly(Pen &p, std::initializer_list<float> points, Rgb c)
+namespace {
+
+void polyOf(Pen &p, const float *points, size_t count, Rgb c)
 {
     std::vector<Sint16> xs, ys;
-    for (auto it = points.begin(); it + 1 < points.end(); it += 2) {
-        xs.push_back(px(p, *it));
-        ys.push_back(px(p, *(it + 1)));
+    for (size_t i = 0; i + 1 < count; i += 2) {
+        xs.push_back(px(p, points[i]));
+        ys.push_back(px(p, points[i + 1]));
     }
     int n = static_cast<int>(xs.size());
     Uint8 w = static_cast<Uint8>(2 * p.line);
@@ -87,6 +94,21 @@ void poly(Pen &p, std::initializer_list<float> points, Rgb c)
         filledCircleRGBA(p.s, xs[i], ys[i], static_cast<Sint16>(p.line), ink.r, ink.g, ink.b, 255);
     }
     filledPolygonRGBA(p.s, xs.data(), ys.data(), n, c.r, c.g, c.b, 255);
+}
+
+} // namespace
+
+void poly(Pen &p, std::initializer_list<float> points, Rgb c) { polyOf(p, points.begin(), points.size(), c); }
+
+void ring(Pen &p, float cx, float cy, int corners, float outer, float inner, float start, Rgb c)
+{
+    std::vector<float> points;
+    for (int i = 0; i < corners; ++i) {
+        float a = start + i * 3.14159f / (corners / 2), r = i % 2 ? inner : outer;
+        points.push_back(cx + r * std::cos(a));
+        points.push_back(cy + r * std::sin(a));
+    }
+    polyOf(p, points.data(), points.size(), c);
 }
 
 void eye(Pen &p, float x, float y, float r)

@@ -52,11 +52,16 @@ void disc(Pen &p, float cx, float cy, float r, Rgb c);
 void oval(Pen &p, float cx, float cy, float rx, float ry, Rgb c);
 void box(Pen &p, float x, float y, float w, float h, Rgb c, float radius = 0);
 void poly(Pen &p, std::initializer_list<float> points, Rgb c);
+// A closed shape of `corners` points (an even number) around (cx, cy), the first at angle `start` (radians, clockwise from
+// the right), every other one at radius `inner`: a star, or with inner equal to outer a regular polygon.
+void ring(Pen &p, float cx, float cy, int corners, float outer, float inner, float start, Rgb c);
 // Shapes without one.
 void dot(Pen &p, float cx, float cy, float r, Rgb c);
 void plainOval(Pen &p, float cx, float cy, float rx, float ry, Rgb c);
 void plainBox(Pen &p, float x, float y, float w, float h, Rgb c);
 void stroke(Pen &p, float x1, float y1, float x2, float y2, float width, Rgb c); // a line with round ends
+// The ink under a disc alone: discs filled over several of these share one outline.
+void discOutline(Pen &p, float cx, float cy, float r);
 // Faces.
 void eye(Pen &p, float x, float y, float r = 3);
 void smile(Pen &p, float cx, float cy, float r);

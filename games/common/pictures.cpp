@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <vector>
 
 #include "painters.h"
 
@@ -120,16 +118,7 @@ int starSprite(int size, bool lit)
     SDL_Surface *s = atlasNewSurface(2 * size, 2 * size);
     if (!s) return -1;
     Pen pen{s, 2.0f * size / 100.0f, std::max(2, size / 20)};
-    std::vector<float> pts;
-    for (int i = 0; i < 10; ++i) {
-        float a = -3.14159f / 2 + i * 3.14159f / 5, r = i % 2 ? 21 : 46;
-        pts.push_back(50 + r * std::cos(a));
-        pts.push_back(53 + r * std::sin(a));
-    }
-    Rgb c = lit ? starGold : starGrey;
-    poly(pen, {pts[0], pts[1], pts[2], pts[3], pts[4], pts[5], pts[6], pts[7], pts[8], pts[9], pts[10], pts[11], pts[12],
-               pts[13], pts[14], pts[15], pts[16], pts[17], pts[18], pts[19]},
-         c);
+    ring(pen, 50, 53, 10, 46, 21, -3.14159f / 2, lit ? starGold : starGrey);
     if (lit) dot(pen, 42, 40, 5, starShine);
     int sprite = atlasAdd(s, true);
     SDL_FreeSurface(s);

@@ -92,6 +92,14 @@ const char *numberText(int n) { return keptText("%d", n); }
 const char *forintText(int n) { return keptText("%d Ft", n); }
 Choice numberAnswer(int n) { return answer(numberText(n), n); }
 Choice forintAnswer(int n) { return answer(forintText(n), n); }
+std::array<Choice, 3> numberAnswers(const std::array<int, 3> &n)
+{
+    return {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])};
+}
+std::array<Choice, 3> forintAnswers(const std::array<int, 3> &n)
+{
+    return {forintAnswer(n[0]), forintAnswer(n[1]), forintAnswer(n[2])};
+}
 
 Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_list<Choice> choices, Pic target, int a,
             int b)
@@ -106,6 +114,11 @@ Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_
     r.a = a;
     r.b = b;
     return r;
+}
+
+Round round(const char *prompt, const std::vector<Pic> &scene, const std::array<Choice, 3> &c, Pic target, int a, int b)
+{
+    return round(prompt, scene, {c[0], c[1], c[2]}, target, a, b);
 }
 
 Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Round &first, const Round &second,

@@ -25,9 +25,11 @@ const char *forintText(int n);
 const char *keptText(const char *format, ...);
 // The ending a number takes as an object ("1-et", "2-t", "3-at", "5-öt"...): "et", "t", "at", "öt" or "ot".
 const char *accusativeEnding(int n);
-// Answers with numbers: the label is the number, the value too.
+// Answers with numbers: the label is the number, the value too; three at once for the numbers of nearMisses.
 Choice numberAnswer(int n);
 Choice forintAnswer(int n);
+std::array<Choice, 3> numberAnswers(const std::array<int, 3> &numbers);
+std::array<Choice, 3> forintAnswers(const std::array<int, 3> &amounts);
 
 // The same answer with a warning, or the same round with a hint of its own.
 inline Choice warned(Choice c, const char *warning)
@@ -54,6 +56,8 @@ std::vector<Pic> scatter(Random &random, std::vector<Pic> counted, const std::ve
 std::array<int, 3> nearMisses(Random &random, int right, int step, int low);
 
 Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_list<Choice> choices,
+            Pic target = Pic{}, int a = 0, int b = 0);
+Round round(const char *prompt, const std::vector<Pic> &scene, const std::array<Choice, 3> &choices,
             Pic target = Pic{}, int a = 0, int b = 0);
 
 Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Round &first, const Round &second,

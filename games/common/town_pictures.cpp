@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 void drawLight(Pen &p, int lit)
 {
@@ -210,19 +209,10 @@ void drawSign(Pen &p, int kind)
     box(p, 46, 70, 8, 28, darkGrey);
     Rgb red{220, 45, 45}, blue{50, 110, 210};
     switch (kind) {
-    case SignStop: {
-        std::vector<float> pts;
-        for (int i = 0; i < 8; ++i) {
-            float a = 3.14159f / 8 + i * 3.14159f / 4;
-            pts.push_back(50 + 36 * std::cos(a));
-            pts.push_back(38 + 36 * std::sin(a));
-        }
-        poly(p, {pts[0], pts[1], pts[2], pts[3], pts[4], pts[5], pts[6], pts[7], pts[8], pts[9], pts[10], pts[11],
-                 pts[12], pts[13], pts[14], pts[15]},
-             red);
+    case SignStop:
+        ring(p, 50, 38, 8, 36, 36, 3.14159f / 8, red);
         label(p, "STOP", 50, 38, 20, Rgba{255, 255, 255, 255});
         break;
-    }
     case SignCrossing:
         box(p, 16, 4, 68, 68, blue, 4);
         poly(p, {50, 10, 78, 64, 22, 64}, white);
@@ -393,7 +383,7 @@ void drawKifli(Pen &p, int)
     float x, y, r;
     for (int i = 0; i <= steps; ++i) {
         at(i, &x, &y, &r);
-        filledCircleRGBA(p.s, px(p, x), px(p, y), static_cast<Sint16>(r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+        discOutline(p, x, y, r);
     }
     for (int i = 0; i <= steps; ++i) {
         at(i, &x, &y, &r);
@@ -459,8 +449,7 @@ void drawSwatch(Pen &p, int colour)
         float x, y, r;
     };
     constexpr std::array<Blob, 6> blobs{{{50, 52, 30}, {26, 40, 12}, {74, 64, 13}, {64, 24, 10}, {30, 74, 9}, {80, 36, 6}}};
-    for (const Blob &b : blobs)
-        filledCircleRGBA(p.s, px(p, b.x), px(p, b.y), static_cast<Sint16>(b.r * p.k + p.line), ink.r, ink.g, ink.b, 255);
+    for (const Blob &b : blobs) discOutline(p, b.x, b.y, b.r);
     for (const Blob &b : blobs) dot(p, b.x, b.y, b.r, colourRgb(colour));
     dot(p, 40, 40, 5, white);
 }

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -43,9 +42,7 @@ Round mushroomRound(int index, Random &random)
                                                                     "Hány gomba van itt?"};
     static constexpr std::array<std::array<int, 2>, RoundsPerTask> ranges{{{{3, 4}}, {{5, 6}}, {{6, 7}}}};
     int n = randomBetween(random, ranges[index][0], ranges[index][1]);
-    auto a = nearMisses(random, n, 1, 1);
-    return round(prompts[index], many(mushroom, n), {numberAnswer(a[0]), numberAnswer(a[1]), numberAnswer(a[2])},
-                 mushroom);
+    return round(prompts[index], many(mushroom, n), numberAnswers(nearMisses(random, n, 1, 1)), mushroom);
 }
 
 // Counting one kind among others: apples, then acorns, then leaves of every colour.
@@ -58,8 +55,7 @@ Round onlyTheseRound(int index, Random &random)
         counted.push_back(index == 0   ? apple
                           : index == 1 ? acorn
                                        : pic(PicLeaf, leafColours[static_cast<std::size_t>(randomBelow(random, 4))]));
-    auto a = nearMisses(random, n, 1, 1);
-    std::initializer_list<Choice> answers{numberAnswer(a[0]), numberAnswer(a[1]), numberAnswer(a[2])};
+    auto answers = numberAnswers(nearMisses(random, n, 1, 1));
     if (index == 0) return round("Hány alma van a képen?", scatter(random, counted, {mushroom, acorn}, others), answers, apple);
     if (index == 1)
         return round("Hány makkot látsz?", scatter(random, counted, {apple, mushroom, pic(PicLeaf, ColGreen)}, others),
@@ -75,10 +71,9 @@ Round additionRound(int index, Random &random)
     }};
     const auto &animal = animals[index];
     int a = randomBetween(random, 1, 3), b = randomBetween(random, 1, std::min(3, 6 - a));
-    auto n = nearMisses(random, a + b, 1, 1);
     return round(keptText("%d %s meg %d %s. Hányan vannak együtt?", a, animal.second, b, animal.second),
                  join({many(animal.first, a), {pic(PicPlus)}, many(animal.first, b)}),
-                 {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])});
+                 numberAnswers(nearMisses(random, a + b, 1, 1)));
 }
 
 // Apples taken away by the hedgehog: the taken ones are shown crossed out.
@@ -86,10 +81,9 @@ Round takeAwayRound(int index, Random &random)
 {
     int total = randomBetween(random, 3 + 2 * index, 4 + 2 * index);
     int taken = randomBetween(random, 1, std::min(3, total - 1));
-    auto n = nearMisses(random, total - taken, 1, 1);
     return round(keptText("%d alma volt, a süni elvitt %d-%s. Hány maradt?", total, taken, accusativeEnding(taken)),
                  join({many(apple, total - taken), many(takenApple, taken)}),
-                 {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])}, apple);
+                 numberAnswers(nearMisses(random, total - taken, 1, 1)), apple);
 }
 
 Choice swatch(int colour, const char *name) { return choice(pic(PicSwatch, colour), name, colour); }

@@ -66,11 +66,6 @@ Round dayRound(const char *prompt, int day, std::initializer_list<Choice> answer
 // Rounds made afresh for every play
 //----------------------------------------------------------------------------------------------------------
 
-std::array<Choice, 3> forints(const std::array<int, 3> &amounts)
-{
-    return {forintAnswer(amounts[0]), forintAnswer(amounts[1]), forintAnswer(amounts[2])};
-}
-
 // Two or three coins to add up, the larger coins first.
 Round coinRound(int index, Random &random)
 {
@@ -81,8 +76,7 @@ Round coinRound(int index, Random &random)
     std::sort(coins.begin(), coins.begin() + count, [](int x, int y) { return x > y; });
     std::vector<Pic> scene;
     for (int i = 0; i < count; ++i) scene.push_back(coin(coins[i]));
-    auto c = forints(nearMisses(random, sum, sum % 10 == 0 ? 10 : 5, 5));
-    return round("Mennyi pénz van itt?", scene, {c[0], c[1], c[2]});
+    return round("Mennyi pénz van itt?", scene, forintAnswers(nearMisses(random, sum, sum % 10 == 0 ? 10 : 5, 5)));
 }
 
 struct Goods {
@@ -107,9 +101,9 @@ Round changeRound(int, Random &random)
     static constexpr std::array<int, 3> paid{20, 50, 100};
     int first = price < 20 ? 0 : price < 50 ? 1 : 2;
     int coinPaid = paid[static_cast<size_t>(randomBetween(random, first, 2))];
-    auto c = forints(nearMisses(random, coinPaid - price, 10, 10));
     return round(keptText("%s %d Ft. %d Ft-tal fizetsz. Mennyit kapsz vissza?", thing.name, price, coinPaid),
-                 {thing.pic, coin(coinPaid)}, {c[0], c[1], c[2]}, Pic{}, coinPaid, price);
+                 {thing.pic, coin(coinPaid)}, forintAnswers(nearMisses(random, coinPaid - price, 10, 10)), Pic{},
+                 coinPaid, price);
 }
 
 // One coin and three price tags, of which exactly one is not more than the coin.
@@ -125,7 +119,7 @@ Round shoppingRound(int index, Random &random)
     std::array<int, 3> prices{m - 5 * randomBelow(random, 3), m + 10 * over, m + 10 * (over % 4 + 1)};
     std::array<Choice, 3> c;
     for (size_t i = 0; i < 3; ++i) c[i] = choice(things[static_cast<size_t>(order[i])], forintText(prices[i]), prices[i]);
-    return round(keptText("%d Ft-od van. Mit tudsz megvenni?", m), {coin(m)}, {c[0], c[1], c[2]}, Pic{}, m);
+    return round(keptText("%d Ft-od van. Mit tudsz megvenni?", m), {coin(m)}, c, Pic{}, m);
 }
 
 // Three different hours from 1 to 12, in a random order.
@@ -189,10 +183,10 @@ Round carCountRound(int index, Random &random)
     std::vector<Pic> others;
     for (const Asked &o : asked)
         if (o.colour != a.colour) others.push_back(car(o.colour));
-    auto c = nearMisses(random, n, 1, 1);
+    auto c = numberAnswers(nearMisses(random, n, 1, 1));
     return round(a.prompt, scatter(random, std::vector<Pic>(static_cast<size_t>(n), car(a.colour)), others,
                                    randomBetween(random, 2, 7 - n)),
-                 {numberAnswer(c[0]), numberAnswer(c[1]), numberAnswer(c[2])}, car(a.colour));
+                 c, car(a.colour));
 }
 
 // Counting a house's windows, more of them in each round.
@@ -200,8 +194,7 @@ Round windowRound(int index, Random &random)
 {
     static constexpr std::array<std::array<int, 2>, RoundsPerTask> ranges{{{{3, 5}}, {{5, 8}}, {{8, 12}}}};
     int n = randomBetween(random, ranges[static_cast<size_t>(index)][0], ranges[static_cast<size_t>(index)][1]);
-    auto a = nearMisses(random, n, 1, 1);
-    return round("Hány ablaka van a háznak?", {house(n)}, {numberAnswer(a[0]), numberAnswer(a[1]), numberAnswer(a[2])});
+    return round("Hány ablaka van a háznak?", {house(n)}, numberAnswers(nearMisses(random, n, 1, 1)));
 }
 
 Round arrowRound(int direction)

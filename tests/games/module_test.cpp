@@ -3,7 +3,9 @@
 // Built once per game: GAME_DEFINITION names the game's table, GAME_VALUE its progress value prefix.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <numeric>
 #include <set>
 #include <vector>
 
@@ -146,6 +148,9 @@ void playTask(int task, bool quiz)
 std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_string(task); }
 std::string starName(int task) { return std::string(GAME_VALUE).substr(0, 2) + "s" + std::to_string(task); }
 
+// Whether tile a stands after tile b, reading the map row by row.
+bool readsAfter(const SDL_Rect &a, const SDL_Rect &b) { return a.y > b.y || (a.y == b.y && a.x > b.x); }
+
 class Game : public ::testing::Test {
 protected:
     void SetUp() override
@@ -253,9 +258,12 @@ TEST_F(Game, TovabbLeadsThroughEveryUnfinishedTaskAndTheMenuWouldCountThemAll)
     start(0);
     ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     std::set<int> played;
+    SDL_Rect last{-1, -1, 0, 0};
     while (engineScreen() == EnginePlay) {
         SCOPED_TRACE(game().tasks[engineTask()].title);
         EXPECT_TRUE(played.insert(engineTask()).second) << "each task once";
+        EXPECT_TRUE(readsAfter(taskTileRect(engineTask()), last)) << "the tasks follow each other as the map shows them";
+        last = taskTileRect(engineTask());
         EXPECT_NE(engineTask(), 1);
         playShownTask(true);
         EXPECT_EQ(engineEarnedStars(), 3);
@@ -266,6 +274,19 @@ TEST_F(Game, TovabbLeadsThroughEveryUnfinishedTaskAndTheMenuWouldCountThemAll)
     for (int t = 0; t < game().taskCount; ++t) {
         EXPECT_EQ(fakeSlotValue(1, valueName(t)), 2) << t;
         EXPECT_TRUE(engineTaskDone(t));
+    }
+}
+
+TEST_F(Game, TheMapShowsAGroupsTasksTogetherInTheTablesOrder)
+{
+    start(0);
+    std::vector<int> byPlace(static_cast<size_t>(game().taskCount));
+    std::iota(byPlace.begin(), byPlace.end(), 0);
+    std::sort(byPlace.begin(), byPlace.end(), [](int a, int b) { return readsAfter(taskTileRect(b), taskTileRect(a)); });
+    auto group = [](int t) { return game().groups ? game().groups[t] : GroupNone; };
+    for (size_t k = 1; k < byPlace.size(); ++k) {
+        int a = byPlace[k - 1], b = byPlace[k];
+        EXPECT_TRUE(group(a) < group(b) || (group(a) == group(b) && a < b)) << a << " stands before " << b;
     }
 }
 
