@@ -1,17 +1,17 @@
 // desktop.cpp -- message box and address opening on a POSIX desktop (zenity, kdialog or xmessage; xdg-open)
 #include "platform/desktop.h"
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "spawn.h"
 
 extern char **environ;
 
@@ -32,15 +32,6 @@ static bool programOnPath(const char *name)
         start = end + 1;
     }
     return false;
-}
-
-static int waitForChild(pid_t pid)
-{
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return -1;
-    }
-    return status;
 }
 
 // Runs a dialog program found on the path, with extra environment settings ("NAME=value", replacing the
@@ -66,28 +57,8 @@ static bool runDialog(const std::vector<std::string> &args, const std::vector<st
     for (std::string &a : argsCopy) argv.push_back(a.data());
     argv.push_back(nullptr);
 
-    int errors[2];
-    if (pipe2(errors, O_CLOEXEC) != 0) return false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, errors[1], 2);
-    pid_t pid = -1;
-    int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(errors[1]);
-
     std::string said;
-    char chunk[1024];
-    ssize_t got = 0;
-    while (!failed && ((got = read(errors[0], chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR))) {
-        if (got <= 0) continue;
-        fwrite(chunk, 1, static_cast<size_t>(got), stderr);
-        if (said.size() < 16384) said.append(chunk, static_cast<size_t>(got));
-    }
-    close(errors[0]);
-    if (failed) return false;
-
-    int status = waitForChild(pid);
+    int status = runReading(argv.data(), envp.data(), 2, 16384, true, &said);
     if (status < 0 || !WIFEXITED(status)) return false;
     int code = WEXITSTATUS(status);
     if (code != 0 && code != 1) return false;
