@@ -35,8 +35,6 @@ if(TAVRIN_WINDOWS_DEPS)
   foreach(dir base platform store audio video text sprites modules menu shell)
     add_subdirectory(source/${dir})
   endforeach()
-  # On Windows the run-time files always sit beside the program, in its own folder.
-  target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH=".")
   add_subdirectory(games)
   add_subdirectory(tools/tavrin-reg)
   # The Windows program keeps its run-time files beside itself, in its working directory: there is no

@@ -1,93 +1,43 @@
 // desktop.cpp -- message box and address opening on a POSIX desktop (zenity, kdialog or xmessage; xdg-open)
 #include "platform/desktop.h"
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
+
+#include "spawn.h"
 
 extern char **environ;
 
 // ----------------------------------------------------------------------------------------------------
 // Internal functions
 // ----------------------------------------------------------------------------------------------------
-static bool programOnPath(const char *name)
+// Runs a dialog program found on the path in a UTF-8 locale and waits until it ends. True only when the
+// dialog was shown and dismissed: it ran, ended by itself with 0 (OK) or 1 (closed without OK), and did
+// not complain that it could not reach the display, which the dialog programs also report with 1. What it
+// writes to standard error is passed on.
+static bool runDialog(std::vector<std::string> args)
 {
-    const char *path = getenv("PATH");
-    if (!path) return false;
-    std::string dirs = path;
-    size_t start = 0;
-    while (start <= dirs.size()) {
-        size_t end = dirs.find(':', start);
-        if (end == std::string::npos) end = dirs.size();
-        std::string candidate = dirs.substr(start, end - start) + "/" + name;
-        if (access(candidate.c_str(), X_OK) == 0) return true;
-        start = end + 1;
-    }
-    return false;
-}
-
-static int waitForChild(pid_t pid)
-{
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return -1;
-    }
-    return status;
-}
-
-// Runs a dialog program found on the path, with extra environment settings ("NAME=value", replacing the
-// same names), and waits until it ends. True only when the dialog was shown and dismissed: it ran, ended
-// by itself with 0 (OK) or 1 (closed without OK), and did not complain that it could not reach the
-// display, which the dialog programs also report with 1. What it writes to standard error is passed on.
-static bool runDialog(const std::vector<std::string> &args, const std::vector<std::string> &extraEnvironment)
-{
-    std::vector<std::string> environment;
-    for (char **e = environ; *e; ++e) {
-        std::string entry = *e;
-        bool replaced = false;
-        for (const std::string &extra : extraEnvironment) {
-            replaced = replaced || entry.compare(0, extra.find('=') + 1, extra, 0, extra.find('=') + 1) == 0;
-        }
-        if (!replaced) environment.push_back(entry);
-    }
-    for (const std::string &extra : extraEnvironment) environment.push_back(extra);
+    // The tools read UTF-8 only in a UTF-8 locale (zenity refuses it in the C locale, xmessage shows it
+    // byte by byte); C.UTF-8 is always there.
+    static char utf8Locale[] = "LC_ALL=C.UTF-8";
     std::vector<char *> envp, argv;
-    for (std::string &e : environment) envp.push_back(e.data());
+    for (char **e = environ; *e; ++e) {
+        if (strncmp(*e, "LC_ALL=", 7) != 0) envp.push_back(*e);
+    }
+    envp.push_back(utf8Locale);
     envp.push_back(nullptr);
-    std::vector<std::string> argsCopy = args;
-    for (std::string &a : argsCopy) argv.push_back(a.data());
+    for (std::string &a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
 
-    int errors[2];
-    if (pipe2(errors, O_CLOEXEC) != 0) return false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, errors[1], 2);
-    pid_t pid = -1;
-    int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(errors[1]);
-
     std::string said;
-    char chunk[1024];
-    ssize_t got = 0;
-    while (!failed && ((got = read(errors[0], chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR))) {
-        if (got <= 0) continue;
-        fwrite(chunk, 1, static_cast<size_t>(got), stderr);
-        if (said.size() < 16384) said.append(chunk, static_cast<size_t>(got));
-    }
-    close(errors[0]);
-    if (failed) return false;
-
-    int status = waitForChild(pid);
+    int status = runReading(argv.data(), envp.data(), 2, 16384, true, &said);
     if (status < 0 || !WIFEXITED(status)) return false;
     int code = WEXITSTATUS(status);
     if (code != 0 && code != 1) return false;
@@ -106,20 +56,12 @@ void showMessageBox(const char *title, const char *text)
 
     // Like the Windows box: no icon, one OK button. A tool that is missing, fails or cannot reach the
     // display gives way to the next, and the last resort is standard error, so the message is never lost.
-    // The tools read UTF-8 only in a UTF-8 locale (zenity refuses it in the C locale, xmessage shows it
-    // byte by byte); C.UTF-8 is always there.
-    const std::vector<std::string> utf8Locale = {"LC_ALL=C.UTF-8"};
-    if (programOnPath("zenity") &&
-        runDialog({"zenity", "--info", "--no-markup", "--icon-name=", "--title=" + utf8Title, "--text=" + utf8Text},
-                  utf8Locale))
+    if (runDialog({"zenity", "--info", "--no-markup", "--icon-name=", "--title=" + utf8Title, "--text=" + utf8Text}))
         return;
-    if (programOnPath("kdialog") && runDialog({"kdialog", "--title", utf8Title, "--msgbox", utf8Text}, utf8Locale))
-        return;
+    if (runDialog({"kdialog", "--title", utf8Title, "--msgbox", utf8Text})) return;
     // xmessage draws UTF-8 only through the X toolkit's international text.
-    if (programOnPath("xmessage") &&
-        runDialog({"xmessage", "-center", "-title", utf8Title, "-buttons", "OK:0", "-default", "OK", "-xrm",
-                   "*international: true", utf8Text},
-                  utf8Locale))
+    if (runDialog({"xmessage", "-center", "-title", utf8Title, "-buttons", "OK:0", "-default", "OK", "-xrm",
+                   "*international: true", utf8Text}))
         return;
     fprintf(stderr, "%s: %s\n", utf8Title.c_str(), utf8Text.c_str());
 }

@@ -65,3 +65,13 @@ TEST(MessageBox, WhenEveryDialogFailsTheTextGoesToStandardError)
     std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("Tavrin: " + noSoundCardUtf8 + "\n"), std::string::npos) << said;
 }
+
+TEST(MessageBox, ToolsThatAreNotInstalledAreSkipped)
+{
+    FakeDialogs dialogs;
+    dialogs.add("xmessage", "exit 0");
+    testing::internal::CaptureStderr();
+    showMessageBox("Tavrin", "x");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_NE(dialogs.called("xmessage").find("|x|"), std::string::npos);
+}
