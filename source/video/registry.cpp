@@ -63,11 +63,8 @@ int VideoAddTexInfo(SDL_Surface *surface)
 {
     if (!surface) return -1;
     if (VideoGetTexInfo(surface)) return 0;
-    TexInfo *info = VideoAllocTexInfo(surface);
+    TexInfo *info = VideoPlainRecord(surface);
     if (!info) return -2;
-    info->outWidth = surface->w;
-    info->outHeight = surface->h;
-    info->sourceRect = SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
     if (VideoPlanTiles(info) < 0) return -3;
     SDL_SetClipRect(surface, &info->sourceRect);
     return 0;
