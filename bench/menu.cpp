@@ -4,8 +4,6 @@
 // Run it under a display (xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench-menu).
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <SDL/SDL.h>
@@ -29,6 +27,7 @@
 #include "video/video_internal.h"
 
 #include "gl_recorder.h"
+#include "measure.h"
 #include "real_program.h"
 
 namespace fs = std::filesystem;
@@ -51,43 +50,10 @@ static void enterScratch(const RunCopy &copy)
     close(quiet);
 }
 
-static double cpuMilliseconds()
-{
-    timespec now;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 // Per screen: the wall time of a frame, of its first frame, and the CPU time of a frame (the process's
 // own and, on a software rasterizer, its drawing threads'), in milliseconds.
 // Then the texture binds and the quads of a frame through OpenGL.
 using ScreenTimes = std::array<double, 20>;
-
-// Runs the child's part in a forked process that writes its figures to a pipe and ends there; the
-// reading end, or -1 when there is no pipe.
-template <typename Child>
-static int forkWriter(Child child, pid_t *pid)
-{
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
-    *pid = fork();
-    if (*pid == 0) {
-        close(fds[0]);
-        child(fds[1]);
-        _exit(0);
-    }
-    close(fds[1]);
-    return fds[0];
-}
-
-// Closes the reading end and waits for the child; whether it exited with 0.
-static bool reap(int in, pid_t pid)
-{
-    close(in);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 // In a child process: loads everything, sets the mode and times each screen unpaced. Writes the
 // milliseconds per frame of the four screens to the pipe.
@@ -271,8 +237,6 @@ int main()
         printf("credits / main through OpenGL: wall %.2f, cpu %.2f (target: at most 1.15)\n", gl[3] / gl[1],
                gl[11] / gl[9]);
 
-    // A virtual display now and then turns a connection away; such a start never presents a frame and
-    // is simply tried again.
     // Five starts; the median of each figure. A virtual display now and then turns a connection away;
     // such a start never presents a frame and is simply tried again.
     std::vector<double> startWall, startCpu;

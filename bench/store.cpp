@@ -1,6 +1,5 @@
 // store.cpp -- how long the start-up read of the store takes: four settings and three slots' 120 look-ups
 #include <stdlib.h>
-#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +10,7 @@
 
 #include "store/settings.h"
 
+#include "measure.h"
 #include "store_sandbox.h"
 
 namespace fs = std::filesystem;
@@ -27,24 +27,17 @@ Figures summarise(std::vector<double> &ms)
     return {ms.front(), ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back()};
 }
 
-double cpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 // What init asks of the store: the settings, then the three slots' percentages. Wall-clock time goes
 // to wall, the process's own processor time to cpu (which a busy shared machine does not inflate).
 void timedStartupRead(std::vector<double> &wall, std::vector<double> &cpu)
 {
-    double cpuStart = cpuMs();
+    double cpuStart = cpuMilliseconds();
     auto start = std::chrono::steady_clock::now();
     loadSettings();
     int total = 0;
     for (int slot = 1; slot <= ProgressSlotCount; slot++) total += slotProgressPercent(slot);
     auto end = std::chrono::steady_clock::now();
-    cpu.push_back(cpuMs() - cpuStart);
+    cpu.push_back(cpuMilliseconds() - cpuStart);
     if (total != 300) fprintf(stderr, "unexpected percentages: %d\n", total);
     wall.push_back(std::chrono::duration<double, std::milli>(end - start).count());
 }

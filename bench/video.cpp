@@ -1,8 +1,5 @@
 // video.cpp -- what drawing through the video layer costs: a menu-like frame, first uploads, the layer's own work
 #include <SDL/SDL_image.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -12,6 +9,8 @@
 #include <vector>
 
 #include "video/video_internal.h"
+
+#include "measure.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -158,13 +157,6 @@ void replay(const std::vector<Call> &calls)
     }
 }
 
-double cpuMilliseconds()
-{
-    timespec now;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 struct FrameCost {
     double wall, cpu;  // milliseconds per frame
 };
@@ -242,34 +234,30 @@ constexpr int rounds = 7, framesPerRound = 50;
 // when it has no OpenGL window. In a child process of its own, before this one opens its display.
 bool plainPathCost(FrameCost *cost, int *blits)
 {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        if (SDL_Init(SDL_INIT_VIDEO) < 0) _exit(1);
-        SDL_Surface *screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
-        if (!screen) _exit(2);
-        Scene scene = makeScene(loadMenuPictures());
-        int frame = 0;
-        int counted = sceneBlits(scene, screen, frame++);  // makes every display-format copy
-        std::vector<FrameCost> costs;
-        for (int round = 0; round < rounds; round++)
-            costs.push_back(frameCost(framesPerRound, [&]() {
-                sceneBlits(scene, screen, frame++);
-                VideoFlip(screen);
-            }));
-        FrameCost result = medianCost(costs);
-        bool ok = write(fds[1], &result, sizeof result) == sizeof result &&
-                  write(fds[1], &counted, sizeof counted) == sizeof counted;
-        _exit(ok ? 0 : 3);
-    }
-    close(fds[1]);
-    bool ok = read(fds[0], cost, sizeof *cost) == sizeof *cost && read(fds[0], blits, sizeof *blits) == sizeof *blits;
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    pid_t pid = -1;
+    int in = forkWriter(
+        [](int out) {
+            if (SDL_Init(SDL_INIT_VIDEO) < 0) _exit(1);
+            SDL_Surface *screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+            if (!screen) _exit(2);
+            Scene scene = makeScene(loadMenuPictures());
+            int frame = 0;
+            int counted = sceneBlits(scene, screen, frame++);  // makes every display-format copy
+            std::vector<FrameCost> costs;
+            for (int round = 0; round < rounds; round++)
+                costs.push_back(frameCost(framesPerRound, [&]() {
+                    sceneBlits(scene, screen, frame++);
+                    VideoFlip(screen);
+                }));
+            FrameCost result = medianCost(costs);
+            bool ok = write(out, &result, sizeof result) == sizeof result &&
+                      write(out, &counted, sizeof counted) == sizeof counted;
+            _exit(ok ? 0 : 3);
+        },
+        &pid);
+    if (in < 0) return false;
+    bool ok = read(in, cost, sizeof *cost) == sizeof *cost && read(in, blits, sizeof *blits) == sizeof *blits;
+    return reap(in, pid) && ok;
 }
 
 // An OpenGL table that does nothing: what remains is the layer's own work.

@@ -37,7 +37,10 @@ static FPSmanager fpsManager;
 
 static void paceFrame() { SDL_framerateDelay(&fpsManager); }
 
-FrameHooks frameHooks = {menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame, SDL_PollEvent};
+// The program's own hooks, which tests put back after putting recorders in their place.
+static constexpr FrameHooks programHooks = {menuKeyEvent, menuMouseEvent, drawMenu,
+                                            VideoFlip,    paceFrame,      SDL_PollEvent};
+FrameHooks frameHooks = programHooks;
 
 // Event types 2 to 12 (SDL_KEYDOWN to SDL_QUIT); every other type is ignored.
 static constexpr EventAction dispatchTable[11] = {
@@ -51,10 +54,7 @@ static constexpr EventAction dispatchTable[11] = {
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-void resetFrameHooks()
-{
-    frameHooks = FrameHooks{menuKeyEvent, menuMouseEvent, drawMenu, VideoFlip, paceFrame, SDL_PollEvent};
-}
+void resetFrameHooks() { frameHooks = programHooks; }
 
 EventAction eventAction(int type)
 {

@@ -122,6 +122,18 @@ int readWindow(SDL_Rect area, SDL_Surface *destination, int x, int y, SDL_Rect *
     SDL_FreeSurface(rows);
     return result;
 }
+
+// Onto a picture: SDL copies, and the picture's textures (or its display-format copy) become stale where
+// the copy landed.
+int blitOntoPicture(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect)
+{
+    SDL_Rect landed = destinationRect ? *destinationRect : SDL_Rect{0, 0, 0, 0};
+    const int result = SDL_UpperBlit(source, sourceRect, destination, &landed);
+    if (result == 0) VideoInvalidate(destination, destinationRect ? &landed : nullptr);
+    if (destinationRect) *destinationRect = landed;
+    return result;
+}
+
 // Without OpenGL, onto SDL's screen: from the picture's display-format copy, as SDL blits fastest. A
 // picture whose alpha channel meets a colour key is left to SDL as it is, since the copy would turn the
 // key into transparency where SDL's own blit ignores it.
@@ -158,12 +170,7 @@ int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destinatio
     if (!VideoInOpenGLMode()) {
         if (destination == window && source != window)
             return plainBlitToScreen(source, sourceRect, window, destinationRect);
-        // A picture drawn onto: its display-format copy is stale where it landed.
-        SDL_Rect landed = destinationRect ? *destinationRect : SDL_Rect{0, 0, 0, 0};
-        const int result = SDL_UpperBlit(source, sourceRect, destination, &landed);
-        if (result == 0) VideoInvalidate(destination, destinationRect ? &landed : nullptr);
-        if (destinationRect) *destinationRect = landed;
-        return result;
+        return blitOntoPicture(source, sourceRect, destination, destinationRect);
     }
 
     if (source == video.shadowScreen) source = window;
@@ -186,12 +193,7 @@ int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destinatio
     if (fromScreen) return VideoReadBack(sourceRect, destination, destinationRect);
     if (toScreen) return VideoTexturedBlit(source, sourceRect, window, destinationRect);
 
-    // Between two pictures: SDL copies, and the destination's textures become stale where it landed.
-    SDL_Rect landed = destinationRect ? *destinationRect : SDL_Rect{0, 0, 0, 0};
-    const int result = SDL_UpperBlit(source, sourceRect, destination, &landed);
-    if (result == 0) VideoInvalidate(destination, destinationRect ? &landed : nullptr);
-    if (destinationRect) *destinationRect = landed;
-    return result;
+    return blitOntoPicture(source, sourceRect, destination, destinationRect);
 }
 
 int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *window, SDL_Rect *destinationRect)

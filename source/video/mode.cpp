@@ -237,6 +237,19 @@ void VideoBindTexture(unsigned name)
     video.glCache[CacheTexture] = value;
 }
 
+void VideoDeleteTexture(unsigned name)
+{
+    // Without a context there is nothing left to delete (and no one to call).
+    if (VideoGLLoaded()) {
+        VideoEndQuads();
+        gl.DeleteTextures(1, &name);
+    }
+    // OpenGL binds texture 0 in place of a deleted bound texture, and a driver may hand the same name out
+    // again at once: a cache still naming it would skip the bind of the new texture, and its upload would
+    // land in texture 0.
+    if (video.glCache[CacheTexture] == static_cast<int32_t>(name)) video.glCache[CacheTexture] = 0;
+}
+
 void VideoResetGLCache() { video.glCache.fill(-1); }
 
 // ----------------------------------------------------------------------------------------------------

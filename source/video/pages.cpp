@@ -39,7 +39,7 @@ bool placeOnPage(VideoPage &page, int side, int width, int height, int *x, int *
     return false;
 }
 
-bool makePageTexture(VideoPage &page, int side)
+void makePageTexture(VideoPage &page, int side)
 {
     VideoEndQuads();
     gl.GenTextures(1, &page.name);
@@ -48,7 +48,6 @@ bool makePageTexture(VideoPage &page, int side)
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     VideoCheckGLError(1);
-    return true;
 }
 }  // namespace
 
@@ -103,12 +102,7 @@ void VideoLeavePage(TexInfo *info)
 
 void VideoFreePages()
 {
-    for (VideoPage &page : video.pages) {
-        if (!VideoGLLoaded()) break;
-        VideoEndQuads();
-        gl.DeleteTextures(1, &page.name);
-        if (video.glCache[CacheTexture] == static_cast<int32_t>(page.name)) video.glCache[CacheTexture] = 0;
-    }
+    for (const VideoPage &page : video.pages) VideoDeleteTexture(page.name);
     video.pages.clear();
 }
 

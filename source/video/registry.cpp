@@ -63,11 +63,8 @@ int VideoAddTexInfo(SDL_Surface *surface)
 {
     if (!surface) return -1;
     if (VideoGetTexInfo(surface)) return 0;
-    TexInfo *info = VideoAllocTexInfo(surface);
+    TexInfo *info = VideoPlainRecord(surface);
     if (!info) return -2;
-    info->outWidth = surface->w;
-    info->outHeight = surface->h;
-    info->sourceRect = SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
     if (VideoPlanTiles(info) < 0) return -3;
     SDL_SetClipRect(surface, &info->sourceRect);
     return 0;
@@ -94,16 +91,7 @@ void VideoReleaseTextures(TexInfo *info)
         return;
     }
     for (int i = 0; i < info->textureCount; i++) {
-        // Without a context there is nothing left to delete (and no one to call).
-        if (VideoGLLoaded()) {
-            VideoEndQuads();
-            gl.DeleteTextures(1, &info->textureNames[i]);
-        }
-        // OpenGL binds texture 0 in place of a deleted bound texture, and a driver may hand the same name
-        // out again at once: a cache still naming it would skip the bind of the new texture, and its
-        // upload would land in texture 0.
-        int32_t &bound = video.glCache[CacheTexture];
-        if (bound == static_cast<int32_t>(info->textureNames[i])) bound = 0;
+        VideoDeleteTexture(info->textureNames[i]);
         // A deleted name must not look current should the new upload fail.
         info->textureNames[i] = VideoNoTexture;
     }

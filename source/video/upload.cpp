@@ -60,6 +60,8 @@ void findBlocks(const SDL_Surface *source, TexInfo *info)
             blockRow[x / VideoBlockSide] |= (alpha != 0 ? 1 : 0) | (alpha != SDL_ALPHA_OPAQUE ? 2 : 0);
         }
     }
+    // Each block's kind in place of its two bits.
+    for (uint8_t &block : seen) block = block == 2 ? BlockClear : block == 1 ? BlockOpaque : BlockMixed;
     // Runs of opaque or of mixed blocks along each row of blocks, joined with the run of the same kind
     // and extent in the row above.
     std::vector<VideoBlockRun> runs;
@@ -68,15 +70,11 @@ void findBlocks(const SDL_Surface *source, TexInfo *info)
     for (int row = 0; row < rows; row++) {
         const int y = row * VideoBlockSide, h = std::min(height, y + VideoBlockSide) - y;
         current.clear();
+        const uint8_t *blockRow = seen.data() + static_cast<size_t>(row) * columns;
         for (int column = 0; column < columns;) {
-            const uint8_t bits = seen[static_cast<size_t>(row) * columns + column];
-            const uint8_t kind = bits == 2 ? BlockClear : bits == 1 ? BlockOpaque : BlockMixed;
+            const uint8_t kind = blockRow[column];
             int end = column + 1;
-            while (end < columns) {
-                const uint8_t next = seen[static_cast<size_t>(row) * columns + end];
-                if ((next == 2 ? BlockClear : next == 1 ? BlockOpaque : BlockMixed) != kind) break;
-                end++;
-            }
+            while (end < columns && blockRow[end] == kind) end++;
             any = any || kind != BlockMixed;
             const int x = column * VideoBlockSide, w = std::min(width, end * VideoBlockSide) - x;
             column = end;

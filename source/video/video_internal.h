@@ -204,6 +204,7 @@ void VideoSetBlend(int on);
 void VideoSetTexturing(int on);
 void VideoSetBlendFunc(int source, int destination);
 void VideoBindTexture(unsigned name);
+void VideoDeleteTexture(unsigned name);  // and forgets it as the bound texture
 void VideoResetGLCache();
 // Resets the layer to its state before any mode set (tests only; the program never needs it).
 void VideoResetState();
