@@ -154,14 +154,10 @@ const char *currentHint()
     return r.hint ? r.hint : currentTask().hint;
 }
 
-// The places on the map: a group's tasks come together, groups in their order, each in the table's order.
 void orderMap()
 {
-    const GameDef &g = *state.game;
-    auto tasks = state.taskAt.begin(), end = tasks + g.taskCount;
-    std::iota(tasks, end, 0);
-    if (g.groups) std::stable_sort(tasks, end, [&g](int a, int b) { return g.groups[a] < g.groups[b]; });
-    for (int slot = 0; slot < g.taskCount; ++slot) state.slotOf[state.taskAt[slot]] = slot;
+    mapOrder(*state.game, state.taskAt);
+    for (int slot = 0; slot < state.game->taskCount; ++slot) state.slotOf[state.taskAt[slot]] = slot;
 }
 
 int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <numeric>
 #include <string_view>
 
 namespace {
@@ -16,6 +17,13 @@ std::array<std::array<char, 96>, MaxKeptTexts> keptTexts;
 int keptTextCount = 0;
 
 } // namespace
+
+void mapOrder(const GameDef &game, std::array<int, MaxTasks> &taskAt)
+{
+    auto tasks = taskAt.begin(), end = tasks + game.taskCount;
+    std::iota(tasks, end, 0);
+    if (game.groups) std::stable_sort(tasks, end, [&game](int a, int b) { return game.groups[a] < game.groups[b]; });
+}
 
 std::vector<Pic> many(Pic p, int n) { return std::vector<Pic>(static_cast<size_t>(std::max(0, n)), p); }
 

@@ -128,3 +128,7 @@ struct GameDef {
     const Task *tasks;
     const MapGroup *groups = nullptr;    // each task's group, in the table's order; none when null
 };
+
+// The places on the game's map: the task standing at each place (taskCount of them). A group's tasks come
+// together, groups in their order, each in the table's order.
+void mapOrder(const GameDef &game, std::array<int, MaxTasks> &taskAt);
