@@ -5,6 +5,11 @@
 // itself is not waited for). An unwritable log is passed over in silence.
 void logLine(const char *text);
 
+// The same for a problem that loses the player's settings or progress, or the log itself: when the log
+// cannot take the line (no folder for it, a file that cannot be written), it goes to standard error
+// instead, so that such a loss is never passed over in silence.
+void logProblem(const char *text);
+
 // Where logLine appends from now on: null for "sdl.log" in the working directory (the start), an empty
 // text for nowhere.
 void logSetFile(const char *path);

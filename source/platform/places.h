@@ -13,7 +13,8 @@ extern const bool runTimeFilesFollowExecutable;
 bool executableDirectory(char *buffer, size_t size);
 
 // Writes the program's own per-user state folder, creating it (and its parents) for the user alone
-// when missing: ${XDG_STATE_HOME:-$HOME/.local/state}/tavrin on POSIX. False when it cannot be made, and
+// when missing: ${XDG_STATE_HOME:-$HOME/.local/state}/tavrin on POSIX. False when it cannot be made (the
+// folder tried is then written all the same, or nothing when there is no home, and errno says why), and
 // always on Windows, where the log stays in the working directory.
 bool stateDirectory(char *buffer, size_t size);
 

@@ -2,7 +2,9 @@
 #include "shell/runfiles.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -47,7 +49,16 @@ bool placeRunTimeFiles(char *problem, size_t size)
     // From here on nothing is written into the working directory, nor into the folder the files are
     // read from: the log goes to the user's state folder, or nowhere when that cannot be made.
     std::array<char, 4096> state{};
-    logSetFile(stateDirectory(state.data(), state.size()) ? (std::string(state.data()) + "/sdl.log").c_str() : "");
+    if (stateDirectory(state.data(), state.size())) {
+        logSetFile((std::string(state.data()) + "/sdl.log").c_str());
+    } else {
+        // Said once, on standard error, since there is no log to say it in.
+        int error = errno;
+        logSetFile("");
+        std::string why = state[0] ? std::string("the folder \"") + state.data() + "\" cannot be made (" + strerror(error) + ")"
+                                   : std::string("there is no home folder to keep it in");
+        logProblem((" \xB7 No log is kept this run: " + why).c_str());
+    }
 
     std::array<char, 4096> executable{};
     if (!executableDirectory(executable.data(), executable.size())) {

@@ -2,7 +2,9 @@
 #include "store/settings.h"
 
 #include <array>
+#include <climits>
 #include <cstdio>
+#include <string>
 
 #include "base/log.h"
 
@@ -28,25 +30,24 @@ static const StoreHooks realStoreHooks = {storeOpenKey,  storeOpenExistingKey, s
                                           storeFlushKey, storeCloseKey, storeDeleteKey};
 StoreHooks storeHooks = realStoreHooks;
 
-// What the store holds, setting by setting, so that a failed save can tell whether a change is lost.
-// A setting that could not be read at start is unknown until it is written: it is written only once
-// the player changed it, so that a default never overwrites a setting that was merely out of reach.
+// The settings as they were read at start or last saved. Only a setting the player changed since is
+// written: another instance of the program may have saved a change of its own meanwhile, and a setting
+// that could not be read (the store locked at start) may hold anything; neither is overwritten with what
+// this run merely began with. A setting stored with the wrong type is unusable, and is put right with the
+// next save.
+constexpr int storedUnusable = INT_MIN;
 static std::array<int, 4> storedValues = {defaultSettings.fxvolume, defaultSettings.musicvolume,
                                           defaultSettings.quiz, defaultSettings.fullscreen};
-static std::array<bool, 4> storedKnown = {true, true, true, true};
 static int unsavedResult = StoreOk;  // why the last save failed; StoreOk when nothing waits
 static bool lossReported = false;
 
 // ----------------------------------------------------------------------------------------------------
 // Internal functions
 // ----------------------------------------------------------------------------------------------------
-// The store's own failures (a corrupt file moved aside) become failure lines of the log.
-static void logStoreLine(const char *line)
-{
-    char text[2304];
-    snprintf(text, sizeof text, " \xB7 %s", line);
-    logLine(text);
-}
+// The store's own failures (a corrupt file moved aside, a store that cannot be created) become failure
+// lines of the log, or of standard error when the log cannot be written either; built whole, so that a
+// long path is never cut.
+static void logStoreLine(const char *line) { logProblem((std::string(" \xB7 ") + line).c_str()); }
 
 static void attachStoreLog() { storeSetLogSink(logStoreLine); }
 
@@ -96,8 +97,7 @@ static std::array<int, 4> settingValues(const AppSettings &settings)
     return {settings.fxvolume, settings.musicvolume, settings.quiz, settings.fullscreen};
 }
 
-// Whether the player's settings differ from what the store is known to hold (or, for a setting that
-// could not be read, from what the run began with).
+// Whether the player changed a setting that is not saved yet.
 static bool changeLost() { return settingValues(appSettings) != storedValues; }
 
 static void reportLoss(int result)
@@ -106,11 +106,8 @@ static void reportLoss(int result)
     lossReported = true;
     char line[160];
     snprintf(line, sizeof line, " \xB7 store: the changed settings could not be saved: %s", reasonText(result));
-    logLine(line);
+    logProblem(line);
 }
-
-// A setting whose stored value is unknown is written only once the player changed it.
-static bool worthWriting(size_t i, int value) { return storedKnown[i] || value != storedValues[i]; }
 
 static int clampVolume(int volume) { return volume < 0 ? 0 : volume > 128 ? 128 : volume; }
 
@@ -155,20 +152,17 @@ void loadSettings()
     attachStoreLog();
     storeSetWaitLimit(frameWaitMs);
     std::array<int, 4> values = {-1, -1, -1, -1};
-    bool complete = true;
+    std::array<bool, 4> unusable{};
     // Reading never writes: a key that is not there yet is simply empty.
     StoreKey key = nullptr;
-    int opened = storeHooks.openExistingKey(SettingsRoot, StoreRead, &key);
-    if (opened == StoreOk) {
+    if (storeHooks.openExistingKey(SettingsRoot, StoreRead, &key) == StoreOk) {
         for (size_t i = 0; i < settingNames.size(); i++) {
             ReadOutcome outcome = readDword(key, settingNames[i], values[i]);
             if (outcome == ReadWrongType) logWrongType(key, settingNames[i]);
-            if (outcome == ReadFailed) complete = false;
+            unusable[i] = outcome == ReadWrongType;
             if (outcome != ReadValue) values[i] = -1;
         }
         storeHooks.closeKey(key);
-    } else if (opened != StoreNotFound) {
-        complete = false;
     }
     // Stored values are input: the switches index two-picture tables and the volumes go to the mixer.
     appSettings.fxvolume = values[0] == -1 ? defaultSettings.fxvolume : clampVolume(values[0]);
@@ -176,7 +170,8 @@ void loadSettings()
     appSettings.quiz = values[2] == -1 ? defaultSettings.quiz : values[2] != 0;
     appSettings.fullscreen = values[3] == -1 ? defaultSettings.fullscreen : values[3] != 0;
     storedValues = settingValues(appSettings);
-    storedKnown.fill(complete);
+    for (size_t i = 0; i < storedValues.size(); i++)
+        if (unusable[i]) storedValues[i] = storedUnusable;
     unsavedResult = StoreOk;
     lossReported = false;
 }
@@ -189,7 +184,7 @@ void saveSettings()
     std::array<StoreValue, 4> values{};
     uint32_t count = 0;
     for (size_t i = 0; i < now.size(); i++) {
-        if (!worthWriting(i, now[i])) continue;
+        if (now[i] == storedValues[i]) continue;
         storeDwordBytes(now[i], bytes[i].data());
         values[count++] = StoreValue{settingNames[i], StoreTypeDword, bytes[i].data(), 4};
     }
@@ -198,10 +193,9 @@ void saveSettings()
         return;
     }
 
-    // All four in one transaction: one wait for a lock, and never half of a save.
+    // All in one transaction: one wait for a lock, and never half of a save.
     int result = writeDwords(values.data(), count);
     if (result == StoreOk) {
-        for (size_t i = 0; i < now.size(); i++) storedKnown[i] = worthWriting(i, now[i]);
         storedValues = now;
         unsavedResult = StoreOk;
         return;
@@ -259,6 +253,6 @@ bool eraseSlot(int slot)
     char line[160];
     snprintf(line, sizeof line, " \xB7 store: player %c's results could not be erased: %s", 'A' + slot - 1,
              reasonText(result));
-    logLine(line);
+    logProblem(line);
     return false;
 }

@@ -32,8 +32,10 @@ int writeSettingValue(const char *name, int value);  // StoreOk, or why not
 // the latter). It also points the store's own failure lines at the log and keeps the store's waits for
 // another program's lock down to a fraction of a second, so that a locked store never stalls the menu.
 void loadSettings();
-// Writes the four settings in one transaction. When the store cannot take them now (locked, read-only),
-// they are kept and tried again at the next save; a read-only store is named in the log at once.
+// Writes the settings the player changed since they were read or last saved, in one transaction; the
+// others are left as the store holds them, also when another instance of the program changed them
+// meanwhile. When the store cannot take them now (locked, read-only), they are kept and tried again at
+// the next save; a read-only store is named in the log at once.
 void saveSettings();
 // The last try for settings that could not be saved during the run, waiting a little longer; one log
 // line when a change is lost.

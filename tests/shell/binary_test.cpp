@@ -41,3 +41,26 @@ TEST(RealProgram, FailedStartUpLoadIsLoggedAndEndsWithExitCodeOne)
     EXPECT_NE(log.find("\nTTF_Init failed\ninit(); failed\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("frames per second"), std::string::npos);
 }
+
+// Another instance of the program (here tavrin-reg, as a script would) saves a setting while this one
+// runs; this one's save at exit writes only what its own player changed, so the other's change stays.
+TEST(RealProgram, KeepsTheSettingsAnotherInstanceSavedMeanwhile)
+{
+    RunCopy copy;
+    const std::string tool = (copy.run() / "tavrin-reg").string();
+    const std::string key = "Software\\Vorniquel\\Tavrin";
+    ASSERT_EQ(runProgram(tool, {"add", key, "/v", "musicvolume", "/t", "REG_DWORD", "/d", "90", "/f"}, copy.environment()).exitCode, 0);
+    ChildProcess run;
+    run.pid = startProgram(copy, {});
+    ASSERT_GT(run.pid, 0);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    ProgramRun other = runProgram(tool, {"add", key, "/v", "quiz", "/t", "REG_DWORD", "/d", "0", "/f"}, copy.environment());
+    ASSERT_EQ(other.exitCode, 0) << other.err;
+    ASSERT_EQ(runProgram(tool, {"add", key, "/v", "musicvolume", "/t", "REG_DWORD", "/d", "30", "/f"}, copy.environment()).exitCode, 0);
+    kill(run.pid, SIGTERM);
+    int status = run.wait(std::chrono::seconds(20));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(runProgram(tool, {"query", key}, copy.environment()).out,
+              "HKEY_CURRENT_USER\\Software\\Vorniquel\\Tavrin\n    musicvolume    REG_DWORD    0x1e\n"
+              "    quiz    REG_DWORD    0x0\n");
+}

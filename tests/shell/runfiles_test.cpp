@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "environment.h"
 #include "real_program.h"
@@ -125,4 +127,53 @@ TEST(RunTimeFiles, ProgramStartedElsewhereReadsBesideItselfAndLogsInTheStateFold
     EXPECT_EQ(log.find("Couldn't"), std::string::npos) << log;
     EXPECT_TRUE(fs::is_empty(elsewhere.path));
     EXPECT_FALSE(fs::exists(copy.run() / "sdl.log"));
+}
+
+// With nowhere to keep the log or the store, the program still plays; what is lost is said once, in the
+// log when it can be written and on standard error when it cannot.
+TEST(RunTimeFiles, NowhereToWriteIsSaidOnceInTheLogOrOnStandardError)
+{
+    RunCopy copy;
+    ScratchDir elsewhere;
+    const fs::path file = copy.dir.path / "a-file";
+    { std::ofstream(file) << "not a folder"; }
+    const fs::path longName = copy.dir.path / std::string(300, 'n');
+    const fs::path state = copy.dir.path / "state";
+    struct Case {
+        fs::path stateHome, configHome;
+        std::vector<std::string> lines;
+        bool onStandardError;  // or in the state folder's log
+    } cases[] = {
+        {file, longName,
+         {"No log is kept this run: the folder \"" + file.string() + "/tavrin\" cannot be made (Not a directory)",
+          "store: cannot be created (File name too long), so nothing is kept: \"" + longName.string() +
+              "/tavrin/registry.db\""},
+         true},
+        {state, file,
+         {"store: cannot be created (Not a directory), so nothing is kept: \"" + file.string() + "/tavrin/registry.db\""},
+         false},
+    };
+    for (const Case &c : cases) {
+        Launch launch{{(copy.run() / "tavrin").string()},
+                      {"XDG_STATE_HOME=" + c.stateHome.string(), "XDG_CONFIG_HOME=" + c.configHome.string(),
+                       "SDL_AUDIODRIVER=dummy"},
+                      elsewhere.path};
+        launch.errors = copy.dir.path / "stderr";
+        pid_t pid = startProcess(launch);
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        kill(pid, SIGTERM);
+        EXPECT_EQ(exitCodeWithin(pid, std::chrono::seconds(20)), 0);
+        const std::string errors = readFile(launch.errors), log = readFile(state / "tavrin" / "sdl.log");
+        for (const std::string &line : c.lines) {
+            const std::string &said = c.onStandardError ? errors : log;
+            const std::string whole = (c.onStandardError ? "tavrin: " : " \xB7 ") + line + "\n";
+            size_t at = said.find(whole);
+            EXPECT_NE(at, std::string::npos) << said;
+            EXPECT_EQ(said.find(whole, at + 1), std::string::npos) << "said once: " << line;
+        }
+        if (!c.onStandardError) {
+            EXPECT_EQ(errors.find("tavrin: "), std::string::npos) << errors;
+        }
+        EXPECT_TRUE(fs::is_empty(elsewhere.path));
+    }
 }

@@ -3,11 +3,14 @@
 #include <sqlite3.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "launch.h"
 #include "store_env.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -192,6 +195,39 @@ TEST_F(RegTool, ValuesWithNamesOfAnyLengthAreListed)
     EXPECT_EQ(shown.exitCode, 0) << shown.err;
     EXPECT_EQ(shown.out, "HKEY_CURRENT_USER\\Software\\TavrinTests\\k\n    " + name +
                              "    REG_BINARY    0102\n    b    REG_DWORD    0x2\n");
+}
+
+
+// A home reached through a link, or a settings folder under one, is the user's own arrangement: the store
+// works there. A path SQLite cannot open is named as too long, not as a passing failure.
+TEST(RegToolPlaces, WorksThroughALinkedHomeAndNamesAPathTooLongForTheStore)
+{
+    ScratchDir dir("tavrin-reg-places");
+    fs::create_directories(dir.path / "real" / "config");
+    fs::create_directory_symlink(dir.path / "real", dir.path / "link");
+    const std::vector<std::string> add = {"add", "Software\\Vorniquel\\Tavrin", "/v", "quiz", "/t", "REG_DWORD", "/d", "0", "/f"};
+    const std::vector<std::string> query = {"query", "Software\\Vorniquel\\Tavrin", "/v", "quiz"};
+    for (const std::vector<std::string> &place :
+         {std::vector<std::string>{"HOME=" + (dir.path / "link").string(), "XDG_CONFIG_HOME"},
+          std::vector<std::string>{"XDG_CONFIG_HOME=" + (dir.path / "link" / "config").string()}}) {
+        ProgramRun added = runProgram(tool, add, place);
+        EXPECT_EQ(added.exitCode, 0) << place[0] << ": " << added.err;
+        EXPECT_EQ(runProgram(tool, query, place).out, "HKEY_CURRENT_USER\\Software\\Vorniquel\\Tavrin\n    quiz    REG_DWORD    0x0\n");
+    }
+    EXPECT_GT(fs::file_size(dir.path / "real" / ".config" / "tavrin" / "registry.db"), 0u);
+    EXPECT_GT(fs::file_size(dir.path / "real" / "config" / "tavrin" / "registry.db"), 0u);
+
+    // SQLite's limit here is 512 bytes for the database's companions, so 504 for the database itself.
+    fs::path deep = dir.path;
+    while (deep.string().size() + std::string("/tavrin/registry.db").size() <= 504) deep /= std::string(100, 'd');
+    fs::create_directories(deep);
+    ProgramRun refused = runProgram(tool, add, {"XDG_CONFIG_HOME=" + deep.string()});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err.rfind("store: is a longer path than SQLite can open (504 bytes at most), so nothing is kept: \"" +
+                                    deep.string() + "/tavrin/registry.db\"\n",
+                                0),
+              0u)
+        << refused.err;
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ bool executableDirectory(char *buffer, size_t size)
 
 bool stateDirectory(char *buffer, size_t size)
 {
+    if (size > 0) buffer[0] = '\0';
     // A relative XDG_STATE_HOME is ignored, as the convention asks; so is a relative HOME.
     std::string base;
     const char *state = getenv("XDG_STATE_HOME");
@@ -74,8 +75,15 @@ bool stateDirectory(char *buffer, size_t size)
     }
     while (base.size() > 1 && base.back() == '/') base.pop_back();
     std::string folder = (base == "/" ? "" : base) + "/tavrin";
-    if (!makePrivateFolder(folder.c_str())) return false;
+    // On failure the folder tried is handed out all the same, for the message that says why.
+    bool made = makePrivateFolder(folder.c_str());
+    int error = errno;
     struct stat info;
-    if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
-    return copyOut(folder, buffer, size);
+    if (made && (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))) {
+        made = false;  // a file (or a dangling link) in the folder's place
+        error = ENOTDIR;
+    }
+    if (!copyOut(folder, buffer, size)) return false;
+    errno = error;
+    return made;
 }

@@ -8,10 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
+#include <string>
 
 #include "platform/places.h"
 
@@ -198,19 +202,22 @@ static bool storeHasLink(const std::string &folder)
     return false;
 }
 
-static void logFailure(const char *what, const std::string &path)
+// Lines are built whole, so that a long path is never cut and its closing quote never lost.
+static void logFailure(const std::string &what, const std::string &path)
 {
-    char line[1024];
-    snprintf(line, sizeof line, "store: %s \"%s\"", what, path.c_str());
-    storeLog(line);
+    storeLog(("store: " + what + " \"" + path + "\"").c_str());
 }
 
 static void logMovedAside(const char *why, const std::string &movedTo)
 {
-    char line[2048];
-    snprintf(line, sizeof line, "store: \"%s\" %s; moved aside to \"%s\", a fresh store begins",
-             database.path.c_str(), why, movedTo.c_str());
-    storeLog(line);
+    storeLog(("store: \"" + database.path + "\" " + why + "; moved aside to \"" + movedTo + "\", a fresh store begins")
+                 .c_str());
+}
+
+// "cannot be created (No such file or directory), so nothing is kept:", with errno's own words.
+static std::string failedBecause(const char *what, int error, const char *consequence)
+{
+    return std::string(what) + " (" + strerror(error) + "), " + consequence;
 }
 
 // Renames the file aside with a time stamp, never over an earlier one; SQLite's companions go with it,
@@ -246,6 +253,21 @@ static bool moveAside(const std::string &path, std::string &movedTo)
         return true;
     }
     return false;
+}
+
+static int linkedStore()
+{
+    logFailure("is reached through a symbolic link, so it is not used and nothing is kept this run:", database.path);
+    return StoreFailed;
+}
+
+// The folder's path with every link and "." or ".." resolved; false, with errno set, when it has none.
+static bool resolvedPath(const std::string &folder, std::string &resolved)
+{
+    std::unique_ptr<char, decltype(&free)> real(realpath(folder.c_str(), nullptr), free);
+    if (!real) return false;
+    resolved = real.get();
+    return true;
 }
 
 // OpenBusy: another program holds a lock the opening needs; the next call tries again.
@@ -415,9 +437,29 @@ static int openDatabase()
         storeLog("store: no home folder, so nothing is kept");
         return StoreFailed;
     }
+    // Only the store's own folder and files may not be links (see isLink). A link higher up, such as a
+    // home reached through one or a settings folder that a dotfiles tool keeps elsewhere, is the user's
+    // own arrangement and is followed: SQLite, which refuses a link anywhere in the path, is handed the
+    // path with every link resolved.
     database.path = folder + "/registry.db";
-    if (storeHasLink(folder)) {
-        logFailure("is reached through a symbolic link, so it is not used and nothing is kept this run:",
+    if (isLink(folder)) return linkedStore();
+    std::string resolved;
+    if (!makePrivateFolder(folder.c_str()) || !resolvedPath(folder, resolved)) {
+        logFailure(failedBecause("cannot be created", errno, "so nothing is kept:"), database.path);
+        return StoreFailed;
+    }
+    folder = resolved;
+    database.path = folder + "/registry.db";
+    if (storeHasLink(folder)) return linkedStore();
+    // SQLite opens no file whose name, or its companions' names, is longer than its limit, and would only
+    // say that it cannot open it.
+    size_t suffix = 0;
+    for (const char *companion : companionSuffixes) suffix = std::max(suffix, strlen(companion));
+    const sqlite3_vfs *files = sqlite3_vfs_find(nullptr);
+    const size_t longest = static_cast<size_t>(files ? files->mxPathname : 512) - suffix;
+    if (database.path.size() > longest) {
+        logFailure("is a longer path than SQLite can open (" + std::to_string(longest) +
+                       " bytes at most), so nothing is kept:",
                    database.path);
         return StoreFailed;
     }
@@ -447,7 +489,7 @@ static int openDatabase()
     OpenOutcome outcome = OpenFailed;
     if (!exists || S_ISREG(info.st_mode)) {
         if (!prepareFile(folder)) {
-            logFailure("cannot be created, so nothing is kept:", database.path);
+            logFailure(failedBecause("cannot be created", errno, "so nothing is kept:"), database.path);
             return StoreFailed;
         }
         outcome = openConnection(false);
