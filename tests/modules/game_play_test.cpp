@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -59,6 +60,33 @@ TEST(PlayingAGame, EachGameStartsFromItsButtonAndEscapeBringsTheMenuBack)
 
     // The program ends cleanly from the menu.
     kill(program, SIGTERM);
+    int status = run.wait(15s);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// A game library cut short (a broken copy, a full disk) made the loader fault inside dlopen, which hung
+// the whole program: it is refused with a line in the log, and the child stays on the menu.
+TEST(PlayingAGame, ALibraryCutShortIsRefusedAndTheMenuPlaysOn)
+{
+    RunCopy copy("tavrin-cut");
+    std::filesystem::resize_file(copy.run() / "game1.so", 20000);
+    ChildProcess run;
+    run.pid = startProgram(copy, {"SDL_VIDEODRIVER=x11"});
+    ASSERT_GT(run.pid, 0);
+    Pointer pointer{findProgramWindow(15s), {}, 0ms, 0ms, 0ms};
+    ASSERT_FALSE(pointer.window.empty());
+    auto clickOn = [&](int buttonIndex) {
+        pointer.clickAt(menuButtons[buttonIndex].x + 160, menuButtons[buttonIndex].y + 30);
+    };
+    std::this_thread::sleep_for(2500ms);
+    clickOn(btnPlayerA);
+    std::this_thread::sleep_for(2500ms);
+    clickOn(btnForest);
+    const std::string line = " \xB7 Game module game1.so could not be loaded: " + (copy.run() / "game1.so").string() +
+                             ": damaged: the file is cut short (20000 bytes of ";
+    EXPECT_TRUE(eventually([&] { return copy.log().find(line) != std::string::npos; })) << copy.log();
+
+    kill(run.pid, SIGTERM);
     int status = run.wait(15s);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
