@@ -6,6 +6,7 @@
 #include <SDL/SDL_ttf.h>
 
 #include <cstdio>
+#include <string>
 
 #include "base/log.h"
 #include "base/random.h"
@@ -125,15 +126,17 @@ static void buildMenuFonts()
     }
     logLoadFailure(fontFile, reason);
 
-    char line[600];
-    char systemFont[512];
-    if (systemBoldSansFont(systemFont, sizeof systemFont) && buildFonts(systemFont)) {
-        snprintf(line, sizeof line, " \xB7 Using the system font %s instead", systemFont);
-        logLine(line);
+    char systemFont[512] = "";
+    bool found = systemBoldSansFont(systemFont, sizeof systemFont);
+    if (found && buildFonts(systemFont)) {
+        logLine((std::string(" \xB7 Using the system font ") + systemFont + " instead").c_str());
         return;
     }
     for (const FontSpec &entry : fontSpecs) releaseBitmapFont(entry.font);
-    logLine(" \xB7 No system font could stand in: the menu shows no text");
+    // What the system answered tells a parent or a packager what to mend.
+    std::string answer = found ? std::string(systemFont) + ": " + TTF_GetError() : systemFont;
+    if (!answer.empty()) answer = " (" + answer + ")";
+    logLine((" \xB7 No system font could stand in" + answer + ": the menu shows no text").c_str());
 }
 
 // ----------------------------------------------------------------------------------------------------

@@ -1,9 +1,13 @@
 // binary_test.cpp -- the real program started from a scratch copy of build/run under the test's display
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 
+#include "desktop.h"
 #include "real_program.h"
 
 TEST(RealProgram, LogsItsStartAndEndsCleanlyOnTerminate)
@@ -63,4 +67,33 @@ TEST(RealProgram, KeepsTheSettingsAnotherInstanceSavedMeanwhile)
     EXPECT_EQ(runProgram(tool, {"query", key}, copy.environment()).out,
               "HKEY_CURRENT_USER\\Software\\Vorniquel\\Tavrin\n    musicvolume    REG_DWORD    0x1e\n"
               "    quiz    REG_DWORD    0x0\n");
+}
+
+// Without its font the program asks fc-match for a system font. One that never answers, with a child of
+// its own keeping its output open, is given two seconds and ended with that child; the window opens and
+// the log says what fc-match did.
+TEST(RealProgram, AnFcMatchThatNeverAnswersIsEndedAndTheWindowOpens)
+{
+    RunCopy copy;
+    std::filesystem::remove(copy.run() / "g" / "KOMIKATA.TTF");
+    const std::filesystem::path fakes = copy.dir.path / "fakes", pids = copy.dir.path / "pids";
+    std::filesystem::create_directory(fakes);
+    std::ofstream(fakes / "fc-match") << "#!/bin/sh\nsleep 1000 & echo $$ $! > '" << pids.string() << "'\nwait\n";
+    std::filesystem::permissions(fakes / "fc-match", std::filesystem::perms::owner_all);
+    ChildProcess run;
+    run.pid = startProgram(copy, {"PATH=" + fakes.string() + ":" + getenv("PATH")});
+    ASSERT_GT(run.pid, 0);
+    EXPECT_FALSE(findProgramWindow(std::chrono::seconds(15)).empty());
+    EXPECT_NE(copy.log().find("\n \xB7 No system font could stand in (fc-match gave no answer within 2 seconds): the menu "
+                              "shows no text\n"),
+              std::string::npos)
+        << copy.log();
+    std::istringstream started(readFile(pids));
+    int count = 0;
+    for (pid_t pid; started >> pid; ++count)
+        EXPECT_TRUE(eventually([pid] { return !processRunning(pid); }, std::chrono::seconds(2))) << pid << " outlived its time";
+    EXPECT_EQ(count, 2);
+    kill(run.pid, SIGTERM);
+    int status = run.wait(std::chrono::seconds(20));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }

@@ -98,6 +98,14 @@ inline int exitCodeWithin(pid_t pid, std::chrono::milliseconds limit)
     return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Whether the process still runs: neither gone nor a zombie waiting for its parent to collect it.
+inline bool processRunning(pid_t pid)
+{
+    std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
+    size_t name = stat.rfind(')');
+    return name != std::string::npos && name + 2 < stat.size() && stat[name + 2] != 'Z';
+}
+
 struct ProgramRun {
     int exitCode = -1;  // -1 when it did not exit normally
     std::string out;

@@ -1,13 +1,17 @@
 // message_box_test.cpp -- the dialog programs tried in turn, the text they get, and standard error at the end
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 
-#include "scratch_dir.h"
+#include "launch.h"
 #include "platform/desktop.h"
 
 namespace {
@@ -74,4 +78,37 @@ TEST(MessageBox, ToolsThatAreNotInstalledAreSkipped)
     showMessageBox("Tavrin", "x");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_NE(dialogs.called("xmessage").find("|x|"), std::string::npos);
+}
+
+// A dialog program that floods its error output has at most a few KB of it passed on, and one that never
+// ends gives way when the program is told to stop: the dialog and whatever it started end with it.
+TEST(MessageBox, AFloodingDialogIsCutShortAndAHangingOneEndsWithTheProgram)
+{
+    FakeDialogs dialogs;
+    dialogs.add("zenity", "exec yes 'flooding the error output' >&2");
+    testing::internal::CaptureStderr();
+    showMessageBox("Tavrin", "x");
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_LT(said.size(), 20000u);
+    EXPECT_NE(said.find("Tavrin: x\n"), std::string::npos) << "a dialog that died of its flood was not shown";
+
+    const std::string pids = (dialogs.dir.path / "pids").string();
+    dialogs.add("zenity", "sleep 1000 & echo $$ $! > '" + pids + "'; wait");
+    pid_t program = fork();
+    if (program == 0) {
+        showMessageBox("Tavrin", "x");
+        _exit(0);
+    }
+    ASSERT_GT(program, 0);
+    for (int waited = 0; waited < 100 && readFile(pids).empty(); ++waited) usleep(50000);
+    kill(program, SIGTERM);
+    int status = 0;
+    for (int waited = 0; waited < 40 && waitpid(program, &status, WNOHANG) == 0; ++waited) usleep(50000);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    if (!WIFSIGNALED(status)) kill(program, SIGKILL), waitpid(program, nullptr, 0);
+    std::istringstream started(readFile(pids));
+    for (pid_t pid; started >> pid;) {
+        for (int waited = 0; waited < 40 && processRunning(pid); ++waited) usleep(50000);
+        EXPECT_FALSE(processRunning(pid)) << "process " << pid << " outlived the program";
+    }
 }
