@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "audio/audio.h"
 #include "base/random.h"
@@ -294,4 +295,41 @@ TEST(StartUp, IconIsKeyedAndAnUnreachableDisplayDoesNotCrash)
     EXPECT_TRUE(windowIcon->flags & SDL_SRCCOLORKEY);
     EXPECT_EQ(windowIcon->format->colorkey, 0u);
     EXPECT_EQ(run.log().find("icon.bmp"), std::string::npos);
+}
+
+// A picture cut short would load with its missing part empty: every TGA (run-length packed) and JPEG of
+// the program's own, and an unpacked TGA, is refused wherever it is cut, and loads whole.
+TEST(StartUp, APictureCutShortIsRefusedAsDamagedAndTheButtonPlateStandsIn)
+{
+    ScratchRun run;
+    writePicture("p/plain.tga", 40, 30);
+    std::vector<std::filesystem::path> pictures = {"p/plain.tga"};
+    for (const char *folder : {"g", "g1"})
+        for (const auto &entry : std::filesystem::directory_iterator(std::filesystem::path(TAVRIN_RUN_DIR) / folder))
+            if (entry.path().extension() == ".tga" || entry.path().extension() == ".jpg") pictures.push_back(entry.path());
+    ASSERT_GT(pictures.size(), 20u);
+    for (const std::filesystem::path &picture : pictures) {
+        const std::string whole = readFile(picture);
+        SDL_Surface *image = loadImage(picture.c_str());
+        EXPECT_NE(image, nullptr) << picture;
+        SDL_FreeSurface(image);
+        for (size_t cut : {size_t{17}, whole.size() / 3, whole.size() - 20, whole.size() - 1}) {
+            std::ofstream("cut" + picture.extension().string(), std::ios::binary) << whole.substr(0, cut);
+            image = loadImage(("cut" + picture.extension().string()).c_str());
+            EXPECT_EQ(image, nullptr) << picture << " cut at " << cut;
+            SDL_FreeSurface(image);
+        }
+    }
+
+    const std::string plate = readFile(std::filesystem::path(TAVRIN_RUN_DIR) / "g" / "bback.tga");
+    std::filesystem::create_directories("g");
+    std::ofstream("g/bback.tga", std::ios::binary) << plate.substr(0, 2000);
+    ASSERT_EQ(init(), 1);
+    EXPECT_EQ(countOf(run.log(), " \xB7 Couldn't load g/bback.tga: damaged: the picture is cut short at 2000 bytes (a "
+                                 "plain stand-in is drawn instead)\n"),
+              1)
+        << run.log();
+    ASSERT_NE(buttonPlate, nullptr);
+    EXPECT_EQ(buttonPlate->w, 320);
+    EXPECT_EQ(buttonPlate->h, 60);
 }
