@@ -85,7 +85,8 @@ TEST(MessageBox, ToolsThatAreNotInstalledAreSkipped)
 TEST(MessageBox, AFloodingDialogIsCutShortAndAHangingOneEndsWithTheProgram)
 {
     FakeDialogs dialogs;
-    dialogs.add("zenity", "exec yes 'flooding the error output' >&2");
+    const std::string tools = "PATH='" + dialogs.savedPath + "'; ";  // the fakes' own path has only the fakes
+    dialogs.add("zenity", tools + "exec yes 'flooding the error output' >&2");
     testing::internal::CaptureStderr();
     showMessageBox("Tavrin", "x");
     std::string said = testing::internal::GetCapturedStderr();
@@ -93,7 +94,7 @@ TEST(MessageBox, AFloodingDialogIsCutShortAndAHangingOneEndsWithTheProgram)
     EXPECT_NE(said.find("Tavrin: x\n"), std::string::npos) << "a dialog that died of its flood was not shown";
 
     const std::string pids = (dialogs.dir.path / "pids").string();
-    dialogs.add("zenity", "sleep 1000 & echo $$ $! > '" + pids + "'; wait");
+    dialogs.add("zenity", tools + "sleep 1000 & echo $$ $! > '" + pids + "'; wait");
     pid_t program = fork();
     if (program == 0) {
         showMessageBox("Tavrin", "x");
