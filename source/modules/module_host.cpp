@@ -4,12 +4,18 @@
 #include <SDL/SDL_mixer.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "audio/audio.h"
 #include "base/log.h"
+#include "base/screen.h"
 #include "base/state.h"
 #include "platform/library.h"
+#include "platform/signals.h"
+#include "shell/assets.h"
+#include "shell/loop.h"
 #include "store/settings.h"
 #include "video/video.h"
 
@@ -35,11 +41,57 @@ static VideoRecordMark recordsBeforeModule;
 static int channelsBeforeModule = 0;
 static SDL_Cursor *cursorBeforeModule = nullptr;
 
+// SDL and the screen as they were when the running module started, so that a module that shut SDL down
+// or set a video mode of its own is noticed after any call into it, before the shell draws on a screen
+// that is gone.
+struct ScreenState {
+    Uint32 subsystems = 0;
+    SDL_Surface *window = nullptr;
+    int width = 0, height = 0;
+    Uint32 flags = 0;
+};
+static ScreenState screenBeforeModule;
+static int audioFrequency = 0, audioChannels = 0;
+static Uint16 audioFormat = 0;
+
 // ----------------------------------------------------------------------------------------------------
-// Functions
+// Internal functions
 // ----------------------------------------------------------------------------------------------------
 // The library file of game n on this platform: "game1.so", "game2.so" (".dll" on Windows).
 static void moduleFileName(int n, char *buffer, size_t size) { snprintf(buffer, size, "game%d%s", n, librarySuffix); }
+
+static ScreenState currentScreen()
+{
+    ScreenState now;
+    now.subsystems = SDL_WasInit(SDL_INIT_EVERYTHING);
+    now.window = (now.subsystems & SDL_INIT_VIDEO) ? SDL_GetVideoSurface() : nullptr;
+    if (now.window) {
+        now.width = now.window->w;
+        now.height = now.window->h;
+        now.flags = now.window->flags;
+    }
+    return now;
+}
+
+// What the running module did to SDL or the screen, in a few words; empty when nothing.
+static std::string screenTakenAway()
+{
+    const ScreenState &before = screenBeforeModule;
+    const ScreenState now = currentScreen();
+    if ((before.subsystems & SDL_INIT_VIDEO) && !(now.subsystems & SDL_INIT_VIDEO))
+        return (before.subsystems & ~now.subsystems & SDL_INIT_AUDIO) ? "it shut SDL down" : "it shut SDL's video down";
+    if (now.window != before.window || now.width != before.width || now.height != before.height ||
+        now.flags != before.flags) {
+        char mode[96];
+        snprintf(mode, sizeof mode, "it set a video mode of its own, %dx%d", now.width, now.height);
+        return mode;
+    }
+    return std::string();
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Functions
+// ----------------------------------------------------------------------------------------------------
 
 void startGameModule(int n)
 {
@@ -85,9 +137,13 @@ void startGameModule(int n)
 
     VideoMarkRecords(&recordsBeforeModule);
     channelsBeforeModule = audioDeviceOpen() ? Mix_AllocateChannels(-1) : 0;
+    if (channelsBeforeModule > 0) Mix_QuerySpec(&audioFrequency, &audioFormat, &audioChannels);
     cursorBeforeModule = SDL_GetCursor();
-    setSlot(currentSlot);
+    screenBeforeModule = currentScreen();
+    keepSignalHandlers();
     activeGame = n;
+    setSlot(currentSlot);
+    endModuleIfFinished(0);  // "setslot" may have taken the screen away already
 }
 
 // The mixer's callbacks are process-wide and the shell sets none of them, so any that are set now point
@@ -119,27 +175,69 @@ static void stopModuleLeftovers()
     if (SDL_WasInit(SDL_INIT_TIMER)) SDL_QuitSubSystem(SDL_INIT_TIMER);
 }
 
-// What the game may have changed that would leave the menu deaf or the pointer gone.
+// What the game may have changed that would leave the menu deaf or the pointer gone. The menu's pointer
+// went with SDL's video if the game shut it down: the fresh screen brings its own.
 static void restoreMenuInput()
 {
     for (Uint8 type = SDL_ACTIVEEVENT; type <= SDL_QUIT; ++type) SDL_EventState(type, SDL_ENABLE);
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_GrabInput(SDL_GRAB_OFF);
-    if (cursorBeforeModule) SDL_SetCursor(cursorBeforeModule);
+    const bool videoShutDown = (screenBeforeModule.subsystems & SDL_INIT_VIDEO) && !SDL_WasInit(SDL_INIT_VIDEO);
+    if (cursorBeforeModule && !videoShutDown) SDL_SetCursor(cursorBeforeModule);
     if (audioDeviceOpen() && channelsBeforeModule > 0) Mix_AllocateChannels(channelsBeforeModule);
+}
+
+// A game that shut SDL down closed the audio device under the mixer, which still counts itself open: it
+// is opened again as it was, so that the menu music plays on.
+static void reopenAudio()
+{
+    if (channelsBeforeModule == 0 || SDL_WasInit(SDL_INIT_AUDIO)) return;
+    Mix_CloseAudio();
+    if (Mix_OpenAudio(audioFrequency, audioFormat, audioChannels, audioChunkSize) != 0) {
+        logLine((std::string(" \xB7 The audio device could not be opened again: ") + Mix_GetError()).c_str());
+        return;
+    }
+    Mix_AllocateChannels(channelsBeforeModule);
+}
+
+// The screen opened afresh from the settings, as at start-up: the window's name and icon first, which
+// SDL takes only before the mode. Without any screen the program cannot go on, as at start-up.
+static void reopenScreen()
+{
+    if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) nameWindow();
+    screen = openScreen();
+    if (screen) return;
+    char line[512];
+    snprintf(line, sizeof line, " \xB7 Couldn't set %dx%d video mode: %s", screenWidth, screenHeight, SDL_GetError());
+    logLine(line);
+    VideoQuit();
+    exit(2);
 }
 
 void endModuleIfFinished(int result)
 {
-    if (result == 0 || activeGame == -1) return;
+    if (activeGame == -1) return;
+    const std::string taken = screenTakenAway();
+    if (result == 0 && taken.empty()) return;
+    const int game = activeGame;
 
     stopModuleLeftovers();
+    restoreSignalHandlers();
     libraryClose(gameModule.moduleLibrary);
     restoreMenuInput();
     gameModule = GameModule{};
     VideoReleaseRecordsSince(&recordsBeforeModule);
 
     activeGame = -1;
+    if (!taken.empty()) {
+        char fileName[32];
+        moduleFileName(game, fileName, sizeof fileName);
+        logLine((std::string(" \xB7 Game module ") + fileName + " took the screen away (" + taken +
+                 "): the game is ended and the menu comes back")
+                    .c_str());
+        reopenAudio();
+        reopenScreen();
+    }
     // The main-menu buttons slide in and the mascot rises again, and the menu music starts from the top.
     menuFrame = 0;
     Mix_PlayMusic(musicTrack, -1);

@@ -142,14 +142,19 @@ static void buildMenuFonts()
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
+void nameWindow()
+{
+    SDL_WM_SetCaption("Tavrin", nullptr);
+    // SDL would crash setting an icon while its video part is down (the display could not be reached);
+    // the mode set that follows then starts it again or fails and says why.
+    if (windowIcon && SDL_GetVideoInfo()) SDL_WM_SetIcon(windowIcon, nullptr);  // null exactly when SDL has no video device
+}
+
 int init()
 {
     loadSettings();
-    SDL_WM_SetCaption("Tavrin", nullptr);
 
-    // Pixels of value 0 are cut out of the icon; it has to be in place before the window opens. SDL
-    // would crash setting an icon while its video part is down (the display could not be reached);
-    // the mode set that follows then starts it again or fails and says why.
+    // Pixels of value 0 are cut out of the icon; it has to be in place before the window opens.
     char reason[128];
     windowIcon = nullptr;
     if (isRegularFile("g/icon.bmp", reason, sizeof reason)) {
@@ -158,10 +163,10 @@ int init()
     }
     if (windowIcon) {
         windowIcon->flags |= SDL_SRCCOLORKEY;
-        if (SDL_GetVideoInfo()) SDL_WM_SetIcon(windowIcon, nullptr);  // null exactly when SDL has no video device
     } else {
         logLoadFailure("g/icon.bmp", reason);
     }
+    nameWindow();
 
     menuScreen = ScreenPlayerChoice;
 

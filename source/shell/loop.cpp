@@ -118,6 +118,19 @@ bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, U
     return true;
 }
 
+SDL_Surface *openScreen()
+{
+    const Uint32 flags = appSettings.fullscreen != 0 ? windowedFlags | SDL_FULLSCREEN : windowedFlags;
+    SDL_Surface *opened = VideoSetMode(screenWidth, screenHeight, screenDepth, flags);
+    if (!opened) return nullptr;
+    if (const char *reason = VideoOpenGLFailure()) {
+        char line[512];
+        snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
+        logLine(line);
+    }
+    return opened;
+}
+
 int shellMain(int, char **)
 {
     char line[512];
@@ -152,18 +165,13 @@ int shellMain(int, char **)
         return 1;
     }
 
-    Uint32 flags = appSettings.fullscreen != 0 ? windowedFlags | SDL_FULLSCREEN : windowedFlags;
-    screen = VideoSetMode(screenWidth, screenHeight, screenDepth, flags);
+    screen = openScreen();
     if (!screen) {
         snprintf(line, sizeof line, " \xB7 Couldn't set %dx%d video mode: %s", screenWidth, screenHeight,
                  SDL_GetError());
         logLine(line);
         VideoQuit();
         exit(2);
-    }
-    if (const char *reason = VideoOpenGLFailure()) {
-        snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
-        logLine(line);
     }
 
     Mix_PlayMusic(musicTrack, -1);

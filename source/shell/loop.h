@@ -29,4 +29,7 @@ bool dispatchEvent(SDL_Event *event);
 bool runFrame(SDL_Event *events, int count);
 // Formats the frames-per-second line; false when no line is due (end tick not past start).
 bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, Uint32 endTicks);
+// Opens the program's screen from the settings; the log says when it draws without OpenGL. Callable
+// again to open the screen afresh; null when no mode can be set.
+SDL_Surface *openScreen();
 int shellMain(int argc, char **argv);

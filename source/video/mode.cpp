@@ -74,6 +74,11 @@ bool VideoInOpenGLMode()
 // ----------------------------------------------------------------------------------------------------
 SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
 {
+    // A window the layer drew in that is no longer SDL's OpenGL screen (a game module shut SDL down or
+    // set a mode of its own) took its context with it, and after a shut-down the OpenGL library too:
+    // nothing of them may be called again, not even to delete the old textures.
+    SDL_Surface *current = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetVideoSurface() : nullptr;
+    if (video.shadowScreen && !(current && (current->flags & SDL_OPENGL))) VideoUnloadGL();
     video.openGLFailure[0] = '\0';
     if (!(flags & VideoOpenGLFlag)) return plainMode(width, height, bpp, flags);
     const Uint32 plainFlags = flags & ~VideoOpenGLFlag;

@@ -91,4 +91,47 @@ TEST(PlayingAGame, ALibraryCutShortIsRefusedAndTheMenuPlaysOn)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
+// A game that leaves a signal handler behind, one that sets a video mode of its own and one that shuts
+// SDL down: each is ended with a line in the log that names it, and the menu comes back in its window.
+TEST(PlayingAGame, AGameThatTakesTheScreenAwayIsEndedAndLeavesNoHandlerBehind)
+{
+    RunCopy copy("tavrin-rogue");
+    std::filesystem::copy_file(std::string(TAVRIN_TEST_MODULE_DIR) + "/rogue/game1.so", copy.run() / "game1.so",
+                               std::filesystem::copy_options::overwrite_existing);
+    ChildProcess run;
+    run.pid = startProgram(copy, {"SDL_VIDEODRIVER=x11"});
+    ASSERT_GT(run.pid, 0);
+    Pointer pointer{findProgramWindow(15s), {}, 0ms, 0ms, 0ms};
+    ASSERT_FALSE(pointer.window.empty());
+    auto clickOn = [&](int buttonIndex) {
+        pointer.clickAt(menuButtons[buttonIndex].x + 160, menuButtons[buttonIndex].y + 30);
+    };
+    std::this_thread::sleep_for(2500ms);
+    clickOn(btnPlayerA);
+    const char *taken[] = {nullptr, "it set a video mode of its own, 640x480", "it shut SDL down"};
+    for (const char *what : taken) {
+        std::this_thread::sleep_for(2500ms);
+        clickOn(btnForest);
+        EXPECT_TRUE(eventually([&] { return gameLoaded(run.pid, 1); }));
+        EXPECT_TRUE(eventually([&] { return !gameLoaded(run.pid, 1); }));
+        if (what) {
+            const std::string line = std::string(" \xB7 Game module game1.so took the screen away (") + what +
+                                     "): the game is ended and the menu comes back\n";
+            EXPECT_NE(copy.log().find(line), std::string::npos) << copy.log();
+        }
+        // The menu's own window, at its own size, takes the clicks again.
+        pointer.window = findProgramWindow(15s);
+        ASSERT_FALSE(pointer.window.empty());
+        std::string geometry;
+        xdotool({"getwindowgeometry", pointer.window}, &geometry);
+        EXPECT_NE(geometry.find("Geometry: 800x600"), std::string::npos) << geometry;
+    }
+    EXPECT_EQ(readFile(copy.run() / "rogue-starts"), "3\n");
+
+    // The handler the first game left would lie in unloaded code: the signal does what it did before.
+    kill(run.pid, SIGUSR1);
+    int status = run.wait(15s);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGUSR1) << status;
+}
+
 }  // namespace
