@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "platform/filekind.h"
@@ -73,12 +72,23 @@ static bool jpegWhole(const std::vector<Uint8> &bytes)
     return false;
 }
 
-// The file's bytes, or false when it cannot be read.
-static bool readWhole(const char *path, std::vector<Uint8> &bytes)
+// The file's bytes, or false when it cannot be read. The program's pictures are a few hundred KB; a file
+// far larger is none of them, and is not read into memory.
+constexpr std::streamoff largestPicture = 32 << 20;
+
+static bool readWhole(const char *path, std::vector<Uint8> &bytes, char *reason, size_t reasonSize)
 {
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0 || size > largestPicture) {
+        snprintf(reason, reasonSize, "%s", size < 0 ? strerror(errno) : "far too large for a picture");
+        return false;
+    }
+    in.seekg(0);
+    bytes.resize(static_cast<size_t>(size));
+    if (size > 0) in.read(reinterpret_cast<char *>(bytes.data()), size);
+    bytes.resize(static_cast<size_t>(in.gcount() > 0 ? in.gcount() : 0));
+    return true;
 }
 
 // ----------------------------------------------------------------------------------------------------
@@ -93,8 +103,8 @@ SDL_Surface *loadImage(const char *path)
         return nullptr;
     }
     std::vector<Uint8> bytes;
-    if (!readWhole(path, bytes)) {
-        IMG_SetError("%s", strerror(errno));
+    if (!readWhole(path, bytes, reason, sizeof reason)) {
+        IMG_SetError("%s", reason);
         return nullptr;
     }
     // The loader is told the kind by the name's ending, as for a file, since a TGA has no mark of its own.

@@ -101,12 +101,11 @@ void startGameModule(int n)
 
     char fileName[32];
     moduleFileName(n, fileName, sizeof fileName);
-    char reason[1024];
+    // Room for a full path and the loader's words about it; the line is built whole, never cut.
+    char reason[8192];
     void *library = libraryOpen(fileName, reason, sizeof reason);
-    char line[1280];
     if (!library) {
-        snprintf(line, sizeof line, " \xB7 Game module %s could not be loaded: %s", fileName, reason);
-        logLine(line);
+        logLine((std::string(" \xB7 Game module ") + fileName + " could not be loaded: " + reason).c_str());
         return;
     }
 
@@ -122,6 +121,7 @@ void startGameModule(int n)
     }
     // A library that lacks an export is never entered at all, not even through the exports it has.
     if (missingCount > 0) {
+        char line[256];
         snprintf(line, sizeof line, " \xB7 Game module %s lacks the export%s %s", fileName,
                  missingCount > 1 ? "s" : "", missing);
         logLine(line);
@@ -207,9 +207,9 @@ static void reopenScreen()
     if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) nameWindow();
     screen = openScreen();
     if (screen) return;
-    char line[512];
-    snprintf(line, sizeof line, " \xB7 Couldn't set %dx%d video mode: %s", screenWidth, screenHeight, SDL_GetError());
-    logLine(line);
+    char mode[64];
+    snprintf(mode, sizeof mode, " \xB7 Couldn't set %dx%d video mode: ", screenWidth, screenHeight);
+    logLine((mode + std::string(SDL_GetError())).c_str());
     VideoQuit();
     exit(2);
 }

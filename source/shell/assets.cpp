@@ -101,9 +101,7 @@ static SDL_Surface *loadPictureOrStandIn(const char *path, StandIn kind)
 {
     SDL_Surface *image = loadImage(path);
     if (image) return image;
-    char reason[300];
-    snprintf(reason, sizeof reason, "%s (a plain stand-in is drawn instead)", IMG_GetError());
-    logLoadFailure(path, reason);
+    logLoadFailure(path, (std::string(IMG_GetError()) + " (a plain stand-in is drawn instead)").c_str());
     return drawStandIn(kind);
 }
 

@@ -25,22 +25,23 @@ bool systemBoldSansFont(char *path, size_t size)
     int status = runReading(argv, environ, 1, 8192, false, &answer, answerLimitMs);
     while (!answer.empty() && (answer.back() == '\n' || answer.back() == ' ')) answer.pop_back();
     char reason[64] = "";
-    bool found = false;
+    std::string said;
     if (status == helperCutOff)
-        snprintf(path, size, "fc-match gave no answer within %d seconds", answerLimitMs / 1000);
+        said = "fc-match gave no answer within " + std::to_string(answerLimitMs / 1000) + " seconds";
     else if (status < 0)
-        snprintf(path, size, "fc-match could not be started");
+        said = "fc-match could not be started";
     else if (WIFSIGNALED(status))
-        snprintf(path, size, "fc-match was ended by signal %d", WTERMSIG(status));
+        said = "fc-match was ended by signal " + std::to_string(WTERMSIG(status));
     else if (WEXITSTATUS(status) != 0)
-        snprintf(path, size, "fc-match failed with exit code %d", WEXITSTATUS(status));
+        said = "fc-match failed with exit code " + std::to_string(WEXITSTATUS(status));
     else if (answer.empty())
-        snprintf(path, size, "fc-match answered nothing");
-    else if (answer.size() >= size)
-        snprintf(path, size, "fc-match answered a path of %zu bytes", answer.size());
-    else if (!isRegularFile(answer.c_str(), reason, sizeof reason))
-        snprintf(path, size, "fc-match answered \"%s\": %s", answer.c_str(), reason);
+        said = "fc-match answered nothing";
+    else if (answer.size() < size && isRegularFile(answer.c_str(), reason, sizeof reason))
+        return snprintf(path, size, "%s", answer.c_str()) > 0;
     else
-        found = snprintf(path, size, "%s", answer.c_str()) > 0;
-    return found;
+        said = "fc-match answered \"" + answer + "\"" + (reason[0] ? std::string(": ") + reason : std::string());
+    // Said in full or, where that does not fit, without the path.
+    if (said.size() >= size) said = "fc-match answered a path of " + std::to_string(answer.size()) + " bytes";
+    snprintf(path, size, "%s", said.c_str());
+    return false;
 }

@@ -71,6 +71,8 @@ static pid_t startHelper(char *const argv[], char *const envp[], int stream, int
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    // Nothing to read: a helper that asked the terminal would wait for an answer no one gives.
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, writeEnd, stream);
     if (stream == 1) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     // A group of its own, so that it can be ended with whatever it starts; the stop signals and a closed

@@ -10,8 +10,8 @@
 // told to stop.
 constexpr int helperCutOff = -2;
 
-// Runs argv[0], found on the path, with the environment envp in a process group of its own, and waits until
-// it ends. What it writes to `stream` (1: standard output, 2: standard error) is read as it comes: the first
+// Runs argv[0], found on the path, with the environment envp in a process group of its own and nothing on
+// its standard input, and waits until it ends. What it writes to `stream` (1: standard output, 2: standard error) is read as it comes: the first
 // `keep` bytes land in *said and, with `echo`, are passed on to our own standard error; after that nothing
 // more is read, so a helper that floods its output meets a closed pipe rather than filling a log or the
 // memory. While its standard output is read, what it says on standard error is thrown away.
