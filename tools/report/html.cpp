@@ -20,7 +20,8 @@ body { font-family: "DejaVu Sans", "Segoe UI", Verdana, Arial, sans-serif; color
   margin: 0 auto; padding: 1.2em 1.5em 2em; max-width: 64em; line-height: 1.35; }
 h1 { font-size: 1.7em; color: #2f6b3a; margin: 0; }
 .made { color: #666; margin: .2em 0 .6em; }
-.intro { margin: 0 0 .6em; }
+.intro { margin: 0 0 .3em; }
+.explain { font-size: .85em; color: #555; margin: 0 0 .7em; }
 nav a { display: inline-block; margin-right: .6em; padding: .25em .8em; border-radius: 1em; background: #e5f1e0;
   color: #2f6b3a; text-decoration: none; font-weight: bold; }
 section.player { background: #fff; border-radius: 14px; padding: .8em 1.4em 1.2em; margin: 1.2em 0;
@@ -54,7 +55,7 @@ li.task.group3 { background: #f0f5ff; } li.task.group4 { background: #f2faee; }
 li.task.done { border-color: #6bb36b; }
 li.task.begun { border-color: #eba04a; border-style: dashed; }
 li.task.new { color: #777; }
-li.task span { display: block; }
+li.task > span { display: block; }
 li.task .head { font-weight: bold; color: #2b2b2b; }
 li.task .place { display: inline-block; min-width: 2.1em; color: #999; }
 li.task .level { float: right; font-size: .8em; font-weight: normal; border: 1px solid #aaa; border-radius: 6px;
@@ -83,7 +84,8 @@ footer { color: #666; font-size: .85em; margin-top: 1.5em; }
   h2 { margin-top: .6em; }
   h3 { margin: .6em 0 .3em; break-after: avoid; }
   ol.tasks { grid-template-columns: repeat(5, 1fr); gap: 1.6mm; }
-  li.task { font-size: 7.6pt; padding: .2em .4em; }
+  li.task { font-size: 7.2pt; padding: .15em .4em; line-height: 1.25; }
+  svg.chart { max-height: 40mm; }
   footer { break-inside: avoid; }
 }
 )";
@@ -321,6 +323,10 @@ std::string reportPage(const Report &report)
             isoDate(report.today) + "\">" + escaped(longDate(report.today)) + "</time></p>\n";
     html += "<p class=\"intro\">Mit játszott a gyerek, milyen jól és mennyi ideig, és mit érdemes legközelebb "
             "gyakorolnia.</p>\n";
+    html += "<p class=\"explain\">Egy-egy feladatnál: a legjobb eredmény csillagai (három jár egy hibátlan játékért, "
+            "kettő egy-két hibáért, egy több hibáért), hányszor kezdte el és fejezte be, a hibák száma (és hány volt "
+            "a legutóbbi játékban), a játékidő és az utolsó játék napja. A játékidőbe egy alkalomból legfeljebb " +
+            number(ProgressPlaySecondsCap / 60) + " perc számít.</p>\n";
     if (report.players.size() > 1) {
         html += "<nav>";
         for (const PlayerRecords &player : report.players)
@@ -335,9 +341,7 @@ std::string reportPage(const Report &report)
         html += "</ul>\n</section>\n";
     }
     for (const PlayerRecords &player : report.players) html += playerSection(player, report.today);
-    html += "<footer>\n<p>Csillagok: három jár egy hibátlan játékért, kettő egy-két hibáért, egy több hibáért. "
-            "Egy alkalom a feladat egy elkezdése; a játékidőbe egy alkalomból legfeljebb " +
-            number(ProgressPlaySecondsCap / 60) + " perc számít.</p>\n"
-            "<p>Ez a lap ezen a gépen készült a játék saját adataiból, és nem küld semmit sehova.</p>\n</footer>\n";
+    html += "<footer>\n<p>Ez a lap ezen a gépen készült a játék saját adataiból, és nem küld semmit sehova.</p>\n"
+            "</footer>\n";
     return html + "</body>\n</html>\n";
 }

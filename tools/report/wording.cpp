@@ -120,7 +120,9 @@ TaskPhrases taskPhrases(const TaskRecords &task, Day today)
         if (known(ValueFinished)) phrases.plays.text += ", " + figure(ValueFinished) + " kész";
         phrases.plays.unreadable = bad(ValuePlays) || bad(ValueFinished);
     }
-    if (known(ValueMistakes)) {
+    if (values[ValueMistakes].valueOr(-1) == 0 && values[ValueLastMistakes].valueOr(0) == 0 && !bad(ValueLastMistakes)) {
+        phrases.mistakes.text = "hiba nélkül";
+    } else if (known(ValueMistakes)) {
         phrases.mistakes.text = figure(ValueMistakes) + " hiba";
         if (known(ValueLastMistakes)) phrases.mistakes.text += " (legutóbb " + figure(ValueLastMistakes) + ")";
         phrases.mistakes.unreadable = bad(ValueMistakes) || bad(ValueLastMistakes);
