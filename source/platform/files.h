@@ -11,6 +11,7 @@ FILE *openForAppending(const char *path, bool *refusedLink);
 
 // Makes data (size bytes) the whole content of the file at path (UTF-8), readable by the user alone on
 // POSIX (0600): it is written into a new file beside it, which then takes the old one's place, so that
-// a reader never sees half of it and a symbolic link in its place is replaced, never followed. False
-// when it cannot be done, with the reason in a few words ("Permission denied").
+// a reader never sees half of it. Anything but a plain file in its place (a symbolic link, a device, a
+// folder) is refused and left as it is, so that nothing is ever written through a link. False when it
+// cannot be done, with the reason in a few words ("Permission denied").
 bool replaceFile(const char *path, const char *data, size_t size, char *reason, size_t reasonSize);

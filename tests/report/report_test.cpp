@@ -375,13 +375,14 @@ TEST_F(Report, ThePageGoesToTheUsersStateFolderForTheUserAloneAndOpens)
     ASSERT_EQ(stat(target.parent_path().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
-    // A link planted where the page goes is replaced, never written through.
+    // A link planted where the page goes is never written through, nor replaced.
     fs::remove(target);
     std::ofstream(victim) << "keep me\n";
     fs::create_symlink(victim, target);
-    EXPECT_EQ(report({}, {path}).exitCode, 0);
-    ASSERT_EQ(lstat(target.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISREG(info.st_mode));
+    ProgramRun refused = report({"--output", target.string()});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("a symbolic link stands there"), std::string::npos) << refused.err;
+    EXPECT_TRUE(fs::is_symlink(target));
     EXPECT_EQ(readFile(victim), "keep me\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()), 1)
         << "no temporary file is left behind";

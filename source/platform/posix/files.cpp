@@ -29,6 +29,11 @@ FILE *openForAppending(const char *path, bool *refusedLink)
 
 bool replaceFile(const char *path, const char *data, size_t size, char *reason, size_t reasonSize)
 {
+    struct stat info;
+    if (lstat(path, &info) == 0 && !S_ISREG(info.st_mode)) {
+        snprintf(reason, reasonSize, "%s", S_ISLNK(info.st_mode) ? "a symbolic link stands there" : "not a plain file");
+        return false;
+    }
     // mkstemp makes the new file 0600 whatever the umask, and never opens one that is there already.
     std::string temporary = std::string(path) + ".XXXXXX";
     int fd = mkstemp(&temporary[0]);

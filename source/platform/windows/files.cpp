@@ -33,6 +33,11 @@ FILE *openForAppending(const char *path, bool *refusedLink)
 bool replaceFile(const char *path, const char *data, size_t size, char *reason, size_t reasonSize)
 {
     std::wstring target = utf16FromUtf8(path);
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+        snprintf(reason, reasonSize, "%s", "not a plain file");
+        return false;
+    }
     std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
     HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
