@@ -9,6 +9,10 @@
 // device (which Windows' C library counts as a terminal).
 bool standardInputIsTerminal();
 
+// True when no terminal stays open after the program to show what it wrote: started from the desktop's
+// menu, with standard input no terminal (POSIX) or with a console made for it alone (Windows).
+bool startedFromDesktop();
+
 // The program's arguments in UTF-8, the program's name first: on Windows read again from the wide command
 // line, so that a file name the ANSI code page cannot spell arrives whole.
 std::vector<std::string> commandLineArguments(int argc, char **argv);

@@ -92,6 +92,7 @@ footer { color: #666; font-size: .85em; margin-top: 1.5em; }
 
 // The map's groups, as the town's map colours them.
 constexpr std::array<const char *, MapGroupCount> groupNames = {"", "közlekedés", "pénz", "idő", "város"};
+static_assert(MapGroupCount == 5, "every group of the map has its name here");
 
 // The chart: a column per day, a plot of 672 × 130 with the hours' labels to its left.
 constexpr int chartLeft = 48, chartTop = 10, columnWidth = 24, barWidth = 16, plotHeight = 130;
@@ -150,7 +151,7 @@ std::string taskTile(const GameRecords &game, int place, Day today)
     std::string html = "<li class=\"task " + kind + group + "\" data-task=\"" + number(task) + "\">";
     html += "<span class=\"head\">";
     if (values[ValueLevel].recorded())
-        html += std::string("<span class=\"level\">") + levelName(values[ValueLevel].value) + "</span>";
+        html += "<span class=\"level\">" + escaped(levelName(values[ValueLevel].value)) + "</span>";
     html += "<span class=\"place\">" + number(place + 1) + ".</span>" + escaped(game.game->tasks[task].title) + "</span>";
 
     const Reading &best = values[ValueBestStars];
@@ -194,7 +195,7 @@ std::string chartSvg(const PlayerRecords &player, Day today)
     svg += "<rect class=\"plot\" x=\"" + number(chartLeft) + "\" y=\"" + number(chartTop) + "\" width=\"" +
            number(ChartDays * columnWidth) + "\" height=\"" + number(plotHeight) + "\"/>\n";
     for (int i = 0; i < ChartDays; ++i)
-        if (weekdayOf(today - (ChartDays - 1) + i) >= 5)
+        if (weekdayOf(chartDay(today, i)) >= 5)
             svg += "<rect class=\"weekend\" x=\"" + number(chartLeft + i * columnWidth) + "\" y=\"" + number(chartTop) +
                    "\" width=\"" + number(columnWidth) + "\" height=\"" + number(plotHeight) + "\"/>\n";
     for (int line = 0; line <= lines; ++line) {
@@ -207,7 +208,7 @@ std::string chartSvg(const PlayerRecords &player, Day today)
     }
     int previousMonth = 0;
     for (int i = 0; i < ChartDays; ++i) {
-        Day day = today - (ChartDays - 1) + i;
+        Day day = chartDay(today, i);
         int year, month, dayOfMonth;
         dateFromDay(day, year, month, dayOfMonth);
         int x = chartLeft + i * columnWidth, middle = x + columnWidth / 2;

@@ -106,7 +106,7 @@ int main(int argc, char **argv)
     // Started from the desktop's menu there is no terminal to read a failure on: a box says it instead.
     const bool opening = options.output.empty() && !options.text;
     auto failOpening = [&](const std::string &why, const std::string &boxText) {
-        if (opening && !standardInputIsTerminal()) showMessageBox(reportTitle, boxText.c_str());
+        if (opening && startedFromDesktop()) showMessageBox(reportTitle, boxText.c_str());
         return fail(why);
     };
 

@@ -99,7 +99,7 @@ void readTasks(StoreKey key, int gameNumber, Day today, GameRecords &records)
 void readDays(StoreKey key, Day today, std::array<Reading, ChartDays> &days)
 {
     for (int i = 0; i < ChartDays; ++i) {
-        Reading reading = readNumber(key, dayValueName(today - (ChartDays - 1) + i).c_str());
+        Reading reading = readNumber(key, dayValueName(chartDay(today, i)).c_str());
         if (reading.recorded() && !inRange(reading.value, 0, secondsPerDay)) reading.state = Impossible;
         days[i] = reading;
     }
@@ -229,8 +229,17 @@ Report readReport(int slot, Day today)
     for (int s = 1; s <= ProgressSlotCount; ++s) {
         if (slot != 0 && slot != s) continue;
         report.players.push_back(readPlayer(s, today));
-        int result = report.players.back().keyResult;
-        if (result != StoreOk) report.storeTrouble.push_back(playerName(s) + ": " + keyTrouble(result));
+        const PlayerRecords &player = report.players.back();
+        if (player.keyResult != StoreOk) report.storeTrouble.push_back(playerName(s) + ": " + keyTrouble(player.keyResult));
+        // A value the store itself failed to give (not a bad value, which the page lists on its own) means
+        // the store was in trouble while it was read.
+        int failed = 0;
+        for (const GameRecords &game : player.games)
+            for (const TaskRecords &task : game.tasks)
+                for (const Reading &reading : task.values) failed += reading.state == ReadFailed;
+        for (const Reading &reading : player.days) failed += reading.state == ReadFailed;
+        if (failed > 0)
+            report.storeTrouble.push_back(playerName(s) + ": " + std::to_string(failed) + " értéket a tároló nem adott ki");
     }
     storeCloseStore();
     storeLines = nullptr;
@@ -268,7 +277,7 @@ PlayerFigures playerFigures(const PlayerRecords &player, Day today)
         if (seconds <= 0) continue;
         figures.chartSeconds += seconds;
         ++figures.chartDaysPlayed;
-        figures.lastPlayed = std::max(figures.lastPlayed, today - (ChartDays - 1) + i);
+        figures.lastPlayed = std::max(figures.lastPlayed, chartDay(today, i));
         figures.anything = true;
     }
     return figures;

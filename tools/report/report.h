@@ -63,6 +63,7 @@ struct TaskRecords {
 constexpr int ReportGameCount = 2;
 // The chart shows the last four weeks, today the last of them.
 constexpr int ChartDays = 28;
+inline Day chartDay(Day today, int index) { return today - (ChartDays - 1) + index; }
 constexpr int PractiseCount = 3;
 
 struct GameRecords {

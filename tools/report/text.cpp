@@ -58,7 +58,7 @@ std::string playerText(const PlayerRecords &player, Day today)
     for (int i = 0; i < ChartDays; ++i) {
         const Reading &seconds = player.days[i];
         if (seconds.valueOr(0) <= 0 && !seconds.unreadable()) continue;
-        Day day = today - (ChartDays - 1) + i;
+        Day day = chartDay(today, i);
         text += "  " + padded(dayWithWeekday(day), 24) +
                 (seconds.unreadable() ? std::string("?") : padded(duration(seconds.value), 14) +
                                                                std::string(std::min(40, (seconds.value + 59) / 60 / 2), '#')) +

@@ -156,7 +156,7 @@ std::vector<std::string> unreadableValues(const PlayerRecords &player, Day today
     }
     for (int i = 0; i < ChartDays; ++i) {
         if (!player.days[i].unreadable()) continue;
-        Day day = today - (ChartDays - 1) + i;
+        Day day = chartDay(today, i);
         lines.push_back("játékidő, " + dayWithWeekday(day) + " (" + dayValueName(day) + ") – " +
                         whyUnreadable(player.days[i]));
     }

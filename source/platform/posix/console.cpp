@@ -7,6 +7,8 @@
 
 bool standardInputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
 
+bool startedFromDesktop() { return !standardInputIsTerminal(); }
+
 std::vector<std::string> commandLineArguments(int argc, char **argv) { return std::vector<std::string>(argv, argv + argc); }
 
 bool writeStandardOutput(const std::string &text)

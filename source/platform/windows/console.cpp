@@ -18,6 +18,14 @@ bool standardInputIsTerminal()
     return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
+bool startedFromDesktop()
+{
+    // A console program started from a shortcut gets a console of its own, which closes when it ends;
+    // one started from a console shares it with that console's shell.
+    DWORD processes[2];
+    return GetConsoleProcessList(processes, 2) <= 1;
+}
+
 std::vector<std::string> commandLineArguments(int argc, char **argv)
 {
     int count = 0;
