@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "audio/audio.h"
 #include "base/log.h"
@@ -51,6 +53,8 @@ struct ScreenState {
     Uint32 flags = 0;
 };
 static ScreenState screenBeforeModule;
+// The working directory, where the shell's log may be and where the games find their font.
+static std::filesystem::path folderBeforeModule;
 static int audioFrequency = 0, audioChannels = 0;
 static Uint16 audioFormat = 0;
 
@@ -140,6 +144,8 @@ void startGameModule(int n)
     if (channelsBeforeModule > 0) Mix_QuerySpec(&audioFrequency, &audioFormat, &audioChannels);
     cursorBeforeModule = SDL_GetCursor();
     screenBeforeModule = currentScreen();
+    std::error_code unknown;
+    folderBeforeModule = std::filesystem::current_path(unknown);
     keepSignalHandlers();
     activeGame = n;
     setSlot(currentSlot);
@@ -185,10 +191,12 @@ static void restoreMenuInput()
     const bool videoShutDown = (screenBeforeModule.subsystems & SDL_INIT_VIDEO) && !SDL_WasInit(SDL_INIT_VIDEO);
     if (cursorBeforeModule && !videoShutDown) SDL_SetCursor(cursorBeforeModule);
     if (audioDeviceOpen() && channelsBeforeModule > 0) Mix_AllocateChannels(channelsBeforeModule);
+    std::error_code failed;
+    if (!folderBeforeModule.empty()) std::filesystem::current_path(folderBeforeModule, failed);
 }
 
-// A game that shut SDL down closed the audio device under the mixer, which still counts itself open: it
-// is opened again as it was, so that the menu music plays on.
+// A game that closed the mixer, or shut SDL down under it (the mixer then still counts itself open),
+// took the menu's sound away: the device is opened again as it was, so that the menu music plays on.
 static void reopenAudio()
 {
     if (channelsBeforeModule == 0 || SDL_WasInit(SDL_INIT_AUDIO)) return;
@@ -235,9 +243,9 @@ void endModuleIfFinished(int result)
         logLine((std::string(" \xB7 Game module ") + fileName + " took the screen away (" + taken +
                  "): the game is ended and the menu comes back")
                     .c_str());
-        reopenAudio();
         reopenScreen();
     }
+    reopenAudio();
     // The main-menu buttons slide in and the mascot rises again, and the menu music starts from the top.
     menuFrame = 0;
     Mix_PlayMusic(musicTrack, -1);

@@ -40,6 +40,7 @@ static std::array<int, 4> storedValues = {defaultSettings.fxvolume, defaultSetti
                                           defaultSettings.quiz, defaultSettings.fullscreen};
 static int unsavedResult = StoreOk;  // why the last save failed; StoreOk when nothing waits
 static bool lossReported = false;
+static uint32_t waitMs = frameWaitMs;  // how long a store call here may wait for another program's lock
 
 // ----------------------------------------------------------------------------------------------------
 // Internal functions
@@ -49,7 +50,14 @@ static bool lossReported = false;
 // long path is never cut.
 static void logStoreLine(const char *line) { logProblem((std::string(" \xB7 ") + line).c_str()); }
 
-static void attachStoreLog() { storeSetLogSink(logStoreLine); }
+// The store's log and wait are process-wide, and a game module shares them: each use of the store here
+// takes both back, so that neither a sink in a game's unloaded code nor a long wait a game chose is ever
+// the menu's.
+static void attachStoreLog()
+{
+    storeSetLogSink(logStoreLine);
+    storeSetWaitLimit(waitMs);
+}
 
 static void slotKeyPath(char *buffer, size_t size, int slot)
 {
@@ -150,7 +158,6 @@ int writeSettingValue(const char *name, int value)
 void loadSettings()
 {
     attachStoreLog();
-    storeSetWaitLimit(frameWaitMs);
     std::array<int, 4> values = {-1, -1, -1, -1};
     std::array<bool, 4> unusable{};
     // Reading never writes: a key that is not there yet is simply empty.
@@ -208,9 +215,10 @@ void saveSettings()
 void finishSettings()
 {
     if (unsavedResult == StoreOk || !changeLost()) return;
-    storeSetWaitLimit(exitWaitMs);
+    waitMs = exitWaitMs;
     saveSettings();
-    storeSetWaitLimit(frameWaitMs);
+    waitMs = frameWaitMs;
+    storeSetWaitLimit(waitMs);
     if (unsavedResult != StoreOk) reportLoss(unsavedResult);
 }
 

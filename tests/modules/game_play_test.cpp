@@ -91,8 +91,9 @@ TEST(PlayingAGame, ALibraryCutShortIsRefusedAndTheMenuPlaysOn)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
-// A game that leaves a signal handler behind, one that sets a video mode of its own and one that shuts
-// SDL down: each is ended with a line in the log that names it, and the menu comes back in its window.
+// A game that leaves a signal handler and another working directory behind, one that sets a video mode of
+// its own and one that shuts SDL down: each is ended with a line in the log that names it, and the menu
+// comes back in its window (the log and the count of starts stay in the working directory).
 TEST(PlayingAGame, AGameThatTakesTheScreenAwayIsEndedAndLeavesNoHandlerBehind)
 {
     RunCopy copy("tavrin-rogue");

@@ -179,6 +179,7 @@ double secondsOf(void (*work)())
 TEST_F(StoreReliability, ASaveMeetingALockIsKeptForTheNextSaveOrLoggedOnceAtTheEnd)
 {
     loadSettings();
+    storeSetWaitLimit(10000);  // as a game module may leave it: the menu's saves still wait briefly
     {
         LockHolder lock(*this);
         ASSERT_EQ(readFile(out("lock.out")), "locked\n") << readFile(out("lock.err"));
