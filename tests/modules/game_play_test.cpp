@@ -28,29 +28,37 @@ bool gameLoaded(pid_t program, int game)
     return false;
 }
 
+void clickOn(Pointer &pointer, int buttonIndex)
+{
+    const MenuButton &button = menuButtons[buttonIndex];
+    pointer.clickAt(button.x + 160, button.y + 30);
+}
+
+// Starts the program in the copy and picks player A: the pointer on the program's own window (the
+// start-up probe opens one of the same name for a moment), the main menu's buttons in place; no window
+// when it did not open.
+Pointer startAsPlayerA(const RunCopy &copy, ChildProcess &run)
+{
+    run.pid = startProgram(copy, {"SDL_VIDEODRIVER=x11"});
+    Pointer pointer{run.pid > 0 ? findProgramWindow(15s) : std::string(), {}, 0ms, 0ms, 0ms};
+    if (pointer.window.empty()) return pointer;
+    // The buttons slide in for a while after the start and after each game.
+    std::this_thread::sleep_for(2500ms);
+    clickOn(pointer, btnPlayerA);
+    std::this_thread::sleep_for(2500ms);
+    return pointer;
+}
+
 TEST(PlayingAGame, EachGameStartsFromItsButtonAndEscapeBringsTheMenuBack)
 {
     RunCopy copy("tavrin-play");
     ChildProcess run;
-    run.pid = startProgram(copy, {"SDL_VIDEODRIVER=x11"});
-    ASSERT_GT(run.pid, 0);
-    const pid_t program = run.pid;
-
-    // The program's own window (the start-up probe opens one of the same name for a moment).
-    Pointer pointer{findProgramWindow(15s), {}, 0ms, 0ms, 0ms};
+    Pointer pointer = startAsPlayerA(copy, run);
     ASSERT_FALSE(pointer.window.empty());
-    auto clickOn = [&](int buttonIndex) {
-        const MenuButton &button = menuButtons[buttonIndex];
-        pointer.clickAt(button.x + 160, button.y + 30);
-    };
-
-    // The buttons slide in for a while after the start and after each game.
-    std::this_thread::sleep_for(2500ms);
-    clickOn(btnPlayerA);
-    std::this_thread::sleep_for(2500ms);
+    const pid_t program = run.pid;
     const int buttons[] = {btnForest, btnCity};
     for (int game = 1; game <= 2; ++game) {
-        clickOn(buttons[game - 1]);
+        clickOn(pointer, buttons[game - 1]);
         EXPECT_TRUE(eventually([&] { return gameLoaded(program, game); })) << "game " << game << " starts";
         std::this_thread::sleep_for(500ms);
         pointer.key("Escape");
@@ -71,17 +79,9 @@ TEST(PlayingAGame, ALibraryCutShortIsRefusedAndTheMenuPlaysOn)
     RunCopy copy("tavrin-cut");
     std::filesystem::resize_file(copy.run() / "game1.so", 20000);
     ChildProcess run;
-    run.pid = startProgram(copy, {"SDL_VIDEODRIVER=x11"});
-    ASSERT_GT(run.pid, 0);
-    Pointer pointer{findProgramWindow(15s), {}, 0ms, 0ms, 0ms};
+    Pointer pointer = startAsPlayerA(copy, run);
     ASSERT_FALSE(pointer.window.empty());
-    auto clickOn = [&](int buttonIndex) {
-        pointer.clickAt(menuButtons[buttonIndex].x + 160, menuButtons[buttonIndex].y + 30);
-    };
-    std::this_thread::sleep_for(2500ms);
-    clickOn(btnPlayerA);
-    std::this_thread::sleep_for(2500ms);
-    clickOn(btnForest);
+    clickOn(pointer, btnForest);
     const std::string line = " \xB7 Game module game1.so could not be loaded: " + (copy.run() / "game1.so").string() +
                              ": damaged: the file is cut short (20000 bytes of ";
     EXPECT_TRUE(eventually([&] { return copy.log().find(line) != std::string::npos; })) << copy.log();
@@ -100,19 +100,11 @@ TEST(PlayingAGame, AGameThatTakesTheScreenAwayIsEndedAndLeavesNoHandlerBehind)
     std::filesystem::copy_file(std::string(TAVRIN_TEST_MODULE_DIR) + "/rogue/game1.so", copy.run() / "game1.so",
                                std::filesystem::copy_options::overwrite_existing);
     ChildProcess run;
-    run.pid = startProgram(copy, {"SDL_VIDEODRIVER=x11"});
-    ASSERT_GT(run.pid, 0);
-    Pointer pointer{findProgramWindow(15s), {}, 0ms, 0ms, 0ms};
+    Pointer pointer = startAsPlayerA(copy, run);
     ASSERT_FALSE(pointer.window.empty());
-    auto clickOn = [&](int buttonIndex) {
-        pointer.clickAt(menuButtons[buttonIndex].x + 160, menuButtons[buttonIndex].y + 30);
-    };
-    std::this_thread::sleep_for(2500ms);
-    clickOn(btnPlayerA);
     const char *taken[] = {nullptr, "it set a video mode of its own, 640x480", "it shut SDL down"};
     for (const char *what : taken) {
-        std::this_thread::sleep_for(2500ms);
-        clickOn(btnForest);
+        clickOn(pointer, btnForest);
         EXPECT_TRUE(eventually([&] { return gameLoaded(run.pid, 1); }));
         EXPECT_TRUE(eventually([&] { return !gameLoaded(run.pid, 1); }));
         if (what) {
@@ -126,6 +118,7 @@ TEST(PlayingAGame, AGameThatTakesTheScreenAwayIsEndedAndLeavesNoHandlerBehind)
         std::string geometry;
         xdotool({"getwindowgeometry", pointer.window}, &geometry);
         EXPECT_NE(geometry.find("Geometry: 800x600"), std::string::npos) << geometry;
+        std::this_thread::sleep_for(2500ms);
     }
     EXPECT_EQ(readFile(copy.run() / "rogue-starts"), "3\n");
 

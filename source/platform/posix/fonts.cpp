@@ -25,23 +25,28 @@ bool systemBoldSansFont(char *path, size_t size)
     int status = runReading(argv, environ, 1, 8192, false, &answer, answerLimitMs);
     while (!answer.empty() && (answer.back() == '\n' || answer.back() == ' ')) answer.pop_back();
     char reason[64] = "";
-    std::string said;
+    // Numbers are put in with snprintf: std::to_string would make the games that share this file
+    // libraries that can never be unloaded (its digit table is a unique symbol).
+    char said[160] = "";
     if (status == helperCutOff)
-        said = "fc-match gave no answer within " + std::to_string(answerLimitMs / 1000) + " seconds";
+        snprintf(said, sizeof said, "fc-match gave no answer within %d seconds", answerLimitMs / 1000);
     else if (status < 0)
-        said = "fc-match could not be started";
+        snprintf(said, sizeof said, "fc-match could not be started");
     else if (WIFSIGNALED(status))
-        said = "fc-match was ended by signal " + std::to_string(WTERMSIG(status));
+        snprintf(said, sizeof said, "fc-match was ended by signal %d", WTERMSIG(status));
     else if (WEXITSTATUS(status) != 0)
-        said = "fc-match failed with exit code " + std::to_string(WEXITSTATUS(status));
+        snprintf(said, sizeof said, "fc-match failed with exit code %d", WEXITSTATUS(status));
     else if (answer.empty())
-        said = "fc-match answered nothing";
+        snprintf(said, sizeof said, "fc-match answered nothing");
     else if (answer.size() < size && isRegularFile(answer.c_str(), reason, sizeof reason))
         return snprintf(path, size, "%s", answer.c_str()) > 0;
-    else
-        said = "fc-match answered \"" + answer + "\"" + (reason[0] ? std::string(": ") + reason : std::string());
+    std::string text = said[0] ? std::string(said)
+                               : "fc-match answered \"" + answer + "\"" + (reason[0] ? std::string(": ") + reason : "");
     // Said in full or, where that does not fit, without the path.
-    if (said.size() >= size) said = "fc-match answered a path of " + std::to_string(answer.size()) + " bytes";
-    snprintf(path, size, "%s", said.c_str());
+    if (text.size() >= size) {
+        snprintf(said, sizeof said, "fc-match answered a path of %zu bytes", answer.size());
+        text = said;
+    }
+    snprintf(path, size, "%s", text.c_str());
     return false;
 }
