@@ -74,7 +74,7 @@ struct UiSprites {
     int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
     std::array<int, MapGroupCount> tiles{}, tilesDone{}; // a tile's plate tinted by its group, and when finished
     int tileHover = -1;
-    int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
+    int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1, againButton = -1, againButtonHover = -1;
     int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1, slot = -1;
     int quizBadge = -1, praise = -1, pine = -1;
 };
@@ -343,7 +343,7 @@ void drawDone(const Services &s)
     }
     text(s, textDone, TextTitle, ScreenW / 2, p.y + 248);
     drawButton(s, nextButtonRect(), textNext, drawn.ui.nextButton, drawn.ui.nextButtonHover);
-    if (againButtonRect().w > 0) drawButton(s, againButtonRect(), textAgain, drawn.ui.button, drawn.ui.buttonHover);
+    if (againButtonRect().w > 0) drawButton(s, againButtonRect(), textAgain, drawn.ui.againButton, drawn.ui.againButtonHover);
     drawButton(s, backButtonRect(), textBack, drawn.ui.button, drawn.ui.buttonHover);
     drawButton(s, mapButtonRect(), textMap, drawn.ui.button, drawn.ui.buttonHover);
 }
@@ -381,6 +381,8 @@ void engine::makeSprites()
     SDL_Rect n = nextButtonRect();
     ui.nextButton = panelSprite(n.w, n.h, nextFill, nextBorder, 18);
     ui.nextButtonHover = panelSprite(n.w, n.h, nextHoverFill, nextBorder, 18);
+    ui.againButton = panelSprite(n.w, n.h, buttonFill, buttonBorder, 18);
+    ui.againButtonHover = panelSprite(n.w, n.h, buttonHoverFill, buttonBorder, 18);
     ui.pine = pictureSprite(Pic{PicPine, 100}, PicSmallSize);
     ui.star = starSprite(72, true);
     ui.starSmall = starSprite(34, true);

@@ -35,15 +35,15 @@ struct StyleInfo {
 constexpr std::array<StyleInfo, TextStyleCount> styles{{
     {40, {120, 60, 20, 255}, 740, 3, 0},   // TextTitle: the scene, 780 wide
     {28, {60, 40, 30, 255}, 720, 2, 0},    // TextPrompt: the question's panel, 780 x 88
-    {22, {60, 40, 30, 255}, 396, 2, 0},    // TextLabel: the label and hint panels, 416 wide
+    {22, {60, 40, 30, 255}, 376, 2, 0},    // TextLabel: the label and hint panels, 416 wide
     {26, {60, 40, 30, 255}, 140, 4, 0},    // TextAnswer: a card, 172 wide
     {54, {60, 40, 30, 255}, 140, 1, 0},    // TextBigAnswer
     {20, {60, 40, 30, 255}, 144, 1, 0},    // TextCard: under the picture of a card
-    {22, {110, 60, 30, 255}, 390, 2, 0},   // TextHint: the hint panel, 416 wide, under its first line
+    {22, {110, 60, 30, 255}, 376, 2, 0},   // TextHint: the hint panel, 416 wide, under its first line
     {26, {255, 255, 255, 255}, 176, 1, 0}, // TextButton: a button, 200 wide
     {56, {255, 200, 40, 255}, 700, 1, 3},  // TextCheer
     {24, {255, 255, 255, 255}, 60, 1, 2},  // TextNumber
-    {22, {200, 40, 30, 255}, 390, 1, 0},   // TextWarning: the first line of the hint panel
+    {22, {200, 40, 30, 255}, 376, 1, 0},   // TextWarning: the first line of the hint panel
 }};
 
 bool ttfStarted = false;

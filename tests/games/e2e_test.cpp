@@ -302,7 +302,7 @@ TEST_F(Games, EveryTextFitsWhereItIsShown)
         for (const char *said : {round.hint ? round.hint : task.hint, round.secondHint}) {
             if (!said) continue;
             SDL_Rect h = size(said, TextHint);
-            EXPECT_LE(h.w, hint.w - 20) << said;
+            EXPECT_LE(h.w, hint.w - 40) << said;
             EXPECT_LE(h.h, hint.h - 32) << said << " must take two lines at most, under the first line";
             noNumberStartsALine(said, TextHint);
         }
@@ -321,7 +321,7 @@ TEST_F(Games, EveryTextFitsWhereItIsShown)
             if (!choice.label) continue;
             if (choice.warning) {
                 SDL_Rect w = size(choice.warning, TextWarning);
-                EXPECT_LE(w.w, hint.w - 20) << choice.warning;
+                EXPECT_LE(w.w, hint.w - 40) << choice.warning;
                 EXPECT_LE(w.h, 32) << choice.warning << " must stay on one line";
             }
             SDL_Rect l = size(choice.label, answerStyle(choice));
@@ -336,7 +336,7 @@ TEST_F(Games, EveryTextFitsWhereItIsShown)
         for (int t = 0; t < game->taskCount; ++t) {
             const Task &task = game->tasks[t];
             SCOPED_TRACE(task.title);
-            EXPECT_LE(size(task.title, TextLabel).w, hint.w - 20);
+            EXPECT_LE(size(task.title, TextLabel).w, hint.w - 40);
             EXPECT_LE(size(task.title, TextPrompt).w, prompt.w - 40);
             for (int level = 0; level < LevelCount; ++level) {
                 for (const Round &r : task.pools[level]) checkRound(task, r, false);
