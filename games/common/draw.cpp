@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 #include "atlas.h"
@@ -45,6 +46,7 @@ constexpr Rgba nextFill{90, 175, 80, 255}, nextHoverFill{120, 200, 100, 255}, ne
 constexpr Rgba quizFill{120, 90, 200, 255}, quizBorder{70, 50, 140, 255};
 constexpr Rgba praiseFill{255, 250, 225, 255}, praiseBorder{240, 170, 50, 255};
 constexpr Rgba slotFill{250, 246, 230, 255};                                     // a question not yet answered
+constexpr Rgba litHand{250, 180, 30, 255};                                       // a clock's hand in a hint
 
 // The map's tiles by group: plain, then traffic, money, time and the city, each in a light colour of its own
 // and with a small picture of its own in a corner.
@@ -89,8 +91,8 @@ struct DrawState {
 DrawState drawn;
 
 // Hints that show the way as well as say it, a little after the first wrong answer and more after the
-// second: counted pictures get their numbers, the first two and then all; a clock's long hand flashes, then
-// its short one; the right bin lights up after the second only.
+// second: counted pictures get their numbers, the first two and then all; a clock's long hand lights up,
+// then its short one; the right bin lights up after the second only.
 bool countedInHint(const Round &r, RuleFn rule, int i)
 {
     if (rule == ruleCountAll || rule == ruleSum) return sceneCounts(r, i, true);
@@ -99,10 +101,6 @@ bool countedInHint(const Round &r, RuleFn rule, int i)
 }
 int numberedInHint(int step) { return step >= 2 ? MaxScene : step == 1 ? 2 : 0; }
 bool hintLightsAnswer(RuleFn rule, int step) { return rule == ruleBin && step >= 2; }
-Pic handLit(Pic clock, int step)
-{
-    return Pic{PicClock, static_cast<int16_t>(clock.param + (step >= 2 ? ClockHourLit : ClockMinuteLit))};
-}
 
 //----------------------------------------------------------------------------------------------------------
 // Internal functions: making every picture and text at start
@@ -110,12 +108,10 @@ Pic handLit(Pic clock, int step)
 
 void makeRound(const Round &r, bool quiz)
 {
-    textSprite(r.prompt, TextPrompt);
-    if (!quiz && sceneCount(r) == 0) textSprite(r.prompt, TextTitle); // asked large in the empty scene
     int n = sceneCount(r);
+    // A question without pictures is asked large in the scene (the quiz's question stays in its panel).
+    textSprite(r.prompt, !quiz && n == 0 ? TextTitle : TextPrompt);
     for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], scenePictureSize(n));
-    if (n == 1 && r.scene[0].kind == PicClock)
-        for (int step = 1; step <= 2; ++step) pictureSprite(handLit(r.scene[0], step), PicHugeSize);
     if (n == 0 && quiz) pictureSprite(Pic{PicQuestion, 0}, PicBigSize);
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
@@ -197,6 +193,24 @@ void drawConfetti(const Services &s, const SDL_Rect &area, int t)
         int x = area.x + (i * 97 + (t / 6 + i) % 9) % (area.w - size);
         int y = area.y + (i * 53 + t * (2 + i % 3)) % (area.h - size);
         fillRect(s, x, y, size, size - 2 * (i % 2), confettiColours[i % confettiColours.size()]);
+    }
+}
+
+// A clock's hand lit up for a hint, the long one at the first step and the short one at the second: gold
+// squares laid along it over the clock drawn at (cx, cy), so that no clock needs a second picture.
+void drawLitHand(const Services &s, Pic clock, int step, int cx, int cy, int size)
+{
+    constexpr float pi = 3.14159f;
+    int minutes = ((clock.param % 60) + 60) % 60;
+    float hours = static_cast<float>((clock.param / 60) % 12) + minutes / 60.0f;
+    float angle = step >= 2 ? hours * pi / 6 - pi / 2 : minutes * pi / 30 - pi / 2;
+    float length = (step >= 2 ? ClockHourHand : ClockMinuteHand) * static_cast<float>(size) / 100.0f;
+    int side = std::max(4, size / 18);
+    for (int k = 2; k <= 16; ++k) {
+        float along = length * static_cast<float>(k) / 16.0f;
+        int x = cx + static_cast<int>(std::lround(along * std::cos(angle))) - side / 2;
+        int y = cy + static_cast<int>(std::lround(along * std::sin(angle))) - side / 2;
+        fillRect(s, x, y, side, side, litHand);
     }
 }
 
@@ -283,9 +297,9 @@ void drawPlay(const Services &s)
     RuleFn rule = currentRule();
     int step = hintStep();
     if (n == 1) {
-        Pic shown = r.scene[0];
-        if (step > 0 && shown.kind == PicClock && (state.frame / 12) % 2) shown = handLit(shown, step);
-        centred(s, pictureFind(shown, PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        centred(s, pictureFind(r.scene[0], PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        if (step > 0 && r.scene[0].kind == PicClock && (state.frame / 12) % 2)
+            drawLitHand(s, r.scene[0], step, ScreenW / 2, layout.scene.y + layout.scene.h / 2, PicHugeSize);
     }
     int size = scenePictureSize(n), counter = 0;
     for (int i = 0; i < n && n > 1; ++i) {

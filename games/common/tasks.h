@@ -42,10 +42,7 @@ enum Shape : int16_t { ShapeCircle, ShapeSquare, ShapeTriangle, ShapeStar, Shape
 inline Pic shapePic(int shape, int colour) { return Pic{PicShape, static_cast<int16_t>(shape * 16 + colour)}; }
 // Seasons, the parameter of PicTree.
 enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter };
-// Clocks: the parameter of PicClock is hours * 60 + minutes; plus ClockHourLit, the hour hand is lit up,
-// plus ClockMinuteLit, the minute hand.
-constexpr int ClockHourLit = 1000;
-constexpr int ClockMinuteLit = 2000;
+// Clocks: the parameter of PicClock is hours * 60 + minutes.
 // Traffic lights: PicLight 0 red, 1 yellow, 2 green; PicWalkLight 0 red, 1 green.
 enum LightColour : int16_t { LightRed, LightYellow, LightGreen };
 // Road signs, the parameter of PicSign.
