@@ -45,7 +45,8 @@ void starDistribution(int starts)
             for (int t = 0; t < g->taskCount; ++t) {
                 RandomPlay play = playAtRandom(t, random);
                 ++all[static_cast<size_t>(std::clamp(play.stars, 0, 3))];
-                if (static_cast<int>(play.asked.size()) == RoundsPerTask) ++full[static_cast<size_t>(std::clamp(play.stars, 0, 3))];
+                if (static_cast<int>(play.asked.size()) == RoundsPerTask)
+                    ++full[static_cast<size_t>(std::clamp(play.stars, 0, 3))];
             }
             engineRelease();
         }

@@ -305,7 +305,8 @@ void drawPlay(const Services &s)
     for (int i = 0; i < n && n > 1; ++i) {
         Point p = scenePosition(i, n);
         sprite(s, pictureFind(r.scene[i], size), p.x, p.y);
-        if (countedInHint(r, rule, i) && ++counter <= numberedInHint(step)) centred(s, drawn.numbers[counter], p.x + 14, p.y + 14);
+        if (countedInHint(r, rule, i) && ++counter <= numberedInHint(step))
+            centred(s, drawn.numbers[static_cast<size_t>(counter)], p.x + 14, p.y + 14);
     }
     if (state.screen == EngineQuiz) {
         sprite(s, drawn.ui.quizBadge, layout.scene.x + 14, layout.scene.y + 12);

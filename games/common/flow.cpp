@@ -46,7 +46,8 @@ void makeRounds()
         const Task &task = g.tasks[t];
         if (!task.maker) continue;
         for (int level = 0; level < LevelCount; ++level) {
-            Random random = randomSeeded(2654435761u * static_cast<uint32_t>(t + 1) + 40503u * static_cast<uint32_t>(level));
+            uint32_t seed = 2654435761u * static_cast<uint32_t>(t + 1) + 40503u * static_cast<uint32_t>(level);
+            Random random = randomSeeded(seed);
             auto &pool = state.made[t][level];
             int &count = state.madeCount[t][level];
             for (int index = 0; index < MadePool; ++index)
@@ -389,8 +390,8 @@ int engineMadeCount(int task, int level)
 }
 const Round &engineMadeRound(int task, int level, int index)
 {
-    const auto &pool = state.made[static_cast<size_t>(std::clamp(task, 0, MaxTasks - 1))][static_cast<size_t>(std::clamp(level, 0, LevelCount - 1))];
-    return pool[static_cast<size_t>(std::clamp(index, 0, MadePool - 1))];
+    auto t = static_cast<size_t>(std::clamp(task, 0, MaxTasks - 1)), l = static_cast<size_t>(std::clamp(level, 0, LevelCount - 1));
+    return state.made[t][l][static_cast<size_t>(std::clamp(index, 0, MadePool - 1))];
 }
 EngineScreen engineScreen() { return state.screen; }
 int engineTask() { return state.task; }

@@ -29,7 +29,8 @@ int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : 
 int scenePictureSize(int count)
 {
     constexpr int twoRowSize = 86, crowdSize = PicSmallSize;
-    return count == 1 ? PicHugeSize : count <= 5 ? PicBigSize : count <= 7 ? PicMediumSize : count <= 16 ? twoRowSize : crowdSize;
+    if (count == 1) return PicHugeSize;
+    return count <= 5 ? PicBigSize : count <= 7 ? PicMediumSize : count <= 16 ? twoRowSize : crowdSize;
 }
 
 Point scenePosition(int index, int count)

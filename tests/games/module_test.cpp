@@ -521,7 +521,8 @@ TEST_F(Game, ThreeStarsMoveThePlayerUpAndTwoPlaysOfOneStarBackDown)
     // The big level's questions are its own.
     ASSERT_EQ(clickAt(taskTileRect(t)), 0);
     bool fromBigPool = false;
-    for (int k = 0; k < engineMadeCount(t, ProgressLevelBig); ++k) fromBigPool |= &engineMadeRound(t, ProgressLevelBig, k) == &shownRound();
+    for (int k = 0; k < engineMadeCount(t, ProgressLevelBig); ++k)
+        fromBigPool |= &engineMadeRound(t, ProgressLevelBig, k) == &shownRound();
     EXPECT_TRUE(fromBigPool);
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     playWithMisses(3);
@@ -545,7 +546,8 @@ TEST_F(Game, APlayAsksFiveDifferentQuestionsAndTheNextTwoPlaysOthers)
         for (int play = 0; play < 3; ++play) {
             ASSERT_EQ(clickAt(taskTileRect(t)), 0);
             while (engineScreen() == EnginePlay) {
-                for (const Round *before : asked) EXPECT_FALSE(sameQuestion(*before, shownRound(), task.rule)) << shownRound().prompt;
+                for (const Round *before : asked)
+                    EXPECT_FALSE(sameQuestion(*before, shownRound(), task.rule)) << shownRound().prompt;
                 asked.push_back(&shownRound());
                 // Missed questions, so that the level stays and the plays ask the same pool.
                 ASSERT_EQ(clickAnswer(false), 0);
