@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "atlas.h"
 #include "engine.h"
 #include "fake_store.h"
 #include "forest.h"
@@ -34,12 +35,14 @@ void starDistribution(int starts)
     for (const GameDef *g : games) {
         std::array<int, 4> all{}, full{};
         double startMs = 0;
+        int pages = 0;
         for (int seed = 1; seed <= starts; ++seed) {
             fakeStoreReset();
             engineSeed(static_cast<uint32_t>(seed));
             double before = cpuMilliseconds();
             engineSetSlot(*g, 0);
             startMs += cpuMilliseconds() - before;
+            pages = atlasPageCount();
             driverClockStart();
             Random random = randomSeeded(static_cast<uint32_t>(seed) * 7919u);
             for (int t = 0; t < g->taskCount; ++t) {
@@ -56,7 +59,7 @@ void starDistribution(int starts)
             std::printf("  %-34s %5d plays: 1 star %5.1f %%, 2 stars %5.1f %%, 3 stars %5.2f %% (%d)\n", what, total,
                         100.0 * n[1] / total, 100.0 * n[2] / total, 100.0 * n[3] / total, n[3]);
         };
-        std::printf(" %s (start: %.0f ms of processor time)\n", g->title, startMs / starts);
+        std::printf(" %s (start: %.0f ms of processor time, %d atlas pages)\n", g->title, startMs / starts, pages);
         line("every task", all);
         line("tasks with five questions a play", full);
     }
