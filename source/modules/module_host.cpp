@@ -96,7 +96,6 @@ static std::string screenTakenAway()
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-
 void startGameModule(int n)
 {
     // Only the main menu starts a module, and it gets no input while one runs; a second start would lose
@@ -234,8 +233,6 @@ void endModuleIfFinished(int result)
     libraryClose(gameModule.moduleLibrary);
     restoreMenuInput();
     gameModule = GameModule{};
-    VideoReleaseRecordsSince(&recordsBeforeModule);
-
     activeGame = -1;
     if (!taken.empty()) {
         char fileName[32];
@@ -243,7 +240,11 @@ void endModuleIfFinished(int result)
         logLine((std::string(" \xB7 Game module ") + fileName + " took the screen away (" + taken +
                  "): the game is ended and the menu comes back")
                     .c_str());
+        // Every record, the game's among them, goes with the old screen, without a call into its
+        // OpenGL, which may be gone.
         reopenScreen();
+    } else {
+        VideoReleaseRecordsSince(&recordsBeforeModule);
     }
     reopenAudio();
     // The main-menu buttons slide in and the mascot rises again, and the menu music starts from the top.
