@@ -221,12 +221,18 @@ TEST_F(StoreReliability, ASaveMeetingALockIsKeptForTheNextSaveOrLoggedOnceAtTheE
 
 TEST_F(StoreReliability, SavingWhileAnotherProcessSavesLosesNeither)
 {
+    loadSettings();
     pid_t writer = startProcess({{helper, "write-slot", "3", "200"}, {}, {}, out("w.out"), out("w.err")});
+    // The menu waits a quarter of a second at most: a save the writer holds up longer on a busy machine
+    // is kept for the next one, as the program keeps it.
+    int landed = 0;
     for (int round = 0; round < 50; round++) {
         appSettings = AppSettings{round % 2, 1, round, 128 - round};
         saveSettings();
-        EXPECT_EQ(readSettingValue("musicvolume"), round);
+        landed += readSettingValue("musicvolume") == round;
     }
+    finishSettings();
+    EXPECT_GT(landed, 25);
     EXPECT_EQ(waitExitCode(writer), 0) << readFile(out("w.err"));
     loadSettings();
     EXPECT_EQ(appSettings.musicvolume, 49);
