@@ -458,9 +458,10 @@ static int openDatabase()
     const sqlite3_vfs *files = sqlite3_vfs_find(nullptr);
     const size_t longest = static_cast<size_t>(files ? files->mxPathname : 512) - suffix;
     if (database.path.size() > longest) {
-        logFailure("is a longer path than SQLite can open (" + std::to_string(longest) +
-                       " bytes at most), so nothing is kept:",
-                   database.path);
+        char what[96];
+        snprintf(what, sizeof what, "is a longer path than SQLite can open (%zu bytes at most), so nothing is kept:",
+                 longest);
+        logFailure(what, database.path);
         return StoreFailed;
     }
 
