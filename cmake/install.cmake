@@ -46,6 +46,8 @@ install(TARGETS game1 game2 tavrin_store LIBRARY DESTINATION ${TAVRIN_INSTALL_LI
 # The font's licence travels in the copyright file.
 install(DIRECTORY data/g data/g1 data/snd DESTINATION ${TAVRIN_INSTALL_DATA_DIR}
   PATTERN KOMIKATA-LICENSE.txt EXCLUDE)
+# The games' voice, made by the build (voice.cmake).
+install(DIRECTORY ${TAVRIN_VOICE_DIR} DESTINATION ${TAVRIN_INSTALL_DATA_DIR}/snd)
 
 # Relative links, made in the build tree and installed as links.
 file(CREATE_LINK ${tavrin_lib_from_games}/tavrin ${tavrin_staging}/tavrin SYMBOLIC)

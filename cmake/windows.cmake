@@ -62,6 +62,9 @@ if(TAVRIN_WINDOWS_DEPS)
     "!define DISPLAY_NAME \"${TAVRIN_DISPLAY_NAME}\"\n"
     "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n")
 
+  # The games' voice, made on this machine from the same tables: the Windows program only plays the clips.
+  include(${CMAKE_SOURCE_DIR}/cmake/voice.cmake)
+
   add_custom_target(run_data ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${TAVRIN_RUN_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${TAVRIN_SDL_DLLS} ${TAVRIN_RUN_DIR}

@@ -8,8 +8,10 @@
 #include "atlas.h"
 #include "engine_internal.h"
 #include "gametext.h"
+#include "phrases.h"
 #include "pictures.h"
 #include "rules.h"
+#include "voice.h"
 
 using namespace engine;
 
@@ -19,15 +21,10 @@ using namespace engine;
 
 namespace {
 
-constexpr const char *textBack = "vissza";
-constexpr const char *textMap = "feladatok";
-constexpr const char *textNext = "tovább";
-constexpr const char *textPick = "Válassz egy feladatot!";
-constexpr const char *textTryAgain = "Majdnem! Próbáld újra!";
-constexpr const char *textDone = "Kész a feladat!";
-constexpr const char *textQuiz = "Kvízkérdés";
-constexpr const char *textQuizNote = "Még egy kérdés, és kész a feladat!";
-constexpr std::array<const char *, 5> praises{"Ügyes vagy!", "Szuper!", "Nagyon jó!", "Ez az!", "Kiváló!"};
+constexpr const char *textBack = phrases::back, *textMap = phrases::map, *textNext = phrases::next;
+constexpr const char *textPick = phrases::pick, *textTryAgain = phrases::tryAgain, *textDone = phrases::done;
+constexpr const char *textQuiz = phrases::quiz, *textQuizNote = phrases::quizNote;
+using phrases::praises;
 
 // The colours of the panels, cards, tiles and buttons: a fill and its border.
 constexpr Rgba cream{255, 250, 235, 255};
@@ -70,6 +67,7 @@ struct UiSprites {
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
     int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1;
     int quizBadge = -1, praise = -1, pine = -1;
+    int speaker = -1, speakerHover = -1, listen = -1, listenHover = -1; // the voice's buttons
 };
 
 struct DrawState {
@@ -231,6 +229,8 @@ void drawCard(const Services &s, const Round &r, int i)
                                         : drawn.ui.card;
     int lift = over ? -4 : 0;
     sprite(s, plate, rect.x, rect.y + lift);
+    SDL_Rect listen = listenRect(i);
+    if (listen.w) sprite(s, inside(listen, state.mouseX, state.mouseY) ? drawn.ui.listenHover : drawn.ui.listen, listen.x, listen.y + lift);
     int cx = rect.x + rect.w / 2;
     if (c.pic.kind != PicNone) {
         centred(s, pictureFind(c.pic, PicBigSize), cx, rect.y + lift + (c.label ? 66 : rect.h / 2 - 2));
@@ -248,6 +248,8 @@ void drawPlay(const Services &s)
     bool askInScene = n == 0 && state.screen == EnginePlay;
     sprite(s, drawn.ui.prompt, layout.prompt.x, layout.prompt.y);
     text(s, askInScene ? currentTask().title : r.prompt, TextPrompt, ScreenW / 2, layout.prompt.y + layout.prompt.h / 2 - 3);
+    SDL_Rect speaker = speakerRect();
+    sprite(s, inside(speaker, state.mouseX, state.mouseY) ? drawn.ui.speakerHover : drawn.ui.speaker, speaker.x, speaker.y);
     sprite(s, drawn.ui.scene, layout.scene.x, layout.scene.y);
     if (askInScene) text(s, r.prompt, TextTitle, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
     if (n == 0 && state.screen == EngineQuiz) { // a question mark: the task's own picture could give the answer away
@@ -280,7 +282,7 @@ void drawPlay(const Services &s)
     if (state.praiseLeft > 0) {
         drawConfetti(s, layout.scene, PraiseFrames - state.praiseLeft);
         int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
-        const char *praise = praises[state.praiseCount % praises.size()];
+        const char *praise = currentPraise();
         centred(s, drawn.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
         centred(s, drawn.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
         centred(s, drawn.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
@@ -301,8 +303,7 @@ void drawDone(const Services &s)
     drawConfetti(s, SDL_Rect{0, 0, ScreenW, 540}, state.frame);
     sprite(s, drawn.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
-    // The praise grows with the stars: "Ügyes vagy!", "Nagyon jó!", "Kiváló!".
-    const char *praise = state.earned >= 3 ? praises[4] : state.earned == 2 ? praises[2] : praises[0];
+    const char *praise = donePraise();
     text(s, praise, TextCheer, ScreenW / 2, p.y + 48 + bounce);
     for (int k = 0; k < 3; ++k) { // the stars earned, one to three
         bool lit = k < state.earned;
@@ -355,6 +356,10 @@ void engine::makeSprites()
     ui.starTinyEmpty = starSprite(18, false);
     ui.quizBadge = panelSprite(150, 36, quizFill, quizBorder, 12);
     ui.praise = panelSprite(560, 120, praiseFill, praiseBorder, 24);
+    ui.speaker = speakerSprite(SpeakerSize, buttonFill);
+    ui.speakerHover = speakerSprite(SpeakerSize, buttonHoverFill);
+    ui.listen = speakerSprite(ListenSize, buttonFill);
+    ui.listenHover = speakerSprite(ListenSize, buttonHoverFill);
 
     for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
     for (const char *s : {textBack, textMap, textNext, textQuiz}) textSprite(s, TextButton);
@@ -395,6 +400,7 @@ int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     Services s{blit, clip, fill};
     ++state.frame;
     if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
+    voiceFrame(pointedText());
     clip(nullptr);
     drawBackground(s);
     switch (state.screen) {

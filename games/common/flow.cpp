@@ -11,6 +11,7 @@
 #include "progress.h"
 #include "rules.h"
 #include "sounds.h"
+#include "voice.h"
 
 namespace engine {
 
@@ -61,12 +62,14 @@ void startRound()
     state.praiseLeft = 0;
     state.hintShown = false;
     state.warning = nullptr;
+    if (state.screen == EnginePlay || state.screen == EngineQuiz) sayRound();
 }
 
 void openMap()
 {
     state.screen = EngineMap;
     startRound();
+    sayMap(false);
 }
 
 void openTask(int task)
@@ -92,6 +95,7 @@ void finishTask()
     state.screen = EngineDone;
     startRound();
     soundPlayRight();
+    sayDone();
 }
 
 // "tovább": the next task on the map that is not yet done, or the map when every task is.
@@ -121,6 +125,7 @@ void answer(int choice)
         state.warning = currentRound().choices[choice].warning;
         soundPlayWrong();
     }
+    sayAnswer(state.rightChoice == choice);
 }
 
 // Ends the game: everything is freed before the shell hears of it.
@@ -144,11 +149,13 @@ int click(int x, int y)
             openMap();
             break;
         }
+        if (sayClicked(x, y)) break;
         if (state.praiseLeft > 0) { // a click while praising moves on at once
             advance();
             break;
         }
-        // The hint stays until the next click, wherever it lands.
+        // The hint stays until the next click, wherever it lands, and is no longer said then.
+        if (state.hintShown) voiceStop();
         state.hintShown = false;
         state.warning = nullptr;
         int count = choiceCount(currentRound());
@@ -235,7 +242,9 @@ int engineSetSlot(const GameDef &game, int slot)
     makeRounds();
     makeSprites();
     soundsOpen(readSetting("fxvolume", 128));
+    voiceOpen(readSetting("fxvolume", 128));
     state.screen = EngineMap;
+    sayMap(true);
     return 0;
 }
 
@@ -244,6 +253,7 @@ int engineMouse(SDL_Event *event)
     if (state.screen == EngineEnded || !state.game) return 1;
     if (!event) return 0;
     if (event->type == SDL_MOUSEMOTION) {
+        voicePointerMoved();
         state.mouseX = event->motion.x;
         state.mouseY = event->motion.y;
     } else if (event->type == SDL_MOUSEBUTTONDOWN) {
@@ -266,6 +276,7 @@ int engineKey(SDL_Event *event)
 void engineRelease()
 {
     soundsClose();
+    voiceClose();
     picturesForget();
     textClose();
     atlasFree();

@@ -13,6 +13,7 @@
 
 #include "platform/filekind.h"
 #include "platform/fonts.h"
+#include "tavrin/host.h"
 
 //----------------------------------------------------------------------------------------------------------
 // State
@@ -20,7 +21,7 @@
 
 namespace {
 
-constexpr const char *fontPath = "g/KOMIKATA.TTF";
+constexpr const char *fontPath = TAVRIN_FONT_PATH;
 
 struct StyleInfo {
     int size;
@@ -31,7 +32,7 @@ struct StyleInfo {
 
 constexpr std::array<StyleInfo, TextStyleCount> styles{{
     {40, {120, 60, 20, 255}, 760, 0},   // TextTitle
-    {28, {60, 40, 30, 255}, 720, 0},    // TextPrompt
+    {28, {60, 40, 30, 255}, 600, 0},    // TextPrompt: centred, clear of the speaker button at its left
     {22, {60, 40, 30, 255}, 480, 0},    // TextLabel
     {26, {60, 40, 30, 255}, 160, 0},    // TextAnswer
     {54, {60, 40, 30, 255}, 160, 0},    // TextBigAnswer
