@@ -170,12 +170,12 @@ Mix_Chunk *decode(int index)
 
 void start(int index, const char *text)
 {
+    if (voice.volume <= 0) return;
     Mix_Chunk *chunk = decode(index);
     if (!chunk) {
         ++voice.missing;
         return;
     }
-    if (voice.volume <= 0) return;
     // As the shell does with its click: the volume is set before the start, so that the first moments do not
     // sound at an earlier volume, and after it, because a start may reset it.
     Mix_Volume(TavrinChannelVoice, voice.volume);

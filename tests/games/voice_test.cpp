@@ -1,0 +1,303 @@
+// voice_test.cpp -- the games' voice: a clip for every text, every text read as words, and the games speaking
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "engine.h"
+#include "events.h"
+#include "fake_store.h"
+#include "forest.h"
+#include "phrases.h"
+#include "speech.h"
+#include "tavrin/host.h"
+#include "town.h"
+#include "voice.h"
+#include "voicetexts.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Lines of a tab-separated file, split at the tabs.
+std::vector<std::vector<std::string>> tabLines(const fs::path &file)
+{
+    std::vector<std::vector<std::string>> lines;
+    std::ifstream in(file, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::stringstream fieldsIn(line);
+        for (std::string field; std::getline(fieldsIn, field, '\t');) fields.push_back(field);
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+const fs::path voiceFolder = fs::path(TAVRIN_RUN_DIR) / "snd" / "voice";
+
+} // namespace
+
+//----------------------------------------------------------------------------------------------------------
+// The clips and how the texts are read
+//----------------------------------------------------------------------------------------------------------
+
+TEST(SpeechText, NumbersAreSaidAsAHungarianSpeakerSaysThemInTheirPlace)
+{
+    const std::map<std::string, std::string> cases{
+        {"Mutass fel 2 ujjat, aztán még 2-t!", "Mutass fel két ujjat, aztán még kettőt!"},
+        {"Mennyi 2 meg 2?", "Mennyi kettő meg kettő?"},
+        {"A fél 4 azt jelenti: 3 óra 30 perc.", "A fél négy azt jelenti: három óra harminc perc."},
+        {"Melyik óra mutat fél 12-t?", "Melyik óra mutat fél tizenkettőt?"},
+        {"12 óra", "tizenkét óra"},
+        {"Hívd a 112-t!", "Hívd az egy egy kettőt!"},
+        {"A kifli 20 Ft. 50 Ft-tal fizetsz.", "A kifli húsz forint. ötven forinttal fizetsz."},
+        {"Melyik a 7-es busz? És a 30-as?", "Melyik a hetes busz? És a harmincas?"},
+        {"8 alma volt, elvitt 3-at, aztán 5-öt.", "nyolc alma volt, elvitt hármat, aztán ötöt."},
+        {"a 2. sorban, 125 Ft", "a második sorban, százhuszonöt forint"},
+        {"piros, kék, piros, kék...?", "piros, kék, piros, kék?"},
+        {"szerda... számold végig, pl. ujjal!", "szerda, számold végig, például ujjal!"},
+        {"Melyik a STOP tábla?", "Melyik a stop tábla?"},
+    };
+    for (const auto &[shown, spoken] : cases) EXPECT_EQ(speechText(shown.c_str()), spoken) << shown;
+    EXPECT_EQ(speechText(said("555", "öt öt öt")), "öt öt öt") << "a telephone number keeps its own speech form";
+}
+
+// Every text of both games has a clip in the build's voice folder, also the texts the makers make from
+// seeds the build never tried.
+TEST(VoiceClips, EveryTextOfBothGamesHasAClip)
+{
+    std::map<std::string, std::string> clipOf;
+    for (const auto &line : tabLines(voiceFolder / "clips.txt")) {
+        ASSERT_EQ(line.size(), 2u);
+        clipOf[line[1]] = line[0];
+    }
+    ASSERT_FALSE(clipOf.empty()) << voiceFolder;
+    std::set<std::string> shipped;
+    for (const auto &entry : fs::directory_iterator(voiceFolder))
+        if (entry.path().extension() == ".ogg") shipped.insert(entry.path().filename().string());
+
+    int texts = 0;
+    for (const GameDef *game : {&forestDefinition(), &townDefinition()})
+        for (const std::string &text : spokenTexts(*game, 7000001, SpokenTextSeeds)) {
+            ++texts;
+            auto clip = clipOf.find(text);
+            ASSERT_NE(clip, clipOf.end()) << "no clip for \"" << text << "\"";
+            std::ifstream in(voiceFolder / clip->second, std::ios::binary);
+            char magic[4] = {};
+            EXPECT_TRUE(in.read(magic, 4) && std::string(magic, 4) == "OggS") << clip->second << " for \"" << text << "\"";
+        }
+    EXPECT_GT(texts, 300);
+    for (const auto &[text, clip] : clipOf) EXPECT_EQ(shipped.count(clip), 1u) << clip << " for \"" << text << "\"";
+    std::set<std::string> named;
+    for (const auto &[text, clip] : clipOf) named.insert(clip);
+    EXPECT_EQ(shipped, named) << "the folder holds the clips of the manifest and nothing else";
+}
+
+// What espeak-ng read every spoken text as, recorded when its clip was made: no number left in digits for the
+// synthesiser to read its own way, no "pont" from punctuation, no abbreviation spelled out.
+TEST(VoiceClips, EveryTextIsReadAsWords)
+{
+    auto report = tabLines(TAVRIN_VOICE_REPORT);
+    ASSERT_EQ(report.size(), tabLines(voiceFolder / "clips.txt").size());
+    const std::regex digit("[0-9]"), point("pont"), capitals("\\b[A-Z]{2,}\\b"),
+        abbreviation("(^|[ ,])(Ft|pl\\.|stb\\.|kb\\.|db|kg|km|cm)([ ,.!?-]|$)");
+    for (const auto &line : report) {
+        ASSERT_EQ(line.size(), 3u);
+        const std::string &shown = line[0], &speech = line[1], &phonemes = line[2];
+        EXPECT_FALSE(std::regex_search(speech, digit)) << "a number left in digits: \"" << shown << "\"";
+        EXPECT_FALSE(std::regex_search(phonemes, point) && !std::regex_search(speech, point))
+            << "punctuation read out as \"pont\": \"" << shown << "\" -> " << phonemes;
+        EXPECT_FALSE(std::regex_search(speech, capitals) || std::regex_search(speech, abbreviation))
+            << "an abbreviation or a word in capitals: \"" << shown << "\"";
+        EXPECT_FALSE(phonemes.empty()) << shown;
+    }
+}
+
+//----------------------------------------------------------------------------------------------------------
+// The games speaking
+//----------------------------------------------------------------------------------------------------------
+
+namespace {
+
+void noBlit(SDL_Surface *, int, int) {}
+void noClip(SDL_Rect *) {}
+void noFill(SDL_Rect *, int, int, int) {}
+
+int draw(int frames = 1)
+{
+    int ended = 0;
+    for (int i = 0; i < frames && !ended; ++i) ended = engineDraw(noBlit, noClip, noFill);
+    return ended;
+}
+
+int moveTo(int x, int y)
+{
+    SDL_Event e = motionEvent(x, y);
+    return engineMouse(&e);
+}
+
+int clickAt(const SDL_Rect &r)
+{
+    int x = r.x + r.w / 2, y = r.y + r.h / 2;
+    moveTo(x, y);
+    SDL_Event e = buttonEvent(SDL_MOUSEBUTTONDOWN, x, y, SDL_BUTTON_LEFT);
+    return engineMouse(&e);
+}
+
+int answerIndex(const GameDef &game, bool right)
+{
+    const Round &r = engineShownRound();
+    const Task &t = game.tasks[engineTask()];
+    RuleFn rule = engineScreen() == EngineQuiz ? t.quizRule : t.rule;
+    for (int i = 0; i < choiceCount(r); ++i)
+        if (rule(r, i) == right) return i;
+    return -1;
+}
+
+// The games as the shell runs them: the mixer open (on SDL's silent driver), in the folder of the run-time files.
+class Speaking : public ::testing::Test {
+protected:
+    fs::path previous;
+    void SetUp() override
+    {
+        fakeStoreReset();
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+        ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
+        previous = fs::current_path();
+        fs::current_path(TAVRIN_RUN_DIR);
+    }
+    void TearDown() override
+    {
+        engineRelease();
+        fs::current_path(previous);
+        Mix_CloseAudio();
+        SDL_Quit();
+    }
+    void start(const GameDef &game)
+    {
+        engineSeed(5);
+        ASSERT_EQ(engineSetSlot(game, 0), 0);
+        ASSERT_EQ(draw(), 0);
+        ASSERT_GT(voiceClipCount(), 300);
+    }
+};
+
+} // namespace
+
+TEST_F(Speaking, AQuestionIsSaidWhenItAppearsAndAClickOnAnAnswerStopsIt)
+{
+    start(forestDefinition());
+    EXPECT_STREQ(voiceSaying(), forestDefinition().title) << "the map greets the child";
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    ASSERT_EQ(draw(), 0);
+    const char *prompt = engineShownRound().prompt;
+    EXPECT_STREQ(voiceSaying(), prompt);
+    EXPECT_TRUE(Mix_Playing(TavrinChannelVoice));
+    EXPECT_FALSE(Mix_Playing(TavrinChannelClick)) << "the shell's click channel is left alone";
+
+    // A wrong answer: the question stops, "try again" and the hint are said instead.
+    ASSERT_EQ(clickAt(answerRect(answerIndex(forestDefinition(), false))), 0);
+    EXPECT_STREQ(voiceSaying(), phrases::tryAgain);
+    // The next click hides the hint and silences it; a right answer is praised.
+    ASSERT_EQ(clickAt(SDL_Rect{400, 200, 1, 1}), 0);
+    EXPECT_FALSE(Mix_Playing(TavrinChannelVoice));
+    ASSERT_EQ(clickAt(answerRect(answerIndex(forestDefinition(), true))), 0);
+    ASSERT_NE(voiceSaying(), nullptr);
+    EXPECT_NE(std::string(voiceSaying()), prompt);
+    ASSERT_EQ(draw(80), 0);
+    EXPECT_STREQ(voiceSaying(), engineShownRound().prompt) << "the next question is said when it appears";
+
+    // Leaving the task stops the question; the map asks for a task.
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    EXPECT_STREQ(voiceSaying(), phrases::pick);
+    ASSERT_NE(clickAt(backButtonRect()), 0);
+    EXPECT_FALSE(Mix_Playing(TavrinChannelVoice)) << "nothing of the game sounds after it has ended";
+}
+
+TEST_F(Speaking, TheSpeakerSaysTheQuestionAgainAndTheListenControlSaysAnAnswerWithoutChoosingIt)
+{
+    start(townDefinition());
+    int task = 0;
+    while (choiceCount(townDefinition().tasks[task].rounds[0]) == 0 || !townDefinition().tasks[task].rounds[0].choices[0].label)
+        ++task;
+    ASSERT_EQ(clickAt(taskTileRect(task)), 0);
+    const Round &r = engineShownRound();
+    ASSERT_EQ(clickAt(listenRect(0)), 0);
+    EXPECT_STREQ(voiceSaying(), r.choices[0].label);
+    EXPECT_FALSE(engineShowingPraise() || engineShowingHint()) << "listening is not choosing";
+    EXPECT_EQ(engineRound(), 0);
+    ASSERT_EQ(clickAt(speakerRect()), 0);
+    EXPECT_STREQ(voiceSaying(), r.prompt);
+    EXPECT_FALSE(engineShowingPraise() || engineShowingHint());
+}
+
+TEST_F(Speaking, AWordIsSaidWhenThePointerRestsOnIt)
+{
+    start(townDefinition());
+    voiceStop();
+    SDL_Rect tile = taskTileRect(3);
+    moveTo(tile.x + 10, tile.y + 10);
+    ASSERT_EQ(draw(VoiceRestFrames - 2), 0);
+    EXPECT_EQ(voiceSaying(), nullptr) << "passing over a tile says nothing";
+    ASSERT_EQ(draw(2), 0);
+    EXPECT_STREQ(voiceSaying(), townDefinition().tasks[3].title);
+    ASSERT_EQ(draw(VoiceRestFrames * 3), 0);
+    voiceStop();
+    ASSERT_EQ(draw(VoiceRestFrames * 2), 0);
+    EXPECT_EQ(voiceSaying(), nullptr) << "a word is said once while the pointer stays";
+
+    // A question's answer that appears under a pointer that does not move is not said over the question.
+    ASSERT_EQ(clickAt(tile), 0);
+    ASSERT_EQ(clickAt(answerRect(answerIndex(townDefinition(), true))), 0);
+    ASSERT_EQ(draw(80), 0);
+    EXPECT_STREQ(voiceSaying(), engineShownRound().prompt);
+}
+
+TEST_F(Speaking, AtEffectsVolumeZeroNothingIsSaid)
+{
+    fakeSetDword(fakeRootPath, "fxvolume", 0);
+    start(forestDefinition());
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    ASSERT_EQ(clickAt(speakerRect()), 0);
+    EXPECT_FALSE(Mix_Playing(TavrinChannelVoice));
+    EXPECT_EQ(voiceMissing(), 0);
+}
+
+// Both games played through, every question answered wrongly once and every button and answer pointed at:
+// whatever the games say has a clip.
+TEST_F(Speaking, EverythingTheGamesSayHasAClip)
+{
+    for (const GameDef *game : {&forestDefinition(), &townDefinition()}) {
+        SCOPED_TRACE(game->title);
+        start(*game);
+        for (int t = 0; t < game->taskCount; ++t) {
+            ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+            while (engineScreen() == EnginePlay || engineScreen() == EngineQuiz) {
+                for (int i = 0; i < choiceCount(engineShownRound()); ++i) {
+                    moveTo(answerRect(i).x + 5, answerRect(i).y + 5);
+                    ASSERT_EQ(draw(VoiceRestFrames), 0);
+                }
+                ASSERT_EQ(clickAt(answerRect(answerIndex(*game, false))), 0);
+                ASSERT_EQ(clickAt(answerRect(answerIndex(*game, true))), 0);
+                ASSERT_EQ(draw(80), 0);
+            }
+            ASSERT_EQ(engineScreen(), EngineDone);
+            for (SDL_Rect r : {nextButtonRect(), mapButtonRect(), backButtonRect()}) {
+                moveTo(r.x + 5, r.y + 5);
+                ASSERT_EQ(draw(VoiceRestFrames), 0);
+            }
+            ASSERT_EQ(clickAt(mapButtonRect()), 0);
+        }
+        EXPECT_EQ(voiceMissing(), 0);
+    }
+}
