@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 #include "platform/filekind.h"
 #include "tavrin/host.h"
@@ -23,15 +25,36 @@ constexpr int MaxClips = 4096;
 // A decoded clip is the mixer's own format, about 180 KB a second, so only the latest are kept.
 constexpr int MaxDecoded = 48;
 constexpr int MaxWaiting = 4;
-constexpr int MaxPrepared = 16;
+constexpr int MaxQueued = 16;
 constexpr const char *ClipFolder = "snd/voice/";
 
 struct Clip {
     uint64_t key;                  // the shown text's hash
-    std::array<char, 32> file;     // the clip's name in ClipFolder
+    std::array<char, 32> file;     // the clip's name in ClipFolder; never changes while the decoder runs
     Mix_Chunk *chunk;              // decoded, or null
     int lastUse;
+    bool asked;                    // handed to the decoder, not yet back
     bool broken;                   // could not be decoded: never tried again
+};
+
+// A clip the decoder has made, until the game takes it.
+struct Decoded {
+    int clip;
+    Mix_Chunk *chunk;
+    std::array<char, 128> reason; // why there is no chunk
+};
+
+// Clips are decoded on a thread of the game's own, so that no frame waits for one: the game hands it clip
+// numbers and takes back what it made; everything else is the game's thread's alone. The thread runs only
+// while there is something to decode, and returns (never exits through SDL's pthread_exit, whose unwinding
+// would wait for the library loader, which is held while the library is unloaded).
+struct Decoder {
+    std::array<int, MaxQueued> queue;     // the most urgent first
+    int queued;
+    std::array<Decoded, MaxQueued + 1> done;
+    int doneCount;
+    bool running;                         // the thread works through the queue
+    bool quit;
 };
 
 // Plain fixed tables, so that nothing here needs destroying while the library is unloaded (see engineRelease).
@@ -42,13 +65,13 @@ struct Voice {
     int clipCount;
     int decodedCount;
     int uses;
-    std::array<int, MaxWaiting> waiting;   // clips to say in turn once the voice is free
-    std::array<const char *, MaxWaiting> waitingTexts;
-    int waitingCount;
-    std::array<int, MaxPrepared> prepared; // clips to decode before they are needed
-    int preparedCount;
     int playing;                   // the clip last started, or -1
     const char *playingText;
+    int pending;                   // the clip to start as soon as it is decoded, or -1
+    const char *pendingText;
+    std::array<int, MaxWaiting> waiting; // clips to say in turn once the voice is free
+    std::array<const char *, MaxWaiting> waitingTexts;
+    int waitingCount;
     const char *pointed;           // the word under the pointer, and how long it has rested there
     int restFrames;
     bool armed;                    // the pointer moved onto the word, so it may be said
@@ -57,9 +80,18 @@ struct Voice {
     int missing;
 };
 Voice voice{};
+Decoder decoder{};
+std::mutex decoderLock;                  // guards decoder
+std::thread decoderThread;
+
+// The thread runs the library's code, so it is waited for before the library goes away, also when the game
+// did not end; this comes after the thread's own record, so it is done before that record is destroyed.
+struct CloseAtUnload {
+    ~CloseAtUnload() { voiceClose(); }
+} closeAtUnload;
 
 //----------------------------------------------------------------------------------------------------------
-// Internal functions
+// Internal functions: the manifest
 //----------------------------------------------------------------------------------------------------------
 
 uint64_t textKey(const char *text)
@@ -93,7 +125,7 @@ bool plainClipName(const char *name)
 
 void readManifest()
 {
-    char reason[128];
+    char reason[128] = "";
     std::FILE *f = isRegularFile(VoiceManifest, reason, sizeof reason) ? std::fopen(VoiceManifest, "rb") : nullptr;
     if (!f) {
         std::fprintf(stderr, "voice: %s: %s; the games say nothing\n", VoiceManifest,
@@ -133,6 +165,33 @@ void readManifest()
     if (rejected) std::fprintf(stderr, "voice: %s: %d lines that name no clip were skipped\n", VoiceManifest, rejected);
 }
 
+//----------------------------------------------------------------------------------------------------------
+// Internal functions: decoding
+//----------------------------------------------------------------------------------------------------------
+
+void decoderMain()
+{
+    std::unique_lock<std::mutex> hold(decoderLock);
+    // With its results not yet taken filling the table, it stops until the game has taken them.
+    while (decoder.queued > 0 && !decoder.quit && decoder.doneCount < static_cast<int>(decoder.done.size())) {
+        int index = decoder.queue[0];
+        --decoder.queued;
+        std::copy_n(decoder.queue.begin() + 1, decoder.queued, decoder.queue.begin());
+        hold.unlock();
+
+        Decoded d{index, nullptr, {}};
+        char path[64];
+        std::snprintf(path, sizeof path, "%s%s", ClipFolder, voice.clips[static_cast<size_t>(index)].file.data());
+        SDL_RWops *stream = isRegularFile(path, d.reason.data(), d.reason.size()) ? SDL_RWFromFile(path, "rb") : nullptr;
+        d.chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+        if (!d.chunk && !d.reason[0]) std::snprintf(d.reason.data(), d.reason.size(), "%s", Mix_GetError());
+
+        hold.lock();
+        decoder.done[static_cast<size_t>(decoder.doneCount++)] = d;
+    }
+    decoder.running = false;
+}
+
 void freeClip(Clip &c)
 {
     if (!c.chunk) return;
@@ -141,48 +200,118 @@ void freeClip(Clip &c)
     --voice.decodedCount;
 }
 
-// The clip decoded into the mixer's format, or null; the one used longest ago makes room.
-Mix_Chunk *decode(int index)
+// Starts the thread when there is something to decode and it has returned; with decoderLock held.
+void wakeDecoder()
+{
+    if (decoder.running || decoder.queued == 0) return;
+    if (decoderThread.joinable()) decoderThread.join(); // it has returned already, or is about to
+    decoder.running = true;
+    decoderThread = std::thread(decoderMain);
+}
+
+// Hands a clip to the decoder; an urgent one goes first.
+void ask(int index, bool urgent)
 {
     Clip &c = voice.clips[static_cast<size_t>(index)];
     c.lastUse = ++voice.uses;
-    if (c.chunk || c.broken || !voice.audio) return c.chunk;
-    if (voice.decodedCount >= MaxDecoded) {
-        int oldest = -1;
-        for (int i = 0; i < voice.clipCount; ++i)
-            if (voice.clips[i].chunk && i != voice.playing &&
-                (oldest < 0 || voice.clips[i].lastUse < voice.clips[static_cast<size_t>(oldest)].lastUse))
-                oldest = i;
-        if (oldest >= 0) freeClip(voice.clips[static_cast<size_t>(oldest)]);
-    }
-    char path[64], reason[128] = "";
-    std::snprintf(path, sizeof path, "%s%s", ClipFolder, c.file.data());
-    SDL_RWops *stream = isRegularFile(path, reason, sizeof reason) ? SDL_RWFromFile(path, "rb") : nullptr;
-    c.chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
-    if (!c.chunk) {
-        c.broken = true;
-        std::fprintf(stderr, "voice: %s: %s\n", path, reason[0] ? reason : Mix_GetError());
-        return nullptr;
-    }
-    ++voice.decodedCount;
-    return c.chunk;
+    if (c.chunk || c.broken || !voice.audio || voice.volume <= 0) return;
+    std::lock_guard<std::mutex> hold(decoderLock);
+    int at = -1;
+    for (int i = 0; i < decoder.queued; ++i)
+        if (decoder.queue[static_cast<size_t>(i)] == index) at = i;
+    if (at < 0 && (c.asked || decoder.queued == MaxQueued)) return;
+    if (at < 0) at = decoder.queued++;
+    // Moved to the front, or put at the back.
+    int to = urgent ? 0 : at;
+    std::copy_backward(decoder.queue.begin() + to, decoder.queue.begin() + at, decoder.queue.begin() + at + 1);
+    decoder.queue[static_cast<size_t>(to)] = index;
+    c.asked = true;
+    wakeDecoder();
 }
 
+// Takes what the decoder has made; the clips used longest ago make room.
+void collect()
+{
+    std::array<Decoded, MaxQueued + 1> made;
+    int count = 0;
+    if (decoderThread.joinable()) {
+        std::lock_guard<std::mutex> hold(decoderLock);
+        count = decoder.doneCount;
+        std::copy_n(decoder.done.begin(), count, made.begin());
+        decoder.doneCount = 0;
+        if (!decoder.quit) wakeDecoder();
+    }
+    for (int i = 0; i < count; ++i) {
+        Clip &c = voice.clips[static_cast<size_t>(made[static_cast<size_t>(i)].clip)];
+        c.asked = false;
+        c.chunk = made[static_cast<size_t>(i)].chunk;
+        if (c.chunk) {
+            ++voice.decodedCount;
+        } else {
+            c.broken = true;
+            std::fprintf(stderr, "voice: %s%s: %s\n", ClipFolder, c.file.data(), made[static_cast<size_t>(i)].reason.data());
+        }
+    }
+    while (voice.decodedCount > MaxDecoded) {
+        int oldest = -1;
+        for (int i = 0; i < voice.clipCount; ++i)
+            if (voice.clips[static_cast<size_t>(i)].chunk && i != voice.playing && i != voice.pending &&
+                (oldest < 0 || voice.clips[static_cast<size_t>(i)].lastUse < voice.clips[static_cast<size_t>(oldest)].lastUse))
+                oldest = i;
+        if (oldest < 0) break;
+        freeClip(voice.clips[static_cast<size_t>(oldest)]);
+    }
+}
+
+// Waits for the clip being decoded, if any, and takes what was made.
+void stopDecoder()
+{
+    if (!decoderThread.joinable()) return;
+    {
+        std::lock_guard<std::mutex> hold(decoderLock);
+        decoder.quit = true;
+    }
+    decoderThread.join();
+    collect();
+    decoder = Decoder{};
+}
+
+//----------------------------------------------------------------------------------------------------------
+// Internal functions: saying
+//----------------------------------------------------------------------------------------------------------
+
+// Starts a clip now when it is decoded, or as soon as the decoder has it.
 void start(int index, const char *text)
 {
-    if (voice.volume <= 0) return;
-    Mix_Chunk *chunk = decode(index);
-    if (!chunk) {
+    if (voice.volume <= 0 || !voice.audio) return;
+    Clip &c = voice.clips[static_cast<size_t>(index)];
+    if (c.broken) {
         ++voice.missing;
+        if (voice.pending == index) voice.pending = -1;
         return;
     }
+    if (!c.chunk) {
+        voice.pending = index;
+        voice.pendingText = text;
+        ask(index, true);
+        return;
+    }
+    c.lastUse = ++voice.uses;
+    voice.pending = -1;
+    voice.pendingText = nullptr;
     // As the shell does with its click: the volume is set before the start, so that the first moments do not
     // sound at an earlier volume, and after it, because a start may reset it.
     Mix_Volume(TavrinChannelVoice, voice.volume);
-    if (Mix_PlayChannel(TavrinChannelVoice, chunk, 0) < 0) return;
+    if (Mix_PlayChannel(TavrinChannelVoice, c.chunk, 0) < 0) return;
     Mix_Volume(TavrinChannelVoice, voice.volume);
     voice.playing = index;
     voice.playingText = text;
+}
+
+bool playingNow()
+{
+    return voice.audio && voice.playing >= 0 && Mix_Playing(TavrinChannelVoice) &&
+           Mix_GetChunk(TavrinChannelVoice) == voice.clips[static_cast<size_t>(voice.playing)].chunk;
 }
 
 } // namespace
@@ -203,12 +332,13 @@ void voiceOpen(int volume)
 void voiceClose()
 {
     if (voice.audio && Mix_QuerySpec(nullptr, nullptr, nullptr)) Mix_HaltChannel(TavrinChannelVoice);
+    stopDecoder();
     for (int i = 0; i < voice.clipCount; ++i) freeClip(voice.clips[static_cast<size_t>(i)]);
     voice.clipCount = 0;
     voice.audio = false;
-    voice.playing = -1;
-    voice.playingText = nullptr;
-    voice.waitingCount = voice.preparedCount = 0;
+    voice.playing = voice.pending = -1;
+    voice.playingText = voice.pendingText = nullptr;
+    voice.waitingCount = 0;
     voice.pointed = nullptr;
     voice.missing = 0;
 }
@@ -216,8 +346,8 @@ void voiceClose()
 void voiceStop()
 {
     if (voice.audio) Mix_HaltChannel(TavrinChannelVoice);
-    voice.playing = -1;
-    voice.playingText = nullptr;
+    voice.playing = voice.pending = -1;
+    voice.playingText = voice.pendingText = nullptr;
     voice.waitingCount = 0;
 }
 
@@ -243,23 +373,24 @@ void voiceSayNext(const char *text)
     if (voice.waitingCount == MaxWaiting) return;
     voice.waiting[static_cast<size_t>(voice.waitingCount)] = index;
     voice.waitingTexts[static_cast<size_t>(voice.waitingCount++)] = text;
-    voicePrepare(text);
+    ask(index, false);
 }
 
 void voicePrepare(const char *text)
 {
     int index = findClip(text);
-    if (index < 0 || voice.clips[static_cast<size_t>(index)].chunk || voice.preparedCount == MaxPrepared) return;
-    for (int i = 0; i < voice.preparedCount; ++i)
-        if (voice.prepared[static_cast<size_t>(i)] == index) return;
-    voice.prepared[static_cast<size_t>(voice.preparedCount++)] = index;
+    if (index >= 0) ask(index, false);
 }
 
 void voicePointerMoved() { voice.moved = true; }
 
 void voiceFrame(const char *pointed)
 {
-    if (voice.waitingCount > 0 && !voiceSaying()) {
+    collect();
+    if (voice.pending >= 0) {
+        const Clip &c = voice.clips[static_cast<size_t>(voice.pending)];
+        if (c.chunk || c.broken) start(voice.pending, voice.pendingText);
+    } else if (voice.waitingCount > 0 && !playingNow()) {
         int index = voice.waiting[0];
         const char *text = voice.waitingTexts[0];
         --voice.waitingCount;
@@ -283,24 +414,11 @@ void voiceFrame(const char *pointed)
         voice.pointedSaid = true;
         voiceSay(voice.pointed);
     }
-
-    // One clip a frame at most, so that no frame grows long.
-    if (voice.preparedCount > 0) {
-        decode(voice.prepared[0]);
-        --voice.preparedCount;
-        std::copy_n(voice.prepared.begin() + 1, voice.preparedCount, voice.prepared.begin());
-    }
 }
 
 bool voiceHasClip(const char *text) { return findClip(text) >= 0; }
 
-const char *voiceSaying()
-{
-    if (!voice.audio || voice.playing < 0 || !Mix_Playing(TavrinChannelVoice) ||
-        Mix_GetChunk(TavrinChannelVoice) != voice.clips[static_cast<size_t>(voice.playing)].chunk)
-        return nullptr;
-    return voice.playingText;
-}
+const char *voiceSaying() { return voice.pending >= 0 ? voice.pendingText : playingNow() ? voice.playingText : nullptr; }
 
 int voiceClipCount() { return voice.clipCount; }
 int voiceMissing() { return voice.missing; }
