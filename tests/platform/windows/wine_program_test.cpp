@@ -256,6 +256,7 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
     std::string out = readFile(run / "stdout.txt"), err = readFile(run / "stderr.txt");
     EXPECT_TRUE(std::regex_search(out, std::regex("desired = 800 x 600\r?\nreal = 800 x 600\r?\n"))) << out;
     EXPECT_NE(err.find("video: Max texture size: "), std::string::npos) << err;
+    EXPECT_EQ(err.find("voice:"), std::string::npos) << "the games' voice is in the run folder and plays: " << err;
 
     Comparison comparison = compareWithLinux(shot);
     std::printf("screen comparison with the Linux program: closest of %d captures: %d of %d pixels differ by "
@@ -291,7 +292,8 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAll
     ASSERT_EQ(command({wine, windowsSetup, "/S"}), 0);
     for (const char *file : {"tavrin.exe", "tavrin-reg.exe", "game1.dll", "game2.dll", "tavrin_store.dll", "SDL.dll",
                              "SDL_mixer.dll", "SDL_image.dll", "SDL_ttf.dll", "SDL_gfx.dll", "uninstall.exe",
-                             "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt", "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg"})
+                             "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt", "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg",
+                             "snd/voice/clips.txt"})
         EXPECT_TRUE(fs::exists(folder / file)) << file;
     EXPECT_TRUE(fs::exists(shortcut)) << shortcut;
     std::string entry = registry(uninstallKey);
