@@ -2,8 +2,8 @@
 #
 # voice-texts, built for the machine that builds (also when the build is for Windows), lists the texts from
 # the games' tables as they are; tools/make-voice says each one with espeak-ng into ${TAVRIN_RUN_DIR}/snd/voice/
-# beside the manifest clips.txt, making only what its cache does not hold yet. Include after the run folder
-# is set.
+# beside the manifest clips.txt, making only what its cache does not hold yet. Include after the games'
+# targets and the run folder are set.
 
 set(TAVRIN_VOICE_CACHE "" CACHE PATH "Where the voice's clips are kept between builds (empty: ~/.cache/tavrin/voice)")
 set(tavrin_voice_cache ${TAVRIN_VOICE_CACHE})
@@ -20,31 +20,33 @@ set(TAVRIN_VOICE_DIR ${TAVRIN_RUN_DIR}/snd/voice)
 set(TAVRIN_VOICE_REPORT ${CMAKE_BINARY_DIR}/voice/phonemes.txt)
 set(tavrin_voice_list ${CMAKE_BINARY_DIR}/voice/texts.txt)
 
-# The games' tables with no SDL under them: what the texts come from.
-set(tavrin_voice_sources
-  ${CMAKE_SOURCE_DIR}/tools/voice/voice_texts.cpp ${CMAKE_SOURCE_DIR}/games/common/speech.cpp
-  ${CMAKE_SOURCE_DIR}/games/common/voicetexts.cpp ${CMAKE_SOURCE_DIR}/games/common/taskdata.cpp
-  ${CMAKE_SOURCE_DIR}/games/common/rules.cpp ${CMAKE_SOURCE_DIR}/games/game1/forest.cpp
-  ${CMAKE_SOURCE_DIR}/games/game2/town.cpp)
-set(tavrin_voice_includes ${CMAKE_SOURCE_DIR}/games/common ${CMAKE_SOURCE_DIR}/games/game1
-  ${CMAKE_SOURCE_DIR}/games/game2 ${CMAKE_SOURCE_DIR}/include)
-
+# The texts come from the games' tables, which need nothing but the C++ library.
 if(CMAKE_CROSSCOMPILING)
-  # The target's compiler makes programs this machine cannot run: the list is made with the machine's own.
+  # The target's compiler makes programs this machine cannot run: the list is made with the machine's own,
+  # from the same sources as the tables' libraries.
   find_program(TAVRIN_HOST_CXX NAMES c++ g++ REQUIRED)
-  set(tavrin_voice_texts ${CMAKE_BINARY_DIR}/voice/voice-texts)
+  set(tavrin_voice_sources ${CMAKE_SOURCE_DIR}/tools/voice/voice_texts.cpp)
+  foreach(target game_tables game1_tasks game2_tasks)
+    get_target_property(dir ${target} SOURCE_DIR)
+    get_target_property(sources ${target} SOURCES)
+    list(TRANSFORM sources PREPEND ${dir}/)
+    list(APPEND tavrin_voice_sources ${sources})
+  endforeach()
   file(GLOB tavrin_voice_headers ${CMAKE_SOURCE_DIR}/games/common/*.h ${CMAKE_SOURCE_DIR}/games/game1/*.h
     ${CMAKE_SOURCE_DIR}/games/game2/*.h ${CMAKE_SOURCE_DIR}/include/tavrin/*.h)
-  list(TRANSFORM tavrin_voice_includes PREPEND -I OUTPUT_VARIABLE tavrin_voice_flags)
+  set(tavrin_voice_texts ${CMAKE_BINARY_DIR}/voice/voice-texts)
   add_custom_command(OUTPUT ${tavrin_voice_texts}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/voice
-    COMMAND ${TAVRIN_HOST_CXX} -std=c++17 -O1 ${tavrin_voice_flags} ${tavrin_voice_sources} -o ${tavrin_voice_texts}
+    COMMAND ${TAVRIN_HOST_CXX} -std=c++17 -O1 -I${CMAKE_SOURCE_DIR}/games/common -I${CMAKE_SOURCE_DIR}/games/game1
+            -I${CMAKE_SOURCE_DIR}/games/game2 -I${CMAKE_SOURCE_DIR}/include ${tavrin_voice_sources} -o ${tavrin_voice_texts}
     DEPENDS ${tavrin_voice_sources} ${tavrin_voice_headers}
     COMMENT "Building voice-texts for this machine" VERBATIM)
   set(tavrin_voice_texts_target ${tavrin_voice_texts})
 else()
-  add_executable(voice-texts ${tavrin_voice_sources})
-  target_include_directories(voice-texts PRIVATE ${tavrin_voice_includes})
+  add_executable(voice-texts ${CMAKE_SOURCE_DIR}/tools/voice/voice_texts.cpp $<TARGET_OBJECTS:game1_tasks>
+    $<TARGET_OBJECTS:game2_tasks>)
+  target_include_directories(voice-texts PRIVATE ${CMAKE_SOURCE_DIR}/games/game1 ${CMAKE_SOURCE_DIR}/games/game2)
+  target_link_libraries(voice-texts PRIVATE game_tables)
   set_target_properties(voice-texts PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/voice)
   set(tavrin_voice_texts $<TARGET_FILE:voice-texts>)
   set(tavrin_voice_texts_target voice-texts)
