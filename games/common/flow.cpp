@@ -194,6 +194,7 @@ void answer(int choice)
         ++state.wrongTries;
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
+        state.closeMiss = currentRound().choices[choice].closeMiss;
         soundPlayWrong();
     }
     screenChanged();
@@ -408,3 +409,4 @@ bool engineShowingHint() { return state.hintShown; }
 int engineHintStep() { return hintStep(); }
 const char *engineHint() { return state.hintShown ? currentHint() : nullptr; }
 const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }
+bool engineCloseMiss() { return state.hintShown && state.closeMiss; }
