@@ -65,14 +65,18 @@ void sayRound()
         voicePrepare(r.choices[i].warning);
     }
     voicePrepare(currentHint());
+    voicePrepare(r.secondHint);
     voicePrepare(phrases::tryAgain);
+    voicePrepare(phrases::notThis);
     voicePrepare(phrases::praises[static_cast<size_t>(state.praiseCount + 1) % phrases::praises.size()]);
 }
+
+const char *tryAgainText() { return state.closeMiss ? phrases::tryAgain : phrases::notThis; }
 
 void sayAnswer(bool right)
 {
     if (right) return voiceSay(currentPraise());
-    voiceSay(state.warning ? state.warning : phrases::tryAgain);
+    voiceSay(state.warning ? state.warning : tryAgainText());
     voiceSayNext(currentHint());
 }
 
@@ -125,6 +129,7 @@ const char *pointedText()
         break;
     case EngineDone:
         if (inside(nextButtonRect(), x, y)) return phrases::next;
+        if (inside(againButtonRect(), x, y)) return phrases::again;
         if (inside(mapButtonRect(), x, y)) return phrases::map;
         break;
     case EngineEnded:

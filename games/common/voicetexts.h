@@ -9,9 +9,9 @@
 
 // How many seeds the makers are run with when their texts are gathered; rounds made from other seeds hold
 // no text beyond these (the voice's checks try another range of seeds to make sure).
-constexpr int SpokenTextSeeds = 3000;
+constexpr int SpokenTextSeeds = 1000;
 
 // Every text of the game that the voice says, each once, sorted: the game's title, the engine's own
-// words, and every task's title, hints, questions, answers and warnings, with the rounds the makers make
-// from `seeds` seeds starting at `firstSeed`.
+// words, and every task's title, hints, questions, answers and warnings at both levels: the questions the
+// game asks, and for a task with a maker also all it makes from `seeds` seeds starting at `firstSeed`.
 std::vector<std::string> spokenTexts(const GameDef &game, uint32_t firstSeed = 1, int seeds = SpokenTextSeeds);
