@@ -9,7 +9,9 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "platform/filekind.h"
@@ -22,14 +24,22 @@
 namespace {
 
 constexpr int MaxClips = 4096;
+constexpr int MaxParts = 4;       // the sentences of a text, each said from a clip of its own
 // A decoded clip is the mixer's own format, about 180 KB a second, so only the latest are kept.
 constexpr int MaxDecoded = 48;
-constexpr int MaxWaiting = 4;
+constexpr int MaxWaiting = 8;
 constexpr int MaxQueued = 16;
 constexpr const char *ClipFolder = "snd/voice/";
 
-struct Clip {
+// A text, and the clips of its sentences in turn. Texts that share a sentence ("Hányan vannak együtt?") share
+// its clip.
+struct Entry {
     uint64_t key;                  // the shown text's hash
+    std::array<int16_t, MaxParts> parts;
+    int partCount;
+};
+
+struct Clip {
     std::array<char, 32> file;     // the clip's name in ClipFolder; never changes while the decoder runs
     Mix_Chunk *chunk;              // decoded, or null
     int lastUse;
@@ -61,6 +71,8 @@ struct Decoder {
 struct Voice {
     bool audio;                    // the shell's audio is open
     int volume;
+    std::array<Entry, MaxClips> entries;
+    int entryCount;
     std::array<Clip, MaxClips> clips;
     int clipCount;
     int decodedCount;
@@ -103,13 +115,13 @@ uint64_t textKey(const char *text)
 
 bool sameText(const char *a, const char *b) { return a == b || (a && b && std::strcmp(a, b) == 0); }
 
-int findClip(const char *text)
+const Entry *findEntry(const char *text)
 {
-    if (!text) return -1;
+    if (!text) return nullptr;
     uint64_t key = textKey(text);
-    auto end = voice.clips.begin() + voice.clipCount;
-    auto found = std::lower_bound(voice.clips.begin(), end, key, [](const Clip &c, uint64_t k) { return c.key < k; });
-    return found != end && found->key == key ? static_cast<int>(found - voice.clips.begin()) : -1;
+    auto end = voice.entries.begin() + voice.entryCount;
+    auto found = std::lower_bound(voice.entries.begin(), end, key, [](const Entry &e, uint64_t k) { return e.key < k; });
+    return found != end && found->key == key ? &*found : nullptr;
 }
 
 // A clip's name is the manifest's only way into the file system: letters, digits and one point, nothing that
@@ -123,6 +135,30 @@ bool plainClipName(const char *name)
     return true;
 }
 
+// A line "clip clip...<TAB>shown text": the clips of the text's sentences, in turn.
+bool readLine(char *line, std::map<std::string, int> &clipNamed)
+{
+    char *tab = std::strchr(line, '\t');
+    if (!tab || tab[1] == '\0' || voice.entryCount == MaxClips) return false;
+    *tab = '\0';
+    Entry entry{textKey(tab + 1), {}, 0};
+    for (char *name = std::strtok(line, " "); name; name = std::strtok(nullptr, " ")) {
+        if (!plainClipName(name) || entry.partCount == MaxParts) return false;
+        auto known = clipNamed.find(name);
+        if (known == clipNamed.end()) {
+            if (voice.clipCount == MaxClips) return false;
+            Clip &c = voice.clips[static_cast<size_t>(voice.clipCount)];
+            c = Clip{};
+            std::snprintf(c.file.data(), c.file.size(), "%s", name);
+            known = clipNamed.emplace(name, voice.clipCount++).first;
+        }
+        entry.parts[static_cast<size_t>(entry.partCount++)] = static_cast<int16_t>(known->second);
+    }
+    if (entry.partCount == 0) return false;
+    voice.entries[static_cast<size_t>(voice.entryCount++)] = entry;
+    return true;
+}
+
 void readManifest()
 {
     char reason[128] = "";
@@ -132,36 +168,24 @@ void readManifest()
                      reason[0] ? reason : "cannot be read");
         return;
     }
+    std::map<std::string, int> clipNamed;
     char line[1024];
     int rejected = 0;
     while (std::fgets(line, sizeof line, f)) {
-        char *tab = std::strchr(line, '\t');
         size_t length = std::strcspn(line, "\r\n");
         bool whole = line[length] != '\0' || std::feof(f);
         line[length] = '\0';
-        if (!tab || !whole || voice.clipCount == MaxClips) {
-            rejected += line[0] != '\0';
-            if (!whole) // the rest of an overlong line is no line of its own
-                while (std::fgets(line, sizeof line, f) && !std::strchr(line, '\n')) {
-                }
-            continue;
-        }
-        *tab = '\0';
-        if (!plainClipName(line) || tab[1] == '\0') {
-            ++rejected;
-            continue;
-        }
-        Clip &c = voice.clips[static_cast<size_t>(voice.clipCount++)];
-        c = Clip{};
-        c.key = textKey(tab + 1);
-        std::snprintf(c.file.data(), c.file.size(), "%s", line);
+        if (!whole) // the rest of an overlong line is no line of its own
+            while (std::fgets(line, sizeof line, f) && !std::strchr(line, '\n')) {
+            }
+        if (line[0] != '\0' && (!whole || !readLine(line, clipNamed))) ++rejected;
     }
     std::fclose(f);
-    auto end = voice.clips.begin() + voice.clipCount;
-    std::stable_sort(voice.clips.begin(), end, [](const Clip &a, const Clip &b) { return a.key < b.key; });
-    voice.clipCount = static_cast<int>(
-        std::unique(voice.clips.begin(), end, [](const Clip &a, const Clip &b) { return a.key == b.key; }) -
-        voice.clips.begin());
+    auto end = voice.entries.begin() + voice.entryCount;
+    std::stable_sort(voice.entries.begin(), end, [](const Entry &a, const Entry &b) { return a.key < b.key; });
+    voice.entryCount = static_cast<int>(
+        std::unique(voice.entries.begin(), end, [](const Entry &a, const Entry &b) { return a.key == b.key; }) -
+        voice.entries.begin());
     if (rejected) std::fprintf(stderr, "voice: %s: %d lines that name no clip were skipped\n", VoiceManifest, rejected);
 }
 
@@ -334,7 +358,7 @@ void voiceClose()
     if (voice.audio && Mix_QuerySpec(nullptr, nullptr, nullptr)) Mix_HaltChannel(TavrinChannelVoice);
     stopDecoder();
     for (int i = 0; i < voice.clipCount; ++i) freeClip(voice.clips[static_cast<size_t>(i)]);
-    voice.clipCount = 0;
+    voice.clipCount = voice.entryCount = 0;
     voice.audio = false;
     voice.playing = voice.pending = -1;
     voice.playingText = voice.pendingText = nullptr;
@@ -354,32 +378,30 @@ void voiceStop()
 void voiceSay(const char *text)
 {
     voiceStop();
-    int index = findClip(text);
-    if (index < 0) {
-        voice.missing += text != nullptr;
-        return;
-    }
-    start(index, text);
+    voiceSayNext(text);
 }
 
 void voiceSayNext(const char *text)
 {
-    int index = findClip(text);
-    if (index < 0) {
+    const Entry *entry = findEntry(text);
+    if (!entry) {
         voice.missing += text != nullptr;
         return;
     }
-    if (!voiceSaying() && voice.waitingCount == 0) return start(index, text);
-    if (voice.waitingCount == MaxWaiting) return;
-    voice.waiting[static_cast<size_t>(voice.waitingCount)] = index;
-    voice.waitingTexts[static_cast<size_t>(voice.waitingCount++)] = text;
-    ask(index, false);
+    int first = 0;
+    if (!voiceSaying() && voice.waitingCount == 0) start(entry->parts[static_cast<size_t>(first++)], text);
+    for (int k = first; k < entry->partCount && voice.waitingCount < MaxWaiting; ++k) {
+        int clip = entry->parts[static_cast<size_t>(k)];
+        voice.waiting[static_cast<size_t>(voice.waitingCount)] = clip;
+        voice.waitingTexts[static_cast<size_t>(voice.waitingCount++)] = text;
+        ask(clip, false);
+    }
 }
 
 void voicePrepare(const char *text)
 {
-    int index = findClip(text);
-    if (index >= 0) ask(index, false);
+    if (const Entry *entry = findEntry(text))
+        for (int k = 0; k < entry->partCount; ++k) ask(entry->parts[static_cast<size_t>(k)], false);
 }
 
 void voicePointerMoved() { voice.moved = true; }
@@ -416,9 +438,9 @@ void voiceFrame(const char *pointed)
     }
 }
 
-bool voiceHasClip(const char *text) { return findClip(text) >= 0; }
+bool voiceHasClip(const char *text) { return findEntry(text) != nullptr; }
 
 const char *voiceSaying() { return voice.pending >= 0 ? voice.pendingText : playingNow() ? voice.playingText : nullptr; }
 
-int voiceClipCount() { return voice.clipCount; }
+int voiceTextCount() { return voice.entryCount; }
 int voiceMissing() { return voice.missing; }

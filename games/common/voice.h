@@ -2,7 +2,7 @@
 #pragma once
 
 // The manifest of the clips, relative to the working directory (the folder of the run-time files): lines
-// "clip<TAB>shown text", the clips beside it.
+// "clip clip...<TAB>shown text", a clip for each sentence of the text in turn, the clips beside it.
 constexpr const char *VoiceManifest = "snd/voice/clips.txt";
 // About half a second at 50 frames: how long the pointer rests on a word before it is said.
 constexpr int VoiceRestFrames = 25;
@@ -32,5 +32,5 @@ void voiceFrame(const char *pointed);
 // For tests and measurements.
 bool voiceHasClip(const char *text);
 const char *voiceSaying();  // the text being said, or null once it has ended or was stopped
-int voiceClipCount();       // the clips the manifest names
+int voiceTextCount();       // the texts the manifest gives clips
 int voiceMissing();         // texts asked for since voiceOpen that had no clip that could be played
