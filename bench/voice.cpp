@@ -58,16 +58,15 @@ template <typename Step> void timed(Step step, Figures *cpu, Figures *wall)
     wall->add(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
 }
 
-// Every clip of the manifest decoded into the mixer's format, as the game decodes one when it is first said.
+// Every clip of the voice decoded into the mixer's format, as the game's decoder does before a clip is said.
 void decodeClips()
 {
     Figures cpu;
     double seconds = 0;
-    std::ifstream manifest("snd/voice/clips.txt");
-    for (std::string line; std::getline(manifest, line);) {
-        std::string path = "snd/voice/" + line.substr(0, line.find('\t'));
+    for (const auto &entry : fs::directory_iterator("snd/voice")) {
+        if (entry.path().extension() != ".ogg") continue;
         double before = threadMilliseconds();
-        Mix_Chunk *chunk = Mix_LoadWAV(path.c_str());
+        Mix_Chunk *chunk = Mix_LoadWAV(entry.path().c_str());
         cpu.add(threadMilliseconds() - before);
         if (!chunk) continue;
         seconds += chunk->alen / (44100.0 * 4);
