@@ -89,7 +89,7 @@ protected:
         ASSERT_NE(window, nullptr) << SDL_GetError();
         VideoResetState();
         installGLRecorder(maxTextureSize, reuseTextureNames);
-        stderrOf([&] { screen = VideoAttachWindow(window, scale); });
+        stderrOf([&] { screen = VideoAttachWindow(window, width / scale, height / scale, scale); });
         ASSERT_NE(screen, nullptr);
         clearGLCalls();
     }
