@@ -13,13 +13,7 @@
 #include "town.h"
 #include "desktop.h"
 #include "real_program.h"
-
-// Last, and their macros that clash with other names dropped: only the screen capture uses them.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#undef None
-#undef Bool
-#undef Status
+#include "screenshot.h"
 
 namespace {
 
@@ -45,28 +39,7 @@ int command(const std::vector<std::string> &args, std::string *out = nullptr)
 }
 
 // The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read.
-std::vector<uint32_t> capture(const std::string &window)
-{
-    std::vector<uint32_t> pixels;
-    Display *display = XOpenDisplay(nullptr);
-    if (!display) return pixels;
-    XImage *image = XGetImage(display, std::stoul(window), 0, 0, 800, 600, AllPlanes, ZPixmap);
-    if (image) {
-        pixels.resize(800 * 600);
-        for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x) pixels[y * 800 + x] = XGetPixel(image, x, y) & 0xFFFFFF;
-        XDestroyImage(image);
-    }
-    XCloseDisplay(display);
-    return pixels;
-}
-
-int channelDifference(uint32_t a, uint32_t b)
-{
-    int largest = 0;
-    for (int shift : {0, 8, 16}) largest = std::max(largest, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
-    return largest;
-}
+std::vector<uint32_t> capture(const std::string &window) { return capturePixels("", std::stoul(window), 0, 0, 800, 600); }
 
 // Waits up to 20 seconds for a check to hold: the program takes events a frame at a time, later still
 // under Wine on a busy machine.
