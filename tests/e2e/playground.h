@@ -22,37 +22,16 @@ namespace fs = std::filesystem;
 struct Playground {
     RunCopy copy{"tavrin-play"};
     fs::path root = copy.dir.path, run = copy.run();
-    std::string display;
-    pid_t server = -1;
+    VirtualDisplay screen;
+    std::string display = screen.name;
 
-    std::string screenSize;  // the display's size and depth, as Xvfb takes it
+    explicit Playground(std::string size = "1024x768x24") : screen(std::move(size)) {}
 
-    explicit Playground(std::string size = "1024x768x24") : screenSize(std::move(size)) { startDisplay(); }
-    ~Playground() { stopDisplay(); }
-
-    // Xvfb picks a free display number and writes it to the pipe once it takes connections.
-    void startDisplay()
+    void restartDisplay()
     {
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        Launch xvfb({"Xvfb", "-displayfd", "3", "-screen", "0", screenSize, "-nolisten", "tcp", "-noreset"});
-        xvfb.errors = "/dev/null";
-        xvfb.descriptor3 = fds[1];
-        server = startProcess(xvfb);
-        close(fds[1]);
-        char number[32] = {};
-        ssize_t got = server > 0 ? read(fds[0], number, sizeof number - 1) : 0;
-        close(fds[0]);
-        if (got > 0) display = ":" + std::to_string(atoi(number));
-    }
-    void stopDisplay()
-    {
-        if (server > 0) {
-            kill(server, SIGTERM);
-            waitpid(server, nullptr, 0);
-        }
-        server = -1;
-        display.clear();
+        screen.stop();
+        screen.start();
+        display = screen.name;
     }
 
     std::vector<std::string> extraEnvironment;  // "NAME=value" for the programs started from here on
@@ -136,8 +115,7 @@ inline pid_t startAndFindWindow(Playground &play, Pointer &pointer)
                        log.find("No available video device") != std::string::npos;
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 2 || !refused) break;
         // A display that turned the program away tends to go on doing so: the next try gets a new one.
-        play.stopDisplay();
-        play.startDisplay();
+        play.restartDisplay();
     }
     if (found) return pid;
     std::string windows, names;
