@@ -2,7 +2,6 @@
 // back, the plain path's scale pass and the OpenGL path's scaled presentation
 #include <cmath>
 
-#include "pixels.h"
 #include "video_fixture.h"
 
 namespace {
@@ -160,39 +159,6 @@ TEST(ScalePass, OtherScalesAreLinearBetweenTheFourNearestPixels)
     EXPECT_EQ(at(window, 143, 107), at(frame, 79, 59));
     SDL_FreeSurface(frame);
     SDL_FreeSurface(window);
-}
-
-// The program's own mode set on SDL's dummy driver: a frame of the screen's size, scaled onto the larger
-// window at the flip, between black bars.
-TEST(PlainScaledScreen, IsAFrameOfTheScreensSizeShownInTheView)
-{
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-    VideoResetState();
-    VideoChooseWindow({1000, 500, true});
-    std::string output;
-    SDL_Surface *screen = setModeQuietly(200, 150, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF, &output);
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(output, "desired = 200 x 150\nreal = 1000 x 500\n");
-    SDL_Surface *window = SDL_GetVideoSurface();
-    EXPECT_NE(screen, window);
-    EXPECT_EQ(screen->w, 200);
-    EXPECT_EQ(window->w, 1000);
-    EXPECT_FALSE(VideoDrawsWithOpenGL());
-    EXPECT_EQ(VideoScreenView().x, 166);
-    EXPECT_EQ(VideoScreenView().w, 667);
-
-    SDL_Rect left{0, 0, 100, 150};
-    VideoFillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 255));
-    VideoFillRect(screen, &left, SDL_MapRGB(screen->format, 255, 0, 0));
-    EXPECT_EQ(VideoFlip(screen), 0);
-    EXPECT_EQ(rgbAt(window, 100, 250), (Rgb{0, 0, 0}));
-    EXPECT_EQ(rgbAt(window, 170, 10), (Rgb{255, 0, 0}));
-    EXPECT_EQ(rgbAt(window, 830, 490), (Rgb{0, 0, 255}));
-    EXPECT_EQ(rgbAt(window, 900, 250), (Rgb{0, 0, 0}));
-    closeQuietly(screen);
-    VideoChooseWindow({});
-    unsetenv("SDL_VIDEODRIVER");
 }
 
 // ----------------------------------------------------------------------------------------------------
