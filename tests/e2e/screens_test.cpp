@@ -6,7 +6,7 @@
 #include "playground.h"
 #include "video/video_internal.h"
 
-#include "screenshot.h"
+#include "window_capture.h"  // last: it drops the X11 macros that clash with other names
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "town.h"
 #include "desktop.h"
 #include "real_program.h"
-#include "screenshot.h"
+#include "window_capture.h" // last: it drops the X11 macros that clash with other names
 
 namespace {
 
@@ -37,9 +37,6 @@ int command(const std::vector<std::string> &args, std::string *out = nullptr)
     if (out) *out = run.out;
     return run.exitCode;
 }
-
-// The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read.
-std::vector<uint32_t> capture(const std::string &window) { return capturePixels("", std::stoul(window), 0, 0, 800, 600); }
 
 // Waits up to 20 seconds for a check to hold: the program takes events a frame at a time, later still
 // under Wine on a busy machine.
@@ -83,7 +80,7 @@ bool finishFirstTask(WinePointer &pointer, const GameDef &game)
         for (int place = 0; place < 3 && !right; ++place) {
             SDL_Rect card = choiceRect(place, 3);
             pointer.click(card);
-            std::vector<uint32_t> now = capture(pointer.window);
+            std::vector<uint32_t> now = captureWindow(pointer.window);
             if (now.size() != 800u * 600u) return false;
             uint32_t p = now[(card.y + 24) * 800 + card.x + 14];
             int red = p >> 16 & 0xFF, green = p >> 8 & 0xFF, blue = p & 0xFF;
@@ -139,7 +136,7 @@ Comparison compareWithLinux(const std::vector<uint32_t> &shot)
         xdotool({"mousemove", "--window", window, "790", "590"});
         auto end = std::chrono::steady_clock::now() + 8s;
         while (std::chrono::steady_clock::now() < end) {
-            std::vector<uint32_t> linux = capture(window);
+            std::vector<uint32_t> linux = captureWindow(window);
             if (linux.size() != shot.size()) continue;
             ++best.captures;
             int differing = 0, largest = 0;
@@ -174,14 +171,14 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
     // The player choice, the pointer out of the way, for the comparison with the Linux program below.
     pointer.moveTo(790, 590);
     std::this_thread::sleep_for(2s);
-    std::vector<uint32_t> shot = capture(pointer.window);
+    std::vector<uint32_t> shot = captureWindow(pointer.window);
     ASSERT_EQ(shot.size(), 800u * 600u);
 
     // A game's own panel is cream where the menu shows its frame; the program takes events a frame at a
     // time, later still on a busy machine, so each change is waited for.
     auto gameShows = [&](bool shown) {
         return eventually([&] {
-            std::vector<uint32_t> now = capture(pointer.window);
+            std::vector<uint32_t> now = captureWindow(pointer.window);
             return now.size() == 800u * 600u && ((now[40 * 800 + 60] >> 8) == 0xFFFAu) == shown;
         });
     };

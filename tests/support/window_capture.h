@@ -1,13 +1,14 @@
-// screenshot.h -- what a display shows, read through Xlib: a window's or the root window's pixels and size
+// window_capture.h -- what the X display shows, for tests that look at it: a program's window or any part
+// of the root window, and the root window's size
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Last in a file's includes: Xlib's macros clash with other names, and the ones that do are dropped.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+// Their macros clash with other names, and only the captures below use them.
 #undef None
 #undef Bool
 #undef Status
@@ -57,4 +58,10 @@ inline int channelDifference(uint32_t a, uint32_t b)
         largest = d > largest ? d : -d > largest ? -d : largest;
     }
     return largest;
+}
+
+// The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read.
+inline std::vector<uint32_t> captureWindow(const std::string &window)
+{
+    return capturePixels("", std::stoul(window), 0, 0, 800, 600);
 }
