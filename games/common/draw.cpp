@@ -9,6 +9,7 @@
 #include "engine_internal.h"
 #include "gametext.h"
 #include "pictures.h"
+#include "progress.h"
 #include "rules.h"
 
 using namespace engine;
@@ -394,6 +395,7 @@ int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     if (!blit || !clip || !fill) return 0;
     Services s{blit, clip, fill};
     ++state.frame;
+    progressFrame(); // records: what the store could not take yet is tried again
     if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
     clip(nullptr);
     drawBackground(s);

@@ -65,6 +65,7 @@ void startRound()
 
 void openMap()
 {
+    progressPlayLeft(state.mistakes); // records: a play left for the map still counts
     state.screen = EngineMap;
     startRound();
 }
@@ -72,6 +73,7 @@ void openMap()
 void openTask(int task)
 {
     ++state.visits[task];
+    progressPlayStarted(task); // records: a play begins
     state.mistakes = 0;
     state.task = task;
     state.round = 0;
@@ -84,9 +86,9 @@ int starsFor(int mistakes) { return mistakes == 0 ? 3 : mistakes <= 2 ? 2 : 1; }
 
 void finishTask()
 {
-    recordTaskDone(*state.game, state.slot, state.task);
     state.earned = starsFor(state.mistakes);
-    recordStars(*state.game, state.slot, state.task, state.earned);
+    // records: the task done, its stars and the play, written now or kept until the store takes them
+    progressPlayFinished(state.mistakes, state.earned);
     state.done[state.task] = true;
     state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
@@ -230,6 +232,7 @@ int engineSetSlot(const GameDef &game, int slot)
     state.quizOn = readSetting("quiz", 1) != 0;
     readProgress(game, slot, state.done);
     readStars(game, slot, state.stars);
+    progressOpen(game, slot); // records: this player's plays from now on
     orderMap();
     textOpen();
     makeRounds();
@@ -265,6 +268,7 @@ int engineKey(SDL_Event *event)
 
 void engineRelease()
 {
+    progressClose(state.mistakes); // records: a play still running ends, and what waits gets its last try
     soundsClose();
     picturesForget();
     textClose();

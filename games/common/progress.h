@@ -1,28 +1,52 @@
-// progress.h -- a player's finished tasks and the settings the games read, kept in the shared store
+// progress.h -- a player's finished tasks and records of every play, and the settings the games read, in the store
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "tasks.h"
 
-// Reads a 4-byte setting under "Software\Vorniquel\Tavrin\"; fallback when it is missing, unreadable or -1.
+// Every value the games keep is a 4-byte REG_DWORD read with the store's own rule (storeQueryDword), the
+// menu's too: anything else counts as missing.
+
+// Reads a setting under "Software\Vorniquel\Tavrin\"; fallback when it is missing, of another type or -1.
 int readSetting(const char *name, int fallback);
 
 // The store key of player slot (0 = A, 1 = B, 2 = C): "Software\Vorniquel\Tavrin\slot<slot + 1>\".
 // Returns 0 for a slot outside 0 to 2.
 int slotKeyPath(int slot, char *path, int size);
 
-// Fills done[i] for the game's tasks: true where the value named by valueFormat is 2.
+// Fills done[i] for the game's tasks: true where the task's done value is ProgressDone.
 void readProgress(const GameDef &game, int slot, std::array<bool, MaxTasks> &done);
-
-// Writes 2 under the task's value name in the player's key and commits it at once. Every earlier task
-// of the game that has no readable value gets 0, so that the menu, which counts each game's values up
-// to the first missing one, sees this one too. Returns 1 when the value was written and committed.
-int recordTaskDone(const GameDef &game, int slot, int task);
-
 // Fills stars[i] with the best stars (1 to 3) the player has earned in each task, 0 where none are kept.
 void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars);
 
-// Keeps the task's stars under the game's own star value when they are more than the kept ones, and commits
-// them. The done value above is what the shell counts; the stars never change it. Returns 1 when written.
-int recordStars(const GameDef &game, int slot, int task, int stars);
+// ---------------------------------------------------------------------------------------------------------
+// Recording the plays. A play runs from opening a task to finishing it or leaving it (the map, the end of
+// the game, the program closed). When it ends, what it adds to the task's records (tavrin/progress.h) is
+// written in one transaction, with the done value and the stars of a finished task and the seconds of the
+// day. The store is never waited for while the game runs: what another program's lock keeps out waits in
+// the game, is tried again every half second, and gets one last try when the game ends, after which a
+// loss is one line in the shell's log.
+// ---------------------------------------------------------------------------------------------------------
+
+// At the game's start, for the player (nothing is recorded for a slot outside 0 to 2).
+void progressOpen(const GameDef &game, int slot);
+void progressPlayStarted(int task);
+// The play ends with its task done, after `mistakes` wrong answers, earning `stars` (1 to 3).
+void progressPlayFinished(int mistakes, int stars);
+// The play ends unfinished; nothing happens when no play is running.
+void progressPlayLeft(int mistakes);
+// Once a frame: what waits for the store is tried again now and then.
+void progressFrame();
+// The game ends: a running play is left, and what still waits gets its last try.
+void progressClose(int mistakes);
+// Whether results wait for the store.
+bool progressWaiting();
+
+// The clock the records are kept by; tests set one of their own (null: the real one again).
+struct ProgressClock {
+    uint32_t (*milliseconds)(); // a running count of milliseconds
+    int (*today)();             // the local date as the number YYYYMMDD
+};
+void progressSetClock(const ProgressClock *clock);

@@ -14,6 +14,7 @@
 #include "events.h"
 #include "fake_store.h"
 #include "forest.h"
+#include "progress.h"
 #include "tavrin/module.h"
 #include "town.h"
 
@@ -146,7 +147,13 @@ void playTask(int task, bool quiz)
 }
 
 std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_string(task); }
-std::string starName(int task) { return std::string(GAME_VALUE).substr(0, 2) + "s" + std::to_string(task); }
+// A record of the task under the game's prefix: "g1p3" is how often task 3 of the first game was played.
+std::string recordName(char record, int task) { return std::string(GAME_VALUE).substr(0, 2) + record + std::to_string(task); }
+int32_t recordOf(int slotNumber, char record, int task) { return fakeSlotValue(slotNumber, recordName(record, task)); }
+
+// The records' clock, moved on by the tests.
+uint32_t nowMs = 0;
+const ProgressClock testClock{[] { return nowMs; }, [] { return 20250310; }};
 
 // Whether tile a stands after tile b, reading the map row by row.
 bool readsAfter(const SDL_Rect &a, const SDL_Rect &b) { return a.y > b.y || (a.y == b.y && a.x > b.x); }
@@ -157,8 +164,13 @@ protected:
     {
         fakeStoreReset();
         recorder = Recorder{};
+        progressSetClock(&testClock);
     }
-    void TearDown() override { engineRelease(); }
+    void TearDown() override
+    {
+        engineRelease();
+        progressSetClock(nullptr);
+    }
     void start(int slot)
     {
         ASSERT_EQ(setslot(slot), 0);
@@ -175,6 +187,7 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     start(1);
     ASSERT_EQ(clickAt(taskTileRect(0)), 0);
     ASSERT_EQ(draw(), 0);
+    nowMs += 42000;
 
     // A wrong answer gets a gentle hint and the same question again; the hint stays until the next click.
     ASSERT_EQ(clickAnswer(false), 0);
@@ -198,11 +211,23 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_TRUE(fakeKeys[fakeSlotPath(3)].empty());
 
     EXPECT_EQ(engineEarnedStars(), 2) << "one mistake: two stars";
-    EXPECT_EQ(fakeSlotValue(2, starName(0)), 2);
+    EXPECT_EQ(recordOf(2, 's', 0), 2);
+    EXPECT_EQ(recordOf(2, 'p', 0), 1);
+    EXPECT_EQ(recordOf(2, 'f', 0), 1);
+    EXPECT_EQ(recordOf(2, 'm', 0), 1);
+    EXPECT_EQ(recordOf(2, 't', 0), 42);
+    EXPECT_EQ(fakeSlotValue(2, "day20250310"), 42);
+    nowMs += 5000; // on the finished-task screen: no play
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(engineScreen(), EngineMap);
     EXPECT_TRUE(engineTaskDone(0));
     ASSERT_EQ(draw(), 0);
+
+    // Played again and left unfinished with "vissza": the play still counts, the task stays done.
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    ASSERT_EQ(clickAnswer(false), 0);
+    ASSERT_EQ(clickAnswer(false, 1), 0);
+    nowMs += 8000;
 
     EXPECT_EQ(recorder.unmarkedErrors, 0) << "every surface reaches the shell with unused1 = 0";
     EXPECT_GT(recorder.blits, 0);
@@ -215,6 +240,15 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_EQ(atlasPageCount(), 0) << "everything is freed before the game says it has ended";
     EXPECT_NE(draw(), 0);
     EXPECT_EQ(fakeOpenKeys, 0);
+    EXPECT_EQ(recordOf(2, 'p', 0), 2);
+    EXPECT_EQ(recordOf(2, 'f', 0), 1);
+    EXPECT_EQ(recordOf(2, 'm', 0), 2);
+    EXPECT_EQ(recordOf(2, 'e', 0), 3);
+    EXPECT_EQ(recordOf(2, 'r', 0), 2);
+    EXPECT_EQ(recordOf(2, 't', 0), 50);
+    EXPECT_EQ(recordOf(2, 'd', 0), 20250310);
+    EXPECT_EQ(fakeSlotValue(2, "day20250310"), 50);
+    EXPECT_EQ(fakeSlotValue(2, valueName(0)), 2);
 }
 
 TEST_F(Game, WithTheQuizOffATaskCountsWithoutTheExtraQuestion)
@@ -314,7 +348,7 @@ TEST_F(Game, EscapeEndsTheGameFromEveryScreen)
     }
 }
 
-TEST_F(Game, TheTaskMapButtonGoesBackWithoutRecording)
+TEST_F(Game, TheTaskMapButtonGoesBackWithThePlayCountedButTheTaskNotDone)
 {
     start(0);
     ASSERT_EQ(clickAt(taskTileRect(0)), 0);
@@ -322,7 +356,10 @@ TEST_F(Game, TheTaskMapButtonGoesBackWithoutRecording)
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     EXPECT_EQ(engineScreen(), EngineMap);
     EXPECT_FALSE(engineTaskDone(0));
-    EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
+    EXPECT_EQ(fakeSlotValue(1, valueName(0)), fakeMissing);
+    EXPECT_EQ(recordOf(1, 'f', 0), fakeMissing);
+    EXPECT_EQ(recordOf(1, 'p', 0), 1);
+    EXPECT_EQ(recordOf(1, 'm', 0), 0);
 }
 
 TEST_F(Game, WheelTurnsAndClicksOnNothingDoNothing)
@@ -455,14 +492,14 @@ TEST_F(Game, StarsCountTheMistakesAndTheBestResultIsKept)
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     playTask(t, true);
     EXPECT_EQ(engineEarnedStars(), 3);
-    EXPECT_EQ(fakeSlotValue(1, starName(t)), 3);
+    EXPECT_EQ(recordOf(1, 's', t), 3);
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(clickAt(taskTileRect(t)), 0);
     ASSERT_EQ(clickAnswer(false), 0);
     for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
     answerRightly();
     EXPECT_EQ(engineEarnedStars(), 2);
-    EXPECT_EQ(fakeSlotValue(1, starName(t)), 3) << "a worse play keeps the best stars";
+    EXPECT_EQ(recordOf(1, 's', t), 3) << "a worse play keeps the best stars";
     start(0);
     EXPECT_EQ(engineStars(t), 3) << "read back at the next start";
 }
