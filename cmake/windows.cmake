@@ -1,6 +1,6 @@
 # windows.cmake -- the Windows build, cross-built by MinGW-w64: with the SDL prefix of scripts/windows-deps
 # the whole program (tavrin.exe, the game DLLs, the store DLL, tavrin-reg.exe and the SDL family's DLLs in
-# run/, beside g/, g1/ and snd/); without it only what needs no SDL. The tests land in tests/ and run
+# run/, beside g/, g1/ and snd/, and tavrin-report.exe); without it only what needs no SDL. The tests land in tests/ and run
 # under Wine through ctest.
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   message(WARNING "No Wine found: the Windows tests are built but cannot run here.")
@@ -37,6 +37,8 @@ if(TAVRIN_WINDOWS_DEPS)
   endforeach()
   add_subdirectory(games)
   add_subdirectory(tools/tavrin-reg)
+  # The parents' overview, tavrin-report.exe: it takes the tasks' names from the games' tables.
+  add_subdirectory(tools/report)
   # The Windows program keeps its run-time files beside itself, in its working directory: there is no
   # installed data folder apart from it.
   target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH=".")
@@ -116,3 +118,7 @@ endfunction()
 add_subdirectory(tests/support)
 add_subdirectory(tests/store)
 add_subdirectory(tests/platform/windows)
+# tavrin-report.exe held against the Linux program.
+if(TAVRIN_WINDOWS_DEPS)
+  add_subdirectory(tests/report)
+endif()

@@ -90,6 +90,10 @@ Section "!$(SectionGame)" SecGame
   WriteUninstaller "$INSTDIR\uninstall.exe"
   ; The shortcut starts the program in its own folder, where it finds g\, g1\ and snd\.
   CreateShortcut "$SMPROGRAMS\Tavrin.lnk" "$INSTDIR\tavrin.exe" "" "$INSTDIR\tavrin.exe" 0
+  ; The parents' overview writes its page and hands it to the browser at once: its console window stays
+  ; minimised for that moment.
+  CreateShortcut "$SMPROGRAMS\Tavrin – szülői áttekintés.lnk" "$INSTDIR\tavrin-report.exe" "" "$INSTDIR\tavrin.exe" 0 \
+    SW_SHOWMINIMIZED
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${DISPLAY_NAME}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -120,6 +124,7 @@ SectionEnd
 Section "!un.$(SectionRemoveGame)" UnSecGame
   SectionIn RO
   Delete "$SMPROGRAMS\Tavrin.lnk"
+  Delete "$SMPROGRAMS\Tavrin – szülői áttekintés.lnk"
   Delete "$DESKTOP\Tavrin.lnk"
   !insertmacro UNINSTALL_FILES
   Delete "$INSTDIR\sdl.log"
@@ -133,6 +138,9 @@ SectionEnd
 ; The players' progress stays unless asked for: a reinstall finds it again.
 Section /o "un.$(SectionRemoveResults)" UnSecResults
   DeleteRegKey HKCU "${SETTINGS_KEY}"
+  ; The parents' overview pages hold the results too.
+  Delete "$LOCALAPPDATA\Tavrin\attekintes*.html"
+  RMDir "$LOCALAPPDATA\Tavrin"
   DeleteRegKey /ifempty HKCU "Software\Vorniquel"
 SectionEnd
 

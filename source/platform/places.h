@@ -13,8 +13,9 @@ extern const bool runTimeFilesFollowExecutable;
 bool executableDirectory(char *buffer, size_t size);
 
 // Writes the program's own per-user state folder, creating it (and its parents) for the user alone
-// when missing: ${XDG_STATE_HOME:-$HOME/.local/state}/tavrin on POSIX. False when it cannot be made, and
-// always on Windows, where the log stays in the working directory.
+// when missing: ${XDG_STATE_HOME:-$HOME/.local/state}/tavrin on POSIX, %LOCALAPPDATA%\Tavrin on Windows
+// (where the log does not use it: it stays in the working directory). False when it cannot be made. On
+// Windows the text is UTF-8.
 bool stateDirectory(char *buffer, size_t size);
 
 #if !defined(_WIN32)

@@ -1,23 +1,10 @@
-// desktop.cpp -- message box and address opening on Windows (MessageBoxW, ShellExecuteA)
+// desktop.cpp -- message box and address opening on Windows (MessageBoxW, ShellExecuteW)
 #include "platform/desktop.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
-#include <string>
-
-// ----------------------------------------------------------------------------------------------------
-// Internal functions
-// ----------------------------------------------------------------------------------------------------
-static std::wstring utf16FromUtf8(const char *text)
-{
-    int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
-    wide.resize(static_cast<size_t>(length - 1));  // the terminator the count included
-    return wide;
-}
+#include "wide.h"
 
 // ----------------------------------------------------------------------------------------------------
 // Functions
@@ -31,5 +18,7 @@ void showMessageBox(const char *title, const char *text)
 void openAddress(const char *address)
 {
     if (!address || !*address) return;
-    ShellExecuteA(nullptr, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+    // Wide, so that a file in a folder whose name the ANSI code page cannot spell opens as well.
+    std::wstring wide = utf16FromUtf8(address);
+    if (!wide.empty()) ShellExecuteW(nullptr, nullptr, wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -1,17 +1,31 @@
-// places.cpp -- the executable's folder through GetModuleFileNameW; no state folder: the log stays put
+// places.cpp -- the executable's folder through GetModuleFileNameW, the state folder in the local application data
 #include "platform/places.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <string>
+
+#include "wide.h"
 
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
 const bool runTimeFilesFollowExecutable = false;
+
+// ----------------------------------------------------------------------------------------------------
+// Internal functions
+// ----------------------------------------------------------------------------------------------------
+static bool copyOut(const std::string &text, char *buffer, size_t size)
+{
+    if (text.empty() || text.size() >= size) return false;
+    memcpy(buffer, text.c_str(), text.size() + 1);
+    return true;
+}
 
 // ----------------------------------------------------------------------------------------------------
 // Functions
@@ -36,16 +50,20 @@ bool executableDirectory(char *buffer, size_t size)
     // "C:\tavrin.exe" keeps its "C:\" rather than becoming the drive's current directory "C:".
     path.resize(slash > 0 && path[slash - 1] == L':' ? slash + 1 : slash);
 
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), nullptr, 0,
-                                    nullptr, nullptr);
-    if (bytes <= 0 || static_cast<size_t>(bytes) >= size) return false;
-    WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), buffer, bytes, nullptr, nullptr);
-    buffer[bytes] = '\0';
-    return true;
+    return copyOut(utf8FromUtf16(path), buffer, size);
 }
 
-bool stateDirectory(char *, size_t)
+bool stateDirectory(char *buffer, size_t size)
 {
-    // The log stays in the working directory, beside the run-time files, as it always has there.
-    return false;
+    // The user's own local application data, which the profile's permissions keep to the user. The log
+    // does not go here: it stays in the working directory, beside the run-time files, as it always has.
+    std::wstring base(MAX_PATH, L'\0');
+    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, &base[0]) != S_OK)
+        return false;
+    base.resize(base.find(L'\0'));
+    std::wstring folder = base + L"\\Tavrin";
+    if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+    DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    return copyOut(utf8FromUtf16(folder), buffer, size);
 }

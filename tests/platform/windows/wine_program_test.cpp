@@ -245,6 +245,8 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAll
                              "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt", "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg"})
         EXPECT_TRUE(fs::exists(folder / file)) << file;
     EXPECT_TRUE(fs::exists(shortcut)) << shortcut;
+    fs::path overview = shortcut.parent_path() / "Tavrin – szülői áttekintés.lnk";
+    EXPECT_TRUE(fs::exists(overview)) << overview;
     std::string entry = registry(uninstallKey);
     std::printf("after install, %s", entry.c_str());
     EXPECT_TRUE(std::regex_search(entry, std::regex("DisplayName +REG_SZ +Tavrin\n")));
@@ -275,6 +277,7 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAll
     while (fs::exists(folder) && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(250ms);
     EXPECT_FALSE(fs::exists(folder)) << "left behind in " << folder;
     EXPECT_FALSE(fs::exists(shortcut));
+    EXPECT_FALSE(fs::exists(overview));
     EXPECT_EQ(registry(uninstallKey).find("DisplayName"), std::string::npos);
     std::string kept = registry("HKCU\\Software\\Vorniquel\\Tavrin");
     std::printf("after uninstall, the results are kept:%s", kept.c_str());
