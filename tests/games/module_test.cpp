@@ -150,6 +150,13 @@ std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_strin
 // A record of the task under the game's prefix: "g1p3" is how often task 3 of the first game was played.
 std::string recordName(char record, int task) { return std::string(GAME_VALUE).substr(0, 2) + record + std::to_string(task); }
 int32_t recordOf(int slotNumber, char record, int task) { return fakeSlotValue(slotNumber, recordName(record, task)); }
+// Plays, finished plays, mistakes of the last play and of all, best and last stars, seconds.
+std::vector<int32_t> recordsOf(int slotNumber, int task)
+{
+    std::vector<int32_t> values;
+    for (char record : std::string("pfmesrt")) values.push_back(recordOf(slotNumber, record, task));
+    return values;
+}
 
 // The records' clock, moved on by the tests.
 uint32_t nowMs = 0;
@@ -211,11 +218,7 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_TRUE(fakeKeys[fakeSlotPath(3)].empty());
 
     EXPECT_EQ(engineEarnedStars(), 2) << "one mistake: two stars";
-    EXPECT_EQ(recordOf(2, 's', 0), 2);
-    EXPECT_EQ(recordOf(2, 'p', 0), 1);
-    EXPECT_EQ(recordOf(2, 'f', 0), 1);
-    EXPECT_EQ(recordOf(2, 'm', 0), 1);
-    EXPECT_EQ(recordOf(2, 't', 0), 42);
+    EXPECT_EQ(recordsOf(2, 0), (std::vector<int32_t>{1, 1, 1, 1, 2, 2, 42}));
     EXPECT_EQ(fakeSlotValue(2, "day20250310"), 42);
     nowMs += 5000; // on the finished-task screen: no play
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
@@ -240,12 +243,7 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     EXPECT_EQ(atlasPageCount(), 0) << "everything is freed before the game says it has ended";
     EXPECT_NE(draw(), 0);
     EXPECT_EQ(fakeOpenKeys, 0);
-    EXPECT_EQ(recordOf(2, 'p', 0), 2);
-    EXPECT_EQ(recordOf(2, 'f', 0), 1);
-    EXPECT_EQ(recordOf(2, 'm', 0), 2);
-    EXPECT_EQ(recordOf(2, 'e', 0), 3);
-    EXPECT_EQ(recordOf(2, 'r', 0), 2);
-    EXPECT_EQ(recordOf(2, 't', 0), 50);
+    EXPECT_EQ(recordsOf(2, 0), (std::vector<int32_t>{2, 1, 2, 3, 2, 2, 50}));
     EXPECT_EQ(recordOf(2, 'd', 0), 20250310);
     EXPECT_EQ(fakeSlotValue(2, "day20250310"), 50);
     EXPECT_EQ(fakeSlotValue(2, valueName(0)), 2);
