@@ -272,6 +272,8 @@ TEST_F(Games, UnloadingAnUnfinishedGameIsSafeAfterTheShellStoppedAudioAndFonts)
             TTF_Quit();
         }
         EXPECT_EQ(TTF_WasInit(), 0) << "the game gave back its own use of the font library";
+        EXPECT_EQ(storedValue(3, std::string(file).substr(0, 5) == "game1" ? "g1p0" : "g2p0"), 1)
+            << "a play cut short by the program's end still counts";
         Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024);
     }
 }
