@@ -65,7 +65,7 @@ void startRound()
 
 void openMap()
 {
-    progressPlayLeft(state.mistakes); // records: a play left for the map still counts
+    progressPlayLeft(); // records: a play left for the map still counts
     state.screen = EngineMap;
     startRound();
 }
@@ -88,7 +88,7 @@ void finishTask()
 {
     state.earned = starsFor(state.mistakes);
     // records: the task done, its stars and the play, written now or kept until the store takes them
-    progressPlayFinished(state.mistakes, state.earned);
+    progressPlayFinished(state.earned);
     state.done[state.task] = true;
     state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
@@ -119,6 +119,7 @@ void answer(int choice)
     } else {
         state.wrong[choice] = true;
         ++state.mistakes;
+        progressMistake(); // records: a wrong answer of the play
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
         soundPlayWrong();
@@ -268,7 +269,7 @@ int engineKey(SDL_Event *event)
 
 void engineRelease()
 {
-    progressClose(state.mistakes); // records: a play still running ends, and what waits gets its last try
+    progressClose(); // records: a play still running ends, and what waits gets its last try
     soundsClose();
     picturesForget();
     textClose();

@@ -28,6 +28,9 @@ constexpr int MaxWaitingDays = 4; // a lock held across midnight or two
 struct TaskChange {
     bool played = false;
     bool done = false;
+    bool kept = false; // the engine's level and asked questions, set
+    int level = 0;
+    uint32_t asked = 0;
     int plays = 0, finished = 0, mistakes = 0, seconds = 0;
     int lastMistakes = 0, lastStars = 0, bestStars = 0, lastDate = 0;
 };
@@ -47,6 +50,7 @@ struct Recorder {
     std::array<bool, MaxTasks> starsSound{};
     bool playing = false;
     int task = 0;
+    int mistakes = 0;
     uint32_t startedAt = 0;
     std::array<TaskChange, MaxTasks> tasks{};
     std::array<DayChange, MaxWaitingDays> days{};
@@ -124,11 +128,12 @@ void readTaskValues(int taskCount, int slot, int32_t missing, std::array<int32_t
     }
 }
 
-void readBestStars(const GameDef &game, int slot, int32_t missing, std::array<int32_t, MaxTasks> &values)
+// Each task's record named by format (one of the game's own, with its number and the task's).
+void readRecords(const GameDef &game, int slot, const char *format, int32_t missing, std::array<int32_t, MaxTasks> &values)
 {
     int number = gameNumber(game);
-    readTaskValues(number ? game.taskCount : 0, slot, missing, values, [number](char *text, int size, int task) {
-        return valueName(text, size, TAVRIN_BEST_STARS_FORMAT, number, task);
+    readTaskValues(number ? game.taskCount : 0, slot, missing, values, [number, format](char *text, int size, int task) {
+        return valueName(text, size, format, number, task);
     });
 }
 
@@ -221,6 +226,10 @@ std::vector<Change> waitingChanges(StoreKey key)
         addChange(batch, StoreUpdateAdd, c.mistakes, TAVRIN_MISTAKES_FORMAT, r.number, t);
         addChange(batch, StoreUpdateAdd, c.seconds, TAVRIN_SECONDS_FORMAT, r.number, t);
         addChange(batch, StoreUpdateSet, c.lastDate, TAVRIN_LAST_DATE_FORMAT, r.number, t);
+        if (c.kept) {
+            addChange(batch, StoreUpdateSet, c.level, TAVRIN_LEVEL_FORMAT, r.number, t);
+            addChange(batch, StoreUpdateSet, static_cast<int32_t>(c.asked), AskedQuestionsFormat, r.number, t);
+        }
     }
     int today = 0;
     for (const DayChange &d : r.days)
@@ -272,7 +281,7 @@ void addDay(int day, int seconds)
     at->seconds += seconds;
 }
 
-void endPlay(bool finished, int mistakes, int stars)
+void endPlay(bool finished, int stars)
 {
     Recorder &r = recorder;
     if (!r.playing) return;
@@ -281,7 +290,7 @@ void endPlay(bool finished, int mistakes, int stars)
     uint32_t elapsed = recordClock.milliseconds() - r.startedAt;
     int seconds = static_cast<int>(std::min<uint32_t>((elapsed + 500) / 1000, ProgressPlaySecondsCap));
     int today = recordClock.today();
-    mistakes = std::max(0, mistakes);
+    int mistakes = r.mistakes;
     TaskChange &c = r.tasks[r.task];
     c.played = true;
     ++c.plays;
@@ -342,8 +351,21 @@ void readProgress(const GameDef &game, int slot, std::array<bool, MaxTasks> &don
 void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars)
 {
     std::array<int32_t, MaxTasks> values;
-    readBestStars(game, slot, 0, values);
+    readRecords(game, slot, TAVRIN_BEST_STARS_FORMAT, 0, values);
     for (int i = 0; i < MaxTasks; ++i) stars[i] = values[i] >= 1 && values[i] <= 3 ? values[i] : 0;
+}
+
+void readKept(const GameDef &game, int slot, std::array<TaskKept, MaxTasks> &kept)
+{
+    std::array<int32_t, MaxTasks> levels, stars, asked;
+    readRecords(game, slot, TAVRIN_LEVEL_FORMAT, ProgressLevelSmall, levels);
+    readRecords(game, slot, TAVRIN_LAST_STARS_FORMAT, 0, stars);
+    readRecords(game, slot, AskedQuestionsFormat, 0, asked);
+    for (int i = 0; i < MaxTasks; ++i) {
+        bool knownLevel = levels[i] == ProgressLevelSmall || levels[i] == ProgressLevelBig;
+        kept[i] = TaskKept{knownLevel ? levels[i] : ProgressLevelSmall, stars[i] >= 1 && stars[i] <= 3 ? stars[i] : 0,
+                           static_cast<uint32_t>(asked[i])};
+    }
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -359,32 +381,47 @@ void progressOpen(const GameDef &game, int slot)
     recorder.game = &game;
     recorder.slot = slot;
     std::array<int32_t, MaxTasks> stars;
-    readBestStars(game, slot, 0, stars);
+    readRecords(game, slot, TAVRIN_BEST_STARS_FORMAT, 0, stars);
     for (int i = 0; i < MaxTasks; ++i) recorder.starsSound[i] = stars[i] >= 0 && stars[i] <= 3;
 }
 
 void progressPlayStarted(int task)
 {
-    progressPlayLeft(0);
+    progressPlayLeft();
     if (!recorder.number || task < 0 || task >= recorder.game->taskCount) return;
     recorder.playing = true;
     recorder.task = task;
+    recorder.mistakes = 0;
     recorder.startedAt = recordClock.milliseconds();
 }
 
-void progressPlayFinished(int mistakes, int stars) { endPlay(true, mistakes, std::clamp(stars, 1, 3)); }
+void progressMistake()
+{
+    if (recorder.playing) ++recorder.mistakes;
+}
 
-void progressPlayLeft(int mistakes) { endPlay(false, mistakes, 0); }
+void progressKeep(int task, int level, uint32_t asked)
+{
+    if (!recorder.number || task < 0 || task >= recorder.game->taskCount) return;
+    TaskChange &c = recorder.tasks[task];
+    c.kept = true;
+    c.level = level;
+    c.asked = asked;
+}
+
+void progressPlayFinished(int stars) { endPlay(true, std::clamp(stars, 1, 3)); }
+
+void progressPlayLeft() { endPlay(false, 0); }
 
 void progressFrame()
 {
     if (recorder.waiting && --recorder.retryIn <= 0) writeWaiting(false);
 }
 
-void progressClose(int mistakes)
+void progressClose()
 {
     Recorder &r = recorder;
-    progressPlayLeft(mistakes);
+    progressPlayLeft();
     // The last try may wait as long as the shell's own saves do.
     writeWaiting(true);
     if (r.waiting) {

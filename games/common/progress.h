@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "tasks.h"
+#include "tavrin/progress.h"
 
 // Every value the games keep is a 4-byte REG_DWORD read with the store's own rule (storeQueryDword), the
 // menu's too: anything else counts as missing.
@@ -21,6 +22,19 @@ void readProgress(const GameDef &game, int slot, std::array<bool, MaxTasks> &don
 // Fills stars[i] with the best stars (1 to 3) the player has earned in each task, 0 where none are kept.
 void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars);
 
+// What the engine keeps of a task between starts: the level it is played at, the stars of its last finished
+// play, and which questions of the level's pool its last plays asked, a bit each.
+struct TaskKept {
+    int level = ProgressLevelSmall;
+    int lastStars = 0;
+    uint32_t asked = 0;
+};
+// The games' own value of a task's asked questions, a 4-byte REG_DWORD beside its records: "g1q3" is
+// task 3 of the first game.
+constexpr const char *AskedQuestionsFormat = "g%dq%d";
+// Reads what each of the game's tasks keeps; the defaults where nothing is kept or a value is out of range.
+void readKept(const GameDef &game, int slot, std::array<TaskKept, MaxTasks> &kept);
+
 // ---------------------------------------------------------------------------------------------------------
 // Recording the plays. A play runs from opening a task to finishing it or leaving it (the map, the end of
 // the game, the program closed). When it ends, what it adds to the task's records (tavrin/progress.h) is
@@ -33,14 +47,19 @@ void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars);
 // At the game's start, for the player (nothing is recorded for a slot outside 0 to 2).
 void progressOpen(const GameDef &game, int slot);
 void progressPlayStarted(int task);
-// The play ends with its task done, after `mistakes` wrong answers, earning `stars` (1 to 3).
-void progressPlayFinished(int mistakes, int stars);
+// A wrong answer in the play running.
+void progressMistake();
+// The task's level and asked questions as they stand now: written with the values of its play, so given
+// before that play ends.
+void progressKeep(int task, int level, uint32_t asked);
+// The play ends with its task done, earning `stars` (1 to 3).
+void progressPlayFinished(int stars);
 // The play ends unfinished; nothing happens when no play is running.
-void progressPlayLeft(int mistakes);
+void progressPlayLeft();
 // Once a frame: what waits for the store is tried again now and then.
 void progressFrame();
 // The game ends: a running play is left, and what still waits gets its last try.
-void progressClose(int mistakes);
+void progressClose();
 // Whether results wait for the store.
 bool progressWaiting();
 

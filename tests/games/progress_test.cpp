@@ -24,7 +24,7 @@ protected:
     }
     void TearDown() override
     {
-        progressClose(0);
+        progressClose();
         progressSetClock(nullptr);
         EXPECT_EQ(fakeOpenKeys, 0) << "every key opened is closed again";
     }
@@ -34,9 +34,10 @@ protected:
 void play(int task, int mistakes, double seconds, bool finish = true)
 {
     progressPlayStarted(task);
+    for (int i = 0; i < mistakes; ++i) progressMistake();
     nowMs += static_cast<uint32_t>(seconds * 1000);
-    if (finish) progressPlayFinished(mistakes, mistakes == 0 ? 3 : mistakes <= 2 ? 2 : 1);
-    else progressPlayLeft(mistakes);
+    if (finish) progressPlayFinished(mistakes == 0 ? 3 : mistakes <= 2 ? 2 : 1);
+    else progressPlayLeft();
 }
 
 // A game started for the player, one task finished, and the game ended.
@@ -44,7 +45,7 @@ void finishTask(const GameDef &game, int slot, int task)
 {
     progressOpen(game, slot);
     play(task, 0, 10);
-    progressClose(0);
+    progressClose();
 }
 
 // The menu's way of counting: each game's values from 0 up to the first missing one, 2 meaning done.
@@ -104,7 +105,7 @@ TEST_F(Progress, ThePlaysOfATaskAddUpInItsRecordsAndTheDaysInTheirWindow)
     todayDate = 20250311;
     play(2, 0, 20.6);                 // three stars
     play(5, 4, 5, false);
-    progressClose(0);
+    progressClose();
 
     auto value = [](const char *name) { return fakeSlotValue(2, name); };
     EXPECT_EQ(value("g1p2"), 3);
@@ -163,12 +164,12 @@ TEST_F(Progress, AResultLostInTheEndIsOneLineInTheLog)
     fakeStoreLocked = true;
     play(1, 0, 10);
     play(2, 0, 10, false);
-    progressClose(0);
+    progressClose();
     EXPECT_EQ(fakeWriteWaits.back(), 10000u) << "the last try may wait as the shell's saves do";
     EXPECT_EQ(fakeLogLines, (std::vector<std::string>{
                                 "store: game 2 could not save player C's results: another program kept the store locked"}));
     fakeStoreLocked = false;
-    progressClose(0);
+    progressClose();
     EXPECT_EQ(fakeLogLines.size(), 1u) << "what was lost is forgotten, not written later";
     EXPECT_EQ(fakeSlotValue(3, "g2a1"), fakeMissing);
 }
@@ -179,12 +180,12 @@ TEST_F(Progress, NoPlayerWritesNothingAndABrokenStoreLetsThePlayGoOn)
         progressOpen(forestDefinition(), slot);
         play(0, 0, 1);
         EXPECT_FALSE(progressWaiting());
-        progressClose(0);
+        progressClose();
     }
     progressOpen(forestDefinition(), 0);
     play(15, 0, 1);
     play(-1, 0, 1);
-    progressClose(0);
+    progressClose();
     for (auto &key : fakeKeys) EXPECT_TRUE(key.second.empty()) << key.first;
     EXPECT_TRUE(fakeLogLines.empty());
     fakeStoreBroken = true;
@@ -201,12 +202,32 @@ TEST_F(Progress, BadStoredRecordsAreMendedNotTrusted)
     progressOpen(townDefinition(), 0);
     play(0, 1, 10);
     play(1, 2, 10);
-    progressClose(0);
+    progressClose();
     EXPECT_EQ(fakeSlotValue(1, "g2p0"), INT32_MAX) << "a count grown huge stays huge, never negative";
     EXPECT_EQ(fakeSlotValue(1, "g2s0"), 2);
     EXPECT_EQ(fakeSlotValue(1, "g2e0"), 1);
     EXPECT_EQ(fakeSlotValue(1, "g2s1"), 3) << "a better result stays";
     EXPECT_EQ(fakeSlotValue(1, "g2r1"), 2);
+}
+
+TEST_F(Progress, WhatTheEngineKeepsOfATaskIsWrittenWithItsPlayAndReadAtTheNextStart)
+{
+    fakeSetDword(fakeSlotPath(1), "g2l4", 7); // no level a game knows
+    fakeSetDword(fakeSlotPath(1), "g2r4", 9);
+    progressOpen(townDefinition(), 0);
+    progressPlayStarted(3);
+    progressKeep(3, ProgressLevelBig, 0x80000005u);
+    nowMs += 3000;
+    progressPlayFinished(1);
+    progressClose();
+    std::array<TaskKept, MaxTasks> kept;
+    readKept(townDefinition(), 0, kept);
+    EXPECT_EQ(kept[3].level, ProgressLevelBig);
+    EXPECT_EQ(kept[3].lastStars, 1);
+    EXPECT_EQ(kept[3].asked, 0x80000005u);
+    EXPECT_EQ(kept[4].level, ProgressLevelSmall);
+    EXPECT_EQ(kept[4].lastStars, 0);
+    EXPECT_EQ(kept[0].asked, 0u);
 }
 
 // One rule for the games and the menu: only a 4-byte REG_DWORD is a value, whatever else is stored.
@@ -218,7 +239,7 @@ TEST_F(Progress, OnlyAFourByteDwordIsReadAndReadingWritesNothing)
     readProgress(forestDefinition(), 1, done);
     readStars(townDefinition(), 1, stars);
     EXPECT_EQ(readSetting("quiz", 1), 1);
-    progressClose(0);
+    progressClose();
     EXPECT_TRUE(fakeKeys.empty()) << "no key is made by reading";
 
     fakeSetDword(fakeSlotPath(3), "g1a0", 2);
