@@ -62,17 +62,15 @@ struct Recorder {
 
 Recorder recorder;
 
-uint32_t realMilliseconds() { return SDL_GetTicks(); }
-
-int realToday()
+int localToday()
 {
     std::time_t now = std::time(nullptr);
     const std::tm *local = std::localtime(&now);
     return local ? (local->tm_year + 1900) * 10000 + (local->tm_mon + 1) * 100 + local->tm_mday : 0;
 }
 
-constexpr ProgressClock realClock{realMilliseconds, realToday};
-ProgressClock recordClock = realClock;
+ProgressClock recordClock = SDL_GetTicks;
+ProgressToday recordToday = localToday;
 
 //----------------------------------------------------------------------------------------------------------
 // Internal functions: reading
@@ -287,9 +285,9 @@ void endPlay(bool finished, int stars)
     if (!r.playing) return;
     r.playing = false;
     // Whole seconds, rounded, and no more than a play can take: a child who walks away does not count.
-    uint32_t elapsed = recordClock.milliseconds() - r.startedAt;
+    uint32_t elapsed = recordClock() - r.startedAt;
     int seconds = static_cast<int>(std::min<uint32_t>((elapsed + 500) / 1000, ProgressPlaySecondsCap));
-    int today = recordClock.today();
+    int today = recordToday();
     int mistakes = r.mistakes;
     TaskChange &c = r.tasks[r.task];
     c.played = true;
@@ -355,7 +353,7 @@ void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars)
     for (int i = 0; i < MaxTasks; ++i) stars[i] = values[i] >= 1 && values[i] <= 3 ? values[i] : 0;
 }
 
-void readKept(const GameDef &game, int slot, std::array<TaskKept, MaxTasks> &kept)
+void readTaskMemory(const GameDef &game, int slot, std::array<TaskMemory, MaxTasks> &memory)
 {
     std::array<int32_t, MaxTasks> levels, stars, asked;
     readRecords(game, slot, TAVRIN_LEVEL_FORMAT, ProgressLevelSmall, levels);
@@ -363,8 +361,8 @@ void readKept(const GameDef &game, int slot, std::array<TaskKept, MaxTasks> &kep
     readRecords(game, slot, AskedQuestionsFormat, 0, asked);
     for (int i = 0; i < MaxTasks; ++i) {
         bool knownLevel = levels[i] == ProgressLevelSmall || levels[i] == ProgressLevelBig;
-        kept[i] = TaskKept{knownLevel ? levels[i] : ProgressLevelSmall, stars[i] >= 1 && stars[i] <= 3 ? stars[i] : 0,
-                           static_cast<uint32_t>(asked[i])};
+        memory[i] = TaskMemory{knownLevel ? levels[i] : ProgressLevelSmall, stars[i] >= 1 && stars[i] <= 3 ? stars[i] : 0,
+                               static_cast<uint32_t>(asked[i])};
     }
 }
 
@@ -372,9 +370,10 @@ void readKept(const GameDef &game, int slot, std::array<TaskKept, MaxTasks> &kep
 // Functions: recording
 //----------------------------------------------------------------------------------------------------------
 
-void progressOpen(const GameDef &game, int slot)
+void progressOpen(const GameDef &game, int slot, ProgressClock milliseconds)
 {
     recorder = Recorder{};
+    recordClock = milliseconds ? milliseconds : SDL_GetTicks;
     char path[64];
     recorder.number = slotKeyPath(slot, path, sizeof path) && game.taskCount <= MaxTasks ? gameNumber(game) : 0;
     if (!recorder.number) return;
@@ -392,7 +391,7 @@ void progressPlayStarted(int task)
     recorder.playing = true;
     recorder.task = task;
     recorder.mistakes = 0;
-    recorder.startedAt = recordClock.milliseconds();
+    recorder.startedAt = recordClock();
 }
 
 void progressMistake()
@@ -400,13 +399,13 @@ void progressMistake()
     if (recorder.playing) ++recorder.mistakes;
 }
 
-void progressKeep(int task, int level, uint32_t asked)
+void progressKeep(int task, const TaskMemory &memory)
 {
     if (!recorder.number || task < 0 || task >= recorder.game->taskCount) return;
     TaskChange &c = recorder.tasks[task];
     c.kept = true;
-    c.level = level;
-    c.asked = asked;
+    c.level = memory.level;
+    c.asked = memory.recent;
 }
 
 void progressPlayFinished(int stars) { endPlay(true, std::clamp(stars, 1, 3)); }
@@ -435,4 +434,4 @@ void progressClose()
 
 bool progressWaiting() { return recorder.waiting; }
 
-void progressSetClock(const ProgressClock *c) { recordClock = c ? *c : realClock; }
+void progressUseToday(ProgressToday today) { recordToday = today ? today : localToday; }

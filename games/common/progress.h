@@ -22,18 +22,19 @@ void readProgress(const GameDef &game, int slot, std::array<bool, MaxTasks> &don
 // Fills stars[i] with the best stars (1 to 3) the player has earned in each task, 0 where none are kept.
 void readStars(const GameDef &game, int slot, std::array<int, MaxTasks> &stars);
 
-// What the engine keeps of a task between starts: the level it is played at, the stars of its last finished
-// play, and which questions of the level's pool its last plays asked, a bit each.
-struct TaskKept {
+// What a task keeps of a player's plays from one play to the next, and between starts: the level it is
+// played at, the stars of its last finished play, and which questions of the level's pool its last plays
+// asked, a bit each.
+struct TaskMemory {
     int level = ProgressLevelSmall;
-    int lastStars = 0;
-    uint32_t asked = 0;
+    int lastStars = 0;   // 0 before the first finished play
+    uint32_t recent = 0;
 };
 // The games' own value of a task's asked questions, a 4-byte REG_DWORD beside its records: "g1q3" is
 // task 3 of the first game.
 constexpr const char *AskedQuestionsFormat = "g%dq%d";
 // Reads what each of the game's tasks keeps; the defaults where nothing is kept or a value is out of range.
-void readKept(const GameDef &game, int slot, std::array<TaskKept, MaxTasks> &kept);
+void readTaskMemory(const GameDef &game, int slot, std::array<TaskMemory, MaxTasks> &memory);
 
 // ---------------------------------------------------------------------------------------------------------
 // Recording the plays. A play runs from opening a task to finishing it or leaving it (the map, the end of
@@ -44,14 +45,16 @@ void readKept(const GameDef &game, int slot, std::array<TaskKept, MaxTasks> &kep
 // loss is one line in the shell's log.
 // ---------------------------------------------------------------------------------------------------------
 
-// At the game's start, for the player (nothing is recorded for a slot outside 0 to 2).
-void progressOpen(const GameDef &game, int slot);
+// At the game's start, for the player (nothing is recorded for a slot outside 0 to 2), with the clock the
+// game runs by: a running count of milliseconds (null: SDL's).
+using ProgressClock = uint32_t (*)();
+void progressOpen(const GameDef &game, int slot, ProgressClock milliseconds = nullptr);
 void progressPlayStarted(int task);
 // A wrong answer in the play running.
 void progressMistake();
 // The task's level and asked questions as they stand now: written with the values of its play, so given
 // before that play ends.
-void progressKeep(int task, int level, uint32_t asked);
+void progressKeep(int task, const TaskMemory &memory);
 // The play ends with its task done, earning `stars` (1 to 3).
 void progressPlayFinished(int stars);
 // The play ends unfinished; nothing happens when no play is running.
@@ -63,9 +66,6 @@ void progressClose();
 // Whether results wait for the store.
 bool progressWaiting();
 
-// The clock the records are kept by; tests set one of their own (null: the real one again).
-struct ProgressClock {
-    uint32_t (*milliseconds)(); // a running count of milliseconds
-    int (*today)();             // the local date as the number YYYYMMDD
-};
-void progressSetClock(const ProgressClock *clock);
+// The day the records are kept by, as the number YYYYMMDD; tests set one of their own (null: the local date).
+using ProgressToday = int (*)();
+void progressUseToday(ProgressToday today);

@@ -319,7 +319,10 @@ TEST(PlayingTheMenu, AGamesResultMeetingALockedStoreIsKeptAndWrittenLaterOrLogge
 {
     Playground play;
     ASSERT_FALSE(play.display.empty()) << "no virtual display";
+    // A press within a quarter of a second after a game's screen changed is not taken: the clicks leave
+    // more time between them.
     Pointer pointer;
+    pointer.afterClick = 300ms;
     pid_t pid = startAndFindWindow(play, pointer);
     if (pid < 0) return;
     // The game's title panel is cream where the menu shows its frame and the finished-task screen its sky.

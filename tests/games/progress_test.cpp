@@ -11,21 +11,21 @@ namespace {
 
 uint32_t nowMs = 0;
 int todayDate = 20250310;
-const ProgressClock testClock{[] { return nowMs; }, [] { return todayDate; }};
+uint32_t testMilliseconds() { return nowMs; }
 
 class Progress : public ::testing::Test {
 protected:
     void SetUp() override
     {
         fakeStoreReset();
-        progressSetClock(&testClock);
+        progressUseToday([] { return todayDate; });
         nowMs = 1000;
         todayDate = 20250310;
     }
     void TearDown() override
     {
         progressClose();
-        progressSetClock(nullptr);
+        progressUseToday(nullptr);
         EXPECT_EQ(fakeOpenKeys, 0) << "every key opened is closed again";
     }
 };
@@ -43,7 +43,7 @@ void play(int task, int mistakes, double seconds, bool finish = true)
 // A game started for the player, one task finished, and the game ended.
 void finishTask(const GameDef &game, int slot, int task)
 {
-    progressOpen(game, slot);
+    progressOpen(game, slot, testMilliseconds);
     play(task, 0, 10);
     progressClose();
 }
@@ -99,7 +99,7 @@ TEST_F(Progress, ThePlaysOfATaskAddUpInItsRecordsAndTheDaysInTheirWindow)
     fakeSetDword(fakeSlotPath(2), "day20241210", 50); // 90 days before today: out of the window
     fakeSetDword(fakeSlotPath(2), "day20241211", 60); // 89 days before: kept
     fakeSetDword(fakeSlotPath(2), "day20260101", 70); // after today: the clock may be wrong now
-    progressOpen(forestDefinition(), 1);
+    progressOpen(forestDefinition(), 1, testMilliseconds);
     play(2, 2, 30.4);                 // two stars
     play(2, 1, 700, false);           // walked away: ten minutes count, no more
     todayDate = 20250311;
@@ -133,7 +133,7 @@ TEST_F(Progress, ThePlaysOfATaskAddUpInItsRecordsAndTheDaysInTheirWindow)
 TEST_F(Progress, ALockedStoreKeepsTheResultsInTheGameWithoutWaitingAndLosesNoEarlierTask)
 {
     fakeWaitLimit = 250; // the shell's
-    progressOpen(forestDefinition(), 0);
+    progressOpen(forestDefinition(), 0, testMilliseconds);
     fakeStoreLocked = true;
     play(3, 0, 10);
     EXPECT_TRUE(progressWaiting());
@@ -160,7 +160,7 @@ TEST_F(Progress, ALockedStoreKeepsTheResultsInTheGameWithoutWaitingAndLosesNoEar
 
 TEST_F(Progress, AResultLostInTheEndIsOneLineInTheLog)
 {
-    progressOpen(townDefinition(), 2);
+    progressOpen(townDefinition(), 2, testMilliseconds);
     fakeStoreLocked = true;
     play(1, 0, 10);
     play(2, 0, 10, false);
@@ -177,12 +177,12 @@ TEST_F(Progress, AResultLostInTheEndIsOneLineInTheLog)
 TEST_F(Progress, NoPlayerWritesNothingAndABrokenStoreLetsThePlayGoOn)
 {
     for (int slot : {-1, 3}) {
-        progressOpen(forestDefinition(), slot);
+        progressOpen(forestDefinition(), slot, testMilliseconds);
         play(0, 0, 1);
         EXPECT_FALSE(progressWaiting());
         progressClose();
     }
-    progressOpen(forestDefinition(), 0);
+    progressOpen(forestDefinition(), 0, testMilliseconds);
     play(15, 0, 1);
     play(-1, 0, 1);
     progressClose();
@@ -199,7 +199,7 @@ TEST_F(Progress, BadStoredRecordsAreMendedNotTrusted)
     fakeSetDword(fakeSlotPath(1), "g2s0", 9);                                   // no game wrote this
     fakeKeys[fakeSlotPath(1)]["g2e0"] = FakeValue{1, {'7', 0}};                 // text is no number
     fakeSetDword(fakeSlotPath(1), "g2s1", 3);
-    progressOpen(townDefinition(), 0);
+    progressOpen(townDefinition(), 0, testMilliseconds);
     play(0, 1, 10);
     play(1, 2, 10);
     progressClose();
@@ -214,20 +214,20 @@ TEST_F(Progress, WhatTheEngineKeepsOfATaskIsWrittenWithItsPlayAndReadAtTheNextSt
 {
     fakeSetDword(fakeSlotPath(1), "g2l4", 7); // no level a game knows
     fakeSetDword(fakeSlotPath(1), "g2r4", 9);
-    progressOpen(townDefinition(), 0);
+    progressOpen(townDefinition(), 0, testMilliseconds);
     progressPlayStarted(3);
-    progressKeep(3, ProgressLevelBig, 0x80000005u);
+    progressKeep(3, TaskMemory{ProgressLevelBig, 3, 0x80000005u});
     nowMs += 3000;
     progressPlayFinished(1);
     progressClose();
-    std::array<TaskKept, MaxTasks> kept;
-    readKept(townDefinition(), 0, kept);
-    EXPECT_EQ(kept[3].level, ProgressLevelBig);
-    EXPECT_EQ(kept[3].lastStars, 1);
-    EXPECT_EQ(kept[3].asked, 0x80000005u);
-    EXPECT_EQ(kept[4].level, ProgressLevelSmall);
-    EXPECT_EQ(kept[4].lastStars, 0);
-    EXPECT_EQ(kept[0].asked, 0u);
+    std::array<TaskMemory, MaxTasks> memory;
+    readTaskMemory(townDefinition(), 0, memory);
+    EXPECT_EQ(memory[3].level, ProgressLevelBig);
+    EXPECT_EQ(memory[3].lastStars, 1) << "the stars of the play as it was recorded";
+    EXPECT_EQ(memory[3].recent, 0x80000005u);
+    EXPECT_EQ(memory[4].level, ProgressLevelSmall);
+    EXPECT_EQ(memory[4].lastStars, 0);
+    EXPECT_EQ(memory[0].recent, 0u);
 }
 
 // One rule for the games and the menu: only a 4-byte REG_DWORD is a value, whatever else is stored.
@@ -235,7 +235,7 @@ TEST_F(Progress, OnlyAFourByteDwordIsReadAndReadingWritesNothing)
 {
     std::array<bool, MaxTasks> done{};
     std::array<int, MaxTasks> stars{};
-    progressOpen(forestDefinition(), 1);
+    progressOpen(forestDefinition(), 1, testMilliseconds);
     readProgress(forestDefinition(), 1, done);
     readStars(townDefinition(), 1, stars);
     EXPECT_EQ(readSetting("quiz", 1), 1);

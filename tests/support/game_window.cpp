@@ -1,37 +1,11 @@
-// game_window.cpp -- reading a window's picture back with Xlib, and answering a game's questions by looking
+// game_window.cpp -- a game's window read back on the pointer's display, and its questions answered by looking
 #include "game_window.h"
 
 #include <thread>
 
 #include "engine.h"
 
-// Last, and their macros that clash with other names dropped.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#undef None
-#undef Bool
-#undef Status
-
-// A window that went away (the program ended) is no reason to end the test as well, as Xlib's own handler
-// would: the picture is simply empty.
-static int ignoreError(Display *, XErrorEvent *) { return 0; }
-
-std::vector<uint32_t> captureWindow(const std::string &window, const std::string &displayName)
-{
-    std::vector<uint32_t> pixels;
-    Display *display = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
-    if (!display) return pixels;
-    XSetErrorHandler(ignoreError);
-    XImage *image = XGetImage(display, std::stoul(window), 0, 0, 800, 600, AllPlanes, ZPixmap);
-    if (image) {
-        pixels.resize(800 * 600);
-        for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x) pixels[y * 800 + x] = XGetPixel(image, x, y) & 0xFFFFFF;
-        XDestroyImage(image);
-    }
-    XCloseDisplay(display);
-    return pixels;
-}
+#include "window_capture.h" // last: it drops the X11 macros that clash with other names
 
 std::vector<uint32_t> captureWindow(const Pointer &pointer)
 {

@@ -8,10 +8,7 @@
 
 #include "desktop.h"
 
-// The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read. The window
-// is on the display named (empty: the test's own, DISPLAY).
-std::vector<uint32_t> captureWindow(const std::string &window, const std::string &display = "");
-// The window the pointer drives, on the display its environment names.
+// The picture of the window the pointer drives, on the display its environment names (window_capture.h).
 std::vector<uint32_t> captureWindow(const Pointer &pointer);
 
 // Answers the question shown with `count` answers: the answers stand in a new order every time, so their

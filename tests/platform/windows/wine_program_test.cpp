@@ -14,6 +14,7 @@
 #include "desktop.h"
 #include "game_window.h"
 #include "real_program.h"
+#include "window_capture.h" // last: it drops the X11 macros that clash with other names
 
 namespace {
 
