@@ -62,7 +62,8 @@ int main()
     // Another program in the middle of a write, as sqlite3 in a transaction is.
     sqlite3 *other = nullptr;
     std::string file = sandbox.config.string() + "/tavrin/registry.db";
-    if (sqlite3_open(file.c_str(), &other) != SQLITE_OK || sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    if (sqlite3_open(file.c_str(), &other) != SQLITE_OK ||
+        sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
         fprintf(stderr, "the store could not be locked\n");
         return 1;
     }

@@ -146,8 +146,9 @@ SDL_Surface *renderPlainLine(const std::string &line, int size, Rgba colour)
     stringRGBA(mask, 0, 0, line.c_str(), 255, 255, 255, 255);
     SDL_Surface *big = atlasNewSurface(w * scale, h * scale);
     if (big) {
-        Uint32 ink = static_cast<Uint32>(colour.r) << big->format->Rshift | static_cast<Uint32>(colour.g) << big->format->Gshift |
-                     static_cast<Uint32>(colour.b) << big->format->Bshift | big->format->Amask;
+        const SDL_PixelFormat *f = big->format;
+        Uint32 ink = static_cast<Uint32>(colour.r) << f->Rshift | static_cast<Uint32>(colour.g) << f->Gshift |
+                     static_cast<Uint32>(colour.b) << f->Bshift | f->Amask;
         SDL_LockSurface(mask);
         SDL_LockSurface(big);
         for (int y = 0; y < h * scale; ++y) {

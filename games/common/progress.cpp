@@ -122,17 +122,18 @@ void readTaskValues(int taskCount, int slot, int32_t missing, std::array<int32_t
     if (!key.ok()) return;
     for (int i = 0; i < taskCount && i < MaxTasks; ++i) {
         char text[24];
-        if (name(text, int(sizeof text), i) && storeQueryDword(key.key, text, &values[i]) != StoreOk) values[i] = missing;
+        if (name(text, int(sizeof text), i) && storeQueryDword(key.key, text, &values[i]) != StoreOk)
+            values[i] = missing;
     }
 }
 
 // Each task's record named by format (one of the game's own, with its number and the task's).
-void readRecords(const GameDef &game, int slot, const char *format, int32_t missing, std::array<int32_t, MaxTasks> &values)
+void readRecords(const GameDef &game, int slot, const char *format, int32_t missing,
+                 std::array<int32_t, MaxTasks> &values)
 {
     int number = gameNumber(game);
-    readTaskValues(number ? game.taskCount : 0, slot, missing, values, [number, format](char *text, int size, int task) {
-        return valueName(text, size, format, number, task);
-    });
+    auto name = [number, format](char *text, int size, int task) { return valueName(text, size, format, number, task); };
+    readTaskValues(number ? game.taskCount : 0, slot, missing, values, name);
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -191,9 +192,10 @@ void addStaleDays(StoreKey key, int today, std::vector<Change> &batch)
         int result = storeEnumValue(key, i, name, sizeof name, nullptr, nullptr, nullptr);
         if (result == StoreMoreData) continue; // a long name is no day of ours
         if (result != StoreOk) break;
-        if (std::strlen(name) != 11 || std::tolower(static_cast<unsigned char>(name[0])) != 'd' ||
-            std::tolower(static_cast<unsigned char>(name[1])) != 'a' || std::tolower(static_cast<unsigned char>(name[2])) != 'y' ||
-            !std::all_of(name + 3, name + 11, [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        auto lower = [&name](int i) { return std::tolower(static_cast<unsigned char>(name[i])); };
+        auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+        if (std::strlen(name) != 11 || lower(0) != 'd' || lower(1) != 'a' || lower(2) != 'y' ||
+            !std::all_of(name + 3, name + 11, digit))
             continue;
         int date = std::atoi(name + 3);
         if (validDate(date) && dayNumber(date) < oldestKept) addNamed(batch, StoreUpdateDelete, 0, name);
@@ -361,8 +363,9 @@ void readTaskMemory(const GameDef &game, int slot, std::array<TaskMemory, MaxTas
     readRecords(game, slot, AskedQuestionsFormat, 0, asked);
     for (int i = 0; i < MaxTasks; ++i) {
         bool knownLevel = levels[i] == ProgressLevelSmall || levels[i] == ProgressLevelBig;
-        memory[i] = TaskMemory{knownLevel ? levels[i] : ProgressLevelSmall, stars[i] >= 1 && stars[i] <= 3 ? stars[i] : 0,
-                               static_cast<uint32_t>(asked[i])};
+        memory[i].level = knownLevel ? levels[i] : ProgressLevelSmall;
+        memory[i].lastStars = stars[i] >= 1 && stars[i] <= 3 ? stars[i] : 0;
+        memory[i].recent = static_cast<uint32_t>(asked[i]);
     }
 }
 

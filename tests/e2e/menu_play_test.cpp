@@ -374,7 +374,8 @@ TEST(PlayingTheMenu, AGamesResultMeetingALockedStoreIsKeptAndWrittenLaterOrLogge
     EXPECT_EQ(exitCodeWithin(pid, 20s), 0);
     EXPECT_EQ(dwordValue(play, slot2, "g1p0"), 1) << "a lost play is never written later";
     std::string log = readFile(play.run / "sdl.log");
-    const std::string lost = "\n \xB7 store: game 1 could not save player B's results: another program kept the store locked\n";
+    const std::string lost =
+        "\n \xB7 store: game 1 could not save player B's results: another program kept the store locked\n";
     EXPECT_NE(log.find(lost), std::string::npos) << log;
     EXPECT_EQ(log.find(lost), log.rfind(lost)) << "one line only";
 }

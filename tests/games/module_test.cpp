@@ -153,7 +153,10 @@ void playTask(int task, bool quiz)
 
 std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_string(task); }
 // A record of the task under the game's prefix: "g1p3" is how often task 3 of the first game was played.
-std::string recordName(char record, int task) { return std::string(GAME_VALUE).substr(0, 2) + record + std::to_string(task); }
+std::string recordName(char record, int task)
+{
+    return std::string(GAME_VALUE).substr(0, 2) + record + std::to_string(task);
+}
 int32_t recordOf(int slotNumber, char record, int task) { return fakeSlotValue(slotNumber, recordName(record, task)); }
 // Plays, finished plays, mistakes of the last play and of all, best and last stars, seconds.
 std::vector<int32_t> recordsOf(int slotNumber, int task)

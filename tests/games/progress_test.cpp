@@ -166,8 +166,8 @@ TEST_F(Progress, AResultLostInTheEndIsOneLineInTheLog)
     play(2, 0, 10, false);
     progressClose();
     EXPECT_EQ(fakeWriteWaits.back(), 10000u) << "the last try may wait as the shell's saves do";
-    EXPECT_EQ(fakeLogLines, (std::vector<std::string>{
-                                "store: game 2 could not save player C's results: another program kept the store locked"}));
+    const std::string lost = "store: game 2 could not save player C's results: another program kept the store locked";
+    EXPECT_EQ(fakeLogLines, (std::vector<std::string>{lost}));
     fakeStoreLocked = false;
     progressClose();
     EXPECT_EQ(fakeLogLines.size(), 1u) << "what was lost is forgotten, not written later";
