@@ -27,6 +27,7 @@ constexpr const char *textNext = "tovább";
 constexpr const char *textAgain = "még egyszer";
 constexpr const char *textPick = "Válassz egy feladatot!";
 constexpr const char *textTryAgain = "Majdnem! Próbáld újra!";
+constexpr const char *textNotThis = "Nem ez. Próbáld újra!";
 constexpr const char *textDone = "Kész a feladat!";
 constexpr const char *textQuiz = "Kvízkérdés";
 constexpr const char *textQuizNote = "Még egy kérdés, és kész a feladat!";
@@ -336,7 +337,7 @@ void drawPlay(const Services &s)
     } else if (state.hintShown) {
         sprite(s, drawn.ui.hint, layout.hint.x, layout.hint.y);
         if (state.warning) text(s, state.warning, TextWarning, ScreenW / 2, layout.hint.y + 20);
-        else text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 20);
+        else text(s, state.closeMiss ? textTryAgain : textNotThis, TextLabel, ScreenW / 2, layout.hint.y + 20);
         text(s, currentHint(), TextHint, ScreenW / 2, layout.hint.y + 55);
     }
     drawButton(s, backButtonRect(), textBack, drawn.ui.button, drawn.ui.buttonHover);
@@ -412,7 +413,7 @@ void engine::makeSprites()
 
     for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
     for (const char *s : {textBack, textMap, textNext, textAgain, textQuiz}) textSprite(s, TextButton);
-    for (const char *s : {textPick, textTryAgain, textQuizNote}) textSprite(s, TextLabel);
+    for (const char *s : {textPick, textTryAgain, textNotThis, textQuizNote}) textSprite(s, TextLabel);
     for (const char *p : praises) textSprite(p, TextCheer);
     for (int i = 1; i <= MaxNumber; ++i) {
         char n[8];

@@ -60,3 +60,4 @@ bool engineShowingHint();
 int engineHintStep();        // 0 without a hint, 1 after the first wrong answer to a question, 2 after more
 const char *engineHint();    // the hint text shown, or null
 const char *engineWarning(); // the warning shown with the hint, or null
+bool engineCloseMiss();      // the wrong answer shown with the hint came close: "Majdnem!" rather than "Nem ez."

@@ -65,6 +65,7 @@ struct EngineState {
     int praiseLeft = 0;
     bool hintShown = false;             // from a wrong answer to the next click
     const char *warning = nullptr;      // the warning of the wrong answer chosen, if it carries one
+    bool closeMiss = false;             // the wrong answer chosen came close: "Majdnem!"
     int praiseCount = 0;
     uint32_t changedAt = 0;             // when the screen under the pointer last changed, in milliseconds
     int mouseX = -1, mouseY = -1;

@@ -199,6 +199,7 @@ void answer(int choice)
         progressMistake(); // records: a wrong answer of the play
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
+        state.closeMiss = currentRound().choices[choice].closeMiss;
         soundPlayWrong();
     }
     screenChanged();
@@ -415,3 +416,4 @@ bool engineShowingHint() { return state.hintShown; }
 int engineHintStep() { return hintStep(); }
 const char *engineHint() { return state.hintShown ? currentHint() : nullptr; }
 const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }
+bool engineCloseMiss() { return state.hintShown && state.closeMiss; }

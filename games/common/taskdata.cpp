@@ -99,8 +99,9 @@ std::array<int, 3> nearMisses(Random &random, int right, int step, int low)
 
 const char *numberText(int n) { return keptText("%d", n); }
 const char *forintText(int n) { return keptText("%d Ft", n); }
-Choice numberAnswer(int n) { return answer(numberText(n), n); }
-Choice forintAnswer(int n) { return answer(forintText(n), n); }
+// Numbers offered beside the right one are a step or two off it: a wrong one is a near miss.
+Choice numberAnswer(int n) { return closeMiss(answer(numberText(n), n)); }
+Choice forintAnswer(int n) { return closeMiss(answer(forintText(n), n)); }
 std::array<Choice, 3> numberAnswers(const std::array<int, 3> &n)
 {
     return {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])};

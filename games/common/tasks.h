@@ -62,12 +62,14 @@ constexpr int MaxChoices = 4;
 
 // One answer the child can click: a picture, a label, or both; value is what the rule reads. An answer
 // that would be dangerous in the street or the forest carries its own kind warning, said instead of
-// "try again" when it is chosen.
+// "try again" when it is chosen. A wrong answer that comes close (a number one step off, the next colour)
+// is met with "Majdnem!"; any other harmless wrong answer with a plain "Nem ez.".
 struct Choice {
     Pic pic;
     const char *label = nullptr;
     int value = 0;
     const char *warning = nullptr;
+    bool closeMiss = false;
 };
 
 // One question: the prompt, the pictures of the scene, the answers, and the numbers the rule compares with.
