@@ -11,6 +11,7 @@
 #include "gametext.h"
 #include "phrases.h"
 #include "pictures.h"
+#include "progress.h"
 #include "rules.h"
 #include "voice.h"
 
@@ -450,6 +451,7 @@ int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     if (!blit || !clip || !fill) return 0;
     Services s{blit, clip, fill};
     ++state.frame;
+    progressFrame(); // records: what the store could not take yet is tried again
     if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
     voiceFrame(pointedText());
     clip(nullptr);
