@@ -234,7 +234,9 @@ TEST_F(Speaking, TheSpeakerSaysTheQuestionAgainAndTheListenControlSaysAnAnswerWi
         ASSERT_EQ(pressAt(taskTileRect(t)), 0);
         for (int i = choiceCount(engineShownRound()) - 1; i >= 0; --i)
             if (engineShownRound().choices[i].label) named = i;
-        if (named < 0) ASSERT_EQ(pressAt(mapButtonRect()), 0);
+        if (named < 0) {
+            ASSERT_EQ(pressAt(mapButtonRect()), 0);
+        }
     }
     ASSERT_GE(named, 0);
     const Round &r = engineShownRound();
@@ -302,7 +304,9 @@ TEST_F(Speaking, EverythingTheGamesSayHasAClip)
             }
             ASSERT_EQ(engineScreen(), EngineDone);
             for (SDL_Rect r : {nextButtonRect(), againButtonRect(), mapButtonRect(), backButtonRect()})
-                if (r.w > 0) ASSERT_EQ(restOn(r), 0);
+                if (r.w > 0) {
+                    ASSERT_EQ(restOn(r), 0);
+                }
             ASSERT_EQ(pressAt(mapButtonRect()), 0);
         }
         EXPECT_EQ(voiceMissing(), 0);
