@@ -1,17 +1,33 @@
-// places.cpp -- the executable's folder through GetModuleFileNameW; no state folder: the log stays put
+// places.cpp -- the executable's folder through GetModuleFileNameW, the state folder in %LOCALAPPDATA%
 #include "platform/places.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <string>
+
+#include "wide.h"
 
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
-const bool runTimeFilesFollowExecutable = false;
+// The program's folder is the user's own here (the installer puts it under the user's profile, or the
+// folder was copied by hand), so its log stays beside it.
+const bool logBesideRunTimeFiles = true;
+
+// ----------------------------------------------------------------------------------------------------
+// Internal functions
+// ----------------------------------------------------------------------------------------------------
+static bool copyOut(const std::string &text, char *buffer, size_t size)
+{
+    if (text.empty() || text.size() >= size) return false;
+    memcpy(buffer, text.c_str(), text.size() + 1);
+    return true;
+}
 
 // ----------------------------------------------------------------------------------------------------
 // Functions
@@ -35,17 +51,21 @@ bool executableDirectory(char *buffer, size_t size)
     if (slash == std::wstring::npos) return false;
     // "C:\tavrin.exe" keeps its "C:\" rather than becoming the drive's current directory "C:".
     path.resize(slash > 0 && path[slash - 1] == L':' ? slash + 1 : slash);
-
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), nullptr, 0,
-                                    nullptr, nullptr);
-    if (bytes <= 0 || static_cast<size_t>(bytes) >= size) return false;
-    WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), buffer, bytes, nullptr, nullptr);
-    buffer[bytes] = '\0';
-    return true;
+    return copyOut(utf8FromUtf16(path.c_str(), path.size()), buffer, size);
 }
 
-bool stateDirectory(char *, size_t)
+bool stateDirectory(char *buffer, size_t size)
 {
-    // The log stays in the working directory, beside the run-time files, as it always has there.
-    return false;
+    // %LOCALAPPDATA%: the user's own, never roaming with the profile, as a log should not.
+    PWSTR local = nullptr;
+    if (SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &local) != S_OK) {
+        CoTaskMemFree(local);
+        return false;
+    }
+    std::wstring folder = std::wstring(local) + L"\\Tavrin";
+    CoTaskMemFree(local);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    return copyOut(utf8FromUtf16(folder.c_str(), folder.size()), buffer, size);
 }

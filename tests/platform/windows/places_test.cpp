@@ -1,27 +1,33 @@
-// places_test.cpp -- on Windows the executable's folder comes from the wide call, and nothing moves
+// places_test.cpp -- on Windows the executable's folder comes from the wide call, the state folder is
+// %LOCALAPPDATA%\Tavrin, and the log stays beside the run-time files
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "platform/places.h"
 #include "test_directory.h"
 
-TEST(ProgramPlaces, ExecutableDirectoryIsTheFolderTheLoaderUses)
+TEST(ProgramPlaces, ExecutableDirectoryIsTheFolderTheProgramRunsFrom)
 {
     std::array<char, 1024> folder{};
     ASSERT_TRUE(executableDirectory(folder.data(), folder.size()));
     std::string directory = folder.data();
-    // For a plain path the wide call and the loader's ANSI one agree.
-    EXPECT_EQ(directory, executableDirectory());
+    EXPECT_TRUE(fileExists(directory + "\\windows_places_tests.exe")) << directory;
     EXPECT_NE(directory.back(), '\\');
     EXPECT_FALSE(executableDirectory(folder.data(), directory.size())) << "no room for the terminator";
     EXPECT_TRUE(executableDirectory(folder.data(), directory.size() + 1));
 }
 
-TEST(ProgramPlaces, RunTimeFilesAndTheLogStayInTheWorkingDirectory)
+TEST(ProgramPlaces, StateFolderIsTavrinInLocalAppDataAndTheLogStaysBesideTheFiles)
 {
-    EXPECT_FALSE(runTimeFilesFollowExecutable);
+    EXPECT_TRUE(logBesideRunTimeFiles);
     std::array<char, 1024> folder{};
-    EXPECT_FALSE(stateDirectory(folder.data(), folder.size()));
+    ASSERT_TRUE(stateDirectory(folder.data(), folder.size()));
+    const char *local = getenv("LOCALAPPDATA");
+    ASSERT_NE(local, nullptr);
+    EXPECT_EQ(std::string(folder.data()), std::string(local) + "\\Tavrin");
+    DWORD attributes = GetFileAttributesA(folder.data());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
 }
