@@ -48,30 +48,37 @@ if(TAVRIN_WINDOWS_DEPS)
   target_sources(tavrin PRIVATE ${CMAKE_SOURCE_DIR}/source/platform/windows/entry.cpp)
   target_link_options(tavrin PRIVATE -mwindows)
 
-  # The program's icon (the window icon's picture) and version, inside tavrin.exe for Explorer and the
-  # shortcuts; the installer takes the same version, name and publisher.
+  # The program's icon (the desktop icons' pictures, 16 to 256 pixels), its version and its manifest, inside
+  # tavrin.exe for Explorer, the shortcuts and the system; the installer takes the same icon, version, name
+  # and publisher.
   enable_language(RC)
   set(TAVRIN_ICON ${CMAKE_BINARY_DIR}/tavrin.ico)
+  file(GLOB tavrin_icon_pictures ${CMAKE_SOURCE_DIR}/data/icons/*/tavrin.png)
   add_custom_command(OUTPUT ${TAVRIN_ICON}
-    COMMAND ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp ${TAVRIN_ICON}
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp)
+    COMMAND ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/icons ${TAVRIN_ICON}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${tavrin_icon_pictures})
   add_custom_target(tavrin_icon DEPENDS ${TAVRIN_ICON})
   add_dependencies(tavrin tavrin_icon)
+  set(TAVRIN_MANIFEST ${CMAKE_BINARY_DIR}/tavrin.manifest)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/tavrin.manifest.in ${TAVRIN_MANIFEST} @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/tavrin.rc.in ${CMAKE_BINARY_DIR}/tavrin.rc @ONLY)
-  set_source_files_properties(${CMAKE_BINARY_DIR}/tavrin.rc PROPERTIES OBJECT_DEPENDS ${TAVRIN_ICON})
+  set_source_files_properties(${CMAKE_BINARY_DIR}/tavrin.rc PROPERTIES OBJECT_DEPENDS "${TAVRIN_ICON};${TAVRIN_MANIFEST}")
   target_sources(tavrin PRIVATE ${CMAKE_BINARY_DIR}/tavrin.rc)
   file(WRITE ${CMAKE_BINARY_DIR}/release.nsh
     "!define VERSION \"${PROJECT_VERSION}\"\n"
     "!define DISPLAY_NAME \"${TAVRIN_DISPLAY_NAME}\"\n"
-    "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n")
+    "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n"
+    "!define HOMEPAGE \"${TAVRIN_HOMEPAGE}\"\n")
 
-  # The run-time folders alone: the desktop icons of data/icons/ are Linux's (tavrin.exe carries its own).
+  # The run-time folders alone (the desktop icons of data/icons/ are Linux's; tavrin.exe carries its own),
+  # and the licences of the libraries that come with the program.
   add_custom_target(run_data ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/g ${TAVRIN_RUN_DIR}/g
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/g1 ${TAVRIN_RUN_DIR}/g1
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/snd ${TAVRIN_RUN_DIR}/snd
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${TAVRIN_WINDOWS_DEPS}/share/licences ${TAVRIN_RUN_DIR}/licences
     COMMAND ${CMAKE_COMMAND} -E copy ${TAVRIN_SDL_DLLS} ${TAVRIN_RUN_DIR}
-    COMMENT "Copying the run-time files and the SDL DLLs into run/")
+    COMMENT "Copying the run-time files, the SDL DLLs and their licences into run/")
 else()
   # Without SDL: the log writer, the settings and the backends.
   add_library(tavrin_core STATIC ${CMAKE_SOURCE_DIR}/source/base/log.cpp)
