@@ -293,6 +293,7 @@ FunctionEnd
 !macroend
 !macro NoteRemaining NAME
   ${If} ${FileExists} "$INSTDIR\${NAME}"
+    ${IfThen} $Remaining == "" ${|} DetailPrint "$(FilesRemain)" ${|}
     DetailPrint "  $INSTDIR\${NAME}"
     StrCpy $Remaining "$Remaining$\r$\n${NAME}"
   ${EndIf}
@@ -317,7 +318,6 @@ Section "un.Tavrin"
   StrCpy $Remaining ""
   !insertmacro SHIPPED_FILES NoteRemaining
   ${If} $Remaining != ""
-    DetailPrint "$(FilesRemain)"
     MessageBox MB_OK|MB_ICONEXCLAMATION "$(FilesRemain)$\r$\n$Remaining$\r$\n$\r$\n$(FilesRemainAdvice)" /SD IDOK
     SetErrorLevel 2
     Abort
