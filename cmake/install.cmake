@@ -2,6 +2,7 @@
 #
 #   games/tavrin                  the program the user starts: a link to the real one
 #   games/tavrin-reg              the store tool, a link likewise
+#   games/tavrin-report           the parents' overview, a link likewise
 #   lib/games/tavrin/             the real executables, game1.so, game2.so, libtavrin_store.so
 #   share/games/tavrin/           g/, g1/, snd/
 #   share/applications/, share/icons/hicolor/, share/metainfo/, share/man/, share/doc/tavrin/
@@ -38,7 +39,7 @@ file(MAKE_DIRECTORY ${tavrin_staging})
 # ----------------------------------------------------------------------------------------------------------
 # What runs, and the run-time files
 # ----------------------------------------------------------------------------------------------------------
-install(TARGETS tavrin tavrin-reg RUNTIME DESTINATION ${TAVRIN_INSTALL_LIB_DIR})
+install(TARGETS tavrin tavrin-reg tavrin-report RUNTIME DESTINATION ${TAVRIN_INSTALL_LIB_DIR})
 # Loaded, never run: not executable.
 install(TARGETS game1 game2 tavrin_store LIBRARY DESTINATION ${TAVRIN_INSTALL_LIB_DIR}
   PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
@@ -49,15 +50,18 @@ install(DIRECTORY data/g data/g1 data/snd DESTINATION ${TAVRIN_INSTALL_DATA_DIR}
 # Relative links, made in the build tree and installed as links.
 file(CREATE_LINK ${tavrin_lib_from_games}/tavrin ${tavrin_staging}/tavrin SYMBOLIC)
 file(CREATE_LINK ${tavrin_lib_from_games}/tavrin-reg ${tavrin_staging}/tavrin-reg SYMBOLIC)
-install(FILES ${tavrin_staging}/tavrin ${tavrin_staging}/tavrin-reg DESTINATION ${TAVRIN_INSTALL_GAMES_DIR})
+file(CREATE_LINK ${tavrin_lib_from_games}/tavrin-report ${tavrin_staging}/tavrin-report SYMBOLIC)
+install(FILES ${tavrin_staging}/tavrin ${tavrin_staging}/tavrin-reg ${tavrin_staging}/tavrin-report
+  DESTINATION ${TAVRIN_INSTALL_GAMES_DIR})
 
 # ----------------------------------------------------------------------------------------------------------
 # The desktop: menu entry, icons, AppStream metainfo
 # ----------------------------------------------------------------------------------------------------------
-# The entry names the program by its full path, which is known only once the prefix is: written at install.
+# The entry names the programs by their full paths, which are known only once the prefix is: written at install.
 install(CODE "
   set(TAVRIN_DISPLAY_NAME \"${TAVRIN_DISPLAY_NAME}\")
   set(TAVRIN_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${TAVRIN_INSTALL_GAMES_DIR}/tavrin\")
+  set(TAVRIN_REPORT_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${TAVRIN_INSTALL_GAMES_DIR}/tavrin-report\")
   configure_file(\"${CMAKE_SOURCE_DIR}/packaging/linux/tavrin.desktop.in\" \"${tavrin_staging}/tavrin.desktop\" @ONLY)")
 install(FILES ${tavrin_staging}/tavrin.desktop DESTINATION share/applications)
 foreach(size 16 24 32 48 64 128 256)
@@ -72,7 +76,7 @@ install(FILES ${tavrin_staging}/hu.tavrin.Tavrin.metainfo.xml DESTINATION share/
 # Compressed without a name or time stamp, so that the same sources give the same bytes.
 find_program(TAVRIN_GZIP gzip REQUIRED)
 set(tavrin_docs)
-foreach(page tavrin.6 tavrin-reg.1)
+foreach(page tavrin.6 tavrin-reg.1 tavrin-report.1)
   string(REGEX REPLACE "^.*\\." "" section ${page})
   configure_file(packaging/linux/${page}.in ${tavrin_staging}/${page} @ONLY)
   add_custom_command(OUTPUT ${tavrin_staging}/${page}.gz
@@ -119,7 +123,10 @@ gets a gentle hint and another try, and an optional quiz asks about
 what a task taught.
 
 Parents and teachers can set the music and effect volumes, switch the
-quiz and full screen on or off, and erase a player's results.")
+quiz and full screen on or off, and erase a player's results. The
+parents' overview (tavrin-report, also the menu entry's action) shows
+for each child what was played, how well and how long, and what to
+practise next, as a page that stays on the computer and prints on A4.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1,7 +1,7 @@
 # windows.cmake -- the Windows build, cross-built by MinGW-w64: with the SDL prefix of scripts/windows-deps
-# the whole program (tavrin.exe, the game DLLs, the store DLL, tavrin-reg.exe and the SDL family's DLLs in
-# run/, beside g/, g1/ and snd/); without it only what needs no SDL. The tests land in tests/ and run
-# under Wine through ctest.
+# the whole program (tavrin.exe, the game DLLs, the store DLL, tavrin-reg.exe, tavrin-report.exe and the SDL
+# family's DLLs in run/, beside g/, g1/, snd/ and the libraries' licences); without it only what needs no SDL.
+# The tests land in tests/ and run under Wine through ctest.
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   message(WARNING "No Wine found: the Windows tests are built but cannot run here.")
 endif()
@@ -34,18 +34,21 @@ if(TAVRIN_WINDOWS_DEPS)
 
   add_library(tavrin_core STATIC)
   target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR}/source ${CMAKE_SOURCE_DIR}/include)
-  target_link_libraries(tavrin_core PUBLIC PkgConfig::SDLFAMILY advapi32 shell32 user32 ole32)
+  target_link_libraries(tavrin_core PUBLIC PkgConfig::SDLFAMILY advapi32 shell32 user32)
   foreach(dir base platform store audio video text sprites modules menu shell)
     add_subdirectory(source/${dir})
   endforeach()
   add_subdirectory(games)
   add_subdirectory(tools/tavrin-reg)
+  # The parents' overview, tavrin-report.exe: it takes the tasks' names from the games' tables.
+  add_subdirectory(tools/report)
   # The Windows program keeps its run-time files beside itself, in its working directory: there is no
   # installed data folder apart from it.
   target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH=".")
   # The program's own Windows entry, in place of SDL's SDLmain: it sends stdout and stderr to stdout.txt and
   # stderr.txt beside the program and calls the main routine; a window program, with no console of its own.
-  target_sources(tavrin PRIVATE ${CMAKE_SOURCE_DIR}/source/platform/windows/entry.cpp)
+  target_sources(tavrin PRIVATE ${CMAKE_SOURCE_DIR}/source/platform/windows/entry.cpp
+    ${CMAKE_SOURCE_DIR}/source/platform/windows/console.cpp)
   target_link_options(tavrin PRIVATE -mwindows)
 
   # The program's icon (the desktop icons' pictures, 16 to 256 pixels), its version and its manifest, inside
@@ -83,7 +86,7 @@ else()
   # Without SDL: the log writer, the settings and the backends.
   add_library(tavrin_core STATIC ${CMAKE_SOURCE_DIR}/source/base/log.cpp)
   target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR}/source ${CMAKE_SOURCE_DIR}/include)
-  target_link_libraries(tavrin_core PUBLIC advapi32 shell32 user32 ole32)
+  target_link_libraries(tavrin_core PUBLIC advapi32 shell32 user32)
   add_subdirectory(source/platform)
   add_subdirectory(source/store)
   add_subdirectory(tools/tavrin-reg)
@@ -126,3 +129,7 @@ endfunction()
 add_subdirectory(tests/support)
 add_subdirectory(tests/store)
 add_subdirectory(tests/platform/windows)
+# tavrin-report.exe held against the Linux program.
+if(TAVRIN_WINDOWS_DEPS)
+  add_subdirectory(tests/report)
+endif()

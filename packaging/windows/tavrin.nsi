@@ -227,6 +227,10 @@ Section "!$(SectionGame)" SecGame
   WriteUninstaller "$INSTDIR\uninstall.exe"
   ; The shortcut starts the program in its own folder, where it finds g\, g1\ and snd\.
   CreateShortcut "$SMPROGRAMS\Tavrin.lnk" "$INSTDIR\tavrin.exe" "" "$INSTDIR\tavrin.exe" 0
+  ; The parents' overview writes its page and hands it to the browser at once: its console window stays
+  ; minimised for that moment.
+  CreateShortcut "$SMPROGRAMS\Tavrin – szülői áttekintés.lnk" "$INSTDIR\tavrin-report.exe" "" "$INSTDIR\tavrin.exe" 0 \
+    SW_SHOWMINIMIZED
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${DISPLAY_NAME}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -324,13 +328,21 @@ Section "un.Tavrin"
   ${EndIf}
 
   Delete "$SMPROGRAMS\Tavrin.lnk"
+  Delete "$SMPROGRAMS\Tavrin – szülői áttekintés.lnk"
   Delete "$DESKTOP\Tavrin.lnk"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; The logs the program keeps in the user's own folder when its folder cannot be written.
+  Delete "$LOCALAPPDATA\Tavrin\sdl.log"
+  Delete "$LOCALAPPDATA\Tavrin\stdout.txt"
+  Delete "$LOCALAPPDATA\Tavrin\stderr.txt"
   ; The players' progress stays unless asked for: a reinstall finds it again.
   ${If} $RemoveResults == ${BST_CHECKED}
     DeleteRegKey HKCU "${SETTINGS_KEY}"
+    ; The parents' overview pages hold the results too.
+    Delete "$LOCALAPPDATA\Tavrin\attekintes*.html"
     DeleteRegKey /ifempty HKCU "Software\Vorniquel"
   ${EndIf}
+  RMDir "$LOCALAPPDATA\Tavrin"
 SectionEnd

@@ -14,7 +14,8 @@ bool executableDirectory(char *buffer, size_t size);
 
 // Writes the program's own per-user state folder, creating it (and its parents) for the user alone
 // when missing: ${XDG_STATE_HOME:-$HOME/.local/state}/tavrin on POSIX, %LOCALAPPDATA%\Tavrin on Windows
-// (UTF-8). False when it cannot be made or does not fit.
+// (UTF-8; the log goes there only when the program's own folder cannot be written). False when it cannot
+// be made or does not fit.
 bool stateDirectory(char *buffer, size_t size);
 
 #if !defined(_WIN32)

@@ -12,7 +12,6 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
-#include <shellapi.h>
 
 #include <array>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/console.h"
 #include "platform/places.h"
 #include "wide.h"
 
@@ -82,11 +82,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     redirectOutput();
     atexit(removeEmptyOutput);
 
-    int count = 0;
-    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> arguments;
-    for (int i = 0; wide && i < count; ++i) arguments.push_back(utf8FromUtf16(wide[i], wcslen(wide[i])));
-    LocalFree(wide);
+    std::vector<std::string> arguments = commandLineArguments(0, nullptr);
     std::vector<char *> argv;
     for (std::string &argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);

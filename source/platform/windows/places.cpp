@@ -1,4 +1,4 @@
-// places.cpp -- the executable's folder through GetModuleFileNameW, the state folder in %LOCALAPPDATA%
+// places.cpp -- the executable's folder through GetModuleFileNameW, the state folder in the local application data
 #include "platform/places.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -51,21 +51,21 @@ bool executableDirectory(char *buffer, size_t size)
     if (slash == std::wstring::npos) return false;
     // "C:\tavrin.exe" keeps its "C:\" rather than becoming the drive's current directory "C:".
     path.resize(slash > 0 && path[slash - 1] == L':' ? slash + 1 : slash);
-    return copyOut(utf8FromUtf16(path.c_str(), path.size()), buffer, size);
+
+    return copyOut(utf8FromUtf16(path), buffer, size);
 }
 
 bool stateDirectory(char *buffer, size_t size)
 {
-    // %LOCALAPPDATA%: the user's own, never roaming with the profile, as a log should not.
-    PWSTR local = nullptr;
-    if (SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &local) != S_OK) {
-        CoTaskMemFree(local);
+    // The user's own local application data, which the profile's permissions keep to the user. The log
+    // goes here only when the program's own folder cannot be written.
+    std::wstring base(MAX_PATH, L'\0');
+    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, &base[0]) != S_OK)
         return false;
-    }
-    std::wstring folder = std::wstring(local) + L"\\Tavrin";
-    CoTaskMemFree(local);
-    CreateDirectoryW(folder.c_str(), nullptr);
+    base.resize(base.find(L'\0'));
+    std::wstring folder = base + L"\\Tavrin";
+    if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
     DWORD attributes = GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    return copyOut(utf8FromUtf16(folder.c_str(), folder.size()), buffer, size);
+    return copyOut(utf8FromUtf16(folder), buffer, size);
 }

@@ -1,5 +1,5 @@
-// places_test.cpp -- on Windows the executable's folder comes from the wide call, the state folder is
-// %LOCALAPPDATA%\Tavrin, and the log stays beside the run-time files
+// places_test.cpp -- on Windows the executable's folder comes from the wide call, the log stays beside the
+// run-time files, and the state folder is the user's local application data
 #include <gtest/gtest.h>
 
 #include <array>
@@ -20,14 +20,16 @@ TEST(ProgramPlaces, ExecutableDirectoryIsTheFolderTheProgramRunsFrom)
     EXPECT_TRUE(executableDirectory(folder.data(), directory.size() + 1));
 }
 
-TEST(ProgramPlaces, StateFolderIsTavrinInLocalAppDataAndTheLogStaysBesideTheFiles)
+TEST(ProgramPlaces, TheStateFolderIsMadeInTheLocalApplicationDataAndTheLogStaysBesideTheFiles)
 {
     EXPECT_TRUE(logBesideRunTimeFiles);
     std::array<char, 1024> folder{};
     ASSERT_TRUE(stateDirectory(folder.data(), folder.size()));
+    std::string directory = folder.data();
     const char *local = getenv("LOCALAPPDATA");
-    ASSERT_NE(local, nullptr);
-    EXPECT_EQ(std::string(folder.data()), std::string(local) + "\\Tavrin");
-    DWORD attributes = GetFileAttributesA(folder.data());
+    ASSERT_TRUE(local);
+    EXPECT_EQ(directory, std::string(local) + "\\Tavrin");
+    DWORD attributes = GetFileAttributesA(directory.c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_FALSE(stateDirectory(folder.data(), directory.size())) << "no room for the terminator";
 }

@@ -55,7 +55,8 @@ std::set<int> iconSizes(const Resources &file)
 {
     std::set<int> sizes;
     LPSTR name = nullptr;
-    EnumResourceNamesA(file.module, reinterpret_cast<LPCSTR>(RT_GROUP_ICON), firstName, reinterpret_cast<LONG_PTR>(&name));
+    EnumResourceNamesA(file.module, reinterpret_cast<LPCSTR>(RT_GROUP_ICON), firstName,
+                       reinterpret_cast<LONG_PTR>(&name));
     if (!name) return sizes;
     std::string group = file.data(name, reinterpret_cast<LPCSTR>(RT_GROUP_ICON));
     if (group.size() < 6) return sizes;

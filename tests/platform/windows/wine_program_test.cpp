@@ -324,12 +324,14 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserLeavesOneCopyAndTheUninstal
     ASSERT_FALSE(fs::exists(first.linux)) << first.linux;
 
     ASSERT_EQ(command({wine, windowsSetup, "/S"}), 0);
-    for (const char *file : {"tavrin.exe", "tavrin-reg.exe", "game1.dll", "game2.dll", "tavrin_store.dll", "SDL.dll",
-                             "SDL_mixer.dll", "SDL_image.dll", "SDL_ttf.dll", "libSDL_gfx-15.dll", "uninstall.exe",
-                             "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt", "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg",
-                             "licences/SDL.txt", "licences/SDL_gfx.txt"})
+    for (const char *file : {"tavrin.exe", "tavrin-reg.exe", "tavrin-report.exe", "game1.dll", "game2.dll",
+                             "tavrin_store.dll", "SDL.dll", "SDL_mixer.dll", "SDL_image.dll", "SDL_ttf.dll",
+                             "libSDL_gfx-15.dll", "uninstall.exe", "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt",
+                             "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg", "licences/SDL.txt", "licences/SDL_gfx.txt"})
         EXPECT_TRUE(fs::exists(first.linux / file)) << file;
     EXPECT_TRUE(fs::exists(shortcut)) << shortcut;
+    fs::path overview = shortcut.parent_path() / "Tavrin – szülői áttekintés.lnk";
+    EXPECT_TRUE(fs::exists(overview)) << overview;
     std::string entry = registry(uninstallKey);
     std::printf("after install, %s", entry.c_str());
     EXPECT_TRUE(std::regex_search(entry, std::regex("DisplayName +REG_SZ +Tavrin\n")));
@@ -371,6 +373,7 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserLeavesOneCopyAndTheUninstal
     while (fs::exists(folder) && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(250ms);
     EXPECT_FALSE(fs::exists(folder)) << "left behind in " << folder;
     EXPECT_FALSE(fs::exists(shortcut));
+    EXPECT_FALSE(fs::exists(overview));
     EXPECT_EQ(registry(uninstallKey).find("DisplayName"), std::string::npos);
     std::string kept = registry("HKCU\\Software\\Vorniquel\\Tavrin");
     std::printf("after uninstall, the results are kept:%s", kept.c_str());
