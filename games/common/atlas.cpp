@@ -11,9 +11,16 @@
 
 namespace {
 
+// A page is filled in shelves: rows as tall as their first (tallest) piece, filled from the left.
+struct Shelf {
+    int y, height, used;
+};
+constexpr int MaxShelves = 96;
 struct Page {
     SDL_Surface *surface;
-    int shelfX, shelfY, shelfHeight;
+    std::array<Shelf, MaxShelves> shelves;
+    int shelfCount;
+    int top; // the first row below the shelves
 };
 
 // Plain fixed tables: the state must stay valid while the library is being unloaded (see engineRelease).
@@ -70,30 +77,32 @@ void writePixel(SDL_Surface *s, int x, int y, Rgba c)
     *pixelAt(s, x, y) = plainChannels(s->format) ? encode(c, s->format) : SDL_MapRGBA(s->format, c.r, c.g, c.b, c.a);
 }
 
-// Finds room for a w x h piece, opening a new page when the current one is full.
+// Finds room for a w x h piece: in the first shelf on any page with room left for it (the pieces come
+// tallest first, so a shelf's leftover room is used instead of lost), else in a new shelf, else on a new page.
 bool reserve(int w, int h, AtlasSprite *out)
 {
     if (w <= 0 || h <= 0 || w > AtlasPageSide || h > AtlasPageSide) return false;
-    if (pageCount > 0) {
-        Page &p = pages[pageCount - 1];
-        if (p.shelfX + w > AtlasPageSide) {
-            p.shelfY += p.shelfHeight + Gap;
-            p.shelfX = 0;
-            p.shelfHeight = 0;
+    for (int i = 0; i < pageCount; ++i) {
+        Page &p = pages[i];
+        Shelf *shelf = nullptr;
+        for (int k = 0; k < p.shelfCount && !shelf; ++k)
+            if (p.shelves[k].height >= h && p.shelves[k].used + w <= AtlasPageSide) shelf = &p.shelves[k];
+        if (!shelf && p.shelfCount < MaxShelves && p.top + h <= AtlasPageSide) {
+            shelf = &p.shelves[p.shelfCount++];
+            *shelf = Shelf{p.top, h, 0};
+            p.top += h + Gap;
         }
-        if (p.shelfY + h <= AtlasPageSide) {
-            out->page = pageCount - 1;
-            out->rect = SDL_Rect{static_cast<Sint16>(p.shelfX), static_cast<Sint16>(p.shelfY), static_cast<Uint16>(w),
-                                 static_cast<Uint16>(h)};
-            p.shelfX += w + Gap;
-            p.shelfHeight = std::max(p.shelfHeight, h);
-            return true;
-        }
+        if (!shelf) continue;
+        out->page = i;
+        out->rect = SDL_Rect{static_cast<Sint16>(shelf->used), static_cast<Sint16>(shelf->y), static_cast<Uint16>(w),
+                             static_cast<Uint16>(h)};
+        shelf->used += w + Gap;
+        return true;
     }
     if (pageCount == MaxPages) return false;
     SDL_Surface *surface = atlasNewSurface(AtlasPageSide, AtlasPageSide);
     if (!surface) return false;
-    pages[pageCount++] = Page{surface, 0, 0, 0};
+    pages[pageCount++] = Page{surface, {}, 0, 0};
     return reserve(w, h, out);
 }
 
@@ -212,13 +221,14 @@ void atlasPack()
     // The last page is cut to the rows it uses: less memory here and in the shell's textures.
     if (pageCount > 0) {
         Page &last = pages[pageCount - 1];
-        int used = last.shelfY + last.shelfHeight;
+        int used = last.top - Gap;
         SDL_Surface *cut = used > 0 && used < AtlasPageSide ? atlasNewSurface(AtlasPageSide, used) : nullptr;
         if (cut) {
             for (int y = 0; y < used; ++y) std::memcpy(pixelAt(cut, 0, y), pixelAt(last.surface, 0, y), AtlasPageSide * 4u);
             SDL_FreeSurface(last.surface);
             last.surface = cut;
-            last.shelfY = AtlasPageSide; // nothing more goes on a cut page
+            last.top = AtlasPageSide; // nothing more goes on a cut page
+            for (int k = 0; k < last.shelfCount; ++k) last.shelves[k].used = AtlasPageSide;
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 #include "atlas.h"
@@ -22,8 +23,10 @@ namespace {
 constexpr const char *textBack = "vissza";
 constexpr const char *textMap = "feladatok";
 constexpr const char *textNext = "tovább";
+constexpr const char *textAgain = "még egyszer";
 constexpr const char *textPick = "Válassz egy feladatot!";
 constexpr const char *textTryAgain = "Majdnem! Próbáld újra!";
+constexpr const char *textNotThis = "Nem ez. Próbáld újra!";
 constexpr const char *textDone = "Kész a feladat!";
 constexpr const char *textQuiz = "Kvízkérdés";
 constexpr const char *textQuizNote = "Még egy kérdés, és kész a feladat!";
@@ -38,16 +41,23 @@ constexpr Rgba hintFill{255, 240, 200, 255}, hintBorder{235, 150, 60, 255};
 constexpr Rgba hoverFill{255, 245, 190, 255}, hoverBorder{240, 160, 40, 255};    // under the pointer
 constexpr Rgba rightFill{200, 245, 190, 255}, rightBorder{60, 160, 70, 255};     // the right answer
 constexpr Rgba wrongFill{225, 222, 218, 255}, wrongBorder{170, 165, 160, 255};   // an answer tried in vain
-constexpr Rgba doneFill{215, 245, 200, 255}, doneBorder{70, 160, 70, 255};       // a finished task's tile
+constexpr Rgba doneBorder{60, 150, 60, 255};                                     // a finished task's tile
 constexpr Rgba buttonFill{240, 140, 50, 255}, buttonHoverFill{250, 175, 70, 255}, buttonBorder{170, 80, 30, 255};
 constexpr Rgba nextFill{90, 175, 80, 255}, nextHoverFill{120, 200, 100, 255}, nextBorder{40, 110, 40, 255};
 constexpr Rgba quizFill{120, 90, 200, 255}, quizBorder{70, 50, 140, 255};
 constexpr Rgba praiseFill{255, 250, 225, 255}, praiseBorder{240, 170, 50, 255};
+constexpr Rgba slotFill{250, 246, 230, 255};                                     // a question not yet answered
+constexpr Rgba litHand{250, 180, 30, 255};                                       // a clock's hand in a hint
 
-// The map's tiles by group: plain, then traffic, money, time and the city, each in a light colour of its own.
+// The map's tiles by group: plain, then traffic, money, time and the city, each in a light colour of its own
+// and with a small picture of its own in a corner.
 constexpr std::array<Rgba, MapGroupCount> groupTints{{
     {255, 255, 255, 255}, {255, 232, 228, 255}, {255, 246, 205, 255}, {226, 238, 255, 255}, {232, 246, 225, 255},
 }};
+constexpr std::array<Pic, MapGroupCount> groupPictures{{
+    {PicNone, 0}, {PicLight, LightGreen}, {PicCoin, 20}, {PicClock, 3 * 60}, {PicHouse, 6},
+}};
+constexpr int GroupPictureSize = 30;
 
 // The background's fills.
 constexpr Rgba meadow{125, 195, 90, 255}, meadowStripe{110, 180, 80, 255}, hills{105, 175, 95, 255};
@@ -65,25 +75,33 @@ constexpr std::array<Rgba, 6> confettiColours{{
 struct UiSprites {
     int prompt = -1, scene = -1, label = -1, hint = -1, donePanel = -1;
     int card = -1, cardHover = -1, cardRight = -1, cardWrong = -1;
-    std::array<int, MapGroupCount> tiles{}; // a tile's plate, tinted by its group
-    int tileHover = -1, tileDone = -1;
-    int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1;
-    int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1;
+    std::array<int, MapGroupCount> tiles{}, tilesDone{}; // a tile's plate tinted by its group, and when finished
+    int tileHover = -1;
+    int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1, againButton = -1, againButtonHover = -1;
+    int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1, slot = -1;
     int quizBadge = -1, praise = -1, pine = -1;
 };
 
+constexpr int MaxNumber = std::max(MaxTasks, MaxScene);
+
 struct DrawState {
     UiSprites ui;
-    std::array<int, MaxTasks + 1> numbers{};  // the tile numbers 1 to 25
-    std::array<int, MaxTasks + 1> tallies{};  // "3 / 15": how many tasks are done
+    std::array<int, MaxNumber + 1> numbers{};      // the tile numbers and the counted pictures' numbers
+    std::array<int, 3 * MaxTasks + 1> tallies{};   // "12 / 45": the stars earned of the stars there are
 };
 DrawState drawn;
 
-// Hints that show the way as well as say it: counted pictures get their numbers, the right bin lights up,
-// a clock's hour hand flashes.
-bool hintNumbersScene(RuleFn rule) { return rule == ruleCount || rule == ruleCountAll; }
-bool hintLightsAnswer(RuleFn rule) { return rule == ruleBin; }
-Pic hourHandLit(Pic clock) { return Pic{PicClock, static_cast<int16_t>(clock.param + ClockHourLit)}; }
+// Hints that show the way as well as say it, a little after the first wrong answer and more after the
+// second: counted pictures get their numbers, the first two and then all; a clock's long hand lights up,
+// then its short one; the right bin lights up after the second only.
+bool countedInHint(const Round &r, RuleFn rule, int i)
+{
+    if (rule == ruleCountAll || rule == ruleSum) return sceneCounts(r, i, true);
+    if (rule == ruleCount || (rule == ruleChange && r.target.kind != PicNone)) return sceneCounts(r, i, false);
+    return false;
+}
+int numberedInHint(int step) { return step >= 2 ? MaxScene : step == 1 ? 2 : 0; }
+bool hintLightsAnswer(RuleFn rule, int step) { return rule == ruleBin && step >= 2; }
 
 //----------------------------------------------------------------------------------------------------------
 // Internal functions: making every picture and text at start
@@ -91,11 +109,10 @@ Pic hourHandLit(Pic clock) { return Pic{PicClock, static_cast<int16_t>(clock.par
 
 void makeRound(const Round &r, bool quiz)
 {
-    textSprite(r.prompt, TextPrompt);
-    if (!quiz && sceneCount(r) == 0) textSprite(r.prompt, TextTitle); // asked large in the empty scene
     int n = sceneCount(r);
+    // A question without pictures is asked large in the scene (the quiz's question stays in its panel).
+    textSprite(r.prompt, !quiz && n == 0 ? TextTitle : TextPrompt);
     for (int i = 0; i < n; ++i) pictureSprite(r.scene[i], scenePictureSize(n));
-    if (n == 1 && r.scene[0].kind == PicClock) pictureSprite(hourHandLit(r.scene[0]), PicHugeSize);
     if (n == 0 && quiz) pictureSprite(Pic{PicQuestion, 0}, PicBigSize);
     for (int i = 0; i < choiceCount(r); ++i) {
         const Choice &c = r.choices[i];
@@ -104,6 +121,7 @@ void makeRound(const Round &r, bool quiz)
         textSprite(c.warning, TextWarning);
     }
     textSprite(r.hint, TextHint);
+    textSprite(r.secondHint, TextHint);
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -179,6 +197,24 @@ void drawConfetti(const Services &s, const SDL_Rect &area, int t)
     }
 }
 
+// A clock's hand lit up for a hint, the long one at the first step and the short one at the second: gold
+// squares laid along it over the clock drawn at (cx, cy), so that no clock needs a second picture.
+void drawLitHand(const Services &s, Pic clock, int step, int cx, int cy, int size)
+{
+    constexpr float pi = 3.14159f;
+    int minutes = ((clock.param % 60) + 60) % 60;
+    float hours = static_cast<float>((clock.param / 60) % 12) + minutes / 60.0f;
+    float angle = step >= 2 ? hours * pi / 6 - pi / 2 : minutes * pi / 30 - pi / 2;
+    float length = (step >= 2 ? ClockHourHand : ClockMinuteHand) * static_cast<float>(size) / 100.0f;
+    int side = std::max(4, size / 18);
+    for (int k = 2; k <= 16; ++k) {
+        float along = length * static_cast<float>(k) / 16.0f;
+        int x = cx + static_cast<int>(std::lround(along * std::cos(angle))) - side / 2;
+        int y = cy + static_cast<int>(std::lround(along * std::sin(angle))) - side / 2;
+        fillRect(s, x, y, side, side, litHand);
+    }
+}
+
 void drawButton(const Services &s, const SDL_Rect &r, const char *label, int normal, int hover)
 {
     bool over = inside(r, state.mouseX, state.mouseY);
@@ -192,10 +228,12 @@ void drawMap(const Services &s)
     sprite(s, drawn.ui.prompt, layout.prompt.x, layout.prompt.y);
     text(s, g.title, TextTitle, ScreenW / 2, layout.prompt.y + 30);
     text(s, textPick, TextLabel, ScreenW / 2, layout.prompt.y + 68);
-    int done = 0;
-    for (int i = 0; i < g.taskCount; ++i) done += state.done[i] ? 1 : 0;
-    centred(s, drawn.ui.starSmall, layout.prompt.x + layout.prompt.w - 104, layout.prompt.y + layout.prompt.h / 2);
-    centred(s, drawn.tallies[std::min(done, MaxTasks)], layout.prompt.x + layout.prompt.w - 50, layout.prompt.y + layout.prompt.h / 2);
+    // The stars earned of all there are to earn, as "12 / 45" beside a star.
+    int earned = 0;
+    for (int i = 0; i < g.taskCount; ++i) earned += state.done[i] ? std::clamp(state.stars[i], 1, 3) : 0;
+    centred(s, drawn.ui.starSmall, layout.prompt.x + layout.prompt.w - 122, layout.prompt.y + layout.prompt.h / 2);
+    centred(s, drawn.tallies[static_cast<size_t>(std::min(earned, 3 * MaxTasks))], layout.prompt.x + layout.prompt.w - 58,
+            layout.prompt.y + layout.prompt.h / 2);
     int iconSize = tileIconSize(g.taskCount);
     int hovered = -1;
     for (int i = 0; i < g.taskCount; ++i) {
@@ -203,11 +241,14 @@ void drawMap(const Services &s)
         bool over = inside(r, state.mouseX, state.mouseY);
         if (over) hovered = i;
         int group = g.groups ? g.groups[i] : GroupNone;
-        sprite(s, over ? drawn.ui.tileHover : state.done[i] ? drawn.ui.tileDone : drawn.ui.tiles[group], r.x, r.y);
+        // A finished tile keeps its group's colour in a green frame, with its stars down the right edge.
+        sprite(s, over ? drawn.ui.tileHover : state.done[i] ? drawn.ui.tilesDone[group] : drawn.ui.tiles[group], r.x, r.y);
         centred(s, pictureFind(g.tasks[i].icon, iconSize), r.x + r.w / 2, r.y + r.h / 2 - 2);
         int number = state.slotOf[i] + 1; // the tiles are numbered in the order they stand
         if (number < static_cast<int>(drawn.numbers.size())) centred(s, drawn.numbers[number], r.x + 20, r.y + 20);
-        for (int k = 0; state.done[i] && k < 3; ++k) // the stars earned, down the right edge beside the picture
+        if (group != GroupNone)
+            centred(s, pictureFind(groupPictures[static_cast<size_t>(group)], GroupPictureSize), r.x + 22, r.y + r.h - 22);
+        for (int k = 0; state.done[i] && k < 3; ++k)
             centred(s, k < std::max(1, state.stars[i]) ? drawn.ui.starTiny : drawn.ui.starTinyEmpty, r.x + r.w - 15,
                     r.y + 15 + k * 19);
     }
@@ -223,8 +264,8 @@ void drawCard(const Services &s, const Round &r, int i)
     SDL_Rect rect = answerRect(i);
     const Choice &c = r.choices[i];
     bool over = inside(rect, state.mouseX, state.mouseY) && state.praiseLeft == 0 && !state.wrong[i];
-    // After a wrong answer, some questions light the right card up, blinking.
-    bool shown = state.hintShown && hintLightsAnswer(currentRule()) && currentRule()(r, i) && (state.frame / 12) % 2;
+    // After a second wrong answer, some questions light the right card up, blinking.
+    bool shown = hintLightsAnswer(currentRule(), hintStep()) && currentRule()(r, i) && (state.frame / 12) % 2;
     int plate = i == state.rightChoice ? drawn.ui.cardRight
                 : state.wrong[i]        ? drawn.ui.cardWrong
                 : over || shown         ? drawn.ui.cardHover
@@ -255,25 +296,30 @@ void drawPlay(const Services &s)
         text(s, textQuizNote, TextLabel, ScreenW / 2, layout.scene.y + layout.scene.h - 34);
     }
     RuleFn rule = currentRule();
+    int step = hintStep();
     if (n == 1) {
-        Pic shown = r.scene[0];
-        if (state.hintShown && shown.kind == PicClock && (state.frame / 12) % 2) shown = hourHandLit(shown);
-        centred(s, pictureFind(shown, PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        centred(s, pictureFind(r.scene[0], PicHugeSize), ScreenW / 2, layout.scene.y + layout.scene.h / 2);
+        if (step > 0 && r.scene[0].kind == PicClock && (state.frame / 12) % 2)
+            drawLitHand(s, r.scene[0], step, ScreenW / 2, layout.scene.y + layout.scene.h / 2, PicHugeSize);
     }
     int size = scenePictureSize(n), counter = 0;
     for (int i = 0; i < n && n > 1; ++i) {
         Point p = scenePosition(i, n);
         sprite(s, pictureFind(r.scene[i], size), p.x, p.y);
-        if (state.hintShown && hintNumbersScene(rule) && sceneCounts(r, i, rule == ruleCountAll) && ++counter < MaxTasks + 1)
-            centred(s, drawn.numbers[counter], p.x + 14, p.y + 14);
+        if (countedInHint(r, rule, i) && ++counter <= numberedInHint(step))
+            centred(s, drawn.numbers[static_cast<size_t>(counter)], p.x + 14, p.y + 14);
     }
     if (state.screen == EngineQuiz) {
         sprite(s, drawn.ui.quizBadge, layout.scene.x + 14, layout.scene.y + 12);
         text(s, textQuiz, TextButton, layout.scene.x + 14 + 75, layout.scene.y + 12 + 16);
-    } else {
-        for (int i = 0; i < RoundsPerTask; ++i) // one star per round, lit when done
-            sprite(s, i < state.round || (i == state.round && state.praiseLeft > 0) ? drawn.ui.starSmall : drawn.ui.starEmpty,
-                   layout.scene.x + layout.scene.w - 130 + i * 38, layout.scene.y + 10);
+    }
+    // A mark per question, the quiz last: a star for one answered right at the first try, a grey star for one
+    // missed; the three stars at the end are counted from them.
+    int marks = questionMarks();
+    for (int i = 0; i < marks; ++i) {
+        QuestionMark mark = questionMark(i);
+        centred(s, mark == MarkRight ? drawn.ui.starSmall : mark == MarkMissed ? drawn.ui.starEmpty : drawn.ui.slot,
+                layout.scene.x + layout.scene.w - 30 - (marks - 1 - i) * 38, layout.scene.y + 27);
     }
     int count = choiceCount(r);
     for (int i = 0; i < count; ++i) drawCard(s, r, i);
@@ -282,13 +328,15 @@ void drawPlay(const Services &s)
         int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
         const char *praise = praises[state.praiseCount % praises.size()];
         centred(s, drawn.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
-        centred(s, drawn.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
-        centred(s, drawn.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
+        if (questionMark(questionShown()) == MarkRight) { // the big stars only for an answer right at once
+            centred(s, drawn.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
+            centred(s, drawn.ui.star, ScreenW / 2 + 200, layout.scene.y + layout.scene.h / 2 - bounce);
+        }
         text(s, praise, TextCheer, ScreenW / 2, layout.scene.y + layout.scene.h / 2 + bounce);
     } else if (state.hintShown) {
         sprite(s, drawn.ui.hint, layout.hint.x, layout.hint.y);
         if (state.warning) text(s, state.warning, TextWarning, ScreenW / 2, layout.hint.y + 20);
-        else text(s, textTryAgain, TextLabel, ScreenW / 2, layout.hint.y + 20);
+        else text(s, state.closeMiss ? textTryAgain : textNotThis, TextLabel, ScreenW / 2, layout.hint.y + 20);
         text(s, currentHint(), TextHint, ScreenW / 2, layout.hint.y + 55);
     }
     drawButton(s, backButtonRect(), textBack, drawn.ui.button, drawn.ui.buttonHover);
@@ -310,8 +358,8 @@ void drawDone(const Services &s)
                 p.y + 150 + (k == 1 ? -12 : 0) + (lit ? (k % 2 ? bounce : -bounce) : 0));
     }
     text(s, textDone, TextTitle, ScreenW / 2, p.y + 248);
-    const SDL_Rect n = nextButtonRect();
-    drawButton(s, n, textNext, drawn.ui.nextButton, drawn.ui.nextButtonHover);
+    drawButton(s, nextButtonRect(), textNext, drawn.ui.nextButton, drawn.ui.nextButtonHover);
+    if (againButtonRect().w > 0) drawButton(s, againButtonRect(), textAgain, drawn.ui.againButton, drawn.ui.againButtonHover);
     drawButton(s, backButtonRect(), textBack, drawn.ui.button, drawn.ui.buttonHover);
     drawButton(s, mapButtonRect(), textMap, drawn.ui.button, drawn.ui.buttonHover);
 }
@@ -337,15 +385,20 @@ void engine::makeSprites()
     ui.cardRight = panelSprite(CardW, CardH, rightFill, rightBorder, 16);
     ui.cardWrong = panelSprite(CardW, CardH, wrongFill, wrongBorder, 16);
     SDL_Rect t = tileRect(0, g.taskCount);
-    for (int k = 0; k < MapGroupCount; ++k) ui.tiles[k] = panelSprite(t.w, t.h, groupTints[k], brown, 14);
+    for (int k = 0; k < MapGroupCount; ++k) {
+        ui.tiles[k] = panelSprite(t.w, t.h, groupTints[k], brown, 14);
+        ui.tilesDone[k] = panelSprite(t.w, t.h, groupTints[k], doneBorder, 14);
+        if (g.groups && k != GroupNone) pictureSprite(groupPictures[static_cast<size_t>(k)], GroupPictureSize);
+    }
     ui.tileHover = panelSprite(t.w, t.h, hoverFill, hoverBorder, 14);
-    ui.tileDone = panelSprite(t.w, t.h, doneFill, doneBorder, 14);
     SDL_Rect b = backButtonRect();
     ui.button = panelSprite(b.w, b.h, buttonFill, buttonBorder, 16);
     ui.buttonHover = panelSprite(b.w, b.h, buttonHoverFill, buttonBorder, 16);
     SDL_Rect n = nextButtonRect();
     ui.nextButton = panelSprite(n.w, n.h, nextFill, nextBorder, 18);
     ui.nextButtonHover = panelSprite(n.w, n.h, nextHoverFill, nextBorder, 18);
+    ui.againButton = panelSprite(n.w, n.h, buttonFill, buttonBorder, 18);
+    ui.againButtonHover = panelSprite(n.w, n.h, buttonHoverFill, buttonBorder, 18);
     ui.pine = pictureSprite(Pic{PicPine, 100}, PicSmallSize);
     ui.star = starSprite(72, true);
     ui.starSmall = starSprite(34, true);
@@ -353,21 +406,22 @@ void engine::makeSprites()
     ui.starBigEmpty = starSprite(72, false);
     ui.starTiny = starSprite(18, true);
     ui.starTinyEmpty = starSprite(18, false);
+    ui.slot = panelSprite(24, 24, slotFill, paperBorder, 12);
     ui.quizBadge = panelSprite(150, 36, quizFill, quizBorder, 12);
     ui.praise = panelSprite(560, 120, praiseFill, praiseBorder, 24);
 
     for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
-    for (const char *s : {textBack, textMap, textNext, textQuiz}) textSprite(s, TextButton);
-    for (const char *s : {textPick, textTryAgain, textQuizNote}) textSprite(s, TextLabel);
+    for (const char *s : {textBack, textMap, textNext, textAgain, textQuiz}) textSprite(s, TextButton);
+    for (const char *s : {textPick, textTryAgain, textNotThis, textQuizNote}) textSprite(s, TextLabel);
     for (const char *p : praises) textSprite(p, TextCheer);
-    for (int i = 1; i <= g.taskCount && i < static_cast<int>(drawn.numbers.size()); ++i) {
+    for (int i = 1; i <= MaxNumber; ++i) {
         char n[8];
         std::snprintf(n, sizeof n, "%d", i);
         drawn.numbers[i] = textSprite(n, TextNumber);
     }
-    for (int i = 0; i <= g.taskCount && i <= MaxTasks; ++i) {
+    for (int i = 0; i <= 3 * g.taskCount; ++i) {
         char n[16];
-        std::snprintf(n, sizeof n, "%d / %d", i, g.taskCount);
+        std::snprintf(n, sizeof n, "%d / %d", i, 3 * g.taskCount);
         drawn.tallies[i] = textSprite(n, TextLabel);
     }
     int iconSize = tileIconSize(g.taskCount);
@@ -378,11 +432,9 @@ void engine::makeSprites()
         textSprite(task.title, TextLabel);
         textSprite(task.title, TextPrompt);
         textSprite(task.hint, TextHint);
-        if (task.maker)
-            for (const auto &set : state.made[i])
-                for (const Round &r : set) makeRound(r, false);
-        else
-            for (const Round &r : task.rounds) makeRound(r, false);
+        for (int level = 0; level < LevelCount; ++level) {
+            for (int k = 0; k < poolSize(i, level); ++k) makeRound(poolRound(i, level, k), false);
+        }
         makeRound(task.quiz, true);
     }
     atlasPack();

@@ -13,7 +13,7 @@ namespace engine {
 
 constexpr int ScreenW = 800;
 constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
-constexpr int MadeSets = 2;        // sets of fresh rounds made at start for a task with a maker
+constexpr uint32_t ClickPauseMs = 250; // a press this soon after the screen changed is not taken
 
 struct Layout {
     SDL_Rect prompt{10, 8, 780, 88};
@@ -30,30 +30,47 @@ constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 346;
 // State
 //----------------------------------------------------------------------------------------------------------
 
+// What a task keeps of a player's plays from one play to the next.
+struct TaskMemory {
+    int level = ProgressLevelSmall;
+    int lastStars = 0;                  // the stars of the last finished play, 0 before the first
+    uint32_t recent = 0;                // the questions of the level's pool asked in the last plays, a bit each
+};
+
 struct EngineState {
     const GameDef *game = nullptr;
     int slot = -1;
     bool quizOn = true;
     std::array<bool, MaxTasks> done{};
     std::array<int, MaxTasks> stars{};  // the best stars each task has earned, 0 when never finished
-    int mistakes = 0;                   // wrong answers in the task being played
+    std::array<TaskMemory, MaxTasks> memory{};
     int earned = 0;                     // the stars of the task just finished
     EngineScreen screen = EngineEnded;
     int task = 0;
+    // The play: its level, the pool's questions it asks in their order, the one shown, and which of them
+    // (the quiz last) had a wrong first answer.
+    int level = ProgressLevelSmall;
+    int roundCount = 0;
+    std::array<int, RoundsPerTask> asked{};
     int round = 0;
+    std::array<bool, RoundsPerTask + 1> missed{};
     std::array<bool, MaxChoices> wrong{};
+    int wrongTries = 0;                 // wrong answers to the question shown
     int rightChoice = -1;
     std::array<int, MaxTasks> visits{}; // times each task was opened since the start
     // The map's order, fixed at start: the task standing at each place, and each task's place.
     std::array<int, MaxTasks> taskAt{}, slotOf{};
     Random random;
     std::array<int, MaxChoices> place{}; // where each answer of the round shown stands: shuffled every round
-    // Rounds made afresh for the tasks that have a maker: a few sets, so that a replay asks new questions.
-    std::array<std::array<std::array<Round, RoundsPerTask>, MadeSets>, MaxTasks> made{};
+    // The questions of each level of the tasks that make their own, made at start.
+    std::array<std::array<std::array<Round, MadePool>, LevelCount>, MaxTasks> made{};
+    std::array<std::array<int, LevelCount>, MaxTasks> madeCount{};
     int praiseLeft = 0;
     bool hintShown = false;             // from a wrong answer to the next click
     const char *warning = nullptr;      // the warning of the wrong answer chosen, if it carries one
+    bool closeMiss = false;             // the wrong answer chosen came close: "Majdnem!"
     int praiseCount = 0;
+    uint32_t changedAt = 0;             // when the screen under the pointer last changed, in milliseconds
     int mouseX = -1, mouseY = -1;
     int frame = 0;
 };
@@ -66,12 +83,21 @@ extern EngineState state;
 
 inline bool inside(const SDL_Rect &r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
 
-// flow.cpp: the task, round and rule being played, and moving on after the praise.
+// flow.cpp: the task, round and rule being played, the hint shown, and moving on after the praise.
 const Task &currentTask();
 const Round &currentRound();
+int poolSize(int task, int level);      // the questions a task asks at a level
+const Round &poolRound(int task, int level, int index);
 RuleFn currentRule();
-const char *currentHint();
+int hintStep();                 // 0 without a hint, 1 after the first wrong answer, 2 after more
+const char *currentHint();      // the hint text of the step shown
 void advance();
+// The marks above a play's questions, one per question (the quiz last): answered right at the first try,
+// missed, or still open.
+enum QuestionMark { MarkOpen, MarkRight, MarkMissed };
+int questionMarks();
+int questionShown();
+QuestionMark questionMark(int index);
 
 // layout.cpp: where the pictures of a scene and of a tile stand, and how big they are.
 struct Point {

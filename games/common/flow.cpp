@@ -1,4 +1,4 @@
-// flow.cpp -- the screens of a game and what a click does on each: the map, the rounds, the quiz, the end
+// flow.cpp -- the screens of a game and what a click does on each: the map, the questions, the quiz, the end
 #include "engine.h"
 
 #include <algorithm>
@@ -23,6 +23,7 @@ using namespace engine;
 namespace {
 
 uint32_t nextSeed = 0; // set by engineSeed for the next start only
+EngineClock clockNow = SDL_GetTicks;
 
 // Frees what the game made when the library is unloaded without the game having ended.
 struct ReleaseAtUnload {
@@ -35,19 +36,82 @@ void orderMap()
     for (int slot = 0; slot < state.game->taskCount; ++slot) state.slotOf[state.taskAt[slot]] = slot;
 }
 
-// The rounds of the tasks that make theirs afresh, a few sets of them, all made at start.
+// Each level's questions of the tasks that make their own. A pool is made from a seed of its task and level
+// alone, so that it is the same at every start and what a task remembers of its questions stays true; a
+// question the maker makes twice is kept once.
 void makeRounds()
 {
     const GameDef &g = *state.game;
-    for (int i = 0; i < g.taskCount; ++i)
-        if (g.tasks[i].maker)
-            for (auto &set : state.made[i])
-                for (int r = 0; r < RoundsPerTask; ++r) set[r] = g.tasks[i].maker(r, state.random);
+    for (int t = 0; t < g.taskCount; ++t) {
+        const Task &task = g.tasks[t];
+        if (!task.maker) continue;
+        for (int level = 0; level < LevelCount; ++level) {
+            uint32_t seed = 2654435761u * static_cast<uint32_t>(t + 1) + 40503u * static_cast<uint32_t>(level);
+            Random random = randomSeeded(seed);
+            auto &pool = state.made[t][level];
+            int &count = state.madeCount[t][level];
+            for (int index = 0; index < MadePool; ++index)
+                for (int attempt = 0; attempt < 16; ++attempt) {
+                    Round r = task.maker(level, index, random);
+                    bool fresh = std::none_of(pool.begin(), pool.begin() + count,
+                                              [&](const Round &made) { return sameQuestion(made, r, task.rule); });
+                    if (!fresh) continue;
+                    pool[count++] = r;
+                    break;
+                }
+        }
+    }
 }
 
-//----------------------------------------------------------------------------------------------------------
-// Internal functions: what happens
-//----------------------------------------------------------------------------------------------------------
+// What each task remembers of this player's plays: set here once at start.
+void loadTaskMemory() { state.memory.fill(TaskMemory{}); }
+
+// A play's end: three stars move the player up a level of the task, a second play in a row with one star
+// back down; a new level has new questions, so what was asked at the old one no longer counts.
+void decideLevel(int task, int stars)
+{
+    TaskMemory &m = state.memory[task];
+    int level = m.level;
+    if (stars >= 3 && level < ProgressLevelBig) ++level;
+    else if (stars <= 1 && m.lastStars == 1 && level > ProgressLevelSmall) --level;
+    if (level != m.level) m.recent = 0;
+    m.level = level;
+    m.lastStars = stars;
+}
+
+// The questions of a new play: those not asked in the task's last plays first, as many as there are, the
+// rest from the others; asked in the pool's order, easiest first. The questions asked are remembered, and
+// once so many are that the next play could not avoid them, only this play's are.
+void drawQuestions(int task)
+{
+    TaskMemory &m = state.memory[task];
+    int size = poolSize(task, m.level);
+    std::array<int, MaxPool> fresh{}, seen{};
+    int freshCount = 0, seenCount = 0;
+    for (int i = 0; i < size; ++i) {
+        if (m.recent >> i & 1u) seen[seenCount++] = i;
+        else fresh[freshCount++] = i;
+    }
+    auto shuffle = [](std::array<int, MaxPool> &list, int n) {
+        for (int i = n - 1; i > 0; --i) std::swap(list[i], list[randomBelow(state.random, i + 1)]);
+    };
+    shuffle(fresh, freshCount);
+    shuffle(seen, seenCount);
+    state.roundCount = std::min(RoundsPerTask, size);
+    uint32_t asked = 0;
+    for (int k = 0; k < state.roundCount; ++k) {
+        state.asked[k] = k < freshCount ? fresh[k] : seen[k - freshCount];
+        asked |= 1u << state.asked[k];
+    }
+    std::sort(state.asked.begin(), state.asked.begin() + state.roundCount);
+    m.recent |= asked;
+    int unasked = 0;
+    for (int i = 0; i < size; ++i) unasked += (m.recent >> i & 1u) ? 0 : 1;
+    if (unasked < state.roundCount) m.recent = asked;
+}
+
+// The screen under the pointer has just changed: a press in the next moment belongs to the old one.
+void screenChanged() { state.changedAt = clockNow(); }
 
 void startRound()
 {
@@ -57,10 +121,12 @@ void startRound()
         for (int i = choiceCount(currentRound()) - 1; i > 0; --i)
             std::swap(state.place[i], state.place[randomBelow(state.random, i + 1)]);
     state.wrong.fill(false);
+    state.wrongTries = 0;
     state.rightChoice = -1;
     state.praiseLeft = 0;
     state.hintShown = false;
     state.warning = nullptr;
+    screenChanged();
 }
 
 void openMap()
@@ -72,21 +138,29 @@ void openMap()
 void openTask(int task)
 {
     ++state.visits[task];
-    state.mistakes = 0;
     state.task = task;
+    state.level = state.memory[task].level;
+    drawQuestions(task);
+    state.missed.fill(false);
     state.round = 0;
-    state.screen = EnginePlay;
+    state.screen = state.roundCount > 0 ? EnginePlay : EngineQuiz;
     startRound();
 }
 
-// Three stars without a mistake, two with one or two, one with more.
-int starsFor(int mistakes) { return mistakes == 0 ? 3 : mistakes <= 2 ? 2 : 1; }
+// The questions of the play, the quiz among them when it is asked.
+int questionCount() { return state.roundCount + (engineQuizAsked() ? 1 : 0); }
+
+// Three stars for a play without a question missed, two with one missed, one with more: a question is
+// missed when its first answer was wrong, however it was answered afterwards.
+int starsFor(int missedCount) { return missedCount == 0 ? 3 : missedCount == 1 ? 2 : 1; }
 
 void finishTask()
 {
     recordTaskDone(*state.game, state.slot, state.task);
-    state.earned = starsFor(state.mistakes);
+    int missedCount = static_cast<int>(std::count(state.missed.begin(), state.missed.begin() + questionCount(), true));
+    state.earned = starsFor(missedCount);
     recordStars(*state.game, state.slot, state.task, state.earned);
+    decideLevel(state.task, state.earned);
     state.done[state.task] = true;
     state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
@@ -116,11 +190,14 @@ void answer(int choice)
         soundPlayRight();
     } else {
         state.wrong[choice] = true;
-        ++state.mistakes;
+        state.missed[questionShown()] = true;
+        ++state.wrongTries;
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
+        state.closeMiss = currentRound().choices[choice].closeMiss;
         soundPlayWrong();
     }
+    screenChanged();
 }
 
 // Ends the game: everything is freed before the shell hears of it.
@@ -158,6 +235,7 @@ int click(int x, int y)
     }
     case EngineDone:
         if (inside(nextButtonRect(), x, y)) openNextTask();
+        else if (inside(againButtonRect(), x, y)) openTask(state.task);
         else if (inside(mapButtonRect(), x, y)) openMap();
         break;
     case EngineEnded:
@@ -176,12 +254,25 @@ namespace engine {
 
 const Task &currentTask() { return state.game->tasks[state.task]; }
 
+int poolSize(int task, int level)
+{
+    const Task &t = state.game->tasks[task];
+    if (t.maker) return state.madeCount[task][level];
+    return std::min(static_cast<int>(t.pools[level].size()), MaxPool);
+}
+
+const Round &poolRound(int task, int level, int index)
+{
+    const Task &t = state.game->tasks[task];
+    if (t.maker) return state.made[task][level][index];
+    return t.pools[level][index];
+}
+
 const Round &currentRound()
 {
     const Task &t = currentTask();
-    if (state.screen == EngineQuiz) return t.quiz;
-    if (t.maker) return state.made[state.task][std::max(0, state.visits[state.task] - 1) % MadeSets][state.round];
-    return t.rounds[state.round];
+    if (state.screen == EngineQuiz || state.roundCount == 0) return t.quiz;
+    return poolRound(state.task, state.level, state.asked[std::clamp(state.round, 0, state.roundCount - 1)]);
 }
 
 RuleFn currentRule()
@@ -190,19 +281,33 @@ RuleFn currentRule()
     return state.screen == EngineQuiz ? t.quizRule : t.rule;
 }
 
+int hintStep() { return !state.hintShown ? 0 : state.wrongTries >= 2 ? 2 : 1; }
+
 const char *currentHint()
 {
     const Round &r = currentRound();
-    return r.hint ? r.hint : currentTask().hint;
+    const char *first = r.hint ? r.hint : currentTask().hint;
+    return hintStep() >= 2 && r.secondHint ? r.secondHint : first;
 }
+
+int questionShown() { return state.screen == EngineQuiz ? state.roundCount : state.round; }
+
+QuestionMark questionMark(int index)
+{
+    if (index < questionShown() || (index == questionShown() && state.praiseLeft > 0))
+        return state.missed[index] ? MarkMissed : MarkRight;
+    return index == questionShown() && state.missed[index] ? MarkMissed : MarkOpen;
+}
+
+int questionMarks() { return questionCount(); }
 
 // After the praise: the next round, the quiz question, or the end of the task.
 void advance()
 {
-    if (state.screen == EnginePlay && state.round + 1 < RoundsPerTask) {
+    if (state.screen == EnginePlay && state.round + 1 < state.roundCount) {
         ++state.round;
         startRound();
-    } else if (state.screen == EnginePlay && state.quizOn && choiceCount(currentTask().quiz) > 0) {
+    } else if (state.screen == EnginePlay && engineQuizAsked()) {
         state.screen = EngineQuiz;
         startRound();
     } else {
@@ -224,18 +329,20 @@ int engineSetSlot(const GameDef &game, int slot)
     if (!game.tasks || game.taskCount < 1 || game.taskCount > MaxTasks) return 1; // a table the map cannot show
     state.game = &game;
     state.slot = slot;
-    // Every start is played with new rounds and a new order of answers, unless a test asked for a seed.
+    // Every start is played with new questions and a new order of answers, unless a test asked for a seed.
     state.random = randomSeeded(nextSeed ? nextSeed : SDL_GetTicks() * 2654435761u + static_cast<uint32_t>(slot));
     nextSeed = 0;
     state.quizOn = readSetting("quiz", 1) != 0;
     readProgress(game, slot, state.done);
     readStars(game, slot, state.stars);
+    loadTaskMemory();
     orderMap();
     textOpen();
     makeRounds();
     makeSprites();
     soundsOpen(readSetting("fxvolume", 128));
     state.screen = EngineMap;
+    screenChanged();
     return 0;
 }
 
@@ -251,6 +358,8 @@ int engineMouse(SDL_Event *event)
         if (event->button.button < SDL_BUTTON_LEFT || event->button.button > SDL_BUTTON_RIGHT) return 0;
         state.mouseX = event->button.x;
         state.mouseY = event->button.y;
+        // A child's double-click: the second press comes before the child has seen what the first one did.
+        if (clockNow() - state.changedAt < ClickPauseMs) return 0;
         return click(event->button.x, event->button.y);
     }
     return 0;
@@ -273,19 +382,31 @@ void engineRelease()
 }
 
 void engineSeed(uint32_t seed) { nextSeed = seed; }
+void engineUseClock(EngineClock now) { clockNow = now ? now : SDL_GetTicks; }
 const Round &engineShownRound() { return currentRound(); }
-const Round &engineMadeRound(int task, int set, int round)
+int engineMadeCount(int task, int level)
 {
-    const auto &sets = state.made[static_cast<size_t>(std::clamp(task, 0, MaxTasks - 1))];
-    return sets[static_cast<size_t>(std::clamp(set, 0, MadeSets - 1))][static_cast<size_t>(std::clamp(round, 0, RoundsPerTask - 1))];
+    if (!state.game || task < 0 || task >= state.game->taskCount || level < 0 || level >= LevelCount) return 0;
+    return state.game->tasks[task].maker ? state.madeCount[task][level] : 0;
+}
+const Round &engineMadeRound(int task, int level, int index)
+{
+    auto t = static_cast<size_t>(std::clamp(task, 0, MaxTasks - 1)), l = static_cast<size_t>(std::clamp(level, 0, LevelCount - 1));
+    return state.made[t][l][static_cast<size_t>(std::clamp(index, 0, MadePool - 1))];
 }
 EngineScreen engineScreen() { return state.screen; }
 int engineTask() { return state.task; }
 int engineRound() { return state.round; }
+int engineRoundCount() { return state.roundCount; }
 bool engineQuizOn() { return state.quizOn; }
+bool engineQuizAsked() { return state.quizOn && state.game && choiceCount(currentTask().quiz) > 0; }
 bool engineTaskDone(int task) { return task >= 0 && task < MaxTasks && state.done[task]; }
 int engineStars(int task) { return task >= 0 && task < MaxTasks ? state.stars[task] : 0; }
+int engineLevel(int task) { return task >= 0 && task < MaxTasks ? state.memory[task].level : ProgressLevelSmall; }
 int engineEarnedStars() { return state.screen == EngineDone ? state.earned : 0; }
 bool engineShowingPraise() { return state.praiseLeft > 0; }
 bool engineShowingHint() { return state.hintShown; }
+int engineHintStep() { return hintStep(); }
+const char *engineHint() { return state.hintShown ? currentHint() : nullptr; }
 const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }
+bool engineCloseMiss() { return state.hintShown && state.closeMiss; }

@@ -22,25 +22,28 @@ namespace {
 
 constexpr const char *fontPath = "g/KOMIKATA.TTF";
 
+// A style's width and lines are the room inside the place it is shown in, its border and a margin off:
+// a text that needs more is written smaller, down to three quarters of the style's size.
 struct StyleInfo {
     int size;
     Rgba colour;
     int maxWidth;
+    int maxLines;
     int outline; // width of a dark rim, for text drawn straight onto pictures
 };
 
 constexpr std::array<StyleInfo, TextStyleCount> styles{{
-    {40, {120, 60, 20, 255}, 760, 0},   // TextTitle
-    {28, {60, 40, 30, 255}, 720, 0},    // TextPrompt
-    {22, {60, 40, 30, 255}, 480, 0},    // TextLabel
-    {26, {60, 40, 30, 255}, 160, 0},    // TextAnswer
-    {54, {60, 40, 30, 255}, 160, 0},    // TextBigAnswer
-    {20, {60, 40, 30, 255}, 164, 0},    // TextCard
-    {22, {110, 60, 30, 255}, 396, 0},   // TextHint
-    {26, {255, 255, 255, 255}, 200, 0}, // TextButton
-    {56, {255, 200, 40, 255}, 700, 3},  // TextCheer
-    {24, {255, 255, 255, 255}, 60, 2},  // TextNumber
-    {22, {200, 40, 30, 255}, 404, 0},   // TextWarning
+    {40, {120, 60, 20, 255}, 740, 3, 0},   // TextTitle: the scene, 780 wide
+    {28, {60, 40, 30, 255}, 720, 2, 0},    // TextPrompt: the question's panel, 780 x 88
+    {22, {60, 40, 30, 255}, 376, 2, 0},    // TextLabel: the label and hint panels, 416 wide
+    {26, {60, 40, 30, 255}, 140, 4, 0},    // TextAnswer: a card, 172 wide
+    {54, {60, 40, 30, 255}, 140, 1, 0},    // TextBigAnswer
+    {20, {60, 40, 30, 255}, 144, 1, 0},    // TextCard: under the picture of a card
+    {22, {110, 60, 30, 255}, 376, 2, 0},   // TextHint: the hint panel, 416 wide, under its first line
+    {26, {255, 255, 255, 255}, 176, 1, 0}, // TextButton: a button, 200 wide
+    {56, {255, 200, 40, 255}, 700, 1, 3},  // TextCheer
+    {24, {255, 255, 255, 255}, 60, 1, 2},  // TextNumber
+    {22, {200, 40, 30, 255}, 376, 1, 0},   // TextWarning: the first line of the hint panel
 }};
 
 bool ttfStarted = false;
@@ -172,33 +175,88 @@ SDL_Surface *renderLine(TTF_Font *font, const std::string &line, int size, Rgba 
     return s;
 }
 
-// Greedy wrapping at spaces; a word longer than the width gets a line of its own.
-std::vector<std::string> wrapLines(TTF_Font *font, const char *utf8, int size, int maxWidth)
+// The pieces a line may break between: the words, except that a number stays with the word before it
+// ("háromnegyed 8", "3 óra 30 perc"), so that no line starts with a number on its own.
+std::vector<std::string> breakUnits(const std::string &paragraph)
+{
+    std::vector<std::string> units;
+    size_t at = 0;
+    while (at < paragraph.size()) {
+        size_t end = paragraph.find(' ', at);
+        if (end == std::string::npos) end = paragraph.size();
+        std::string word = paragraph.substr(at, end - at);
+        at = end + 1;
+        if (word.empty()) continue;
+        bool number = word[0] >= '0' && word[0] <= '9';
+        if (number && !units.empty()) units.back() += " " + word;
+        else units.push_back(word);
+    }
+    return units;
+}
+
+// Greedy lines at a width; a piece wider than the width gets a line of its own.
+std::vector<std::string> greedyLines(TTF_Font *font, const std::vector<std::string> &units, int size, int width)
 {
     std::vector<std::string> lines;
-    std::string text(utf8), line, word;
-    auto flushWord = [&]() {
-        if (word.empty()) return;
-        std::string candidate = line.empty() ? word : line + " " + word;
-        if (!line.empty() && lineWidth(font, candidate, size) > maxWidth) {
+    std::string line;
+    for (const std::string &unit : units) {
+        std::string candidate = line.empty() ? unit : line + " " + unit;
+        if (!line.empty() && lineWidth(font, candidate, size) > width) {
             lines.push_back(line);
-            line = word;
+            line = unit;
         } else {
             line = candidate;
         }
-        word.clear();
-    };
-    for (char ch : text) {
-        if (ch == ' ') flushWord();
-        else if (ch == '\n') {
-            flushWord();
-            lines.push_back(line);
-            line.clear();
-        } else word += ch;
     }
-    flushWord();
     if (!line.empty()) lines.push_back(line);
     return lines;
+}
+
+// Each paragraph in as few lines as the width allows, and those lines as even as they can be, so that a
+// last line never holds one word left over: the narrowest width that still needs no more lines is used.
+std::vector<std::string> wrapLines(TTF_Font *font, const char *utf8, int size, int maxWidth)
+{
+    std::vector<std::string> lines;
+    std::string text(utf8);
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::vector<std::string> units = breakUnits(text.substr(at, end - at));
+        std::vector<std::string> best = greedyLines(font, units, size, maxWidth);
+        if (best.size() > 1) {
+            int low = 1, high = maxWidth;
+            for (const std::string &unit : units) low = std::max(low, std::min(maxWidth, lineWidth(font, unit, size)));
+            while (low < high) {
+                int mid = (low + high) / 2;
+                if (greedyLines(font, units, size, mid).size() <= best.size()) high = mid;
+                else low = mid + 1;
+            }
+            best = greedyLines(font, units, size, high);
+        }
+        if (best.empty() && end < text.size()) best.push_back(""); // an empty line between two breaks
+        lines.insert(lines.end(), best.begin(), best.end());
+        at = end + 1;
+    }
+    return lines;
+}
+
+// Whether the text fits a style's room at a size: no more lines than the style has, none wider than it.
+bool fitsAt(TTF_Font *font, const char *utf8, int size, const StyleInfo &info)
+{
+    std::vector<std::string> lines = wrapLines(font, utf8, size, info.maxWidth);
+    if (static_cast<int>(lines.size()) > info.maxLines) return false;
+    return std::all_of(lines.begin(), lines.end(), [&](const std::string &l) { return lineWidth(font, l, size) <= info.maxWidth; });
+}
+
+// The size a text is written in within its style: the style's own, or the largest smaller one that fits (in
+// steps of two, so that few sizes of the font are open at once).
+int fittedSize(const char *utf8, const StyleInfo &info)
+{
+    int smallest = info.size * 3 / 4;
+    for (int size = info.size; size > smallest; size -= 2)
+        if (fitsAt(fontOfSize(size), utf8, size, info)) return size;
+    return smallest;
 }
 
 int findCached(const char *utf8, TextStyle style)
@@ -288,14 +346,15 @@ int textSprite(const char *utf8, TextStyle style)
     int found = findCached(utf8, style);
     if (found >= 0) return cache[found].sprite;
     const StyleInfo &info = styles[style];
-    SDL_Surface *face = textRender(utf8, info.size, info.colour, info.maxWidth);
+    int size = fittedSize(utf8, info);
+    SDL_Surface *face = textRender(utf8, size, info.colour, info.maxWidth);
     int sprite = -1;
     if (face && info.outline == 0) {
         sprite = atlasAdd(face, false);
     } else if (face) {
         // A dark rim: the text in dark brown at every offset within the rim, then the text itself.
         int o = info.outline;
-        SDL_Surface *rim = textRender(utf8, info.size, Rgba{90, 50, 20, 255}, info.maxWidth);
+        SDL_Surface *rim = textRender(utf8, size, Rgba{90, 50, 20, 255}, info.maxWidth);
         SDL_Surface *both = atlasNewSurface(face->w + 2 * o, face->h + 2 * o);
         if (rim && both) {
             for (int dy = -o; dy <= o; ++dy)
@@ -310,6 +369,14 @@ int textSprite(const char *utf8, TextStyle style)
     SDL_FreeSurface(face);
     remember(utf8, style, sprite);
     return sprite;
+}
+
+std::vector<std::string> textLines(const char *utf8, TextStyle style, int *size)
+{
+    if (!utf8 || style < 0 || style >= TextStyleCount) return {};
+    int fitted = fittedSize(utf8, styles[style]);
+    if (size) *size = fitted;
+    return wrapLines(fontOfSize(fitted), utf8, fitted, styles[style].maxWidth);
 }
 
 int textFind(const char *utf8, TextStyle style)

@@ -3,6 +3,9 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+#include <vector>
+
 #include "atlas.h"
 
 enum TextStyle {
@@ -35,5 +38,8 @@ SDL_Surface *textRender(const char *utf8, int size, Rgba colour, int maxWidth);
 // The sprite of a text in a style, made on first request; -1 when it cannot be made. All texts must be
 // requested before the first frame is drawn, because the pages do not change afterwards.
 int textSprite(const char *utf8, TextStyle style);
+// The lines a text is written in within a style, and the size it is written at: the style's own, or smaller
+// when the text would not fit the style's room (a number never starts a line, and the lines are even).
+std::vector<std::string> textLines(const char *utf8, TextStyle style, int *size = nullptr);
 // The sprite made earlier for this text and style, or -1.
 int textFind(const char *utf8, TextStyle style);

@@ -8,6 +8,13 @@
 
 using namespace engine;
 
+namespace {
+
+// "tovább" stands alone, or beside "még egyszer" after a play of fewer than three stars.
+bool offerAgain() { return state.game && state.screen == EngineDone && state.earned < 3; }
+
+} // namespace
+
 //----------------------------------------------------------------------------------------------------------
 // Functions: the engine's own
 //----------------------------------------------------------------------------------------------------------
@@ -16,8 +23,15 @@ namespace engine {
 
 int tileIconSize(int count) { return tileRect(0, count).h >= 136 ? PicBigSize : PicSmallSize; }
 
-// One picture is shown huge; more than five smaller, so that pictures to be counted stand apart.
-int scenePictureSize(int count) { return count == 1 ? PicHugeSize : count > 5 ? PicMediumSize : PicBigSize; }
+// One picture is shown huge and a few big; six or seven stand smaller in one row (a pattern reads along one
+// row), more in two rows, smaller still when a row holds more than eight, so that pictures to be counted
+// stand apart.
+int scenePictureSize(int count)
+{
+    constexpr int twoRowSize = 86, crowdSize = PicSmallSize;
+    if (count == 1) return PicHugeSize;
+    return count <= 5 ? PicBigSize : count <= 7 ? PicMediumSize : count <= 16 ? twoRowSize : crowdSize;
+}
 
 Point scenePosition(int index, int count)
 {
@@ -26,10 +40,15 @@ Point scenePosition(int index, int count)
     int perRow = oneRow ? count : (count + 1) / 2;
     int row = index / std::max(1, perRow), col = index % std::max(1, perRow);
     int inRow = std::min(perRow, count - row * perRow);
-    int step = perRow <= 5 ? 140 : (layout.scene.w - 20 - size) / (perRow - 1);
+    // Two rows stand below the marks of the questions at the top of the scene.
+    const SDL_Rect area{static_cast<Sint16>(layout.scene.x + 10), static_cast<Sint16>(layout.scene.y + 46),
+                        static_cast<Uint16>(layout.scene.w - 20), static_cast<Uint16>(layout.scene.h - 52)};
+    int step = perRow <= 5 ? 140 : std::min(size + 30, (area.w - size) / (perRow - 1));
     int width = inRow * step - (step - size);
     int x = ScreenW / 2 - width / 2 + col * step;
-    int y = oneRow ? layout.scene.y + (layout.scene.h - size) / 2 : layout.scene.y + 12 + row * (size + 12);
+    constexpr int rowGap = 8;
+    int y = oneRow ? layout.scene.y + (layout.scene.h - size) / 2
+                   : area.y + (area.h - 2 * size - rowGap) / 2 + row * (size + rowGap);
     return Point{x, y};
 }
 
@@ -63,7 +82,8 @@ SDL_Rect doneTextRect() { return SDL_Rect{layout.donePanel.x, static_cast<Sint16
 
 SDL_Rect backButtonRect() { return SDL_Rect{12, 544, 170, 52}; }
 SDL_Rect mapButtonRect() { return SDL_Rect{618, 544, 170, 52}; }
-SDL_Rect nextButtonRect() { return SDL_Rect{300, 388, 200, 60}; }
+SDL_Rect nextButtonRect() { return offerAgain() ? SDL_Rect{410, 388, 200, 60} : SDL_Rect{300, 388, 200, 60}; }
+SDL_Rect againButtonRect() { return offerAgain() ? SDL_Rect{190, 388, 200, 60} : SDL_Rect{0, 0, 0, 0}; }
 
 SDL_Rect tileRect(int index, int count)
 {

@@ -9,6 +9,9 @@ constexpr int PicSmallSize = 64;
 constexpr int PicMediumSize = 100; // a scene of six pictures or more
 constexpr int PicHugeSize = 192; // a scene of one picture: a clock, a sign, an animal to name
 
+// A clock's hands in its picture, which is 100 units across: their length from the centre.
+constexpr float ClockHourHand = 18, ClockMinuteHand = 29;
+
 // Draws the picture at size x size pixels (smoothed) onto the atlas and returns its sprite, or -1.
 int pictureSprite(Pic pic, int size);
 // The sprite made earlier for this picture and size, or -1.

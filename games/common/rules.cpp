@@ -289,6 +289,11 @@ bool ruleAffordable(const Round &round, int choice)
     return true;
 }
 
+bool ruleSum(const Round &round, int choice)
+{
+    return validChoice(round, choice) && round.choices[choice].value == round.a + round.b;
+}
+
 bool ruleChange(const Round &round, int choice)
 {
     return validChoice(round, choice) && round.choices[choice].value == round.a - round.b;

@@ -32,6 +32,7 @@ bool ruleColour(const Round &round, int choice);      // the choice's picture ha
 bool ruleBiggest(const Round &round, int choice);     // the largest parameter among the choices (a = 1: smallest)
 bool rulePattern(const Round &round, int choice);     // the picture that continues the scene's pattern
 bool ruleOddOne(const Round &round, int choice);      // the one whose category differs from all the others
+bool ruleSum(const Round &round, int choice);          // value is a plus b
 bool ruleCoinSum(const Round &round, int choice);     // value is the sum of the scene's coins
 bool ruleAffordable(const Round &round, int choice);  // the only choice whose price (value) is at most a
 bool ruleChange(const Round &round, int choice);      // value is a minus b

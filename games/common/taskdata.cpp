@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <numeric>
 #include <string_view>
 
@@ -12,7 +13,7 @@ namespace {
 
 // Texts made while the tables are built (numbers, amounts, prompts with numbers in them) live in one fixed
 // table for as long as the library is loaded.
-constexpr int MaxKeptTexts = 768;
+constexpr int MaxKeptTexts = 2048;
 std::array<std::array<char, 96>, MaxKeptTexts> keptTexts;
 int keptTextCount = 0;
 
@@ -98,8 +99,9 @@ std::array<int, 3> nearMisses(Random &random, int right, int step, int low)
 
 const char *numberText(int n) { return keptText("%d", n); }
 const char *forintText(int n) { return keptText("%d Ft", n); }
-Choice numberAnswer(int n) { return answer(numberText(n), n); }
-Choice forintAnswer(int n) { return answer(forintText(n), n); }
+// Numbers offered beside the right one are a step or two off it: a wrong one is a near miss.
+Choice numberAnswer(int n) { return closeMiss(answer(numberText(n), n)); }
+Choice forintAnswer(int n) { return closeMiss(answer(forintText(n), n)); }
 std::array<Choice, 3> numberAnswers(const std::array<int, 3> &n)
 {
     return {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])};
@@ -129,16 +131,48 @@ Round round(const char *prompt, const std::vector<Pic> &scene, const std::array<
     return round(prompt, scene, {c[0], c[1], c[2]}, target, a, b);
 }
 
-Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Round &first, const Round &second,
-          const Round &third, const Round &quiz, RuleFn quizRule)
+Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Levels &levels, const Round &quiz,
+          RuleFn quizRule)
 {
     Task t;
     t.title = title;
     t.icon = icon;
     t.hint = hint;
     t.rule = rule;
-    t.rounds = {first, second, third};
+    t.pools = {levels.small, levels.big};
     t.quiz = quiz;
     t.quizRule = quizRule;
     return t;
+}
+
+Task madeTask(const char *title, Pic icon, const char *hint, RuleFn rule, RoundMaker maker, const Round &quiz,
+              RuleFn quizRule)
+{
+    Task t = task(title, icon, hint, rule, Levels{}, quiz, quizRule);
+    t.maker = maker;
+    return t;
+}
+
+bool sameQuestion(const Round &x, const Round &y, RuleFn rule)
+{
+    if ((x.prompt == nullptr) != (y.prompt == nullptr) || (x.prompt && std::strcmp(x.prompt, y.prompt) != 0)) return false;
+    if (!samePic(x.target, y.target) || x.a != y.a || x.b != y.b) return false;
+    // The scene as a set with repeats: a counting scene shuffled anew is still the same question.
+    auto sorted = [](const Round &r) {
+        std::array<int32_t, MaxScene> keys{};
+        for (int i = 0; i < MaxScene; ++i) keys[i] = r.scene[i].kind * 65536 + (r.scene[i].param & 0xFFFF);
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    };
+    if (sorted(x) != sorted(y)) return false;
+    auto right = [rule](const Round &r) {
+        for (int i = 0; i < choiceCount(r); ++i)
+            if (rule && rule(r, i)) return i;
+        return -1;
+    };
+    int rx = right(x), ry = right(y);
+    if (rx < 0 || ry < 0) return rx == ry;
+    const Choice &cx = x.choices[rx], &cy = y.choices[ry];
+    bool sameLabel = (cx.label == nullptr) == (cy.label == nullptr) && (!cx.label || std::strcmp(cx.label, cy.label) == 0);
+    return samePic(cx.pic, cy.pic) && sameLabel && cx.value == cy.value;
 }

@@ -31,22 +31,24 @@ Choice forintAnswer(int n);
 std::array<Choice, 3> numberAnswers(const std::array<int, 3> &numbers);
 std::array<Choice, 3> forintAnswers(const std::array<int, 3> &amounts);
 
-// The same answer with a warning, or the same round with a hint of its own.
+// The same answer as a near miss: chosen wrongly, it gets "Majdnem!" rather than "Nem ez.".
+inline Choice closeMiss(Choice c)
+{
+    c.closeMiss = true;
+    return c;
+}
+// The same answer with a warning, or the same round with hints of its own: the first points the way, the
+// second (after another wrong answer) may show more.
 inline Choice warned(Choice c, const char *warning)
 {
     c.warning = warning;
     return c;
 }
-inline Round hinted(Round r, const char *hint)
+inline Round hinted(Round r, const char *hint, const char *secondHint = nullptr)
 {
     r.hint = hint;
+    r.secondHint = secondHint;
     return r;
-}
-// The same task with its rounds made afresh by a maker (the table's rounds are its first play's kind).
-inline Task madeBy(Task t, RoundMaker maker)
-{
-    t.maker = maker;
-    return t;
 }
 
 // A scene to count in: the pictures to count and `others` pictures drawn from `pool`, in a random order.
@@ -60,8 +62,17 @@ Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_
 Round round(const char *prompt, const std::vector<Pic> &scene, const std::array<Choice, 3> &choices,
             Pic target = Pic{}, int a = 0, int b = 0);
 
-Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Round &first, const Round &second,
-          const Round &third, const Round &quiz, RuleFn quizRule = ruleMarked);
+// A task's questions at each level, easiest first; bothLevels for questions that suit both.
+struct Levels {
+    std::vector<Round> small, big;
+};
+inline Levels bothLevels(const std::vector<Round> &rounds) { return Levels{rounds, rounds}; }
+
+Task task(const char *title, Pic icon, const char *hint, RuleFn rule, const Levels &levels, const Round &quiz,
+          RuleFn quizRule = ruleMarked);
+// A task whose questions are made at start by a maker, for each level.
+Task madeTask(const char *title, Pic icon, const char *hint, RuleFn rule, RoundMaker maker, const Round &quiz,
+              RuleFn quizRule = ruleMarked);
 
 // A game's table, exactly as long as the tasks given, so that its length can be checked at compile time
 // against the number of values the menu counts.

@@ -3,6 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "tavrin/progress.h"
 
 // Every picture the games draw, named by what it shows; a picture is a kind plus one parameter (a colour,
 // a number, a time, a season...), so that "a red car" and "a blue car" are two pictures of one kind.
@@ -39,8 +42,7 @@ enum Shape : int16_t { ShapeCircle, ShapeSquare, ShapeTriangle, ShapeStar, Shape
 inline Pic shapePic(int shape, int colour) { return Pic{PicShape, static_cast<int16_t>(shape * 16 + colour)}; }
 // Seasons, the parameter of PicTree.
 enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter };
-// Clocks: the parameter of PicClock is hours * 60 + minutes; plus ClockHourLit, the hour hand is lit up.
-constexpr int ClockHourLit = 1000;
+// Clocks: the parameter of PicClock is hours * 60 + minutes.
 // Traffic lights: PicLight 0 red, 1 yellow, 2 green; PicWalkLight 0 red, 1 green.
 enum LightColour : int16_t { LightRed, LightYellow, LightGreen };
 // Road signs, the parameter of PicSign.
@@ -55,20 +57,24 @@ enum WalkerAction : int16_t { ActionStop, ActionWait, ActionGo };
 // Arrows, the parameter of PicArrow.
 enum Direction : int16_t { DirLeft, DirRight, DirAhead };
 
-constexpr int MaxScene = 10;
+constexpr int MaxScene = 20;   // two rows of ten: counting goes up to 20 at the big level
 constexpr int MaxChoices = 4;
 
 // One answer the child can click: a picture, a label, or both; value is what the rule reads. An answer
 // that would be dangerous in the street or the forest carries its own kind warning, said instead of
-// "try again" when it is chosen.
+// "try again" when it is chosen. A wrong answer that comes close (a number one step off, the next colour)
+// is met with "Majdnem!"; any other harmless wrong answer with a plain "Nem ez.".
 struct Choice {
     Pic pic;
     const char *label = nullptr;
     int value = 0;
     const char *warning = nullptr;
+    bool closeMiss = false;
 };
 
 // One question: the prompt, the pictures of the scene, the answers, and the numbers the rule compares with.
+// A wrong answer gets the first hint, which points the way without giving the answer; a second wrong answer
+// gets the second hint, which may show more (with the task's hint as the fallback of both).
 struct Round {
     const char *prompt = nullptr;
     std::array<Pic, MaxScene> scene{};   // a PicNone ends the scene
@@ -76,7 +82,8 @@ struct Round {
     Pic target;                          // the picture the rule looks for, when it looks for one
     int a = 0;                           // a number the rule reads: a price, a colour, a day...
     int b = 0;
-    const char *hint = nullptr;          // said after a wrong answer; the task's hint when there is none
+    const char *hint = nullptr;          // after the first wrong answer
+    const char *secondHint = nullptr;    // after the second; the first hint again when there is none
 };
 
 int sceneCount(const Round &round);
@@ -85,7 +92,23 @@ int choiceCount(const Round &round);
 // A rule tells whether choice number `choice` answers the round.
 using RuleFn = bool (*)(const Round &round, int choice);
 
-constexpr int RoundsPerTask = 3;
+// Whether two rounds ask the same question: the same words, the same pictures in any order, the same
+// numbers and the same right answer (the other answers and their order may differ).
+bool sameQuestion(const Round &x, const Round &y, RuleFn rule);
+
+// The questions of one play of a task: fewer only when the task has fewer at the player's level.
+constexpr int RoundsPerTask = 5;
+
+// A task is played at one of two levels, ProgressLevelSmall ("kicsi", 5 to 6 years) or ProgressLevelBig
+// ("nagy", 7 to 9), chosen for each player and task by how the player did.
+constexpr int LevelCount = ProgressLevelBig + 1;
+
+// A task remembers the questions of its last plays as one bit per question of its pool, in a 4-byte value,
+// so a pool holds 32 questions at most.
+constexpr int MaxPool = 32;
+// The questions made at start for each level of a task that makes its own: three plays' worth, so that a
+// play avoids the questions of the two plays before it.
+constexpr int MadePool = 3 * RoundsPerTask + 1;
 
 // A small random generator of the games' own (a 32-bit xorshift), so that a test can replay a seed.
 struct Random {
@@ -97,19 +120,22 @@ int randomBelow(Random &random, int n);
 inline int randomBetween(Random &random, int low, int high) { return low + randomBelow(random, high - low + 1); }
 Random randomSeeded(uint32_t seed);
 
-// Makes round number `index` (0 to RoundsPerTask - 1) of a task afresh from random values, within what the
-// task teaches; every text it uses lives as long as the library.
-using RoundMaker = Round (*)(int index, Random &random);
+// Makes question number `index` (0 to MadePool - 1) of a task's pool at a level from random values, within
+// what the task teaches at that level; a pool is asked in its order, so a later index may ask more. Every
+// text it uses lives as long as the library.
+using RoundMaker = Round (*)(int level, int index, Random &random);
 
 struct Task {
     const char *title = nullptr;
     Pic icon;
-    const char *hint = nullptr;          // said gently after a wrong answer in a round without a hint of its own
+    const char *hint = nullptr;          // the fallback of a round without hints of its own
     RuleFn rule = nullptr;
-    std::array<Round, RoundsPerTask> rounds{};
+    // The questions of each level, easiest first, at most MaxPool of them; a play asks RoundsPerTask of
+    // them in this order. Empty for a task with a maker.
+    std::array<std::vector<Round>, LevelCount> pools;
     Round quiz;                          // the extra question asked when the quiz setting is on
     RuleFn quizRule = nullptr;
-    RoundMaker maker = nullptr;          // when set, the three rounds are made afresh for every play
+    RoundMaker maker = nullptr;          // when set, each level's pool is made at start
 };
 
 enum Theme { ThemeForest, ThemeTown };

@@ -1,5 +1,6 @@
 // town_pictures.cpp -- the town's pictures: lights, vehicles, money, clocks, houses, shops, signs and things to buy
 #include "painters.h"
+#include "pictures.h"
 
 #include <SDL/SDL_gfxPrimitives.h>
 
@@ -145,14 +146,11 @@ void drawClock(Pen &p, int minutes)
         std::snprintf(n, sizeof n, "%d", h);
         label(p, n, 50 + 31 * std::cos(a), 50 + 31 * std::sin(a), 10, Rgba{70, 45, 30, 255});
     }
-    bool hourLit = minutes >= ClockHourLit;
-    if (hourLit) minutes -= ClockHourLit;
     int m = ((minutes % 60) + 60) % 60;
     float hours = ((minutes / 60) % 12) + m / 60.0f;
     float ha = hours * 3.14159f / 6 - 3.14159f / 2, ma = m * 3.14159f / 30 - 3.14159f / 2;
-    if (hourLit) stroke(p, 50, 50, 50 + 20 * std::cos(ha), 50 + 20 * std::sin(ha), 12, gold);
-    stroke(p, 50, 50, 50 + 18 * std::cos(ha), 50 + 18 * std::sin(ha), 6, hourLit ? Rgb{230, 90, 30} : Rgb{60, 60, 160});
-    stroke(p, 50, 50, 50 + 29 * std::cos(ma), 50 + 29 * std::sin(ma), 3.5f, {200, 50, 50});
+    stroke(p, 50, 50, 50 + ClockHourHand * std::cos(ha), 50 + ClockHourHand * std::sin(ha), 6, {60, 60, 160});
+    stroke(p, 50, 50, 50 + ClockMinuteHand * std::cos(ma), 50 + ClockMinuteHand * std::sin(ma), 3.5f, {200, 50, 50});
     dot(p, 50, 50, 4, ink);
 }
 

@@ -1,6 +1,8 @@
 // game_shot.cpp -- runs a game library in a plain SDL window and saves pictures of it, driven by a list of steps
 //
-// game_shot LIBRARY SLOT STEP... with steps "click:X,Y", "move:X,Y", "frames:N", "key:escape" and "shot:FILE.bmp".
+// game_shot LIBRARY SLOT STEP... with steps "click:X,Y", "move:X,Y", "frames:N", "wait:MILLISECONDS", "key:escape"
+// and "shot:FILE.bmp". A click comes after a child's pause of 300 ms, as a press just after the screen changed
+// is not taken.
 // The drawing services blit with SDL itself, the way the shell draws without OpenGL.
 #include <dlfcn.h>
 
@@ -39,6 +41,7 @@ int main(int argc, char **argv)
         SDL_Event event;
         std::memset(&event, 0, sizeof event);
         if (std::sscanf(argv[i], "click:%d,%d", &x, &y) == 2) {
+            SDL_Delay(300);
             event.type = SDL_MOUSEMOTION;
             event.motion.x = static_cast<Uint16>(x);
             event.motion.y = static_cast<Uint16>(y);
@@ -56,6 +59,8 @@ int main(int argc, char **argv)
             ended = mouseevent(&event);
         } else if (std::sscanf(argv[i], "frames:%d", &n) == 1) {
             for (int f = 0; f < n && !ended; ++f) ended = drawscreen(blit, setClip, fill);
+        } else if (std::sscanf(argv[i], "wait:%d", &n) == 1) {
+            SDL_Delay(static_cast<Uint32>(n));
         } else if (std::strcmp(argv[i], "key:escape") == 0) {
             event.type = SDL_KEYDOWN;
             event.key.keysym.sym = SDLK_ESCAPE;

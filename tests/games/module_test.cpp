@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <numeric>
 #include <set>
@@ -14,6 +15,7 @@
 #include "events.h"
 #include "fake_store.h"
 #include "forest.h"
+#include "play_driver.h"
 #include "tavrin/module.h"
 #include "town.h"
 
@@ -65,6 +67,7 @@ int draw(int frames = 1)
 {
     int result = 0;
     for (int i = 0; i < frames && !result; ++i) {
+        passTime(20);
         result = drawscreen(recordBlit, recordClip, recordFill);
         EXPECT_FALSE(recorder.clipSet) << "a frame must leave the whole screen as the clip";
     }
@@ -77,8 +80,10 @@ int sendMouse(Uint8 type, Uint8 button, int x, int y)
     return mouseevent(&e);
 }
 
-int clickAt(const SDL_Rect &r)
+// A click, after the pause a child takes between two clicks.
+int clickAt(const SDL_Rect &r, Uint32 pause = 400)
 {
+    passTime(pause);
     int x = r.x + r.w / 2, y = r.y + r.h / 2;
     if (int ended = sendMouse(SDL_MOUSEMOTION, 0, x, y)) return ended;
     return sendMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, x, y);
@@ -126,7 +131,7 @@ void answerRightly()
 void playShownTask(bool quiz)
 {
     ASSERT_EQ(engineScreen(), EnginePlay);
-    for (int r = 0; r < RoundsPerTask; ++r) {
+    for (int r = 0; r < engineRoundCount(); ++r) {
         EXPECT_EQ(engineRound(), r);
         answerRightly();
     }
@@ -157,6 +162,7 @@ protected:
     {
         fakeStoreReset();
         recorder = Recorder{};
+        driverClockStart();
     }
     void TearDown() override { engineRelease(); }
     void start(int slot)
@@ -187,7 +193,7 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     ASSERT_EQ(clickAt(SDL_Rect{400, 200, 1, 1}), 0);
     EXPECT_FALSE(engineShowingHint());
 
-    for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+    for (int r = 0; r < engineRoundCount(); ++r) answerRightly();
     ASSERT_EQ(engineScreen(), EngineQuiz) << "the quiz is on when the setting is missing";
     EXPECT_EQ(fakeSlotValue(2, valueName(0)), fakeMissing) << "not done before the quiz question";
     answerRightly();
@@ -242,7 +248,7 @@ TEST_F(Game, AWrongQuizAnswerRecordsNothingUntilTheRightOne)
 {
     start(2);
     ASSERT_EQ(clickAt(taskTileRect(1)), 0);
-    for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+    for (int r = 0; r < engineRoundCount(); ++r) answerRightly();
     ASSERT_EQ(engineScreen(), EngineQuiz);
     ASSERT_EQ(clickAnswer(false), 0);
     ASSERT_EQ(draw(100), 0);
@@ -302,7 +308,7 @@ TEST_F(Game, EscapeEndsTheGameFromEveryScreen)
             ASSERT_EQ(clickAnswer(true), 0);
         }
         if (where >= 3) {
-            for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+            for (int r = 0; r < engineRoundCount(); ++r) answerRightly();
             ASSERT_EQ(engineScreen(), EngineQuiz);
         }
         if (where == 4) answerRightly();
@@ -413,44 +419,74 @@ TEST_F(Game, AnswersStandInANewOrderInEveryRoundAndTheSeedReplaysIt)
     EXPECT_GE(rightPlaces.size(), 2u) << "the right answer does not always stand in one place";
 }
 
-TEST_F(Game, ADangerousAnswerGetsAKindWarningInsteadOfTryAgain)
+// Opens the task and answers rightly until the given question of its pool is shown; plays that do not ask it
+// are played to their end, so that the next one asks others.
+bool reachQuestion(int task, const Round *question)
+{
+    for (int play = 0; play < 2 * MaxPool; ++play) {
+        EXPECT_EQ(clickAt(taskTileRect(task)), 0);
+        while (engineScreen() == EnginePlay) {
+            if (&shownRound() == question) return true;
+            answerRightly();
+        }
+        if (engineScreen() == EngineQuiz) answerRightly();
+        EXPECT_EQ(clickAt(mapButtonRect()), 0);
+    }
+    return false;
+}
+
+// A dangerous answer is warned about; any other wrong one is met with "Majdnem!" only when it came close.
+TEST_F(Game, AWrongAnswerGetsAKindWarningOrSaysWhetherItCameClose)
 {
     start(0);
-    int warned = 0;
+    int warned = 0, plain = 0;
     for (int t = 0; t < game().taskCount; ++t)
-        for (int r = 0; r < RoundsPerTask; ++r)
-            for (int c = 0; c < choiceCount(game().tasks[t].rounds[r]); ++c) {
-                const Choice &choice = game().tasks[t].rounds[r].choices[c];
-                if (!choice.warning) continue;
-                ++warned;
-                ASSERT_EQ(clickAt(taskTileRect(t)), 0);
-                for (int k = 0; k < r; ++k) answerRightly();
+        for (const Round &r : game().tasks[t].pools[ProgressLevelSmall]) {
+            bool plainTried = false;
+            for (int c = 0; c < choiceCount(r); ++c) {
+                const Choice &choice = r.choices[c];
+                if (game().tasks[t].rule(r, c) || (!choice.warning && plainTried)) continue;
+                (choice.warning ? warned : plain) += 1;
+                plainTried = plainTried || !choice.warning;
+                ASSERT_TRUE(reachQuestion(t, &r)) << r.prompt;
                 ASSERT_EQ(clickAt(answerRect(c)), 0);
                 EXPECT_TRUE(engineShowingHint());
                 EXPECT_STREQ(engineWarning(), choice.warning);
+                EXPECT_EQ(engineCloseMiss(), !choice.warning && choice.closeMiss) << r.prompt;
                 ASSERT_EQ(clickAt(mapButtonRect()), 0);
             }
+        }
     EXPECT_GT(warned, 0) << "going on red, running into the road and the like are warned about in both games";
+    EXPECT_GT(plain, 0);
 }
 
-TEST_F(Game, StarsCountTheMistakesAndTheBestResultIsKept)
+// The first task whose questions all have three answers or more, and that makes its own (five to a play).
+int madeTaskWithThreeAnswers()
 {
-    // A task whose first two questions have two wrong answers each.
-    int t = 0;
-    while (game().tasks[t].maker || choiceCount(game().tasks[t].rounds[0]) < 3 || choiceCount(game().tasks[t].rounds[1]) < 3)
-        ++t;
+    for (int t = 0; t < game().taskCount; ++t)
+        if (game().tasks[t].maker && choiceCount(game().tasks[t].quiz) >= 2) return t;
+    return -1;
+}
+
+TEST_F(Game, StarsCountTheQuestionsMissedAndTheBestResultIsKept)
+{
+    int t = madeTaskWithThreeAnswers();
+    ASSERT_GE(t, 0);
     start(0);
     ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+    ASSERT_EQ(engineRoundCount(), RoundsPerTask);
     for (int r = 0; r < RoundsPerTask; ++r) {
-        if (r < 2) {
+        if (r < 2) { // two wrong answers to the first question, one to the second
             ASSERT_EQ(clickAnswer(false), 0);
-            ASSERT_EQ(clickAnswer(false, 1), 0);
+            if (r == 0) {
+                ASSERT_EQ(clickAnswer(false, 1), 0);
+            }
         }
         answerRightly();
     }
     answerRightly();
     ASSERT_EQ(engineScreen(), EngineDone);
-    EXPECT_EQ(engineEarnedStars(), 1) << "four mistakes: one star";
+    EXPECT_EQ(engineEarnedStars(), 1) << "two questions missed: one star";
     EXPECT_EQ(fakeSlotValue(1, valueName(t)), 2) << "the shell's done value is never a star count";
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     playTask(t, true);
@@ -458,11 +494,155 @@ TEST_F(Game, StarsCountTheMistakesAndTheBestResultIsKept)
     EXPECT_EQ(fakeSlotValue(1, starName(t)), 3);
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(clickAt(taskTileRect(t)), 0);
-    ASSERT_EQ(clickAnswer(false), 0);
-    for (int r = 0; r < RoundsPerTask; ++r) answerRightly();
+    for (int r = 0; r < engineRoundCount(); ++r) answerRightly();
+    ASSERT_EQ(clickAnswer(false), 0); // the quiz missed counts as much as a question
     answerRightly();
     EXPECT_EQ(engineEarnedStars(), 2);
     EXPECT_EQ(fakeSlotValue(1, starName(t)), 3) << "a worse play keeps the best stars";
     start(0);
     EXPECT_EQ(engineStars(t), 3) << "read back at the next start";
+}
+
+TEST_F(Game, ThreeStarsMoveThePlayerUpAndTwoPlaysOfOneStarBackDown)
+{
+    int t = madeTaskWithThreeAnswers();
+    ASSERT_GE(t, 0);
+    start(0);
+    EXPECT_EQ(engineLevel(t), ProgressLevelSmall) << "a new player starts small";
+    auto playWithMisses = [&](int misses) {
+        ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+        for (int r = 0; r < engineRoundCount(); ++r) {
+            if (r < misses) {
+                ASSERT_EQ(clickAnswer(false), 0);
+            }
+            answerRightly();
+        }
+        answerRightly();
+        ASSERT_EQ(engineScreen(), EngineDone);
+        ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    };
+    playWithMisses(0);
+    EXPECT_EQ(engineLevel(t), ProgressLevelBig);
+    EXPECT_EQ(engineLevel(t == 0 ? 1 : 0), ProgressLevelSmall) << "each task has a level of its own";
+    // The big level's questions are its own.
+    ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+    bool fromBigPool = false;
+    for (int k = 0; k < engineMadeCount(t, ProgressLevelBig); ++k)
+        fromBigPool |= &engineMadeRound(t, ProgressLevelBig, k) == &shownRound();
+    EXPECT_TRUE(fromBigPool);
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    playWithMisses(3);
+    EXPECT_EQ(engineLevel(t), ProgressLevelBig) << "one poor play is not enough to move back";
+    playWithMisses(1);
+    playWithMisses(3);
+    EXPECT_EQ(engineLevel(t), ProgressLevelBig) << "the two plays of one star must follow each other";
+    playWithMisses(2);
+    EXPECT_EQ(engineLevel(t), ProgressLevelSmall);
+}
+
+TEST_F(Game, APlayAsksFiveDifferentQuestionsAndTheNextTwoPlaysOthers)
+{
+    engineSeed(11);
+    start(0);
+    for (int t = 0; t < game().taskCount; ++t) {
+        const Task &task = game().tasks[t];
+        if (!task.maker || engineMadeCount(t, ProgressLevelSmall) < 3 * RoundsPerTask) continue;
+        SCOPED_TRACE(task.title);
+        std::vector<const Round *> asked;
+        for (int play = 0; play < 3; ++play) {
+            ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+            while (engineScreen() == EnginePlay) {
+                for (const Round *before : asked)
+                    EXPECT_FALSE(sameQuestion(*before, shownRound(), task.rule)) << shownRound().prompt;
+                asked.push_back(&shownRound());
+                // Missed questions, so that the level stays and the plays ask the same pool.
+                ASSERT_EQ(clickAnswer(false), 0);
+                answerRightly();
+            }
+            ASSERT_EQ(clickAt(mapButtonRect()), 0);
+        }
+        EXPECT_EQ(asked.size(), 3u * RoundsPerTask);
+    }
+}
+
+TEST_F(Game, HintsComeInTwoStepsTheSecondAfterASecondWrongAnswer)
+{
+    start(0);
+    int checked = 0;
+    for (int t = 0; t < game().taskCount; ++t) {
+        ASSERT_EQ(clickAt(taskTileRect(t)), 0);
+        const Round &r = shownRound();
+        if (choiceCount(r) >= 3) {
+            const char *first = r.hint ? r.hint : game().tasks[t].hint;
+            ASSERT_EQ(clickAnswer(false), 0);
+            EXPECT_EQ(engineHintStep(), 1);
+            EXPECT_STREQ(engineHint(), first);
+            ASSERT_EQ(clickAnswer(false, 1), 0);
+            EXPECT_EQ(engineHintStep(), 2);
+            EXPECT_STREQ(engineHint(), r.secondHint ? r.secondHint : first);
+            ++checked;
+        }
+        ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    }
+    EXPECT_GT(checked, 3);
+}
+
+TEST_F(Game, APressJustAfterTheScreenChangedIsNoAnswer)
+{
+    start(0);
+    // A double-click on a tile opens the task; its second press lands on the new question and is let be.
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    ASSERT_EQ(clickAt(answerRect(answerIndex(true)), 120), 0);
+    EXPECT_FALSE(engineShowingPraise());
+    EXPECT_FALSE(engineShowingHint());
+    // A double-click on a wrong answer: the hint stays for the child to read.
+    ASSERT_EQ(clickAnswer(false), 0);
+    ASSERT_EQ(clickAt(answerRect(answerIndex(false, 1)), 150), 0);
+    EXPECT_EQ(engineHintStep(), 1);
+    // After a child's pause the press counts.
+    answerRightly();
+    EXPECT_EQ(engineRound(), 1);
+    ASSERT_EQ(clickAt(answerRect(answerIndex(true)), 260), 0);
+    EXPECT_TRUE(engineShowingPraise());
+}
+
+TEST_F(Game, MegEgyszerOffersTheTaskAgainAfterFewerThanThreeStars)
+{
+    start(0);
+    playTask(0, true);
+    EXPECT_EQ(againButtonRect().w, 0) << "three stars: nothing to try again for";
+    ASSERT_EQ(clickAt(mapButtonRect()), 0);
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    ASSERT_EQ(clickAnswer(false), 0);
+    for (int r = 0; r < engineRoundCount(); ++r) answerRightly();
+    answerRightly();
+    ASSERT_EQ(engineScreen(), EngineDone);
+    ASSERT_GT(againButtonRect().w, 0);
+    ASSERT_EQ(clickAt(againButtonRect()), 0);
+    EXPECT_EQ(engineScreen(), EnginePlay);
+    EXPECT_EQ(engineTask(), 0);
+    EXPECT_EQ(engineRound(), 0);
+}
+
+// Five questions and the quiz, each missed by a guess two times in three: a lucky streak is all a random
+// child can have.
+TEST_F(Game, RandomClickingEarnsOneStarNearlyAlwaysAndThreeAlmostNever)
+{
+    std::array<int, 4> stars{};
+    int plays = 0;
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        engineSeed(seed);
+        start(0);
+        Random random = randomSeeded(seed * 31u);
+        for (int t = 0; t < game().taskCount; ++t) {
+            RandomPlay play = playAtRandom(t, random);
+            ASSERT_GE(play.stars, 1) << "a random child finishes the task too";
+            if (static_cast<int>(play.asked.size()) < RoundsPerTask) continue; // a task of fewer questions
+            ++stars[static_cast<size_t>(play.stars)];
+            ++plays;
+        }
+    }
+    ASSERT_GE(plays, 40);
+    EXPECT_GE(stars[1] * 100, 90 * plays) << stars[1] << " of " << plays;
+    EXPECT_LE(stars[3] * 100, 1 * plays) << stars[3] << " of " << plays;
 }

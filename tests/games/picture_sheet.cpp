@@ -36,7 +36,6 @@ int main(int argc, char **argv)
     for (int a : {1, 2}) pics.push_back(Pic{PicAction, static_cast<int16_t>(a)});
     for (int d : {3, 6}) pics.push_back(Pic{PicDay, static_cast<int16_t>(d)});
     for (int c : {ColGreen, ColBlue}) pics.push_back(Pic{PicSwatch, static_cast<int16_t>(c)});
-    pics.push_back(Pic{PicClock, static_cast<int16_t>(210 + ClockHourLit)});
     const int cols = 12, cell = 132;
     int rows = (static_cast<int>(pics.size()) + cols - 1) / cols;
     SDL_Surface *sheet = SDL_CreateRGBSurface(SDL_SWSURFACE, cols * cell, rows * cell, 32, 0xFF0000, 0xFF00, 0xFF, 0);

@@ -7,6 +7,7 @@
 
 #include "forest.h"
 #include "rules.h"
+#include "tavrin/progress.h"
 #include "town.h"
 
 namespace {
@@ -48,9 +49,10 @@ void checkRound(const std::string &where, const Round &r, RuleFn rule, bool quiz
             EXPECT_FALSE(samePic(r.scene[k], c.pic)) << "the question shows its own answer";
     }
     EXPECT_EQ(right, 1) << "exactly one answer must be right";
-    if (r.hint) {
-        EXPECT_TRUE(validUtf8(r.hint));
-    }
+    for (const char *hint : {r.hint, r.secondHint})
+        if (hint) {
+            EXPECT_TRUE(validUtf8(hint));
+        }
     for (int i = 0; i < sceneCount(r); ++i) EXPECT_GT(r.scene[i].kind, PicNone);
 }
 
@@ -68,7 +70,19 @@ void checkGame(const GameDef &g, int expectedTasks, const char *format)
         EXPECT_GT(task.icon.kind, PicNone) << name;
         ASSERT_NE(task.rule, nullptr) << name;
         ASSERT_NE(task.quizRule, nullptr) << name;
-        for (int r = 0; r < RoundsPerTask; ++r) checkRound(name + " round " + std::to_string(r), task.rounds[r], task.rule);
+        for (int level = 0; level < LevelCount; ++level) {
+            const auto &pool = task.pools[level];
+            if (task.maker) {
+                EXPECT_TRUE(pool.empty()) << name << ": a task with a maker asks what it makes";
+                continue;
+            }
+            EXPECT_GE(pool.size(), 1u) << name << " level " << level;
+            EXPECT_LE(pool.size(), static_cast<size_t>(MaxPool)) << name << ": a task remembers 32 questions at most";
+            for (size_t r = 0; r < pool.size(); ++r) {
+                checkRound(name + " level " + std::to_string(level) + " round " + std::to_string(r), pool[r], task.rule);
+                for (size_t k = 0; k < r; ++k) EXPECT_FALSE(sameQuestion(pool[k], pool[r], task.rule)) << name << ": asked twice";
+            }
+        }
         checkRound(name + " quiz", task.quiz, task.quizRule, true);
         EXPECT_TRUE(task.quiz.hint && *task.quiz.hint) << name << ": the quiz asks something else, so it has a hint of its own";
     }
@@ -83,7 +97,20 @@ TEST(TaskTables, EachGameHasItsTasksEachWithOneRightAnswerPerQuestion)
     checkGame(townDefinition(), 25, "g2a%d");
 }
 
-TEST(TaskTables, RoundsMadeAfreshHaveOneRightAnswerAndDifferFromPlayToPlay)
+// What a maker asks at a level: the right answer's number (a count, a sum, an amount of money) or, for a
+// clock, its time in minutes.
+int askedNumber(const Task &task, const Round &r)
+{
+    if (task.rule == ruleAffordable) return r.a;
+    if (task.rule == rulePickTarget) return r.target.param;
+    for (int i = 0; i < choiceCount(r); ++i)
+        if (task.rule(r, i)) return r.choices[i].value;
+    return -1;
+}
+
+bool showsClock(const Round &r) { return (sceneCount(r) == 1 && r.scene[0].kind == PicClock) || r.target.kind == PicClock; }
+
+TEST(TaskTables, MadeQuestionsHaveOneRightAnswerAndStayWithinTheirLevel)
 {
     int makers = 0;
     for (const GameDef *g : {&forestDefinition(), &townDefinition()})
@@ -91,27 +118,48 @@ TEST(TaskTables, RoundsMadeAfreshHaveOneRightAnswerAndDifferFromPlayToPlay)
             const Task &task = g->tasks[t];
             if (!task.maker) continue;
             ++makers;
-            for (int index = 0; index < RoundsPerTask; ++index) {
+            for (int level = 0; level < LevelCount; ++level) {
                 std::set<std::string> seen;
-                for (uint32_t seed = 1; seed <= 300; ++seed) {
+                bool clocks = false, anyPast = false;
+                for (uint32_t seed = 1; seed <= 60; ++seed) {
                     Random random = randomSeeded(seed);
-                    Round r = task.maker(index, random);
-                    std::string where = std::string(task.title) + " round " + std::to_string(index) + " seed " +
-                                        std::to_string(seed);
-                    checkRound(where, r, task.rule);
-                    std::set<std::string> labels;
-                    std::string shown = r.prompt;
-                    for (int i = 0; i < sceneCount(r); ++i) shown += "," + std::to_string(r.scene[i].kind * 10000 + r.scene[i].param);
-                    for (int i = 0; i < choiceCount(r); ++i) {
-                        const Choice &c = r.choices[i];
-                        std::string label = c.label ? c.label : std::to_string(c.pic.kind * 10000 + c.pic.param);
-                        EXPECT_TRUE(labels.insert(label).second) << where << ": two answers look the same";
-                        shown += "|" + label;
+                    for (int index = 0; index < MadePool; ++index) {
+                        Round r = task.maker(level, index, random);
+                        std::string where = std::string(task.title) + " level " + std::to_string(level) + " question " +
+                                            std::to_string(index) + " seed " + std::to_string(seed);
+                        checkRound(where, r, task.rule);
+                        std::set<std::string> labels;
+                        std::string shown = r.prompt;
+                        for (int i = 0; i < sceneCount(r); ++i) shown += "," + std::to_string(r.scene[i].kind * 10000 + r.scene[i].param);
+                        for (int i = 0; i < choiceCount(r); ++i) {
+                            const Choice &c = r.choices[i];
+                            std::string label = c.label ? c.label : std::to_string(c.pic.kind * 10000 + c.pic.param);
+                            EXPECT_TRUE(labels.insert(label).second) << where << ": two answers look the same";
+                            shown += "|" + label;
+                        }
+                        seen.insert(shown);
+                        // Small children count to 10 and read whole hours; the money they count is 20 Ft at
+                        // most. Big ones count to 20 and reckon to 100, and read half and quarter hours.
+                        int asked = askedNumber(task, r);
+                        if (showsClock(r)) {
+                            clocks = true;
+                            anyPast |= asked % 60 != 0;
+                            if (level == ProgressLevelSmall) {
+                                EXPECT_EQ(asked % 30, 0) << where << ": no quarters for the small";
+                            }
+                        } else {
+                            EXPECT_GE(asked, 1) << where;
+                            bool money = choiceCount(r) > 0 && r.choices[0].label && std::strstr(r.choices[0].label, "Ft");
+                            int most = level == ProgressLevelBig ? 100 : money ? 20 : 10;
+                            EXPECT_LE(asked, most) << where;
+                        }
                     }
-                    seen.insert(shown);
                 }
-                EXPECT_GE(seen.size(), 4u) << task.title << " round " << index << " hardly changes";
+                EXPECT_GE(seen.size(), 6u) << task.title << " level " << level << " hardly changes";
+                if (clocks && level == ProgressLevelBig) {
+                    EXPECT_TRUE(anyPast) << task.title << ": the big read more than whole hours";
+                }
             }
         }
-    EXPECT_GE(makers, 10) << "the counting, clock and money tasks make their rounds afresh";
+    EXPECT_GE(makers, 10) << "the counting, clock and money tasks make their questions";
 }

@@ -1,8 +1,8 @@
 // wine_program_test.cpp -- the Windows build's tavrin.exe played under Wine with xdotool: started from
 // another folder, from a folder whose name the ANSI code page cannot spell, its window, its log and output
 // files, its screens held against the Linux program's, both games, the settings, Alt+F4 and the exit save;
-// and the installer and uninstaller, also over a running game. Runs from the Windows suite, which gives it
-// a Wine prefix and a display.
+// full screen on a large desktop; and the installer and uninstaller, also over a running game. Runs from the
+// Windows suite, which gives it a Wine prefix and a display.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,12 +16,7 @@
 #include "desktop.h"
 #include "real_program.h"
 
-// Last, and their macros that clash with other names dropped: only the screen capture uses them.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#undef None
-#undef Bool
-#undef Status
+#include "window_capture.h" // last: it drops the X11 macros that clash with other names
 
 namespace {
 
@@ -44,30 +39,6 @@ int command(const std::vector<std::string> &args, std::string *out = nullptr)
     ProgramRun run = runProcess(args);
     if (out) *out = run.out;
     return run.exitCode;
-}
-
-// The window's 800 x 600 picture, one 0xRRGGBB value per pixel; empty when it cannot be read.
-std::vector<uint32_t> capture(const std::string &window)
-{
-    std::vector<uint32_t> pixels;
-    Display *display = XOpenDisplay(nullptr);
-    if (!display) return pixels;
-    XImage *image = XGetImage(display, std::stoul(window), 0, 0, 800, 600, AllPlanes, ZPixmap);
-    if (image) {
-        pixels.resize(800 * 600);
-        for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x) pixels[y * 800 + x] = XGetPixel(image, x, y) & 0xFFFFFF;
-        XDestroyImage(image);
-    }
-    XCloseDisplay(display);
-    return pixels;
-}
-
-int channelDifference(uint32_t a, uint32_t b)
-{
-    int largest = 0;
-    for (int shift : {0, 8, 16}) largest = std::max(largest, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
-    return largest;
 }
 
 // Waits for a check to hold, 20 seconds unless told otherwise: the program takes events a frame at a
@@ -112,7 +83,7 @@ bool finishFirstTask(WinePointer &pointer, const GameDef &game)
         for (int place = 0; place < 3 && !right; ++place) {
             SDL_Rect card = choiceRect(place, 3);
             pointer.click(card);
-            std::vector<uint32_t> now = capture(pointer.window);
+            std::vector<uint32_t> now = captureWindow(pointer.window);
             if (now.size() != 800u * 600u) return false;
             uint32_t p = now[(card.y + 24) * 800 + card.x + 14];
             int red = p >> 16 & 0xFF, green = p >> 8 & 0xFF, blue = p & 0xFF;
@@ -143,18 +114,19 @@ protected:
         command({wine, "reg", "delete", "HKCU\\Software\\Vorniquel\\Tavrin", "/f"});
     }
 
-    // Starts tavrin.exe of folder with the working directory from.
-    pid_t start(const fs::path &folder, const fs::path &from)
+    // Starts tavrin.exe of folder with the working directory from, with no sound and the settings given.
+    pid_t start(const fs::path &folder, const fs::path &from, std::vector<std::string> environment = {})
     {
-        return startProcess({{wine, (folder / "tavrin.exe").string()}, {"SDL_AUDIODRIVER=dummy"}, from, "/dev/null",
-                             "/dev/null"});
+        environment.push_back("SDL_AUDIODRIVER=dummy");
+        return startProcess({{wine, (folder / "tavrin.exe").string()}, environment, from, "/dev/null", "/dev/null"});
     }
 };
 
 // How a picture of the Windows program differs from the Linux program's screen at the same moment. Both
 // start from the same state and move their clouds and mascot by the frame, so the Linux window, once
 // brought to the same screen by the clicks given, is captured over and over while its animation passes the
-// frame the picture shows, and the closest capture counts.
+// frame the picture shows, and the closest capture counts. Both draw through OpenGL, which Wine's software
+// renderer would not choose by itself.
 struct Comparison {
     int captures = 0, differing = -1, largest = 0;  // differing: pixels apart by more than 3 levels
 };
@@ -163,7 +135,7 @@ Comparison compareWithLinux(const std::vector<uint32_t> &shot, const std::vector
 {
     Comparison best;
     RunCopy copy;
-    pid_t pid = startProgram(copy, {});
+    pid_t pid = startProgram(copy, {"TAVRIN_VIDEO=opengl"});
     if (pid < 0) return best;
     std::string window = findProgramWindow(30s);
     if (!window.empty()) {
@@ -173,7 +145,7 @@ Comparison compareWithLinux(const std::vector<uint32_t> &shot, const std::vector
         pointer.moveTo(790, 590);
         auto end = std::chrono::steady_clock::now() + 8s;
         while (std::chrono::steady_clock::now() < end) {
-            std::vector<uint32_t> linux = capture(window);
+            std::vector<uint32_t> linux = captureWindow(window);
             if (linux.size() != shot.size()) continue;
             ++best.captures;
             int differing = 0, largest = 0;
@@ -205,7 +177,7 @@ Comparison reportComparison(const char *screen, const Comparison &comparison)
 // reads its files beside itself and writes its log and output there, never into the working directory.
 TEST_F(WindowsProgram, StartedFromAnotherFolderDrawsAsOnLinuxPlaysBothGamesAndSavesAtAltF4)
 {
-    pid_t pid = start(run, scratch.path);
+    pid_t pid = start(run, scratch.path, {"TAVRIN_VIDEO=opengl"});
     ASSERT_GT(pid, 0);
     WinePointer pointer{findProgramWindow(90s)};
     if (pointer.window.empty()) {
@@ -218,14 +190,14 @@ TEST_F(WindowsProgram, StartedFromAnotherFolderDrawsAsOnLinuxPlaysBothGamesAndSa
     // The player choice, the pointer out of the way, for the comparison with the Linux program below.
     pointer.moveTo(790, 590);
     std::this_thread::sleep_for(2s);
-    std::vector<uint32_t> shot = capture(pointer.window);
+    std::vector<uint32_t> shot = captureWindow(pointer.window);
     ASSERT_EQ(shot.size(), 800u * 600u);
 
     // A game's own panel is cream where the menu shows its frame; the program takes events a frame at a
     // time, later still on a busy machine, so each change is waited for.
     auto gameShows = [&](bool shown) {
         return eventually([&] {
-            std::vector<uint32_t> now = capture(pointer.window);
+            std::vector<uint32_t> now = captureWindow(pointer.window);
             return now.size() == 800u * 600u && ((now[40 * 800 + 60] >> 8) == 0xFFFAu) == shown;
         });
     };
@@ -236,7 +208,7 @@ TEST_F(WindowsProgram, StartedFromAnotherFolderDrawsAsOnLinuxPlaysBothGamesAndSa
     ASSERT_TRUE(gameShows(true)) << "erdei kalandok did not start";
     pointer.moveTo(790, 590);
     std::this_thread::sleep_for(2s);
-    std::vector<uint32_t> map = capture(pointer.window);
+    std::vector<uint32_t> map = captureWindow(pointer.window);
     EXPECT_TRUE(finishFirstTask(pointer, forestDefinition())) << "no answer turned green";
     pointer.key("Escape");
     ASSERT_TRUE(gameShows(false)) << "Escape did not end erdei kalandok";
@@ -288,6 +260,64 @@ TEST_F(WindowsProgram, StartedFromAnotherFolderDrawsAsOnLinuxPlaysBothGamesAndSa
     Comparison forest = reportComparison("erdei kalandok' map", compareWithLinux(map, {{200, 235}, {200, 170}}));
     ASSERT_GT(forest.captures, 0);
     EXPECT_EQ(forest.differing, 0);
+}
+
+// Full screen on a Wine desktop of 1920 x 1080 (on a display of that size, so that all of it can be seen):
+// the picture fills the height between black bars, without a change of mode, on the path the program
+// chooses for Wine's software renderer, and the clicks land on what they point at.
+TEST_F(WindowsProgram, FullScreenFillsAFullHdDesktop)
+{
+    VirtualDisplay fullHd("1920x1080x24");
+    ASSERT_FALSE(fullHd.name.empty()) << "no virtual display";
+    ASSERT_EQ(command({wine, "reg", "add", "HKCU\\Software\\Vorniquel\\Tavrin", "/v", "fullscreen", "/t", "REG_DWORD",
+                       "/d", "1", "/f"}),
+              0);
+    ChildProcess program;
+    program.pid = startProcess({{wine, "explorer", "/desktop=tavrin-fullhd,1920x1080", (run / "tavrin.exe").string()},
+                                {"SDL_AUDIODRIVER=dummy", "DISPLAY=" + fullHd.name}, run, "/dev/null", "/dev/null"});
+    ASSERT_GT(program.pid, 0);
+    auto logHas = [&](const std::string &text) {
+        return ::eventually([&] { return readFile(run / "sdl.log").find(text) != std::string::npos; }, 90s, 500ms);
+    };
+    ASSERT_TRUE(logHas("Window 1920x1080 (full screen), picture 1440x1080 at 240,0, drawn with plain SDL"))
+        << readFile(run / "sdl.log");
+    EXPECT_TRUE(std::regex_search(readFile(run / "stdout.txt"), std::regex("desired = 800 x 600\r?\nreal = 1920 x 1080")));
+
+    // In root pixels: the picture's x and y times 1.8, beside a bar of 240.
+    auto at = [](int x, int y) { return std::vector<std::string>{std::to_string(240 + x * 9 / 5), std::to_string(y * 9 / 5)}; };
+    auto click = [&](int x, int y) {
+        std::vector<std::string> move = {"mousemove"};
+        for (const std::string &c : at(x, y)) move.push_back(c);
+        xdotool(move, nullptr, {"DISPLAY=" + fullHd.name});
+        std::this_thread::sleep_for(300ms);
+        xdotool({"click", "1"}, nullptr, {"DISPLAY=" + fullHd.name});
+        std::this_thread::sleep_for(1500ms);
+    };
+    std::this_thread::sleep_for(3s);  // the buttons slide in
+    int width = 0, height = 0;
+    ASSERT_TRUE(rootSize(fullHd.name, &width, &height));
+    EXPECT_TRUE(width == 1920 && height == 1080) << width << "x" << height;
+    const std::vector<uint32_t> root = capturePixels(fullHd.name, 0, 0, 0, 1920, 1080);
+    ASSERT_EQ(root.size(), 1920u * 1080u);
+    int barsNotBlack = 0;
+    for (int y = 0; y < 1080; y += 5)
+        for (int x : {0, 120, 239, 1680, 1800, 1919}) barsNotBlack += root[y * 1920 + x] != 0;
+    EXPECT_EQ(barsNotBlack, 0);
+    EXPECT_NE(root[540 * 1920 + 242], 0u);  // the picture's own left edge, and its right one
+    EXPECT_NE(root[540 * 1920 + 1677], 0u);
+
+    // "A játékos", then "erdei kalandok": a game's own panel is cream where the menu shows its frame.
+    click(254, 239);
+    click(254, 172);
+    EXPECT_TRUE(eventually([&] {
+        const std::vector<uint32_t> spot = capturePixels(fullHd.name, 0, 240 + 60 * 9 / 5, 40 * 9 / 5, 1, 1);
+        return !spot.empty() && (spot[0] >> 8) == 0xFFFAu;
+    })) << "erdei kalandok did not start";
+    xdotool({"key", "Escape"}, nullptr, {"DISPLAY=" + fullHd.name});
+    std::this_thread::sleep_for(3s);
+    click(254, 440);  // "kilépés"
+    EXPECT_TRUE(logHas(" frames per second")) << readFile(run / "sdl.log");
+    program.wait(30s);
 }
 
 // A folder of the Wine prefix named the Windows way ("%LOCALAPPDATA%\\Programs"): its Windows and Linux paths.
