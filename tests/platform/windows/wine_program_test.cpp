@@ -55,6 +55,16 @@ struct WinePointer : Pointer {
     void click(const SDL_Rect &r) { clickAt(r.x + r.w / 2, r.y + r.h / 2); }
 };
 
+// Quits from the player choice as a child does: the game's window brought to the front, "A játékos", and
+// once the main menu's buttons have slid in, "kilépés".
+void quitFromPlayerChoice(WinePointer &pointer)
+{
+    xdotool({"windowraise", pointer.window});
+    pointer.clickAt(200, 235);
+    std::this_thread::sleep_for(3s);
+    pointer.clickAt(200, 440);
+}
+
 // The registry of the Wine prefix, as "reg query" prints it.
 std::string registry(const std::string &key)
 {
@@ -391,8 +401,7 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserLeavesOneCopyAndTheUninstal
         FAIL() << "no window \"Tavrin\"; sdl.log:\n" << readFile(folder / "sdl.log");
     }
     std::this_thread::sleep_for(2s);
-    pointer.clickAt(200, 235);  // "A játékos"
-    pointer.clickAt(200, 440);  // "kilépés"
+    quitFromPlayerChoice(pointer);
     EXPECT_EQ(exitCodeWithin(pid, 60s), 0);
     EXPECT_NE(readFile(folder / "sdl.log").find("tavrin.exe started ---"), std::string::npos);
     EXPECT_NE(registry("HKCU\\Software\\Vorniquel\\Tavrin").find("fxvolume"), std::string::npos);
@@ -478,10 +487,8 @@ TEST_F(WindowsProgram, TheInstallerAndTheUninstallerAskToQuitARunningGame)
     std::this_thread::sleep_for(2s);
     EXPECT_FALSE(fs::exists(folder / "g1" / "cloud1.tga")) << "files were installed over the running game";
 
-    // The child quits the game ("A játékos", "kilépés"); "retry", the box's first button, and the install
-    // completes.
-    pointer.clickAt(200, 235);
-    pointer.clickAt(200, 440);
+    // The child quits the game; "retry", the box's first button, and the install completes.
+    quitFromPlayerChoice(pointer);
     EXPECT_EQ(exitCodeWithin(game, 60s), 0);
     clickBoxButton(box, 0);
     EXPECT_TRUE(eventually([&] { return fs::exists(folder / "g1" / "cloud1.tga"); }, 60s)) << "no install after retry";
@@ -507,8 +514,7 @@ TEST_F(WindowsProgram, TheInstallerAndTheUninstallerAskToQuitARunningGame)
     EXPECT_NE(registry(uninstallKey).find("DisplayName"), std::string::npos);
 
     // Cleared away for the tests that follow.
-    started.clickAt(200, 235);
-    started.clickAt(200, 440);
+    quitFromPlayerChoice(started);
     EXPECT_TRUE(eventually([&] { return findProgramWindow(1s).empty(); }, 30s));
     ASSERT_EQ(command({wine, (folder / "uninstall.exe").string(), "/S"}), 0);
     EXPECT_TRUE(eventually([&] { return !fs::exists(folder); }, 60s)) << "left behind in " << folder;
