@@ -11,7 +11,10 @@
 #include <thread>
 #include <vector>
 
+#include "engine.h"
+#include "game_window.h"
 #include "playground.h"
+#include "tavrin/progress.h"
 
 namespace {
 
@@ -167,4 +170,72 @@ TEST(PlayingTheMenu, HangingUpSavesAChangedSettingLikeTerminating)
     kill(pid, SIGHUP);
     EXPECT_EQ(exitCodeWithin(pid, 20s), 0);
     EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), 0);
+}
+
+// A task finished while another program holds the store's lock is shown as done at once, with no frame held
+// up, and written on a later frame once the lock is gone, with nothing more done; a play that meets the lock
+// to the game's end is one line in the log, and never written later.
+TEST(PlayingTheMenu, AGamesResultMeetingALockedStoreIsKeptAndWrittenLaterOrLoggedAsLost)
+{
+    Playground play;
+    ASSERT_FALSE(play.display.empty()) << "no virtual display";
+    // A press within a quarter of a second after a game's screen changed is not taken: the clicks leave
+    // more time between them.
+    Pointer pointer;
+    pointer.afterClick = 300ms;
+    pid_t pid = startAndFindWindow(play, pointer);
+    if (pid < 0) return;
+    // The game's title panel is cream where the menu shows its frame and the finished-task screen its sky.
+    auto creamAtTop = [&] {
+        std::vector<uint32_t> now = captureWindow(pointer);
+        return now.size() == 800u * 600u && (now[40 * 800 + 60] >> 8) == 0xFFFAu;
+    };
+    std::this_thread::sleep_for(500ms);
+    pointer.clickAt(200, 300);  // "B játékos"
+    pointer.clickAt(200, 170);  // "erdei kalandok"
+    ASSERT_TRUE(eventually(creamAtTop)) << "the game did not start";
+
+    auto lock = std::make_unique<StoreLock>(play);
+    ASSERT_TRUE(lock->held());
+    SDL_Rect tile = tileRect(0, FirstGameTaskCount);
+    pointer.clickAt(tile.x + tile.w / 2, tile.y + tile.h / 2);
+    std::this_thread::sleep_for(1s);
+    for (int r = 0; r <= RoundsPerTask; ++r) {
+        ASSERT_TRUE(answerShownQuestion(pointer, 3)) << "question " << r;
+        if (r < RoundsPerTask) std::this_thread::sleep_for(2s);
+    }
+    // A click cuts the last praise short: the task ends and is written, or kept, in that frame.
+    pointer.moveTo(400, 200);
+    auto clicked = std::chrono::steady_clock::now();
+    xdotool({"click", "1"}, nullptr, pointer.environment);
+    ASSERT_TRUE(eventually([&] { return !creamAtTop(); }, 5s, 5ms)) << "no finished-task screen";
+    double shownAfter = std::chrono::duration<double>(std::chrono::steady_clock::now() - clicked).count();
+    RecordProperty("finishedScreenSecondsWithTheLockHeld", std::to_string(shownAfter));
+    EXPECT_LT(shownAfter, 0.25) << "a frame waited for the store";
+    const std::string slot2 = settingsKey + "\\slot2";
+    EXPECT_EQ(dwordValue(play, slot2, "g1a0"), -1);
+
+    lock->release();
+    EXPECT_TRUE(eventually([&] { return dwordValue(play, slot2, "g1a0") == 2; }));
+    EXPECT_EQ(dwordValue(play, slot2, "g1p0"), 1);
+    EXPECT_EQ(dwordValue(play, slot2, "g1f0"), 1);
+
+    // Played again, and left with "vissza" while the store is locked: lost, and said so once.
+    lock = std::make_unique<StoreLock>(play);
+    ASSERT_TRUE(lock->held());
+    SDL_Rect map = mapButtonRect(), back = backButtonRect();
+    pointer.clickAt(map.x + map.w / 2, map.y + map.h / 2);
+    pointer.clickAt(tile.x + tile.w / 2, tile.y + tile.h / 2);
+    pointer.clickAt(back.x + back.w / 2, back.y + back.h / 2);
+    EXPECT_TRUE(eventually([&] { return !creamAtTop(); })) << "the game did not end";
+    lock->release();
+    std::this_thread::sleep_for(3s);  // the menu's buttons slide in anew
+    pointer.clickAt(200, 440);        // "kilépés"
+    EXPECT_EQ(exitCodeWithin(pid, 20s), 0);
+    EXPECT_EQ(dwordValue(play, slot2, "g1p0"), 1) << "a lost play is never written later";
+    std::string log = readFile(play.run / "sdl.log");
+    const std::string lost =
+        "\n \xB7 store: game 1 could not save player B's results: another program kept the store locked\n";
+    EXPECT_NE(log.find(lost), std::string::npos) << log;
+    EXPECT_EQ(log.find(lost), log.rfind(lost)) << "one line only";
 }
