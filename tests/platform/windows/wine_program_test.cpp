@@ -441,8 +441,10 @@ TEST_F(WindowsProgram, TheInstallerAndTheUninstallerAskToQuitARunningGame)
     const std::string setupName = "^Tavrin (Setup|Telep)", uninstallName = "^Tavrin (Uninstall|Elt)";
     fs::path folder = windowsFolder("%LOCALAPPDATA%\\Programs\\Tavrin").linux;
     ASSERT_EQ(command({wine, windowsSetup, "/S"}), 0);
-    // A file the install puts back, to see whether it has run.
+    // Files the install puts back, to see whether it has run, and when it has ended: the uninstaller is
+    // written after every file (with the games' voice, over a thousand of them).
     fs::remove(folder / "g1" / "cloud1.tga");
+    fs::remove(folder / "uninstall.exe");
 
     pid_t game = start(folder, folder);
     WinePointer pointer{findProgramWindow(90s)};
@@ -468,6 +470,7 @@ TEST_F(WindowsProgram, TheInstallerAndTheUninstallerAskToQuitARunningGame)
     EXPECT_EQ(exitCodeWithin(game, 60s), 0);
     clickBoxButton(box, 0);
     EXPECT_TRUE(eventually([&] { return fs::exists(folder / "g1" / "cloud1.tga"); }, 60s)) << "no install after retry";
+    EXPECT_TRUE(eventually([&] { return fs::exists(folder / "uninstall.exe"); }, 120s)) << "the install did not end";
     std::this_thread::sleep_for(3s);
     installer.key("Return");  // the finish page, which starts the game
     EXPECT_EQ(exitCodeWithin(setup, 60s), 0);
