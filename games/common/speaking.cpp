@@ -57,6 +57,7 @@ void sayRound()
 {
     const Round &r = currentRound();
     voiceStop();
+    if (state.screen == EngineQuiz) voiceSayNext(phrases::quiz); // the badge over the quiz question
     if (quizNoteShown(r)) voiceSayNext(phrases::quizNote);
     voiceSayNext(r.prompt);
     // What this question may say next is made ready while the child listens and looks.
