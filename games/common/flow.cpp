@@ -11,6 +11,7 @@
 #include "progress.h"
 #include "rules.h"
 #include "sounds.h"
+#include "voice.h"
 
 namespace engine {
 
@@ -36,35 +37,17 @@ void orderMap()
     for (int slot = 0; slot < state.game->taskCount; ++slot) state.slotOf[state.taskAt[slot]] = slot;
 }
 
-// Each level's questions of the tasks that make their own. A pool is made from a seed of its task and level
-// alone, so that it is the same at every start and what a task remembers of its questions stays true; a
-// question the maker makes twice is kept once.
+// Each level's questions of the tasks that make their own.
 void makeRounds()
 {
     const GameDef &g = *state.game;
-    for (int t = 0; t < g.taskCount; ++t) {
-        const Task &task = g.tasks[t];
-        if (!task.maker) continue;
-        for (int level = 0; level < LevelCount; ++level) {
-            uint32_t seed = 2654435761u * static_cast<uint32_t>(t + 1) + 40503u * static_cast<uint32_t>(level);
-            Random random = randomSeeded(seed);
-            auto &pool = state.made[t][level];
-            int &count = state.madeCount[t][level];
-            for (int index = 0; index < MadePool; ++index)
-                for (int attempt = 0; attempt < 16; ++attempt) {
-                    Round r = task.maker(level, index, random);
-                    bool fresh = std::none_of(pool.begin(), pool.begin() + count,
-                                              [&](const Round &made) { return sameQuestion(made, r, task.rule); });
-                    if (!fresh) continue;
-                    pool[count++] = r;
-                    break;
-                }
-        }
-    }
+    for (int t = 0; t < g.taskCount; ++t)
+        for (int level = 0; g.tasks[t].maker && level < LevelCount; ++level)
+            state.madeCount[t][level] = makePool(g.tasks[t], t, level, state.made[t][level]);
 }
 
-// What each task remembers of this player's plays: set here once at start.
-void loadTaskMemory() { state.memory.fill(TaskMemory{}); }
+// What each task remembers of this player's plays, as the store keeps it: read here once at start.
+void loadTaskMemory() { readTaskMemory(*state.game, state.slot, state.memory); }
 
 // A play's end: three stars move the player up a level of the task, a second play in a row with one star
 // back down; a new level has new questions, so what was asked at the old one no longer counts.
@@ -127,20 +110,25 @@ void startRound()
     state.hintShown = false;
     state.warning = nullptr;
     screenChanged();
+    if (state.screen == EnginePlay || state.screen == EngineQuiz) sayRound();
 }
 
 void openMap()
 {
+    progressPlayLeft(); // records: a play left for the map still counts
     state.screen = EngineMap;
     startRound();
+    sayMap(false);
 }
 
 void openTask(int task)
 {
     ++state.visits[task];
+    progressPlayStarted(task); // records: a play begins
     state.task = task;
     state.level = state.memory[task].level;
     drawQuestions(task);
+    progressKeep(task, state.memory[task]); // records: the questions asked, kept with the play
     state.missed.fill(false);
     state.round = 0;
     state.screen = state.roundCount > 0 ? EnginePlay : EngineQuiz;
@@ -156,16 +144,18 @@ int starsFor(int missedCount) { return missedCount == 0 ? 3 : missedCount == 1 ?
 
 void finishTask()
 {
-    recordTaskDone(*state.game, state.slot, state.task);
     int missedCount = static_cast<int>(std::count(state.missed.begin(), state.missed.begin() + questionCount(), true));
     state.earned = starsFor(missedCount);
-    recordStars(*state.game, state.slot, state.task, state.earned);
     decideLevel(state.task, state.earned);
+    // records: the task done, its stars, its level and the play, written now or kept until the store takes them
+    progressKeep(state.task, state.memory[state.task]);
+    progressPlayFinished(state.earned);
     state.done[state.task] = true;
     state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
     startRound();
     soundPlayRight();
+    sayDone();
 }
 
 // "tovább": the next task on the map that is not yet done, or the map when every task is.
@@ -192,11 +182,14 @@ void answer(int choice)
         state.wrong[choice] = true;
         state.missed[questionShown()] = true;
         ++state.wrongTries;
+        progressMistake(); // records: a wrong answer of the play
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
+        state.closeMiss = currentRound().choices[choice].closeMiss;
         soundPlayWrong();
     }
     screenChanged();
+    sayAnswer(state.rightChoice == choice);
 }
 
 // Ends the game: everything is freed before the shell hears of it.
@@ -220,11 +213,13 @@ int click(int x, int y)
             openMap();
             break;
         }
+        if (sayClicked(x, y)) break;
         if (state.praiseLeft > 0) { // a click while praising moves on at once
             advance();
             break;
         }
-        // The hint stays until the next click, wherever it lands.
+        // The hint stays until the next click, wherever it lands, and is no longer said then.
+        if (state.hintShown) voiceStop();
         state.hintShown = false;
         state.warning = nullptr;
         int count = choiceCount(currentRound());
@@ -335,13 +330,16 @@ int engineSetSlot(const GameDef &game, int slot)
     readProgress(game, slot, state.done);
     readStars(game, slot, state.stars);
     loadTaskMemory();
+    progressOpen(game, slot, clockNow); // records: this player's plays from now on
     orderMap();
     textOpen();
     makeRounds();
     makeSprites();
     soundsOpen(readSetting("fxvolume", 128));
+    voiceOpen(readSetting("fxvolume", 128));
     state.screen = EngineMap;
     screenChanged();
+    sayMap(true);
     return 0;
 }
 
@@ -350,6 +348,7 @@ int engineMouse(SDL_Event *event)
     if (state.screen == EngineEnded || !state.game) return 1;
     if (!event) return 0;
     if (event->type == SDL_MOUSEMOTION) {
+        voicePointerMoved();
         state.mouseX = event->motion.x;
         state.mouseY = event->motion.y;
     } else if (event->type == SDL_MOUSEBUTTONDOWN) {
@@ -373,7 +372,9 @@ int engineKey(SDL_Event *event)
 
 void engineRelease()
 {
+    progressClose(); // records: a play still running ends, and what waits gets its last try
     soundsClose();
+    voiceClose();
     picturesForget();
     textClose();
     atlasFree();
@@ -408,3 +409,4 @@ bool engineShowingHint() { return state.hintShown; }
 int engineHintStep() { return hintStep(); }
 const char *engineHint() { return state.hintShown ? currentHint() : nullptr; }
 const char *engineWarning() { return state.hintShown ? state.warning : nullptr; }
+bool engineCloseMiss() { return state.hintShown && state.closeMiss; }

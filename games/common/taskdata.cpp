@@ -99,8 +99,9 @@ std::array<int, 3> nearMisses(Random &random, int right, int step, int low)
 
 const char *numberText(int n) { return keptText("%d", n); }
 const char *forintText(int n) { return keptText("%d Ft", n); }
-Choice numberAnswer(int n) { return answer(numberText(n), n); }
-Choice forintAnswer(int n) { return answer(forintText(n), n); }
+// Numbers offered beside the right one are a step or two off it: a wrong one is a near miss.
+Choice numberAnswer(int n) { return closeMiss(answer(numberText(n), n)); }
+Choice forintAnswer(int n) { return closeMiss(answer(forintText(n), n)); }
 std::array<Choice, 3> numberAnswers(const std::array<int, 3> &n)
 {
     return {numberAnswer(n[0]), numberAnswer(n[1]), numberAnswer(n[2])};
@@ -150,6 +151,24 @@ Task madeTask(const char *title, Pic icon, const char *hint, RuleFn rule, RoundM
     Task t = task(title, icon, hint, rule, Levels{}, quiz, quizRule);
     t.maker = maker;
     return t;
+}
+
+int makePool(const Task &task, int place, int level, std::array<Round, MadePool> &pool)
+{
+    if (!task.maker) return 0;
+    // Fixed by the task and the level, so that what a task remembers of its questions stays true.
+    Random random = randomSeeded(2654435761u * static_cast<uint32_t>(place + 1) + 40503u * static_cast<uint32_t>(level));
+    int count = 0;
+    for (int index = 0; index < MadePool; ++index)
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            Round r = task.maker(level, index, random);
+            bool fresh = std::none_of(pool.begin(), pool.begin() + count,
+                                      [&](const Round &made) { return sameQuestion(made, r, task.rule); });
+            if (!fresh) continue;
+            pool[static_cast<size_t>(count++)] = r;
+            break;
+        }
+    return count;
 }
 
 bool sameQuestion(const Round &x, const Round &y, RuleFn rule)

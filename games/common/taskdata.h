@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules.h"
+#include "speech.h"
 #include "tasks.h"
 
 inline Pic pic(PicKind kind, int param = 0) { return Pic{kind, static_cast<int16_t>(param)}; }
@@ -31,6 +32,12 @@ Choice forintAnswer(int n);
 std::array<Choice, 3> numberAnswers(const std::array<int, 3> &numbers);
 std::array<Choice, 3> forintAnswers(const std::array<int, 3> &amounts);
 
+// The same answer as a near miss: chosen wrongly, it gets "Majdnem!" rather than "Nem ez.".
+inline Choice closeMiss(Choice c)
+{
+    c.closeMiss = true;
+    return c;
+}
 // The same answer with a warning, or the same round with hints of its own: the first points the way, the
 // second (after another wrong answer) may show more.
 inline Choice warned(Choice c, const char *warning)

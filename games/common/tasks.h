@@ -62,12 +62,14 @@ constexpr int MaxChoices = 4;
 
 // One answer the child can click: a picture, a label, or both; value is what the rule reads. An answer
 // that would be dangerous in the street or the forest carries its own kind warning, said instead of
-// "try again" when it is chosen.
+// "try again" when it is chosen. A wrong answer that comes close (a number one step off, the next colour)
+// is met with "Majdnem!"; any other harmless wrong answer with a plain "Nem ez.".
 struct Choice {
     Pic pic;
     const char *label = nullptr;
     int value = 0;
     const char *warning = nullptr;
+    bool closeMiss = false;
 };
 
 // One question: the prompt, the pictures of the scene, the answers, and the numbers the rule compares with.
@@ -135,6 +137,10 @@ struct Task {
     RuleFn quizRule = nullptr;
     RoundMaker maker = nullptr;          // when set, each level's pool is made at start
 };
+
+// The questions of a level of a task with a maker, the same at every start: made from a seed of the task's
+// place in its table and the level alone, a question the maker makes twice kept once. Returns how many.
+int makePool(const Task &task, int place, int level, std::array<Round, MadePool> &pool);
 
 enum Theme { ThemeForest, ThemeTown };
 

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_framerate.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -66,12 +67,18 @@ bool dispatchEvent(SDL_Event *event)
 {
     // activeGame is looked at for every event: when a module ends in the middle of a batch, the rest of
     // the batch goes to the menu.
+    // Alt+F4 asks to quit as closing the window does, on every screen and during a game: SDL on Windows
+    // keeps the system keys to itself, so the system never turns them into a close request.
+    if (event->type == SDL_KEYDOWN && event->key.keysym.sym == SDLK_F4 && (event->key.keysym.mod & KMOD_ALT))
+        return true;
     switch (eventAction(event->type)) {
     case ActionKeyboard:
         if (activeGame == -1) return frameHooks.menuKey(event) != 0;
         endModuleIfFinished(gameModule.keyevent(event));
         return false;
     case ActionMouse:
+        // The menu and the games think in the screen's units, whatever the window's size.
+        if (!VideoMapMouseEvent(event)) return false;
         if (activeGame == -1) return frameHooks.menuMouse(event) != 0;
         endModuleIfFinished(gameModule.mouseevent(event));
         return false;
@@ -120,14 +127,40 @@ bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, U
 
 SDL_Surface *openScreen()
 {
-    const Uint32 flags = appSettings.fullscreen != 0 ? windowedFlags | SDL_FULLSCREEN : windowedFlags;
+    const VideoPreference preference = chooseVideo();
+    int desktopWidth = 0, desktopHeight = 0;
+    VideoDesktopSize(&desktopWidth, &desktopHeight);
+    const bool fullscreen = appSettings.fullscreen != 0;
+    VideoWindowChoice choice;
+    choice.plainSDL = preference.plainSDL;
+    if (fullscreen) {
+        // The desktop's own size, so that the display keeps its mode; where SDL cannot tell it, the
+        // screen's size as SDL makes it.
+        choice.width = desktopWidth;
+        choice.height = desktopHeight;
+    } else {
+        const double scale = preference.windowScale > 0
+                                 ? preference.windowScale
+                                 : VideoWindowScale(screenWidth, screenHeight, desktopWidth, desktopHeight);
+        choice.width = static_cast<int>(std::lround(screenWidth * scale));
+        choice.height = static_cast<int>(std::lround(screenHeight * scale));
+    }
+    VideoChooseWindow(choice);
+    const Uint32 flags = fullscreen ? windowedFlags | SDL_FULLSCREEN : windowedFlags;
     SDL_Surface *opened = VideoSetMode(screenWidth, screenHeight, screenDepth, flags);
     if (!opened) return nullptr;
+
+    char line[512];
     if (const char *reason = VideoOpenGLFailure()) {
-        char line[512];
         snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
         logLine(line);
     }
+    const SDL_Surface *window = SDL_GetVideoSurface();
+    const SDL_Rect view = VideoScreenView();
+    snprintf(line, sizeof line, " \xB7 Window %dx%d%s, picture %dx%d at %d,%d, drawn with %s", window->w, window->h,
+             fullscreen ? " (full screen)" : "", view.w, view.h, view.x, view.y,
+             VideoDrawsWithOpenGL() ? "OpenGL" : "plain SDL");
+    logLine(line);
     return opened;
 }
 
