@@ -63,115 +63,110 @@ const char *nameEnding(int n)
 }
 
 //----------------------------------------------------------------------------------------------------------
-// A közlekedési lámpa: red and yellow mean waiting on the pavement, green crossing after a look both ways
+// A közlekedési lámpa, A gyalogos lámpa: red and yellow mean waiting on the pavement, green crossing after a
+// look both ways; the flashing green means that no one sets off any more
 //----------------------------------------------------------------------------------------------------------
+
+// Warnings and hints the traffic tasks share.
+constexpr const char *waitAtRed = "Vigyázz! Pirosnál várunk.";
+constexpr const char *noRunning = "Vigyázz! Az úton nem szaladunk.";
+constexpr const char *letItStop = "Vigyázz! Megvárjuk, hogy az autó megálljon.";
+constexpr const char *notOnTheRoad = "Vigyázz! Az úton nem állunk meg.";
+constexpr const char *lookAtTheRoad = "Vigyázz! Az utat nézzük, nem az eget.";
+constexpr const char *beforeCrossing = "Mit csinálunk, mielőtt átmegyünk?";
+constexpr const char *lookFirst = "Zöldnél is körülnézünk, aztán megyünk.";
+constexpr const char *leftRightLeft = "Balra, jobbra, majd újra balra nézünk.";
+constexpr const char *hasItStopped = "Megállt már az autó?";
+constexpr const char *waitTillItStops = "Várunk, amíg az autó megáll.";
+constexpr const char *colourRhyme = "Piros: állj! Sárga: figyelj! Zöld: mehetsz.";
 
 Task lightTask()
 {
-    const char *stopAtRed = "Vigyázz! Pirosnál akkor is várunk, ha nem jön autó.";
-    const char *runAtRed = "Vigyázz! Pirosnál megállunk, nem szaladunk.";
-    const char *notAtYellow = "Vigyázz! Sárgánál már nem indulunk el.";
-    const char *noRunning = "Vigyázz! Az úton nem szaladunk.";
-    const char *letItStop = "Vigyázz! Megvárjuk, hogy az autó megálljon.";
+    const char *notAtYellow = "Vigyázz! Sárgánál már nem indulunk.";
+    const char *siren = "Vigyázz! A szirénázó autót elengedjük.";
     Round red = hinted(round("Mit teszel, ha ilyen a lámpa?", {light(LightRed)},
-                             {right(waitAnswer()), warned(crossAnswer(), stopAtRed), warned(runAnswer(), runAtRed)}),
-                       "Mit mond a piros lámpa?", "Piros: állj! Ilyenkor a járdán várunk.");
+                             {right(waitAnswer()), warned(crossAnswer(), waitAtRed), warned(runAnswer(), waitAtRed)}),
+                       "Mit mond a piros lámpa?", "Piros: állj! A járdán várunk.");
     Round green = hinted(round("És ha ilyen a lámpa, mit teszel?", {light(LightGreen)},
                                {right(crossAnswer()), warned(runAnswer(), noRunning), closeMiss(waitAnswer())}),
-                         "Zöldnél mehetünk. De mit csinálunk előtte?", "Zöldnél is körülnézünk, és csak utána megyünk.");
+                         beforeCrossing, lookFirst);
     Round yellow = hinted(round("Sárga lett a lámpa. Mit teszel?", {light(LightYellow)},
                                 {right(waitAnswer()), warned(runAnswer(), notAtYellow), warned(crossAnswer(), notAtYellow)}),
-                          "A sárga azt mondja: figyelj, mindjárt piros lesz!", "Sárgánál nem lépünk le, a járdán várunk.");
+                          "Sárga: figyelj, mindjárt piros lesz!", "Sárgánál a járdán várunk.");
     Round noCar = hinted(round("Piros a lámpa, de nem jön autó. Mit teszel?", {light(LightRed)},
-                               {right(waitAnswer()), warned(crossAnswer(), stopAtRed), warned(runAnswer(), runAtRed)}),
-                         "A lámpa színe számít, nem az, hogy jön-e autó.", "Pirosnál mindig várunk, akkor is, ha üres az út.");
+                               {right(waitAnswer()), warned(crossAnswer(), waitAtRed), warned(runAnswer(), waitAtRed)}),
+                         "Mit mond a piros lámpa?", "Piros: állj! A járdán várunk.");
     Round carComing = hinted(round("Zöld a lámpa, de egy autó nem állt meg. Mit teszel?", {light(LightGreen)},
                                    {right(waitAnswer()), warned(crossAnswer(), letItStop), warned(runAnswer(), letItStop)}),
-                             "Mit tesz az autó? Megállt már?", "Ha jön az autó, a járdán várunk, amíg megáll.");
-    Round whichGo = hinted(round("Melyik lámpánál mehetsz át, ha körülnéztél?", {},
-                                 {warned(choice(light(LightRed), "piros"), "Vigyázz! Pirosnál megállunk."),
+                             hasItStopped, waitTillItStops);
+    Round whichGo = hinted(round("Melyik lámpánál mehetsz át, ha körülnéztél?", {pic(PicZebra)},
+                                 {warned(choice(light(LightRed), "piros"), waitAtRed),
                                   warned(choice(light(LightYellow), "sárga"), notAtYellow),
                                   right(choice(light(LightGreen), "zöld"))}),
-                           "Melyik szín mondja azt, hogy szabad az út?", "Piros: állj! Sárga: figyelj! Zöld: mehetsz.");
+                           "Melyik szín mondja: szabad az út?", colourRhyme);
     Round colours = hinted(round("Hány színe van a közlekedési lámpának?", {light(3)},
                                  {numeral(2), right(numeral(3)), numeral(4)}),
-                           "Számold meg a lámpa köreit!", "Piros, sárga, zöld: számold meg az ujjadon!");
+                           "Számold meg a lámpa köreit!", "Piros, sárga, zöld: számold az ujjadon!");
     Round afterGreen = hinted(round("Melyik szín jön a zöld után?", {light(LightGreen)},
                                     {right(choice(light(LightYellow), "sárga")), closeMiss(choice(light(LightRed), "piros")),
                                      choice(light(3), "egyik sem")}),
-                              "A zöld után még figyelmeztet a lámpa.", "Zöld, aztán sárga: figyelj! És csak aztán piros.");
-    Round others = hinted(round("Piros a lámpa, a barátod mégis átmegy. Te mit teszel?", {light(LightRed)},
-                                {right(waitAnswer("Megvárom a zöldet")),
-                                 warned(runAnswer("Utánaszaladok"), "Vigyázz! Pirosnál akkor sem megyünk, ha más megy."),
-                                 warned(crossAnswer("Én is átmegyek"), "Vigyázz! Pirosnál akkor sem megyünk, ha más megy.")}),
-                          "Mit mond a lámpa, nem a barátod?", "Pirosnál mindig várunk, akármit csinál a többi ember.");
-    Round siren = hinted(round("Zöld a lámpa, és szirénázó mentőautó jön. Mit teszel?", {light(LightGreen)},
-                               {right(waitAnswer("Elengedem")),
-                                warned(crossAnswer("Átmegyek, mert zöld"), "Vigyázz! A szirénázó autót mindig elengedjük."),
-                                warned(runAnswer("Előtte átszaladok"), "Vigyázz! A szirénázó autót mindig elengedjük.")}),
-                         "A mentőautó siet valakihez, aki beteg.", "A szirénázó autót mindig elengedjük, zöldnél is.");
-    return task("A közlekedési lámpa", light(LightRed), "Piros: állj! Sárga: figyelj! Zöld: körülnézek, és mehetek.",
+                              "A zöld után még figyelmeztet a lámpa.", "Zöld, sárga, aztán piros.");
+    Round ambulance = hinted(round("Zöld a lámpa, és szirénázó mentőautó jön. Mit teszel?", {light(LightGreen)},
+                                   {right(waitAnswer("Elengedem")), warned(crossAnswer("Átmegyek, mert zöld"), siren),
+                                    warned(runAnswer("Előtte átszaladok"), siren)}),
+                             "A mentő beteghez siet.", "Előbb a mentő megy, aztán mi.");
+    return task("A közlekedési lámpa", light(LightRed), "Piros: állj! Zöld: körülnézek, és mehetek.",
                 ruleMarked, Levels{{red, green, yellow, whichGo, colours, noCar, carComing},
-                                   {red, green, yellow, noCar, carComing, afterGreen, others, siren}},
+                                   {red, green, yellow, noCar, carComing, afterGreen, ambulance}},
                 hinted(round("Melyik szín azt jelenti: állj?", {},
                              {choice(light(LightGreen), "zöld"), right(choice(light(LightRed), "piros")),
                               closeMiss(choice(light(LightYellow), "sárga"))}),
-                       "Ennél a színnél mindenki megáll.", "Piros: állj! Sárga: figyelj! Zöld: mehetsz."));
+                       "Ennél a színnél mindenki megáll.", colourRhyme));
 }
-
-//----------------------------------------------------------------------------------------------------------
-// A gyalogos lámpa: the walker's own light, flashing green too
-//----------------------------------------------------------------------------------------------------------
 
 Task walkLightTask()
 {
-    const char *waitAtRed = "Vigyázz! Piros emberkénél a járdán várunk.";
-    const char *noRunning = "Vigyázz! Az úton nem szaladunk.";
+    const char *waitAtRedWalker = "Vigyázz! Piros emberkénél várunk.";
+    const char *redWalker = "Milyen színű az emberke?", *waitOnThePavement = "Piros emberke: várj a járdán!";
     Round red = hinted(round("Mit teszel, ha ilyen a lámpa?", {walkLight(0)},
-                             {right(waitAnswer()), warned(crossAnswer(), waitAtRed), warned(runAnswer(), waitAtRed)}),
-                       "Milyen színű most az emberke?", "Piros emberke: állj meg, és várj a járdán!");
+                             {right(waitAnswer()), warned(crossAnswer(), waitAtRedWalker), warned(runAnswer(), waitAtRedWalker)}),
+                       redWalker, waitOnThePavement);
     Round green = hinted(round("Zöld az emberke. Mit teszel?", {walkLight(1)},
                                {right(crossAnswer()), warned(runAnswer(), noRunning), closeMiss(waitAnswer())}),
-                         "Zöld emberkénél mehetsz. De mit csinálsz előtte?", "Előbb körülnézünk, aztán nyugodtan átmegyünk.");
+                         beforeCrossing, lookFirst);
     Round hurry = hinted(round("Siet a barátod. Te mit teszel?", {walkLight(0)},
-                               {right(waitAnswer()), warned(runAnswer(), "Vigyázz! Sietve sem megyünk át pirosnál."),
-                                warned(crossAnswer(), waitAtRed)}),
-                         "Nézd meg az emberkét a lámpán!", "Piros az emberke: akkor is várunk, ha sietünk.");
-    Round which = hinted(round("Melyik lámpánál mehetsz át?", {},
-                               {warned(choice(walkLight(0), "piros emberke"), waitAtRed),
+                               {right(waitAnswer()), warned(runAnswer(), waitAtRedWalker), warned(crossAnswer(), waitAtRedWalker)}),
+                         redWalker, waitOnThePavement);
+    Round which = hinted(round("Melyik lámpánál mehetsz át?", {pic(PicZebra)},
+                               {warned(choice(walkLight(0), "piros emberke"), waitAtRedWalker),
                                 right(choice(walkLight(1), "zöld emberke"))}),
-                         "Melyik emberke lépked?", "Zöld emberke: mehetsz. Piros emberke: várj!");
+                         "Melyik emberke lépked?", "Zöld emberke: mehetsz. Piros: várj!");
     Round look = hinted(round("Mit teszel, mielőtt lelépsz a járdáról?", {walkLight(1)},
                               {right(choice(pic(PicAction, ActionLook), "Körülnézek")),
                                warned(runAnswer(), "Vigyázz! Előbb mindig körülnézünk."),
-                               warned(choice(pic(PicSun), "Az eget nézem"), "Vigyázz! Az utat nézzük, nem az eget.")}),
-                        "Mit kell megnézni, mielőtt az útra lépsz?", "Balra, jobbra, majd újra balra nézünk.");
+                               warned(choice(pic(PicSun), "Az eget nézem"), lookAtTheRoad)}),
+                        "Mit kell megnézni az út előtt?", leftRightLeft);
     Round carComing = hinted(round("Zöld az emberke, de egy autó még jön. Mit teszel?", {walkLight(1)},
-                                   {right(waitAnswer()), warned(crossAnswer(), "Vigyázz! Megvárjuk, hogy az autó megálljon."),
-                                    warned(runAnswer(), "Vigyázz! Az autó elé sosem szaladunk.")}),
-                             "Mit tesz az autó? Megállt már?", "Ha jön az autó, a járdán várunk, amíg megáll.");
+                                   {right(waitAnswer()), warned(crossAnswer(), letItStop), warned(runAnswer(), letItStop)}),
+                             hasItStopped, waitTillItStops);
     Round where = hinted(round("Hol várod meg a zöld emberkét?", {walkLight(0)},
                                {right(choice(pic(PicAction, ActionWait), "a járdán")),
                                 warned(choice(pic(PicRoad), "az úttesten"), "Vigyázz! Az úttesten autók járnak."),
-                                warned(choice(pic(PicZebra), "a zebra közepén"), "Vigyázz! Az úton nem állunk meg.")}),
-                         "Hol vagy biztonságban az autóktól?", "A járdán várunk, nem lépünk le az útra.");
+                                warned(choice(pic(PicZebra), "a zebra közepén"), notOnTheRoad)}),
+                         "Hol nem járnak autók?");
     Round flashing = hinted(round("Villog a zöld emberke, és még a járdán vagy. Mit teszel?", {walkLight(2)},
-                                  {right(waitAnswer()), warned(crossAnswer(), "Vigyázz! Villogó zöldnél már nem indulunk el."),
+                                  {right(waitAnswer()), warned(crossAnswer(), "Vigyázz! Villogó zöldnél nem indulunk."),
                                    warned(runAnswer(), noRunning)}),
-                            "A villogó zöld azt mondja: mindjárt piros lesz.",
-                            "Aki még a járdán áll, az megvárja a következő zöldet.");
+                            "Villogó zöld: mindjárt piros lesz.", "Aki még a járdán áll, az vár.");
     Round halfway = hinted(round("Villog a zöld emberke, és már a zebra közepén vagy. Mit teszel?", {walkLight(2)},
-                                 {right(words("nyugodtan átmegyek a túloldalra")),
-                                  warned(words("megállok az út közepén"), "Vigyázz! Az úton nem állunk meg."),
+                                 {right(words("nyugodtan átmegyek a túloldalra")), warned(words("megállok az út közepén"), notOnTheRoad),
                                   warned(words("visszaszaladok"), noRunning)}),
-                           "Ha már az úton vagy, hol leszel a leghamarabb biztonságban?",
-                           "Aki már elindult, az nyugodtan átmegy a túloldalra.");
-    return task("A gyalogos lámpa", walkLight(1), "Zöld emberke: körülnézek, és mehetek. Piros emberke: várok.", ruleMarked,
+                           "Hol leszel hamarabb biztonságban?", "Aki már elindult, nyugodtan átmegy.");
+    return task("A gyalogos lámpa", walkLight(1), "Zöld emberke: mehetek. Piros: várok.", ruleMarked,
                 Levels{{red, green, hurry, which, look, carComing, where},
                        {red, green, hurry, look, carComing, where, flashing, halfway}},
-                hinted(round("Hány emberke van a gyalogos lámpán?", {},
-                             {numeral(1), right(numeral(2)), numeral(3)}),
-                       "Az egyik felül áll, a másik alul lépked.", "Egy piros emberke és egy zöld emberke: számold meg!"));
+                hinted(round("Hány emberke van a gyalogos lámpán?", {}, {numeral(1), right(numeral(2)), numeral(3)}),
+                       "Egyik felül áll, a másik alul lépked.", "Egy piros és egy zöld: számold meg!"));
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -180,58 +175,54 @@ Task walkLightTask()
 
 Task crossingTask()
 {
-    const char *lookAtTheRoad = "Vigyázz! Átkeléskor az utat figyeljük.";
-    Round where = hinted(round("Hol kelsz át az úton?", {},
+    const char *watchTheRoad = "Vigyázz! Átkeléskor az utat figyeljük.";
+    const char *busHides = "Vigyázz! A busz eltakar, nem látnak.";
+    const Pic atTheKerb = pic(PicAction, ActionLook);
+    Round where = hinted(round("Hol kelsz át az úton?", {atTheKerb},
                                {right(choice(pic(PicZebra), "a zebrán")),
                                 warned(choice(pic(PicRoad), "az autók között"), "Vigyázz! Az autók között nem kelünk át."),
-                                warned(choice(bus(5), "a busz előtt"), "Vigyázz! A busz takar, az autósok nem látnak.")}),
-                         "Hol van fehér csíkos átkelő?", "A zebrán kelünk át, miután körülnéztünk.");
-    Round which = hinted(round("Melyik a zebra?", {},
+                                warned(choice(bus(5), "a busz előtt"), busHides)}),
+                         "Hol van fehér csíkos átkelő?", "A zebrán kelünk át, körülnézés után.");
+    Round which = hinted(round("Melyik a zebra?", {atTheKerb},
                                {choice(sign(SignBikePath), "bicikliút"), choice(pic(PicRoad), "úttest"),
                                 right(choice(pic(PicZebra), "zebra"))}),
-                         "A zebrát egy csíkos állatról nevezték el.", "Keresd a fehér csíkokat az úton!");
+                         "Olyan csíkos, mint az állat.", "Keresd a fehér csíkokat az úton!");
+    const char *eyes = "Mit csinálsz a szemeddel?", *calmly = "Körülnézünk, és lépésben megyünk át.";
     Round how = hinted(round("Hogyan mész át a zebrán?", {pic(PicZebra)},
-                             {right(crossAnswer("körülnézve")), warned(runAnswer("szaladva"), "Vigyázz! Nézz körül, és ne szaladj!"),
-                              warned(choice(pic(PicPhone), "telefonozva"), lookAtTheRoad)}),
-                       "Mit csinálsz a szemeddel, mielőtt lelépsz?", "Körülnézünk, és nyugodtan, lépésben megyünk át.");
+                             {right(crossAnswer("körülnézve")), warned(runAnswer("szaladva"), noRunning),
+                              warned(choice(pic(PicPhone), "telefonozva"), watchTheRoad)}),
+                       eyes, calmly);
     Round howInWords = hinted(round("Hogyan mész át a zebrán?", {pic(PicZebra)},
                                     {right(words("nyugodtan, körülnézve")),
                                      warned(words("szaladva, oda sem nézve"), "Vigyázz! Nézz körül, és ne szaladj!"),
-                                     warned(words("a telefonomat nézve"), lookAtTheRoad)}),
-                              "Mit csinálsz a szemeddel, mielőtt lelépsz?", "Körülnézünk, és nyugodtan, lépésben megyünk át.");
-    Round what = hinted(round("Mit nézel meg, mielőtt lelépsz a járdáról?", {},
-                              {right(choice(car(ColBlue), "jön-e autó")),
-                               warned(choice(pic(PicSun), "az eget"), "Vigyázz! Az utat nézzük, nem az eget."),
-                               warned(choice(pic(PicPhone), "a telefonomat"), lookAtTheRoad)}),
-                        "Mi jöhet az úton?", "Azt nézzük meg, jön-e autó.");
-    Round first = hinted(round("Merre nézel először a járda szélén?", {},
+                                     warned(words("a telefonomat nézve"), watchTheRoad)}),
+                              eyes, calmly);
+    Round what = hinted(round("Mit nézel meg, mielőtt lelépsz a járdáról?", {atTheKerb},
+                              {right(choice(car(ColBlue), "jön-e autó")), warned(choice(pic(PicSun), "az eget"), lookAtTheRoad),
+                               warned(choice(pic(PicPhone), "a telefonomat"), watchTheRoad)}),
+                        "Mi jöhet az úton?", "Megnézzük, jön-e autó.");
+    const char *nearest = "Honnan jönnek a legközelebbi autók?";
+    Round first = hinted(round("Merre nézel először a járda szélén?", {atTheKerb},
                                {right(choice(arrow(DirLeft), "balra")), closeMiss(choice(arrow(DirRight), "jobbra")),
                                 choice(arrow(DirAhead), "előre")}),
-                         "Melyik oldalról jönnek hozzánk legközelebb az autók?", "Balra, jobbra, majd újra balra nézünk.");
-    Round again = hinted(round("Balra és jobbra már néztél. Merre nézel még egyszer?", {},
+                         nearest, leftRightLeft);
+    Round again = hinted(round("Balra és jobbra már néztél. Merre nézel még egyszer?", {atTheKerb},
                                {right(choice(arrow(DirLeft), "balra")), closeMiss(choice(arrow(DirRight), "jobbra")),
                                 choice(arrow(DirAhead), "előre")}),
-                         "Onnan jönnek a legközelebbi autók.", "Balra, jobbra, majd újra balra nézünk.");
+                         nearest, leftRightLeft);
     Round parked = hinted(round("Autók parkolnak az út szélén. Hol kelsz át?", {car(ColRed), car(ColYellow)},
                                 {right(choice(pic(PicZebra), "a zebrán")),
-                                 warned(choice(car(ColBlue), "az autók mögül"), "Vigyázz! Az autók mögül nem látnak minket."),
-                                 warned(choice(bus(5), "a busz előtt"), "Vigyázz! A busz takar, az autósok nem látnak.")}),
-                          "Lát-e téged az autós, ha egy autó mögül lépsz ki?", "A zebrán kelünk át, ahol mindenki lát.");
-    Round mum = hinted(round("Az út túloldalán áll anya, és hív. Mit teszel?", {},
+                                 warned(choice(car(ColBlue), "az autók mögül"), "Vigyázz! Az autók mögül nem látnak."),
+                                 warned(choice(bus(5), "a busz előtt"), busHides)}),
+                          "Lát az autós, ha egy autó mögül lépsz ki?", "A zebrán kelünk át, ott mindenki lát.");
+    Round mum = hinted(round("Az út túloldalán áll anya, és hív. Mit teszel?", {pic(PicZebra)},
                              {right(words("körülnézek, és a zebrán megyek át")),
                               warned(words("átszaladok hozzá"), "Vigyázz! Hívásra sem szaladunk át."),
                               warned(words("ott megyek át, ahol állok"), "Vigyázz! Csak a zebrán kelünk át.")}),
-                       "Anya megvár. Mi a legbiztonságosabb?", "Akkor is körülnézünk, és a zebrán megyünk át.");
-    Round dark = hinted(round("Sötét van. Mi segít, hogy az autósok lássanak?", {pic(PicDayPart, PartNight)},
-                              {right(words("a fényvisszaverő mellény")), words("a sötét kabát"), words("a napszemüveg")}),
-                        "Mi világít, ha ráesik az autó lámpájának fénye?", "A fényvisszaverő csík messziről világít.");
-    Round why = hinted(round("Miért nem lépünk ki a parkoló autók közül?", {car(ColRed), car(ColBlue)},
-                             {right(words("mert az autósok nem látnak minket")), words("mert ott sár van"),
-                              words("mert ott hideg van")}),
-                       "Ki lát téged, ha egy autó mögött állsz?", "A parkoló autók eltakarnak, az autósok nem látnak.");
+                       "Anya megvár téged.", "Körülnézünk, és a zebrán megyünk át.");
     return task("Hol kelj át?", pic(PicZebra), "A zebrán kelünk át, miután körülnéztünk.", ruleMarked,
                 Levels{{where, which, how, what, first, again, parked},
-                       {where, howInWords, what, first, again, parked, mum, dark, why}},
+                       {where, howInWords, what, first, again, parked, mum}},
                 hinted(round("Hol szabad labdázni?", {pic(PicBall, ColRed)},
                              {warned(words("az úttesten"), "Vigyázz! Az úttesten autók járnak."), right(words("a játszótéren")),
                               warned(words("a parkolóban"), "Vigyázz! A parkolóban autók járnak.")}),
@@ -244,48 +235,53 @@ Task crossingTask()
 
 struct SignFacts {
     const char *prompt;  // which sign tells this
-    const char *hint;    // where to look: its colour or shape
     const char *shows;   // what is drawn on it
     const char *meaning; // what it tells, for the big
+    const char *short_;  // what it tells, under a picture for the small
 };
 
 const SignFacts &signFacts(int kind)
 {
     static const std::array<SignFacts, SignKindCount> facts{{
-        {"Melyik táblánál kell megállni, akkor is, ha nem jön senki?", "Keresd a piros táblák között!",
-         "Nyolc sarka van, és fehér betűk vannak rajta.", "Itt mindig meg kell állni."},
-        {"Melyik tábla mutatja, hol kelhetnek át a gyalogosok?", "Keresd a kék táblák között!",
-         "Ezen a táblán egy ember megy át a zebrán.", "Itt átkelhetnek a gyalogosok."},
-        {"Melyik tábla mondja, hogy ide nem hajthatnak be az autók?", "Keresd a piros, kerek táblák között!",
-         "Piros kör, benne egy vízszintes fehér csík.", "Ide nem szabad behajtani."},
-        {"Melyik tábla mondja az autósnak: engedd előre a többieket?", "Ennek a táblának három sarka van.",
-         "Fejjel lefelé álló háromszög, piros szegéllyel.", "Engedd előre a többieket!"},
-        {"Melyik tábla mutatja, hol biciklizhetsz?", "Keresd a kék, kerek táblák között!",
-         "Ezen a táblán egy biciklis van.", "Itt biciklizhetsz."},
-        {"Melyik tábla mondja az autósnak: vigyázz, gyerekek járnak erre?", "A figyelmeztető táblák háromszög alakúak.",
-         "Ezen a táblán két gyerek szalad.", "Vigyázz, gyerekek járnak erre!"},
-        {"Melyik tábla mutatja a gyalogosok útját?", "Keresd a kék, kerek táblák között!",
-         "Ezen a táblán egy felnőtt és egy gyerek sétál.", "Itt a gyalogosok járnak."},
-        {"Melyik tábla mutatja, hol áll meg a busz?", "Keresd azt, amelyiken egy jármű van!", "Ezen a táblán egy busz van.",
-         "Itt áll meg a busz."},
-        {"Melyik tábla mutatja, hol parkolhatnak az autók?", "Keresd a kék, négyszögletes táblák között!",
-         "Ezen a táblán egy nagy P betű van.", "Itt parkolhatnak az autók."},
+        {"Melyik táblánál kell mindig megállni?", "Piros, és fehér betűk vannak rajta.", "Mindig meg kell állni.", "Állj meg!"},
+        {"Melyik tábla mutatja a gyalogos átkelőt?", "Egy ember megy át a zebrán.", "Itt átkelhetnek a gyalogosok.",
+         "Átkelhetsz"},
+        {"Melyik tábla tiltja, hogy ide behajts?", "Piros kör, benne fehér csík.", "Ide nem szabad behajtani.", ""},
+        {"Melyik tábla mondja: engedd előre a többit?", "Fejjel lefelé álló háromszög.", "Engedd előre a többit!", ""},
+        {"Melyik tábla mutatja, hol biciklizhetsz?", "Egy biciklis van rajta.", "Itt biciklizhetsz.", "Biciklizhetsz"},
+        {"Melyik tábla figyelmeztet: gyerekek jönnek?", "Két gyerek szalad rajta.", "Vigyázz, gyerekek!", ""},
+        {"Melyik tábla mutatja a gyalogosok útját?", "Egy felnőtt és egy gyerek sétál rajta.", "Itt a gyalogosok járnak.", ""},
+        {"Melyik tábla mutatja a buszmegállót?", "Egy busz van rajta.", "Itt áll meg a busz.", "Buszmegálló"},
+        {"Melyik tábla mutatja a parkolót?", "Egy nagy P betű van rajta.", "Itt parkolhatnak az autók.", "Parkoló"},
     }};
     return facts[static_cast<size_t>(std::clamp(kind, 0, SignKindCount - 1))];
 }
 
+// Where a sign's shape and colour put it: a red ring forbids, a triangle warns, a blue disc says who may go
+// there, a blue square shows where something is.
+const char *signFamily(int kind)
+{
+    switch (kind) {
+    case SignNoEntry: return "A piros kör valamit megtilt.";
+    case SignGiveWay: case SignChildren: return "A háromszög figyelmeztet.";
+    case SignBikePath: case SignFootPath: return "A kék kör megmondja, ki járhat ott.";
+    case SignCrossing: case SignBusStop: case SignParking: return "A kék négyszög megmutat valamit.";
+    default: return "Ennek a táblának nyolc sarka van.";
+    }
+}
+
+// Picking the sign that tells something, on the road where signs stand.
 Round pickSign(int kind, std::initializer_list<int> others)
 {
-    std::vector<Choice> c{choice(sign(kind))};
-    for (int o : others) c.push_back(choice(sign(o)));
-    Round r = round(signFacts(kind).prompt, {}, {}, sign(kind));
-    for (size_t i = 0; i < c.size() && i < r.choices.size(); ++i) r.choices[i] = c[i];
-    return hinted(r, signFacts(kind).hint, signFacts(kind).shows);
+    Round r = round(signFacts(kind).prompt, {pic(PicRoad)}, {choice(sign(kind))}, sign(kind));
+    int i = 1;
+    for (int o : others) r.choices[static_cast<size_t>(i++)] = choice(sign(o));
+    return hinted(r, signFamily(kind), signFacts(kind).shows);
 }
 
 Task signsTask()
 {
-    return task("Közlekedési táblák", sign(SignStop), "Nézd meg a tábla alakját, színét és a rajzát!", rulePickTarget,
+    return task("Közlekedési táblák", sign(SignStop), "Nézd meg a tábla rajzát!", rulePickTarget,
                 Levels{{pickSign(SignStop, {SignCrossing, SignBikePath}), pickSign(SignCrossing, {SignStop, SignGiveWay}),
                         pickSign(SignBikePath, {SignNoEntry, SignBusStop}), pickSign(SignBusStop, {SignNoEntry, SignChildren}),
                         pickSign(SignParking, {SignStop, SignChildren}), pickSign(SignChildren, {SignParking, SignFootPath}),
@@ -303,7 +299,7 @@ Task signsTask()
                              {choice(pic(PicSwatch, ColBlue), "kék", ColBlue), choice(pic(PicSwatch, ColRed), "piros", ColRed),
                               choice(pic(PicSwatch, ColGreen), "zöld", ColGreen)},
                              Pic{}, ColRed),
-                       "Olyan színű, mint a lámpa, amikor meg kell állni.", "A STOP tábla piros, fehér betűkkel."),
+                       "Olyan, mint a lámpa, amikor megállunk.", "A STOP tábla piros, fehér betűkkel."),
                 ruleColour);
 }
 
@@ -314,25 +310,12 @@ Task signsTask()
 // The meaning of a sign for the small: a picture of it with a few words. Its value is the sign's kind.
 Choice signPicture(int kind)
 {
-    switch (kind) {
-    case SignStop: return choice(pic(PicAction, ActionWait), "Állj meg!", SignStop);
-    case SignCrossing: return choice(pic(PicZebra), "Itt átkelhetsz", SignCrossing);
-    case SignBikePath: return choice(pic(PicBike), "Itt biciklizhetsz", SignBikePath);
-    case SignBusStop: return choice(bus(5), "Itt áll meg a busz", SignBusStop);
-    default: return choice(car(ColBlue), "Itt a parkoló", SignParking);
-    }
-}
-
-// Where the sign's kind shows its family: a red ring forbids, a blue disc allows, a triangle warns.
-const char *signFamily(int kind)
-{
-    switch (kind) {
-    case SignNoEntry: return "A piros kör valamit megtilt.";
-    case SignGiveWay: case SignChildren: return "A háromszög alakú tábla figyelmeztet.";
-    case SignBikePath: case SignFootPath: return "A kék, kerek tábla megmondja, ki járhat ott.";
-    case SignCrossing: case SignBusStop: case SignParking: return "A kék, négyszögletes tábla megmutat valamit.";
-    default: return "Ez a tábla piros, és nyolc sarka van.";
-    }
+    Pic p = kind == SignStop       ? pic(PicAction, ActionWait)
+            : kind == SignCrossing ? pic(PicZebra)
+            : kind == SignBikePath ? pic(PicBike)
+            : kind == SignBusStop  ? bus(5)
+                                   : car(ColBlue);
+    return choice(p, signFacts(kind).short_, kind);
 }
 
 Round meaningInPictures(int kind, std::initializer_list<int> others)
@@ -356,7 +339,7 @@ Round meaningInWords(int kind, std::initializer_list<int> others, int close = -1
 
 Task meaningTask()
 {
-    return task("Mit jelent a tábla?", sign(SignGiveWay), "Nézd meg, mi van a táblára rajzolva!", ruleSceneParam,
+    return task("Mit jelent a tábla?", sign(SignGiveWay), "Mi van a táblára rajzolva?", ruleSceneParam,
                 Levels{{meaningInPictures(SignStop, {SignCrossing, SignBikePath}),
                         meaningInPictures(SignCrossing, {SignBusStop, SignStop}),
                         meaningInPictures(SignBikePath, {SignParking, SignCrossing}),
@@ -373,7 +356,7 @@ Task meaningTask()
                         meaningInWords(SignParking, {SignBusStop, SignNoEntry, SignFootPath})}},
                 hinted(round("Kinek szólnak a közlekedési táblák?", {},
                              {right(words("mindenkinek, aki az úton jár")), words("csak a rendőröknek"), words("senkinek")}),
-                       "Autósok, biciklisek és gyalogosok is nézik őket.", "A táblák mindenkinek szólnak, aki az úton jár."),
+                       "Autósok, biciklisek és gyalogosok is nézik őket.", "Mindenkinek, aki az úton jár."),
                 ruleMarked);
 }
 
@@ -391,8 +374,8 @@ Round coinRound(int level, int index, Random &random)
     if (!big && index < 3) {
         int v = values[static_cast<size_t>(index)];
         std::array<int, 3> offered = v == 20 ? std::array<int, 3>{10, 20, 50} : std::array<int, 3>{5, 10, 20};
-        return hinted(round("Mennyit ér ez az érme?", {coin(v)}, forintAnswers(offered)),
-                      "Nézd meg a számot az érme közepén!", "A szám megmondja, hány forintot ér az érme.");
+        return hinted(round("Mennyit ér ez az érme?", {coin(v)}, forintAnswers(offered)), "Nézd meg a számot az érmén!",
+                      "A szám mondja meg, hány forintot ér.");
     }
     int kinds = dear ? 4 : big ? 3 : 2, limit = dear ? 100 : big ? 60 : 20;
     int count = dear ? randomBetween(random, 3, 4) : big ? randomBetween(random, 2, 3) : randomBetween(random, 2, 4);
@@ -407,11 +390,10 @@ Round coinRound(int level, int index, Random &random)
     std::sort(coins.begin(), coins.end(), [](int x, int y) { return x > y; }); // the coins not given, 0, go last
     std::vector<Pic> scene;
     for (int i = 0; i < count; ++i) scene.push_back(coin(coins[i]));
-    const char *second = count == 2
-                             ? keptText("Az egyik érme %d Ft. Adj hozzá még %d-%s!", coins[0], coins[1], accusativeEnding(coins[1]))
-                             : keptText("%d és %d együtt %d. Add hozzá a többit is!", coins[0], coins[1], coins[0] + coins[1]);
+    const char *second = count == 2 ? keptText("Az első %d Ft. Adj hozzá %d-%s!", coins[0], coins[1], accusativeEnding(coins[1]))
+                                    : keptText("%d és %d: %d. Add hozzá a többit!", coins[0], coins[1], coins[0] + coins[1]);
     return hinted(round("Mennyi pénz van itt?", scene, forintAnswers(nearMisses(random, sum, sum % 10 == 0 ? 10 : 5, 5))),
-                  "Kezdd a legnagyobb érmével, és add hozzá a többit!", second);
+                  "Kezdd a legnagyobbal, és add hozzá a többit!", second);
 }
 
 struct Goods {
@@ -439,8 +421,9 @@ std::vector<Pic> coinsOf(int amount)
 }
 
 // Paying for one thing with a larger coin: how much comes back. Within 20 Ft at the small level (a 5 to 15 Ft
-// thing paid with 10 or 20 Ft); at the big one whole tens paid with 20, 50 or 100 Ft, and in the second half
-// of the pool two things paid together with 100 Ft.
+// thing paid with 10 or 20 Ft); at the big one whole tens paid with 50 or 100 Ft, and in the second half of
+// the pool two things paid together with 100 Ft. The prices are said in the question and the thing is shown,
+// so that few texts serve many questions.
 Round changeRound(int level, int index, Random &random)
 {
     const Goods &thing = goods()[static_cast<size_t>(randomBelow(random, 4))];
@@ -448,36 +431,32 @@ Round changeRound(int level, int index, Random &random)
     Round r;
     if (level == ProgressLevelBig && index >= MadePool / 2) {
         const Goods &other = goods()[static_cast<size_t>((&thing - goods().data() + 1 + randomBelow(random, 3)) % 4)];
-        int first = 10 * randomBetween(random, 1, 4), second = 10 * randomBetween(random, 1, 4);
+        int first = 10 * randomBetween(random, 2, 3), second = randomBelow(random, 2) ? 40 : 10;
         price = first + second;
         coinPaid = 100;
-        static const char *const lower[] = {"a kifli", "a lufi", "a fagyi", "a labda"};
         int step = (coinPaid - price) % 20 == 0 && randomBelow(random, 2) ? 20 : 10;
-        r = round(keptText("%s %d Ft, %s %d Ft. 100 Ft-tal fizetsz. Mennyit kapsz vissza?", thing.name, first,
-                           lower[&other - goods().data()], second),
+        r = round(keptText("Az egyik %d Ft, a másik %d Ft. Ezzel fizetsz. Mennyi jár vissza?", first, second),
                   {thing.pic, other.pic, coin(100)}, forintAnswers(nearMisses(random, coinPaid - price, step, step)), Pic{},
                   coinPaid, price);
-        return hinted(r, "Add össze a két árat, aztán számolj tovább 100-ig!",
-                      keptText("A kettő együtt %d Ft. %d Ft meg mennyi lesz 100 Ft?", price, price));
+        return hinted(r, "Add össze a két árat, aztán számolj 100-ig!", keptText("%d Ft meg mennyi lesz 100 Ft?", price));
     }
     if (level == ProgressLevelBig) {
-        static constexpr std::array<int, 3> paid{20, 50, 100};
         price = 10 * randomBetween(random, 1, 9);
-        int first = price < 20 ? 0 : price < 50 ? 1 : 2;
-        coinPaid = paid[static_cast<size_t>(randomBetween(random, first, 2))];
+        coinPaid = price < 50 && randomBelow(random, 2) ? 50 : 100;
     } else {
         price = 5 * randomBetween(random, 1, 3);
         coinPaid = price < 10 && randomBelow(random, 2) == 0 ? 10 : 20;
     }
     int step = coinPaid - price >= 10 && (coinPaid - price) % 10 == 0 ? 10 : 5;
-    r = round(keptText("%s %d Ft. %d Ft-tal fizetsz. Mennyit kapsz vissza?", thing.name, price, coinPaid),
+    r = round(keptText("Ez %d Ft. Ezzel fizetsz. Mennyi jár vissza?", price),
               {thing.pic, coin(coinPaid)}, forintAnswers(nearMisses(random, coinPaid - price, step, step)), Pic{}, coinPaid,
               price);
-    return hinted(r, "Számolj az ártól felfelé addig, amennyivel fizettél!",
+    return hinted(r, "Számolj az ártól felfelé, amíg eléred, amennyit adtál!",
                   keptText("%d Ft meg mennyi lesz %d Ft?", price, coinPaid));
 }
 
-// What money buys. The small have 5 to 20 Ft and three things to choose from; the big 20 to 100 Ft and four.
+// What money buys, the money shown as coins to count. The small have 5 to 20 Ft and three things to choose
+// from; the big 30 to 100 Ft and four.
 // A question asks for the thing that takes all the money, or the dearest the money still pays for (one, two
 // or three things are within it), so that the right answer is now the cheapest, now a dearer one, and only
 // the money decides; the big also say whether the money pays for one thing.
@@ -485,7 +464,8 @@ Round shoppingRound(int level, int index, Random &random)
 {
     bool big = level == ProgressLevelBig;
     int unit = big ? 10 : 5, kind = index % (big ? 3 : 2);
-    int money = unit * (big ? randomBetween(random, 2, 10) : randomBetween(random, 1, 4));
+    static constexpr std::array<int, 4> bigMoney{30, 50, 70, 100};
+    int money = big ? bigMoney[static_cast<size_t>(randomBelow(random, 4))] : unit * randomBetween(random, 1, 4);
     int count = big ? 4 : 3;
     std::array<int, 5> order{0, 1, 2, 3, 4};
     for (int i = 4; i > 0; --i) std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(randomBelow(random, i + 1))]);
@@ -494,10 +474,9 @@ Round shoppingRound(int level, int index, Random &random)
         int price = std::max(unit, money + unit * randomBetween(random, -2, 2));
         std::vector<Pic> scene = coinsOf(money);
         scene.push_back(thing.pic);
-        Round r = round(keptText("%s %d Ft. %d Ft-od van. Elég a pénzed?", thing.name, price, money), scene,
+        Round r = round(keptText("Ez %d Ft. Elég rá ennyi pénz?", price), scene,
                         {answer("Elég, és marad is.", 0), answer("Pont elég.", 1), answer("Nem elég.", 2)}, Pic{}, money, price);
-        return hinted(r, "Hasonlítsd össze az árat a pénzeddel!",
-                      keptText("Ennyi pénzed van: %d Ft. Ennyibe kerül: %d Ft. Melyik a több?", money, price));
+        return hinted(r, "Hasonlítsd össze az árat a pénzeddel!", "Ha az ár több a pénzednél, nem elég.");
     }
     // The prices: the right one, some below it and the rest above the money, all different. A thing that
     // takes all the money may stand anywhere among them; the dearest one the money pays for has at least one
@@ -514,14 +493,11 @@ Round shoppingRound(int level, int index, Random &random)
         const Goods &g = goods()[static_cast<size_t>(order[static_cast<size_t>(i)])];
         c[static_cast<size_t>(i)] = choice(g.pic, forintText(prices[static_cast<size_t>(i)]), prices[static_cast<size_t>(i)]);
     }
-    Round r = round(kind == 0 ? keptText("%d Ft-od van. Mit veszel meg, hogy pont elfogyjon?", money)
-                              : keptText("%d Ft-od van. Mi a legdrágább, amit megvehetsz?", money),
+    Round r = round(kind == 0 ? "Ennyi pénzed van. Mit veszel, hogy pont elfogyjon?"
+                              : "Ennyi pénzed van. Mi a legdrágább, amit megveszel?",
                     coinsOf(money), {c[0], c[1], c[2], c[3]}, Pic{}, money);
-    if (kind == 0)
-        return hinted(r, "Keresd azt, ami pont annyiba kerül, amennyi pénzed van!",
-                      keptText("Melyik ár %d Ft? Annyi pénzed van.", money));
-    return hinted(r, "Ami többe kerül, mint a pénzed, azt nem veheted meg.",
-                  keptText("Legfeljebb %d Ft-ba kerülhet. Ezek közül melyik a legdrágább?", money));
+    if (kind == 0) return hinted(r, "Keresd, ami pont annyiba kerül, amennyi pénzed van!", "Az ár és a pénzed legyen ugyanannyi!");
+    return hinted(r, "Ami többe kerül, mint a pénzed, azt nem veheted meg.", "Amire elég a pénzed, abból a legdrágábbat!");
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -557,34 +533,61 @@ std::array<int, 3> threeHours(Random &random)
     return {a, b, c};
 }
 
-// The hints of a clock to be read: the first about the long hand (which the engine lights up with it), the
-// second about the short one between its two hours, with the rule that a part names the coming hour, but
-// never the answer itself.
+// The hints of a clock to be read: the first about the long hand (which the engine lights up with it) and
+// the rule that a part of the hour names the coming hour, the second about the short one between its two
+// hours; never the answer itself.
 Round clockHints(Round r, int part, int hour)
 {
     static constexpr std::array<const char *, 4> longHand{
-        "A nagy mutató felfelé, a 12-re mutat: egész óra van.", "A nagy mutató lefelé, a 6-ra mutat: ez fél.",
-        "A nagy mutató a 3-ra mutat: ez negyed.", "A nagy mutató a 9-re mutat: ez háromnegyed."};
-    int next = hour % 12 + 1;
-    const char *second = part == PartWhole
-                             ? "Most nézd a kis mutatót: melyik számra mutat?"
-                             : keptText("A kis mutató %d és %d között jár. A %s a következő órát mondja.", hour, next,
-                                        partNames[static_cast<size_t>(part)]);
+        "A nagy mutató a 12-re mutat: egész óra van.",
+        "A nagy mutató a 6-ra mutat: fél. A fél a következő órát mondja.",
+        "A nagy mutató a 3-ra mutat: negyed. Ez is a következő órát mondja.",
+        "A nagy mutató a 9-re mutat: háromnegyed. Ez is a következő órát mondja."};
+    const char *second = part == PartWhole ? "Most nézd a kis mutatót: melyik számra mutat?"
+                                           : keptText("A kis mutató %d és %d között jár.", hour, hour % 12 + 1);
     return hinted(r, longHand[static_cast<size_t>(part)], second);
+}
+
+// The hours a clock past the hour shows, its short hand past them: six for half past, three each for
+// quarter past and quarter to, so that the clocks of three tasks need few pictures between them.
+constexpr std::array<int, 6> halfHours{1, 3, 5, 7, 9, 11};
+constexpr std::array<int, 3> quarterHours{2, 6, 10}, threeQuarterHours{4, 8, 11};
+
+// Three different hours a clock of a part of the hour may show, in a random order; any three for whole hours.
+std::array<int, 3> partClockHours(int part, Random &random)
+{
+    if (part == PartWhole) return threeHours(random);
+    std::array<int, 6> pool{};
+    int n = 0;
+    if (part == PartHalf) {
+        pool = halfHours;
+        n = 6;
+    } else {
+        const auto &few = part == PartQuarter ? quarterHours : threeQuarterHours;
+        std::copy(few.begin(), few.end(), pool.begin());
+        n = 3;
+    }
+    for (int i = n - 1; i > 0; --i) std::swap(pool[static_cast<size_t>(i)], pool[static_cast<size_t>(randomBelow(random, i + 1))]);
+    return {pool[0], pool[1], pool[2]};
+}
+
+// A clock of a part of the hour to read: "fél 4" beside "fél 5" and, at the small level, "4 óra"; at the big
+// one beside the same hour with another part.
+Round partClock(int part, bool big, Random &random)
+{
+    int next = partClockHours(part, random)[0] + 1, other = next == 12 ? 11 : next + 1;
+    int otherPart = big ? PartHalf + (part - PartHalf + 1 + randomBelow(random, 2)) % 3 : PartWhole;
+    return clockHints(round("Hány óra van?", {clock(next - 1, partMinutes(part))},
+                            {timeAnswer(part, next), timeAnswer(part, other), timeAnswer(otherPart, next)}),
+                      part, next - 1);
 }
 
 // Reading a clock: whole hours at the small level; at the big one half hours too, from the second half of
 // the pool on.
 Round hourRound(int level, int index, Random &random)
 {
+    if (level == ProgressLevelBig && index >= MadePool / 2) return partClock(PartHalf, false, random);
     auto h = threeHours(random);
-    if (level == ProgressLevelBig && index >= MadePool / 2) {
-        // Half past: the hour named is the next one; "fél 5" beside "fél 4" and "4 óra" for 3:30 reads 4.
-        int next = randomBetween(random, 2, 12), other = next == 12 ? 11 : next + 1;
-        return clockHints(round("Hány óra van?", {clock(next - 1, 30)},
-                                {timeAnswer(PartHalf, next), timeAnswer(PartHalf, other), timeAnswer(PartWhole, next)}),
-                          PartHalf, next - 1);
-    }
     return clockHints(round("Hány óra van?", {clock(h[0], 0)},
                             {timeAnswer(PartWhole, h[0]), timeAnswer(PartWhole, h[1]), timeAnswer(PartWhole, h[2])}),
                       PartWhole, h[0]);
@@ -593,13 +596,8 @@ Round hourRound(int level, int index, Random &random)
 // Half past, quarter past and quarter to: half hours alone at the small level, all three at the big one.
 Round partRound(int level, int index, Random &random)
 {
-    int part = level == ProgressLevelBig ? PartHalf + index % 3 : PartHalf;
-    int next = randomBetween(random, 2, 12), other = next == 12 ? 11 : next + 1;
-    // The third answer names the same hour with another part, or at the small level the whole hour.
-    int otherPart = level == ProgressLevelBig ? PartHalf + (part - PartHalf + 1 + randomBelow(random, 2)) % 3 : PartWhole;
-    return clockHints(round("Hány óra van?", {clock(next - 1, partMinutes(part))},
-                            {timeAnswer(part, next), timeAnswer(part, other), timeAnswer(otherPart, next)}),
-                      part, next - 1);
+    bool big = level == ProgressLevelBig;
+    return partClock(big ? PartHalf + index % 3 : PartHalf, big, random);
 }
 
 // Finding the clock that shows a time: whole hours at the small level; at the big one half hours, quarter
@@ -607,20 +605,19 @@ Round partRound(int level, int index, Random &random)
 // the child to the short one.
 Round findClockRound(int level, int index, Random &random)
 {
-    auto h = threeHours(random);
     int part = level == ProgressLevelBig ? index % 4 : PartWhole;
+    auto h = partClockHours(part, random);
     int m = partMinutes(part), next = h[0] % 12 + 1;
     static constexpr std::array<const char *, 4> formats{"", "Melyik óra mutat fél %d-%s?", "Melyik óra mutat negyed %d-%s?",
                                                          "Melyik óra mutat háromnegyed %d-%s?"};
     const char *prompt = part == PartWhole ? keptText("Melyik óra mutat %d órát?", h[0])
                                            : keptText(formats[static_cast<size_t>(part)], next, accusativeEnding(next));
-    Round r = round(prompt, {}, {choice(clock(h[0], m)), choice(clock(h[1], m)), choice(clock(h[2], m))}, clock(h[0], m));
-    if (part == PartWhole)
-        return hinted(r, "Mindegyik órán a 12-re mutat a nagy mutató. Nézd a kis mutatót!",
-                      keptText("Keresd az órát, amelyiken a kis mutató %s %d felé mutat!", article(h[0]), h[0]));
-    static constexpr std::array<const char *, 4> capital{"", "Fél", "Negyed", "Háromnegyed"};
-    return hinted(r, "Mindegyiken ugyanott áll a nagy mutató. Nézd a kis mutatót!",
-                  keptText("%s %d-kor a kis mutató %d és %d között jár.", capital[static_cast<size_t>(part)], next, h[0], next));
+    Round r = round(prompt, {pic(PicMagnifier)}, {choice(clock(h[0], m)), choice(clock(h[1], m)), choice(clock(h[2], m))},
+                    clock(h[0], m));
+    // The second hint of a part is the one reading that clock has, so that the tasks share it.
+    Round read = clockHints(Round{}, part, h[0]);
+    return hinted(r, "A nagy mutató mindegyiken ugyanott áll. Nézd a kicsit!",
+                  part == PartWhole ? keptText("A kis mutató %s %d felé mutat.", article(h[0]), h[0]) : read.secondHint);
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -646,38 +643,28 @@ Round whenRound(const char *prompt, std::vector<Pic> scene, int answer, std::ini
 Task dayPartsTask()
 {
     const int M = PartMorning, N = PartNoon, E = PartEvening, X = PartNight;
-    Round breakfast = whenRound("Mikor reggelizünk?", {pic(PicKifli)}, M, {N, E}, "A reggeli az első étel, amikor felkelünk.",
-                                "Akkor reggelizünk, amikor felkel a Nap.");
-    Round lunch = whenRound("Mikor ebédelünk?", {}, N, {M, X}, "Az ebéd a nap közepén van.",
-                            "Ebédkor a Nap magasan jár az égen.");
-    Round dinner = whenRound("Mikor vacsorázunk?", {}, E, {M, N}, "A vacsora a nap utolsó étele.",
-                             "Vacsora után megfürdünk, és lefekszünk.");
-    Round sleep = whenRound("Mikor alszunk sokáig, egészen reggelig?", {}, X, {M, N}, "Mikor sötét van odakint?",
-                            "Éjjel sötét van, és mindenki alszik.");
-    Round sunrise = whenRound("Mikor kel fel a Nap?", {}, M, {N, E}, "A nap elején történik.",
-                              "Amikor felkel a Nap, kezdődik a nap.");
-    Round sunset = whenRound("Mikor megy le a Nap?", {}, E, {M, N}, "A nap végén történik.",
-                             "Amikor lemegy a Nap, piros lesz az ég.");
-    Round stars = whenRound("Mikor látod a Holdat és a csillagokat?", {}, X, {M, N}, "Mikor sötét az ég?",
-                            "Éjjel sötét van, akkor látszanak a csillagok.");
-    Round nursery = whenRound("Mikor megyünk óvodába?", {}, M, {E, X}, "Reggeli után indulunk.",
-                              "Óvodába a nap elején megyünk.");
-    Round afterMorning = whenRound("Mi jön ezután?", {dayPart(M), dayPart(N), pic(PicQuestion)}, E, {X, M},
-                                   "Gondold végig a napot reggeltől estig!", "Reggel, aztán dél. Mi jön a dél után?", X);
-    Round afterNoon = whenRound("Mi jön ezután?", {dayPart(N), dayPart(E), pic(PicQuestion)}, X, {M, N},
-                                "Gondold végig a napot délutántól!", "Dél, aztán este. Mi jön az este után?", M);
-    Round afterNight = whenRound("Mi jön ezután?", {dayPart(E), dayPart(X), pic(PicQuestion)}, M, {N, E},
-                                 "Mi jön, amikor vége az éjszakának?", "Este, aztán éjjel. Mi jön az éjjel után?", N);
-    Round highest = whenRound("Mikor jár a legmagasabban a Nap?", {}, N, {M, E}, "Reggel felkel, este lemegy. És közben?",
-                              "A nap közepén jár a Nap a legmagasabban.");
-    Round darkest = whenRound("Mikor van a legsötétebb?", {}, X, {E, N}, "Mikor nem süt a Nap egyáltalán?",
-                              "Este még világos az ég alja, éjjel már sötét.", E);
-    return task("Napszakok", dayPart(PartNoon), "Gondold végig, mit csinálsz egy nap!", ruleMarked,
+    const char *wholeDay = "Gondold végig a napot!";
+    Round breakfast = whenRound("Mikor reggelizünk?", {pic(PicKifli)}, M, {N, E}, "Ez az első étel, amikor felkelünk.",
+                                "Amikor felkel a Nap.");
+    Round lunch = whenRound("Mikor ebédelünk?", {}, N, {M, X}, "Az ebéd a nap közepén van.", "Ebédkor magasan jár a Nap.");
+    Round dinner = whenRound("Mikor vacsorázunk?", {}, E, {M, N}, "A vacsora a nap utolsó étele.", "Vacsora után lefekszünk.");
+    Round sleep = whenRound("Mikor alszunk egészen reggelig?", {}, X, {M, N}, "Mikor sötét van odakint?",
+                            "Éjjel sötét van, mindenki alszik.");
+    Round sunrise = whenRound("Mikor kel fel a Nap?", {}, M, {N, E}, "A nap elején.", nullptr);
+    Round sunset = whenRound("Mikor megy le a Nap?", {}, E, {M, N}, "A nap végén.", "Naplementekor piros az ég.");
+    Round stars = whenRound("Mikor látod a Holdat és a csillagokat?", {}, X, {M, N}, "Mikor sötét az ég?", nullptr);
+    Round nursery = whenRound("Mikor megyünk óvodába?", {}, M, {E, X}, "Reggeli után indulunk.", nullptr);
+    Round afterMorning = whenRound("Mi jön ezután?", {dayPart(M), dayPart(N), pic(PicQuestion)}, E, {X, M}, wholeDay,
+                                   "Reggel, dél, és aztán...?", X);
+    Round afterNoon = whenRound("Mi jön ezután?", {dayPart(N), dayPart(E), pic(PicQuestion)}, X, {M, N}, wholeDay,
+                                "Dél, este, és aztán...?", M);
+    Round afterNight = whenRound("Mi jön ezután?", {dayPart(E), dayPart(X), pic(PicQuestion)}, M, {N, E}, wholeDay,
+                                 "Este, éjjel, és aztán...?", N);
+    return task("Napszakok", dayPart(PartNoon), "Mit csinálsz egy nap?", ruleMarked,
                 Levels{{breakfast, lunch, dinner, sleep, sunrise, sunset, stars, nursery},
-                       {lunch, dinner, sunrise, sunset, stars, afterMorning, afterNoon, afterNight, highest, darkest}},
-                hinted(round("Mi világít éjjel az égen?", {},
-                             {right(choice(pic(PicMoon), "a Hold")), choice(pic(PicSun), "a Nap")}),
-                       "A Nap nappal süt. Éjjel mást látsz az égen.", "Éjjel a Hold és a csillagok világítanak."));
+                       {lunch, dinner, sunrise, sunset, stars, afterMorning, afterNoon, afterNight}},
+                hinted(round("Mi világít éjjel az égen?", {}, {right(choice(pic(PicMoon), "a Hold")), choice(pic(PicSun), "a Nap")}),
+                       "A Nap nappal süt.", "Éjjel a Hold világít."));
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -698,48 +685,53 @@ Choice vehicle(PicKind kind, int param = 0)
     }
 }
 
+// Hints the vehicles and the call for help share.
+constexpr const char *whoPutsOutFires = "Kik oltják el a tüzet?";
+constexpr const char *whoHelpsTheIll = "Ki segít a betegeknek?";
+
 Task vehiclesTask()
 {
-    Round fire = hinted(round("Melyik autó megy tüzet oltani?", {},
+    const char *fireTruck = "Piros, és létra van rajta.", *ambulanceLooks = "Fehér, piros kereszttel.";
+    const char *seats = "Melyikben van sok ülés?", *manyWindows = "Sok ablaka és sok ülése van.";
+    Round fire = hinted(round("Melyik autó megy tüzet oltani?", {pic(PicHouseFire)},
                               {vehicle(PicBus, 5), right(vehicle(PicFireTruck)), vehicle(PicAmbulance)}),
-                        "Kik oltják el a tüzet?", "A tűzoltóautó piros, és létra van a tetején.");
-    Round ill = hinted(round("Melyik autó visz kórházba, ha baj van?", {},
+                        whoPutsOutFires, fireTruck);
+    Round ill = hinted(round("Melyik autó visz kórházba, ha baj van?", {pic(PicMedicine)},
                              {right(vehicle(PicAmbulance)), vehicle(PicPolice), vehicle(PicBus, 9)}),
-                       "Ki segít a betegeknek?", "A mentőautó fehér, és piros kereszt van rajta.");
-    Round many = hinted(round("Melyikkel utazik sok ember együtt?", {},
+                       whoHelpsTheIll, ambulanceLooks);
+    Round many = hinted(round("Melyikkel utazik sok ember együtt?", {sign(SignBusStop)},
                               {vehicle(PicCar, ColRed), vehicle(PicFireTruck), right(vehicle(PicBus, 3))}),
-                        "Melyikben van sok ülés?", "A buszon sok ablak és sok ülés van.");
+                        seats, manyWindows);
     Round police = hinted(round("Melyik autóval jár a rendőr?", {},
                                 {right(vehicle(PicPolice)), vehicle(PicBus, 2), vehicle(PicCar, ColBlue)}),
-                          "Melyik autón van villogó?", "A rendőrautó fehér, kék csíkkal és kék villogóval.");
+                          "Melyiken van villogó?", "Fehér, kék csíkkal.");
     Round rubbish = hinted(round("Melyik viszi el a szemetet?", {},
                                  {right(vehicle(PicGarbageTruck)), vehicle(PicTram), vehicle(PicAmbulance)}),
-                           "Hova ürítik a kukákat?", "A kukásautó oldalán egy kuka képe van.");
+                           "Hova ürítik a kukákat?", "Egy kuka van az oldalára festve.");
     Round pedals = hinted(round("Melyiket hajtod a lábaddal?", {},
                                 {right(vehicle(PicBike)), vehicle(PicCar, ColYellow), vehicle(PicBus, 4)}),
-                          "Melyiknek van pedálja?", "A biciklit pedállal hajtjuk, és két kereke van.");
+                          "Melyiknek van pedálja?", "Két kereke és pedálja van.");
     Round rails = hinted(round("Melyik jár síneken a városban?", {},
                                {right(vehicle(PicTram)), closeMiss(vehicle(PicBus, 6)), vehicle(PicCar, ColGreen)}),
-                         "Keresd a síneket a kép alján!", "A villamos síneken jár, és drótból kapja az áramot.");
-    Round fireBig = hinted(round("Melyik autó megy tüzet oltani?", {},
+                         "Keresd a síneket!", "Síneken jár, drótból kap áramot.");
+    Round fireBig = hinted(round("Melyik autó megy tüzet oltani?", {pic(PicHouseFire)},
                                  {right(vehicle(PicFireTruck)), vehicle(PicAmbulance), vehicle(PicPolice), vehicle(PicGarbageTruck)}),
-                           "Kik oltják el a tüzet?", "A tűzoltóautó piros, és létra van a tetején.");
-    Round illBig = hinted(round("Melyik autó visz kórházba, ha baj van?", {},
+                           whoPutsOutFires, fireTruck);
+    Round illBig = hinted(round("Melyik autó visz kórházba, ha baj van?", {pic(PicMedicine)},
                                 {right(vehicle(PicAmbulance)), vehicle(PicPolice), vehicle(PicFireTruck), vehicle(PicBus, 9)}),
-                          "Ki segít a betegeknek?", "A mentőautó fehér, és piros kereszt van rajta.");
-    Round manyBig = hinted(round("Melyikkel utazik sok ember együtt?", {},
+                          whoHelpsTheIll, ambulanceLooks);
+    Round manyBig = hinted(round("Melyikkel utazik sok ember együtt?", {sign(SignBusStop)},
                                  {vehicle(PicCar, ColRed), vehicle(PicFireTruck), right(vehicle(PicBus, 3)), vehicle(PicBike)}),
-                           "Melyikben van sok ülés?", "A buszon sok ablak és sok ülés van.");
+                           seats, manyWindows);
     Round wheels = hinted(round("Hány kereke van a biciklinek?", {pic(PicBike)}, {right(numeral(2)), numeral(3), numeral(4)}),
-                          "Számold meg a kerekeket a képen!", "Elöl is van egy, hátul is van egy.");
-    Round helmet = hinted(round("Melyik járművön kell kerékpáros sisak?", {},
+                          "Számold meg a kerekeket!", "Elöl egy, hátul egy.");
+    Round helmet = hinted(round("Melyik járművön kell kerékpáros sisak?", {pic(PicHelmet)},
                                 {right(vehicle(PicBike)), vehicle(PicBus, 8), vehicle(PicTram), vehicle(PicCar, ColBlue)}),
-                          "Melyiken ülsz szabadon, ajtó nélkül?", "Biciklin mindig kerékpáros sisakot viselünk.");
-    return task("Járművek", pic(PicFireTruck), "Gondold végig, mire való ez a jármű!", ruleMarked,
+                          "Melyiken ülsz ajtó és tető nélkül?", "Biciklin sisakot viselünk.");
+    return task("Járművek", pic(PicFireTruck), "Mire való ez a jármű?", ruleMarked,
                 Levels{{fire, ill, many, police, rubbish, pedals, rails},
                        {fireBig, illBig, manyBig, police, rubbish, rails, wheels, helmet}},
-                hinted(round("Ki vezeti a buszt?", {bus(7)},
-                             {right(words("a buszsofőr")), words("a postás"), words("a pék")}),
+                hinted(round("Ki vezeti a buszt?", {bus(7)}, {right(words("a buszsofőr")), words("a postás"), words("a pék")}),
                        "Ő ül a busz kormányánál.", "A buszt a sofőr vezeti."));
 }
 
@@ -751,45 +743,39 @@ Task helpTask()
 {
     const char *callForHelp = "Vigyázz! Bajban mindig segítséget hívunk.";
     Round number = hinted(round("Melyik számot hívod, ha nagy baj van?", {pic(PicPhone)},
-                                {answer("123", 0), right(words("112")), answer("555", 0)}),
-                          "Két egyes és egy kettes van benne.", "Egy, egy, kettő: ez a segélyhívó szám.");
+                                {words("123"), right(words("112")), words("555")}),
+                          "Két egyes és egy kettes van benne.", "Egy, egy, kettő.");
     Round fire = hinted(round("Ég a ház! Kiket hívsz?", {pic(PicHouseFire)},
                               {right(choice(pic(PicFireTruck), "a tűzoltókat")), choice(bus(5), "a buszsofőrt"),
-                               warned(words("senkit"), "Vigyázz! Tűznél mindig segítséget hívunk.")}),
-                        "Kik oltják el a tüzet?", "A tűzoltók jönnek, piros autóval, létrával.");
-    Round ill = hinted(round("Valaki rosszul lett. Kiket hívsz?", {},
+                               warned(words("senkit"), callForHelp)}),
+                        whoPutsOutFires, "A tűzoltók jönnek, piros autóval.");
+    Round ill = hinted(round("Valaki rosszul lett. Kiket hívsz?", {pic(PicMedicine)},
                              {right(choice(pic(PicAmbulance), "a mentőket")), closeMiss(choice(pic(PicFireTruck), "a tűzoltókat")),
                               warned(words("senkit"), callForHelp)}),
-                       "Kik viszik kórházba a betegeket?", "A mentők jönnek, fehér autóval, piros kereszttel.");
-    Round lost = hinted(round("Eltévedtél az utcán. Kitől kérsz segítséget?", {},
+                       whoHelpsTheIll, "A mentők jönnek, fehér autóval.");
+    Round lost = hinted(round("Eltévedtél az utcán. Kitől kérsz segítséget?", {pic(PicRoad)},
                               {right(choice(pic(PicPolice), "egy rendőrtől")),
-                               warned(words("senkitől"), "Vigyázz! Ha eltévedtél, mindig kérj segítséget!"),
-                               warned(words("elbújok"), "Vigyázz! Ne bújj el: kérj segítséget!")}),
+                               warned(words("senkitől"), "Vigyázz! Ha eltévedtél, kérj segítséget!"),
+                               warned(words("elbújok"), "Vigyázz! Ne bújj el, kérj segítséget!")}),
                         "Ki vigyáz a rendre az utcán?", "A rendőr segít, ha eltévedtél.");
-    Round smoke = hinted(round("Füstöt látsz a lakásban. Mit teszel?", {},
+    Round smoke = hinted(round("Füstöt látsz a lakásban. Mit teszel?", {pic(PicHouseFire)},
                                {right(words("kimegyek, és szólok egy felnőttnek")),
                                 warned(words("elbújok az ágy alá"), "Vigyázz! Tűznél nem bújunk el, kimegyünk."),
-                                warned(words("tovább játszom"), "Vigyázz! A füst veszélyes, szólj egy felnőttnek!")}),
-                         "A füst veszélyes. Hol vagy biztonságban?", "Kimegyünk a lakásból, és szólunk egy felnőttnek.");
+                                warned(words("tovább játszom"), "Vigyázz! A füst veszélyes!")}),
+                         "A füst veszélyes. Hol vagy biztonságban?", "Kimegyünk, és szólunk egy felnőttnek.");
     Round forFun = hinted(round("Szabad játékból felhívni a 112-t?", {pic(PicPhone)},
                                 {warned(words("igen"), "Vigyázz! A 112-t csak nagy bajban hívjuk."), right(words("nem"))}),
-                          "Kinek kell a 112?", "A 112-t csak akkor hívjuk, ha nagy baj van.");
-    Round grownUp = hinted(round("Baj van, és egy felnőtt van a közelben. Mit teszel?", {},
-                                 {right(words("szólok neki")), warned(words("elbújok"), callForHelp),
-                                  warned(words("hazaszaladok egyedül"), "Vigyázz! Szólj inkább a felnőttnek!")}),
-                           "Ki tud a legjobban segíteni?", "Szólunk a felnőttnek, ő tudja, mit kell tenni.");
+                          "Kinek kell a 112?", "Azoknak, akik nagy bajban vannak.");
     Round say = hinted(round("Mit mondasz el, amikor a 112-t hívod?", {pic(PicPhone)},
-                             {right(words("a nevemet, hogy hol vagyok, és mi történt")),
-                              closeMiss(words("csak azt, hogy baj van")), words("egy mesét")}),
-                       "A segítőknek tudniuk kell, kihez és hova menjenek.",
-                       "Elmondjuk, kik vagyunk, hol vagyunk, és mi történt.");
+                             {right(words("a nevemet, hogy hol vagyok, és mi történt")), closeMiss(words("csak azt, hogy baj van")),
+                              words("egy mesét")}),
+                       "Mit kell tudniuk a segítőknek?", "Ki vagy, hol vagy, és mi történt.");
     Round hangUp = hinted(round("Mikor teszed le a telefont, ha a 112-t hívtad?", {pic(PicPhone)},
                                 {right(words("ha azt mondják, hogy leteheted")), closeMiss(words("amint elmondtam a nevemet")),
                                  words("amikor megunom")}),
-                          "A segítők még kérdezhetnek valamit.", "Addig beszélünk, amíg azt nem mondják: leteheted.");
-    return task("Segítséget hívok", pic(PicPhone), "Hívd a 112-t, és mondd el, ki vagy, hol vagy, és mi történt!", ruleMarked,
-                Levels{{number, fire, ill, lost, smoke, forFun, grownUp},
-                       {number, fire, ill, lost, smoke, forFun, grownUp, say, hangUp}},
+                          "A segítők még kérdezhetnek.", "Addig beszélünk, amíg azt mondják: leteheted.");
+    return task("Segítséget hívok", pic(PicPhone), "Bajban hívd a 112-t!", ruleMarked,
+                Levels{{number, fire, ill, lost, smoke, forFun}, {number, fire, ill, lost, smoke, forFun, say, hangUp}},
                 hinted(round("Eltévedtél. Kinek mondod el, hol laksz?", {},
                              {right(words("egy rendőrnek")),
                               warned(words("bárkinek, aki kérdezi"), "Vigyázz! A címedet csak segítőnek mondd el."),
@@ -805,16 +791,11 @@ Task helpTask()
 const char *digitLooks(int digit)
 {
     static constexpr std::array<const char *, 10> looks{
-        "A 0 kerek, mint egy tojás.",
-        "Az 1-es egy egyenes vonal, kis orral a tetején.",
-        "A 2-es olyan, mint egy úszó hattyú.",
-        "A 3-asnak két pocakja van, egymás alatt.",
-        "A 4-es olyan, mint egy kis zászló.",
-        "Az 5-ösnek egyenes kalapja és kerek pocakja van.",
-        "A 6-osnak kerek pocakja van, és felfelé kunkorodik.",
-        "A 7-es felül egy vonal, és onnan ferdén lefelé megy.",
-        "A 8-as olyan, mint a hóember: két kör egymáson.",
-        "A 9-esnek kerek feje van, és lefelé lóg a lába.",
+        "A 0 kerek, mint a tojás.",          "Az 1-es egy egyenes vonal.",
+        "A 2-es olyan, mint egy hattyú.",    "A 3-asnak két pocakja van.",
+        "A 4-es olyan, mint egy zászló.",    "Az 5-ösnek kalapja és pocakja van.",
+        "A 6-os felül kunkori, alul kerek.", "A 7-es egy vonal és egy ferde.",
+        "A 8-as olyan, mint a hóember.",     "A 9-esnek kerek feje és lába van.",
     };
     return looks[static_cast<size_t>(std::clamp(digit, 0, 9))];
 }
@@ -827,16 +808,16 @@ const char *digitName(int digit)
     return names[static_cast<size_t>(std::clamp(digit, 0, 9))];
 }
 
+// At the bus stop: the bus of a route picked among others. The small read one digit, the big two, among
+// numbers with the same digits turned round.
 Round busRound(int number, std::initializer_list<int> others)
 {
-    Round r = round(keptText("Melyik %s %d-%s busz?", article(number), number, nameEnding(number)), {}, {choice(bus(number))},
-                    bus(number));
+    Round r = round(keptText("Melyik %s %d-%s busz?", article(number), number, nameEnding(number)), {sign(SignBusStop)},
+                    {choice(bus(number))}, bus(number));
     int i = 1;
     for (int o : others) r.choices[static_cast<size_t>(i++)] = choice(bus(o));
-    if (number < 10) return hinted(r, "Keresd meg a számot a busz oldalán!", digitLooks(number));
-    const char *second = number == 100 ? "Elöl egy egyes, utána két nullás áll."
-                                       : keptText("Elöl %s, utána %s áll.", digitName(number / 10), digitName(number % 10));
-    return hinted(r, "Két számjegy van rajta. Nézd meg, melyik áll elöl!", second);
+    if (number < 10) return hinted(r, "Keresd a számot a busz oldalán!", digitLooks(number));
+    return hinted(r, "Melyik számjegy áll elöl?", keptText("Elöl %s, utána %s áll.", digitName(number / 10), digitName(number % 10)));
 }
 
 Task busTask()
@@ -844,13 +825,14 @@ Task busTask()
     return task("Melyik busz?", bus(7), "Nézd meg a számot a busz oldalán!", rulePickTarget,
                 Levels{{busRound(7, {1, 4}), busRound(3, {8, 5}), busRound(5, {2, 6}), busRound(9, {6, 4}), busRound(2, {5, 7}),
                         busRound(8, {3, 6}), busRound(4, {1, 7}), busRound(6, {9, 8}), busRound(1, {7, 4})},
-                       {busRound(12, {21, 2, 22}), busRound(30, {13, 3, 33}), busRound(15, {51, 5, 50}),
-                        busRound(24, {42, 4, 14}), busRound(69, {96, 66, 99}), busRound(18, {81, 8, 88}),
-                        busRound(47, {74, 4, 44}), busRound(100, {10, 1, 110}), busRound(16, {61, 6, 66})}},
+                       {busRound(12, {21, 15, 51}), busRound(21, {12, 51, 15}), busRound(15, {51, 12, 16}),
+                        busRound(51, {15, 21, 61}), busRound(16, {61, 18, 81}), busRound(61, {16, 81, 96}),
+                        busRound(18, {81, 16, 69}), busRound(81, {18, 61, 96}), busRound(69, {96, 16, 61}),
+                        busRound(96, {69, 61, 16})}},
                 hinted(round("Hol szállsz fel a buszra?", {bus(7)},
                              {right(words("a megállóban")), warned(words("az út közepén"), "Vigyázz! Az út közepén autók járnak."),
                               words("a parkolóban")}),
-                       "A busz csak ott áll meg, ahol tábla van.", "A buszra a megállóban, a járdáról szállunk fel."),
+                       "A busz csak ott áll meg, ahol tábla van.", "A megállóban, a járdáról szállunk fel."),
                 ruleMarked);
 }
 
@@ -883,33 +865,32 @@ Task shopsTask()
         Pic goods;
         const char *hint, *secondHint;
     };
-    const std::array<Asked, 10> asked{{
+    const std::array<Asked, 9> asked{{
         {"Hol veszel kenyeret?", pic(PicBread), "Hol sütik a kenyeret?", "A pékségben kenyeret és kiflit sütnek."},
         {"Hol veszel gyógyszert?", pic(PicMedicine), "Hol kapsz gyógyszert, ha beteg vagy?",
          "A gyógyszertár tábláján zöld kereszt van."},
         {"Hol veszel virágot?", pic(PicFlower, ColRed), "Hol árulnak csokrot?", "A virágbolt tábláján egy virág van."},
-        {"Hol veszel labdát?", pic(PicBall, ColBlue), "A labda játék. Hol árulnak játékot?", toys},
+        {"Hol veszel labdát?", pic(PicBall, ColRed), "A labda játék. Hol árulnak játékot?", toys},
         {"Hol veszel almát?", pic(PicApple), "Az alma gyümölcs. Hol árulnak gyümölcsöt?", greens},
         {"Hol veszel fagyit?", pic(PicIceCream), "Hol árulnak süteményt és fagyit?", "A cukrászda tábláján egy szelet torta van."},
         {"Hol veszel mesekönyvet?", pic(PicBook), "Hol árulnak könyveket?", "A könyvesbolt tábláján egy nyitott könyv van."},
         {"Hol veszel kiflit?", pic(PicKifli), "Hol sütik a kiflit?", "A pékség tábláján egy kenyér van."},
         {"Hol veszel játékmackót?", pic(PicTeddy), "A mackó játék. Hol árulnak játékot?", toys},
-        {"Hol veszel répát?", pic(PicCarrot), "A répa zöldség. Hol árulnak zöldséget?", greens},
     }};
     // The shops offered with each thing, the right one first: three for the small, four for the big.
-    const std::array<std::initializer_list<int>, 10> small{{
-        {B, P, T}, {P, F, B}, {F, T, B}, {T, B, P}, {G, K, P}, {S, F, G}, {K, B, T}, {B, S, K}, {T, G, P}, {G, F, S},
+    const std::array<std::initializer_list<int>, 9> small{{
+        {B, P, T}, {P, F, B}, {F, T, B}, {T, B, P}, {G, K, P}, {S, F, G}, {K, B, T}, {B, S, K}, {T, G, P},
     }};
-    const std::array<std::initializer_list<int>, 10> big{{
+    const std::array<std::initializer_list<int>, 9> big{{
         {B, S, G, P}, {P, F, S, G}, {F, G, T, B}, {T, K, S, P}, {G, B, S, F}, {S, B, G, T}, {K, T, P, B},
-        {B, S, G, K}, {T, K, S, G}, {G, F, B, S},
+        {B, S, G, K}, {T, K, S, G},
     }};
     Levels levels;
     for (size_t i = 0; i < asked.size(); ++i) {
         levels.small.push_back(shopRound(asked[i].prompt, asked[i].goods, small[i], asked[i].hint, asked[i].secondHint));
         levels.big.push_back(shopRound(asked[i].prompt, asked[i].goods, big[i], asked[i].hint, asked[i].secondHint));
     }
-    return task("Boltok", shop(ShopBakery), "Nézd meg, mi van a bolt cégtábláján!", ruleShop, levels,
+    return task("Boltok", shop(ShopBakery), "Nézd meg a bolt tábláját!", ruleShop, levels,
                 hinted(round("Hol fizetsz a boltban?", {shop(ShopToys)},
                              {right(words("a pénztárnál")), words("a polcnál"), words("az ajtóban")}),
                        "Hol ül a pénztáros?", "A pénztárnál fizetünk, mielőtt kimegyünk."),
@@ -920,19 +901,19 @@ Task shopsTask()
 // Ablakok, Színes autók: counting, made afresh at every start
 //----------------------------------------------------------------------------------------------------------
 
-// Counting a house's windows, three to a row: 2 to 9 at the small level, 6 to 15 at the big one.
+// Counting a house's windows, three to a row: 2 to 9 at the small level, 6 to 12 at the big one.
 Round windowRound(int level, int, Random &random)
 {
     bool big = level == ProgressLevelBig;
-    int n = big ? randomBetween(random, 6, 15) : randomBetween(random, 2, 9);
+    int n = big ? randomBetween(random, 6, 12) : randomBetween(random, 2, 9);
     Round r = round("Hány ablaka van a háznak?", {house(n)}, numberAnswers(nearMisses(random, n, 1, 1)));
     int rows = (n + 2) / 3, last = n - 3 * (rows - 1);
     if (!big)
-        return hinted(r, "Mutass rá mindegyik ablakra, és számold: egy, kettő, három...",
-                      n <= 3 ? "Számolj lassan, az ujjaddal!" : "Az első sorban 3 ablak van. Számolj tovább a következő sorral!");
-    const char *second = last == 3 ? keptText("%d sor van, mindegyikben 3 ablak. Számolj hármasával!", rows)
+        return hinted(r, "Mutass rá mindegyik ablakra, és számolj!",
+                      n <= 3 ? "Számolj lassan, az ujjaddal!" : "Az első sorban 3 ablak van. Számolj tovább!");
+    const char *second = last == 3 ? keptText("%d sor van, soronként 3 ablak.", rows)
                                    : keptText("%d sorban 3-3 ablak van, az utolsóban %d.", rows - 1, last);
-    return hinted(r, "Számold meg soronként: hány ablak van egy sorban?", second);
+    return hinted(r, "Számold soronként: hány ablak van egy sorban?", second);
 }
 
 // Counting the cars of one colour among others, the colours in turn through the pool: to 10 cars in all at
@@ -998,7 +979,7 @@ Task binsTask()
         levels.small.push_back(binRound(a.prompt, a.rubbish, false, a.hint, a.secondHint));
         levels.big.push_back(binRound(a.prompt, a.rubbish, true, a.hint, a.secondHint));
     }
-    return task("Szelektív gyűjtés", bin(BinPlastic), "Kék: papír, sárga: műanyag és fém, zöld: üveg.", ruleBin, levels,
+    return task("Szelektív gyűjtés", bin(BinPlastic), "Kék: papír, sárga: műanyag, zöld: üveg.", ruleBin, levels,
                 hinted(round("Miért gyűjtjük külön a szemetet?", {bin(BinPaper), bin(BinPlastic), bin(BinGlass)},
                              {right(words("hogy újra fel lehessen használni")), words("mert szép a sok kuka"),
                               words("hogy több legyen a szemét")}),
@@ -1012,55 +993,49 @@ Task binsTask()
 
 Task directionsTask()
 {
-    const char *leftHint = "Balra az van, amerre a bal kezed mutat.";
-    const char *leftTrick = "A bal kezed hüvelyk- és mutatóujja L betűt formál.";
-    const char *rightHint = "Jobbra az van, amerre a jobb kezed mutat.";
-    const char *rightTrick = "A bal kezed L betűt formál. A másik kezed a jobb.";
-    const char *aheadHint = "Előre az van, amerre az orrod néz.";
-    const char *aheadTrick = "Ez a nyíl felfelé, egyenesen előre mutat.";
-    auto pickArrow = [](const char *prompt, int dir, const char *h1, const char *h2) {
+    const char *leftHint = "Amerre a bal kezed van.", *leftTrick = "A bal kezed ujjai L betűt formálnak.";
+    const char *rightHint = "Amerre a jobb kezed van.", *rightTrick = "Nem a bal kezed felé, hanem a másik felé.";
+    const char *aheadHint = "Amerre az orrod néz.", *aheadTrick = "Ez a nyíl felfelé mutat.";
+    auto place = [](int dir) { return static_cast<size_t>(dir == DirLeft ? 0 : dir == DirAhead ? 1 : 2); };
+    auto pickArrow = [&](const char *prompt, int dir, const char *h1, const char *h2) {
         Round r = round(prompt, {}, {choice(arrow(DirLeft)), choice(arrow(DirAhead)), choice(arrow(DirRight))});
-        r.choices[static_cast<size_t>(dir == DirLeft ? 0 : dir == DirAhead ? 1 : 2)].value = 1;
+        r.choices[place(dir)].value = 1;
         return hinted(r, h1, h2);
     };
-    auto readArrow = [](int dir, const char *h1, const char *h2) {
-        Round r = round("Merre mutat a nyíl?", {arrow(dir)}, {answer("balra", 0), answer("előre", 0), answer("jobbra", 0)});
-        r.choices[static_cast<size_t>(dir == DirLeft ? 0 : dir == DirAhead ? 1 : 2)].value = 1;
-        if (dir != DirAhead) r.choices[static_cast<size_t>(dir == DirLeft ? 2 : 0)].closeMiss = true;
+    auto readArrow = [&](int dir, const char *h1, const char *h2) {
+        Round r = round("Merre mutat a nyíl?", {arrow(dir)}, {words("balra"), words("előre"), words("jobbra")});
+        r.choices[place(dir)].value = 1;
+        if (dir != DirAhead) r.choices[place(dir == DirLeft ? DirRight : DirLeft)].closeMiss = true;
         return hinted(r, h1, h2);
     };
-    Round pickLeft = pickArrow("Melyik nyíl mutat balra?", DirLeft, leftHint, leftTrick);
-    Round pickRight = pickArrow("Melyik nyíl mutat jobbra?", DirRight, rightHint, rightTrick);
-    Round pickAhead = pickArrow("Melyik nyíl mutat előre?", DirAhead, aheadHint, aheadTrick);
-    Round readLeft = readArrow(DirLeft, leftHint, leftTrick);
-    Round readRight = readArrow(DirRight, rightHint, rightTrick);
-    Round readAhead = readArrow(DirAhead, aheadHint, aheadTrick);
-    const char *signal = "Vigyázz! Kanyar előtt mindig jelzünk.";
+    const char *signal = "Vigyázz! Kanyar előtt mindig jelzünk.", *whereYouTurn = "Arra mutatsz, amerre fordulsz.";
     Round bikeRight = hinted(round("Biciklin jobbra fordulsz. Melyik kezeddel jelzel?", {arrow(DirRight)},
                                    {words("a bal kezemmel"), right(words("a jobb kezemmel")), warned(words("egyikkel sem"), signal)}),
-                             "Arra mutatsz, amerre fordulsz.", "Jobbra fordulsz, a jobb kezedet nyújtod ki.");
+                             whereYouTurn, "Jobbra: a jobb kezedet nyújtod ki.");
     Round bikeLeft = hinted(round("Biciklin balra fordulsz. Melyik kezeddel jelzel?", {arrow(DirLeft)},
                                   {right(words("a bal kezemmel")), words("a jobb kezemmel"), warned(words("egyikkel sem"), signal)}),
-                            "Arra mutatsz, amerre fordulsz.", "Balra fordulsz, a bal kezedet nyújtod ki.");
-    Round turn = hinted(round("Megfordulsz. Ami eddig jobbra volt, az most merre van?", {},
+                            whereYouTurn, "Balra: a bal kezedet nyújtod ki.");
+    Round turn = hinted(round("Megfordulsz. Ami jobbra volt, az most merre van?", {pic(PicAction, ActionLook)},
                               {right(words("balra")), words("jobbra"), words("előre")}),
-                        "Állj fel, és fordulj meg: mi változik?", "Ha megfordulsz, a jobb és a bal helyet cserél.");
+                        "Állj fel, és fordulj meg!", "Megfordulva a jobb és a bal helyet cserél.");
     Round shopLeft = hinted(round("A bolt balra van, az iskola jobbra. Merre mész a boltba?", {shop(ShopBakery)},
                                   {right(words("balra")), closeMiss(words("jobbra")), words("előre")}),
                             "Hol van a bolt?", "A bolt a bal kezed felé van.");
-    Round crossroads = hinted(round("Hány felé mehetsz egy útkereszteződésben, ha nem fordulsz vissza?", {},
-                                    {numeral(2), right(numeral(3)), numeral(4)}),
-                              "Balra, jobbra, vagy...?", "Mehetsz balra, jobbra és egyenesen előre.");
     return task("Merre menjünk?", arrow(DirRight), "Nézd meg, merre néz a nyíl hegye!", ruleMarked,
-                Levels{{pickLeft, pickRight, pickAhead, readLeft, readRight, readAhead},
-                       {readLeft, readRight, readAhead, bikeRight, bikeLeft, turn, shopLeft, crossroads}},
+                Levels{{pickArrow("Melyik nyíl mutat balra?", DirLeft, leftHint, leftTrick),
+                        pickArrow("Melyik nyíl mutat jobbra?", DirRight, rightHint, rightTrick),
+                        pickArrow("Melyik nyíl mutat előre?", DirAhead, aheadHint, aheadTrick),
+                        readArrow(DirLeft, leftHint, leftTrick), readArrow(DirRight, rightHint, rightTrick),
+                        readArrow(DirAhead, aheadHint, aheadTrick)},
+                       {readArrow(DirLeft, leftHint, leftTrick), readArrow(DirRight, rightHint, rightTrick),
+                        readArrow(DirAhead, aheadHint, aheadTrick), bikeRight, bikeLeft, turn, shopLeft}},
                 hinted(round("Mit jelent: tarts jobbra?", {},
                              {right(words("maradj a jobb oldalon")), words("fordulj vissza"), words("állj meg")}),
-                       "A jobb oldal a jobb kezed felé van.", "Tarts jobbra: maradj az út jobb oldalán."));
+                       "A jobb oldal a jobb kezed felé van.", "Maradj az út jobb oldalán."));
 }
 
 //----------------------------------------------------------------------------------------------------------
-// Biztonságban: the helmet, the belt, the child's seat, being seen, and strangers
+// Biztonságban: the helmet, the belt, the child's seat, being seen, the ball on the road, and strangers
 //----------------------------------------------------------------------------------------------------------
 
 Task safetyTask()
@@ -1069,48 +1044,43 @@ Task safetyTask()
     Round helmet = hinted(round("Mit veszel fel, ha biciklizel?", {pic(PicBike)},
                                 {choice(pic(PicBall, ColRed), "labda"), right(choice(pic(PicHelmet), "kerékpáros sisak")),
                                  choice(pic(PicBook), "könyv")}),
-                          "Mi védi a fejedet, ha elesel?", "A kerékpáros sisak kemény, és védi a fejet.");
-    Round belt = hinted(round("Mit csatolsz be az autóban?", {},
+                          "Mi védi a fejedet, ha elesel?", "A kerékpáros sisak kemény.");
+    Round belt = hinted(round("Mit csatolsz be az autóban?", {car(ColBlue)},
                               {right(choice(pic(PicBelt), "biztonsági öv")), choice(pic(PicKifli), "kifli"),
                                choice(pic(PicBalloon, ColGreen), "lufi")}),
-                        "Mi tart meg az ülésen, ha fékez az autó?", "A biztonsági övet mindig becsatoljuk.");
+                        "Mi tart meg, ha fékez az autó?", "A biztonsági övet mindig becsatoljuk.");
     Round seat = hinted(round("Hol utazol az autóban?", {car(ColBlue)},
                               {right(choice(pic(PicBelt, 1), "gyerekülésben")),
                                warned(words("a sofőr ölében"), "Vigyázz! Gyerekülésben utazunk."),
                                warned(words("öv nélkül, állva"), "Vigyázz! Az autóban mindig bekötve ülünk.")}),
-                        "Hol van a gyerekek helye az autóban?", "A gyerekek hátul, gyerekülésben, bekötve utaznak.");
+                        "Hol van a gyerekek helye?", "Hátul, gyerekülésben, bekötve.");
     Round vest = hinted(round("Mit veszel fel, ha sötétben mész az úton?", {pic(PicDayPart, PartNight)},
                               {right(choice(pic(PicVest), "láthatósági mellény")), choice(pic(PicBall, ColBlue), "labda"),
                                choice(pic(PicTeddy), "mackó")}),
-                        "Mi világít, ha ráesik az autó lámpájának fénye?", "A láthatósági mellény csíkjai messziről látszanak.");
+                        "Mi világít, ha fény esik rá?", "A mellény csíkjai messziről látszanak.");
     Round ball = hinted(round("Kigurult a labdád az úttestre. Mit teszel?", {pic(PicBall, ColRed)},
                               {right(words("szólok egy felnőttnek")),
                                warned(words("utánaszaladok"), "Vigyázz! Labda után sosem szaladunk az útra."),
                                words("elmegyek játszani")}),
-                        "Az úttesten autók járnak. Ki tud segíteni?", "Szólj egy felnőttnek, ő hozza vissza a labdát.");
+                        "Az úttesten autók járnak. Ki segít?", "Egy felnőtt hozza vissza a labdát.");
     Round stranger = hinted(round("Egy idegen hív, hogy menj vele. Mit teszel?", {},
                                   {right(words("nem megyek vele")),
                                    warned(words("elmegyek vele"), "Vigyázz! Idegennel sosem megyünk el."),
                                    warned(words("elfogadom a cukrot"), "Vigyázz! Idegentől nem fogadunk el semmit.")}),
-                            "Az idegent nem ismered. Kivel mehetsz el?", "Csak azzal megyünk el, akit a szüleink küldtek.");
+                            "Az idegent nem ismered.", "Csak azzal megyünk, akit a szüleink küldtek.");
     Round why = hinted(round("Miért kell kerékpáros sisak?", {pic(PicHelmet)},
                              {words("mert szép"), right(words("védi a fejemet")), words("mert meleg")}),
-                       "Mi történik, ha elesel a biciklivel?", "A sisak felfogja az ütést, és védi a fejet.");
+                       "Mi történik, ha elesel?", "A sisak felfogja az ütést.");
     Round getOut = hinted(round("Melyik oldalon szállsz ki az autóból?", {car(ColRed)},
                                 {right(words("a járda felőli oldalon")), warned(words("az úttest felőli oldalon"), street),
                                  warned(words("mindegy, melyiken"), street)}),
-                          "Melyik oldalon vannak a gyalogosok?", "A járda felőli ajtón szállunk ki, ott nem jönnek autók.");
-    Round skates = hinted(round("Görkorcsolyázol. Mit veszel fel?", {},
-                                {right(words("sisakot és térdvédőt")), words("napszemüveget"),
-                                 warned(words("semmit"), "Vigyázz! Eséskor a védőfelszerelés óv meg.")}),
-                          "Mi véd meg, ha elesel?", "Sisak a fejre, térdvédő a térdre.");
-    return task("Biztonságban", pic(PicHelmet), "Gondold végig, mi véd meg a bajtól!", ruleMarked,
-                Levels{{helmet, belt, seat, vest, ball, stranger},
-                       {helmet, belt, seat, vest, ball, stranger, why, getOut, skates}},
+                          "Hol vannak a gyalogosok?", "A járda felőli ajtón szállunk ki.");
+    return task("Biztonságban", pic(PicHelmet), "Mi véd meg a bajtól?", ruleMarked,
+                Levels{{helmet, belt, seat, vest, ball, stranger}, {helmet, belt, seat, vest, ball, stranger, why, getOut}},
                 hinted(round("Kinek a kezét fogod, amikor átkelsz az úton?", {pic(PicZebra)},
                              {right(words("egy felnőttét")), closeMiss(words("a barátomét")),
                               warned(words("senkiét"), "Vigyázz! A kicsik felnőttel kelnek át.")}),
-                       "Ki vigyáz rád az utcán?", "Az úton egy felnőtt kezét fogjuk."));
+                       "Ki vigyáz rád az utcán?", "Egy felnőtt kezét fogjuk."));
 }
 
 //----------------------------------------------------------------------------------------------------------
@@ -1133,15 +1103,14 @@ Round rowRound(const char *name, std::initializer_list<Pic> fromFront, int asked
     Pic target = *(fromFront.begin() + (asked - 1));
     Round r = round(keptText("Hányadik a sorban %s?", name), scene, {}, target);
     for (int i = 0; i < offered; ++i) r.choices[static_cast<size_t>(i)] = placeAnswer(firstOffered + i);
-    return hinted(r, "Az első áll legelöl, a lámpánál. Onnan számolj!",
-                  keptText("Számolj a lámpától: első, második... Hol áll %s?", name));
+    return hinted(r, "Az első áll legelöl, a lámpánál. Onnan számolj!", "Számolj a lámpától: első, második, harmadik...");
 }
 
 Task rowTask()
 {
     const Pic R = car(ColRed), B = car(ColBlue), Y = car(ColYellow), G = car(ColGreen), bus5 = bus(5);
     const Pic fire = pic(PicFireTruck), ambulance = pic(PicAmbulance), police = pic(PicPolice), rubbish = pic(PicGarbageTruck);
-    return task("Hányadik?", pic(PicPodium), "A sor eleje a lámpánál van: onnan számolj!", ruleOrdinal,
+    return task("Hányadik?", pic(PicPodium), "A lámpától számolj!", ruleOrdinal,
                 Levels{{rowRound("a piros autó", {R, B, Y}, 1, 1, 3), rowRound("a kék autó", {Y, B, R}, 2, 1, 3),
                         rowRound("a zöld autó", {R, Y, G}, 3, 1, 3), rowRound("a tűzoltóautó", {fire, B, Y}, 1, 1, 3),
                         rowRound("a mentőautó", {R, ambulance, G, Y}, 2, 1, 3), rowRound("a busz", {R, B, bus5, Y}, 3, 2, 3),
@@ -1199,21 +1168,18 @@ Round dayRound(const char *prompt, int day, int step, std::initializer_list<int>
 
 Task daysTask()
 {
-    return task("A hét napjai", pic(PicDay, 0), "Mondd el sorban a hét napjait, hétfőtől!", ruleDayAfter,
+    return task("A hét napjai", pic(PicDay, 0), "Mondd el a napokat sorban!", ruleDayAfter,
                 Levels{{dayRound("Melyik nap jön hétfő után?", 0, 1, {6, 1, 2}),
                         dayRound("Melyik nap jön kedd után?", 1, 1, {2, 0, 3}),
                         dayRound("Melyik nap jön szerda után?", 2, 1, {4, 3, 1}),
                         dayRound("Melyik nap jön csütörtök után?", 3, 1, {2, 5, 4}),
                         dayRound("Melyik nap jön péntek után?", 4, 1, {5, 3, 6}),
                         dayRound("Melyik nap jön szombat után?", 5, 1, {0, 6, 4}),
-                        dayRound("Melyik nap jön vasárnap után?", 6, 1, {0, 5, 1}),
-                        dayRound("Melyik a hét első napja, a vasárnap utáni?", 6, 1, {0, 2, 6})},
+                        dayRound("Melyik nap jön vasárnap után?", 6, 1, {0, 5, 1})},
                        {dayRound("Melyik nap van péntek előtt?", 4, -1, {3, 5, 2, 6}),
                         dayRound("Ma kedd van. Milyen nap lesz holnapután?", 1, 2, {3, 2, 4, 0}),
-                        dayRound("Tegnap vasárnap volt. Milyen nap van ma?", 6, 1, {0, 5, 1, 6}),
                         dayRound("Ma szerda van. Milyen nap volt tegnap?", 2, -1, {1, 3, 0, 4}),
                         dayRound("Melyik nap van hétfő és szerda között?", 0, 1, {1, 3, 6, 4}),
-                        dayRound("Ma szombat van. Milyen nap lesz holnap?", 5, 1, {6, 4, 0, 3}),
                         dayRound("Ma csütörtök van. Milyen nap volt tegnapelőtt?", 3, -2, {1, 2, 5, 0}),
                         dayRound("Melyik nap van vasárnap előtt?", 6, -1, {5, 0, 4, 3}),
                         dayRound("Ma péntek van. Milyen nap lesz holnapután?", 4, 2, {6, 5, 0, 3})}},
@@ -1223,7 +1189,7 @@ Task daysTask()
 }
 
 //----------------------------------------------------------------------------------------------------------
-// Magas házak: the tallest and the lowest, and for the big the most windows
+// Magas házak: the tallest and the lowest, by three houses for the small and four close ones for the big
 //----------------------------------------------------------------------------------------------------------
 
 Round heightRound(bool lowest, std::initializer_list<Pic> buildings)
@@ -1238,17 +1204,9 @@ Round heightRound(bool lowest, std::initializer_list<Pic> buildings)
                   "Számold meg az emeleteket: a legtöbb emeletes a legmagasabb.");
 }
 
-Round windowsRound(std::initializer_list<int> windows)
-{
-    Round r = round("Melyik háznak van a legtöbb ablaka?", {}, {});
-    int i = 0;
-    for (int w : windows) r.choices[static_cast<size_t>(i++)] = choice(house(w));
-    return hinted(r, "Számold meg mindegyik ház ablakait!", "Számold soronként, és jegyezd meg, melyiknél a legtöbb.");
-}
-
 Task heightsTask()
 {
-    return task("Magas házak", tower(0), "Hasonlítsd össze a házak magasságát!", ruleBiggest,
+    return task("Magas házak", tower(0), "Melyik ér a legfeljebb?", ruleBiggest,
                 Levels{{heightRound(false, {house(3), house(9), house(6)}), heightRound(true, {house(6), house(12), house(3)}),
                         heightRound(false, {tower(2), tower(6), tower(4)}), heightRound(true, {tower(8), tower(3), tower(5)}),
                         heightRound(false, {tower(3), tower(9), tower(6)}), heightRound(true, {tower(7), tower(4), tower(2)}),
@@ -1259,7 +1217,7 @@ Task heightsTask()
                         heightRound(true, {tower(3), tower(2), tower(4), tower(5)}),
                         heightRound(false, {tower(4), tower(6), tower(5), tower(3)}),
                         heightRound(true, {tower(7), tower(8), tower(6), tower(9)}),
-                        windowsRound({7, 9, 8}), windowsRound({11, 10, 12, 9}), windowsRound({5, 4, 6})}},
+                        heightRound(false, {tower(2), tower(3), tower(5), tower(4)})}},
                 hinted(round("Mivel jutsz fel gyorsan a legfelső emeletre?", {tower(9)},
                              {words("biciklivel"), right(words("lifttel")), words("rollerrel")}),
                        "Egy kis szoba, ami fel-le jár a házban.", "A lift gombnyomásra visz fel az emeletre."),
@@ -1300,11 +1258,9 @@ Round balloonRound(int colour, std::initializer_list<int> others)
 
 Choice swatch(int colour) { return choice(pic(PicSwatch, colour), colourFacts(colour).word, colour); }
 
-Round mixRound(int first, int second, int made, std::initializer_list<int> others)
+Round mixRound(const char *prompt, int first, int second, int made, std::initializer_list<int> others)
 {
-    Round r = round(keptText("Milyen színt kapsz, ha a %set és a %s festéket összekevered?", colourFacts(first).word,
-                             colourFacts(second).word),
-                    {pic(PicSwatch, first), pic(PicPlus), pic(PicSwatch, second)}, {swatch(made)}, Pic{}, made);
+    Round r = round(prompt, {pic(PicSwatch, first), pic(PicPlus), pic(PicSwatch, second)}, {swatch(made)}, Pic{}, made);
     int i = 1;
     for (int o : others) r.choices[static_cast<size_t>(i++)] = swatch(o);
     return hinted(r, "Gondolj arra, mi lesz, ha két festék összefolyik!", colourFacts(made).likeFirst);
@@ -1316,15 +1272,16 @@ Task balloonsTask()
               W = ColWhite;
     return task("Színes lufik", pic(PicBalloon, ColGreen), "Nézd meg jól a színeket!", ruleColour,
                 Levels{{balloonRound(G, {R, B}), balloonRound(R, {Y, B}), balloonRound(B, {G, Y}), balloonRound(Y, {B, R}),
-                        balloonRound(L, {P, B}), balloonRound(O, {Y, R}), balloonRound(P, {R, L}), balloonRound(N, {O, R}),
-                        balloonRound(W, {Y, P})},
-                       {balloonRound(L, {P, B, R}), balloonRound(O, {Y, R, N}), balloonRound(P, {R, L, W}),
-                        balloonRound(N, {O, R, L}), balloonRound(W, {Y, P, B}), balloonRound(G, {B, Y, N}),
-                        mixRound(R, Y, O, {L, G, N}), mixRound(R, B, L, {O, G, P}), mixRound(R, W, P, {O, L, Y})}},
+                        balloonRound(L, {P, B}), balloonRound(O, {Y, R}), balloonRound(P, {R, L}), balloonRound(N, {O, R})},
+                       {balloonRound(L, {P, B, R}), balloonRound(O, {Y, R, N}), balloonRound(P, {R, L, Y}),
+                        balloonRound(N, {O, R, L}), balloonRound(G, {B, Y, N}),
+                        mixRound("Milyen színt kapsz, ha a pirosat és a sárgát összekevered?", R, Y, O, {L, G, N}),
+                        mixRound("Milyen színt kapsz, ha a pirosat és a kéket összekevered?", R, B, L, {O, G, P}),
+                        mixRound("Milyen színt kapsz, ha a pirosat és a fehéret összekevered?", R, W, P, {O, L, Y})}},
                 hinted(round("Milyen színt kapsz, ha a sárgát és a kéket összekevered?",
                              {pic(PicSwatch, ColYellow), pic(PicPlus), pic(PicSwatch, ColBlue)}, {swatch(R), swatch(G), swatch(L)},
                              Pic{}, ColGreen),
-                       "Olyan színt, mint a fű.", "A sárga és a kék festékből zöld lesz, mint a levelek."),
+                       "Olyan színt, mint a fű.", "Olyat, mint a fák levelei nyáron."),
                 ruleColour);
 }
 
@@ -1340,31 +1297,31 @@ const auto townTasks = taskTable(
                     "Nézd meg a számokat az érméken: melyik a legnagyobb?", "Az 50 több, mint a 20 és a 10."),
              ruleBiggest),
 
-    madeTask("Vásárlás", pic(PicIceCream), "Ne kerüljön többe, mint amennyi pénzed van!", ruleAffordable, shoppingRound,
+    madeTask("Vásárlás", pic(PicIceCream), "Nézd meg, mennyi pénzed van!", ruleAffordable, shoppingRound,
              hinted(round("A labda 40 Ft. 30 Ft-od van. Elég a pénzed?", {coin(20), coin(10), pic(PicBall, ColRed)},
                           {answer("Elég, és marad is.", 0), answer("Pont elég.", 1), answer("Nem elég.", 2)}, Pic{}, 30, 40),
                     "Hasonlítsd össze az árat a pénzeddel!", "Több a 40, mint a 30?"),
              ruleAffordable),
 
-    madeTask("Visszajáró", pic(PicPurse), "Vond ki az árat abból, amennyivel fizettél!", ruleChange, changeRound,
+    madeTask("Visszajáró", pic(PicPurse), "Számolj az ártól felfelé!", ruleChange, changeRound,
              hinted(round("Ha pontosan annyit fizetsz, amennyi az ár, mennyit kapsz vissza?", {},
                           {right(words("0 Ft")), closeMiss(words("5 Ft")), words("10 Ft")}),
                     "Ha nem fizetsz többet, nem jár vissza semmi.", "Az ár és a pénzed ugyanannyi: nem marad semmi."),
              ruleMarked),
 
-    madeTask("Hány óra van?", clock(3, 0), "A kis mutató az órát mutatja, a nagy a perceket.", ruleSceneParam, hourRound,
+    madeTask("Hány óra van?", clock(3, 0), "A kis mutató az órát mutatja.", ruleSceneParam, hourRound,
              hinted(round("Melyik mutató mutatja az órát?", {clock(3, 0)},
                           {right(words("a kis mutató")), words("a nagy mutató")}),
                     "A nagy mutató a perceket mutatja.", "A rövid mutató lassan jár, ő mutatja az órát."),
              ruleMarked),
 
-    madeTask("Fél és negyed", pic(PicWatch), "A nagy mutató megmondja, fél, negyed vagy háromnegyed van-e.", ruleSceneParam,
+    madeTask("Fél és negyed", pic(PicWatch), "Nézd meg a nagy mutatót!", ruleSceneParam,
              partRound,
              hinted(round("Hány perc van egy órában?", {}, {numeral(30), right(numeral(60)), numeral(100)}),
                     "A fél óra 30 perc. Kétszer ennyi az egész óra.", "30 meg 30, az egész óra."),
              ruleMarked),
 
-    madeTask("Keresd az órát!", pic(PicMagnifier), "Nézd meg, hova mutat a kis és a nagy mutató!", rulePickTarget, findClockRound,
+    madeTask("Keresd az órát!", pic(PicMagnifier), "Nézd meg a kis mutatót!", rulePickTarget, findClockRound,
              hinted(round("Hány óra van délben?", {dayPart(PartNoon)},
                           {words("6 óra"), words("9 óra"), right(words("12 óra"))}),
                     "Délben mindkét mutató felfelé mutat.", "Délben ebédelünk: mindkét mutató a 12-n áll."),
@@ -1378,7 +1335,7 @@ const auto townTasks = taskTable(
                     "Számolj 3-at, aztán még 3-at!", "3 meg 3: számold az ujjadon!"),
              ruleMarked),
 
-    madeTask("Színes autók", car(ColRed), "Csak a kérdezett színű autókat számold!", ruleCount, carCountRound,
+    madeTask("Színes autók", car(ColRed), "Csak egy színt számolj!", ruleCount, carCountRound,
              hinted(round("Melyik autó kék?", {}, {choice(car(ColRed)), choice(car(ColGreen)), choice(car(ColBlue))}, Pic{},
                           ColBlue),
                     "Kék, mint az ég.", "Olyan színű, mint a tenger."),
