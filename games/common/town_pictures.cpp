@@ -346,15 +346,15 @@ void drawPaper(Pen &p, int)
     for (int i = 0; i < 6; ++i) stroke(p, 26, 42 + i * 8.0f, 74, 42 + i * 8.0f, 1.5f, grey);
 }
 
-// A plastic bottle of water, or a green glass bottle with a long neck.
+// A plastic bottle of water, or a brown glass bottle with a long neck: brown, so that no bin's colour matches it.
 void drawBottle(Pen &p, int glass)
 {
     if (glass) {
-        constexpr Rgb bottleGreen{70, 150, 90};
-        box(p, 43, 4, 14, 8, {200, 170, 60}, 2);
-        poly(p, {44, 12, 56, 12, 56, 36, 68, 50, 68, 94, 32, 94, 32, 50, 44, 36}, bottleGreen);
+        constexpr Rgb amber{165, 95, 45};
+        box(p, 43, 4, 14, 8, silver, 2);
+        poly(p, {44, 12, 56, 12, 56, 36, 68, 50, 68, 94, 32, 94, 32, 50, 44, 36}, amber);
         box(p, 36, 58, 28, 20, {245, 235, 200}, 2);
-        plainBox(p, 38, 40, 5, 46, {150, 205, 160});
+        plainBox(p, 38, 40, 5, 46, {205, 150, 100});
         return;
     }
     box(p, 42, 6, 16, 10, {60, 140, 220}, 2);
@@ -362,11 +362,13 @@ void drawBottle(Pen &p, int glass)
     plainBox(p, 32, 50, 36, 18, {240, 120, 60});
 }
 
+// An empty jar of clear glass with its lid: no bin's colour, so that the glass is what the child goes by.
 void drawJar(Pen &p, int)
 {
     box(p, 28, 10, 44, 12, {200, 170, 60}, 3);
-    box(p, 22, 24, 56, 68, {175, 220, 190}, 10);
-    plainBox(p, 30, 32, 6, 40, {225, 245, 230});
+    box(p, 22, 24, 56, 68, {222, 232, 236}, 10);
+    plainBox(p, 30, 32, 6, 40, white);
+    plainBox(p, 64, 40, 4, 24, white);
 }
 
 void drawBin(Pen &p, int kind)

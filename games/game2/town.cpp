@@ -577,8 +577,9 @@ Round partClock(int part, bool big, Random &random)
 {
     int next = partClockHours(part, random)[0] + 1, other = next == 12 ? 11 : next + 1;
     int otherPart = big ? PartHalf + (part - PartHalf + 1 + randomBelow(random, 2)) % 3 : PartWhole;
+    // The same part an hour off is the usual slip: it comes close.
     return clockHints(round("Hány óra van?", {clock(next - 1, partMinutes(part))},
-                            {timeAnswer(part, next), timeAnswer(part, other), timeAnswer(otherPart, next)}),
+                            {timeAnswer(part, next), closeMiss(timeAnswer(part, other)), timeAnswer(otherPart, next)}),
                       part, next - 1);
 }
 
@@ -612,7 +613,7 @@ Round findClockRound(int level, int index, Random &random)
                                                          "Melyik óra mutat háromnegyed %d-%s?"};
     const char *prompt = part == PartWhole ? keptText("Melyik óra mutat %d órát?", h[0])
                                            : keptText(formats[static_cast<size_t>(part)], next, accusativeEnding(next));
-    Round r = round(prompt, {pic(PicMagnifier)}, {choice(clock(h[0], m)), choice(clock(h[1], m)), choice(clock(h[2], m))},
+    Round r = round(prompt, {pic(PicQuestion)}, {choice(clock(h[0], m)), choice(clock(h[1], m)), choice(clock(h[2], m))},
                     clock(h[0], m));
     // The second hint of a part is the one reading that clock has, so that the tasks share it.
     Round read = clockHints(Round{}, part, h[0]);
@@ -972,7 +973,7 @@ Task binsTask()
         {"Hova teszed a kartondobozt?", pic(PicBox), "Miből van a doboz?", "A kartondoboz papírból van, a kék gyűjtőbe való."},
         {"Hova dobod az üres üdítősdobozt?", pic(PicCan), "Miből van az üdítősdoboz?",
          "A fém a műanyaggal együtt a sárga gyűjtőbe kerül."},
-        {"Hova kerül az üres üvegpalack?", pic(PicBottle, 1), "Miből van ez a zöld palack?", "Az üveg a zöld gyűjtőbe kerül."},
+        {"Hova kerül az üres üvegpalack?", pic(PicBottle, 1), "Miből van ez a barna palack?", "Az üveg a zöld gyűjtőbe kerül."},
     }};
     Levels levels;
     for (const Asked &a : asked) {
