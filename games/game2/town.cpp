@@ -998,8 +998,8 @@ Task directionsTask()
     const char *rightHint = "Amerre a jobb kezed van.", *rightTrick = "Nem a bal kezed felé, hanem a másik felé.";
     const char *aheadHint = "Amerre az orrod néz.", *aheadTrick = "Ez a nyíl felfelé mutat.";
     auto place = [](int dir) { return static_cast<size_t>(dir == DirLeft ? 0 : dir == DirAhead ? 1 : 2); };
-    auto pickArrow = [&](const char *prompt, int dir, const char *h1, const char *h2) {
-        Round r = round(prompt, {}, {choice(arrow(DirLeft)), choice(arrow(DirAhead)), choice(arrow(DirRight))});
+    auto pickArrow = [&](const char *prompt, int dir, const char *h1, const char *h2, std::vector<Pic> scene = {}) {
+        Round r = round(prompt, scene, {choice(arrow(DirLeft)), choice(arrow(DirAhead)), choice(arrow(DirRight))});
         r.choices[place(dir)].value = 1;
         return hinted(r, h1, h2);
     };
@@ -1026,8 +1026,12 @@ Task directionsTask()
                 Levels{{pickArrow("Melyik nyíl mutat balra?", DirLeft, leftHint, leftTrick),
                         pickArrow("Melyik nyíl mutat jobbra?", DirRight, rightHint, rightTrick),
                         pickArrow("Melyik nyíl mutat előre?", DirAhead, aheadHint, aheadTrick),
-                        readArrow(DirLeft, leftHint, leftTrick), readArrow(DirRight, rightHint, rightTrick),
-                        readArrow(DirAhead, aheadHint, aheadTrick)},
+                        pickArrow("A pékség balra van. Melyik nyíl mutat oda?", DirLeft, leftHint, leftTrick,
+                                  {shop(ShopBakery)}),
+                        pickArrow("A játszótér jobbra van. Melyik nyíl mutat oda?", DirRight, rightHint, rightTrick,
+                                  {pic(PicBall, ColRed)}),
+                        pickArrow("A buszmegálló egyenesen előttünk van. Melyik nyíl mutat oda?", DirAhead, aheadHint,
+                                  aheadTrick, {sign(SignBusStop)})},
                        {readArrow(DirLeft, leftHint, leftTrick), readArrow(DirRight, rightHint, rightTrick),
                         readArrow(DirAhead, aheadHint, aheadTrick), bikeRight, bikeLeft, turn, shopLeft}},
                 hinted(round("Mit jelent: tarts jobbra?", {},
