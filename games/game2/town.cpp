@@ -373,8 +373,7 @@ Round coinRound(int level, int index, Random &random)
     bool big = level == ProgressLevelBig, dear = big && index >= MadePool / 2;
     if (!big && index < 3) {
         int v = values[static_cast<size_t>(index)];
-        std::array<int, 3> offered = v == 20 ? std::array<int, 3>{10, 20, 50} : std::array<int, 3>{5, 10, 20};
-        return hinted(round("Mennyit ér ez az érme?", {coin(v)}, forintAnswers(offered)), "Nézd meg a számot az érmén!",
+        return hinted(round("Mennyit ér ez az érme?", {coin(v)}, forintAnswers({5, 10, 20})), "Nézd meg a számot az érmén!",
                       "A szám mondja meg, hány forintot ér.");
     }
     int kinds = dear ? 4 : big ? 3 : 2, limit = dear ? 100 : big ? 60 : 20;
@@ -392,7 +391,8 @@ Round coinRound(int level, int index, Random &random)
     for (int i = 0; i < count; ++i) scene.push_back(coin(coins[i]));
     const char *second = count == 2 ? keptText("Az első %d Ft. Adj hozzá %d-%s!", coins[0], coins[1], accusativeEnding(coins[1]))
                                     : keptText("%d és %d: %d. Add hozzá a többit!", coins[0], coins[1], coins[0] + coins[1]);
-    return hinted(round("Mennyi pénz van itt?", scene, forintAnswers(nearMisses(random, sum, sum % 10 == 0 ? 10 : 5, 5))),
+    int step = big && sum % 10 == 0 ? 10 : 5; // the small count in fives and see no amount above 20 Ft
+    return hinted(round("Mennyi pénz van itt?", scene, forintAnswers(nearMisses(random, sum, step, 5, big ? 100 : 20))),
                   "Kezdd a legnagyobbal, és add hozzá a többit!", second);
 }
 
@@ -447,47 +447,55 @@ Round changeRound(int level, int index, Random &random)
         price = 5 * randomBetween(random, 1, 3);
         coinPaid = price < 10 && randomBelow(random, 2) == 0 ? 10 : 20;
     }
-    int step = coinPaid - price >= 10 && (coinPaid - price) % 10 == 0 ? 10 : 5;
-    r = round(keptText("Ez %d Ft. Ezzel fizetsz. Mennyi jár vissza?", price),
-              {thing.pic, coin(coinPaid)}, forintAnswers(nearMisses(random, coinPaid - price, step, step)), Pic{}, coinPaid,
-              price);
+    int step = level == ProgressLevelBig && (coinPaid - price) % 10 == 0 ? 10 : 5; // the small reckon in fives
+    r = round(keptText("Ez %d Ft. Ezzel fizetsz. Mennyi jár vissza?", price), {thing.pic, coin(coinPaid)},
+              forintAnswers(nearMisses(random, coinPaid - price, step, step, level == ProgressLevelBig ? 100 : 20)), Pic{},
+              coinPaid, price);
     return hinted(r, "Számolj az ártól felfelé, amíg eléred, amennyit adtál!",
                   keptText("%d Ft meg mennyi lesz %d Ft?", price, coinPaid));
 }
 
-// What money buys, the money shown as coins to count. The small have 5 to 20 Ft and three things to choose
-// from; the big 30 to 100 Ft and four.
+// What money buys, the money shown as coins to count. The small have 5 to 20 Ft and three things priced 5 to
+// 20 Ft to choose from; the big 30 to 100 Ft and four things priced 10 to 100 Ft.
 // A question asks for the thing that takes all the money, or the dearest the money still pays for (one, two
 // or three things are within it), so that the right answer is now the cheapest, now a dearer one, and only
 // the money decides; the big also say whether the money pays for one thing.
 Round shoppingRound(int level, int index, Random &random)
 {
     bool big = level == ProgressLevelBig;
-    int unit = big ? 10 : 5, kind = index % (big ? 3 : 2);
+    int unit = big ? 10 : 5, top = big ? 100 : 20, kind = index % (big ? 3 : 2), count = big ? 4 : 3;
     static constexpr std::array<int, 4> bigMoney{30, 50, 70, 100};
-    int money = big ? bigMoney[static_cast<size_t>(randomBelow(random, 4))] : unit * randomBetween(random, 1, 4);
-    int count = big ? 4 : 3;
+    // The dearest-thing question needs a dearer thing than the money, so its money is never the most.
+    int money = big ? bigMoney[static_cast<size_t>(randomBelow(random, kind == 1 ? 3 : 4))]
+                    : unit * randomBetween(random, 1, kind == 1 ? 3 : 4);
     std::array<int, 5> order{0, 1, 2, 3, 4};
     for (int i = 4; i > 0; --i) std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(randomBelow(random, i + 1))]);
     if (kind == 2) { // does the money pay for this?
         const Goods &thing = goods()[static_cast<size_t>(order[0])];
-        int price = std::max(unit, money + unit * randomBetween(random, -2, 2));
+        int price = std::clamp(money + unit * randomBetween(random, -2, 2), unit, top);
         std::vector<Pic> scene = coinsOf(money);
         scene.push_back(thing.pic);
-        Round r = round(keptText("Ez %d Ft. Elég rá ennyi pénz?", price), scene,
+        Round r = round(keptText("%s %d Ft. Elég rá ennyi pénz?", thing.name, price), scene,
                         {answer("Elég, és marad is.", 0), answer("Pont elég.", 1), answer("Nem elég.", 2)}, Pic{}, money, price);
         return hinted(r, "Hasonlítsd össze az árat a pénzeddel!", "Ha az ár több a pénzednél, nem elég.");
     }
-    // The prices: the right one, some below it and the rest above the money, all different. A thing that
-    // takes all the money may stand anywhere among them; the dearest one the money pays for has at least one
-    // dearer beside it.
-    int rightPrice = kind == 0 ? money : money - unit * randomBelow(random, std::min(2, money / unit));
-    int below = randomBelow(random, std::min(count - (kind == 0 ? 1 : 2), rightPrice / unit - 1) + 1);
+    // The prices: `count` different ones drawn from all there are; for the dearest thing the money pays for,
+    // at least one within the money and one beyond it. The thing that takes all the money is always there.
+    std::array<int, 10> all{};
+    int n = top / unit;
+    for (int i = 0; i < n; ++i) all[static_cast<size_t>(i)] = unit * (i + 1);
     std::array<int, 4> prices{};
-    prices[0] = rightPrice;
-    for (int i = 1; i <= below; ++i) prices[static_cast<size_t>(i)] = rightPrice - unit * i;
-    for (int i = below + 1, above = money; i < count; ++i)
-        prices[static_cast<size_t>(i)] = above += unit * (1 + randomBelow(random, 2));
+    for (bool fits = false; !fits;) {
+        for (int i = n - 1; i > 0; --i) std::swap(all[static_cast<size_t>(i)], all[static_cast<size_t>(randomBelow(random, i + 1))]);
+        std::copy(all.begin(), all.begin() + count, prices.begin());
+        bool within = false, beyond = false, exact = false;
+        for (int i = 0; i < count; ++i) {
+            within = within || prices[static_cast<size_t>(i)] <= money;
+            beyond = beyond || prices[static_cast<size_t>(i)] > money;
+            exact = exact || prices[static_cast<size_t>(i)] == money;
+        }
+        fits = kind == 0 ? exact : within && beyond;
+    }
     std::array<Choice, MaxChoices> c{};
     for (int i = 0; i < count; ++i) {
         const Goods &g = goods()[static_cast<size_t>(order[static_cast<size_t>(i)])];
@@ -907,7 +915,7 @@ Round windowRound(int level, int, Random &random)
 {
     bool big = level == ProgressLevelBig;
     int n = big ? randomBetween(random, 6, 12) : randomBetween(random, 2, 9);
-    Round r = round("Hány ablaka van a háznak?", {house(n)}, numberAnswers(nearMisses(random, n, 1, 1)));
+    Round r = round("Hány ablaka van a háznak?", {house(n)}, numberAnswers(nearMisses(random, n, 1, 1, big ? 20 : 10)));
     int rows = (n + 2) / 3, last = n - 3 * (rows - 1);
     if (!big)
         return hinted(r, "Mutass rá mindegyik ablakra, és számolj!",
@@ -1144,6 +1152,13 @@ const char *dayName(int day)
     return names[static_cast<size_t>((day % 7 + 7) % 7)];
 }
 
+// A day's name at the start of a sentence.
+const char *dayNameFirst(int day)
+{
+    static constexpr std::array<const char *, 7> names{"Hétfő", "Kedd", "Szerda", "Csütörtök", "Péntek", "Szombat", "Vasárnap"};
+    return names[static_cast<size_t>((day % 7 + 7) % 7)];
+}
+
 Choice dayAnswer(int day) { return answer(dayName(day), (day % 7 + 7) % 7); }
 
 // A question about the day `step` days after `day` (before it when negative), on a strip of days with a
@@ -1159,7 +1174,7 @@ Round dayRound(const char *prompt, int day, int step, std::initializer_list<int>
     switch (step) {
     case 1:
         return hinted(r, "Mondd el sorban a hét napjait, hétfőtől!",
-                      keptText("%s, %s, és utána jön...?", dayName(day - 1), dayName(day)));
+                      keptText("%s, %s, és utána jön...?", dayNameFirst(day - 1), dayName(day)));
     case 2:
         return hinted(r, "Holnapután: két nappal később. Lépj kettőt előre!",
                       keptText("Ma %s, holnap %s, és holnapután...?", dayName(day), dayName(day + 1)));
