@@ -70,7 +70,7 @@ const char *nameEnding(int n)
 // Warnings and hints the traffic tasks share.
 constexpr const char *waitAtRed = "Vigyázz! Pirosnál várunk.";
 constexpr const char *noRunning = "Vigyázz! Az úton nem szaladunk.";
-constexpr const char *letItStop = "Vigyázz! Megvárjuk, hogy az autó megálljon.";
+constexpr const char *letItStop = "Vigyázz! Megvárjuk, hogy megálljon.";
 constexpr const char *notOnTheRoad = "Vigyázz! Az úton nem állunk meg.";
 constexpr const char *lookAtTheRoad = "Vigyázz! Az utat nézzük, nem az eget.";
 constexpr const char *beforeCrossing = "Mit csinálunk, mielőtt átmegyünk?";
@@ -549,8 +549,8 @@ Round clockHints(Round r, int part, int hour)
     static constexpr std::array<const char *, 4> longHand{
         "A nagy mutató a 12-re mutat: egész óra van.",
         "A nagy mutató a 6-ra mutat: fél. A fél a következő órát mondja.",
-        "A nagy mutató a 3-ra mutat: negyed. Ez is a következő órát mondja.",
-        "A nagy mutató a 9-re mutat: háromnegyed. Ez is a következő órát mondja."};
+        "A nagy mutató a 3-ra mutat: negyed. A következő órát mondja.",
+        "A nagy mutató a 9-re mutat: háromnegyed. A következő órát mondja."};
     const char *second = part == PartWhole ? "Most nézd a kis mutatót: melyik számra mutat?"
                                            : keptText("A kis mutató %d és %d között jár.", hour, hour % 12 + 1);
     return hinted(r, longHand[static_cast<size_t>(part)], second);
@@ -750,7 +750,7 @@ Task vehiclesTask()
 
 Task helpTask()
 {
-    const char *callForHelp = "Vigyázz! Bajban mindig segítséget hívunk.";
+    const char *callForHelp = "Vigyázz! Bajban segítséget hívunk.";
     Round number = hinted(round("Melyik számot hívod, ha nagy baj van?", {pic(PicPhone)},
                                 {words("123"), right(words("112")), words("555")}),
                           "Két egyes és egy kettes van benne.", "Egy, egy, kettő.");
@@ -769,7 +769,7 @@ Task helpTask()
                         "Ki vigyáz a rendre az utcán?", "A rendőr segít, ha eltévedtél.");
     Round smoke = hinted(round("Füstöt látsz a lakásban. Mit teszel?", {pic(PicHouseFire)},
                                {right(words("kimegyek, és szólok egy felnőttnek")),
-                                warned(words("elbújok az ágy alá"), "Vigyázz! Tűznél nem bújunk el, kimegyünk."),
+                                warned(words("elbújok az ágy alá"), "Vigyázz! Ne bújj el, menj ki!"),
                                 warned(words("tovább játszom"), "Vigyázz! A füst veszélyes!")}),
                          "A füst veszélyes. Hol vagy biztonságban?", "Kimegyünk, és szólunk egy felnőttnek.");
     Round forFun = hinted(round("Szabad játékból felhívni a 112-t?", {pic(PicPhone)},
@@ -787,7 +787,7 @@ Task helpTask()
                 Levels{{number, fire, ill, lost, smoke, forFun}, {number, fire, ill, lost, smoke, forFun, say, hangUp}},
                 hinted(round("Eltévedtél. Kinek mondod el, hol laksz?", {},
                              {right(words("egy rendőrnek")),
-                              warned(words("bárkinek, aki kérdezi"), "Vigyázz! A címedet csak segítőnek mondd el."),
+                              warned(words("bárkinek, aki kérdezi"), "Vigyázz! Címet csak segítőnek mondunk."),
                               words("senkinek")}),
                        "Kitől kérhetsz segítséget az utcán?", "A rendőrnek elmondhatod, hol laksz."));
 }
@@ -1065,7 +1065,7 @@ Task safetyTask()
     Round seat = hinted(round("Hol utazol az autóban?", {car(ColBlue)},
                               {right(choice(pic(PicBelt, 1), "gyerekülésben")),
                                warned(words("a sofőr ölében"), "Vigyázz! Gyerekülésben utazunk."),
-                               warned(words("öv nélkül, állva"), "Vigyázz! Az autóban mindig bekötve ülünk.")}),
+                               warned(words("öv nélkül, állva"), "Vigyázz! Az autóban bekötve ülünk.")}),
                         "Hol van a gyerekek helye?", "Hátul, gyerekülésben, bekötve.");
     Round vest = hinted(round("Mit veszel fel, ha sötétben mész az úton?", {pic(PicDayPart, PartNight)},
                               {right(choice(pic(PicVest), "láthatósági mellény")), choice(pic(PicBall, ColBlue), "labda"),
@@ -1073,13 +1073,13 @@ Task safetyTask()
                         "Mi világít, ha fény esik rá?", "A mellény csíkjai messziről látszanak.");
     Round ball = hinted(round("Kigurult a labdád az úttestre. Mit teszel?", {pic(PicBall, ColRed)},
                               {right(words("szólok egy felnőttnek")),
-                               warned(words("utánaszaladok"), "Vigyázz! Labda után sosem szaladunk az útra."),
+                               warned(words("utánaszaladok"), "Vigyázz! Labda után nem szaladunk ki."),
                                words("elmegyek játszani")}),
                         "Az úttesten autók járnak. Ki segít?", "Egy felnőtt hozza vissza a labdát.");
     Round stranger = hinted(round("Egy idegen hív, hogy menj vele. Mit teszel?", {},
                                   {right(words("nem megyek vele")),
                                    warned(words("elmegyek vele"), "Vigyázz! Idegennel sosem megyünk el."),
-                                   warned(words("elfogadom a cukrot"), "Vigyázz! Idegentől nem fogadunk el semmit.")}),
+                                   warned(words("elfogadom a cukrot"), "Vigyázz! Idegentől nem fogadunk el.")}),
                             "Az idegent nem ismered.", "Csak azzal megyünk, akit a szüleink küldtek.");
     Round why = hinted(round("Miért kell kerékpáros sisak?", {pic(PicHelmet)},
                              {words("mert szép"), right(words("védi a fejemet")), words("mert meleg")}),
