@@ -556,20 +556,20 @@ Round clockHints(Round r, int part, int hour)
     return hinted(r, longHand[static_cast<size_t>(part)], second);
 }
 
-// The hours a clock past the hour shows, its short hand past them: six for half past, three each for
+// The hours a clock past the hour shows, its short hand past them: eight for half past, three each for
 // quarter past and quarter to, so that the clocks of three tasks need few pictures between them.
-constexpr std::array<int, 6> halfHours{1, 3, 5, 7, 9, 11};
+constexpr std::array<int, 8> halfHours{1, 2, 3, 5, 7, 8, 9, 11};
 constexpr std::array<int, 3> quarterHours{2, 6, 10}, threeQuarterHours{4, 8, 11};
 
 // Three different hours a clock of a part of the hour may show, in a random order; any three for whole hours.
 std::array<int, 3> partClockHours(int part, Random &random)
 {
     if (part == PartWhole) return threeHours(random);
-    std::array<int, 6> pool{};
+    std::array<int, 8> pool{};
     int n = 0;
     if (part == PartHalf) {
         pool = halfHours;
-        n = 6;
+        n = 8;
     } else {
         const auto &few = part == PartQuarter ? quarterHours : threeQuarterHours;
         std::copy(few.begin(), few.end(), pool.begin());
