@@ -127,6 +127,7 @@ Task lightTask()
 Task walkLightTask()
 {
     const char *waitAtRedWalker = "Vigyázz! Piros emberkénél várunk.";
+    const char *notAtFlashing = "Vigyázz! Villogó zöldnél nem indulunk.";
     const char *redWalker = "Milyen színű az emberke?", *waitOnThePavement = "Piros emberke: várj a járdán!";
     Round red = hinted(round("Mit teszel, ha ilyen a lámpa?", {walkLight(0)},
                              {right(waitAnswer()), warned(crossAnswer(), waitAtRedWalker), warned(runAnswer(), waitAtRedWalker)}),
@@ -139,7 +140,8 @@ Task walkLightTask()
                          redWalker, waitOnThePavement);
     Round which = hinted(round("Melyik lámpánál mehetsz át?", {pic(PicZebra)},
                                {warned(choice(walkLight(0), "piros emberke"), waitAtRedWalker),
-                                right(choice(walkLight(1), "zöld emberke"))}),
+                                right(choice(walkLight(1), "zöld emberke")),
+                                warned(choice(walkLight(2), "villogó zöld"), notAtFlashing)}),
                          "Melyik emberke lépked?", "Zöld emberke: mehetsz. Piros: várj!");
     Round look = hinted(round("Mit teszel, mielőtt lelépsz a járdáról?", {walkLight(1)},
                               {right(choice(pic(PicAction, ActionLook), "Körülnézek")),
@@ -155,7 +157,7 @@ Task walkLightTask()
                                 warned(choice(pic(PicZebra), "a zebra közepén"), notOnTheRoad)}),
                          "Hol nem járnak autók?");
     Round flashing = hinted(round("Villog a zöld emberke, és még a járdán vagy. Mit teszel?", {walkLight(2)},
-                                  {right(waitAnswer()), warned(crossAnswer(), "Vigyázz! Villogó zöldnél nem indulunk."),
+                                  {right(waitAnswer()), warned(crossAnswer(), notAtFlashing),
                                    warned(runAnswer(), noRunning)}),
                             "Villogó zöld: mindjárt piros lesz.", "Aki még a járdán áll, az vár.");
     Round halfway = hinted(round("Villog a zöld emberke, és már a zebra közepén vagy. Mit teszel?", {walkLight(2)},
@@ -672,7 +674,8 @@ Task dayPartsTask()
     return task("Napszakok", dayPart(PartNoon), "Mit csinálsz egy nap?", ruleMarked,
                 Levels{{breakfast, lunch, dinner, sleep, sunrise, sunset, stars, nursery},
                        {lunch, dinner, sunrise, sunset, stars, afterMorning, afterNoon, afterNight}},
-                hinted(round("Mi világít éjjel az égen?", {}, {right(choice(pic(PicMoon), "a Hold")), choice(pic(PicSun), "a Nap")}),
+                hinted(round("Mi világít éjjel az égen?", {},
+                             {right(choice(pic(PicMoon), "a Hold")), choice(pic(PicSun), "a Nap"), words("a szivárvány")}),
                        "A Nap nappal süt.", "Éjjel a Hold világít."));
 }
 
@@ -773,7 +776,8 @@ Task helpTask()
                                 warned(words("tovább játszom"), "Vigyázz! A füst veszélyes!")}),
                          "A füst veszélyes. Hol vagy biztonságban?", "Kimegyünk, és szólunk egy felnőttnek.");
     Round forFun = hinted(round("Szabad játékból felhívni a 112-t?", {pic(PicPhone)},
-                                {warned(words("igen"), "Vigyázz! A 112-t csak nagy bajban hívjuk."), right(words("nem"))}),
+                                {warned(words("igen"), "Vigyázz! A 112-t csak nagy bajban hívjuk."), right(words("nem")),
+                                 warned(words("csak ha unatkozom"), "Vigyázz! A 112-t csak nagy bajban hívjuk.")}),
                           "Kinek kell a 112?", "Azoknak, akik nagy bajban vannak.");
     Round say = hinted(round("Mit mondasz el, amikor a 112-t hívod?", {pic(PicPhone)},
                              {right(words("a nevemet, hogy hol vagyok, és mi történt")), closeMiss(words("csak azt, hogy baj van")),
@@ -1331,7 +1335,7 @@ const auto townTasks = taskTable(
 
     madeTask("Hány óra van?", clock(3, 0), "A kis mutató az órát mutatja.", ruleSceneParam, hourRound,
              hinted(round("Melyik mutató mutatja az órát?", {clock(3, 0)},
-                          {right(words("a kis mutató")), words("a nagy mutató")}),
+                          {right(words("a kis mutató")), words("a nagy mutató"), words("mindkettő")}),
                     "A nagy mutató a perceket mutatja.", "A rövid mutató lassan jár, ő mutatja az órát."),
              ruleMarked),
 
