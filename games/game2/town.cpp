@@ -755,7 +755,7 @@ Task helpTask()
 {
     const char *callForHelp = "Vigyázz! Bajban segítséget hívunk.";
     Round number = hinted(round("Melyik számot hívod, ha nagy baj van?", {pic(PicPhone)},
-                                {words("123"), right(words("112")), words("555")}),
+                                {words(said("123", "egy kettő három")), right(words("112")), words(said("555", "öt öt öt"))}),
                           "Két egyes és egy kettes van benne.", "Egy, egy, kettő.");
     Round fire = hinted(round("Ég a ház! Kiket hívsz?", {pic(PicHouseFire)},
                               {right(choice(pic(PicFireTruck), "a tűzoltókat")), choice(bus(5), "a buszsofőrt"),
