@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -543,6 +544,18 @@ std::array<int, 3> threeHours(Random &random)
     return {a, b, c};
 }
 
+// A number as it is said standing alone: "kettő", "tizenkettő", where before "között" or "felé" the voice
+// would take it for a number before a noun ("két").
+std::string alone(int n) { return speechText(numberText(n)); }
+
+// Where the short hand of a clock past `hour` stands, with its speech form.
+const char *betweenHours(int hour)
+{
+    int next = hour % 12 + 1;
+    return said(keptText("A kis mutató %d és %d között jár.", hour, next),
+                keptText("A kis mutató %s és %s között jár.", alone(hour).c_str(), alone(next).c_str()));
+}
+
 // The hints of a clock to be read: the first about the long hand (which the engine lights up with it) and
 // the rule that a part of the hour names the coming hour, the second about the short one between its two
 // hours; never the answer itself.
@@ -553,8 +566,7 @@ Round clockHints(Round r, int part, int hour)
         "A nagy mutató a 6-ra mutat: fél. A fél a következő órát mondja.",
         "A nagy mutató a 3-ra mutat: negyed. A következő órát mondja.",
         "A nagy mutató a 9-re mutat: háromnegyed. A következő órát mondja."};
-    const char *second = part == PartWhole ? "Most nézd a kis mutatót: melyik számra mutat?"
-                                           : keptText("A kis mutató %d és %d között jár.", hour, hour % 12 + 1);
+    const char *second = part == PartWhole ? "Most nézd a kis mutatót: melyik számra mutat?" : betweenHours(hour);
     return hinted(r, longHand[static_cast<size_t>(part)], second);
 }
 
@@ -628,7 +640,9 @@ Round findClockRound(int level, int index, Random &random)
     // The second hint of a part is the one reading that clock has, so that the tasks share it.
     Round read = clockHints(Round{}, part, h[0]);
     return hinted(r, "A nagy mutató mindegyiken ugyanott áll. Nézd a kicsit!",
-                  part == PartWhole ? keptText("A kis mutató %s %d felé mutat.", article(h[0]), h[0]) : read.secondHint);
+                  part == PartWhole ? said(keptText("A kis mutató %s %d felé mutat.", article(h[0]), h[0]),
+                                           keptText("A kis mutató %s %s felé mutat.", article(h[0]), alone(h[0]).c_str()))
+                                    : read.secondHint);
 }
 
 //----------------------------------------------------------------------------------------------------------
