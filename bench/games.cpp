@@ -122,6 +122,7 @@ void ranges(int seeds)
             for (int level = 0; level < LevelCount; ++level) {
                 int low = 1 << 30, high = -1, fewest = MaxScene, most = 0;
                 std::map<int, int> minutes; // for clocks: the minutes past the hour asked
+                int priced = 0, cheapest = 0;   // for shopping: questions among prices, and those the cheapest answers
                 for (int seed = 1; seed <= seeds; ++seed) {
                     Random random = randomSeeded(static_cast<uint32_t>(seed));
                     for (int index = 0; index < MadePool; ++index) {
@@ -134,6 +135,12 @@ void ranges(int seeds)
                         most = std::max(most, sceneCount(r));
                         bool clock = (sceneCount(r) == 1 && r.scene[0].kind == PicClock) || r.target.kind == PicClock;
                         if (clock) ++minutes[v % 60];
+                        if (task.rule == ruleAffordable && r.b == 0) {
+                            int lowest = 1 << 30;
+                            for (int i = 0; i < choiceCount(r); ++i) lowest = std::min(lowest, r.choices[i].value);
+                            ++priced;
+                            cheapest += rightValue(r, task.rule) == lowest ? 1 : 0;
+                        }
                     }
                 }
                 std::printf("  %-20s %-5s ", task.title, level == ProgressLevelSmall ? "kicsi" : "nagy");
@@ -143,7 +150,9 @@ void ranges(int seeds)
                 } else {
                     std::printf("answers %d to %d", low, high);
                 }
-                std::printf(", %d to %d pictures\n", fewest, most);
+                std::printf(", %d to %d pictures", fewest, most);
+                if (priced > 0) std::printf(", the cheapest thing is the answer in %.1f %% of %d", 100.0 * cheapest / priced, priced);
+                std::printf("\n");
             }
         }
 }

@@ -24,7 +24,9 @@ struct Page {
 };
 
 // Plain fixed tables: the state must stay valid while the library is being unloaded (see engineRelease).
-constexpr int MaxPages = 16;
+// A start makes only the pages it fills: the town fills 16 with the game's font, and 19 with the wider
+// system font that stands in when the game's own cannot be read; the rest is room to spare.
+constexpr int MaxPages = 24;
 constexpr int MaxSprites = 4096;
 std::array<Page, MaxPages> pages;
 int pageCount = 0;

@@ -36,7 +36,11 @@ constexpr std::array<PainterEntry, PicKindCount> painters{{
     {PicJar, drawJar}, {PicBin, drawBin}, {PicArrow, drawArrow}, {PicZebra, drawZebra}, {PicRoad, drawRoad},
     {PicHelmet, drawHelmet}, {PicBelt, drawBelt}, {PicBread, drawBread}, {PicMedicine, drawMedicine},
     {PicBall, drawBall}, {PicIceCream, drawIceCream}, {PicKifli, drawKifli}, {PicBalloon, drawBalloon},
-    {PicBook, drawBook}, {PicSun, drawSun}, {PicMoon, drawMoon}, {PicPhone, drawPhone}, {PicSwatch, drawSwatch},
+    {PicBook, drawBook}, {PicSun, drawSun}, {PicMoon, drawMoon}, {PicPhone, drawPhone},
+    {PicDayPart, drawDayPart}, {PicHouseFire, drawHouseFire}, {PicBike, drawBike}, {PicTram, drawTram},
+    {PicGarbageTruck, drawGarbageTruck}, {PicTeddy, drawTeddy}, {PicCan, drawCan}, {PicBox, drawBox},
+    {PicVest, drawVest}, {PicPlace, drawPlace},
+    {PicSwatch, drawSwatch},
     {PicAction, drawAction}, {PicSnowflake, drawSnowflake}, {PicDay, drawDay}, {PicPurse, drawPurse},
     {PicWatch, drawWatch}, {PicMagnifier, drawMagnifier}, {PicPodium, drawPodium}, {PicTower, drawTower},
 }};

@@ -67,21 +67,12 @@ int colourOf(Pic pic)
     }
 }
 
-int lightAction(int light)
+BinKind binFor(Pic rubbish)
 {
-    switch (light) {
-    case LightRed: return 0;
-    case LightYellow: return 1;
-    case LightGreen: return 2;
-    default: return -1;
-    }
-}
-
-BinKind binFor(PicKind rubbish)
-{
-    switch (rubbish) {
-    case PicPaper: case PicBook: return BinPaper;
-    case PicBottle: return BinPlastic;
+    switch (rubbish.kind) {
+    case PicPaper: case PicBook: case PicBox: return BinPaper;
+    case PicBottle: return rubbish.param ? BinGlass : BinPlastic; // a plastic bottle, or a glass one
+    case PicCan: return BinPlastic;                               // metal goes with the plastic
     case PicJar: return BinGlass;
     default: return BinMixed;
     }
@@ -93,6 +84,9 @@ ShopKind shopFor(PicKind goods)
     case PicBread: case PicKifli: return ShopBakery;
     case PicMedicine: return ShopPharmacy;
     case PicFlower: return ShopFlowers;
+    case PicApple: case PicCarrot: return ShopGreengrocer;
+    case PicBook: return ShopBooks;
+    case PicIceCream: return ShopSweets;
     default: return ShopToys;
     }
 }
@@ -283,9 +277,14 @@ bool ruleCoinSum(const Round &round, int choice)
 
 bool ruleAffordable(const Round &round, int choice)
 {
-    if (!validChoice(round, choice) || round.choices[choice].value > round.a) return false;
-    for (int i = 0; i < choiceCount(round); ++i)
-        if (i != choice && round.choices[i].value <= round.a) return false;
+    if (!validChoice(round, choice)) return false;
+    int mine = round.choices[choice].value;
+    if (round.b > 0) return mine == (round.b < round.a ? 0 : round.b == round.a ? 1 : 2);
+    if (mine > round.a) return false;
+    for (int i = 0; i < choiceCount(round); ++i) {
+        int other = round.choices[i].value;
+        if (i != choice && other <= round.a && other >= mine) return false;
+    }
     return true;
 }
 
@@ -299,21 +298,11 @@ bool ruleChange(const Round &round, int choice)
     return validChoice(round, choice) && round.choices[choice].value == round.a - round.b;
 }
 
-bool ruleLight(const Round &round, int choice)
-{
-    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
-    Pic light = round.scene[0];
-    int action = -1;
-    if (light.kind == PicLight) action = lightAction(light.param);
-    else if (light.kind == PicWalkLight) action = light.param == 1 ? 2 : 0;
-    return action >= 0 && round.choices[choice].value == action;
-}
-
 bool ruleBin(const Round &round, int choice)
 {
     if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
     Pic bin = round.choices[choice].pic;
-    return bin.kind == PicBin && bin.param == binFor(static_cast<PicKind>(round.scene[0].kind));
+    return bin.kind == PicBin && bin.param == binFor(round.scene[0]);
 }
 
 bool ruleShop(const Round &round, int choice)
@@ -326,18 +315,22 @@ bool ruleShop(const Round &round, int choice)
 bool ruleOrdinal(const Round &round, int choice)
 {
     if (!validChoice(round, choice)) return false;
+    int n = sceneCount(round);
+    bool fromRight = n > 0 && round.scene[n - 1].kind == PicLight; // the row's front waits at the light
     int place = 0;
-    for (int i = 0; i < sceneCount(round); ++i) {
-        if (round.scene[i].kind == PicArrow) continue; // the arrow only shows where counting starts
+    for (int k = 0; k < n; ++k) {
+        const Pic &p = round.scene[fromRight ? n - 1 - k : k];
+        if (p.kind == PicArrow || p.kind == PicLight) continue;
         ++place;
-        if (matchesTarget(round.scene[i], round.target)) return round.choices[choice].value == place;
+        if (matchesTarget(p, round.target)) return round.choices[choice].value == place;
     }
     return false;
 }
 
-bool ruleNextDay(const Round &round, int choice)
+bool ruleDayAfter(const Round &round, int choice)
 {
-    return validChoice(round, choice) && round.a >= 0 && round.a < 7 && round.choices[choice].value == (round.a + 1) % 7;
+    return validChoice(round, choice) && round.a >= 0 && round.a < 7 &&
+           round.choices[choice].value == ((round.a + round.b) % 7 + 7) % 7;
 }
 
 bool ruleMarked(const Round &round, int choice)

@@ -8,8 +8,7 @@ PicKind homeOf(PicKind animal);           // PicNone when the animal has no home
 PicKind foodOf(PicKind animal);
 int categoryOf(Pic pic);                  // 0 none, 1 animal, 2 plant or fruit, 3 vehicle, 4 thing to eat, 5 home
 int colourOf(Pic pic);                    // -1 when the picture has no colour of its own
-int lightAction(int light);               // what a walker does at a traffic light colour: 0 stop, 1 wait, 2 go
-BinKind binFor(PicKind rubbish);
+BinKind binFor(Pic rubbish);
 ShopKind shopFor(PicKind goods);
 int legsOf(PicKind animal);               // 0 when unknown
 int coinValue(Pic pic);                   // 0 for anything that is not a coin
@@ -34,11 +33,14 @@ bool rulePattern(const Round &round, int choice);     // the picture that contin
 bool ruleOddOne(const Round &round, int choice);      // the one whose category differs from all the others
 bool ruleSum(const Round &round, int choice);          // value is a plus b
 bool ruleCoinSum(const Round &round, int choice);     // value is the sum of the scene's coins
-bool ruleAffordable(const Round &round, int choice);  // the only choice whose price (value) is at most a
+// The dearest choice whose price (value) is at most a, the money there is; when b is the price of one thing
+// instead, the verdict on paying it from a: 0 money is left over, 1 just enough, 2 not enough.
+bool ruleAffordable(const Round &round, int choice);
 bool ruleChange(const Round &round, int choice);      // value is a minus b
-bool ruleLight(const Round &round, int choice);       // value is the walker's action at the scene's light
 bool ruleBin(const Round &round, int choice);         // the bin for the scene's rubbish
 bool ruleShop(const Round &round, int choice);        // the shop that sells the scene's goods
-bool ruleOrdinal(const Round &round, int choice);     // value is the target's place in the scene, from 1, arrows aside
-bool ruleNextDay(const Round &round, int choice);     // value is the day after day a (0 Monday ... 6 Sunday)
+// The target's place in the row from 1, counted from its front: from the traffic light the row waits at
+// when it ends with one, from the left otherwise; the light and arrows are not counted.
+bool ruleOrdinal(const Round &round, int choice);
+bool ruleDayAfter(const Round &round, int choice);    // value is the day b days after day a (0 Monday ... 6 Sunday)
 bool ruleMarked(const Round &round, int choice);      // value 1 marks the right answer (facts told in words)

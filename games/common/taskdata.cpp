@@ -89,10 +89,12 @@ std::vector<Pic> scatter(Random &random, std::vector<Pic> counted, const std::ve
     return counted;
 }
 
-std::array<int, 3> nearMisses(Random &random, int right, int step, int low)
+std::array<int, 3> nearMisses(Random &random, int right, int step, int low, int high)
 {
-    // The right number stands below, between or above its two neighbours, as chance has it.
+    // The right number stands below, between or above its two neighbours, as chance has it, as far as the
+    // numbers may go up and down.
     int below = std::max(0, std::min(randomBelow(random, 3), (right - low) / step));
+    if (right + 2 * step - step * below > high) below = std::min(2, (right + 3 * step - 1 - high) / step);
     int first = right - below * step;
     return {first, first + step, first + 2 * step};
 }

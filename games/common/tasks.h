@@ -23,6 +23,7 @@ enum PicKind : int16_t {
     PicCoin, PicClock, PicHouse, PicShop, PicSign, PicPaper, PicBottle, PicJar, PicBin, PicArrow,
     PicZebra, PicRoad, PicHelmet, PicBelt, PicBread, PicMedicine, PicBall, PicIceCream, PicKifli, PicBalloon,
     PicBook, PicSun, PicMoon, PicPhone,
+    PicDayPart, PicHouseFire, PicBike, PicTram, PicGarbageTruck, PicTeddy, PicCan, PicBox, PicVest, PicPlace,
     // answers shown as pictures, and the town map's icons
     PicSwatch, PicAction, PicSnowflake, PicDay, PicPurse, PicWatch, PicMagnifier, PicPodium, PicTower,
     PicKindCount
@@ -43,16 +44,28 @@ inline Pic shapePic(int shape, int colour) { return Pic{PicShape, static_cast<in
 // Seasons, the parameter of PicTree.
 enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter };
 // Clocks: the parameter of PicClock is hours * 60 + minutes.
-// Traffic lights: PicLight 0 red, 1 yellow, 2 green; PicWalkLight 0 red, 1 green.
+// Traffic lights: PicLight 0 red, 1 yellow, 2 green, 3 dark (the colours' places alone); PicWalkLight 0 red,
+// 1 green, 2 green flashing.
 enum LightColour : int16_t { LightRed, LightYellow, LightGreen };
 // Road signs, the parameter of PicSign.
-enum SignKind : int16_t { SignStop, SignCrossing, SignNoEntry, SignGiveWay, SignBikePath, SignKindCount };
+enum SignKind : int16_t {
+    SignStop, SignCrossing, SignNoEntry, SignGiveWay, SignBikePath, SignChildren, SignFootPath, SignBusStop, SignParking,
+    SignKindCount
+};
 // Shops, the parameter of PicShop.
-enum ShopKind : int16_t { ShopBakery, ShopPharmacy, ShopFlowers, ShopToys, ShopKindCount };
-// Recycling bins by colour: blue paper, yellow plastic, green glass.
+enum ShopKind : int16_t {
+    ShopBakery, ShopPharmacy, ShopFlowers, ShopToys, ShopGreengrocer, ShopBooks, ShopSweets, ShopKindCount
+};
+// Recycling bins by colour: blue paper, yellow plastic and metal, green glass, grey everything else.
 enum BinKind : int16_t { BinPaper, BinPlastic, BinGlass, BinMixed };
-// What a walker does, the parameter of PicAction (a sign with a figure on it).
-enum WalkerAction : int16_t { ActionStop, ActionWait, ActionGo };
+// What a walker does at the kerb, the parameter of PicAction: waits on the pavement, looks both ways and
+// crosses, runs across, or looks both ways before stepping off.
+enum WalkerAction : int16_t { ActionWait, ActionLookAndGo, ActionRun, ActionLook };
+// The parts of the day, the parameter of PicDayPart: the sun rising, high, setting, and the moon and stars.
+enum DayPart : int16_t { PartMorning, PartNoon, PartEvening, PartNight };
+// Books: PicBook 0 an open book, 1 a school notebook. Bottles: PicBottle 0 plastic, 1 glass. PicBelt 0 a
+// car seat with its belt, 1 a child's seat. PicTower: a block of flats with as many floors as its parameter.
+// PicPlace: the badge of a place in a row, "1." to "9.".
 // Days of the week, the parameter of PicDay: 0 Monday ... 6 Sunday.
 // Arrows, the parameter of PicArrow.
 enum Direction : int16_t { DirLeft, DirRight, DirAhead };

@@ -41,14 +41,19 @@ void walker(Pen &p, float cx, float cy, bool walking, Rgb c, float k = 1)
 
 } // namespace
 
-void drawWalkLight(Pen &p, int green)
+void drawWalkLight(Pen &p, int state)
 {
+    bool green = state != 0;
     box(p, 46, 76, 8, 22, darkGrey);
     box(p, 28, 6, 44, 72, {55, 60, 70}, 8);
     box(p, 33, 11, 34, 30, {30, 30, 35}, 4);
     box(p, 33, 44, 34, 30, {30, 30, 35}, 4);
     walker(p, 50, 26, false, green ? Rgb{110, 55, 55} : Rgb{245, 60, 50});
     walker(p, 50, 59, true, green ? Rgb{80, 225, 100} : Rgb{55, 95, 60});
+    if (state == 2) // flashing: short rays on both sides of the lit walker
+        for (float side : {-1.0f, 1.0f})
+            for (int i = 0; i < 3; ++i)
+                stroke(p, 50 + side * 27, 50 + i * 9.0f, 50 + side * 36, 46 + i * 13.0f, 3, {80, 225, 100});
 }
 
 namespace {
@@ -74,16 +79,17 @@ void drawCar(Pen &p, int colour)
     wheels(p, 28, 72, 78);
 }
 
+// The route number stands large on a white board along the side, as reading it is the whole task.
 void drawBus(Pen &p, int number)
 {
     Rgb c{245, 180, 40};
-    box(p, 4, 26, 92, 52, c, 8);
-    for (int i = 0; i < 4; ++i) box(p, 10 + i * 16.0f, 34, 12, 16, lightBlue, 2);
-    box(p, 76, 34, 14, 34, lightBlue, 2);
-    box(p, 60, 56, 14, 14, white, 3);
+    box(p, 4, 22, 92, 56, c, 8);
+    for (int i = 0; i < 4; ++i) box(p, 9 + i * 17.0f, 28, 13, 14, lightBlue, 2);
+    box(p, 79, 28, 12, 30, lightBlue, 2);
+    box(p, 10, 46, 62, 26, white, 4);
     char n[8];
     std::snprintf(n, sizeof n, "%d", number);
-    label(p, n, 67, 63, 13, Rgba{40, 35, 35, 255});
+    label(p, n, 41, 59, 26, rgba(black));
     wheels(p, 22, 76, 80);
 }
 
@@ -169,37 +175,99 @@ void drawHouse(Pen &p, int windows)
     box(p, 70, 80, 8, 12, bark);
 }
 
+namespace {
+
+constexpr Rgb teddyBrown{185, 125, 75}, teddyLight{235, 200, 150};
+
+// A teddy bear's head, about 2 * r across with its ears.
+void teddyHead(Pen &p, float cx, float cy, float r)
+{
+    disc(p, cx - r * 0.75f, cy - r * 0.75f, r * 0.38f, teddyBrown);
+    disc(p, cx + r * 0.75f, cy - r * 0.75f, r * 0.38f, teddyBrown);
+    disc(p, cx, cy, r, teddyBrown);
+    oval(p, cx, cy + r * 0.35f, r * 0.42f, r * 0.3f, teddyLight);
+    dot(p, cx, cy + r * 0.22f, r * 0.13f, black);
+    eye(p, cx - r * 0.38f, cy - r * 0.2f, r * 0.13f);
+    eye(p, cx + r * 0.38f, cy - r * 0.2f, r * 0.13f);
+}
+
+// An open book seen from above: two pages with lines of text, on a coloured cover.
+void openBook(Pen &p, float cx, float cy, float w, Rgb cover)
+{
+    float h = w * 0.62f;
+    box(p, cx - w / 2 - 2, cy - h / 2 + 2, w + 4, h + 2, cover, 2);
+    poly(p, {cx, cy - h / 2 + 3, cx - w / 2, cy - h / 2, cx - w / 2, cy + h / 2, cx, cy + h / 2 + 2}, white);
+    poly(p, {cx, cy - h / 2 + 3, cx + w / 2, cy - h / 2, cx + w / 2, cy + h / 2, cx, cy + h / 2 + 2}, white);
+    float line = std::max(1.0f, w / 40);
+    for (int i = 1; i <= 4; ++i) {
+        float y = cy - h / 2 + i * h / 5.5f;
+        stroke(p, cx - w / 2 + w * 0.08f, y, cx - w * 0.06f, y + 1, line, grey);
+        stroke(p, cx + w * 0.06f, y + 1, cx + w / 2 - w * 0.08f, y, line, grey);
+    }
+}
+
+} // namespace
+
+// A shop with a striped awning and, on the board above it, a picture of what it sells.
 void drawShop(Pen &p, int kind)
 {
-    Rgb stripe[ShopKindCount] = {{220, 140, 60}, {70, 170, 90}, {230, 110, 160}, {80, 140, 230}};
-    Rgb c = kind >= 0 && kind < ShopKindCount ? stripe[kind] : grey;
-    box(p, 10, 36, 80, 58, {250, 240, 220});
-    box(p, 18, 50, 34, 28, lightBlue, 2);
-    box(p, 60, 56, 22, 38, bark, 2);
+    constexpr std::array<Rgb, ShopKindCount> stripes{{
+        {220, 140, 60}, {70, 170, 90}, {230, 110, 160}, {80, 140, 230}, {120, 180, 60}, {150, 100, 200}, {240, 130, 170},
+    }};
+    Rgb c = kind >= 0 && kind < ShopKindCount ? stripes[static_cast<size_t>(kind)] : grey;
+    box(p, 10, 44, 80, 50, {250, 240, 220});
+    box(p, 18, 58, 34, 24, lightBlue, 2);
+    box(p, 60, 60, 22, 34, bark, 2);
     for (int i = 0; i < 5; ++i) {
         Rgb s = i % 2 ? white : c;
-        poly(p, {6 + i * 17.6f, 30, 23.6f + i * 17.6f, 30, 23.6f + i * 17.6f, 44, 6 + i * 17.6f, 44}, s);
+        poly(p, {6 + i * 17.6f, 38, 23.6f + i * 17.6f, 38, 23.6f + i * 17.6f, 50, 6 + i * 17.6f, 50}, s);
     }
-    box(p, 26, 4, 48, 24, white, 5);
+    box(p, 16, 2, 68, 32, white, 6);
     switch (kind) {
     case ShopBakery:
-        oval(p, 50, 16, 16, 8, {215, 150, 70});
-        stroke(p, 44, 12, 42, 20, 1.5f, bark);
-        stroke(p, 52, 12, 50, 20, 1.5f, bark);
+        oval(p, 50, 18, 22, 11, {215, 150, 70});
+        for (float x : {40.0f, 50.0f, 60.0f}) stroke(p, x + 2, 11, x - 2, 25, 2, bark);
         break;
     case ShopPharmacy:
-        plainBox(p, 46, 7, 8, 18, crossGreen);
-        plainBox(p, 41, 12, 18, 8, crossGreen);
+        plainBox(p, 44, 5, 12, 26, crossGreen);
+        plainBox(p, 37, 12, 26, 12, crossGreen);
         break;
     case ShopFlowers:
-        for (int i = 0; i < 5; ++i) dot(p, 50 + 6 * std::cos(i * 1.2566f), 16 + 6 * std::sin(i * 1.2566f), 4, {230, 110, 160});
-        dot(p, 50, 16, 3, gold);
+        for (int i = 0; i < 5; ++i) disc(p, 50 + 8 * std::cos(i * 1.2566f - 1.57f), 18 + 8 * std::sin(i * 1.2566f - 1.57f), 5.5f, {235, 100, 150});
+        disc(p, 50, 18, 4.5f, gold);
         break;
-    default:
-        disc(p, 50, 16, 9, {80, 140, 230});
-        stroke(p, 42, 16, 58, 16, 2, white);
+    case ShopToys:
+        teddyHead(p, 50, 20, 10);
+        break;
+    case ShopGreengrocer:
+        disc(p, 42, 19, 10, appleRed);
+        stroke(p, 42, 9, 44, 4, 2, bark);
+        oval(p, 48, 7, 4, 2.5f, leafGreen);
+        poly(p, {56, 12, 70, 12, 63, 31}, {240, 130, 40}); // a carrot beside the apple
+        stroke(p, 63, 12, 61, 4, 2, leafGreen);
+        stroke(p, 63, 12, 66, 4, 2, leafGreen);
+        break;
+    case ShopBooks:
+        openBook(p, 50, 18, 40, {150, 100, 200});
+        break;
+    default: // the cake shop: a slice of layered cake with a cherry
+        poly(p, {32, 28, 68, 28, 68, 14, 32, 20}, {250, 225, 190});
+        plainBox(p, 33, 22, 34, 3, {240, 130, 170});
+        disc(p, 56, 10, 4, appleRed);
         break;
     }
+}
+
+void drawTeddy(Pen &p, int)
+{
+    disc(p, 26, 62, 10, teddyBrown); // arms and legs behind the body
+    disc(p, 74, 62, 10, teddyBrown);
+    disc(p, 34, 88, 11, teddyBrown);
+    disc(p, 66, 88, 11, teddyBrown);
+    oval(p, 50, 70, 22, 24, teddyBrown);
+    oval(p, 50, 74, 12, 14, teddyLight);
+    teddyHead(p, 50, 32, 20);
+    plainBox(p, 38, 50, 24, 5, {220, 60, 60}); // a ribbon at the neck
 }
 
 void drawSign(Pen &p, int kind)
@@ -224,6 +292,31 @@ void drawSign(Pen &p, int kind)
     case SignGiveWay:
         poly(p, {12, 6, 88, 6, 50, 70}, red);
         poly(p, {26, 14, 74, 14, 50, 56}, white);
+        break;
+    case SignChildren: // a warning triangle with two children running
+        poly(p, {50, 2, 90, 70, 10, 70}, red);
+        poly(p, {50, 16, 78, 62, 22, 62}, white);
+        walker(p, 42, 44, true, black, 0.62f);
+        walker(p, 57, 47, true, black, 0.5f);
+        break;
+    case SignFootPath: // a grown-up walking with a child by the hand
+        disc(p, 50, 38, 34, blue);
+        walker(p, 42, 36, true, white, 1.05f);
+        walker(p, 60, 42, true, white, 0.7f);
+        stroke(p, 48, 37, 56, 40, 2, white);
+        break;
+    case SignBusStop: // a bus on a white board framed in blue
+        box(p, 14, 2, 72, 70, blue, 4);
+        box(p, 21, 9, 58, 56, white, 3);
+        box(p, 26, 24, 48, 24, {40, 35, 35}, 4);
+        for (int i = 0; i < 3; ++i) plainBox(p, 30 + i * 12.0f, 28, 8, 8, white);
+        plainBox(p, 66, 28, 5, 13, white);
+        dot(p, 34, 50, 4, {40, 35, 35});
+        dot(p, 66, 50, 4, {40, 35, 35});
+        break;
+    case SignParking:
+        box(p, 14, 2, 72, 70, blue, 4);
+        label(p, "P", 50, 38, 54, rgba(white));
         break;
     default: // a cyclist: two round wheels, the frame, the rider
         disc(p, 50, 38, 34, blue);
@@ -253,18 +346,29 @@ void drawPaper(Pen &p, int)
     for (int i = 0; i < 6; ++i) stroke(p, 26, 42 + i * 8.0f, 74, 42 + i * 8.0f, 1.5f, grey);
 }
 
-void drawBottle(Pen &p, int)
+// A plastic bottle of water, or a brown glass bottle with a long neck: brown, so that no bin's colour matches it.
+void drawBottle(Pen &p, int glass)
 {
+    if (glass) {
+        constexpr Rgb amber{165, 95, 45};
+        box(p, 43, 4, 14, 8, silver, 2);
+        poly(p, {44, 12, 56, 12, 56, 36, 68, 50, 68, 94, 32, 94, 32, 50, 44, 36}, amber);
+        box(p, 36, 58, 28, 20, {245, 235, 200}, 2);
+        plainBox(p, 38, 40, 5, 46, {205, 150, 100});
+        return;
+    }
     box(p, 42, 6, 16, 10, {60, 140, 220}, 2);
     poly(p, {42, 16, 58, 16, 70, 32, 70, 94, 30, 94, 30, 32}, {170, 215, 245});
     plainBox(p, 32, 50, 36, 18, {240, 120, 60});
 }
 
+// An empty jar of clear glass with its lid: no bin's colour, so that the glass is what the child goes by.
 void drawJar(Pen &p, int)
 {
     box(p, 28, 10, 44, 12, {200, 170, 60}, 3);
-    box(p, 22, 24, 56, 68, {175, 220, 190}, 10);
-    plainBox(p, 30, 32, 6, 40, {225, 245, 230});
+    box(p, 22, 24, 56, 68, {222, 232, 236}, 10);
+    plainBox(p, 30, 32, 6, 40, white);
+    plainBox(p, 64, 40, 4, 24, white);
 }
 
 void drawBin(Pen &p, int kind)
@@ -318,8 +422,21 @@ void drawHelmet(Pen &p, int)
     stroke(p, 78, 72, 60, 90, 2, ink);
 }
 
-void drawBelt(Pen &p, int)
+// A car seat with its belt across it, or a child's seat with side wings and straps over both shoulders.
+void drawBelt(Pen &p, int childSeat)
 {
+    if (childSeat) {
+        constexpr Rgb shell{150, 110, 200}, pad{190, 160, 230}, strap{60, 60, 70};
+        box(p, 18, 4, 64, 30, shell, 12);     // the head rest with its wings
+        box(p, 24, 24, 52, 56, shell, 10);
+        box(p, 30, 10, 40, 66, pad, 10);
+        box(p, 12, 74, 76, 20, shell, 8);     // the base
+        stroke(p, 40, 30, 46, 66, 4, strap);
+        stroke(p, 60, 30, 54, 66, 4, strap);
+        stroke(p, 50, 66, 50, 78, 4, strap);
+        box(p, 44, 60, 12, 10, silver, 3);
+        return;
+    }
     Rgb seat{90, 140, 210}, dark{60, 100, 170};
     box(p, 34, 4, 32, 16, seat, 6);         // head rest
     box(p, 22, 20, 56, 56, seat, 12);       // back
@@ -335,27 +452,32 @@ void drawBread(Pen &p, int)
     for (int i = 0; i < 4; ++i) stroke(p, 26 + i * 16.0f, 44, 34 + i * 16.0f, 66, 2, {160, 100, 45});
 }
 
+// A bottle of syrup with a spoon beside it: medicine, without the pharmacy's cross that names the shop.
 void drawMedicine(Pen &p, int)
 {
-    box(p, 16, 28, 68, 52, white, 6);
-    plainBox(p, 44, 36, 12, 36, crossGreen);
-    plainBox(p, 32, 48, 36, 12, crossGreen);
+    constexpr Rgb brownGlass{150, 85, 45}, syrup{230, 90, 80};
+    box(p, 22, 14, 26, 12, white, 3);
+    box(p, 16, 26, 38, 66, brownGlass, 8);
+    box(p, 20, 44, 30, 30, white, 3);
+    for (int i = 0; i < 3; ++i) stroke(p, 25, 52 + i * 8.0f, 45, 52 + i * 8.0f, 2, grey);
+    stroke(p, 62, 88, 82, 48, 4, silver);      // the spoon's handle
+    oval(p, 84, 40, 9, 12, silver);
+    plainOval(p, 84, 42, 6, 8, syrup);
 }
 
 // A beach ball: coloured and white panels meeting at a cap, so that it never looks like a road sign.
+// A polka-dot ball with a shine and a shadow under it: the ball every child knows.
 void drawBall(Pen &p, int colour)
 {
     Rgb c = colourRgb(colour);
-    disc(p, 50, 54, 38, c);
-    for (int i = 0; i < 3; ++i)
-        filledPieRGBA(p.s, px(p, 50), px(p, 54), px(p, 38), static_cast<Sint16>(i * 120 + 60),
-                      static_cast<Sint16>(i * 120 + 120), white.r, white.g, white.b, 255);
-    for (int i = 0; i < 6; ++i) {
-        float a = i * 3.14159f / 3;
-        stroke(p, 50, 54, 50 + 37 * std::cos(a), 54 + 37 * std::sin(a), 1.2f, ink);
-    }
-    disc(p, 50, 54, 7, c);
-    dot(p, 34, 38, 5, white);
+    plainOval(p, 52, 92, 30, 5, {215, 205, 190});
+    disc(p, 50, 52, 38, c);
+    struct Spot {
+        float x, y, r;
+    };
+    constexpr std::array<Spot, 7> spots{{{50, 52, 8}, {28, 40, 6}, {70, 34, 6}, {68, 70, 7}, {32, 72, 6}, {48, 22, 5}, {84, 52, 4}}};
+    for (const Spot &s : spots) dot(p, s.x, s.y, s.r, white);
+    dot(p, 36, 30, 4, {255, 255, 255});
 }
 
 void drawIceCream(Pen &p, int)
@@ -401,12 +523,20 @@ void drawBalloon(Pen &p, int colour)
     dot(p, 40, 26, 5, white);
 }
 
-void drawBook(Pen &p, int)
+// An open book, or a school notebook: a ruled page with a margin and a spiral down its side.
+void drawBook(Pen &p, int notebook)
 {
-    box(p, 18, 22, 68, 64, white, 4);       // pages
-    box(p, 12, 16, 68, 64, {70, 130, 210}, 4);
-    box(p, 22, 26, 48, 16, white, 3);
-    dot(p, 46, 60, 8, {250, 200, 60});
+    if (!notebook) {
+        openBook(p, 50, 52, 86, {70, 130, 210});
+        return;
+    }
+    box(p, 22, 8, 64, 86, white, 3);
+    for (int i = 0; i < 8; ++i) stroke(p, 30, 22 + i * 9.0f, 82, 22 + i * 9.0f, 1.2f, {150, 190, 235});
+    stroke(p, 38, 10, 38, 92, 1.5f, {230, 110, 110});
+    for (int i = 0; i < 8; ++i) {
+        float y = 14 + i * 10.5f;
+        stroke(p, 16, y, 28, y, 3, darkGrey);
+    }
 }
 
 void drawSun(Pen &p, int)
@@ -436,6 +566,165 @@ void drawPhone(Pen &p, int)
     disc(p, 50, 82, 5, silver);
 }
 
+namespace {
+
+void sunRays(Pen &p, float cx, float cy, float r, Rgb c)
+{
+    for (int i = 0; i < 12; ++i) {
+        float a = i * 3.14159f / 6;
+        stroke(p, cx + (r + 4) * std::cos(a), cy + (r + 4) * std::sin(a), cx + (r + 12) * std::cos(a),
+               cy + (r + 12) * std::sin(a), 3, c);
+    }
+}
+
+} // namespace
+
+// The parts of the day as the sky shows them: the sun rising over the hill in a pink sky, high in a blue one,
+// setting red in an orange one, and the moon and stars at night. Each part has a picture of its own.
+void drawDayPart(Pen &p, int part)
+{
+    struct Sky {
+        Rgb top, bottom, hill;
+    };
+    constexpr std::array<Sky, 4> skies{{
+        {{250, 200, 190}, {255, 230, 170}, {120, 190, 90}},
+        {{110, 180, 245}, {170, 215, 250}, {100, 185, 80}},
+        {{185, 90, 125}, {245, 150, 80}, {80, 140, 70}},
+        {{25, 35, 85}, {45, 60, 120}, {35, 70, 50}},
+    }};
+    const Sky &sky = skies[static_cast<size_t>(std::clamp(part, 0, 3))];
+    box(p, 4, 4, 92, 92, sky.top, 10);
+    plainBox(p, 6, 50, 88, 24, sky.bottom);
+    switch (part) {
+    case PartMorning:
+        sunRays(p, 30, 70, 16, {250, 190, 60});
+        disc(p, 30, 70, 16, {252, 215, 60});
+        break;
+    case PartNoon:
+        sunRays(p, 50, 28, 14, {250, 190, 40});
+        disc(p, 50, 28, 14, {252, 215, 60});
+        break;
+    case PartEvening:
+        disc(p, 70, 70, 18, {240, 90, 50});
+        break;
+    default:
+        disc(p, 62, 30, 16, {250, 230, 140});
+        eraseDisc(p, 72, 24, 14);
+        dot(p, 72, 24, 13, sky.top);
+        for (auto [x, y] : std::array<std::pair<float, float>, 5>{{{20, 20}, {34, 40}, {82, 56}, {18, 54}, {46, 14}}})
+            ring(p, x, y, 10, 5, 2.2f, -1.57f, {250, 235, 150});
+        break;
+    }
+    box(p, 4, 74, 92, 22, sky.hill, 8);
+}
+
+// A house on fire: flames out of the window and the roof, and smoke rising.
+void drawHouseFire(Pen &p, int)
+{
+    constexpr Rgb smoke{150, 150, 155}, flameRed{235, 70, 40}, flameYellow{250, 200, 50};
+    for (auto [x, y, r] : std::array<std::array<float, 3>, 4>{{{62, 18, 9}, {72, 10, 8}, {54, 8, 7}, {82, 4, 6}}})
+        disc(p, x, y, r, smoke);
+    box(p, 16, 48, 66, 46, {245, 215, 150});
+    poly(p, {8, 50, 90, 50, 49, 20}, {210, 80, 60});
+    box(p, 24, 60, 20, 16, {60, 50, 50}, 1);
+    box(p, 60, 70, 14, 24, bark, 2);
+    auto flame = [&p](float cx, float base, float h) {
+        poly(p, {cx - h * 0.45f, base, cx - h * 0.3f, base - h * 0.55f, cx - h * 0.1f, base - h * 0.4f, cx, base - h,
+                 cx + h * 0.15f, base - h * 0.45f, cx + h * 0.35f, base - h * 0.6f, cx + h * 0.45f, base},
+             flameRed);
+        poly(p, {cx - h * 0.22f, base, cx, base - h * 0.6f, cx + h * 0.22f, base}, flameYellow);
+    };
+    flame(34, 76, 26);
+    flame(60, 42, 26);
+    flame(44, 40, 18);
+}
+
+void drawBike(Pen &p, int)
+{
+    constexpr Rgb frame{220, 60, 60};
+    for (float wx : {24.0f, 76.0f}) {
+        disc(p, wx, 70, 18, black);
+        dot(p, wx, 70, 13, white);
+        dot(p, wx, 70, 3, darkGrey);
+    }
+    stroke(p, 24, 70, 46, 70, 4, frame);
+    stroke(p, 46, 70, 66, 44, 4, frame);
+    stroke(p, 38, 44, 66, 44, 4, frame);
+    stroke(p, 24, 70, 38, 44, 4, frame);
+    stroke(p, 38, 44, 46, 70, 4, frame);
+    stroke(p, 66, 44, 76, 70, 4, frame);
+    stroke(p, 66, 44, 64, 32, 4, darkGrey);   // the handlebar
+    stroke(p, 58, 30, 70, 30, 4, darkGrey);
+    box(p, 30, 34, 16, 6, black, 3);          // the saddle
+    stroke(p, 38, 40, 38, 44, 3, darkGrey);
+}
+
+// A yellow tram on its rails, its pole reaching up to the wire.
+void drawTram(Pen &p, int)
+{
+    constexpr Rgb tramYellow{250, 205, 50};
+    stroke(p, 2, 12, 98, 12, 1.5f, darkGrey);
+    stroke(p, 46, 26, 56, 13, 2.5f, darkGrey);
+    stroke(p, 62, 26, 56, 13, 2.5f, darkGrey);
+    box(p, 4, 26, 92, 52, tramYellow, 10);
+    plainBox(p, 6, 62, 88, 6, {230, 230, 225});
+    for (int i = 0; i < 5; ++i) box(p, 9 + i * 17.0f, 34, 13, 20, lightBlue, 2);
+    plainBox(p, 0, 86, 100, 3, darkGrey);
+    for (float wx : {22.0f, 36.0f, 64.0f, 78.0f}) disc(p, wx, 82, 5.5f, black);
+}
+
+// A rubbish lorry: the driver's cab in front, the big box behind it with a bin on its side.
+void drawGarbageTruck(Pen &p, int)
+{
+    constexpr Rgb orange{240, 140, 40};
+    box(p, 4, 26, 62, 50, orange, 6);
+    box(p, 64, 38, 30, 38, orange, 6);
+    box(p, 72, 44, 16, 14, lightBlue, 3);
+    box(p, 24, 38, 18, 26, {70, 170, 80}, 3); // a green bin painted on the side
+    plainBox(p, 22, 35, 22, 5, {50, 130, 60});
+    wheels(p, 22, 78, 80);
+}
+
+void drawCan(Pen &p, int)
+{
+    box(p, 28, 10, 44, 84, silver, 10);
+    plainBox(p, 28, 30, 44, 44, {220, 60, 60});
+    dot(p, 50, 52, 10, white);
+    stroke(p, 40, 16, 58, 16, 3, darkGrey); // the ring pull
+    plainBox(p, 33, 14, 4, 74, {235, 240, 245});
+}
+
+// A cardboard box with its flaps open and a strip of tape.
+void drawBox(Pen &p, int)
+{
+    constexpr Rgb cardboard{205, 160, 100}, dark{170, 125, 70};
+    poly(p, {14, 36, 30, 18, 48, 36}, dark);
+    poly(p, {52, 36, 72, 18, 86, 36}, dark);
+    box(p, 14, 36, 72, 56, cardboard, 2);
+    plainBox(p, 44, 36, 12, 56, {225, 195, 140});
+    stroke(p, 14, 36, 86, 36, 2, ink);
+}
+
+// A bright safety vest with two shining stripes.
+void drawVest(Pen &p, int)
+{
+    constexpr Rgb neon{205, 235, 60}, shine{225, 228, 235};
+    poly(p, {18, 14, 38, 14, 50, 40, 62, 14, 82, 14, 88, 92, 12, 92}, neon);
+    plainBox(p, 14, 56, 72, 7, shine);
+    plainBox(p, 13, 74, 74, 7, shine);
+    stroke(p, 50, 40, 50, 92, 1.5f, ink);
+}
+
+// The badge of a place in a row: "1.", "2." ... in a round blue rosette.
+void drawPlace(Pen &p, int place)
+{
+    ring(p, 50, 50, 24, 44, 38, 0, {120, 170, 235});
+    disc(p, 50, 50, 32, white);
+    char n[8];
+    std::snprintf(n, sizeof n, "%d.", std::clamp(place, 0, 99));
+    label(p, n, 52, 50, 40, rgba(black));
+}
+
 //----------------------------------------------------------------------------------------------------------
 // Answers shown as pictures, and the map's icons
 //----------------------------------------------------------------------------------------------------------
@@ -453,15 +742,76 @@ void drawSwatch(Pen &p, int colour)
 }
 
 // A square sign with a figure: red standing (stop), yellow standing and looking (wait), green walking (go).
+namespace {
+
+constexpr Rgb shirtBlue{90, 120, 210}, trousers{60, 60, 95}, hair{120, 75, 40};
+
+// A child seen from the side, standing, walking or running, its feet at (cx, feet); 54 units tall at k = 1.
+enum Pose { PoseStand, PoseWalk, PoseRun };
+void child(Pen &p, float cx, float feet, Pose pose, float k)
+{
+    float lean = pose == PoseRun ? 5 * k : 0, hip = feet - 20 * k, shoulder = feet - 36 * k;
+    auto leg = [&](float dx, float dy) { stroke(p, cx, hip, cx + dx * k, feet + dy * k, 5 * k, trousers); };
+    auto arm = [&](float dx, float dy) { stroke(p, cx + lean, shoulder, cx + lean + dx * k, shoulder + dy * k, 4 * k, skin); };
+    if (pose == PoseStand) {
+        leg(-3, 0);
+        leg(3, 0);
+    } else {
+        float stride = pose == PoseRun ? 12 : 7;
+        leg(-stride, 0);
+        leg(stride, pose == PoseRun ? -5 : 0);
+    }
+    box(p, cx - 6 * k + lean * 0.6f, shoulder - 3 * k, 12 * k, 21 * k, shirtBlue, 4 * k);
+    if (pose == PoseStand) {
+        arm(-7, 14);
+        arm(7, 14);
+    } else {
+        arm(pose == PoseRun ? -12 : -8, pose == PoseRun ? 6 : 12);
+        arm(pose == PoseRun ? 12 : 8, pose == PoseRun ? 2 : 12);
+    }
+    float hx = cx + lean, hy = shoulder - 10 * k;
+    disc(p, hx, hy, 8 * k, hair);
+    dot(p, hx + k, hy + 2 * k, 6.5f * k, skin);
+    eye(p, hx + 3.5f * k, hy + k, 1.4f * k);
+}
+
+// Two curved arrows over a head, one to each side: looking left and right.
+void lookArrows(Pen &p, float cx, float y)
+{
+    for (float side : {-1.0f, 1.0f}) {
+        stroke(p, cx + side * 4, y, cx + side * 16, y + 3, 3, signOrange);
+        poly(p, {cx + side * 22, y + 5, cx + side * 13, y - 2, cx + side * 14, y + 9}, signOrange);
+    }
+}
+
+} // namespace
+
+// A child at the kerb of a street with a zebra crossing: waiting on the pavement, crossing after a look both
+// ways, running across, or looking both ways before stepping off. No colour of a traffic light is on it, so
+// that the light asked about cannot be matched to the answer by its colour.
 void drawAction(Pen &p, int action)
 {
-    constexpr Rgb stopRed{225, 60, 50}, waitYellow{245, 190, 40}, goGreen{70, 175, 80};
-    Rgb c = action == ActionGo ? goGreen : action == ActionWait ? waitYellow : stopRed;
-    box(p, 14, 10, 72, 80, c, 14);
-    walker(p, 50, 52, action == ActionGo, white, 2.1f);
-    if (action == ActionWait) { // an open eye: looking out
-        plainOval(p, 72, 24, 9, 6, white);
-        dot(p, 72, 24, 3.5f, ink);
+    constexpr Rgb pavementGrey{215, 210, 200}, road{95, 95, 100};
+    constexpr float k = 1.3f;
+    box(p, 2, 80, 34, 16, pavementGrey, 2);
+    box(p, 36, 86, 62, 10, road);
+    for (int i = 0; i < 4; ++i) plainBox(p, 42 + i * 14.0f, 88, 8, 6, white);
+    switch (action) {
+    case ActionLookAndGo:
+        child(p, 66, 90, PoseWalk, k);
+        lookArrows(p, 66, 10);
+        break;
+    case ActionRun:
+        child(p, 64, 90, PoseRun, k);
+        for (int i = 0; i < 3; ++i) stroke(p, 30, 40 + i * 11.0f, 42, 40 + i * 11.0f, 3, darkGrey);
+        break;
+    case ActionLook:
+        child(p, 24, 84, PoseStand, k);
+        lookArrows(p, 24, 6);
+        break;
+    default:
+        child(p, 20, 84, PoseStand, k);
+        break;
     }
 }
 
@@ -535,11 +885,14 @@ void drawPodium(Pen &p, int)
 }
 
 // A tall block of flats.
-void drawTower(Pen &p, int)
+// A block of flats of 1 to 9 floors (7 for the map's icon, parameter 0), standing on the picture's floor.
+void drawTower(Pen &p, int floors)
 {
-    box(p, 28, 10, 44, 86, {190, 205, 225});
-    stroke(p, 60, 10, 60, 2, 2, darkGrey);
-    for (int row = 0; row < 7; ++row)
-        for (int col = 0; col < 3; ++col) plainBox(p, 33 + col * 13.0f, 16 + row * 10.0f, 8, 6, lightBlue);
-    box(p, 44, 84, 12, 12, bark, 2);
+    floors = floors > 0 ? std::min(floors, 9) : 7;
+    float top = 83 - floors * 9.0f; // the ground floor keeps its door
+    box(p, 28, top, 44, 96 - top, {190, 205, 225});
+    if (top > 10) stroke(p, 60, top, 60, top - 8, 2, darkGrey);
+    for (int row = 0; row < floors; ++row)
+        for (int col = 0; col < 3; ++col) plainBox(p, 33 + col * 13.0f, top + 4 + row * 9.0f, 8, 5, lightBlue);
+    box(p, 44, 86, 12, 10, bark, 2);
 }

@@ -14,11 +14,6 @@ struct RuleCase {
     int right; // -1: the round has no single answer, so no choice is right
 };
 
-Round lightRound(Pic light)
-{
-    return round("?", {light}, {answer("Megállok", 0), answer("várok", 1), answer("Mehetek", 2)});
-}
-
 } // namespace
 
 TEST(Rules, EachRuleAcceptsExactlyTheRightChoice)
@@ -64,23 +59,28 @@ TEST(Rules, EachRuleAcceptsExactlyTheRightChoice)
          ruleColour, 0},
         {"coins add up", round("?", {pic(PicCoin, 50), pic(PicCoin, 20), pic(PicCoin, 10)}, {forintAnswer(70), forintAnswer(80)}),
          ruleCoinSum, 1},
-        {"only one thing is affordable", round("?", {}, goods, Pic{}, 20), ruleAffordable, 1},
-        {"both are affordable", round("?", {}, goods, Pic{}, 40), ruleAffordable, -1},
+        {"the dearest thing the money pays for", round("?", {}, goods, Pic{}, 40), ruleAffordable, 0},
+        {"only the cheaper thing is paid for", round("?", {}, goods, Pic{}, 20), ruleAffordable, 1},
+        {"nothing is paid for", round("?", {}, goods, Pic{}, 10), ruleAffordable, -1},
+        {"40 Ft is not paid from 30 Ft",
+         round("?", {}, {answer("marad", 0), answer("pont", 1), answer("nem", 2)}, Pic{}, 30, 40), ruleAffordable, 2},
         {"change is paid minus price", round("?", {}, {forintAnswer(10), forintAnswer(20)}, Pic{}, 50, 30), ruleChange, 1},
-        {"stop at red", lightRound(pic(PicLight, LightRed)), ruleLight, 0},
-        {"wait at yellow", lightRound(pic(PicLight, LightYellow)), ruleLight, 1},
-        {"go at green", lightRound(pic(PicLight, LightGreen)), ruleLight, 2},
-        {"go when the walker's light is on", lightRound(pic(PicWalkLight, 1)), ruleLight, 2},
-        {"stop when the walker's light is off", lightRound(pic(PicWalkLight, 0)), ruleLight, 0},
         {"a bottle goes with the plastic", round("?", {pic(PicBottle)}, bins), ruleBin, 1},
         {"a jar goes with the glass", round("?", {pic(PicJar)}, bins), ruleBin, 2},
+        {"a glass bottle goes with the glass", round("?", {pic(PicBottle, 1)}, bins), ruleBin, 2},
         {"medicine comes from the pharmacy",
          round("?", {pic(PicMedicine)}, {choice(pic(PicShop, ShopBakery)), choice(pic(PicShop, ShopPharmacy))}), ruleShop, 1},
         {"places are counted from one",
          round("?", {pic(PicCar, ColBlue), pic(PicCar, ColRed)}, {answer("első", 1), answer("második", 2)}, pic(PicCar, ColRed)),
          ruleOrdinal, 1},
+        {"a row waiting at a light is counted from the light",
+         round("?", {pic(PicCar, ColBlue), pic(PicCar, ColRed), pic(PicLight, LightRed)}, {answer("első", 1), answer("második", 2)},
+               pic(PicCar, ColRed)),
+         ruleOrdinal, 0},
         {"the day after Sunday is Monday: the week wraps around",
-         round("?", {}, {answer("hétfő", 0), answer("vasárnap", 6)}, Pic{}, 6), ruleNextDay, 0},
+         round("?", {}, {answer("hétfő", 0), answer("vasárnap", 6)}, Pic{}, 6, 1), ruleDayAfter, 0},
+        {"the day before Monday is Sunday",
+         round("?", {}, {answer("hétfő", 0), answer("vasárnap", 6)}, Pic{}, 0, -1), ruleDayAfter, 1},
     };
     for (const RuleCase &c : cases) {
         SCOPED_TRACE(c.name);

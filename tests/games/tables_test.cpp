@@ -4,6 +4,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "forest.h"
 #include "rules.h"
@@ -162,4 +163,24 @@ TEST(TaskTables, MadeQuestionsHaveOneRightAnswerAndStayWithinTheirLevel)
             }
         }
     EXPECT_GE(makers, 10) << "the counting, clock and money tasks make their questions";
+}
+
+// Every question of the town, made or written, the quiz among them, guides with a first hint of its own
+// rather than its task's one, and a second hint, where it has one, says more than the first.
+TEST(TaskTables, EveryTownQuestionHasAHintOfItsOwn)
+{
+    const GameDef &town = townDefinition();
+    for (int t = 0; t < town.taskCount; ++t) {
+        const Task &task = town.tasks[t];
+        std::vector<Round> rounds{task.quiz};
+        for (int level = 0; level < LevelCount; ++level) {
+            rounds.insert(rounds.end(), task.pools[level].begin(), task.pools[level].end());
+            Random random = randomSeeded(7);
+            for (int index = 0; task.maker && index < MadePool; ++index) rounds.push_back(task.maker(level, index, random));
+        }
+        for (const Round &r : rounds) {
+            EXPECT_TRUE(r.hint && *r.hint && std::strcmp(r.hint, task.hint) != 0) << task.title << ": " << r.prompt;
+            EXPECT_TRUE(!r.secondHint || std::strcmp(r.secondHint, r.hint ? r.hint : "") != 0) << task.title << ": " << r.prompt;
+        }
+    }
 }
