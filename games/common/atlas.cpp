@@ -23,8 +23,10 @@ struct Page {
     int top; // the first row below the shelves
 };
 
-// Plain fixed tables: the state must stay valid while the library is being unloaded (see engineRelease).
-constexpr int MaxPages = 16;
+// Plain fixed tables: the state must stay valid while the library is being unloaded (see engineRelease). A
+// page is made only when the one before is full: two levels of questions with their hints fill about sixteen,
+// and a wider stand-in font some more.
+constexpr int MaxPages = 24;
 constexpr int MaxSprites = 4096;
 std::array<Page, MaxPages> pages;
 int pageCount = 0;

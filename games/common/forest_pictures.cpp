@@ -398,16 +398,25 @@ void drawPine(Pen &p, int percent)
     poly(p, {x(30), y(38), x(70), y(38), x(50), y(6)}, darkGreen);
 }
 
+// The apples stand in rows of four, three, two and one on the basket's rim, each whole, so that they can be
+// counted.
 void drawBasket(Pen &p, int apples)
 {
-    apples = std::clamp(apples, 0, 9);
+    apples = std::clamp(apples, 0, 10);
+    poly(p, {8, 56, 92, 56, 80, 94, 20, 94}, {200, 145, 80});
+    for (int i = 0; i < 3; ++i) stroke(p, 14 + i * 2.0f, 66 + i * 9.0f, 86 - i * 2.0f, 66 + i * 9.0f, 1.5f, bark);
+    constexpr std::array<int, 4> rowSize{4, 3, 2, 1};
+    int row = 0, inRow = 0;
     for (int i = 0; i < apples; ++i) {
-        float x = 24 + (i % 4) * 17.0f + (i >= 4 ? 8 : 0), y = i >= 4 ? 34 : 48;
-        if (i >= 7) { x = 33 + (i - 7) * 17.0f; y = 20; }
-        disc(p, x, y, 9, appleRed);
+        int n = std::min(rowSize[static_cast<size_t>(row)], apples - (i - inRow));
+        float x = 50 + (inRow - (n - 1) / 2.0f) * 19, y = 47 - row * 16.0f;
+        disc(p, x, y, 8.5f, appleRed);
+        dot(p, x - 3, y - 3, 2, white);
+        if (++inRow == rowSize[static_cast<size_t>(row)]) {
+            ++row;
+            inRow = 0;
+        }
     }
-    poly(p, {8, 52, 92, 52, 80, 92, 20, 92}, {200, 145, 80});
-    for (int i = 0; i < 3; ++i) stroke(p, 14 + i * 2.0f, 62 + i * 10.0f, 86 - i * 2.0f, 62 + i * 10.0f, 1.5f, bark);
 }
 
 void drawShape(Pen &p, int param)
@@ -498,6 +507,15 @@ void smallRabbit(Pen &p, float x, float y)
     disc(p, x, y - 2, 8, fur);
     eye(p, x - 3, y - 3, 1.5f);
     disc(p, x + 18, y + 2, 3, white);
+}
+
+void smallBee(Pen &p, float x, float y)
+{
+    oval(p, x - 3, y - 6, 4, 5, {210, 235, 250});
+    oval(p, x + 3, y - 6, 4, 5, {210, 235, 250});
+    oval(p, x, y, 8, 5.5f, {250, 205, 50});
+    plainBox(p, x - 3, y - 5, 2, 10, black);
+    plainBox(p, x + 2, y - 5, 2, 10, black);
 }
 
 void flower(Pen &p, float x, float y, float r, Rgb c)
@@ -862,6 +880,38 @@ void drawDeed(Pen &p, int deed)
         poly(p, {64, 74, 70, 60, 82, 56, 94, 62, 98, 74}, {225, 60, 50});
         for (int i = 0; i < 3; ++i) stroke(p, 64 - i * 2.0f, 36 + i * 8.0f, 72 - i * 2.0f, 30 + i * 8.0f, 1.5f, grey);
         oval(p, 50, 94, 46, 4, leafGreen);
+        break;
+    case DeedStill: // standing still and calm while a bee flies by
+        child(p, 40, 30, 1.5f, standing);
+        smile(p, 40, 31, 4);
+        for (int i = 0; i < 5; ++i) dot(p, 60 + i * 5.0f, 40 - (i % 2) * 5.0f, 1.2f, grey);
+        smallBee(p, 86, 30);
+        break;
+    case DeedSwat: // flapping both hands at a bee
+        child(p, 50, 36, 1.4f, Pose{-18, -18, 18, -18, -6, 24, 6, 24});
+        for (int side : {-1, 1}) {
+            arcRGBA(p.s, px(p, 50 + side * 26.0f), px(p, 30), px(p, 10), side < 0 ? 180 : 270, side < 0 ? 270 : 360, ink.r,
+                    ink.g, ink.b, 255);
+            arcRGBA(p.s, px(p, 50 + side * 26.0f), px(p, 30), px(p, 14), side < 0 ? 180 : 270, side < 0 ? 270 : 360, ink.r,
+                    ink.g, ink.b, 255);
+        }
+        oval(p, 50, 48, 4, 3, {160, 50, 50});
+        smallBee(p, 84, 60);
+        break;
+    case DeedBreak: // pulling at a branch till it cracks
+        box(p, 76, 8, 14, 88, bark, 3);
+        stroke(p, 78, 30, 40, 18, 5, bark);
+        disc(p, 36, 16, 10, leafGreen);
+        disc(p, 48, 10, 8, leafGreen);
+        poly(p, {62, 18, 66, 26, 60, 26, 64, 34}, {255, 240, 200}); // the crack
+        child(p, 34, 40, 1.3f, Pose{18, -20, 24, -16, -6, 24, 6, 24});
+        break;
+    case DeedClimb: // high up a tree, hanging on to a branch
+        box(p, 20, 4, 16, 92, bark, 3);
+        disc(p, 28, 8, 14, leafGreen);
+        stroke(p, 34, 30, 86, 22, 4, bark);
+        child(p, 66, 40, 1.2f, Pose{-6, -24, 6, -26, -10, 22, 12, 18});
+        for (int i = 0; i < 3; ++i) stroke(p, 50 + i * 12.0f, 94, 50 + i * 12.0f, 88, 1.5f, darkGreen); // the ground far below
         break;
     default:
         break;

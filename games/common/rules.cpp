@@ -14,16 +14,17 @@ struct KindPair {
     PicKind to;
 };
 
-constexpr std::array<KindPair, 9> homes{{
+constexpr std::array<KindPair, 10> homes{{
     {PicSquirrel, PicHollow}, {PicOwl, PicHollow}, {PicBird, PicNest}, {PicFox, PicBurrow},
     {PicBear, PicCave}, {PicBee, PicHive}, {PicFrog, PicPond},
     {PicAnt, PicAnthill}, {PicHedgehog, PicLeafPile}, // the hedgehog sleeps the winter under a heap of leaves
+    {PicMouse, PicBurrow},
 }};
 
-constexpr std::array<KindPair, 10> foods{{
+constexpr std::array<KindPair, 11> foods{{
     {PicSquirrel, PicAcorn}, {PicRabbit, PicCarrot}, {PicBear, PicHoney}, {PicBee, PicFlower},
     {PicBird, PicWorm}, {PicFrog, PicFly},
-    {PicHedgehog, PicSnail}, {PicDeer, PicGrass}, {PicMouse, PicWheat}, {PicOwl, PicMouse},
+    {PicHedgehog, PicSnail}, {PicDeer, PicGrass}, {PicMouse, PicWheat}, {PicOwl, PicMouse}, {PicFox, PicMouse},
 }};
 
 PicKind lookUp(const KindPair *first, const KindPair *last, PicKind from)
@@ -247,8 +248,14 @@ bool ruleShape(const Round &round, int choice)
 bool ruleLegs(const Round &round, int choice)
 {
     if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
-    int legs = legsOf(static_cast<PicKind>(round.scene[0].kind));
-    return legs > 0 && round.choices[choice].value == legs;
+    // Two birds have four legs together; a picture whose legs are not known leaves the question unanswered.
+    int legs = 0;
+    for (int i = 0; i < sceneCount(round); ++i) {
+        int own = legsOf(static_cast<PicKind>(round.scene[i].kind));
+        if (own == 0) return false;
+        legs += own;
+    }
+    return round.choices[choice].value == legs;
 }
 
 bool ruleColour(const Round &round, int choice)

@@ -27,7 +27,7 @@ bool ruleSceneParam(const Round &round, int choice);  // value equals the parame
 bool ruleSceneKind(const Round &round, int choice);   // value names the kind of the scene's first picture (or target)
 bool rulePickTarget(const Round &round, int choice);  // the choice's picture is the target picture
 bool ruleShape(const Round &round, int choice);       // the choice's picture is a shape of kind a
-bool ruleLegs(const Round &round, int choice);        // value is the number of legs of the scene's animal
+bool ruleLegs(const Round &round, int choice);        // value is the number of legs of the scene's animals together
 bool ruleColour(const Round &round, int choice);      // the choice's picture has colour a
 bool ruleBiggest(const Round &round, int choice);     // the largest parameter among the choices (a = 1: smallest)
 bool rulePattern(const Round &round, int choice);     // the picture that continues the scene's pattern

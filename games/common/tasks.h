@@ -47,7 +47,7 @@ enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter }
 // What a child does in the forest, the parameter of PicDeed: a small scene with the child in it.
 enum Deed : int16_t {
     DeedHush, DeedChase, DeedCarryOff, DeedTrample, DeedTellAdult, DeedMatch, DeedApproach, DeedHide, DeedTaste,
-    DeedTakeEgg, DeedShout, DeedKick, DeedCount
+    DeedTakeEgg, DeedShout, DeedKick, DeedStill, DeedSwat, DeedBreak, DeedClimb, DeedCount
 };
 // Mushrooms (PicMushroom): 0 red with white spots, 1 brown; deer (PicDeer): 0 a grown roe deer, 1 a spotted fawn;
 // eggs (PicEgg): 0 a plain pale blue one, 1 the cuckoo's, bigger and speckled.

@@ -34,6 +34,10 @@ constexpr std::array<const char *, 11> tensWords{"", "egy", "két", "három", "n
 // Counting: mushrooms, apples among other things, adding and taking away
 //----------------------------------------------------------------------------------------------------------
 
+// The largest number a level offers, right or wrong: 10 at the small level, 20 at the big one, and 100 once
+// it reckons in tens.
+int numberLimit(int level, bool tens) { return level != ProgressLevelBig ? 10 : tens ? 100 : 20; }
+
 // The hints of a counting question: the first says how to count (a row at a time when there are two), the
 // second comes with every counted picture numbered by the engine.
 Round countingHints(Round r, const char *what)
@@ -54,8 +58,8 @@ Round mushroomRound(int level, int, Random &random)
     std::vector<Pic> scene;
     for (int i = 0; i < n; ++i) scene.push_back(randomBelow(random, 2) ? brownMushroom : mushroom);
     scene = scatter(random, scene, {}, 0);
-    return countingHints(round(prompts[static_cast<std::size_t>(n % 3)], scene, numberAnswers(nearMisses(random, n, 1, 1)),
-                               pic(PicMushroom, -1)),
+    return countingHints(round(prompts[static_cast<std::size_t>(n % 3)], scene,
+                               numberAnswers(nearMisses(random, n, 1, 1, big ? 20 : 10)), pic(PicMushroom, -1)),
                          "gomba");
 }
 
@@ -69,7 +73,7 @@ Round onlyApplesRound(int level, int, Random &random)
     std::vector<Pic> pool = big ? std::vector<Pic>{flower(ColRed), leaf(ColRed), mushroom, grapes, watermelon, acorn}
                                 : std::vector<Pic>{mushroom, brownMushroom, acorn, leaf(ColGreen), carrot};
     Round r = round("Hány alma van a képen?", scatter(random, many(apple, n), pool, others),
-                    numberAnswers(nearMisses(random, n, 1, 1)), apple);
+                    numberAnswers(nearMisses(random, n, 1, 1, big ? 20 : 10)), apple);
     return hinted(r, "Csak az almákat számold, a többit hagyd ki!",
                   "Minden alma megkapta a számát. Melyik szám van az utolsón?");
 }
@@ -96,7 +100,7 @@ Round additionRound(int level, int index, Random &random)
     }
     std::vector<Pic> scene = tens ? std::vector<Pic>{} : join({many(animal.first, a), {pic(PicPlus)}, many(animal.first, b)});
     Round r = round(keptText("%d %s meg %d %s. Hányan vannak együtt?", a, animal.second, b, animal.second), scene,
-                    numberAnswers(nearMisses(random, a + b, tens ? 10 : 1, 1)), Pic{}, a, b);
+                    numberAnswers(nearMisses(random, a + b, tens ? 10 : 1, 1, numberLimit(level, tens))), Pic{}, a, b);
     if (tens)
         return hinted(r, "Gondolj tízesekre: hány tízes az egyik, és hány a másik?",
                       keptText("Az egyik %s tízes, a másik %s tízes. Hány tízes együtt?", tensWords[a / 10],
@@ -123,7 +127,7 @@ Round takeAwayRound(int level, int index, Random &random)
     }
     std::vector<Pic> scene = tens ? std::vector<Pic>{} : join({many(apple, total - taken), many(takenApple, taken)});
     Round r = round(keptText("%d alma volt, a süni elvitt %d-%s. Hány maradt?", total, taken, accusativeEnding(taken)),
-                    scene, numberAnswers(nearMisses(random, total - taken, tens ? 10 : 1, tens ? 10 : 1)),
+                    scene, numberAnswers(nearMisses(random, total - taken, tens ? 10 : 1, tens ? 10 : 1, numberLimit(level, tens))),
                     tens ? Pic{} : apple, total, taken);
     if (tens)
         return hinted(r, "Gondolj tízesekre: hány tízes volt, és hányat vitt el?",
@@ -216,11 +220,21 @@ const auto forestTasks = taskTable(
                     hinted(round("Hol alszik télen a süni?", {hedgehog},
                                  {choice(leafPile, "levélkupac"), choice(pond, "tó"), choice(hive, "kaptár")}),
                            "A süni télen elbújik, és betakarózik.", "A süni a lehullott levelek alatt alszik."),
+                    hinted(round("Hol lakik a bagoly?", {owl},
+                                 {choice(pond, "tó"), choice(hollow, "odú"), choice(hive, "kaptár")}),
+                           "A bagoly nappal egy fában alszik. Hol?", "Az odú egy üreg a fa törzsében."),
+                    hinted(round("Hol lakik az egér?", {mouse},
+                                 {choice(hive, "kaptár"), choice(pond, "tó"), choice(burrow, "lyuk a földben")}),
+                           "Az egér kicsi, és szeret elbújni a föld alatt.", "Az egér a földbe ás magának lyukat."),
                 },
                 {
-                    hinted(round("Hol lakik a bagoly?", {owl},
-                                 {choice(hollow, "odú"), choice(cave, "barlang"), choice(pond, "tó"), choice(hive, "kaptár")}),
-                           "A bagoly nappal egy fában alszik. Hol?", "Az odú egy üreg a fa törzsében."),
+                    hinted(round("Hol nevelik fiókáikat a madarak?", {bird},
+                                 {choice(cave, "barlang"), choice(hive, "kaptár"), choice(nest, "fészek"),
+                                  choice(burrow, "kotorék")}),
+                           "Hová rakja a madár a tojásait?", "A fiókák a fészekben bújnak ki a tojásból."),
+                    hinted(round("Hol tárolják a mézet a méhek?", {bee},
+                                 {choice(hive, "kaptár"), choice(cave, "barlang"), choice(pond, "tó"), choice(nest, "fészek")}),
+                           "Hol laknak a méhek együtt?", "A méhek a kaptárban készítik és tárolják a mézet."),
                     hinted(round("Ki lakik a kaptárban?", {hive},
                                  {choice(bird, "madár"), choice(bee, "méhecske"), choice(fox, "róka"), choice(frog, "béka")}),
                            "Ki készít mézet?", "A kaptárban a méhek laknak."),
@@ -280,8 +294,14 @@ const auto forestTasks = taskTable(
                     hinted(round("Mit eszik a süni?", {hedgehog},
                                  {choice(snail, "csiga"), choice(carrot, "répa"), choice(honey, "méz")}),
                            "A süni éjjel kis állatokat keres a fűben.", "A süni csigát, bogarat és gilisztát eszik."),
+                    hinted(round("Mit eszik a róka?", {fox},
+                                 {choice(honey, "méz"), choice(mouse, "egér"), choice(carrot, "répa")}),
+                           "A róka ügyes vadász.", "A róka egeret fog a mezőn."),
                 },
                 {
+                    hinted(round("Mit gyűjt ősszel a mókus?", {squirrel},
+                                 {choice(fly, "légy"), choice(snail, "csiga"), choice(grass, "fű"), choice(acorn, "makk")}),
+                           "Mit dug el a mókus télire?", "A mókus a fák termését gyűjti: makkot, diót."),
                     hinted(round("Ki gyűjt makkot télire?", {acorn},
                                  {choice(frog, "béka"), choice(squirrel, "mókus"), choice(bee, "méhecske"), choice(rabbit, "nyuszi")}),
                            "Ki ugrál a fák ágain?", "A mókus makkot és diót dug el télire."),
@@ -340,7 +360,7 @@ const auto forestTasks = taskTable(
                                  {choice(shapePic(ShapeRectangle, ColGreen)), choice(shapePic(ShapeCircle, ColPurple)),
                                   choice(shapePic(ShapeTriangle, ColRed))},
                                  Pic{}, ShapeRectangle),
-                           "A téglalapnak négy sarka van, és hosszúkás.", "Olyan, mint egy ajtó vagy egy könyv."),
+                           "A téglalapnak négy sarka van, és hosszúkás.", "Olyan, mint egy tégla vagy egy könyv."),
                     hinted(round("Melyik forma olyan, mint egy labda?", {},
                                  {choice(shapePic(ShapeStar, ColRed)), choice(shapePic(ShapeSquare, ColYellow)),
                                   choice(shapePic(ShapeCircle, ColBlue)), choice(shapePic(ShapeTriangle, ColGreen))},
@@ -356,6 +376,16 @@ const auto forestTasks = taskTable(
                                   choice(shapePic(ShapeStar, ColPurple))},
                                  Pic{}, ShapeSquare),
                            "A dobókocka minden oldala egyforma.", "Keresd azt, amelyiknek négy egyforma oldala van!"),
+                    hinted(round("Melyik forma olyan, mint egy tányér?", {},
+                                 {choice(shapePic(ShapeTriangle, ColRed)), choice(shapePic(ShapeCircle, ColGreen)),
+                                  choice(shapePic(ShapeStar, ColBlue))},
+                                 Pic{}, ShapeCircle),
+                           "A tányér kerek.", "Keresd azt, amelyiknek nincs sarka!"),
+                    hinted(round("Melyik forma olyan, mint egy tégla?", {},
+                                 {choice(shapePic(ShapeCircle, ColRed)), choice(shapePic(ShapeTriangle, ColBlue)),
+                                  choice(shapePic(ShapeRectangle, ColOrange))},
+                                 Pic{}, ShapeRectangle),
+                           "A tégla hosszúkás, és négy sarka van.", "A téglalap a nevét is a téglától kapta."),
                 },
                 {
                     hinted(round("Melyiknek nincs egyetlen sarka sem?", {},
@@ -393,11 +423,21 @@ const auto forestTasks = taskTable(
                                   choice(shapePic(ShapeTriangle, ColPurple)), choice(shapePic(ShapeCircle, ColOrange))},
                                  Pic{}, ShapeRectangle),
                            "Hasonlítsd össze az oldalak hosszát!", "A négyzet oldalai egyformák, a téglalapéi nem."),
-                    hinted(round("Melyik forma olyan, mint egy ajtó?", {},
+                    hinted(round("Melyik formának van a legtöbb sarka?", {},
                                  {choice(shapePic(ShapeCircle, ColGreen)), choice(shapePic(ShapeTriangle, ColYellow)),
-                                  choice(shapePic(ShapeSquare, ColRed)), choice(shapePic(ShapeRectangle, ColPurple))},
-                                 Pic{}, ShapeRectangle),
-                           "Az ajtó magasabb, mint amilyen széles.", "Keresd a hosszúkás formát, négy sarokkal!"),
+                                  choice(shapePic(ShapeSquare, ColRed)), choice(shapePic(ShapeStar, ColBlue))},
+                                 Pic{}, ShapeStar),
+                           "Számold meg mindegyiknek a sarkait!", "A csillag ágai között is van egy-egy sarok."),
+                    hinted(round("Melyiknek van kevesebb sarka, mint a négyzetnek?", {},
+                                 {choice(shapePic(ShapeRectangle, ColGreen)), choice(shapePic(ShapeStar, ColOrange)),
+                                  choice(shapePic(ShapeSquare, ColPurple)), choice(shapePic(ShapeTriangle, ColRed))},
+                                 Pic{}, ShapeTriangle),
+                           "A négyzetnek négy sarka van. Melyiknek van kevesebb?", "Három kevesebb, mint négy."),
+                    hinted(round("Melyik forma gurul el, ha meglököd?", {},
+                                 {choice(shapePic(ShapeSquare, ColBlue)), choice(shapePic(ShapeCircle, ColYellow)),
+                                  choice(shapePic(ShapeTriangle, ColGreen)), choice(shapePic(ShapeRectangle, ColRed))},
+                                 Pic{}, ShapeCircle),
+                           "Mi akad meg a sarkain?", "Ami kerek, az gurul: mint a labda vagy a kerék."),
                 }},
          hinted(round("Hány sarka van a háromszögnek?", {shapePic(ShapeTriangle, ColOrange)},
                       {closeMiss(answer("2", 0)), answer("3", 1), closeMiss(answer("4", 0))}),
@@ -431,6 +471,13 @@ const auto forestTasks = taskTable(
                     hinted(round("Melyik a sárga virág?", {},
                                  {choice(flower(ColRed)), choice(flower(ColBlue)), choice(flower(ColYellow))}, Pic{}, ColYellow),
                            "Gondolj a napocskára!", "A sárga a citrom és a napocska színe."),
+                    hinted(round("Melyik levél piros?", {},
+                                 {choice(leaf(ColGreen)), choice(leaf(ColRed)), choice(leaf(ColYellow))}, Pic{}, ColRed),
+                           "Gondolj az érett eperre!", "A piros az eper és a katicabogár színe."),
+                    hinted(round("Melyik a narancssárga virág?", {},
+                                 {choice(flower(ColOrange)), choice(flower(ColBlue)), choice(flower(ColPurple))}, Pic{},
+                                 ColOrange),
+                           "Gondolj a narancsra!", "A narancssárga a répa és a narancs színe."),
                 },
                 {
                     hinted(round("Melyik levél narancssárga?", {},
@@ -474,6 +521,11 @@ const auto forestTasks = taskTable(
                                   swatch(ColWhite, "fehér")},
                                  Pic{}, ColRed),
                            "Gondolj a pöttyös hátára!", "A katicabogár háta olyan, mint az érett eper."),
+                    hinted(round("Milyen színű az érett makk?", {},
+                                 {swatch(ColBlue, "kék"), swatch(ColPurple, "lila"), swatch(ColBrown, "barna"),
+                                  swatch(ColPink, "rózsaszín")},
+                                 Pic{}, ColBrown),
+                           "Gondolj arra, amit a mókus gyűjt!", "Az érett makk olyan színű, mint a fa kérge."),
                 }},
          hinted(round("Milyen színű a fű?", {}, {swatch(ColRed, "piros"), swatch(ColGreen, "zöld"), swatch(ColBlue, "kék")},
                       Pic{}, ColGreen),
@@ -509,6 +561,12 @@ const auto forestTasks = taskTable(
                     hinted(round("Melyik kosárban van a legkevesebb alma?", {},
                                  {choice(pic(PicBasket, 8)), choice(pic(PicBasket, 5)), choice(pic(PicBasket, 2))}, Pic{}, 1),
                            "Számold meg az almákat minden kosárban!", "Ahol a legkevesebbet számoltad, az a válasz."),
+                    hinted(round("Melyik fenyő a legnagyobb?", {},
+                                 {choice(pic(PicPine, 50)), choice(pic(PicPine, 80)), choice(pic(PicPine, 35))}),
+                           "Nézd meg, melyik ér a legmagasabbra!", "A legnagyobb fenyő csúcsa van a legmagasabban."),
+                    hinted(round("Melyik kosárban van a legtöbb alma?", {},
+                                 {choice(pic(PicBasket, 2)), choice(pic(PicBasket, 4)), choice(pic(PicBasket, 1))}),
+                           "Számold meg az almákat minden kosárban!", "Ahol a legtöbbet számoltad, ott van a legtöbb."),
                 },
                 {
                     hinted(round("Melyik fenyő a legnagyobb?", {},
@@ -547,6 +605,15 @@ const auto forestTasks = taskTable(
                                   choice(pic(PicBasket, 4))},
                                  Pic{}, 1),
                            "Számold meg pontosan, mennyi van mindegyikben!", "Írd fel magadnak a számokat, és keresd a legkisebbet!"),
+                    hinted(round("Melyik fenyő a legnagyobb?", {},
+                                 {choice(pic(PicPine, 92)), choice(pic(PicPine, 84)), choice(pic(PicPine, 96)),
+                                  choice(pic(PicPine, 88))}),
+                           "Nézd meg a csúcsukat: melyik a legmagasabb?", "Hasonlítsd össze kettesével, és a nagyobbat tartsd meg!"),
+                    hinted(round("Melyik kosárban van a legkevesebb alma?", {},
+                                 {choice(pic(PicBasket, 9)), choice(pic(PicBasket, 8)), choice(pic(PicBasket, 10)),
+                                  choice(pic(PicBasket, 7))},
+                                 Pic{}, 1),
+                           "Számold meg pontosan, mennyi van mindegyikben!", "Írd fel magadnak a számokat, és keresd a legkisebbet!"),
                 }},
          hinted(round("Melyik a legnagyobb állat?", {},
                       {choice(bee, "méhecske", 0), choice(bear, "medve", 1), choice(squirrel, "mókus", 0)}),
@@ -570,6 +637,10 @@ const auto forestTasks = taskTable(
                     patternRound({mushroom, brownMushroom}, 5, {choice(mushroom), choice(acorn), choice(brownMushroom)},
                                  "piros gomba, barna gomba", false),
                     patternRound({frog, bird}, 4, {choice(bird), choice(frog), choice(bee)}, "béka, madár", false),
+                    patternRound({rabbit, carrot}, 5, {choice(carrot), choice(rabbit), choice(apple)}, "nyuszi, répa", false),
+                    patternRound({leaf(ColRed), leaf(ColYellow)}, 4,
+                                 {choice(leaf(ColGreen)), choice(leaf(ColYellow)), choice(leaf(ColRed))},
+                                 "piros levél, sárga levél", false),
                 },
                 {
                     patternRound({apple, mushroom, mushroom}, 6,
@@ -596,6 +667,9 @@ const auto forestTasks = taskTable(
                                  "csiga, csiga, hangya", true),
                     patternRound({owl, squirrel}, 5, {choice(owl), choice(squirrel), choice(bird), choice(hedgehog)},
                                  "bagoly, mókus", true),
+                    patternRound({bee, flower(ColYellow), flower(ColYellow)}, 6,
+                                 {choice(flower(ColYellow)), choice(bee), choice(flower(ColPink)), choice(leaf(ColGreen))},
+                                 "méhecske, virág, virág", true),
                 }},
          hinted(round("Mi jön ezután: piros, kék, piros, kék...?", {},
                       {swatch(ColGreen, "zöld"), swatch(ColRed, "piros"), swatch(ColBlue, "kék")}, Pic{}, ColRed),
@@ -632,6 +706,14 @@ const auto forestTasks = taskTable(
                                  {choice(pic(PicTree, SeasonSummer), "fa"), choice(flower(ColRed), "virág"),
                                   choice(pic(PicBus, 3), "busz"), choice(grass, "fű")}),
                            "A növények a földből nőnek ki.", "Melyik gurul kerekeken?"),
+                    hinted(round("Melyik nem gyümölcs?", {},
+                                 {choice(apple, "alma"), choice(grapes, "szőlő"), choice(bee, "méhecske"),
+                                  choice(watermelon, "dinnye")}),
+                           "Három közülük édes, és meg lehet enni.", "Melyik tud repülni?"),
+                    hinted(round("Melyik nem jármű?", {},
+                                 {choice(pic(PicAmbulance), "mentőautó"), choice(rabbit, "nyuszi"), choice(pic(PicPolice), "rendőrautó"),
+                                  choice(pic(PicBus, 9), "busz")}),
+                           "Három közülük kerekeken gurul.", "Melyiknek nincs kereke?"),
                 },
                 {
                     hinted(round("Melyik a kakukktojás?", {},
@@ -664,6 +746,10 @@ const auto forestTasks = taskTable(
                                  {choice(pic(PicSnowdrop), "hóvirág"), choice(wheat, "búza"), choice(squirrel, "mókus"),
                                   choice(grass, "fű")}),
                            "Keresd meg, mi közös hármukban!", "Három közülük növény."),
+                    hinted(round("Melyik lóg ki a sorból?", {},
+                                 {choice(hollow, "odú"), choice(owl, "bagoly"), choice(anthill, "hangyaboly"),
+                                  choice(leafPile, "levélkupac")}),
+                           "Keresd meg, mi közös hármukban!", "Három közülük lakóhely."),
                 }},
          hinted(round("A kakukk más madarak fészkébe tojik. Melyik a kakukk tojása?", {nest},
                       {choice(pic(PicEgg), nullptr, 0), choice(pic(PicEgg, 1), nullptr, 1), choice(pic(PicEgg), nullptr, 0)}),
@@ -687,6 +773,10 @@ const auto forestTasks = taskTable(
                                 "A görögdinnye a forró napokon érik."),
                     seasonRound("Mikor szüretelik a szőlőt?", {grapes}, SeasonAutumn, "A szőlő a forró nyár után érik meg.",
                                 "A szüret akkor van, amikor sárgulnak a levelek."),
+                    seasonRound("Mikor hullanak le a levelek a fákról?", {leafPile}, SeasonAutumn,
+                                "Mikor sárgulnak meg a levelek?", "A nyár után, amikor hűvösebb lesz."),
+                    seasonRound("Mikor fürdünk a tóban?", {pond}, SeasonSummer, "Mikor meleg a víz?",
+                                "A tóban a forró napokon fürdünk, a nyári szünetben."),
                 },
                 {
                     seasonRound("Melyik évszak jön a tél után?", {pic(PicTree, SeasonWinter)}, SeasonSpring,
@@ -805,6 +895,10 @@ const auto forestTasks = taskTable(
                                  {answer("béka", PicFrog), answer("csiga", PicSnail), answer("egér", PicMouse),
                                   answer("madár", PicBird)}),
                            "Nézd meg a színét és a szemét!", "Zöld, a tóban lakik, és brekeg."),
+                    hinted(round("Milyen állat ez?", {squirrel},
+                                 {answer("róka", PicFox), answer("mókus", PicSquirrel), answer("egér", PicMouse),
+                                  answer("süni", PicHedgehog)}),
+                           "Nézd meg a farkát!", "Bozontos a farka, és fáról fára ugrál."),
                 }},
          hinted(round("Melyik állat tud repülni?", {},
                       {choice(fox, "róka", 0), choice(bird, "madár", 1), choice(hedgehog, "süni", 0)}),
@@ -852,6 +946,16 @@ const auto forestTasks = taskTable(
                                   warned(choice(deed(DeedChase), "állatot kergetve", 0), "Vigyázz! Az állat megijed, ha kergetik."),
                                   choice(deed(DeedHush), "csendben", 1)}),
                            "Az erdő az állatok otthona. Hogyan illik?", "Csendben sétálunk, hogy ne zavarjuk őket."),
+                    hinted(round("Egy méhecske repül körülötted. Mit teszel?", {bee},
+                                 {warned(choice(deed(DeedSwat), "csapkodok", 0), "Vigyázz! Ha csapkodsz, megcsíphet."),
+                                  choice(deed(DeedStill), "nyugodtan állok", 1),
+                                  warned(choice(deed(DeedShout), "kiabálok", 0), "Vigyázz! A zajtól csak jobban megijed.")}),
+                           "Mitől ijed meg a méhecske?", "Ha nyugodtan állsz, a méhecske továbbrepül."),
+                    hinted(round("Szép ágat látsz a fán. Mit teszel?", {},
+                                 {warned(choice(deed(DeedBreak), "letöröm", 0), "Vigyázz! A letört ág nem nő vissza."),
+                                  warned(choice(deed(DeedClimb), "felmászok érte", 0), "Vigyázz! Leeshetsz a fáról!"),
+                                  choice(pic(PicTree, SeasonSummer), "a fán hagyom", 1)}),
+                           "Mi lesz a fával, ha letörik az ága?", "Az ág a fán marad, a fa így nő tovább."),
                 },
                 {
                     hinted(round("Szabad tüzet rakni az erdőben?", {pic(PicCampfire)},
@@ -900,6 +1004,11 @@ const auto forestTasks = taskTable(
                                   answer("szólok egy felnőttnek", 1),
                                   warned(answer("nem törődöm vele", 0), "Vigyázz! A kullancs betegséget okozhat.")}),
                            "Ki tud segíteni ilyenkor?", "A kullancsot egy felnőtt veszi ki, csipesszel."),
+                    hinted(round("Mit veszel fel egy erdei sétára?", {},
+                                 {warned(answer("strandpapucsot", 0), "Vigyázz! Könnyen megbotlasz benne."),
+                                  answer("hosszú nadrágot, zárt cipőt", 1),
+                                  warned(answer("rövidnadrágot, szandált", 0), "Vigyázz! Így rád mászhat a kullancs.")}),
+                           "Mi véd a tüskés bokroktól és a kullancstól?", "A hosszú nadrág és a zárt cipő véd a legjobban."),
                 }},
          hinted(round("Mit viszünk haza az erdőből?", {},
                       {warned(choice(pic(PicPickFlower), "virágot", 0), "Vigyázz! A virág maradjon a helyén."),
@@ -927,6 +1036,9 @@ const auto forestTasks = taskTable(
                            "Számold meg a lábait a képen!", "Két lába elöl, kettő hátul."),
                     hinted(round("Hány lába van az egérnek?", {mouse}, {numberAnswer(3), numberAnswer(4), numberAnswer(5)}),
                            "Számold meg a lábait a képen!", "Két lába elöl, kettő hátul."),
+                    hinted(round("Hány lába van a 2 madárnak együtt?", {bird, bird},
+                                 {numberAnswer(2), numberAnswer(4), numberAnswer(6)}),
+                           "Számold meg mindkét madár lábait!", "Egy madárnak kettő, a másiknak is kettő."),
                 },
                 {
                     hinted(round("Hány lába van a medvének?", {bear},
@@ -953,6 +1065,12 @@ const auto forestTasks = taskTable(
                     hinted(round("Hány lába van a hangyának?", {ant},
                                  {numberAnswer(6), numberAnswer(8), numberAnswer(4), numberAnswer(10)}),
                            "Számold meg a lábait mindkét oldalon!", "A hangya rovar: hat lába van."),
+                    hinted(round("Hány lába van a 2 nyuszinak együtt?", {rabbit, rabbit},
+                                 {numberAnswer(6), numberAnswer(8), numberAnswer(10), numberAnswer(4)}),
+                           "Hány lába van egy nyuszinak? És kettőnek?", "Négy meg négy: számolj tovább a négytől!"),
+                    hinted(round("Hány lába van a 3 madárnak együtt?", {bird, bird, bird},
+                                 {numberAnswer(5), numberAnswer(6), numberAnswer(4), numberAnswer(8)}),
+                           "Minden madárnak két lába van.", "Kettő, négy, hat: számolj kettesével!"),
                 }},
          hinted(round("Melyik állatnak van a legtöbb lába?", {},
                       {choice(bird, "madár", 0), choice(rabbit, "nyuszi", 0), choice(spider, "pók", 1)}),
