@@ -10,6 +10,7 @@
 
 #include "video/video_internal.h"
 
+#include "desktop.h"
 #include "measure.h"
 
 namespace {
@@ -284,10 +285,106 @@ void APIENTRY noneViewport(GLint, GLint, GLsizei, GLsizei) {}
 void APIENTRY noneOrtho(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble) {}
 void APIENTRY noneGetInteger(GLenum, GLint *value) { *value = 16384; }
 GLenum APIENTRY noneError() { return GL_NO_ERROR; }
+void APIENTRY noneCopy(GLenum, GLint, GLint, GLint, GLint, GLint, GLsizei, GLsizei) {}
 }  // namespace
+
+// The plain path's scale pass alone, from a composed menu frame into windows of today's screens: the
+// window sized for a 1920 x 1080 desktop (1.5), full screen there (1.8), a 2560 x 1440 desktop's window
+// (2, whole: nearest pixels) and full screen on 3840 x 2160 (3.6). Each pass is timed on its own: on a
+// busy machine the median of single passes, and their processor time, stand apart from the others' load.
+void scalePassCost()
+{
+    SDL_Surface *frame = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    frame->unused1 = 0;
+    const MenuPictures p = loadMenuPictures();
+    for (SDL_Surface *picture : {p.background, p.band, p.top}) SDL_BlitSurface(picture, nullptr, frame, nullptr);
+    const struct {
+        int width, height;
+        const char *what;
+    } views[] = {{1200, 900, "scale pass 800x600 -> 1200x900 (linear)"},
+                 {1440, 1080, "scale pass 800x600 -> 1440x1080 (linear)"},
+                 {1600, 1200, "scale pass 800x600 -> 1600x1200 (nearest)"},
+                 {2880, 2160, "scale pass 800x600 -> 2880x2160 (linear)"}};
+    for (const auto &view : views) {
+        SDL_Surface *window = SDL_CreateRGBSurface(SDL_SWSURFACE, view.width, view.height, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        VideoScalePlan plan;
+        VideoPlanScale(&plan, 800, 600, view.width, view.height);
+        VideoScaleFrame(&plan, frame, window, 0, 0);  // the window's memory is touched once before
+        std::vector<FrameCost> passes;
+        for (int i = 0; i < 100; i++) {
+            const double cpuStart = cpuMilliseconds();
+            const Clock::time_point start = Clock::now();
+            VideoScaleFrame(&plan, frame, window, 0, 0);
+            const std::chrono::duration<double, std::milli> wall = Clock::now() - start;
+            passes.push_back({wall.count(), cpuMilliseconds() - cpuStart});
+        }
+        const FrameCost cost = medianCost(passes);
+        printf("%-58s median %7.2f ms   cpu %7.2f ms per frame\n", view.what, cost.wall, cost.cpu);
+        SDL_FreeSurface(window);
+    }
+    SDL_FreeSurface(frame);
+}
+
+// The OpenGL path's scaled presentation: the menu-like scene in a 1920 x 1080 window on a display of that
+// size, presented scaled into the 1440 x 1080 view with bars, against the same frames presented as they
+// were composed. In a child process, on a display of its own.
+bool presentationCost(FrameCost *scaled, FrameCost *unscaled)
+{
+    VirtualDisplay fullHd("1920x1080x24");
+    if (fullHd.name.empty()) return false;
+    pid_t pid = -1;
+    int in = forkWriter(
+        [&](int out) {
+            setenv("DISPLAY", fullHd.name.c_str(), 1);
+            if (SDL_Init(SDL_INIT_VIDEO) < 0) _exit(1);
+            VideoChooseWindow({1920, 1080, false});
+            SDL_Surface *screen = VideoSetMode(800, 600, 32, SDL_HWSURFACE | VideoOpenGLFlag | SDL_DOUBLEBUF);
+            if (!screen || !video.presentScaled) _exit(2);
+            Scene scene = makeScene(loadMenuPictures());
+            int frame = 0;
+            sceneBlits(scene, screen, frame++);
+            VideoFlip(screen);
+            std::vector<FrameCost> withPass, without;
+            for (int round = 0; round < rounds; round++) {
+                video.presentScaled = true;
+                withPass.push_back(frameCost(framesPerRound, [&]() {
+                    sceneBlits(scene, screen, frame++);
+                    VideoFlip(screen);
+                }));
+                video.presentScaled = false;
+                without.push_back(frameCost(framesPerRound, [&]() {
+                    sceneBlits(scene, screen, frame++);
+                    VideoFlip(screen);
+                }));
+            }
+            const FrameCost costs[2] = {medianCost(withPass), medianCost(without)};
+            _exit(write(out, costs, sizeof costs) == sizeof costs ? 0 : 3);
+        },
+        &pid);
+    if (in < 0) return false;
+    FrameCost costs[2];
+    const bool ok = read(in, costs, sizeof costs) == sizeof costs;
+    *scaled = costs[0];
+    *unscaled = costs[1];
+    return reap(in, pid) && ok;
+}
 
 int main()
 {
+    // SDL would otherwise fall back to a text-mode driver when the display is busy, and measure that.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    scalePassCost();
+    FrameCost scaled{-1, -1}, unscaled{-1, -1};
+    if (presentationCost(&scaled, &unscaled)) {
+        printf("%-58s wall %7.2f ms   cpu %7.2f ms per frame\n", "OpenGL, 1920x1080 window, scene presented scaled",
+               scaled.wall, scaled.cpu);
+        printf("%-58s wall %7.2f ms   cpu %7.2f ms per frame\n", "OpenGL, 1920x1080 window, scene presented as composed",
+               unscaled.wall, unscaled.cpu);
+        printf("%-58s wall %7.2f ms   cpu %7.2f ms per frame\n\n", "  the scaled presentation's own cost",
+               scaled.wall - unscaled.wall, scaled.cpu - unscaled.cpu);
+    } else {
+        printf("OpenGL scaled presentation: not measured\n\n");
+    }
     FrameCost plain{-1, -1};
     int plainBlits = 0;
     const bool plainMeasured = plainPathCost(&plain, &plainBlits);
@@ -464,7 +561,8 @@ int main()
     VideoGLTable none{noneE,      none0,          none2i,         none2f,           none4ub,         none3ub,
                       noneE,      noneE,          noneEE,         noneBind,         noneGen,         noneDelete,
                       noneTexParameter, noneTexImage, noneTexSubImage, nonePixelStore, noneRead, noneViewport,
-                      noneE,      none0,          noneOrtho,      noneGetInteger,   noneError,       none0};
+                      noneE,      none0,          noneOrtho,      noneGetInteger,   noneError,       none0,
+                      noneCopy};
     VideoGLTable real = gl;
     VideoInstallGL(none);
     measure("menu frame, the layer's own work (OpenGL calls empty)", 200, 20,

@@ -10,6 +10,7 @@
 #include "engine_internal.h"
 #include "gametext.h"
 #include "pictures.h"
+#include "progress.h"
 #include "rules.h"
 
 using namespace engine;
@@ -446,6 +447,7 @@ int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     if (!blit || !clip || !fill) return 0;
     Services s{blit, clip, fill};
     ++state.frame;
+    progressFrame(); // records: what the store could not take yet is tried again
     if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
     clip(nullptr);
     drawBackground(s);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine.h"
+#include "progress.h"
 
 namespace engine {
 
@@ -30,12 +31,8 @@ constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 346;
 // State
 //----------------------------------------------------------------------------------------------------------
 
-// What a task keeps of a player's plays from one play to the next.
-struct TaskMemory {
-    int level = ProgressLevelSmall;
-    int lastStars = 0;                  // the stars of the last finished play, 0 before the first
-    uint32_t recent = 0;                // the questions of the level's pool asked in the last plays, a bit each
-};
+// What a task keeps of a player's plays from one play to the next is a TaskMemory (progress.h), kept in the
+// store between starts.
 
 struct EngineState {
     const GameDef *game = nullptr;

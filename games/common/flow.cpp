@@ -63,8 +63,8 @@ void makeRounds()
     }
 }
 
-// What each task remembers of this player's plays: set here once at start.
-void loadTaskMemory() { state.memory.fill(TaskMemory{}); }
+// What each task remembers of this player's plays, as the store keeps it: read here once at start.
+void loadTaskMemory() { readTaskMemory(*state.game, state.slot, state.memory); }
 
 // A play's end: three stars move the player up a level of the task, a second play in a row with one star
 // back down; a new level has new questions, so what was asked at the old one no longer counts.
@@ -131,6 +131,7 @@ void startRound()
 
 void openMap()
 {
+    progressPlayLeft(); // records: a play left for the map still counts
     state.screen = EngineMap;
     startRound();
 }
@@ -138,9 +139,11 @@ void openMap()
 void openTask(int task)
 {
     ++state.visits[task];
+    progressPlayStarted(task); // records: a play begins
     state.task = task;
     state.level = state.memory[task].level;
     drawQuestions(task);
+    progressKeep(task, state.memory[task]); // records: the questions asked, kept with the play
     state.missed.fill(false);
     state.round = 0;
     state.screen = state.roundCount > 0 ? EnginePlay : EngineQuiz;
@@ -156,11 +159,12 @@ int starsFor(int missedCount) { return missedCount == 0 ? 3 : missedCount == 1 ?
 
 void finishTask()
 {
-    recordTaskDone(*state.game, state.slot, state.task);
     int missedCount = static_cast<int>(std::count(state.missed.begin(), state.missed.begin() + questionCount(), true));
     state.earned = starsFor(missedCount);
-    recordStars(*state.game, state.slot, state.task, state.earned);
     decideLevel(state.task, state.earned);
+    // records: the task done, its stars, its level and the play, written now or kept until the store takes them
+    progressKeep(state.task, state.memory[state.task]);
+    progressPlayFinished(state.earned);
     state.done[state.task] = true;
     state.stars[state.task] = std::max(state.stars[state.task], state.earned);
     state.screen = EngineDone;
@@ -192,6 +196,7 @@ void answer(int choice)
         state.wrong[choice] = true;
         state.missed[questionShown()] = true;
         ++state.wrongTries;
+        progressMistake(); // records: a wrong answer of the play
         state.hintShown = true;
         state.warning = currentRound().choices[choice].warning;
         state.closeMiss = currentRound().choices[choice].closeMiss;
@@ -336,6 +341,7 @@ int engineSetSlot(const GameDef &game, int slot)
     readProgress(game, slot, state.done);
     readStars(game, slot, state.stars);
     loadTaskMemory();
+    progressOpen(game, slot, clockNow); // records: this player's plays from now on
     orderMap();
     textOpen();
     makeRounds();
@@ -374,6 +380,7 @@ int engineKey(SDL_Event *event)
 
 void engineRelease()
 {
+    progressClose(); // records: a play still running ends, and what waits gets its last try
     soundsClose();
     picturesForget();
     textClose();

@@ -131,29 +131,35 @@ std::string plainLetters(const char *utf8)
     return out;
 }
 
-// One line in the plain 8 x 8 typeface, enlarged by whole pixels to roughly the asked size.
+// One line in the plain 8 x 8 typeface, enlarged by whole pixels to roughly the asked size. SDL_gfx draws
+// its letters with a blit that leaves the alpha of a transparent picture at 0, so they are drawn white on
+// a black picture without alpha first, and every lit pixel becomes an opaque one of the colour.
 SDL_Surface *renderPlainLine(const std::string &line, int size, Rgba colour)
 {
     int scale = std::max(1, size / 10);
     int w = static_cast<int>(line.size()) * 8, h = 8;
     if (w == 0) return nullptr;
-    SDL_Surface *small = atlasNewSurface(w, h);
-    if (!small) return nullptr;
+    SDL_Surface *mask = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
+    if (!mask) return nullptr;
+    SDL_FillRect(mask, nullptr, 0);
     gfxPrimitivesSetFont(nullptr, 8, 8);
-    stringRGBA(small, 0, 0, line.c_str(), colour.r, colour.g, colour.b, 255);
+    stringRGBA(mask, 0, 0, line.c_str(), 255, 255, 255, 255);
     SDL_Surface *big = atlasNewSurface(w * scale, h * scale);
     if (big) {
-        SDL_LockSurface(small);
+        const SDL_PixelFormat *f = big->format;
+        Uint32 ink = static_cast<Uint32>(colour.r) << f->Rshift | static_cast<Uint32>(colour.g) << f->Gshift |
+                     static_cast<Uint32>(colour.b) << f->Bshift | f->Amask;
+        SDL_LockSurface(mask);
         SDL_LockSurface(big);
         for (int y = 0; y < h * scale; ++y) {
-            const Uint32 *from = reinterpret_cast<const Uint32 *>(static_cast<Uint8 *>(small->pixels) + (y / scale) * small->pitch);
+            const Uint32 *from = reinterpret_cast<const Uint32 *>(static_cast<Uint8 *>(mask->pixels) + (y / scale) * mask->pitch);
             Uint32 *to = reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(big->pixels) + y * big->pitch);
-            for (int x = 0; x < w * scale; ++x) to[x] = from[x / scale];
+            for (int x = 0; x < w * scale; ++x) to[x] = (from[x / scale] & 0xFFFFFF) != 0 ? ink : 0;
         }
         SDL_UnlockSurface(big);
-        SDL_UnlockSurface(small);
+        SDL_UnlockSurface(mask);
     }
-    SDL_FreeSurface(small);
+    SDL_FreeSurface(mask);
     return big;
 }
 

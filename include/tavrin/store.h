@@ -73,6 +73,24 @@ typedef struct StoreValue {
     uint32_t size;
 } StoreValue;
 TAVRIN_STORE_API int storeSetValues(StoreKey key, const StoreValue *values, uint32_t count);
+/* Changes several 4-byte values of one key, each by what is stored there, for counts and records that
+   another program may change at the same time. What is stored counts only when it is a 4-byte REG_DWORD.
+   In the database it is one transaction: one wait for the lock, every value read inside it, and either all
+   of the changes or none. The registry makes them one by one and stops at the first that fails. The key
+   must be open for reading and writing. */
+enum StoreUpdateKind {
+    StoreUpdateSet = 0,    /* the value becomes `value` */
+    StoreUpdateFill = 1,   /* the value becomes `value` only where no REG_DWORD is stored */
+    StoreUpdateAdd = 2,    /* the stored REG_DWORD (0 when there is none) plus `value`, held within 32 bits */
+    StoreUpdateMax = 3,    /* the larger of the stored REG_DWORD and `value` */
+    StoreUpdateDelete = 4  /* the value is deleted (one that is missing is no failure); `value` is unused */
+};
+typedef struct StoreDwordUpdate {
+    const char *name;
+    uint32_t kind; /* a StoreUpdateKind */
+    int32_t value;
+} StoreDwordUpdate;
+TAVRIN_STORE_API int storeUpdateDwords(StoreKey key, const StoreDwordUpdate *updates, uint32_t count);
 TAVRIN_STORE_API int storeDeleteValue(StoreKey key, const char *name);
 /* The index-th value of the key, for listing; StoreNotFound past the last one, StoreMoreData when the
    name (of nameSize bytes with its NUL) or the data does not fit. The order is the store's own (name
@@ -93,11 +111,16 @@ TAVRIN_STORE_API void storeCloseStore(void);
 /* How long a call waits for another program that is writing to the store before it gives up with
    StoreBusy; 10 seconds unless set. A program that must stay responsive sets a fraction of a second. */
 TAVRIN_STORE_API void storeSetWaitLimit(uint32_t milliseconds);
+/* The limit in force, so that a caller that must not wait at all can set 0 for a moment and put it back. */
+TAVRIN_STORE_API uint32_t storeWaitLimit(void);
 
 /* Where failures of the store itself (a corrupt file moved aside) are reported, one line each; the shell
    points this at its log. Without a sink the lines go to standard error. */
 typedef void (*StoreLogFn)(const char *line);
 TAVRIN_STORE_API void storeSetLogSink(StoreLogFn sink);
+/* Writes one line through the same sink: how a game module says in the shell's log that something it
+   meant to keep could not be written. */
+TAVRIN_STORE_API void storeLogLine(const char *line);
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_framerate.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -72,6 +73,8 @@ bool dispatchEvent(SDL_Event *event)
         endModuleIfFinished(gameModule.keyevent(event));
         return false;
     case ActionMouse:
+        // The menu and the games think in the screen's units, whatever the window's size.
+        if (!VideoMapMouseEvent(event)) return false;
         if (activeGame == -1) return frameHooks.menuMouse(event) != 0;
         endModuleIfFinished(gameModule.mouseevent(event));
         return false;
@@ -118,6 +121,45 @@ bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, U
     return true;
 }
 
+SDL_Surface *openScreen()
+{
+    const VideoPreference preference = chooseVideo();
+    int desktopWidth = 0, desktopHeight = 0;
+    VideoDesktopSize(&desktopWidth, &desktopHeight);
+    const bool fullscreen = appSettings.fullscreen != 0;
+    VideoWindowChoice choice;
+    choice.plainSDL = preference.plainSDL;
+    if (fullscreen) {
+        // The desktop's own size, so that the display keeps its mode; where SDL cannot tell it, the
+        // screen's size as SDL makes it.
+        choice.width = desktopWidth;
+        choice.height = desktopHeight;
+    } else {
+        const double scale = preference.windowScale > 0
+                                 ? preference.windowScale
+                                 : VideoWindowScale(screenWidth, screenHeight, desktopWidth, desktopHeight);
+        choice.width = static_cast<int>(std::lround(screenWidth * scale));
+        choice.height = static_cast<int>(std::lround(screenHeight * scale));
+    }
+    VideoChooseWindow(choice);
+    const Uint32 flags = fullscreen ? windowedFlags | SDL_FULLSCREEN : windowedFlags;
+    SDL_Surface *opened = VideoSetMode(screenWidth, screenHeight, screenDepth, flags);
+    if (!opened) return nullptr;
+
+    char line[512];
+    if (const char *reason = VideoOpenGLFailure()) {
+        snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
+        logLine(line);
+    }
+    const SDL_Surface *window = SDL_GetVideoSurface();
+    const SDL_Rect view = VideoScreenView();
+    snprintf(line, sizeof line, " \xB7 Window %dx%d%s, picture %dx%d at %d,%d, drawn with %s", window->w, window->h,
+             fullscreen ? " (full screen)" : "", view.w, view.h, view.x, view.y,
+             VideoDrawsWithOpenGL() ? "OpenGL" : "plain SDL");
+    logLine(line);
+    return opened;
+}
+
 int shellMain(int, char **)
 {
     char line[512];
@@ -152,18 +194,13 @@ int shellMain(int, char **)
         return 1;
     }
 
-    Uint32 flags = appSettings.fullscreen != 0 ? windowedFlags | SDL_FULLSCREEN : windowedFlags;
-    screen = VideoSetMode(screenWidth, screenHeight, screenDepth, flags);
+    screen = openScreen();
     if (!screen) {
         snprintf(line, sizeof line, " \xB7 Couldn't set %dx%d video mode: %s", screenWidth, screenHeight,
                  SDL_GetError());
         logLine(line);
         VideoQuit();
         exit(2);
-    }
-    if (const char *reason = VideoOpenGLFailure()) {
-        snprintf(line, sizeof line, " \xB7 No OpenGL window (%s): drawing with plain SDL", reason);
-        logLine(line);
     }
 
     Mix_PlayMusic(musicTrack, -1);

@@ -29,4 +29,9 @@ bool dispatchEvent(SDL_Event *event);
 bool runFrame(SDL_Event *events, int count);
 // Formats the frames-per-second line; false when no line is due (end tick not past start).
 bool formatFrameRate(char *buffer, size_t size, int frames, Uint32 startTicks, Uint32 endTicks);
+// Opens the program's screen from the settings and the machine: full screen at the desktop's own size, or
+// a window sized for the desktop, the 800 x 600 screen shown in it as large as fits; drawn through OpenGL
+// unless the renderer draws with the processor or TAVRIN_VIDEO says otherwise. The log says how. Callable
+// again to open the screen afresh (the previous screen then goes); null when no mode can be set.
+SDL_Surface *openScreen();
 int shellMain(int argc, char **argv);

@@ -1,5 +1,8 @@
-// dword.cpp -- 4-byte integers in the store, read and written little-endian over the typed-value calls, and
-// the names of the value types
+// dword.cpp -- 4-byte integers in the store, read, written and updated little-endian over the typed-value
+// calls, and the names of the value types
+#include <algorithm>
+
+#include "store/write_transaction.h"
 #include "tavrin/store.h"
 
 void storeDwordBytes(int32_t value, unsigned char bytes[4])
@@ -32,6 +35,50 @@ int storeSetDword(StoreKey key, const char *name, int32_t value)
     unsigned char bytes[4];
     storeDwordBytes(value, bytes);
     return storeSetValue(key, name, StoreTypeDword, bytes, 4);
+}
+
+// The value an update leaves, given what is stored; false when the stored value stays as it is.
+static bool updatedValue(const StoreDwordUpdate &update, bool stored, int32_t current, int32_t *value)
+{
+    switch (update.kind) {
+    case StoreUpdateSet: *value = update.value; return true;
+    case StoreUpdateFill: *value = update.value; return !stored;
+    case StoreUpdateAdd: {
+        // Held within 32 bits: a count grown huge (or a hostile one) stays huge instead of turning negative.
+        int64_t sum = static_cast<int64_t>(stored ? current : 0) + update.value;
+        *value = static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+        return true;
+    }
+    case StoreUpdateMax: *value = update.value; return !stored || update.value > current;
+    default: return false;
+    }
+}
+
+static int applyUpdate(StoreKey key, const StoreDwordUpdate &update)
+{
+    if (update.kind == StoreUpdateDelete) {
+        int result = storeDeleteValue(key, update.name);
+        return result == StoreNotFound ? StoreOk : result;
+    }
+    int32_t current = 0, value = 0;
+    int read = storeQueryDword(key, update.name, &current);
+    if (read != StoreOk && read != StoreNotFound && read != StoreWrongType) return read;
+    return updatedValue(update, read == StoreOk, current, &value) ? storeSetDword(key, update.name, value) : StoreOk;
+}
+
+int storeUpdateDwords(StoreKey key, const StoreDwordUpdate *updates, uint32_t count)
+{
+    if (count > 0 && !updates) return StoreFailed;
+    for (uint32_t i = 0; i < count; i++)
+        if (!updates[i].name || updates[i].kind > StoreUpdateDelete) return StoreFailed;
+    int result = storeBeginWrite(key);
+    if (result != StoreOk) return result;
+    for (uint32_t i = 0; i < count && result == StoreOk; i++) result = applyUpdate(key, updates[i]);
+    if (result != StoreOk) {
+        storeEndWrite(key, false);
+        return result;
+    }
+    return storeEndWrite(key, true);
 }
 
 const char *storeTypeName(uint32_t type)

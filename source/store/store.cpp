@@ -1,5 +1,6 @@
 // store.cpp -- the store's C API: argument checks, path normalisation and the log sink, over a backend
 #include "store/store_backend.h"
+#include "store/write_transaction.h"
 
 #include <cstdio>
 #include <cstring>
@@ -138,8 +139,23 @@ int storeDeleteKey(const char *path)
     return backendDeleteKey(normal);
 }
 
+int storeBeginWrite(StoreKey key)
+{
+    if (!key || (key->access & (StoreRead | StoreWrite)) != (StoreRead | StoreWrite)) return StoreFailed;
+    return backendBeginWrite(*key);
+}
+
+int storeEndWrite(StoreKey key, bool commit) { return key ? backendEndWrite(commit) : StoreFailed; }
+
 void storeCloseStore() { backendCloseStore(); }
 
 void storeSetWaitLimit(uint32_t milliseconds) { backendSetWaitLimit(milliseconds); }
 
+uint32_t storeWaitLimit() { return backendWaitLimit(); }
+
 void storeSetLogSink(StoreLogFn sink) { logSink = sink; }
+
+void storeLogLine(const char *line)
+{
+    if (line) storeLog(line);
+}

@@ -43,8 +43,12 @@ int backendEnumValue(StoreKeyRecord &key, uint32_t index, char *name, uint32_t n
 int backendEnumKey(StoreKeyRecord &key, uint32_t index, char *name, uint32_t nameSize);
 int backendFlushKey(const StoreKeyRecord &key);
 int backendDeleteKey(const std::string &path);
+// A write transaction around several calls (see write_transaction.h); the registry has none.
+int backendBeginWrite(const StoreKeyRecord &key);
+int backendEndWrite(bool commit);
 void backendCloseStore();
 void backendSetWaitLimit(uint32_t milliseconds);
+uint32_t backendWaitLimit();
 
 // One line about the store itself (a corrupt file moved aside) to the sink the host set, or stderr.
 void storeLog(const char *line);

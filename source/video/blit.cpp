@@ -168,8 +168,9 @@ int VideoBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *destinatio
     if (!source || !destination) return -1;
     SDL_Surface *window = SDL_GetVideoSurface();
     if (!VideoInOpenGLMode()) {
-        if (destination == window && source != window)
-            return plainBlitToScreen(source, sourceRect, window, destinationRect);
+        const bool toScreen = destination == window || (destination && destination == video.plainFrame);
+        if (toScreen && source != destination)
+            return plainBlitToScreen(source, sourceRect, destination, destinationRect);
         return blitOntoPicture(source, sourceRect, destination, destinationRect);
     }
 
@@ -348,6 +349,82 @@ void VideoInvalidate(SDL_Surface *surface, SDL_Rect *rect)
                                static_cast<Uint16>(bottom - top)};
 }
 
+void VideoPresentScaled()
+{
+    SDL_Surface *window = SDL_GetVideoSurface();
+    if (!window || !video.presentScaled || !VideoGLLoaded()) return;
+    const int frameWidth = video.screenWidth * video.screenScale, frameHeight = video.screenHeight * video.screenScale;
+    const SDL_Rect v = video.view;
+    VideoEndQuads();
+    if (!video.frameTexture) {
+        int side = 1;
+        while (side < frameWidth + 1 || side < frameHeight + 1) side *= 2;
+        if (side > video.maxTextureSize) {
+            fprintf(stderr, "video: No texture of %d texels for the %dx%d frame: it is shown unscaled.\n", side,
+                    frameWidth, frameHeight);
+            video.presentScaled = false;
+            return;
+        }
+        // Whole scales keep every pixel sharp; any other is filtered smooth.
+        const bool whole = v.w % frameWidth == 0 && v.h % frameHeight == 0 && v.w / frameWidth == v.h / frameHeight;
+        const GLint filter = whole ? GL_NEAREST : GL_LINEAR;
+        gl.GenTextures(1, &video.frameTexture);
+        VideoBindTexture(video.frameTexture);
+        gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, side, side, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+        VideoCheckGLError(1);
+        video.frameTextureSide = side;
+    }
+    VideoBindTexture(video.frameTexture);
+    // The frame lies at the window's top left; OpenGL counts rows upwards from the bottom, so the texture
+    // holds it upside down. Filtering reads one texel past its right and top edges: they repeat the edge.
+    const int bottom = window->h - frameHeight, top = window->h - 1;
+    gl.CopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, bottom, frameWidth, frameHeight);
+    gl.CopyTexSubImage2D(GL_TEXTURE_2D, 0, frameWidth, 0, frameWidth - 1, bottom, 1, frameHeight);
+    gl.CopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, frameHeight, 0, top, frameWidth, 1);
+    gl.CopyTexSubImage2D(GL_TEXTURE_2D, 0, frameWidth, frameHeight, frameWidth - 1, top, 1, 1);
+
+    gl.Viewport(0, 0, window->w, window->h);
+    gl.MatrixMode(GL_PROJECTION);
+    gl.LoadIdentity();
+    gl.Ortho(0, window->w, window->h, 0, -1.0, 1.0);
+    VideoSetBlend(0);
+    VideoSetTexturing(1);
+    const float s = static_cast<float>(frameWidth) / video.frameTextureSide;
+    const float t = static_cast<float>(frameHeight) / video.frameTextureSide;
+    VideoBeginQuads();
+    gl.Color4ub(255, 255, 255, 255);
+    quadCorner(0, t, v.x, v.y);
+    quadCorner(s, t, v.x + v.w, v.y);
+    quadCorner(s, 0, v.x + v.w, v.y + v.h);
+    quadCorner(0, 0, v.x, v.y + v.h);
+    // The bars: left, right, above and below the picture.
+    VideoSetTexturing(0);
+    VideoBeginQuads();
+    gl.Color3ub(0, 0, 0);
+    const SDL_Rect bars[4] = {{0, 0, static_cast<Uint16>(v.x), static_cast<Uint16>(window->h)},
+                              {static_cast<Sint16>(v.x + v.w), 0, static_cast<Uint16>(window->w - v.x - v.w),
+                               static_cast<Uint16>(window->h)},
+                              {v.x, 0, v.w, static_cast<Uint16>(v.y)},
+                              {v.x, static_cast<Sint16>(v.y + v.h), v.w, static_cast<Uint16>(window->h - v.y - v.h)}};
+    for (const SDL_Rect &bar : bars) {
+        if (bar.w == 0 || bar.h == 0) continue;
+        gl.Vertex2i(bar.x, bar.y);
+        gl.Vertex2i(bar.x + bar.w, bar.y);
+        gl.Vertex2i(bar.x + bar.w, bar.y + bar.h);
+        gl.Vertex2i(bar.x, bar.y + bar.h);
+    }
+    VideoEndQuads();
+    // The next frame is drawn again in the program's clip.
+    if (video.shadowScreen) {
+        SDL_Rect clip = video.shadowScreen->clip_rect;
+        VideoSetClipRect(video.shadowScreen, &clip);
+    }
+}
+
 int VideoFlip(SDL_Surface *surface)
 {
     if (!surface) return -1;
@@ -355,7 +432,18 @@ int VideoFlip(SDL_Surface *surface)
     VideoEndQuads();
     VideoSweepRecords();
     if (VideoGetTexInfo(surface) && VideoGLLoaded()) {
+        VideoPresentScaled();
         SDL_GL_SwapBuffers();
+        return 0;
+    }
+    if (surface == video.plainFrame) {
+        // Written by the processor alone, the window takes only the view: its bars stay as they were.
+        SDL_Surface *window = SDL_GetVideoSurface();
+        if (!window || (SDL_MUSTLOCK(window) && SDL_LockSurface(window) < 0)) return -1;
+        const SDL_Rect v = video.view;
+        VideoScaleFrame(&video.scalePlan, surface, window, v.x, v.y);
+        if (SDL_MUSTLOCK(window)) SDL_UnlockSurface(window);
+        SDL_UpdateRect(window, v.x, v.y, v.w, v.h);
         return 0;
     }
     return SDL_Flip(surface);

@@ -1,4 +1,9 @@
 // gl_table.cpp -- the one table through which the video layer calls OpenGL
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 #include "video/video_internal.h"
 
 VideoGLTable gl;
@@ -26,7 +31,8 @@ bool VideoLoadGL()
               loadEntry(table.ReadPixels, "glReadPixels") && loadEntry(table.Viewport, "glViewport") &&
               loadEntry(table.MatrixMode, "glMatrixMode") && loadEntry(table.LoadIdentity, "glLoadIdentity") &&
               loadEntry(table.Ortho, "glOrtho") && loadEntry(table.GetIntegerv, "glGetIntegerv") &&
-              loadEntry(table.GetError, "glGetError") && loadEntry(table.Flush, "glFlush");
+              loadEntry(table.GetError, "glGetError") && loadEntry(table.Flush, "glFlush") &&
+              loadEntry(table.CopyTexSubImage2D, "glCopyTexSubImage2D");
     if (!ok) return false;
     VideoInstallGL(table);
     return true;
@@ -66,4 +72,35 @@ void VideoEndQuads()
     if (!video.quadsOpen) return;
     video.quadsOpen = false;
     if (video.glLoaded) gl.End();
+}
+
+// ----------------------------------------------------------------------------------------------------
+// The renderer
+// ----------------------------------------------------------------------------------------------------
+void VideoRendererName(char *buffer, size_t size)
+{
+    if (size == 0) return;
+    buffer[0] = '\0';
+    // Asked of whichever context is current (the start-up probe's window has no table of its own).
+    using GetStringFn = const GLubyte *(APIENTRY *)(GLenum);
+    auto getString = reinterpret_cast<GetStringFn>(SDL_GL_GetProcAddress("glGetString"));
+    const GLubyte *name = getString && SDL_GetVideoSurface() ? getString(GL_RENDERER) : nullptr;
+    if (name) snprintf(buffer, size, "%s", reinterpret_cast<const char *>(name));
+}
+
+bool VideoSoftwareRenderer(const char *name)
+{
+    // What the renderers that draw with the processor call themselves: Mesa's llvmpipe, softpipe and
+    // swrast ("Software Rasterizer"), its OpenSWR ("SWR (LLVM ...)"), its X11 and off-screen drivers,
+    // Windows' own OpenGL 1.1 ("GDI Generic") and its WARP device under Direct3D 12 ("Microsoft Basic
+    // Render Driver"), and Apple's "Apple Software Renderer".
+    static const char *const software[] = {"llvmpipe", "softpipe", "swrast", "software rasterizer",
+                                           "software renderer", "swr (", "mesa x11", "mesa offscreen",
+                                           "gdi generic", "basic render driver"};
+    if (!name) return false;
+    std::string lower(name);
+    for (char &c : lower) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    for (const char *word : software)
+        if (lower.find(word) != std::string::npos) return true;
+    return false;
 }

@@ -18,16 +18,60 @@ SDL_Surface *plainMode(int width, int height, int bpp, Uint32 flags)
     return surface;
 }
 
+// The plain path in a window of its own size: SDL's screen is the program's. In a larger (or smaller)
+// window the program draws on a frame of its size in the window's format, which the flip scales into the
+// view; the window itself is then written by the processor only, so it is a software surface.
+SDL_Surface *plainScreen(int width, int height, int bpp, Uint32 flags, int windowWidth, int windowHeight)
+{
+    flags &= ~(VideoOpenGLFlag | SDL_OPENGL);
+    video.screenWidth = width;
+    video.screenHeight = height;
+    video.view = SDL_Rect{0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
+    if (windowWidth == width && windowHeight == height) return plainMode(width, height, bpp, flags);
+
+    // The scale pass works on 32-bit pixels; SDL converts for a display of another depth.
+    SDL_Surface *window =
+        plainMode(windowWidth, windowHeight, 32, (flags & ~(SDL_HWSURFACE | SDL_DOUBLEBUF)) | SDL_SWSURFACE);
+    if (!window) return nullptr;
+    const SDL_PixelFormat *format = window->format;
+    SDL_Surface *frame = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, format->Rmask, format->Gmask,
+                                              format->Bmask, format->Amask);
+    if (!frame) return nullptr;
+    frame->unused1 = 0;
+    video.plainFrame = frame;
+    video.view = VideoFitView(width, height, window->w, window->h);
+    VideoPlanScale(&video.scalePlan, width, height, video.view.w, video.view.h);
+    // The bars stay black: the flip writes only the view.
+    SDL_FillRect(window, nullptr, SDL_MapRGB(format, 0, 0, 0));
+    SDL_UpdateRect(window, 0, 0, 0, 0);
+    return frame;
+}
+
 // A machine without OpenGL (no GLX, a broken driver) can still show every picture through SDL alone:
 // the same window as a plain SDL screen, and every operation of the layer on its SDL path.
-SDL_Surface *withoutOpenGL(int width, int height, int bpp, Uint32 flags, const char *reason)
+SDL_Surface *withoutOpenGL(int width, int height, int bpp, Uint32 flags, int windowWidth, int windowHeight,
+                           const char *reason)
 {
     auto &failure = video.openGLFailure;
     snprintf(failure.data(), failure.size(), "%s", reason && *reason ? reason : "unknown reason");
     fprintf(stderr, "video: No OpenGL window (%s); drawing with plain SDL.\n", failure.data());
-    SDL_Surface *surface = plainMode(width, height, bpp, flags & ~(VideoOpenGLFlag | SDL_OPENGL));
+    SDL_Surface *surface = plainScreen(width, height, bpp, flags, windowWidth, windowHeight);
     if (!surface) failure[0] = '\0';  // nothing at all could be opened: no fallback to speak of
     return surface;
+}
+
+// What a previous mode set handed out goes with the new one; the program takes the new screen.
+void forgetScreens()
+{
+    if (video.frameTexture) VideoDeleteTexture(video.frameTexture);
+    video.frameTexture = 0;
+    video.presentScaled = false;
+    if (video.plainFrame) SDL_FreeSurface(video.plainFrame);
+    video.plainFrame = nullptr;
+    if (video.shadowScreen) SDL_FreeSurface(video.shadowScreen);
+    video.shadowScreen = nullptr;
+    video.screenWidth = video.screenHeight = 0;
+    video.view = SDL_Rect{};
 }
 
 void requestColourDepth(int bpp)
@@ -83,6 +127,7 @@ SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
         fprintf(stderr, "video WARNING: Using SDL version 1.2.5 or later is strongly recommended!\n");
 
     VideoFreeAllTexInfos();
+    forgetScreens();
     // SDL_SetVideoMode would start the video subsystem itself, but the OpenGL attributes must be set
     // before, and SDL cannot take them without a video driver.
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return nullptr;
@@ -94,25 +139,44 @@ SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags)
     int scale = 1;
     // An empty or negative size would never reach the minimum: leave it to SDL unscaled.
     while (width > 0 && height > 0 && width * scale < minimumWidth && height * scale < minimumHeight) scale++;
+    int windowWidth = width * scale, windowHeight = height * scale;
+    const bool chosen = video.choice.width > 0 && video.choice.height > 0;
+    if (chosen) {
+        windowWidth = video.choice.width;
+        windowHeight = video.choice.height;
+        // The frame is composed in the window before it is shown scaled: it must fit there.
+        if (windowWidth < width * scale || windowHeight < height * scale) scale = 1;
+    }
     video.screenScale = scale;
-    printf("real = %d x %d\n", width * scale, height * scale);
+    printf("real = %d x %d\n", windowWidth, windowHeight);
+    // A window sized for the desktop stands in its middle, unless the person placed it with SDL's own
+    // variable.
+    static char centred[] = "SDL_VIDEO_CENTERED=center";
+    if (chosen && !(flags & SDL_FULLSCREEN) && !SDL_getenv("SDL_VIDEO_CENTERED")) SDL_putenv(centred);
 
-    SDL_Surface *window = SDL_SetVideoMode(width * scale, height * scale, bpp, flags);
+    if (video.choice.plainSDL) return plainScreen(width, height, bpp, plainFlags, windowWidth, windowHeight);
+    if (windowWidth < width || windowHeight < height) {
+        video.screenScale = 1;
+        return withoutOpenGL(width, height, bpp, plainFlags, windowWidth, windowHeight,
+                             "the window is smaller than the screen");
+    }
+    SDL_Surface *window = SDL_SetVideoMode(windowWidth, windowHeight, bpp, flags);
     if (!window) {
         video.screenScale = 1;
-        return withoutOpenGL(width, height, bpp, plainFlags, SDL_GetError());
+        return withoutOpenGL(width, height, bpp, plainFlags, windowWidth, windowHeight, SDL_GetError());
     }
     if (!VideoLoadGL()) {
         fprintf(stderr, "video: Failed to load the OpenGL entry points!\n");
         video.screenScale = 1;
-        return withoutOpenGL(width, height, bpp, plainFlags, "OpenGL entry points missing");
+        return withoutOpenGL(width, height, bpp, plainFlags, windowWidth, windowHeight,
+                             "OpenGL entry points missing");
     }
-    return VideoAttachWindow(window, scale);
+    return VideoAttachWindow(window, width, height, scale);
 }
 
 const char *VideoOpenGLFailure() { return video.openGLFailure[0] ? video.openGLFailure.data() : nullptr; }
 
-SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale)
+SDL_Surface *VideoAttachWindow(SDL_Surface *window, int width, int height, int scale)
 {
     video.screenScale = scale;
     window->unused1 = 0;
@@ -129,7 +193,14 @@ SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale)
         return nullptr;
     }
     VideoSetLogicalSize(window, window->w, window->h);
-    video.shadowScreen = VideoCreateRGB(window->w / scale, window->h / scale);
+    video.screenWidth = width;
+    video.screenHeight = height;
+    // Composed in a window of its own size, the frame is the window; in any other it is shown scaled.
+    const int frameWidth = width * scale, frameHeight = height * scale;
+    video.presentScaled = frameWidth != window->w || frameHeight != window->h;
+    video.view = video.presentScaled ? VideoFitView(width, height, window->w, window->h)
+                                     : SDL_Rect{0, 0, static_cast<Uint16>(window->w), static_cast<Uint16>(window->h)};
+    video.shadowScreen = VideoCreateRGB(width, height);
     return video.shadowScreen;
 }
 
@@ -191,8 +262,9 @@ int VideoSetClipRect(SDL_Surface *surface, SDL_Rect *rect)
     }
     if (!window) return accepted;
 
-    SDL_Rect area = rect ? *rect : SDL_Rect{0, 0, static_cast<Uint16>(window->w), static_cast<Uint16>(window->h)};
     if (surface == video.shadowScreen) {
+        // The window's clip is the screen's, in the screen's units: the viewport turns it into pixels.
+        SDL_Rect area = surface->clip_rect;
         SDL_SetClipRect(window, &area);
         surface = window;
     }
@@ -260,13 +332,11 @@ void VideoCloseScreen()
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
     VideoEndQuads();
     VideoRemoveTexInfo(SDL_GetVideoSurface());
+    video.frameTexture = 0;  // goes with the context
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     VideoUnloadGL();
-    if (video.shadowScreen) {
-        VideoRemoveTexInfo(video.shadowScreen);
-        SDL_FreeSurface(video.shadowScreen);
-        video.shadowScreen = nullptr;
-    }
+    if (video.shadowScreen) VideoRemoveTexInfo(video.shadowScreen);
+    forgetScreens();
 }
 
 void VideoQuit()
@@ -280,7 +350,7 @@ void VideoQuit()
 void VideoResetState()
 {
     VideoFreeAllTexInfos();
-    if (video.shadowScreen) SDL_FreeSurface(video.shadowScreen);
+    forgetScreens();
     VideoUnloadGL();
     // Every part back to its first value but the pages' size limit, which a test sets around the reset.
     const int32_t packArea = video.packArea;

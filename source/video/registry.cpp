@@ -153,6 +153,7 @@ void VideoFreeSurface(SDL_Surface *surface)
     // The program frees its screen this way before shutting the layer down; the shutdown must then
     // leave it alone.
     if (surface == video.shadowScreen) video.shadowScreen = nullptr;
+    if (surface == video.plainFrame) video.plainFrame = nullptr;
     SDL_FreeSurface(surface);
 }
 

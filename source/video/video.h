@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <cstddef>
 #include <cstdint>
 
 // ----------------------------------------------------------------------------------------------------
@@ -15,6 +16,37 @@ constexpr Uint32 VideoOpenGLFlag = 0x00100000;
 SDL_Surface *VideoSetMode(int width, int height, int bpp, Uint32 flags);
 const char *VideoOpenGLFailure();
 void VideoQuit();  // every record and texture, the window, and SDL itself
+
+// ----------------------------------------------------------------------------------------------------
+// The window on the desktop
+// ----------------------------------------------------------------------------------------------------
+// What the next mode set with VideoOpenGLFlag opens. The program keeps drawing the size it asks for; the
+// layer shows that screen in the window as large as fits with its shape kept, centred, black bars beside
+// it, and maps the pointer back (VideoMapMouseEvent). With SDL_FULLSCREEN the window is meant to be the
+// desktop's own size, so that the display's mode stays as it is.
+struct VideoWindowChoice {
+    int width = 0, height = 0;  // the window in pixels; 0 x 0: the requested size
+    bool plainSDL = false;      // draw with plain SDL even where an OpenGL window could be had
+};
+void VideoChooseWindow(const VideoWindowChoice &choice);
+// The desktop's size as SDL reports it before the first mode set; 0 x 0 where SDL cannot tell.
+void VideoDesktopSize(int *width, int *height);
+// The scale of a window for a screen of width x height on the desktop: the largest of 1, 1.5, 2, 2.5 ...
+// whose window still fits within 85 % of the desktop's width and height; 1 when none does.
+double VideoWindowScale(int width, int height, int desktopWidth, int desktopHeight);
+// Where the program's screen lies in the window, in window pixels.
+SDL_Rect VideoScreenView();
+bool VideoDrawsWithOpenGL();
+// Moves a mouse motion or button event from window pixels into the program's units. A motion over a bar
+// beside the picture goes to the nearest edge; a press there is no press on anything the picture shows,
+// and the result false says to drop it.
+bool VideoMapMouseEvent(SDL_Event *event);
+
+// The renderer of the current OpenGL context (GL_RENDERER), empty without one.
+void VideoRendererName(char *buffer, size_t size);
+// Whether a renderer of that name draws with the processor (Mesa's llvmpipe, softpipe and swrast,
+// Windows' "GDI Generic" and others): there the plain-SDL path costs a fraction of the OpenGL path.
+bool VideoSoftwareRenderer(const char *name);
 
 // ----------------------------------------------------------------------------------------------------
 // Pictures and drawing

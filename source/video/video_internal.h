@@ -131,6 +131,26 @@ struct VideoGLTable {
     void(APIENTRY *GetIntegerv)(GLenum name, GLint *values);
     GLenum(APIENTRY *GetError)();
     void(APIENTRY *Flush)();
+    void(APIENTRY *CopyTexSubImage2D)(GLenum target, GLint level, GLint xOffset, GLint yOffset, GLint x, GLint y,
+                                      GLsizei width, GLsizei height);
+};
+
+// One axis of the plain path's scale pass, per pixel of the view: the two source pixels it lies between
+// and the share of the second in 256ths.
+struct VideoScaleAxis {
+    std::vector<int32_t> first, second;
+    std::vector<uint32_t> weight;
+};
+
+// The plain path's scale pass from the composed frame onto the window, planned once per mode set: nearest
+// pixels for whole scales, linear between the four nearest otherwise.
+struct VideoScalePlan {
+    bool linear = false;
+    VideoScaleAxis columns, rows;
+    // Linear: two source rows already spread to the view's width, and which source rows they are; and a
+    // source row with its bytes in 16-bit lanes.
+    std::vector<uint64_t> upper, lower, wide;
+    int32_t upperRow = -1, lowerRow = -1;
 };
 
 // ----------------------------------------------------------------------------------------------------
@@ -142,8 +162,22 @@ struct VideoGLTable {
 struct VideoState {
     // The screen
     SDL_Surface *shadowScreen = nullptr;    // the program's screen in OpenGL mode
-    int32_t screenScale = 1;                // whole-number enlargement of the window
+    int32_t screenScale = 1;                // whole-number enlargement of a small screen
     std::array<char, 256> openGLFailure{};  // why the last mode set with VideoOpenGLFlag fell back to SDL
+
+    // The window on the desktop
+    VideoWindowChoice choice;                     // what the next mode set with VideoOpenGLFlag opens
+    int32_t desktopWidth = 0, desktopHeight = 0;  // as SDL told it before the first mode set; 0 unknown
+    int32_t screenWidth = 0, screenHeight = 0;    // the program's screen, in its own units
+    SDL_Rect view{};                              // where that screen is shown in the window
+    // OpenGL, shown scaled: the frame is composed at the window's top left as in a window of its own size,
+    // copied into this texture at the flip and drawn from it into the view.
+    bool presentScaled = false;
+    GLuint frameTexture = 0;
+    int32_t frameTextureSide = 0;
+    // Plain SDL, shown scaled: the program's screen, in the window's format, scaled onto it at the flip.
+    SDL_Surface *plainFrame = nullptr;
+    VideoScalePlan scalePlan;
 
     // OpenGL
     bool glLoaded = false;                        // the table holds a context's (or a test's) entries
@@ -192,9 +226,10 @@ int VideoRecordsInUse();
 // OpenGL mode: SDL has a video surface and that surface has a record.
 bool VideoInOpenGLMode();
 // The part of the mode set that follows SDL_SetVideoMode: adopts the window (whose context is current and
-// whose OpenGL table is loaded), registers it and makes the ShadowScreen. Tests call it on a plain window
-// with a recorder table installed.
-SDL_Surface *VideoAttachWindow(SDL_Surface *window, int scale);
+// whose OpenGL table is loaded), registers it and makes the ShadowScreen of width x height, composed at
+// the window's top left enlarged by scale and shown in the view. Tests call it on a plain window with a
+// recorder table installed.
+SDL_Surface *VideoAttachWindow(SDL_Surface *window, int width, int height, int scale);
 void VideoSetLogicalSize(SDL_Surface *surface, int width, int height);
 SDL_Surface *VideoCreateRGB(int width, int height);   // in the upload formats, registered
 SDL_Surface *VideoCreateRGBA(int width, int height);
@@ -248,3 +283,14 @@ int VideoPagesInUse();
 int VideoTexturedBlit(SDL_Surface *source, SDL_Rect *sourceRect, SDL_Surface *window, SDL_Rect *destinationRect);
 int VideoReadBack(SDL_Rect *sourceRect, SDL_Surface *destination, SDL_Rect *destinationRect);
 void VideoInvalidate(SDL_Surface *surface, SDL_Rect *rect);
+// OpenGL, shown scaled: the composed frame drawn into the view, black bars around it (before the swap).
+void VideoPresentScaled();
+
+// ----------------------------------------------------------------------------------------------------
+// The plain path's scale pass
+// ----------------------------------------------------------------------------------------------------
+// The largest rectangle of the screen's shape that fits the window, centred.
+SDL_Rect VideoFitView(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
+void VideoPlanScale(VideoScalePlan *plan, int sourceWidth, int sourceHeight, int viewWidth, int viewHeight);
+// Both surfaces 32 bits a pixel, in one format; the frame lands in the window at (x, y).
+void VideoScaleFrame(VideoScalePlan *plan, const SDL_Surface *frame, SDL_Surface *window, int x, int y);

@@ -11,149 +11,12 @@
 #include <thread>
 #include <vector>
 
-#include "desktop.h"
-#include "real_program.h"
+#include "engine.h"
+#include "game_window.h"
+#include "playground.h"
+#include "tavrin/progress.h"
 
 namespace {
-
-using namespace std::chrono_literals;
-namespace fs = std::filesystem;
-
-// A scratch copy of the runnable tree with a store and a virtual display of its own, so that no other
-// program's window can be mistaken for this one; all removed afterwards.
-struct Playground {
-    RunCopy copy{"tavrin-play"};
-    fs::path root = copy.dir.path, run = copy.run();
-    std::string display;
-    pid_t server = -1;
-
-    Playground() { startDisplay(); }
-    ~Playground() { stopDisplay(); }
-
-    // Xvfb picks a free display number and writes it to the pipe once it takes connections.
-    void startDisplay()
-    {
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        Launch xvfb({"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
-        xvfb.errors = "/dev/null";
-        xvfb.descriptor3 = fds[1];
-        server = startProcess(xvfb);
-        close(fds[1]);
-        char number[32] = {};
-        ssize_t got = server > 0 ? read(fds[0], number, sizeof number - 1) : 0;
-        close(fds[0]);
-        if (got > 0) display = ":" + std::to_string(atoi(number));
-    }
-    void stopDisplay()
-    {
-        if (server > 0) {
-            kill(server, SIGTERM);
-            waitpid(server, nullptr, 0);
-        }
-        server = -1;
-        display.clear();
-    }
-
-    // The copy's settings, this display and never a text-mode stand-in when the display is not reached.
-    std::vector<std::string> environment() const
-    {
-        std::vector<std::string> env = copy.environment();
-        env.insert(env.end(), {"DISPLAY=" + display, "XAUTHORITY", "SDL_VIDEODRIVER=x11"});
-        return env;
-    }
-
-    // Starts a program from the path or the copy, in the copy; its pid, or -1. Standard output goes to the file.
-    pid_t spawn(const std::vector<std::string> &args, const fs::path &output) const
-    {
-        return startProcess({args, environment(), run, output});
-    }
-
-    // Runs a program to its end; its exit code (-1 when it could not run), its output in *out.
-    int command(const std::vector<std::string> &args, std::string *out = nullptr) const
-    {
-        ProgramRun done = runProcess({args, environment(), run});
-        if (out) *out = done.out;
-        return done.exitCode;
-    }
-
-    int xdotool(const std::vector<std::string> &args, std::string *out = nullptr) const
-    {
-        return ::xdotool(args, out, environment());
-    }
-
-    int reg(const std::vector<std::string> &args, std::string *out = nullptr) const
-    {
-        std::vector<std::string> all = {(run / "tavrin-reg").string()};
-        all.insert(all.end(), args.begin(), args.end());
-        return command(all, out);
-    }
-};
-
-const std::string settingsKey = "Software\\Vorniquel\\Tavrin";
-
-// The data of one REG_DWORD value as tavrin-reg shows it; -1 when it is not there.
-long dwordValue(const Playground &play, const std::string &key, const std::string &name)
-{
-    std::string out;
-    if (play.reg({"query", key, "/v", name}, &out) != 0) return -1;
-    std::smatch match;
-    if (!std::regex_search(out, match, std::regex(name + " +REG_DWORD +0x([0-9a-f]+)"))) return -1;
-    return std::stol(match[1], nullptr, 16);
-}
-
-// Starts the program in the playground and finds its window; the program's pid, or -1 after a failure
-// was recorded. Now and then the virtual display turns connections away, on a busy machine for seconds
-// on end. The program then either cannot start (exit code 2) or, when only its first connection failed,
-// opens its window before a caption could be set; only these cases are tried again, on a fresh display.
-pid_t startAndFindWindow(Playground &play, Pointer &pointer)
-{
-    pointer.environment = play.environment();
-    pid_t pid = -1;
-    bool found = false, ended = false;
-    for (int attempt = 0; attempt < 3 && !found; ++attempt) {
-        fs::remove(play.run / "sdl.log");
-        pid = play.spawn({(play.run / "tavrin").string()}, play.root / "stdout.txt");
-        if (pid <= 0) {
-            ADD_FAILURE() << "the program could not be started";
-            return -1;
-        }
-        int status = -1;
-        pointer.window = findProgramWindow(15s, play.environment(), pid, &status);
-        found = !pointer.window.empty();
-        ended = status != -1;
-        if (found || attempt == 2) break;
-        if (!ended) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-            continue;
-        }
-        std::string log = readFile(play.run / "sdl.log");
-        bool refused = log.find("Couldn't open X11 display") != std::string::npos ||
-                       log.find("No available video device") != std::string::npos;
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 2 || !refused) break;
-        // A display that turned the program away tends to go on doing so: the next try gets a new one.
-        play.stopDisplay();
-        play.startDisplay();
-    }
-    if (found) return pid;
-    std::string windows, names;
-    play.xdotool({"search", "--name", "."}, &windows);
-    std::istringstream lines(windows);
-    for (std::string id; std::getline(lines, id);) {
-        std::string name;
-        play.xdotool({"getwindowname", id}, &name);
-        names += id + " " + name;
-    }
-    if (!ended) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
-    ADD_FAILURE() << "no window on display " << play.display << "; program " << (ended ? "ended" : "running")
-                  << "; windows:\n" << names
-                  << "stdout:\n" << readFile(play.root / "stdout.txt") << "log:\n" << readFile(play.run / "sdl.log");
-    return -1;
-}
 
 // Starts the program and opens the settings screen as player B (who has 2% in the first test); the
 // program's pid, or -1 after a failure was recorded.
@@ -307,4 +170,72 @@ TEST(PlayingTheMenu, HangingUpSavesAChangedSettingLikeTerminating)
     kill(pid, SIGHUP);
     EXPECT_EQ(exitCodeWithin(pid, 20s), 0);
     EXPECT_EQ(dwordValue(play, settingsKey, "quiz"), 0);
+}
+
+// A task finished while another program holds the store's lock is shown as done at once, with no frame held
+// up, and written on a later frame once the lock is gone, with nothing more done; a play that meets the lock
+// to the game's end is one line in the log, and never written later.
+TEST(PlayingTheMenu, AGamesResultMeetingALockedStoreIsKeptAndWrittenLaterOrLoggedAsLost)
+{
+    Playground play;
+    ASSERT_FALSE(play.display.empty()) << "no virtual display";
+    // A press within a quarter of a second after a game's screen changed is not taken: the clicks leave
+    // more time between them.
+    Pointer pointer;
+    pointer.afterClick = 300ms;
+    pid_t pid = startAndFindWindow(play, pointer);
+    if (pid < 0) return;
+    // The game's title panel is cream where the menu shows its frame and the finished-task screen its sky.
+    auto creamAtTop = [&] {
+        std::vector<uint32_t> now = captureWindow(pointer);
+        return now.size() == 800u * 600u && (now[40 * 800 + 60] >> 8) == 0xFFFAu;
+    };
+    std::this_thread::sleep_for(500ms);
+    pointer.clickAt(200, 300);  // "B játékos"
+    pointer.clickAt(200, 170);  // "erdei kalandok"
+    ASSERT_TRUE(eventually(creamAtTop)) << "the game did not start";
+
+    auto lock = std::make_unique<StoreLock>(play);
+    ASSERT_TRUE(lock->held());
+    SDL_Rect tile = tileRect(0, FirstGameTaskCount);
+    pointer.clickAt(tile.x + tile.w / 2, tile.y + tile.h / 2);
+    std::this_thread::sleep_for(1s);
+    for (int r = 0; r <= RoundsPerTask; ++r) {
+        ASSERT_TRUE(answerShownQuestion(pointer, 3)) << "question " << r;
+        if (r < RoundsPerTask) std::this_thread::sleep_for(2s);
+    }
+    // A click cuts the last praise short: the task ends and is written, or kept, in that frame.
+    pointer.moveTo(400, 200);
+    auto clicked = std::chrono::steady_clock::now();
+    xdotool({"click", "1"}, nullptr, pointer.environment);
+    ASSERT_TRUE(eventually([&] { return !creamAtTop(); }, 5s, 5ms)) << "no finished-task screen";
+    double shownAfter = std::chrono::duration<double>(std::chrono::steady_clock::now() - clicked).count();
+    RecordProperty("finishedScreenSecondsWithTheLockHeld", std::to_string(shownAfter));
+    EXPECT_LT(shownAfter, 0.25) << "a frame waited for the store";
+    const std::string slot2 = settingsKey + "\\slot2";
+    EXPECT_EQ(dwordValue(play, slot2, "g1a0"), -1);
+
+    lock->release();
+    EXPECT_TRUE(eventually([&] { return dwordValue(play, slot2, "g1a0") == 2; }));
+    EXPECT_EQ(dwordValue(play, slot2, "g1p0"), 1);
+    EXPECT_EQ(dwordValue(play, slot2, "g1f0"), 1);
+
+    // Played again, and left with "vissza" while the store is locked: lost, and said so once.
+    lock = std::make_unique<StoreLock>(play);
+    ASSERT_TRUE(lock->held());
+    SDL_Rect map = mapButtonRect(), back = backButtonRect();
+    pointer.clickAt(map.x + map.w / 2, map.y + map.h / 2);
+    pointer.clickAt(tile.x + tile.w / 2, tile.y + tile.h / 2);
+    pointer.clickAt(back.x + back.w / 2, back.y + back.h / 2);
+    EXPECT_TRUE(eventually([&] { return !creamAtTop(); })) << "the game did not end";
+    lock->release();
+    std::this_thread::sleep_for(3s);  // the menu's buttons slide in anew
+    pointer.clickAt(200, 440);        // "kilépés"
+    EXPECT_EQ(exitCodeWithin(pid, 20s), 0);
+    EXPECT_EQ(dwordValue(play, slot2, "g1p0"), 1) << "a lost play is never written later";
+    std::string log = readFile(play.run / "sdl.log");
+    const std::string lost =
+        "\n \xB7 store: game 1 could not save player B's results: another program kept the store locked\n";
+    EXPECT_NE(log.find(lost), std::string::npos) << log;
+    EXPECT_EQ(log.find(lost), log.rfind(lost)) << "one line only";
 }

@@ -8,15 +8,19 @@
 #include <SDL/SDL_ttf.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "atlas.h"
 #include "engine.h"
 #include "gametext.h"
 #include "forest.h"
+#include "progress.h"
 #include "store/settings.h"
 #include "tavrin/module.h"
 #include "tavrin/progress.h"
@@ -142,16 +146,25 @@ bool answerByLooking(Library &lib, int count)
 }
 
 // Plays task 0 of the game loaded as `lib` to its end, with the quiz, until its value `name` is stored for
-// player B; every question of task 0 in both games has three answers.
-void finishFirstTask(Library &lib, const GameDef &game, const char *name)
+// player B, taking at least `spend` over it; every question of task 0 in both games has three answers.
+void finishFirstTask(Library &lib, const GameDef &game, const char *name, std::chrono::milliseconds spend = {})
 {
     ASSERT_EQ(lib.click(tileRect(0, game.taskCount)), 0);
     ASSERT_EQ(lib.draw(), 0);
+    std::this_thread::sleep_for(spend);
     for (int r = 0; r <= RoundsPerTask && storedValue(2, name) != 2; ++r)
         ASSERT_TRUE(answerByLooking(lib, 3)) << "question " << r;
 }
 
 } // namespace
+
+// Today's date as the records keep it.
+int today()
+{
+    std::time_t now = std::time(nullptr);
+    const std::tm *local = std::localtime(&now);
+    return (local->tm_year + 1900) * 10000 + (local->tm_mon + 1) * 100 + local->tm_mday;
+}
 
 TEST_F(Games, EachGameIsFinishedOnceAndThePlayersPercentageRises)
 {
@@ -167,8 +180,19 @@ TEST_F(Games, EachGameIsFinishedOnceAndThePlayersPercentageRises)
         ASSERT_TRUE(lib.complete()) << dlerror();
         ASSERT_EQ(lib.setslot(1), 0);
         ASSERT_EQ(lib.draw(), 0);
-        finishFirstTask(lib, c.game, c.value);
+        auto started = std::chrono::steady_clock::now();
+        finishFirstTask(lib, c.game, c.value, std::chrono::milliseconds(1600));
+        double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         EXPECT_EQ(storedValue(2, c.value), 2);
+        // The play's records, under the game's own names beside the done value.
+        std::string g = std::string(c.value).substr(0, 2);
+        EXPECT_EQ(storedValue(2, g + "p0"), 1);
+        EXPECT_EQ(storedValue(2, g + "f0"), 1);
+        EXPECT_EQ(storedValue(2, g + "r0"), storedValue(2, g + "s0"));
+        EXPECT_EQ(storedValue(2, g + "m0"), storedValue(2, g + "e0"));
+        EXPECT_GE(storedValue(2, g + "t0"), 2);
+        EXPECT_LE(storedValue(2, g + "t0"), took + 1);
+        EXPECT_EQ(storedValue(2, g + "d0"), today());
         EXPECT_EQ(storedValue(1, c.value), -100);
         EXPECT_EQ(storedValue(3, c.value), -100);
         ++expectedDone;
@@ -177,6 +201,38 @@ TEST_F(Games, EachGameIsFinishedOnceAndThePlayersPercentageRises)
         EXPECT_NE(lib.click(backButtonRect()), 0);
     }
     EXPECT_EQ(slotProgressPercent(1), 0);
+    std::string day = "day" + std::to_string(today());
+    EXPECT_GE(storedValue(2, day), storedValue(2, "g1t0") + storedValue(2, "g2t0") - 1) << "a play over midnight";
+    // "eredmény törlése" takes the records with the progress.
+    ASSERT_TRUE(eraseSlot(2));
+    EXPECT_EQ(storedValue(2, "g1p0"), -100);
+    EXPECT_EQ(storedValue(2, day), -100);
+}
+
+// One rule for the game and the menu: a done value stored as anything but a 4-byte REG_DWORD is not done for
+// either, and finishing the task replaces it, so that both count it from then on.
+TEST_F(Games, AWronglyTypedDoneValueReadsTheSameInTheGameAndInTheMenu)
+{
+    StoreKey key = nullptr;
+    ASSERT_EQ(storeOpenKey("Software\\Vorniquel\\Tavrin\\slot2", StoreWrite, &key), StoreOk);
+    unsigned char two = 2;
+    storeSetValue(key, "g1a0", StoreTypeBinary, &two, 1);
+    storeSetDword(key, "g1a1", 2);
+    storeCloseKey(key);
+    std::array<bool, MaxTasks> done{};
+    readProgress(forestDefinition(), 1, done);
+    EXPECT_FALSE(done[0]);
+    EXPECT_TRUE(done[1]);
+    EXPECT_EQ(slotProgressPercent(2), 0) << "the menu's count stops at the first value that is no number";
+
+    Library lib("game1.so");
+    ASSERT_TRUE(lib.complete());
+    ASSERT_EQ(lib.setslot(1), 0);
+    finishFirstTask(lib, forestDefinition(), "g1a0");
+    readProgress(forestDefinition(), 1, done);
+    EXPECT_TRUE(done[0]);
+    EXPECT_EQ(slotProgressPercent(2), 2 * 100 / 40);
+    EXPECT_NE(lib.click(backButtonRect()), 0);
 }
 
 TEST_F(Games, TheTaskMapIsDrawnWithTheRealFont)
@@ -220,6 +276,8 @@ TEST_F(Games, UnloadingAnUnfinishedGameIsSafeAfterTheShellStoppedAudioAndFonts)
             TTF_Quit();
         }
         EXPECT_EQ(TTF_WasInit(), 0) << "the game gave back its own use of the font library";
+        EXPECT_EQ(storedValue(3, std::string(file).substr(0, 5) == "game1" ? "g1p0" : "g2p0"), 1)
+            << "a play cut short by the program's end still counts";
         Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024);
     }
 }

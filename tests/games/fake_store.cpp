@@ -5,12 +5,17 @@
 #include <cstring>
 #include <list>
 
+#include "store/write_transaction.h"
 #include "tavrin/store.h"
 
 FakeKeys fakeKeys;
 int fakeFlushes = 0;
 int fakeOpenKeys = 0;
 bool fakeStoreBroken = false;
+bool fakeStoreLocked = false;
+uint32_t fakeWaitLimit = 10000;
+std::vector<uint32_t> fakeWriteWaits;
+std::vector<std::string> fakeLogLines;
 const std::string fakeRootPath = "software\\vorniquel\\tavrin";
 
 struct StoreKeyRecord {
@@ -21,6 +26,7 @@ struct StoreKeyRecord {
 namespace {
 
 std::list<StoreKeyRecord> openRecords; // stable addresses, handed out as the keys
+FakeKeys beforeWrite;                  // what a write transaction undoes
 
 std::string lower(std::string s)
 {
@@ -44,6 +50,10 @@ void fakeStoreReset()
     fakeFlushes = 0;
     fakeOpenKeys = 0;
     fakeStoreBroken = false;
+    fakeStoreLocked = false;
+    fakeWaitLimit = 10000;
+    fakeLogLines.clear();
+    fakeWriteWaits.clear();
 }
 
 void fakeSetDword(const std::string &path, const std::string &name, int32_t value)
@@ -79,6 +89,8 @@ int storeOpenKey(const char *path, int access, StoreKey *key)
     *key = nullptr;
     if (fakeStoreBroken || !path) return StoreFailed;
     std::string p = normalise(path);
+    if (access & StoreWrite) fakeWriteWaits.push_back(fakeWaitLimit);
+    if (fakeStoreLocked && (access & StoreWrite) && !fakeKeys.count(p)) return StoreBusy; // creating writes
     // Opening creates the key and every missing key above it, as the real store does.
     for (size_t at = p.find('\\'); at != std::string::npos; at = p.find('\\', at + 1)) fakeKeys[p.substr(0, at)];
     fakeKeys[p];
@@ -117,6 +129,7 @@ int storeQueryValue(StoreKey key, const char *name, uint32_t *type, void *data, 
 int storeSetValue(StoreKey key, const char *name, uint32_t type, const void *data, uint32_t size)
 {
     if (fakeStoreBroken || !key || !name || !(key->access & StoreWrite)) return StoreFailed;
+    if (fakeStoreLocked) return StoreBusy;
     const auto *bytes = static_cast<const unsigned char *>(data);
     fakeKeys[key->path][lower(name)] = FakeValue{type, std::vector<unsigned char>(bytes, bytes + size)};
     return StoreOk;
@@ -137,7 +150,17 @@ int storeDeleteValue(StoreKey key, const char *name)
     return fakeKeys[key->path].erase(lower(name)) ? StoreOk : StoreNotFound;
 }
 
-int storeEnumValue(StoreKey, uint32_t, char *, uint32_t, uint32_t *, void *, uint32_t *) { return StoreNotFound; }
+int storeEnumValue(StoreKey key, uint32_t index, char *name, uint32_t nameSize, uint32_t *type, void *, uint32_t *)
+{
+    if (fakeStoreBroken || !key || !name) return StoreFailed;
+    auto &values = fakeKeys[key->path];
+    if (index >= values.size()) return StoreNotFound;
+    auto v = std::next(values.begin(), index);
+    if (v->first.size() + 1 > nameSize) return StoreMoreData;
+    std::memcpy(name, v->first.c_str(), v->first.size() + 1);
+    if (type) *type = v->second.type;
+    return StoreOk;
+}
 
 int storeFlushKey(StoreKey key)
 {
@@ -157,8 +180,28 @@ int storeCloseKey(StoreKey key)
 int storeDeleteKey(const char *path)
 {
     if (fakeStoreBroken || !path) return StoreFailed;
+    if (fakeStoreLocked) return StoreBusy;
     return fakeKeys.erase(normalise(path)) ? StoreOk : StoreNotFound;
 }
 
 void storeSetLogSink(StoreLogFn) {}
+void storeLogLine(const char *line) { fakeLogLines.push_back(line ? line : ""); }
+void storeSetWaitLimit(uint32_t milliseconds) { fakeWaitLimit = milliseconds; }
+uint32_t storeWaitLimit() { return fakeWaitLimit; }
+}
+
+// The store's own write transaction, which storeUpdateDwords runs in: undone as a whole when it fails.
+int storeBeginWrite(StoreKey key)
+{
+    if (fakeStoreBroken || !key || key->access != (StoreRead | StoreWrite)) return StoreFailed;
+    if (fakeStoreLocked) return StoreBusy;
+    beforeWrite = fakeKeys;
+    return StoreOk;
+}
+
+int storeEndWrite(StoreKey, bool commit)
+{
+    if (commit) ++fakeFlushes;
+    else fakeKeys = beforeWrite;
+    return StoreOk;
 }

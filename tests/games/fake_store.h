@@ -18,6 +18,10 @@ extern FakeKeys fakeKeys;
 extern int fakeFlushes;       // committed keys since the last reset
 extern int fakeOpenKeys;      // keys opened and not yet closed
 extern bool fakeStoreBroken;  // every call fails, as a store that cannot be opened
+extern bool fakeStoreLocked;  // another program holds the lock: reads work, writes fail with StoreBusy
+extern uint32_t fakeWaitLimit;
+extern std::vector<uint32_t> fakeWriteWaits;  // the wait limit in force at each key opened for writing
+extern std::vector<std::string> fakeLogLines; // what storeLogLine was given
 
 void fakeStoreReset();
 void fakeSetDword(const std::string &path, const std::string &name, int32_t value);

@@ -16,6 +16,7 @@
 #include "fake_store.h"
 #include "forest.h"
 #include "play_driver.h"
+#include "progress.h"
 #include "tavrin/module.h"
 #include "town.h"
 
@@ -151,7 +152,20 @@ void playTask(int task, bool quiz)
 }
 
 std::string valueName(int task) { return std::string(GAME_VALUE) + std::to_string(task); }
-std::string starName(int task) { return std::string(GAME_VALUE).substr(0, 2) + "s" + std::to_string(task); }
+// A record of the task under the game's prefix: "g1p3" is how often task 3 of the first game was played.
+std::string recordName(char record, int task)
+{
+    return std::string(GAME_VALUE).substr(0, 2) + record + std::to_string(task);
+}
+int32_t recordOf(int slotNumber, char record, int task) { return fakeSlotValue(slotNumber, recordName(record, task)); }
+// Plays, finished plays, mistakes of the last play and of all, best and last stars, seconds.
+std::vector<int32_t> recordsOf(int slotNumber, int task)
+{
+    std::vector<int32_t> values;
+    for (char record : std::string("pfmesrt")) values.push_back(recordOf(slotNumber, record, task));
+    return values;
+}
+
 
 // Whether tile a stands after tile b, reading the map row by row.
 bool readsAfter(const SDL_Rect &a, const SDL_Rect &b) { return a.y > b.y || (a.y == b.y && a.x > b.x); }
@@ -163,8 +177,13 @@ protected:
         fakeStoreReset();
         recorder = Recorder{};
         driverClockStart();
+        progressUseToday([] { return 20250310; });
     }
-    void TearDown() override { engineRelease(); }
+    void TearDown() override
+    {
+        engineRelease();
+        progressUseToday(nullptr);
+    }
     void start(int slot)
     {
         ASSERT_EQ(setslot(slot), 0);
@@ -180,7 +199,9 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     engineSeed(1);
     start(1);
     ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    Uint32 opened = driverNow();
     ASSERT_EQ(draw(), 0);
+    passTime(42000);
 
     // A wrong answer gets a gentle hint and the same question again; the hint stays until the next click.
     ASSERT_EQ(clickAnswer(false), 0);
@@ -196,19 +217,31 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     for (int r = 0; r < engineRoundCount(); ++r) answerRightly();
     ASSERT_EQ(engineScreen(), EngineQuiz) << "the quiz is on when the setting is missing";
     EXPECT_EQ(fakeSlotValue(2, valueName(0)), fakeMissing) << "not done before the quiz question";
-    answerRightly();
+    ASSERT_EQ(clickAnswer(true), 0);
+    ASSERT_EQ(clickAt(SDL_Rect{400, 200, 1, 1}), 0); // a click during the praise ends the task at once
     ASSERT_EQ(engineScreen(), EngineDone);
+    // The play's seconds, rounded, by the game's own clock from opening the task to finishing it.
+    int firstPlay = static_cast<int>((driverNow() - opened + 500) / 1000);
     EXPECT_EQ(fakeSlotValue(2, valueName(0)), 2);
     EXPECT_GE(fakeFlushes, 1);
     EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
     EXPECT_TRUE(fakeKeys[fakeSlotPath(3)].empty());
 
     EXPECT_EQ(engineEarnedStars(), 2) << "one mistake: two stars";
-    EXPECT_EQ(fakeSlotValue(2, starName(0)), 2);
+    EXPECT_EQ(recordsOf(2, 0), (std::vector<int32_t>{1, 1, 1, 1, 2, 2, firstPlay}));
+    EXPECT_EQ(fakeSlotValue(2, "day20250310"), firstPlay);
+    passTime(5000); // on the finished-task screen: no play
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(engineScreen(), EngineMap);
     EXPECT_TRUE(engineTaskDone(0));
     ASSERT_EQ(draw(), 0);
+
+    // Played again and left unfinished with "vissza": the play still counts, the task stays done.
+    ASSERT_EQ(clickAt(taskTileRect(0)), 0);
+    Uint32 reopened = driverNow();
+    ASSERT_EQ(clickAnswer(false), 0);
+    ASSERT_EQ(clickAnswer(false, 1), 0);
+    passTime(8000);
 
     EXPECT_EQ(recorder.unmarkedErrors, 0) << "every surface reaches the shell with unused1 = 0";
     EXPECT_GT(recorder.blits, 0);
@@ -218,9 +251,16 @@ TEST_F(Game, AChildFinishesATaskAndLeavesWithVissza)
     for (auto &s : recorder.seen) EXPECT_EQ(checksum(s.first), s.second) << "a page changed after its first draw";
 
     EXPECT_NE(clickAt(backButtonRect()), 0);
+    int secondPlay = static_cast<int>((driverNow() - reopened + 500) / 1000);
     EXPECT_EQ(atlasPageCount(), 0) << "everything is freed before the game says it has ended";
     EXPECT_NE(draw(), 0);
     EXPECT_EQ(fakeOpenKeys, 0);
+    EXPECT_GE(firstPlay, 42);
+    EXPECT_GE(secondPlay, 8);
+    EXPECT_EQ(recordsOf(2, 0), (std::vector<int32_t>{2, 1, 2, 3, 2, 2, firstPlay + secondPlay}));
+    EXPECT_EQ(recordOf(2, 'd', 0), 20250310);
+    EXPECT_EQ(fakeSlotValue(2, "day20250310"), firstPlay + secondPlay);
+    EXPECT_EQ(fakeSlotValue(2, valueName(0)), 2);
 }
 
 TEST_F(Game, WithTheQuizOffATaskCountsWithoutTheExtraQuestion)
@@ -320,7 +360,7 @@ TEST_F(Game, EscapeEndsTheGameFromEveryScreen)
     }
 }
 
-TEST_F(Game, TheTaskMapButtonGoesBackWithoutRecording)
+TEST_F(Game, TheTaskMapButtonGoesBackWithThePlayCountedButTheTaskNotDone)
 {
     start(0);
     ASSERT_EQ(clickAt(taskTileRect(0)), 0);
@@ -328,7 +368,10 @@ TEST_F(Game, TheTaskMapButtonGoesBackWithoutRecording)
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     EXPECT_EQ(engineScreen(), EngineMap);
     EXPECT_FALSE(engineTaskDone(0));
-    EXPECT_TRUE(fakeKeys[fakeSlotPath(1)].empty());
+    EXPECT_EQ(fakeSlotValue(1, valueName(0)), fakeMissing);
+    EXPECT_EQ(recordOf(1, 'f', 0), fakeMissing);
+    EXPECT_EQ(recordOf(1, 'p', 0), 1);
+    EXPECT_EQ(recordOf(1, 'm', 0), 0);
 }
 
 TEST_F(Game, WheelTurnsAndClicksOnNothingDoNothing)
@@ -413,6 +456,7 @@ TEST_F(Game, AnswersStandInANewOrderInEveryRoundAndTheSeedReplaysIt)
     engineSeed(7);
     start(0);
     auto first = places(&rightPlaces);
+    fakeStoreReset(); // the questions asked are kept: the second start would ask others
     engineSeed(7);
     start(0);
     EXPECT_EQ(places(&rightPlaces), first) << "the same seed, the same order";
@@ -497,14 +541,14 @@ TEST_F(Game, StarsCountTheQuestionsMissedAndTheBestResultIsKept)
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     playTask(t, true);
     EXPECT_EQ(engineEarnedStars(), 3);
-    EXPECT_EQ(fakeSlotValue(1, starName(t)), 3);
+    EXPECT_EQ(recordOf(1, 's', t), 3);
     ASSERT_EQ(clickAt(mapButtonRect()), 0);
     ASSERT_EQ(clickAt(taskTileRect(t)), 0);
     for (int r = 0; r < engineRoundCount(); ++r) answerRightly();
     ASSERT_EQ(clickAnswer(false), 0); // the quiz missed counts as much as a question
     answerRightly();
     EXPECT_EQ(engineEarnedStars(), 2);
-    EXPECT_EQ(fakeSlotValue(1, starName(t)), 3) << "a worse play keeps the best stars";
+    EXPECT_EQ(recordOf(1, 's', t), 3) << "a worse play keeps the best stars";
     start(0);
     EXPECT_EQ(engineStars(t), 3) << "read back at the next start";
 }
@@ -530,6 +574,8 @@ TEST_F(Game, ThreeStarsMoveThePlayerUpAndTwoPlaysOfOneStarBackDown)
     playWithMisses(0);
     EXPECT_EQ(engineLevel(t), ProgressLevelBig);
     EXPECT_EQ(engineLevel(t == 0 ? 1 : 0), ProgressLevelSmall) << "each task has a level of its own";
+    start(0);
+    EXPECT_EQ(engineLevel(t), ProgressLevelBig) << "kept for the player between starts";
     // The big level's questions are its own.
     ASSERT_EQ(clickAt(taskTileRect(t)), 0);
     bool fromBigPool = false;
@@ -542,6 +588,7 @@ TEST_F(Game, ThreeStarsMoveThePlayerUpAndTwoPlaysOfOneStarBackDown)
     playWithMisses(1);
     playWithMisses(3);
     EXPECT_EQ(engineLevel(t), ProgressLevelBig) << "the two plays of one star must follow each other";
+    start(0); // the last play's stars are kept too
     playWithMisses(2);
     EXPECT_EQ(engineLevel(t), ProgressLevelSmall);
 }
@@ -637,6 +684,7 @@ TEST_F(Game, RandomClickingEarnsOneStarNearlyAlwaysAndThreeAlmostNever)
     std::array<int, 4> stars{};
     int plays = 0;
     for (uint32_t seed = 1; seed <= 12; ++seed) {
+        fakeStoreReset(); // a new child each time, at the first level
         engineSeed(seed);
         start(0);
         Random random = randomSeeded(seed * 31u);

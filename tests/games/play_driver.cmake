@@ -6,3 +6,5 @@ add_library(games_play_driver STATIC
 target_include_directories(games_play_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/games ${CMAKE_SOURCE_DIR}/games/common
                            ${CMAKE_SOURCE_DIR}/games/game1 ${CMAKE_SOURCE_DIR}/games/game2)
 target_link_libraries(games_play_driver PUBLIC games_common)
+# The store's own 4-byte calls run over the in-memory store, with its write transaction.
+target_include_directories(games_play_driver PRIVATE ${CMAKE_SOURCE_DIR}/source)

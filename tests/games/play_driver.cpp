@@ -16,6 +16,7 @@ void noFill(SDL_Rect *, int, int, int) {}
 
 void driverClockStart() { engineUseClock(clockNow); }
 void passTime(Uint32 milliseconds) { now += milliseconds; }
+Uint32 driverNow() { return now; }
 
 int drawFrames(int frames, HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
 {

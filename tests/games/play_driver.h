@@ -12,6 +12,7 @@
 // The engine's clock from now on: it stands still but for the frames drawn and the pauses below.
 void driverClockStart();
 void passTime(Uint32 milliseconds);
+Uint32 driverNow();
 
 // Draws frames through the services given (no-ops when null), 20 milliseconds of the clock each; the
 // first nonzero result, or 0.

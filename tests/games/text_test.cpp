@@ -45,6 +45,26 @@ TEST_F(PlainText, WithoutTheFontHungarianTextIsWrittenWithoutAccents)
     SDL_FreeSurface(s);
 }
 
+// The last resort must still show the questions and numbers: opaque pixels in the asked colour.
+TEST_F(PlainText, ThePlainTypefaceDrawsVisibleLettersInTheColour)
+{
+    SDL_Surface *s = textRender("12 alma", 20, Rgba{200, 40, 30, 255}, 1000);
+    ASSERT_NE(s, nullptr);
+    SDL_LockSurface(s);
+    int ink = 0, other = 0;
+    for (int y = 0; y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x) {
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(static_cast<Uint32 *>(s->pixels)[y * s->pitch / 4 + x], s->format, &r, &g, &b, &a);
+            if (a == 255 && r == 200 && g == 40 && b == 30) ++ink;
+            else if (a != 0) ++other;
+        }
+    SDL_UnlockSurface(s);
+    SDL_FreeSurface(s);
+    EXPECT_GT(ink, 6 * 8 * 2) << "every letter leaves some of its pixels";
+    EXPECT_EQ(other, 0);
+}
+
 TEST_F(PlainText, LongTextIsWrappedAtSpacesWithinTheWidth)
 {
     SDL_Surface *one = textRender("alma", 10, Rgba{0, 0, 0, 255}, 1000);

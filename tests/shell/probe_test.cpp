@@ -48,3 +48,43 @@ TEST(VideoCardProbe, DriverWithoutOpenGLLogsSdlsReason)
 }
 
 }  // namespace
+
+namespace {
+
+// The path and the window's scale from the variables, in a scratch directory, after a probe that found
+// no renderer; the log in *log.
+VideoPreference chooseWith(const char *path, const char *scale, std::string *log)
+{
+    probeWithDriver("dummy");
+    EnvironmentSetting video("TAVRIN_VIDEO", path), windowScale("TAVRIN_WINDOW_SCALE", scale);
+    ScratchDir dir;
+    dir.enter();
+    VideoPreference preference = chooseVideo();
+    *log = readFile(dir.path / "sdl.log");
+    return preference;
+}
+
+TEST(VideoChoice, TheVariablesChooseAndWhatIsNotUnderstoodIsNamedAndIgnored)
+{
+    std::string log;
+    VideoPreference preference = chooseWith("sdl", "2.5", &log);
+    EXPECT_TRUE(preference.plainSDL);
+    EXPECT_EQ(preference.windowScale, 2.5);
+    EXPECT_EQ(log, " \xB7 TAVRIN_VIDEO=sdl: drawing with plain SDL\n");
+
+    preference = chooseWith("OpenGL", "1", &log);
+    EXPECT_FALSE(preference.plainSDL);
+    EXPECT_EQ(preference.windowScale, 1);
+    EXPECT_EQ(log, " \xB7 TAVRIN_VIDEO=OpenGL: drawing with OpenGL\n");
+
+    preference = chooseWith("vulkan", "0.5", &log);
+    EXPECT_EQ(preference.windowScale, 0);
+    EXPECT_EQ(log, " \xB7 TAVRIN_VIDEO=vulkan is not known (opengl or sdl): ignored\n"
+                   " \xB7 TAVRIN_WINDOW_SCALE=0.5 is not a scale from 1 to 8: ignored\n");
+
+    preference = chooseWith(nullptr, "2x", &log);
+    EXPECT_EQ(preference.windowScale, 0);
+    EXPECT_EQ(log, " \xB7 TAVRIN_WINDOW_SCALE=2x is not a scale from 1 to 8: ignored\n");
+}
+
+}  // namespace

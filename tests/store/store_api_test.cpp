@@ -206,6 +206,52 @@ TEST_F(StoreApi, DeletingAValueLeavesTheOthers)
     EXPECT_EQ(getRaw(keyA, "keep"), std::string("\x01\0\0\0", 4));
 }
 
+// Counts and records change by what is stored; a wrongly typed value counts as none, and a batch that fails
+// changes nothing in the database.
+TEST_F(StoreApi, UpdatesChangeEachValueByWhatIsStored)
+{
+    ASSERT_EQ(setDword(keyA, "count", 5), StoreOk);
+    ASSERT_EQ(setDword(keyA, "huge", INT32_MAX - 1), StoreOk);
+    ASSERT_EQ(setDword(keyA, "best", 3), StoreOk);
+    ASSERT_EQ(setDword(keyA, "kept", 2), StoreOk);
+    ASSERT_EQ(setRaw(keyA, "text", StoreTypeSz, std::string("7\0", 2)), StoreOk);
+    ASSERT_EQ(setDword(keyA, "old", 1), StoreOk);
+    StoreKey key = nullptr;
+    ASSERT_EQ(storeOpenKey(keyA, StoreRead | StoreWrite, &key), StoreOk);
+    const StoreDwordUpdate updates[] = {
+        {"count", StoreUpdateAdd, 2}, {"huge", StoreUpdateAdd, 9},    {"fresh", StoreUpdateAdd, 4},
+        {"best", StoreUpdateMax, 2},  {"better", StoreUpdateMax, 1},  {"kept", StoreUpdateFill, 0},
+        {"gap", StoreUpdateFill, 0},  {"text", StoreUpdateFill, 0},   {"last", StoreUpdateSet, -3},
+        {"old", StoreUpdateDelete, 0}, {"never", StoreUpdateDelete, 0},
+    };
+    EXPECT_EQ(storeUpdateDwords(key, updates, sizeof updates / sizeof updates[0]), StoreOk);
+    auto dword = [&](const char *name) {
+        int32_t value = -100;
+        return storeQueryDword(key, name, &value) == StoreOk ? value : -100;
+    };
+    EXPECT_EQ(dword("count"), 7);
+    EXPECT_EQ(dword("huge"), INT32_MAX) << "held within 32 bits";
+    EXPECT_EQ(dword("fresh"), 4);
+    EXPECT_EQ(dword("best"), 3);
+    EXPECT_EQ(dword("better"), 1);
+    EXPECT_EQ(dword("kept"), 2);
+    EXPECT_EQ(dword("gap"), 0);
+    EXPECT_EQ(dword("text"), 0) << "text is no number: it is filled";
+    EXPECT_EQ(dword("last"), -3);
+    EXPECT_EQ(dword("old"), -100);
+
+    const std::string tooLong(16384, 'n');
+    const StoreDwordUpdate failing[] = {{"count", StoreUpdateAdd, 1}, {tooLong.c_str(), StoreUpdateSet, 1}};
+    EXPECT_NE(storeUpdateDwords(key, failing, 2), StoreOk);
+    const StoreDwordUpdate unknown[] = {{"count", 9, 1}};
+    EXPECT_EQ(storeUpdateDwords(key, unknown, 1), StoreFailed);
+    storeCloseKey(key);
+
+    ASSERT_EQ(storeOpenKey(keyA, StoreWrite, &key), StoreOk);
+    EXPECT_EQ(storeUpdateDwords(key, updates, 1), StoreFailed) << "a key that cannot be read";
+    storeCloseKey(key);
+}
+
 TEST_F(StoreApi, AccessModeLimitsWhatAKeyMayDo)
 {
     ASSERT_EQ(setDword(keyA, "v", 1), StoreOk);

@@ -9,6 +9,43 @@
 
 #include "launch.h"
 
+// A virtual X display of its own, at the given size (width x height x depth, as Xvfb takes it), for as
+// long as this lives. Xvfb picks a free display number and writes it to a pipe once it takes connections.
+struct VirtualDisplay {
+    std::string size;
+    std::string name;  // ":N"; empty when Xvfb could not be started
+    pid_t server = -1;
+
+    explicit VirtualDisplay(std::string screenSize = "1024x768x24") : size(std::move(screenSize)) { start(); }
+    ~VirtualDisplay() { stop(); }
+    VirtualDisplay(const VirtualDisplay &) = delete;
+    VirtualDisplay &operator=(const VirtualDisplay &) = delete;
+
+    void start()
+    {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        Launch xvfb({"Xvfb", "-displayfd", "3", "-screen", "0", size, "-nolisten", "tcp", "-noreset"});
+        xvfb.errors = "/dev/null";
+        xvfb.descriptor3 = fds[1];
+        server = startProcess(xvfb);
+        close(fds[1]);
+        char number[32] = {};
+        ssize_t got = server > 0 ? read(fds[0], number, sizeof number - 1) : 0;
+        close(fds[0]);
+        if (got > 0) name = ":" + std::to_string(atoi(number));
+    }
+    void stop()
+    {
+        if (server > 0) {
+            kill(server, SIGTERM);
+            waitpid(server, nullptr, 0);
+        }
+        server = -1;
+        name.clear();
+    }
+};
+
 // Waits until the check holds or the time is up; whether it held. The program takes its events a frame at
 // a time, later still on a busy machine.
 template <typename Check>

@@ -33,6 +33,10 @@ std::string enumText(GLenum value)
     case GL_RGBA8: return "RGBA8";
     case GL_UNSIGNED_BYTE: return "UNSIGNED_BYTE";
     case GL_NEAREST: return "NEAREST";
+    case GL_LINEAR: return "LINEAR";
+    case GL_TEXTURE_WRAP_S: return "TEXTURE_WRAP_S";
+    case GL_TEXTURE_WRAP_T: return "TEXTURE_WRAP_T";
+    case GL_CLAMP_TO_EDGE: return "CLAMP_TO_EDGE";
     case GL_TEXTURE_MAG_FILTER: return "TEXTURE_MAG_FILTER";
     case GL_TEXTURE_MIN_FILTER: return "TEXTURE_MIN_FILTER";
     case GL_UNPACK_ROW_LENGTH: return "UNPACK_ROW_LENGTH";
@@ -123,6 +127,11 @@ GLenum APIENTRY recGetError()
     return error;
 }
 void APIENTRY recFlush() { record("Flush()"); }
+void APIENTRY recCopyTexSubImage2D(GLenum target, GLint level, GLint xOffset, GLint yOffset, GLint x, GLint y,
+                                   GLsizei w, GLsizei h)
+{
+    record("CopyTexSubImage2D(%s, %d, %d, %d, %d, %d, %d, %d)", E(target), level, xOffset, yOffset, x, y, w, h);
+}
 }  // namespace
 
 void installGLRecorder(int maxTextureSize, bool reuseTextureNames)
@@ -136,7 +145,7 @@ void installGLRecorder(int maxTextureSize, bool reuseTextureNames)
                        recColor3ub,      recEnable,        recDisable,     recBlendFunc,     recBindTexture,
                        recGenTextures,   recDeleteTextures, recTexParameteri, recTexImage2D, recTexSubImage2D,
                        recPixelStorei,   recReadPixels,    recViewport,    recMatrixMode,    recLoadIdentity,
-                       recOrtho,         recGetIntegerv,   recGetError,    recFlush};
+                       recOrtho,         recGetIntegerv,   recGetError,    recFlush,         recCopyTexSubImage2D};
     VideoInstallGL(table);
     glCalls.clear();
 }

@@ -81,7 +81,10 @@ protected:
     SDL_Surface *window = nullptr;
     SDL_Surface *screen = nullptr;
 
-    void open(int width, int height, int scale, int maxTextureSize, bool reuseTextureNames = false)
+    // A window of width x height; the screen is that size divided by the scale, or 800 x 600 shown in it
+    // when the window is larger (asScreen false).
+    void open(int width, int height, int scale, int maxTextureSize, bool reuseTextureNames = false,
+              bool asScreen = true)
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
@@ -89,7 +92,8 @@ protected:
         ASSERT_NE(window, nullptr) << SDL_GetError();
         VideoResetState();
         installGLRecorder(maxTextureSize, reuseTextureNames);
-        stderrOf([&] { screen = VideoAttachWindow(window, scale); });
+        const int screenWidth = asScreen ? width / scale : 800, screenHeight = asScreen ? height / scale : 600;
+        stderrOf([&] { screen = VideoAttachWindow(window, screenWidth, screenHeight, scale); });
         ASSERT_NE(screen, nullptr);
         clearGLCalls();
     }

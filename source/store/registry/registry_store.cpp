@@ -142,5 +142,12 @@ int backendDeleteKey(const std::string &path)
 // The registry has no files of ours to close.
 void backendCloseStore() {}
 
-// The registry takes each call at once; there is no lock of another program to wait for.
-void backendSetWaitLimit(uint32_t) {}
+// The registry takes each call at once; there is no lock of another program to wait for, and no
+// transaction: the calls between these two take effect one by one.
+int backendBeginWrite(const StoreKeyRecord &) { return StoreOk; }
+int backendEndWrite(bool) { return StoreOk; }
+
+// The limit is only kept, for whoever asks what it is.
+static uint32_t waitLimit = 10000;
+void backendSetWaitLimit(uint32_t milliseconds) { waitLimit = milliseconds; }
+uint32_t backendWaitLimit() { return waitLimit; }

@@ -772,6 +772,27 @@ int backendDeleteKey(const std::string &path)
     return finish(result);
 }
 
+int backendBeginWrite(const StoreKeyRecord &key)
+{
+    int result = usable(key);
+    if (result != StoreOk) return result;
+    if (database.readOnly) return StoreAccessDenied;
+    int rc = runSimple(StBegin);
+    return rc == SQLITE_DONE ? StoreOk : finish(noteFailure(rc));
+}
+
+int backendEndWrite(bool commit)
+{
+    if (!database.db) return StoreFailed;
+    int result = StoreOk;
+    if (commit) {
+        int rc = runSimple(StCommit);
+        if (rc != SQLITE_DONE) result = noteFailure(rc);
+    }
+    if (!commit || result != StoreOk) runSimple(StRollback);
+    return finish(result);
+}
+
 void backendCloseStore()
 {
     closeConnection();
@@ -784,3 +805,5 @@ void backendSetWaitLimit(uint32_t milliseconds)
     database.waitMs = milliseconds;
     if (database.db) sqlite3_busy_timeout(database.db, static_cast<int>(milliseconds));
 }
+
+uint32_t backendWaitLimit() { return database.waitMs; }

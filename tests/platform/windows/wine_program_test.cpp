@@ -12,6 +12,7 @@
 #include "forest.h"
 #include "town.h"
 #include "desktop.h"
+#include "game_window.h"
 #include "real_program.h"
 #include "window_capture.h" // last: it drops the X11 macros that clash with other names
 
@@ -38,13 +39,6 @@ int command(const std::vector<std::string> &args, std::string *out = nullptr)
     return run.exitCode;
 }
 
-int channelDifference(uint32_t a, uint32_t b)
-{
-    int largest = 0;
-    for (int shift : {0, 8, 16}) largest = std::max(largest, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
-    return largest;
-}
-
 // Waits up to 20 seconds for a check to hold: the program takes events a frame at a time, later still
 // under Wine on a busy machine.
 template <typename Check>
@@ -56,7 +50,6 @@ bool eventually(Check check)
 // Clicks let a few frames pass, as Wine on a busy machine takes longer.
 struct WinePointer : Pointer {
     explicit WinePointer(std::string found) : Pointer{std::move(found), {}, 100ms, 300ms, 600ms} {}
-    void click(const SDL_Rect &r) { clickAt(r.x + r.w / 2, r.y + r.h / 2); }
 };
 
 // The registry of the Wine prefix, as "reg query" prints it.
@@ -75,32 +68,6 @@ bool hasDword(const std::string &listing, const std::string &name, unsigned valu
     return std::regex_search(listing, std::regex("\n +" + name + " +REG_DWORD +0x" + hex.str() + "\n"));
 }
 
-// Plays the game's first task to its end with the quiz. The answers stand in a new order every time, so
-// each question's places are clicked in turn until the card turns green (its plate, beside the picture),
-// as a child would find the right one.
-bool finishFirstTask(WinePointer &pointer, const GameDef &game)
-{
-    pointer.click(tileRect(0, game.taskCount));
-    std::this_thread::sleep_for(1500ms);
-    for (int r = 0; r <= RoundsPerTask; ++r) {
-        bool right = false;
-        for (int place = 0; place < 3 && !right; ++place) {
-            SDL_Rect card = choiceRect(place, 3);
-            pointer.click(card);
-            std::vector<uint32_t> now = captureWindow(pointer.window);
-            if (now.size() != 800u * 600u) return false;
-            uint32_t p = now[(card.y + 24) * 800 + card.x + 14];
-            int red = p >> 16 & 0xFF, green = p >> 8 & 0xFF, blue = p & 0xFF;
-            right = green > 230 && red < 215 && blue < 205;
-        }
-        if (!right) return false;
-        // The praise lasts 70 frames, longer under Wine on a busy machine, and a click during it only cuts
-        // it short: the next answer waits well past it.
-        std::this_thread::sleep_for(4s);
-    }
-    return true;
-}
-
 class WindowsProgram : public ::testing::Test {
 protected:
     ScratchDir scratch;
@@ -117,17 +84,17 @@ protected:
     }
 
     pid_t start() { return start(run); }
-    pid_t start(const fs::path &folder)
+    pid_t start(const fs::path &folder, std::vector<std::string> environment = {})
     {
-        return startProcess({{wine, (folder / "tavrin.exe").string()}, {"SDL_AUDIODRIVER=dummy"}, folder, "/dev/null",
-                             "/dev/null"});
+        environment.push_back("SDL_AUDIODRIVER=dummy");
+        return startProcess({{wine, (folder / "tavrin.exe").string()}, environment, folder, "/dev/null", "/dev/null"});
     }
 };
 
 // How a picture of the Windows program differs from the Linux program's player choice at the same frame.
 // Both start from the same state and move their clouds and mascot by the frame, so the Linux window is
 // captured over and over while its animation passes the frame the picture shows, and the closest
-// capture counts.
+// capture counts. Both draw through OpenGL, which Wine's software renderer would not choose by itself.
 struct Comparison {
     int captures = 0, differing = -1, largest = 0;  // differing: pixels apart by more than 3 levels
 };
@@ -136,7 +103,7 @@ Comparison compareWithLinux(const std::vector<uint32_t> &shot)
 {
     Comparison best;
     RunCopy copy;
-    pid_t pid = startProgram(copy, {});
+    pid_t pid = startProgram(copy, {"TAVRIN_VIDEO=opengl"});
     if (pid < 0) return best;
     std::string window = findProgramWindow(30s);
     if (!window.empty()) {
@@ -165,7 +132,7 @@ Comparison compareWithLinux(const std::vector<uint32_t> &shot)
 
 TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
 {
-    pid_t pid = start();
+    pid_t pid = start(run, {"TAVRIN_VIDEO=opengl"});
     ASSERT_GT(pid, 0);
     WinePointer pointer{findProgramWindow(90s)};
     if (pointer.window.empty()) {
@@ -193,7 +160,8 @@ TEST_F(WindowsProgram, StartsDrawsAsOnLinuxPlaysBothGamesAndQuitsCleanly)
     // "erdei kalandok": the first task played to its end, then Escape.
     pointer.clickAt(200, 170);
     ASSERT_TRUE(gameShows(true)) << "erdei kalandok did not start";
-    EXPECT_TRUE(finishFirstTask(pointer, forestDefinition())) << "no answer turned green";
+    // The praise lasts 70 frames, longer under Wine on a busy machine.
+    EXPECT_TRUE(finishFirstTask(pointer, forestDefinition().taskCount, 4s)) << "no answer turned green";
     pointer.key("Escape");
     ASSERT_TRUE(gameShows(false)) << "Escape did not end erdei kalandok";
     std::this_thread::sleep_for(3s);  // the menu's buttons slide in anew
@@ -308,6 +276,64 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserAndTheUninstallerRemovesAll
     std::string kept = registry("HKCU\\Software\\Vorniquel\\Tavrin");
     std::printf("after uninstall, the results are kept:%s", kept.c_str());
     EXPECT_NE(kept.find("fxvolume"), std::string::npos);
+}
+
+// Full screen on a Wine desktop of 1920 x 1080 (on a display of that size, so that all of it can be seen):
+// the picture fills the height between black bars, without a change of mode, on the path the program
+// chooses for Wine's software renderer, and the clicks land on what they point at.
+TEST_F(WindowsProgram, FullScreenFillsAFullHdDesktop)
+{
+    VirtualDisplay fullHd("1920x1080x24");
+    ASSERT_FALSE(fullHd.name.empty()) << "no virtual display";
+    ASSERT_EQ(command({wine, "reg", "add", "HKCU\\Software\\Vorniquel\\Tavrin", "/v", "fullscreen", "/t", "REG_DWORD",
+                       "/d", "1", "/f"}),
+              0);
+    ChildProcess program;
+    program.pid = startProcess({{wine, "explorer", "/desktop=tavrin-fullhd,1920x1080", (run / "tavrin.exe").string()},
+                                {"SDL_AUDIODRIVER=dummy", "DISPLAY=" + fullHd.name}, run, "/dev/null", "/dev/null"});
+    ASSERT_GT(program.pid, 0);
+    auto logHas = [&](const std::string &text) {
+        return ::eventually([&] { return readFile(run / "sdl.log").find(text) != std::string::npos; }, 90s, 500ms);
+    };
+    ASSERT_TRUE(logHas("Window 1920x1080 (full screen), picture 1440x1080 at 240,0, drawn with plain SDL"))
+        << readFile(run / "sdl.log");
+    EXPECT_TRUE(std::regex_search(readFile(run / "stdout.txt"), std::regex("desired = 800 x 600\r?\nreal = 1920 x 1080")));
+
+    // In root pixels: the picture's x and y times 1.8, beside a bar of 240.
+    auto at = [](int x, int y) { return std::vector<std::string>{std::to_string(240 + x * 9 / 5), std::to_string(y * 9 / 5)}; };
+    auto click = [&](int x, int y) {
+        std::vector<std::string> move = {"mousemove"};
+        for (const std::string &c : at(x, y)) move.push_back(c);
+        xdotool(move, nullptr, {"DISPLAY=" + fullHd.name});
+        std::this_thread::sleep_for(300ms);
+        xdotool({"click", "1"}, nullptr, {"DISPLAY=" + fullHd.name});
+        std::this_thread::sleep_for(1500ms);
+    };
+    std::this_thread::sleep_for(3s);  // the buttons slide in
+    int width = 0, height = 0;
+    ASSERT_TRUE(rootSize(fullHd.name, &width, &height));
+    EXPECT_TRUE(width == 1920 && height == 1080) << width << "x" << height;
+    const std::vector<uint32_t> root = capturePixels(fullHd.name, 0, 0, 0, 1920, 1080);
+    ASSERT_EQ(root.size(), 1920u * 1080u);
+    int barsNotBlack = 0;
+    for (int y = 0; y < 1080; y += 5)
+        for (int x : {0, 120, 239, 1680, 1800, 1919}) barsNotBlack += root[y * 1920 + x] != 0;
+    EXPECT_EQ(barsNotBlack, 0);
+    EXPECT_NE(root[540 * 1920 + 242], 0u);  // the picture's own left edge, and its right one
+    EXPECT_NE(root[540 * 1920 + 1677], 0u);
+
+    // "A játékos", then "erdei kalandok": a game's own panel is cream where the menu shows its frame.
+    click(254, 239);
+    click(254, 172);
+    EXPECT_TRUE(eventually([&] {
+        const std::vector<uint32_t> spot = capturePixels(fullHd.name, 0, 240 + 60 * 9 / 5, 40 * 9 / 5, 1, 1);
+        return !spot.empty() && (spot[0] >> 8) == 0xFFFAu;
+    })) << "erdei kalandok did not start";
+    xdotool({"key", "Escape"}, nullptr, {"DISPLAY=" + fullHd.name});
+    std::this_thread::sleep_for(3s);
+    click(254, 440);  // "kilépés"
+    EXPECT_TRUE(logHas(" frames per second")) << readFile(run / "sdl.log");
+    program.wait(30s);
 }
 
 }  // namespace
