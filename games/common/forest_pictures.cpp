@@ -778,6 +778,19 @@ void drawEgg(Pen &p, int kind)
     dot(p, 42, 44, 4, white);
 }
 
+// Ten cubes in a rod, as tens are counted at school, with its "10" beside it; crossed out when taken away.
+void drawTenRod(Pen &p, int taken)
+{
+    Rgb wood = taken == 1 ? Rgb{215, 205, 190} : Rgb{245, 180, 70};
+    for (int i = 0; i < 10; ++i) box(p, 30, 3 + i * 9.4f, 20, 8.4f, wood, 1.5f);
+    disc(p, 72, 50, 15, white);
+    label(p, "10", 72, 51, 18, rgba(darkBark));
+    if (taken == 1) {
+        stroke(p, 14, 18, 86, 82, 6, {220, 60, 60});
+        stroke(p, 86, 18, 14, 82, 6, {220, 60, 60});
+    }
+}
+
 //----------------------------------------------------------------------------------------------------------
 // What a child does in the forest
 //----------------------------------------------------------------------------------------------------------

@@ -53,6 +53,7 @@ void drawSnowdrop(Pen &p, int param);
 void drawWatermelon(Pen &p, int param);
 void drawGrapes(Pen &p, int param);
 void drawEgg(Pen &p, int param);
+void drawTenRod(Pen &p, int param);
 void drawQuestion(Pen &p, int param);
 void drawPlus(Pen &p, int param);
 

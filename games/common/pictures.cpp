@@ -33,6 +33,7 @@ constexpr std::array<PainterEntry, PicKindCount> painters{{
     {PicSpider, drawSpider}, {PicLeafPile, drawLeafPile}, {PicDeer, drawDeer}, {PicGrass, drawGrass},
     {PicMouse, drawMouse}, {PicWheat, drawWheat}, {PicSnowman, drawSnowman}, {PicSnowdrop, drawSnowdrop},
     {PicWatermelon, drawWatermelon}, {PicGrapes, drawGrapes}, {PicEgg, drawEgg},
+    {PicTenRod, drawTenRod},
     {PicLight, drawLight},
     {PicWalkLight, drawWalkLight}, {PicCar, drawCar}, {PicBus, drawBus}, {PicFireTruck, drawFireTruck},
     {PicAmbulance, drawAmbulance}, {PicPolice, drawPolice}, {PicCoin, drawCoin}, {PicClock, drawClock},

@@ -19,7 +19,7 @@ enum PicKind : int16_t {
     PicMushroom, PicApple, PicFlower, PicLeaf, PicTree, PicPine, PicBasket,
     PicShape, PicLitter, PicCampfire, PicPickFlower,
     PicBlaze, PicDeed, PicAnt, PicAnthill, PicSnail, PicSpider, PicLeafPile, PicDeer, PicGrass, PicMouse, PicWheat,
-    PicSnowman, PicSnowdrop, PicWatermelon, PicGrapes, PicEgg,
+    PicSnowman, PicSnowdrop, PicWatermelon, PicGrapes, PicEgg, PicTenRod,
     // town
     PicLight, PicWalkLight, PicCar, PicBus, PicFireTruck, PicAmbulance, PicPolice,
     PicCoin, PicClock, PicHouse, PicShop, PicSign, PicPaper, PicBottle, PicJar, PicBin, PicArrow,
@@ -50,7 +50,8 @@ enum Deed : int16_t {
     DeedTakeEgg, DeedShout, DeedKick, DeedStill, DeedSwat, DeedBreak, DeedClimb, DeedCount
 };
 // Mushrooms (PicMushroom): 0 red with white spots, 1 brown; deer (PicDeer): 0 a grown roe deer, 1 a spotted fawn;
-// eggs (PicEgg): 0 a plain pale blue one, 1 the cuckoo's, bigger and speckled.
+// eggs (PicEgg): 0 a plain pale blue one, 1 the cuckoo's, bigger and speckled; a rod of ten cubes (PicTenRod):
+// 0 whole, 1 crossed out (taken away).
 // Clocks: the parameter of PicClock is hours * 60 + minutes.
 // Traffic lights: PicLight 0 red, 1 yellow, 2 green; PicWalkLight 0 red, 1 green.
 enum LightColour : int16_t { LightRed, LightYellow, LightGreen };

@@ -16,7 +16,7 @@ const Pic squirrel = pic(PicSquirrel), hedgehog = pic(PicHedgehog), rabbit = pic
           bear = pic(PicBear), owl = pic(PicOwl), bird = pic(PicBird), bee = pic(PicBee), frog = pic(PicFrog),
           ant = pic(PicAnt), snail = pic(PicSnail), spider = pic(PicSpider), deer = pic(PicDeer), mouse = pic(PicMouse);
 const Pic mushroom = pic(PicMushroom), brownMushroom = pic(PicMushroom, 1), apple = pic(PicApple),
-          takenApple = pic(PicApple, 1), acorn = pic(PicAcorn), carrot = pic(PicCarrot), honey = pic(PicHoney),
+          takenApple = pic(PicApple, 1), tenRod = pic(PicTenRod), takenRod = pic(PicTenRod, 1), acorn = pic(PicAcorn), carrot = pic(PicCarrot), honey = pic(PicHoney),
           worm = pic(PicWorm), fly = pic(PicFly), grass = pic(PicGrass), wheat = pic(PicWheat), grapes = pic(PicGrapes),
           watermelon = pic(PicWatermelon);
 const Pic hollow = pic(PicHollow), nest = pic(PicNest), burrow = pic(PicBurrow), cave = pic(PicCave), hive = pic(PicHive),
@@ -27,8 +27,6 @@ Pic flower(int colour) { return pic(PicFlower, colour); }
 Pic leaf(int colour) { return pic(PicLeaf, colour); }
 Pic deed(int what) { return pic(PicDeed, what); }
 Choice swatch(int colour, const char *name) { return choice(pic(PicSwatch, colour), name, colour); }
-// How many tens, as the number is said before a noun ("három tízes"), for the hints of the sums with tens.
-constexpr std::array<const char *, 11> tensWords{"", "egy", "két", "három", "négy", "öt", "hat", "hét", "nyolc", "kilenc", "tíz"};
 
 //----------------------------------------------------------------------------------------------------------
 // Counting: mushrooms, apples among other things, adding and taking away
@@ -79,13 +77,17 @@ Round onlyApplesRound(int level, int, Random &random)
 }
 
 // Adding two groups of one animal, shown with the plus sign between them: sums to 10 at the small level; at
-// the big one sums to 20 in the first half of the pool and whole tens to 100, told without pictures, after.
+// the big one sums to 20 in the first half of the pool and whole tens to 100, shown as rods of ten, after.
 Round additionRound(int level, int index, Random &random)
 {
-    static const std::array<std::pair<Pic, const char *>, 3> animals{{
-        {squirrel, "mókus"}, {rabbit, "nyuszi"}, {bird, "madár"},
+    struct Animal {
+        Pic pic;
+        const char *name, *object; // "mókus", and as the object of a sentence, "mókust"
+    };
+    static const std::array<Animal, 3> animals{{
+        {squirrel, "mókus", "mókust"}, {rabbit, "nyuszi", "nyuszit"}, {bird, "madár", "madarat"},
     }};
-    const auto &animal = animals[static_cast<std::size_t>(index % 3)];
+    const Animal &animal = animals[static_cast<std::size_t>(index % 3)];
     bool tens = level == ProgressLevelBig && index >= MadePool / 2;
     int a = 0, b = 0;
     if (tens) {
@@ -98,19 +100,21 @@ Round additionRound(int level, int index, Random &random)
         a = randomBetween(random, 1, 5);
         b = randomBetween(random, 1, std::min(5, 10 - a));
     }
-    std::vector<Pic> scene = tens ? std::vector<Pic>{} : join({many(animal.first, a), {pic(PicPlus)}, many(animal.first, b)});
-    Round r = round(keptText("%d %s meg %d %s. Hányan vannak együtt?", a, animal.second, b, animal.second), scene,
+    // Tens are shown as rods of ten, so that 30 and 20 are three rods and two.
+    Pic shown = tens ? tenRod : animal.pic;
+    int unit = tens ? 10 : 1;
+    std::vector<Pic> scene = join({many(shown, a / unit), {pic(PicPlus)}, many(shown, b / unit)});
+    Round r = round(keptText("%d %s meg %d %s. Hányan vannak együtt?", a, animal.name, b, animal.name), scene,
                     numberAnswers(nearMisses(random, a + b, tens ? 10 : 1, 1, numberLimit(level, tens))), Pic{}, a, b);
     if (tens)
-        return hinted(r, "Gondolj tízesekre: hány tízes az egyik, és hány a másik?",
-                      keptText("Az egyik %s tízes, a másik %s tízes. Hány tízes együtt?", tensWords[a / 10],
-                               tensWords[b / 10]));
+        return hinted(r, keptText("Egy rúd tíz %s jelent. Hány rúd van együtt?", animal.object),
+                      "Minden rúd megkapta a számát: annyi tízes van együtt.");
     return hinted(r, "Számold meg az első csoportot, aztán számolj tovább a másodikkal!",
                   "Minden állat megkapta a számát. Melyik szám van az utolsón?");
 }
 
 // Apples taken away by the hedgehog, the taken ones shown crossed out: from 10 apples at most at the small
-// level; at the big one from 20, then whole tens from 100, told without pictures.
+// level; at the big one from 20, then whole tens from 100, shown as rods of ten.
 Round takeAwayRound(int level, int index, Random &random)
 {
     bool tens = level == ProgressLevelBig && index >= MadePool / 2;
@@ -125,14 +129,16 @@ Round takeAwayRound(int level, int index, Random &random)
         total = randomBetween(random, 3, 10);
         taken = randomBetween(random, 1, std::min(4, total - 1));
     }
-    std::vector<Pic> scene = tens ? std::vector<Pic>{} : join({many(apple, total - taken), many(takenApple, taken)});
+    // Tens are shown as rods of ten, the taken ones crossed out as the taken apples are.
+    int unit = tens ? 10 : 1;
+    Pic whole = tens ? tenRod : apple, gone = tens ? takenRod : takenApple;
+    std::vector<Pic> scene = join({many(whole, (total - taken) / unit), many(gone, taken / unit)});
     Round r = round(keptText("%d alma volt, a süni elvitt %d-%s. Hány maradt?", total, taken, accusativeEnding(taken)),
-                    scene, numberAnswers(nearMisses(random, total - taken, tens ? 10 : 1, tens ? 10 : 1, numberLimit(level, tens))),
-                    tens ? Pic{} : apple, total, taken);
+                    scene, numberAnswers(nearMisses(random, total - taken, unit, unit, numberLimit(level, tens))), whole,
+                    total, taken);
     if (tens)
-        return hinted(r, "Gondolj tízesekre: hány tízes volt, és hányat vitt el?",
-                      keptText("Volt %s tízes, elvitt %s tízest. Hány tízes maradt?", tensWords[total / 10],
-                               tensWords[taken / 10]));
+        return hinted(r, "Egy rúd tíz almát jelent. Hány rúd nincs áthúzva?",
+                      "A megmaradt rudak megkapták a számukat: annyi tízes maradt.");
     return hinted(r, "Csak az egész almákat számold, az áthúzottakat hagyd ki!",
                   "A megmaradt almák megkapták a számukat. Melyik szám van az utolsón?");
 }
@@ -175,7 +181,7 @@ Round patternRound(const std::vector<Pic> &unit, int shown, std::initializer_lis
     scene.push_back(question);
     return hinted(round("Mi jön ezután?", scene, choices),
                   big ? "Keresd meg, hol kezdődik elölről a sor!" : "Mutass rájuk sorban, és mondd ki a nevüket!",
-                  keptText("Ez ismétlődik: %s. Mi jön most?", repeats));
+                  keptText("Ez ismétlődik: %s.", repeats));
 }
 
 //----------------------------------------------------------------------------------------------------------
