@@ -733,15 +733,17 @@ void drawSnowman(Pen &p, int)
 // The snowdrop, the first flower of spring: white bells hanging from thin stems, snow still about.
 void drawSnowdrop(Pen &p, int)
 {
-    oval(p, 50, 92, 40, 6, {232, 240, 252});
-    oval(p, 36, 66, 4, 24, leafGreen);
-    oval(p, 66, 68, 4, 22, leafGreen);
-    for (int side : {-1, 1}) {
-        float x = 50 + side * 12;
-        stroke(p, x, 90, x, 26, 2, darkGreen);
-        stroke(p, x, 26, x + side * 10, 34, 2, darkGreen);
-        oval(p, x + side * 10, 46, 7, 11, white);
-        dot(p, x + side * 10, 56, 2.5f, leafGreen);
+    oval(p, 50, 92, 44, 6, {232, 240, 252});
+    poly(p, {46, 90, 49, 62, 52, 90}, leafGreen); // two narrow leaves between the stems
+    poly(p, {50, 90, 54, 68, 56, 90}, leafGreen);
+    for (int side : {-1, 1}) { // two stems bent over at the top, each with its bell of three petals
+        float x = 50 + side * 8, tip = x + side * 14, top = side < 0 ? 18.0f : 26.0f;
+        stroke(p, x, 90, x, top + 6, 2.5f, darkGreen);
+        stroke(p, x, top + 6, tip, top + 8, 2.5f, darkGreen);
+        oval(p, tip - 6, top + 26, 5, 12, white);
+        oval(p, tip + 6, top + 26, 5, 12, white);
+        oval(p, tip, top + 24, 6, 14, white);
+        disc(p, tip, top + 10, 3.5f, leafGreen);
     }
 }
 
