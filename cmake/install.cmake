@@ -15,7 +15,6 @@ set(TAVRIN_INSTALL_GAMES_DIR "games" CACHE STRING "Where the program and the sto
 set(TAVRIN_INSTALL_LIB_DIR "lib/games/tavrin" CACHE STRING "The private folder of the executables and libraries")
 set(TAVRIN_INSTALL_DATA_DIR "share/games/tavrin" CACHE STRING "The folder of the pictures, font and sounds")
 set(TAVRIN_MAINTAINER "${TAVRIN_PUBLISHER} <info@tavrin.hu>" CACHE STRING "The package's maintainer")
-set(TAVRIN_HOMEPAGE "https://tavrin.hu/")
 
 # Paths between the folders, as the program and the links see them (the root stands for any prefix).
 file(RELATIVE_PATH tavrin_data_from_lib /root/${TAVRIN_INSTALL_LIB_DIR} /root/${TAVRIN_INSTALL_DATA_DIR})
@@ -65,7 +64,7 @@ install(CODE "
   set(TAVRIN_REPORT_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${TAVRIN_INSTALL_GAMES_DIR}/tavrin-report\")
   configure_file(\"${CMAKE_SOURCE_DIR}/packaging/linux/tavrin.desktop.in\" \"${tavrin_staging}/tavrin.desktop\" @ONLY)")
 install(FILES ${tavrin_staging}/tavrin.desktop DESTINATION share/applications)
-foreach(size 32 48 64 128 256)
+foreach(size 16 24 32 48 64 128 256)
   install(FILES data/icons/${size}x${size}/tavrin.png DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()
 configure_file(packaging/linux/hu.tavrin.Tavrin.metainfo.xml.in ${tavrin_staging}/hu.tavrin.Tavrin.metainfo.xml @ONLY)

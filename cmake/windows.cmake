@@ -1,7 +1,7 @@
 # windows.cmake -- the Windows build, cross-built by MinGW-w64: with the SDL prefix of scripts/windows-deps
-# the whole program (tavrin.exe, the game DLLs, the store DLL, tavrin-reg.exe and the SDL family's DLLs in
-# run/, beside g/, g1/ and snd/, and tavrin-report.exe); without it only what needs no SDL. The tests land in tests/ and run
-# under Wine through ctest.
+# the whole program (tavrin.exe, the game DLLs, the store DLL, tavrin-reg.exe, tavrin-report.exe and the SDL
+# family's DLLs in run/, beside g/, g1/, snd/ and the libraries' licences); without it only what needs no SDL.
+# The tests land in tests/ and run under Wine through ctest.
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   message(WARNING "No Wine found: the Windows tests are built but cannot run here.")
 endif()
@@ -20,14 +20,17 @@ if(TAVRIN_WINDOWS_DEPS)
   if(NOT EXISTS ${TAVRIN_WINDOWS_DEPS}/.complete)
     message(FATAL_ERROR "${TAVRIN_WINDOWS_DEPS} is no complete SDL prefix: run scripts/windows-deps")
   endif()
-  # SDL_image, SDL_ttf and SDL_gfx are built here, from the project's own sources.
-  add_subdirectory(source/platform/windows/sdl-addons)
-  # SDL and SDL_mixer through their import libraries, named by path: the static link flags of the toolchain
-  # would not let -l find them.
+  # The SDL family through the import libraries of its DLLs, named by path: the static link flags of the
+  # toolchain would not let -l find them. The headers are the prefix's own, so the program compiles against
+  # the same declarations as the DLLs it ships with.
   add_library(PkgConfig::SDLFAMILY INTERFACE IMPORTED)
-  target_link_libraries(PkgConfig::SDLFAMILY INTERFACE SDL_image SDL_ttf SDL_gfx
-    ${TAVRIN_WINDOWS_DEPS}/lib/libSDL_mixer.dll.a ${TAVRIN_WINDOWS_DEPS}/lib/libSDL.dll.a opengl32)
-  set(TAVRIN_SDL_DLLS ${TAVRIN_WINDOWS_DEPS}/bin/SDL.dll ${TAVRIN_WINDOWS_DEPS}/bin/SDL_mixer.dll)
+  target_include_directories(PkgConfig::SDLFAMILY INTERFACE ${TAVRIN_WINDOWS_DEPS}/include
+    ${TAVRIN_WINDOWS_DEPS}/include/SDL)
+  foreach(library SDL_image SDL_ttf SDL_gfx SDL_mixer SDL)
+    target_link_libraries(PkgConfig::SDLFAMILY INTERFACE ${TAVRIN_WINDOWS_DEPS}/lib/lib${library}.dll.a)
+  endforeach()
+  target_link_libraries(PkgConfig::SDLFAMILY INTERFACE opengl32)
+  file(GLOB TAVRIN_SDL_DLLS ${TAVRIN_WINDOWS_DEPS}/bin/*.dll)
 
   add_library(tavrin_core STATIC)
   target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR}/source ${CMAKE_SOURCE_DIR}/include)
@@ -42,32 +45,43 @@ if(TAVRIN_WINDOWS_DEPS)
   # The Windows program keeps its run-time files beside itself, in its working directory: there is no
   # installed data folder apart from it.
   target_compile_definitions(tavrin_core PRIVATE TAVRIN_INSTALLED_DATA_PATH=".")
-  # SDL's own Windows entry: WinMain in SDLmain sends stdout and stderr to stdout.txt and stderr.txt beside
-  # the program and calls the main routine; a window program, with no console of its own.
-  target_link_libraries(tavrin PRIVATE mingw32 ${TAVRIN_WINDOWS_DEPS}/lib/libSDLmain.a)
+  # The program's own Windows entry, in place of SDL's SDLmain: it sends stdout and stderr to stdout.txt and
+  # stderr.txt beside the program and calls the main routine; a window program, with no console of its own.
+  target_sources(tavrin PRIVATE ${CMAKE_SOURCE_DIR}/source/platform/windows/entry.cpp
+    ${CMAKE_SOURCE_DIR}/source/platform/windows/console.cpp)
   target_link_options(tavrin PRIVATE -mwindows)
 
-  # The program's icon (the window icon's picture) and version, inside tavrin.exe for Explorer and the
-  # shortcuts; the installer takes the same version, name and publisher.
+  # The program's icon (the desktop icons' pictures, 16 to 256 pixels), its version and its manifest, inside
+  # tavrin.exe for Explorer, the shortcuts and the system; the installer takes the same icon, version, name
+  # and publisher.
   enable_language(RC)
   set(TAVRIN_ICON ${CMAKE_BINARY_DIR}/tavrin.ico)
+  file(GLOB tavrin_icon_pictures ${CMAKE_SOURCE_DIR}/data/icons/*/tavrin.png)
   add_custom_command(OUTPUT ${TAVRIN_ICON}
-    COMMAND ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp ${TAVRIN_ICON}
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/g/icon.bmp)
+    COMMAND ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${CMAKE_SOURCE_DIR}/data/icons ${TAVRIN_ICON}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/make-icon ${tavrin_icon_pictures})
   add_custom_target(tavrin_icon DEPENDS ${TAVRIN_ICON})
   add_dependencies(tavrin tavrin_icon)
+  set(TAVRIN_MANIFEST ${CMAKE_BINARY_DIR}/tavrin.manifest)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/tavrin.manifest.in ${TAVRIN_MANIFEST} @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/tavrin.rc.in ${CMAKE_BINARY_DIR}/tavrin.rc @ONLY)
-  set_source_files_properties(${CMAKE_BINARY_DIR}/tavrin.rc PROPERTIES OBJECT_DEPENDS ${TAVRIN_ICON})
+  set_source_files_properties(${CMAKE_BINARY_DIR}/tavrin.rc PROPERTIES OBJECT_DEPENDS "${TAVRIN_ICON};${TAVRIN_MANIFEST}")
   target_sources(tavrin PRIVATE ${CMAKE_BINARY_DIR}/tavrin.rc)
   file(WRITE ${CMAKE_BINARY_DIR}/release.nsh
     "!define VERSION \"${PROJECT_VERSION}\"\n"
     "!define DISPLAY_NAME \"${TAVRIN_DISPLAY_NAME}\"\n"
-    "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n")
+    "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n"
+    "!define HOMEPAGE \"${TAVRIN_HOMEPAGE}\"\n")
 
+  # The run-time folders alone (the desktop icons of data/icons/ are Linux's; tavrin.exe carries its own),
+  # and the licences of the libraries that come with the program.
   add_custom_target(run_data ALL
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${TAVRIN_RUN_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/g ${TAVRIN_RUN_DIR}/g
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/g1 ${TAVRIN_RUN_DIR}/g1
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/snd ${TAVRIN_RUN_DIR}/snd
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${TAVRIN_WINDOWS_DEPS}/share/licences ${TAVRIN_RUN_DIR}/licences
     COMMAND ${CMAKE_COMMAND} -E copy ${TAVRIN_SDL_DLLS} ${TAVRIN_RUN_DIR}
-    COMMENT "Copying the run-time files and the SDL DLLs into run/")
+    COMMENT "Copying the run-time files, the SDL DLLs and their licences into run/")
 else()
   # Without SDL: the log writer, the settings and the backends.
   add_library(tavrin_core STATIC ${CMAKE_SOURCE_DIR}/source/base/log.cpp)
@@ -86,15 +100,12 @@ enable_testing()
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TAVRIN_TEST_DIR})
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${TAVRIN_TEST_DIR})
 set(test_dll_files $<TARGET_FILE:tavrin_store> ${TAVRIN_SDL_DLLS})
-if(TAVRIN_WINDOWS_DEPS)
-  list(APPEND test_dll_files $<TARGET_FILE:SDL_image> $<TARGET_FILE:SDL_ttf> $<TARGET_FILE:SDL_gfx>)
-endif()
 add_custom_target(test_dlls ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${TAVRIN_TEST_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${test_dll_files} ${TAVRIN_TEST_DIR}
   DEPENDS tavrin_store)
 if(TAVRIN_WINDOWS_DEPS)
-  add_dependencies(test_dlls run_data SDL_image SDL_ttf SDL_gfx)
+  add_dependencies(test_dlls run_data)
 endif()
 
 # GoogleTest from the sources Debian ships; its own tests and GoogleMock are not needed.

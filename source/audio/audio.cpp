@@ -29,6 +29,10 @@ void openAudio(int frequency, int channels)
 {
     if (audioOpened == 1) return;
     if (Mix_OpenAudio(frequency, AUDIO_S16LSB, channels, audioChunkSize) < 0) {
+        // Written before the box, which may stand on the screen for a long time.
+        char line[300];
+        snprintf(line, sizeof line, " \xB7 Couldn't open the sound card: %s", Mix_GetError());
+        logLine(line);
         // The desktop takes UTF-8.
         showMessageBox("Tavrin", windows1250ToUtf8(noSoundCardMessage).c_str());
         audioOpened = 1;

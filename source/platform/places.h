@@ -3,10 +3,10 @@
 
 #include <cstddef>
 
-// True where a program started outside its run-time files' folder finds them from its own place and keeps
-// its log in the user's state folder (POSIX); false where both always stay in the working directory
-// (Windows).
-extern const bool runTimeFilesFollowExecutable;
+// True where the run-time files' folder is the user's own (Windows: the per-user install, or a folder
+// copied by hand), so the log stays in it while it can be written; false where the files are installed
+// for everyone (POSIX), so that a program started outside them keeps its log in the user's state folder.
+extern const bool logBesideRunTimeFiles;
 
 // Writes the folder of the running executable (symbolic links resolved, no trailing separator, the
 // root kept as "/"); false when it cannot be found or does not fit. On Windows the text is UTF-8.
@@ -14,8 +14,8 @@ bool executableDirectory(char *buffer, size_t size);
 
 // Writes the program's own per-user state folder, creating it (and its parents) for the user alone
 // when missing: ${XDG_STATE_HOME:-$HOME/.local/state}/tavrin on POSIX, %LOCALAPPDATA%\Tavrin on Windows
-// (where the log does not use it: it stays in the working directory). False when it cannot be made. On
-// Windows the text is UTF-8.
+// (UTF-8; the log goes there only when the program's own folder cannot be written). False when it cannot
+// be made or does not fit.
 bool stateDirectory(char *buffer, size_t size);
 
 #if !defined(_WIN32)

@@ -67,6 +67,10 @@ bool dispatchEvent(SDL_Event *event)
 {
     // activeGame is looked at for every event: when a module ends in the middle of a batch, the rest of
     // the batch goes to the menu.
+    // Alt+F4 asks to quit as closing the window does, on every screen and during a game: SDL on Windows
+    // keeps the system keys to itself, so the system never turns them into a close request.
+    if (event->type == SDL_KEYDOWN && event->key.keysym.sym == SDLK_F4 && (event->key.keysym.mod & KMOD_ALT))
+        return true;
     switch (eventAction(event->type)) {
     case ActionKeyboard:
         if (activeGame == -1) return frameHooks.menuKey(event) != 0;

@@ -5,9 +5,13 @@
 
 #include <cstdio>
 
+#include "wide.h"
+
 bool isRegularFile(const char *path, char *reason, size_t reasonSize)
 {
-    DWORD attributes = path ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
+    // The wide calls: paths are UTF-8, as every text the platform layer takes.
+    std::wstring wide = utf16FromUtf8(path);
+    DWORD attributes = wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         snprintf(reason, reasonSize, "%s", "no such file");
         return false;
@@ -18,7 +22,7 @@ bool isRegularFile(const char *path, char *reason, size_t reasonSize)
     }
     // Opened without any access only to ask its kind: a device name ("CON", "NUL") or a pipe is not a
     // file on disk.
-    HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    HANDLE file = CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         snprintf(reason, reasonSize, "%s", "cannot be opened");

@@ -24,10 +24,12 @@ static void describeError(DWORD error, char *reason, size_t reasonSize)
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
+// The wide call: the path may lie under a folder whose name the ANSI code page cannot spell.
 FILE *openForAppending(const char *path, bool *refusedLink)
 {
     *refusedLink = false;
-    return fopen(path, "a");
+    std::wstring wide = utf16FromUtf8(path);
+    return wide.empty() ? nullptr : _wfopen(wide.c_str(), L"a");
 }
 
 bool replaceFile(const char *path, const char *data, size_t size, char *reason, size_t reasonSize)

@@ -1,4 +1,4 @@
-// library.cpp -- game module libraries through LoadLibraryA, by absolute path beside the executable
+// library.cpp -- game module libraries through LoadLibraryW, by absolute path beside the executable
 #include "platform/library.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -11,6 +11,8 @@
 #include <string>
 
 #include "platform/library_backend.h"
+#include "platform/places.h"
+#include "wide.h"
 
 // ----------------------------------------------------------------------------------------------------
 // Defines
@@ -51,30 +53,18 @@ static void describeError(DWORD code, const char *path, char *reason, size_t rea
 // ----------------------------------------------------------------------------------------------------
 // Functions
 // ----------------------------------------------------------------------------------------------------
-// The ANSI spelling, which is what LoadLibraryA takes.
-bool programLibraryDirectory(char *buffer, size_t size)
-{
-    char path[pathCapacity];
-    DWORD length = GetModuleFileNameA(nullptr, path, static_cast<DWORD>(sizeof path));
-    // A result that fills the whole buffer means the name was cut short.
-    if (length == 0 || length >= sizeof path) return false;
-    path[length] = '\0';
-    char *slash = strrchr(path, '\\');
-    char *otherSlash = strrchr(path, '/');
-    if (otherSlash && (!slash || otherSlash > slash)) slash = otherSlash;
-    if (!slash) return false;
-    // "C:\tavrin.exe" keeps its "C:\" rather than becoming the drive's current directory "C:".
-    if (slash > path && slash[-1] == ':') slash[1] = '\0';
-    else *slash = '\0';
-    return static_cast<size_t>(snprintf(buffer, size, "%s", path)) < size;
-}
+// In UTF-8, as executableDirectory gives it: the wide call below takes any name the folder may have.
+bool programLibraryDirectory(char *buffer, size_t size) { return executableDirectory(buffer, size); }
 
 void *openLibraryAt(const char *path, char *reason, size_t reasonSize)
 {
-    // A library that is missing or broken is reported in the log, never with a system dialog box.
+    // The wide call, so that a folder whose name the ANSI code page cannot spell (a user "Győző" on a
+    // Western code page) still loads. A library that is missing or broken is reported in the log, never
+    // with a system dialog box.
+    std::wstring wide = utf16FromUtf8(path);
     UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    HMODULE library = LoadLibraryA(path);
-    DWORD error = GetLastError();
+    HMODULE library = wide.empty() ? nullptr : LoadLibraryW(wide.c_str());
+    DWORD error = wide.empty() ? ERROR_INVALID_NAME : GetLastError();
     SetErrorMode(previousMode);
     if (!library) describeError(error, path, reason, reasonSize);
     return reinterpret_cast<void *>(library);

@@ -15,7 +15,9 @@
 // ----------------------------------------------------------------------------------------------------
 // State
 // ----------------------------------------------------------------------------------------------------
-const bool runTimeFilesFollowExecutable = false;
+// The program's folder is the user's own here (the installer puts it under the user's profile, or the
+// folder was copied by hand), so its log stays beside it.
+const bool logBesideRunTimeFiles = true;
 
 // ----------------------------------------------------------------------------------------------------
 // Internal functions
@@ -56,7 +58,7 @@ bool executableDirectory(char *buffer, size_t size)
 bool stateDirectory(char *buffer, size_t size)
 {
     // The user's own local application data, which the profile's permissions keep to the user. The log
-    // does not go here: it stays in the working directory, beside the run-time files, as it always has.
+    // goes here only when the program's own folder cannot be written.
     std::wstring base(MAX_PATH, L'\0');
     if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, &base[0]) != S_OK)
         return false;
