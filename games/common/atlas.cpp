@@ -23,9 +23,9 @@ struct Page {
     int top; // the first row below the shelves
 };
 
-// Plain fixed tables: the state must stay valid while the library is being unloaded (see engineRelease). A
-// page is made only when the one before is full: two levels of questions with their hints fill about sixteen,
-// and a wider stand-in font some more.
+// Plain fixed tables: the state must stay valid while the library is being unloaded (see engineRelease).
+// A start makes only the pages it fills: the town fills 16 with the game's font, and 19 with the wider
+// system font that stands in when the game's own cannot be read; the rest is room to spare.
 constexpr int MaxPages = 24;
 constexpr int MaxSprites = 4096;
 std::array<Page, MaxPages> pages;

@@ -92,9 +92,9 @@ std::vector<Pic> scatter(Random &random, std::vector<Pic> counted, const std::ve
 std::array<int, 3> nearMisses(Random &random, int right, int step, int low, int high)
 {
     // The right number stands below, between or above its two neighbours, as chance has it, as far as the
-    // range lets it.
+    // numbers may go up and down.
     int below = std::max(0, std::min(randomBelow(random, 3), (right - low) / step));
-    below = std::max(below, std::min(2, (right + 2 * step - high + step - 1) / step));
+    if (right + 2 * step - step * below > high) below = std::min(2, (right + 3 * step - 1 - high) / step);
     int first = right - below * step;
     return {first, first + step, first + 2 * step};
 }

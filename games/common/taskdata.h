@@ -54,8 +54,8 @@ inline Round hinted(Round r, const char *hint, const char *secondHint = nullptr)
 // A scene to count in: the pictures to count and `others` pictures drawn from `pool`, in a random order.
 std::vector<Pic> scatter(Random &random, std::vector<Pic> counted, const std::vector<Pic> &pool, int others);
 
-// Three different numbers around `right`, from `low` to `high`, one step apart: the right one among two near
-// misses (a level that counts to 10 never offers 11).
+// Three different numbers around `right`, at least `low` and, where the level allows no more, at most `high`,
+// one step apart: the right one among two near misses.
 std::array<int, 3> nearMisses(Random &random, int right, int step, int low, int high = 1 << 30);
 
 Round round(const char *prompt, const std::vector<Pic> &scene, std::initializer_list<Choice> choices,
