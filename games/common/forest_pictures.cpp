@@ -494,7 +494,8 @@ void flames(Pen &p, float x, float base, float w, float h)
     poly(p, {x - w / 2, base, x - w / 3, base - h * 0.6f, x - w / 8, base - h * 0.45f, x, base - h, x + w / 6,
              base - h * 0.5f, x + w / 3, base - h * 0.7f, x + w / 2, base},
          flameOrange);
-    poly(p, {x - w / 4, base, x - w / 8, base - h * 0.4f, x, base - h * 0.55f, x + w / 8, base - h * 0.35f, x + w / 4, base},
+    poly(p,
+         {x - w / 4, base, x - w / 8, base - h * 0.4f, x, base - h * 0.55f, x + w / 8, base - h * 0.35f, x + w / 4, base},
          flameYellow);
 }
 
@@ -762,7 +763,8 @@ void drawGrapes(Pen &p, int)
     stroke(p, 50, 20, 54, 6, 3, bark);
     oval(p, 66, 14, 14, 8, leafGreen);
     constexpr std::array<std::array<float, 2>, 10> berries{{
-        {{36, 30}}, {{50, 30}}, {{64, 30}}, {{43, 43}}, {{57, 43}}, {{36, 56}}, {{50, 56}}, {{64, 56}}, {{43, 69}}, {{57, 69}},
+        {{36, 30}}, {{50, 30}}, {{64, 30}}, {{43, 43}}, {{57, 43}},
+        {{36, 56}}, {{50, 56}}, {{64, 56}}, {{43, 69}}, {{57, 69}},
     }};
     for (const auto &b : berries) disc(p, b[0], b[1], 8, grape);
     disc(p, 50, 82, 8, grape);
@@ -904,11 +906,10 @@ void drawDeed(Pen &p, int deed)
         break;
     case DeedSwat: // flapping both hands at a bee
         child(p, 50, 36, 1.4f, Pose{-18, -18, 18, -18, -6, 24, 6, 24});
-        for (int side : {-1, 1}) {
-            arcRGBA(p.s, px(p, 50 + side * 26.0f), px(p, 30), px(p, 10), side < 0 ? 180 : 270, side < 0 ? 270 : 360, ink.r,
-                    ink.g, ink.b, 255);
-            arcRGBA(p.s, px(p, 50 + side * 26.0f), px(p, 30), px(p, 14), side < 0 ? 180 : 270, side < 0 ? 270 : 360, ink.r,
-                    ink.g, ink.b, 255);
+        for (int side : {-1, 1}) { // the hands' swish
+            Sint16 from = side < 0 ? 180 : 270, to = side < 0 ? 270 : 360;
+            for (float r : {10.0f, 14.0f})
+                arcRGBA(p.s, px(p, 50 + side * 26.0f), px(p, 30), px(p, r), from, to, ink.r, ink.g, ink.b, 255);
         }
         oval(p, 50, 48, 4, 3, {160, 50, 50});
         smallBee(p, 84, 60);
@@ -926,7 +927,8 @@ void drawDeed(Pen &p, int deed)
         disc(p, 28, 8, 14, leafGreen);
         stroke(p, 34, 30, 86, 22, 4, bark);
         child(p, 66, 40, 1.2f, Pose{-6, -24, 6, -26, -10, 22, 12, 18});
-        for (int i = 0; i < 3; ++i) stroke(p, 50 + i * 12.0f, 94, 50 + i * 12.0f, 88, 1.5f, darkGreen); // the ground far below
+        for (int i = 0; i < 3; ++i) // the grass on the ground far below
+            stroke(p, 50 + i * 12.0f, 94, 50 + i * 12.0f, 88, 1.5f, darkGreen);
         break;
     default:
         break;

@@ -208,7 +208,8 @@ namespace {
 bool belongs(const Round &round, int choice, PicKind (*of)(PicKind))
 {
     if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
-    auto shown = static_cast<PicKind>(round.scene[0].kind), chosen = static_cast<PicKind>(round.choices[choice].pic.kind);
+    auto shown = static_cast<PicKind>(round.scene[0].kind);
+    auto chosen = static_cast<PicKind>(round.choices[choice].pic.kind);
     PicKind own = of(shown);
     return own != PicNone ? chosen == own : of(chosen) == shown;
 }
