@@ -73,6 +73,9 @@ if(TAVRIN_WINDOWS_DEPS)
     "!define PUBLISHER \"${TAVRIN_PUBLISHER}\"\n"
     "!define HOMEPAGE \"${TAVRIN_HOMEPAGE}\"\n")
 
+  # The games' voice, made on this machine from the same tables: the Windows program only plays the clips.
+  include(${CMAKE_SOURCE_DIR}/cmake/voice.cmake)
+
   # The run-time folders alone (the desktop icons of data/icons/ are Linux's; tavrin.exe carries its own),
   # and the licences of the libraries that come with the program.
   add_custom_target(run_data ALL

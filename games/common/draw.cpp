@@ -9,9 +9,11 @@
 #include "atlas.h"
 #include "engine_internal.h"
 #include "gametext.h"
+#include "phrases.h"
 #include "pictures.h"
 #include "progress.h"
 #include "rules.h"
+#include "voice.h"
 
 using namespace engine;
 
@@ -21,17 +23,11 @@ using namespace engine;
 
 namespace {
 
-constexpr const char *textBack = "vissza";
-constexpr const char *textMap = "feladatok";
-constexpr const char *textNext = "tovább";
-constexpr const char *textAgain = "még egyszer";
-constexpr const char *textPick = "Válassz egy feladatot!";
-constexpr const char *textTryAgain = "Majdnem! Próbáld újra!";
-constexpr const char *textNotThis = "Nem ez. Próbáld újra!";
-constexpr const char *textDone = "Kész a feladat!";
-constexpr const char *textQuiz = "Kvízkérdés";
-constexpr const char *textQuizNote = "Még egy kérdés, és kész a feladat!";
-constexpr std::array<const char *, 5> praises{"Ügyes vagy!", "Szuper!", "Nagyon jó!", "Ez az!", "Kiváló!"};
+constexpr const char *textBack = phrases::back, *textMap = phrases::map, *textNext = phrases::next;
+constexpr const char *textAgain = phrases::again, *textPick = phrases::pick, *textTryAgain = phrases::tryAgain;
+constexpr const char *textNotThis = phrases::notThis, *textDone = phrases::done, *textQuiz = phrases::quiz;
+constexpr const char *textQuizNote = phrases::quizNote;
+using phrases::praises;
 
 // The colours of the panels, cards, tiles and buttons: a fill and its border.
 constexpr Rgba cream{255, 250, 235, 255};
@@ -81,6 +77,7 @@ struct UiSprites {
     int button = -1, buttonHover = -1, nextButton = -1, nextButtonHover = -1, againButton = -1, againButtonHover = -1;
     int star = -1, starBigEmpty = -1, starSmall = -1, starEmpty = -1, starTiny = -1, starTinyEmpty = -1, slot = -1;
     int quizBadge = -1, praise = -1, pine = -1;
+    int speaker = -1, speakerHover = -1, listen = -1, listenHover = -1; // the voice's buttons
 };
 
 constexpr int MaxNumber = std::max(MaxTasks, MaxScene);
@@ -273,6 +270,8 @@ void drawCard(const Services &s, const Round &r, int i)
                                         : drawn.ui.card;
     int lift = over ? -4 : 0;
     sprite(s, plate, rect.x, rect.y + lift);
+    SDL_Rect listen = listenRect(i);
+    if (listen.w) sprite(s, inside(listen, state.mouseX, state.mouseY) ? drawn.ui.listenHover : drawn.ui.listen, listen.x, listen.y + lift);
     int cx = rect.x + rect.w / 2;
     if (c.pic.kind != PicNone) {
         centred(s, pictureFind(c.pic, PicBigSize), cx, rect.y + lift + (c.label ? 66 : rect.h / 2 - 2));
@@ -290,6 +289,8 @@ void drawPlay(const Services &s)
     bool askInScene = n == 0 && state.screen == EnginePlay;
     sprite(s, drawn.ui.prompt, layout.prompt.x, layout.prompt.y);
     text(s, askInScene ? currentTask().title : r.prompt, TextPrompt, ScreenW / 2, layout.prompt.y + layout.prompt.h / 2 - 3);
+    SDL_Rect speaker = speakerRect();
+    sprite(s, inside(speaker, state.mouseX, state.mouseY) ? drawn.ui.speakerHover : drawn.ui.speaker, speaker.x, speaker.y);
     sprite(s, drawn.ui.scene, layout.scene.x, layout.scene.y);
     if (askInScene) text(s, r.prompt, TextTitle, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
     if (n == 0 && state.screen == EngineQuiz) { // a question mark: the task's own picture could give the answer away
@@ -327,7 +328,7 @@ void drawPlay(const Services &s)
     if (state.praiseLeft > 0) {
         drawConfetti(s, layout.scene, PraiseFrames - state.praiseLeft);
         int bounce = (state.praiseLeft / 4) % 2 ? -4 : 0;
-        const char *praise = praises[state.praiseCount % praises.size()];
+        const char *praise = currentPraise();
         centred(s, drawn.ui.praise, ScreenW / 2, layout.scene.y + layout.scene.h / 2);
         if (questionMark(questionShown()) == MarkRight) { // the big stars only for an answer right at once
             centred(s, drawn.ui.star, ScreenW / 2 - 200, layout.scene.y + layout.scene.h / 2 + bounce);
@@ -337,7 +338,7 @@ void drawPlay(const Services &s)
     } else if (state.hintShown) {
         sprite(s, drawn.ui.hint, layout.hint.x, layout.hint.y);
         if (state.warning) text(s, state.warning, TextWarning, ScreenW / 2, layout.hint.y + 20);
-        else text(s, state.closeMiss ? textTryAgain : textNotThis, TextLabel, ScreenW / 2, layout.hint.y + 20);
+        else text(s, tryAgainText(), TextLabel, ScreenW / 2, layout.hint.y + 20);
         text(s, currentHint(), TextHint, ScreenW / 2, layout.hint.y + 55);
     }
     drawButton(s, backButtonRect(), textBack, drawn.ui.button, drawn.ui.buttonHover);
@@ -350,8 +351,7 @@ void drawDone(const Services &s)
     drawConfetti(s, SDL_Rect{0, 0, ScreenW, 540}, state.frame);
     sprite(s, drawn.ui.donePanel, p.x, p.y);
     int bounce = (state.frame / 12) % 2 ? -3 : 0;
-    // The praise grows with the stars: "Ügyes vagy!", "Nagyon jó!", "Kiváló!".
-    const char *praise = state.earned >= 3 ? praises[4] : state.earned == 2 ? praises[2] : praises[0];
+    const char *praise = donePraise();
     text(s, praise, TextCheer, ScreenW / 2, p.y + 48 + bounce);
     for (int k = 0; k < 3; ++k) { // the stars earned, one to three
         bool lit = k < state.earned;
@@ -410,6 +410,10 @@ void engine::makeSprites()
     ui.slot = panelSprite(24, 24, slotFill, paperBorder, 12);
     ui.quizBadge = panelSprite(150, 36, quizFill, quizBorder, 12);
     ui.praise = panelSprite(560, 120, praiseFill, praiseBorder, 24);
+    ui.speaker = speakerSprite(SpeakerSize, buttonFill);
+    ui.speakerHover = speakerSprite(SpeakerSize, buttonHoverFill);
+    ui.listen = speakerSprite(ListenSize, buttonFill);
+    ui.listenHover = speakerSprite(ListenSize, buttonHoverFill);
 
     for (const char *s : {g.title, textDone}) textSprite(s, TextTitle);
     for (const char *s : {textBack, textMap, textNext, textAgain, textQuiz}) textSprite(s, TextButton);
@@ -449,6 +453,7 @@ int engineDraw(HostBlitFn blit, HostSetClipFn clip, HostFillRectFn fill)
     ++state.frame;
     progressFrame(); // records: what the store could not take yet is tried again
     if (state.praiseLeft > 0 && --state.praiseLeft == 0) advance();
+    voiceFrame(pointedText());
     clip(nullptr);
     drawBackground(s);
     switch (state.screen) {

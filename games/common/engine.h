@@ -32,6 +32,8 @@ SDL_Rect promptRect();      // the question
 SDL_Rect sceneRect();       // the pictures of the question, or the question itself when it has none
 SDL_Rect hintRect();        // the hint after a wrong answer: "try again" or a warning, and two lines
 SDL_Rect doneTextRect();    // "Kész a feladat!" and the praise above it
+SDL_Rect speakerRect();     // the speaker that says the question again; empty when no question is shown
+SDL_Rect listenRect(int choice); // an answer's listen control; empty for an answer without words
 
 // The text style an answer's label is written in.
 TextStyle answerStyle(const Choice &choice);

@@ -12,7 +12,7 @@ namespace engine {
 // Defines
 //----------------------------------------------------------------------------------------------------------
 
-constexpr int ScreenW = 800;
+constexpr int ScreenW = TavrinScreenWidth;
 constexpr int PraiseFrames = 70;   // about 1.4 s at 50 frames per second
 constexpr uint32_t ClickPauseMs = 250; // a press this soon after the screen changed is not taken
 
@@ -26,6 +26,8 @@ struct Layout {
 constexpr Layout layout;
 
 constexpr int CardW = 172, CardH = 158, CardGap = 16, CardTop = 346;
+constexpr int SpeakerSize = 68; // the speaker button beside the question
+constexpr int ListenSize = 36;  // the listen control in the corner of an answer with words
 
 //----------------------------------------------------------------------------------------------------------
 // State
@@ -106,5 +108,18 @@ int tileIconSize(int count);
 
 // draw.cpp: every picture and text a frame can show, made once at start before the pages are packed.
 void makeSprites();
+
+// speaking.cpp: what the voice says when a question, an answer, a finished task or the map is shown, what a
+// click on the speaker or on an answer's listen control says (true when the click hit one), and the word
+// under the pointer; the praise shown after a right answer and on the finished task.
+void sayRound();
+void sayAnswer(bool right);
+void sayDone();
+void sayMap(bool arriving);
+bool sayClicked(int x, int y);
+const char *pointedText();
+const char *currentPraise();
+const char *donePraise();
+const char *tryAgainText();
 
 } // namespace engine

@@ -11,6 +11,7 @@
 #include "progress.h"
 #include "rules.h"
 #include "sounds.h"
+#include "voice.h"
 
 namespace engine {
 
@@ -36,31 +37,13 @@ void orderMap()
     for (int slot = 0; slot < state.game->taskCount; ++slot) state.slotOf[state.taskAt[slot]] = slot;
 }
 
-// Each level's questions of the tasks that make their own. A pool is made from a seed of its task and level
-// alone, so that it is the same at every start and what a task remembers of its questions stays true; a
-// question the maker makes twice is kept once.
+// Each level's questions of the tasks that make their own.
 void makeRounds()
 {
     const GameDef &g = *state.game;
-    for (int t = 0; t < g.taskCount; ++t) {
-        const Task &task = g.tasks[t];
-        if (!task.maker) continue;
-        for (int level = 0; level < LevelCount; ++level) {
-            uint32_t seed = 2654435761u * static_cast<uint32_t>(t + 1) + 40503u * static_cast<uint32_t>(level);
-            Random random = randomSeeded(seed);
-            auto &pool = state.made[t][level];
-            int &count = state.madeCount[t][level];
-            for (int index = 0; index < MadePool; ++index)
-                for (int attempt = 0; attempt < 16; ++attempt) {
-                    Round r = task.maker(level, index, random);
-                    bool fresh = std::none_of(pool.begin(), pool.begin() + count,
-                                              [&](const Round &made) { return sameQuestion(made, r, task.rule); });
-                    if (!fresh) continue;
-                    pool[count++] = r;
-                    break;
-                }
-        }
-    }
+    for (int t = 0; t < g.taskCount; ++t)
+        for (int level = 0; g.tasks[t].maker && level < LevelCount; ++level)
+            state.madeCount[t][level] = makePool(g.tasks[t], t, level, state.made[t][level]);
 }
 
 // What each task remembers of this player's plays, as the store keeps it: read here once at start.
@@ -127,6 +110,7 @@ void startRound()
     state.hintShown = false;
     state.warning = nullptr;
     screenChanged();
+    if (state.screen == EnginePlay || state.screen == EngineQuiz) sayRound();
 }
 
 void openMap()
@@ -134,6 +118,7 @@ void openMap()
     progressPlayLeft(); // records: a play left for the map still counts
     state.screen = EngineMap;
     startRound();
+    sayMap(false);
 }
 
 void openTask(int task)
@@ -170,6 +155,7 @@ void finishTask()
     state.screen = EngineDone;
     startRound();
     soundPlayRight();
+    sayDone();
 }
 
 // "tovább": the next task on the map that is not yet done, or the map when every task is.
@@ -203,6 +189,7 @@ void answer(int choice)
         soundPlayWrong();
     }
     screenChanged();
+    sayAnswer(state.rightChoice == choice);
 }
 
 // Ends the game: everything is freed before the shell hears of it.
@@ -226,11 +213,13 @@ int click(int x, int y)
             openMap();
             break;
         }
+        if (sayClicked(x, y)) break;
         if (state.praiseLeft > 0) { // a click while praising moves on at once
             advance();
             break;
         }
-        // The hint stays until the next click, wherever it lands.
+        // The hint stays until the next click, wherever it lands, and is no longer said then.
+        if (state.hintShown) voiceStop();
         state.hintShown = false;
         state.warning = nullptr;
         int count = choiceCount(currentRound());
@@ -347,8 +336,10 @@ int engineSetSlot(const GameDef &game, int slot)
     makeRounds();
     makeSprites();
     soundsOpen(readSetting("fxvolume", 128));
+    voiceOpen(readSetting("fxvolume", 128));
     state.screen = EngineMap;
     screenChanged();
+    sayMap(true);
     return 0;
 }
 
@@ -357,6 +348,7 @@ int engineMouse(SDL_Event *event)
     if (state.screen == EngineEnded || !state.game) return 1;
     if (!event) return 0;
     if (event->type == SDL_MOUSEMOTION) {
+        voicePointerMoved();
         state.mouseX = event->motion.x;
         state.mouseY = event->motion.y;
     } else if (event->type == SDL_MOUSEBUTTONDOWN) {
@@ -382,6 +374,7 @@ void engineRelease()
 {
     progressClose(); // records: a play still running ends, and what waits gets its last try
     soundsClose();
+    voiceClose();
     picturesForget();
     textClose();
     atlasFree();

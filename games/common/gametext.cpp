@@ -13,6 +13,7 @@
 
 #include "platform/filekind.h"
 #include "platform/fonts.h"
+#include "tavrin/host.h"
 
 //----------------------------------------------------------------------------------------------------------
 // State
@@ -20,7 +21,7 @@
 
 namespace {
 
-constexpr const char *fontPath = "g/KOMIKATA.TTF";
+constexpr const char *fontPath = TAVRIN_FONT_PATH;
 
 // A style's width and lines are the room inside the place it is shown in, its border and a margin off:
 // a text that needs more is written smaller, down to three quarters of the style's size.
@@ -34,7 +35,7 @@ struct StyleInfo {
 
 constexpr std::array<StyleInfo, TextStyleCount> styles{{
     {40, {120, 60, 20, 255}, 740, 3, 0},   // TextTitle: the scene, 780 wide
-    {28, {60, 40, 30, 255}, 720, 2, 0},    // TextPrompt: the question's panel, 780 x 88
+    {28, {60, 40, 30, 255}, 600, 2, 0},    // TextPrompt: the question's panel, 780 x 88, clear of its speaker
     {22, {60, 40, 30, 255}, 376, 2, 0},    // TextLabel: the label and hint panels, 416 wide
     {26, {60, 40, 30, 255}, 140, 4, 0},    // TextAnswer: a card, 172 wide
     {54, {60, 40, 30, 255}, 140, 1, 0},    // TextBigAnswer

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "painters.h"
 
@@ -126,6 +127,27 @@ int starSprite(int size, bool lit)
     Pen pen{s, 2.0f * size / 100.0f, std::max(2, size / 20)};
     ring(pen, 50, 53, 10, 46, 21, -3.14159f / 2, lit ? starGold : starGrey);
     if (lit) dot(pen, 42, 40, 5, starShine);
+    int sprite = atlasAdd(s, true);
+    SDL_FreeSurface(s);
+    return sprite;
+}
+
+int speakerSprite(int size, Rgba fill)
+{
+    SDL_Surface *s = atlasNewSurface(2 * size, 2 * size);
+    if (!s) return -1;
+    Pen pen{s, 2.0f * size / 100.0f, std::max(2, size / 24)};
+    constexpr Rgb face{255, 255, 255};
+    disc(pen, 50, 50, 46, Rgb{fill.r, fill.g, fill.b});
+    box(pen, 20, 39, 14, 22, face, 3);
+    poly(pen, {32, 39, 50, 23, 50, 77, 32, 61}, face);
+    // Two sound waves, each a row of short round strokes along an arc.
+    for (float radius : {13.0f, 25.0f})
+        for (int k = 0; k < 6; ++k) {
+            float a = -0.85f + 0.34f * k, b = a + 0.34f;
+            stroke(pen, 52 + radius * std::cos(a), 50 + radius * std::sin(a), 52 + radius * std::cos(b),
+                   50 + radius * std::sin(b), 6, face);
+        }
     int sprite = atlasAdd(s, true);
     SDL_FreeSurface(s);
     return sprite;

@@ -23,6 +23,9 @@ int panelSprite(int w, int h, Rgba fill, Rgba border, int radius);
 // A big star, for the praise and the finished tasks.
 int starSprite(int size, bool lit);
 
+// A round button with a white speaker and its sound waves on it, size x size pixels.
+int speakerSprite(int size, Rgba fill);
+
 // Forgets the pictures made so far (the atlas pages are freed with the atlas).
 void picturesForget();
 

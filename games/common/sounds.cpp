@@ -7,11 +7,13 @@
 #include <array>
 #include <cmath>
 
+#include "tavrin/host.h"
+
 namespace {
 
-// The shell plays its click on channel 1; the games keep to channels 2 and 3.
-constexpr int ChannelRight = 2;
-constexpr int ChannelWrong = 3;
+// The shell plays its click on a channel of its own; the games' effects have two others.
+constexpr int ChannelRight = TavrinChannelEffects;
+constexpr int ChannelWrong = TavrinChannelEffects + 1;
 
 // Fixed buffers, so that nothing here needs destroying while the library is unloaded (see engineRelease).
 constexpr int MaxSamples = 96 * 1024;

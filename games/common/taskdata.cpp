@@ -155,6 +155,24 @@ Task madeTask(const char *title, Pic icon, const char *hint, RuleFn rule, RoundM
     return t;
 }
 
+int makePool(const Task &task, int place, int level, std::array<Round, MadePool> &pool)
+{
+    if (!task.maker) return 0;
+    // Fixed by the task and the level, so that what a task remembers of its questions stays true.
+    Random random = randomSeeded(2654435761u * static_cast<uint32_t>(place + 1) + 40503u * static_cast<uint32_t>(level));
+    int count = 0;
+    for (int index = 0; index < MadePool; ++index)
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            Round r = task.maker(level, index, random);
+            bool fresh = std::none_of(pool.begin(), pool.begin() + count,
+                                      [&](const Round &made) { return sameQuestion(made, r, task.rule); });
+            if (!fresh) continue;
+            pool[static_cast<size_t>(count++)] = r;
+            break;
+        }
+    return count;
+}
+
 bool sameQuestion(const Round &x, const Round &y, RuleFn rule)
 {
     if ((x.prompt == nullptr) != (y.prompt == nullptr) || (x.prompt && std::strcmp(x.prompt, y.prompt) != 0)) return false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules.h"
+#include "speech.h"
 #include "tasks.h"
 
 inline Pic pic(PicKind kind, int param = 0) { return Pic{kind, static_cast<int16_t>(param)}; }

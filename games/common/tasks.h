@@ -148,6 +148,10 @@ struct Task {
     RoundMaker maker = nullptr;          // when set, each level's pool is made at start
 };
 
+// The questions of a level of a task with a maker, the same at every start: made from a seed of the task's
+// place in its table and the level alone, a question the maker makes twice kept once. Returns how many.
+int makePool(const Task &task, int place, int level, std::array<Round, MadePool> &pool);
+
 enum Theme { ThemeForest, ThemeTown };
 
 constexpr int MaxTasks = 25;

@@ -351,7 +351,7 @@ const auto townTasks = taskTable(
 
     task("Segítséget hívok", pic(PicPhone), "Hívd a 112-t, és mondd meg, hol vagy!", ruleMarked, bothLevels({
          round("Melyik számot hívod, ha nagy baj van?", {pic(PicPhone)},
-               {answer("123", 0), answer("112", 1), answer("555", 0)}),
+               {answer(said("123", "egy kettő három"), 0), answer("112", 1), answer(said("555", "öt öt öt"), 0)}),
          round("Mit mondasz el, amikor segítséget hívsz?", {pic(PicPhone)},
                {answer("a nevem, és hol vagyok", 1), answer("egy mesét", 0)}),
          hinted(round("Tűz van! Kiket hívsz?", {pic(PicCampfire)},

@@ -4,6 +4,8 @@
 
 #include <SDL/SDL.h>
 
+#include "tavrin/host.h"
+
 #if defined(_WIN32)
 #define TAVRIN_MODULE_EXPORT __declspec(dllexport)
 #else

@@ -8,10 +8,14 @@
 #include "platform/filekind.h"
 #include "store/settings.h"
 #include "text/charset.h"
+#include "tavrin/host.h"
 
 // ----------------------------------------------------------------------------------------------------
 // Defines
 // ----------------------------------------------------------------------------------------------------
+// The games play their effects and their voice on the channels the shared header gives them.
+static_assert(TavrinChannelCount == MIX_CHANNELS, "the mixer opens with the channels the games are promised");
+
 constexpr const char *noSoundCardMessage = "Az alkalmaz\xE1s nem tudta megnyitni a hangk\xE1rty\xE1t.\n"
                                            "Ellen\xF5rizze, hogy egy m\xE1sik alkalmaz\xE1s nem foglalja-e.";
 
@@ -63,12 +67,12 @@ bool audioDeviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 void playClick(Mix_Chunk *chunk)
 {
     if (!audioDeviceOpen()) return;
-    // The click plays on channel 1 so that a new click cuts the old one off. The volume is set again
-    // after the start, each time; setting it before as well keeps the mixer from sounding the first
+    // The click plays on a channel of its own so that a new click cuts the old one off. The volume is set
+    // again after the start, each time; setting it before as well keeps the mixer from sounding the first
     // moments of a click at the previous volume (a click at volume 0 stays silent).
-    Mix_Volume(1, appSettings.fxvolume);
-    Mix_PlayChannelTimed(1, chunk, 0, -1);
-    Mix_Volume(1, appSettings.fxvolume);
+    Mix_Volume(TavrinChannelClick, appSettings.fxvolume);
+    Mix_PlayChannelTimed(TavrinChannelClick, chunk, 0, -1);
+    Mix_Volume(TavrinChannelClick, appSettings.fxvolume);
 }
 
 // Only a plain file is opened: a named pipe in a sound's place would keep the loader waiting for ever.

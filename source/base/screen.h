@@ -3,8 +3,10 @@
 
 #include <SDL/SDL.h>
 
-constexpr int screenWidth = 800;
-constexpr int screenHeight = 600;
+#include "tavrin/host.h"
+
+constexpr int screenWidth = TavrinScreenWidth;
+constexpr int screenHeight = TavrinScreenHeight;
 
 // What VideoSetMode returned; every drawing service targets it. Null until the mode is set.
 inline SDL_Surface *screen = nullptr;

@@ -22,7 +22,7 @@
 // ----------------------------------------------------------------------------------------------------
 // Defines
 // ----------------------------------------------------------------------------------------------------
-constexpr const char *fontFile = "g/KOMIKATA.TTF";
+constexpr const char *fontFile = TAVRIN_FONT_PATH;
 
 const std::array<FontSpec, 7> fontSpecs = {{
     {&Font27Teal, 27, {50, 188, 193, 0}},

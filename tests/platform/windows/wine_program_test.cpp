@@ -236,6 +236,7 @@ TEST_F(WindowsProgram, StartedFromAnotherFolderDrawsAsOnLinuxPlaysBothGamesAndSa
     std::string out = readFile(run / "stdout.txt"), err = readFile(run / "stderr.txt");
     EXPECT_TRUE(std::regex_search(out, std::regex("desired = 800 x 600\r?\nreal = 800 x 600\r?\n"))) << out;
     EXPECT_NE(err.find("video: Max texture size: "), std::string::npos) << err;
+    EXPECT_EQ(err.find("voice:"), std::string::npos) << "the games' voice is in the run folder and plays: " << err;
 
     // The menu, and the game's own drawing through the real SDL_gfx, as on Linux.
     Comparison menu = reportComparison("the player choice", compareWithLinux(shot));
@@ -341,7 +342,8 @@ TEST_F(WindowsProgram, TheInstallerInstallsForTheUserLeavesOneCopyAndTheUninstal
     for (const char *file : {"tavrin.exe", "tavrin-reg.exe", "tavrin-report.exe", "game1.dll", "game2.dll",
                              "tavrin_store.dll", "SDL.dll", "SDL_mixer.dll", "SDL_image.dll", "SDL_ttf.dll",
                              "libSDL_gfx-15.dll", "uninstall.exe", "g/KOMIKATA.TTF", "g/KOMIKATA-LICENSE.txt",
-                             "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg", "licences/SDL.txt", "licences/SDL_gfx.txt"})
+                             "g/bgtop.tga", "g1/cloud1.tga", "snd/main.ogg", "snd/voice/clips.txt", "licences/SDL.txt",
+                             "licences/SDL_gfx.txt"})
         EXPECT_TRUE(fs::exists(first.linux / file)) << file;
     EXPECT_TRUE(fs::exists(shortcut)) << shortcut;
     fs::path overview = shortcut.parent_path() / "Tavrin – szülői áttekintés.lnk";
@@ -439,8 +441,10 @@ TEST_F(WindowsProgram, TheInstallerAndTheUninstallerAskToQuitARunningGame)
     const std::string setupName = "^Tavrin (Setup|Telep)", uninstallName = "^Tavrin (Uninstall|Elt)";
     fs::path folder = windowsFolder("%LOCALAPPDATA%\\Programs\\Tavrin").linux;
     ASSERT_EQ(command({wine, windowsSetup, "/S"}), 0);
-    // A file the install puts back, to see whether it has run.
+    // Files the install puts back, to see whether it has run, and when it has ended: the uninstaller is
+    // written after every file (with the games' voice, over a thousand of them).
     fs::remove(folder / "g1" / "cloud1.tga");
+    fs::remove(folder / "uninstall.exe");
 
     pid_t game = start(folder, folder);
     WinePointer pointer{findProgramWindow(90s)};
@@ -466,6 +470,7 @@ TEST_F(WindowsProgram, TheInstallerAndTheUninstallerAskToQuitARunningGame)
     EXPECT_EQ(exitCodeWithin(game, 60s), 0);
     clickBoxButton(box, 0);
     EXPECT_TRUE(eventually([&] { return fs::exists(folder / "g1" / "cloud1.tga"); }, 60s)) << "no install after retry";
+    EXPECT_TRUE(eventually([&] { return fs::exists(folder / "uninstall.exe"); }, 120s)) << "the install did not end";
     std::this_thread::sleep_for(3s);
     installer.key("Return");  // the finish page, which starts the game
     EXPECT_EQ(exitCodeWithin(setup, 60s), 0);
