@@ -289,8 +289,16 @@ void drawFly(Pen &p, int)
     dot(p, 55, 40, 4, {200, 50, 50});
 }
 
-void drawMushroom(Pen &p, int)
+void drawMushroom(Pen &p, int kind)
 {
+    if (kind == 1) { // a brown-capped one on a stout stem
+        Rgb cap{165, 100, 50};
+        box(p, 36, 50, 28, 40, {240, 228, 200}, 12);
+        poly(p, {8, 58, 16, 34, 50, 16, 84, 34, 92, 58}, cap);
+        oval(p, 50, 58, 42, 7, {235, 215, 160});
+        plainOval(p, 40, 32, 12, 5, {195, 135, 80});
+        return;
+    }
     box(p, 40, 50, 20, 40, {245, 235, 210}, 8);
     poly(p, {10, 56, 20, 30, 50, 14, 80, 30, 90, 56}, {225, 60, 50});
     oval(p, 50, 56, 40, 6, {225, 60, 50});
@@ -390,16 +398,25 @@ void drawPine(Pen &p, int percent)
     poly(p, {x(30), y(38), x(70), y(38), x(50), y(6)}, darkGreen);
 }
 
+// The apples stand in rows of four, three, two and one on the basket's rim, each whole, so that they can be
+// counted.
 void drawBasket(Pen &p, int apples)
 {
-    apples = std::clamp(apples, 0, 9);
+    apples = std::clamp(apples, 0, 10);
+    poly(p, {8, 56, 92, 56, 80, 94, 20, 94}, {200, 145, 80});
+    for (int i = 0; i < 3; ++i) stroke(p, 14 + i * 2.0f, 66 + i * 9.0f, 86 - i * 2.0f, 66 + i * 9.0f, 1.5f, bark);
+    constexpr std::array<int, 4> rowSize{4, 3, 2, 1};
+    int row = 0, inRow = 0;
     for (int i = 0; i < apples; ++i) {
-        float x = 24 + (i % 4) * 17.0f + (i >= 4 ? 8 : 0), y = i >= 4 ? 34 : 48;
-        if (i >= 7) { x = 33 + (i - 7) * 17.0f; y = 20; }
-        disc(p, x, y, 9, appleRed);
+        int n = std::min(rowSize[static_cast<size_t>(row)], apples - (i - inRow));
+        float x = 50 + (inRow - (n - 1) / 2.0f) * 19, y = 47 - row * 16.0f;
+        disc(p, x, y, 8.5f, appleRed);
+        dot(p, x - 3, y - 3, 2, white);
+        if (++inRow == rowSize[static_cast<size_t>(row)]) {
+            ++row;
+            inRow = 0;
+        }
     }
-    poly(p, {8, 52, 92, 52, 80, 92, 20, 92}, {200, 145, 80});
-    for (int i = 0; i < 3; ++i) stroke(p, 14 + i * 2.0f, 62 + i * 10.0f, 86 - i * 2.0f, 62 + i * 10.0f, 1.5f, bark);
 }
 
 void drawShape(Pen &p, int param)
@@ -424,19 +441,498 @@ void drawLitter(Pen &p, int)
     oval(p, 86, 80, 8, 5, {120, 200, 230});            // a bottle lying down
 }
 
-void drawCampfire(Pen &p, int)
+namespace {
+
+constexpr Rgb flameOrange{245, 120, 40}, flameYellow{250, 210, 60}, smoke{120, 115, 115}, stone{170, 165, 160};
+
+// A line with an ink rim, for the arms and legs of the figures.
+void limb(Pen &p, float x1, float y1, float x2, float y2, float width, Rgb c)
 {
-    stroke(p, 20, 88, 80, 74, 8, bark);
-    stroke(p, 20, 74, 80, 88, 8, darkBark);
-    poly(p, {30, 78, 36, 46, 46, 56, 52, 20, 60, 50, 66, 40, 70, 78}, {245, 120, 40});
-    poly(p, {40, 78, 46, 58, 52, 66, 56, 46, 62, 78}, {250, 210, 60});
+    stroke(p, x1, y1, x2, y2, width + 2.0f * p.line / p.k, ink);
+    stroke(p, x1, y1, x2, y2, width, c);
 }
 
+// A child seen from the front or running: the head at (x, y), the size k (1 is about 60 units tall), the
+// hands and feet where the caller puts them, relative to the shoulders and the hips.
+struct Pose {
+    float handLX, handLY, handRX, handRY, footLX, footLY, footRX, footRY;
+};
+constexpr Pose standing{-9, 16, 9, 16, -5, 24, 5, 24};
+constexpr Rgb shirtBlue{80, 150, 230}, trousers{70, 85, 140}, hair{120, 70, 35};
+
+void child(Pen &p, float x, float y, float k, const Pose &pose, Rgb shirt = shirtBlue)
+{
+    float shoulder = y + 12 * k, hip = y + 32 * k;
+    limb(p, x - 3 * k, hip, x + pose.footLX * k, hip + pose.footLY * k, 5 * k, trousers);
+    limb(p, x + 3 * k, hip, x + pose.footRX * k, hip + pose.footRY * k, 5 * k, trousers);
+    box(p, x - 8 * k, shoulder - 2 * k, 16 * k, hip - shoulder + 4 * k, shirt, 4 * k);
+    limb(p, x - 6 * k, shoulder + 2 * k, x + pose.handLX * k, shoulder + pose.handLY * k, 4 * k, shirt);
+    limb(p, x + 6 * k, shoulder + 2 * k, x + pose.handRX * k, shoulder + pose.handRY * k, 4 * k, shirt);
+    dot(p, x + pose.handLX * k, shoulder + pose.handLY * k, 2.6f * k, skin);
+    dot(p, x + pose.handRX * k, shoulder + pose.handRY * k, 2.6f * k, skin);
+    disc(p, x, y, 9 * k, skin);
+    filledPieRGBA(p.s, px(p, x), px(p, y), px(p, 9.5f * k), 180, 360, hair.r, hair.g, hair.b, 255);
+    eye(p, x - 3.2f * k, y + 1 * k, 1.4f * k);
+    eye(p, x + 3.2f * k, y + 1 * k, 1.4f * k);
+}
+
+// A face filling the picture, for what a child does with its mouth: hushes, shouts, tastes.
+void bigFace(Pen &p)
+{
+    disc(p, 50, 54, 34, skin);
+    filledPieRGBA(p.s, px(p, 50), px(p, 54), px(p, 35), 180, 360, hair.r, hair.g, hair.b, 255);
+    for (int i = 0; i < 5; ++i) dot(p, 26 + i * 12.0f, 54 - (i == 0 || i == 4 ? 4.0f : 12.0f), 8, hair); // the fringe
+    eye(p, 37, 50, 4.5f);
+    eye(p, 63, 50, 4.5f);
+    dot(p, 30, 64, 4, {245, 170, 160});
+    dot(p, 70, 64, 4, {245, 170, 160});
+}
+
+// Flames with their yellow heart, standing on (x, base), w wide and h tall.
+void flames(Pen &p, float x, float base, float w, float h)
+{
+    poly(p, {x - w / 2, base, x - w / 3, base - h * 0.6f, x - w / 8, base - h * 0.45f, x, base - h, x + w / 6,
+             base - h * 0.5f, x + w / 3, base - h * 0.7f, x + w / 2, base},
+         flameOrange);
+    poly(p,
+         {x - w / 4, base, x - w / 8, base - h * 0.4f, x, base - h * 0.55f, x + w / 8, base - h * 0.35f, x + w / 4, base},
+         flameYellow);
+}
+
+void smallRabbit(Pen &p, float x, float y)
+{
+    Rgb fur{225, 220, 215};
+    oval(p, x - 3, y - 14, 2.5f, 8, fur);
+    oval(p, x + 4, y - 14, 2.5f, 8, fur);
+    oval(p, x + 6, y + 4, 12, 8, fur);
+    disc(p, x, y - 2, 8, fur);
+    eye(p, x - 3, y - 3, 1.5f);
+    disc(p, x + 18, y + 2, 3, white);
+}
+
+void smallBee(Pen &p, float x, float y)
+{
+    oval(p, x - 3, y - 6, 4, 5, {210, 235, 250});
+    oval(p, x + 3, y - 6, 4, 5, {210, 235, 250});
+    oval(p, x, y, 8, 5.5f, {250, 205, 50});
+    plainBox(p, x - 3, y - 5, 2, 10, black);
+    plainBox(p, x + 2, y - 5, 2, 10, black);
+}
+
+void flower(Pen &p, float x, float y, float r, Rgb c)
+{
+    for (int i = 0; i < 6; ++i) disc(p, x + r * std::cos(i * 1.047f), y + r * std::sin(i * 1.047f), r * 0.65f, c);
+    disc(p, x, y, r * 0.6f, {250, 215, 60});
+}
+
+} // namespace
+
+// A fire laid as it should be: at a fireplace ringed with stones, with the grass kept away from it.
+void drawCampfire(Pen &p, int)
+{
+    oval(p, 50, 84, 44, 11, {190, 175, 150});
+    stroke(p, 24, 86, 76, 74, 7, bark);
+    stroke(p, 24, 74, 76, 86, 7, darkBark);
+    flames(p, 50, 80, 40, 58);
+    for (int i = 0; i < 9; ++i) { // the ring of stones, the front ones drawn last
+        float a = 3.14159f * (i / 8.0f);
+        oval(p, 50 - 42 * std::cos(a), 86 + 8 * std::sin(a), 8, 5.5f, stone);
+    }
+}
+
+// A fire out of hand: a tree ablaze, flames on the ground and black smoke rising.
+void drawBlaze(Pen &p, int)
+{
+    disc(p, 30, 22, 14, smoke);
+    disc(p, 50, 14, 13, {95, 90, 90});
+    disc(p, 70, 22, 14, smoke);
+    box(p, 42, 52, 14, 44, darkBark, 3);
+    disc(p, 50, 40, 22, {90, 120, 60});
+    disc(p, 34, 50, 14, {90, 120, 60});
+    disc(p, 66, 50, 14, {90, 120, 60});
+    flames(p, 36, 64, 30, 44);
+    flames(p, 62, 62, 32, 50);
+    flames(p, 50, 52, 26, 40);
+    flames(p, 16, 96, 24, 30);
+    flames(p, 84, 96, 24, 34);
+    flames(p, 50, 96, 20, 22);
+}
+
+// A flower picked: held up in a hand, its stem torn, the head already drooping; the stub left in the grass.
 void drawPickFlower(Pen &p, int)
 {
-    drawFlower(p, ColPink);
-    poly(p, {60, 60, 86, 44, 94, 56, 70, 72}, skin); // a hand reaching for it
-    stroke(p, 50, 52, 68, 58, 3, skin);
+    oval(p, 30, 92, 22, 4, leafGreen);
+    stroke(p, 30, 92, 30, 78, 3, darkGreen);
+    poly(p, {27, 78, 30, 72, 33, 78}, darkGreen); // the torn stub
+    stroke(p, 60, 72, 54, 30, 3, darkGreen);
+    poly(p, {57, 72, 60, 80, 63, 72}, darkGreen); // the torn end
+    oval(p, 58, 50, 8, 4, leafGreen);
+    flower(p, 46, 24, 12, colourRgb(ColPink));
+    box(p, 54, 58, 18, 16, skin, 6); // the fist around the stem
+    box(p, 60, 72, 14, 22, shirtBlue, 3);
+    stroke(p, 56, 62, 70, 62, 1, ink);
+    stroke(p, 56, 67, 70, 67, 1, ink);
+}
+
+//----------------------------------------------------------------------------------------------------------
+// More of the forest: small animals, homes, food and the signs of the seasons
+//----------------------------------------------------------------------------------------------------------
+
+void drawAnt(Pen &p, int)
+{
+    Rgb body{70, 40, 30};
+    for (int side : {-1, 1}) // six legs, three on each side of the middle
+        for (int i = 0; i < 3; ++i) {
+            float x = 44 + i * 6.0f, end = 28 + i * 18.0f;
+            stroke(p, x, 50, end - 4, 50 + side * 16, 2.5f, body);
+            stroke(p, end - 4, 50 + side * 16, end, 50 + side * 26, 2.5f, body);
+        }
+    stroke(p, 16, 44, 6, 28, 2, body); // feelers
+    stroke(p, 20, 42, 20, 24, 2, body);
+    oval(p, 72, 50, 20, 14, body);
+    oval(p, 48, 50, 11, 8, body);
+    disc(p, 24, 48, 11, body);
+    eye(p, 20, 45, 2.5f);
+    dot(p, 66, 45, 3, {130, 90, 70});
+}
+
+void drawAnthill(Pen &p, int)
+{
+    Rgb earth{175, 125, 75};
+    poly(p, {4, 92, 22, 58, 42, 30, 50, 26, 58, 30, 78, 58, 96, 92}, earth);
+    for (int i = 0; i < 26; ++i) // the needles and twigs it is built of
+        stroke(p, 14 + (i * 37) % 72, 40 + (i * 23) % 48, 18 + (i * 37) % 72, 37 + (i * 23) % 48, 1.2f, darkBark);
+    oval(p, 50, 80, 7, 5, {60, 40, 25});
+    for (float x : {30.0f, 64.0f, 74.0f}) { // ants on the way home
+        dot(p, x, 70 - x / 6, 2, black);
+        dot(p, x + 4, 70 - x / 6, 2.5f, black);
+    }
+    stroke(p, 4, 92, 96, 92, 2, ink);
+}
+
+void drawSnail(Pen &p, int)
+{
+    Rgb body{215, 200, 160}, shell{205, 140, 70};
+    poly(p, {8, 88, 14, 66, 30, 58, 44, 74, 92, 80, 92, 88}, body);
+    stroke(p, 18, 64, 12, 42, 2, body);
+    stroke(p, 24, 62, 26, 40, 2, body);
+    dot(p, 12, 42, 3, black);
+    dot(p, 26, 40, 3, black);
+    disc(p, 60, 56, 28, shell);
+    for (float r : {20.0f, 12.0f, 5.0f}) // the spiral of the shell
+        arcRGBA(p.s, px(p, 60 + (28 - r) / 5), px(p, 56 + (28 - r) / 8), px(p, r), 0, 330, ink.r, ink.g, ink.b, 255);
+    smile(p, 20, 72, 5);
+}
+
+void drawSpider(Pen &p, int)
+{
+    stroke(p, 50, 0, 50, 36, 1, grey); // the thread it hangs from
+    for (int side : {-1, 1})
+        for (int i = 0; i < 4; ++i) { // eight legs, bent at the knee
+            float y = 50 + i * 7.0f, knee = 26 + i * 2.0f;
+            stroke(p, 50, y, 50 + side * knee, y - 14 + i * 6, 2.5f, black);
+            stroke(p, 50 + side * knee, y - 14 + i * 6, 50 + side * (knee + 12), y + 10 + i * 5, 2.5f, black);
+        }
+    oval(p, 50, 68, 16, 18, {60, 55, 60});
+    disc(p, 50, 44, 11, {60, 55, 60});
+    eye(p, 45, 43, 3);
+    eye(p, 55, 43, 3);
+    dot(p, 50, 72, 4, {240, 200, 60});
+}
+
+// The hedgehog's winter bed: a heap of fallen leaves.
+void drawLeafPile(Pen &p, int)
+{
+    Rgb colours[4] = {autumnOrange, autumnRed, {215, 165, 60}, {160, 110, 60}};
+    oval(p, 50, 90, 46, 52, {185, 120, 55});
+    eraseBox(p, 0, 90, 100, 10);
+    for (int i = 0; i < 22; ++i) { // leaves all over the heap, in rows that narrow towards the top
+        int row = i < 8 ? 0 : i < 14 ? 1 : i < 19 ? 2 : 3, first = row == 0 ? 0 : row == 1 ? 8 : row == 2 ? 14 : 19;
+        int inRow = row == 0 ? 8 : row == 1 ? 6 : row == 2 ? 5 : 3;
+        float span = 80 - row * 18.0f, x = 50 - span / 2 + (i - first) * span / (inRow - 1), y = 82 - row * 13.0f;
+        oval(p, x, y, 8, 5, colours[(i * 3) % 4]);
+        stroke(p, x - 5, y + 1, x + 5, y - 1, 1, ink);
+    }
+    stroke(p, 2, 90, 98, 90, 2, ink);
+}
+
+void drawDeer(Pen &p, int fawn)
+{
+    Rgb fur{190, 120, 60};
+    float k = fawn == 1 ? 0.8f : 1; // the fawn smaller, standing on the same ground
+    auto x = [k](float u) { return 50 + (u - 50) * k; };
+    auto y = [k](float u) { return 96 - (96 - u) * k; };
+    for (float leg : {34.0f, 42.0f, 66.0f, 74.0f}) stroke(p, x(leg), y(60), x(leg), y(94), 3.5f * k, {150, 90, 45});
+    oval(p, x(54), y(56), 26 * k, 14 * k, fur);
+    stroke(p, x(30), y(50), x(24), y(26), 9 * k, fur); // the neck
+    oval(p, x(20), y(22), 11 * k, 8 * k, fur);
+    oval(p, x(28), y(10), 4 * k, 8 * k, fur); // ears
+    oval(p, x(18), y(9), 4 * k, 8 * k, fur);
+    eye(p, x(18), y(20), 2.2f * k);
+    dot(p, x(10), y(24), 2.2f * k, black);
+    oval(p, x(78), y(52), 7 * k, 7 * k, white); // the white rump
+    if (fawn == 1)
+        for (int i = 0; i < 7; ++i) dot(p, x(38 + (i * 13) % 30), y(47 + (i * 7) % 12), 2.2f, white);
+    else {
+        stroke(p, x(24), y(10), x(26), y(-2), 2, darkBark); // short antlers
+        stroke(p, x(18), y(8), x(16), y(-3), 2, darkBark);
+    }
+}
+
+void drawGrass(Pen &p, int)
+{
+    for (int i = 0; i < 9; ++i) {
+        float base = 18 + i * 8.0f, tip = base + ((i % 3) - 1) * 10.0f;
+        poly(p, {base - 4, 92, tip, 20.0f + (i * 17) % 40, base + 4, 92}, i % 2 ? leafGreen : darkGreen);
+    }
+    stroke(p, 8, 92, 92, 92, 2, ink);
+}
+
+void drawMouse(Pen &p, int)
+{
+    Rgb fur{165, 160, 160}, pink{245, 170, 180};
+    stroke(p, 76, 74, 96, 52, 2, pink); // the long tail
+    for (float leg : {38.0f, 46.0f, 60.0f, 68.0f}) stroke(p, leg, 78, leg, 90, 3, pink);
+    oval(p, 56, 68, 24, 16, fur);
+    disc(p, 30, 46, 12, fur);
+    plainOval(p, 30, 46, 7, 7, pink);
+    poly(p, {12, 64, 26, 54, 36, 66}, fur);
+    oval(p, 26, 64, 14, 10, fur);
+    eye(p, 22, 60, 2.5f);
+    dot(p, 12, 66, 2.5f, pink);
+}
+
+void drawWheat(Pen &p, int)
+{
+    Rgb grain{235, 190, 80};
+    stroke(p, 50, 40, 50, 96, 3, {205, 165, 70});
+    for (int i = 0; i < 5; ++i) {
+        float y = 20 + i * 10.0f;
+        oval(p, 42, y + 4, 6, 9, grain);
+        oval(p, 58, y + 4, 6, 9, grain);
+        stroke(p, 42, y, 34, y - 12, 1, {205, 165, 70}); // the whiskers
+        stroke(p, 58, y, 66, y - 12, 1, {205, 165, 70});
+    }
+    oval(p, 50, 12, 6, 9, grain);
+}
+
+void drawSnowman(Pen &p, int)
+{
+    oval(p, 50, 94, 40, 5, {232, 240, 252});
+    disc(p, 50, 74, 22, {240, 245, 252});
+    disc(p, 50, 42, 16, {240, 245, 252});
+    disc(p, 50, 18, 12, {240, 245, 252});
+    box(p, 40, 0, 20, 10, {200, 60, 50}, 2); // a pot for a hat
+    eye(p, 45, 16, 2);
+    eye(p, 55, 16, 2);
+    poly(p, {50, 19, 66, 22, 50, 24}, {245, 140, 40});
+    for (float y : {38.0f, 48.0f, 68.0f}) dot(p, 50, y, 2.5f, black);
+    stroke(p, 34, 40, 14, 28, 2.5f, bark);
+    stroke(p, 66, 40, 86, 28, 2.5f, bark);
+}
+
+// The snowdrop, the first flower of spring: white bells hanging from thin stems, snow still about.
+void drawSnowdrop(Pen &p, int)
+{
+    oval(p, 50, 92, 44, 6, {232, 240, 252});
+    poly(p, {46, 90, 49, 62, 52, 90}, leafGreen); // two narrow leaves between the stems
+    poly(p, {50, 90, 54, 68, 56, 90}, leafGreen);
+    for (int side : {-1, 1}) { // two stems bent over at the top, each with its bell of three petals
+        float x = 50 + side * 8, tip = x + side * 14, top = side < 0 ? 18.0f : 26.0f;
+        stroke(p, x, 90, x, top + 6, 2.5f, darkGreen);
+        stroke(p, x, top + 6, tip, top + 8, 2.5f, darkGreen);
+        oval(p, tip - 6, top + 26, 5, 12, white);
+        oval(p, tip + 6, top + 26, 5, 12, white);
+        oval(p, tip, top + 24, 6, 14, white);
+        disc(p, tip, top + 10, 3.5f, leafGreen);
+    }
+}
+
+void drawWatermelon(Pen &p, int)
+{
+    filledPieRGBA(p.s, px(p, 50), px(p, 34), px(p, 46), 0, 180, ink.r, ink.g, ink.b, 255);
+    filledPieRGBA(p.s, px(p, 50), px(p, 34), px(p, 44), 0, 180, 70, 150, 60, 255);
+    filledPieRGBA(p.s, px(p, 50), px(p, 34), px(p, 38), 0, 180, 245, 245, 220, 255);
+    filledPieRGBA(p.s, px(p, 50), px(p, 34), px(p, 35), 0, 180, 235, 70, 80, 255);
+    for (int i = 0; i < 6; ++i) oval(p, 32 + i * 7.0f, 44 + (i % 2) * 10.0f, 1.6f, 2.6f, black);
+}
+
+void drawGrapes(Pen &p, int)
+{
+    Rgb grape{140, 80, 170};
+    stroke(p, 50, 20, 54, 6, 3, bark);
+    oval(p, 66, 14, 14, 8, leafGreen);
+    constexpr std::array<std::array<float, 2>, 10> berries{{
+        {{36, 30}}, {{50, 30}}, {{64, 30}}, {{43, 43}}, {{57, 43}},
+        {{36, 56}}, {{50, 56}}, {{64, 56}}, {{43, 69}}, {{57, 69}},
+    }};
+    for (const auto &b : berries) disc(p, b[0], b[1], 8, grape);
+    disc(p, 50, 82, 8, grape);
+    for (const auto &b : berries) dot(p, b[0] - 3, b[1] - 3, 2, {200, 160, 220});
+}
+
+void drawEgg(Pen &p, int kind)
+{
+    if (kind == 1) { // the cuckoo's: bigger, creamy and speckled
+        oval(p, 50, 54, 30, 40, {240, 225, 190});
+        for (int i = 0; i < 12; ++i) dot(p, 32 + (i * 23) % 36, 26 + (i * 31) % 56, 2.8f, {150, 95, 55});
+        return;
+    }
+    oval(p, 50, 58, 24, 32, {190, 225, 245});
+    dot(p, 42, 44, 4, white);
+}
+
+// Ten cubes in a rod, as tens are counted at school, with its "10" beside it; crossed out when taken away.
+void drawTenRod(Pen &p, int taken)
+{
+    Rgb wood = taken == 1 ? Rgb{215, 205, 190} : Rgb{245, 180, 70};
+    for (int i = 0; i < 10; ++i) box(p, 30, 3 + i * 9.4f, 20, 8.4f, wood, 1.5f);
+    disc(p, 72, 50, 15, white);
+    label(p, "10", 72, 51, 18, rgba(darkBark));
+    if (taken == 1) {
+        stroke(p, 14, 18, 86, 82, 6, {220, 60, 60});
+        stroke(p, 86, 18, 14, 82, 6, {220, 60, 60});
+    }
+}
+
+//----------------------------------------------------------------------------------------------------------
+// What a child does in the forest
+//----------------------------------------------------------------------------------------------------------
+
+void drawDeed(Pen &p, int deed)
+{
+    switch (deed) {
+    case DeedHush: // a finger on the lips: quiet, just looking
+        bigFace(p);
+        oval(p, 50, 74, 6, 3, {200, 90, 90});
+        box(p, 46, 60, 8, 26, skin, 4);
+        box(p, 40, 82, 20, 16, skin, 7);
+        break;
+    case DeedChase: { // running after a rabbit that runs away
+        constexpr Pose running{14, 2, -12, 20, -16, 18, 14, 22};
+        for (int i = 0; i < 3; ++i) stroke(p, 4, 40 + i * 10.0f, 14, 40 + i * 10.0f, 1.5f, grey);
+        child(p, 34, 24, 1.2f, running, {230, 80, 70});
+        smallRabbit(p, 78, 74);
+        for (int i = 0; i < 2; ++i) stroke(p, 90, 62 + i * 8.0f, 98, 62 + i * 8.0f, 1.5f, grey);
+        break;
+    }
+    case DeedCarryOff: // a rabbit in a box, carried off home
+        child(p, 30, 18, 1.2f, Pose{14, 30, 20, 30, -6, 26, 6, 26});
+        smallRabbit(p, 52, 44);
+        box(p, 36, 50, 34, 24, {210, 165, 100}, 2);
+        stroke(p, 40, 56, 66, 56, 1, darkBark);
+        poly(p, {76, 74, 76, 56, 87, 46, 98, 56, 98, 74}, {240, 175, 150});
+        box(p, 84, 62, 6, 12, bark);
+        break;
+    case DeedTrample: { // a boot coming down on a flower
+        oval(p, 50, 94, 44, 4, leafGreen);
+        stroke(p, 50, 94, 60, 82, 3, darkGreen);
+        flower(p, 70, 80, 9, colourRgb(ColPink));
+        box(p, 22, 0, 28, 30, trousers, 3);
+        poly(p, {20, 28, 52, 28, 56, 42, 80, 46, 88, 56, 88, 62, 20, 62}, {150, 95, 50});
+        box(p, 18, 60, 72, 7, {70, 50, 35}, 3);
+        for (int i = 0; i < 3; ++i) stroke(p, 30 + i * 20.0f, 72, 28 + i * 20.0f, 80, 1.5f, grey);
+        break;
+    }
+    case DeedTellAdult: // telling a grown-up: a child by a grown-up, something to say
+        child(p, 70, 44, 1.1f, Pose{-12, 4, 9, 16, -5, 24, 5, 24});
+        child(p, 30, 14, 1.9f, standing, {90, 170, 90});
+        box(p, 58, 4, 34, 22, white, 8);
+        poly(p, {64, 24, 70, 24, 66, 32}, white);
+        label(p, "!", 75, 15, 18, rgba(autumnRed));
+        break;
+    case DeedMatch: // a hand striking a match
+        box(p, 14, 60, 40, 26, {230, 70, 60}, 3);
+        plainBox(p, 14, 68, 40, 10, {245, 215, 120});
+        box(p, 52, 56, 22, 18, skin, 7);
+        stroke(p, 60, 58, 78, 28, 3, {240, 215, 150});
+        disc(p, 79, 26, 4, {200, 60, 40});
+        flames(p, 80, 24, 12, 20);
+        break;
+    case DeedApproach: // walking up to smoke and fire
+        child(p, 26, 30, 1.1f, Pose{14, 6, -8, 18, -10, 24, 10, 24});
+        disc(p, 74, 22, 10, smoke);
+        disc(p, 84, 12, 8, smoke);
+        flames(p, 76, 92, 30, 44);
+        break;
+    case DeedHide: // hiding in a bush
+        disc(p, 30, 64, 20, leafGreen);
+        disc(p, 70, 64, 20, leafGreen);
+        disc(p, 50, 50, 18, skin);
+        filledPieRGBA(p.s, px(p, 50), px(p, 50), px(p, 19), 180, 360, hair.r, hair.g, hair.b, 255);
+        eye(p, 44, 52, 2.5f);
+        eye(p, 56, 52, 2.5f);
+        disc(p, 50, 74, 24, darkGreen);
+        disc(p, 24, 78, 16, darkGreen);
+        disc(p, 76, 78, 16, darkGreen);
+        break;
+    case DeedTaste: // a mushroom on its way to the mouth
+        bigFace(p);
+        oval(p, 50, 74, 8, 6, {160, 50, 50});
+        box(p, 66, 74, 8, 18, {245, 235, 210}, 3);
+        poly(p, {56, 78, 62, 66, 72, 62, 82, 66, 88, 78}, {225, 60, 50});
+        dot(p, 72, 70, 2.5f, white);
+        break;
+    case DeedTakeEgg: // a hand reaching into a nest
+        oval(p, 38, 62, 9, 12, {190, 225, 245});
+        oval(p, 54, 60, 9, 12, {190, 225, 245});
+        poly(p, {8, 64, 86, 64, 76, 90, 18, 90}, {190, 140, 80});
+        for (int i = 0; i < 4; ++i) stroke(p, 14 + i * 4.0f, 70 + i * 5.0f, 80 - i * 4.0f, 70 + i * 5.0f, 1.2f, bark);
+        box(p, 60, 16, 18, 40, shirtBlue, 3);
+        box(p, 56, 46, 18, 18, skin, 7);
+        break;
+    case DeedShout: // shouting, with the noise flying out
+        bigFace(p);
+        oval(p, 50, 74, 11, 9, {160, 50, 50});
+        for (int i = 0; i < 3; ++i) {
+            stroke(p, 86, 66 + (i - 1) * 10.0f, 97, 66 + (i - 1) * 18.0f, 2.5f, autumnRed);
+            stroke(p, 14, 66 + (i - 1) * 10.0f, 3, 66 + (i - 1) * 18.0f, 2.5f, autumnRed);
+        }
+        break;
+    case DeedKick: // a foot kicking a mushroom to pieces
+        box(p, 10, 0, 24, 40, trousers, 3);
+        poly(p, {8, 38, 36, 38, 60, 52, 62, 62, 8, 62}, {150, 95, 50});
+        box(p, 6, 60, 58, 6, {70, 50, 35}, 3);
+        box(p, 74, 70, 12, 22, {245, 235, 210}, 4);
+        poly(p, {64, 74, 70, 60, 82, 56, 94, 62, 98, 74}, {225, 60, 50});
+        for (int i = 0; i < 3; ++i) stroke(p, 64 - i * 2.0f, 36 + i * 8.0f, 72 - i * 2.0f, 30 + i * 8.0f, 1.5f, grey);
+        oval(p, 50, 94, 46, 4, leafGreen);
+        break;
+    case DeedStill: // standing still and calm while a bee flies by
+        child(p, 40, 30, 1.5f, standing);
+        smile(p, 40, 31, 4);
+        for (int i = 0; i < 5; ++i) dot(p, 60 + i * 5.0f, 40 - (i % 2) * 5.0f, 1.2f, grey);
+        smallBee(p, 86, 30);
+        break;
+    case DeedSwat: // flapping both hands at a bee
+        child(p, 50, 36, 1.4f, Pose{-18, -18, 18, -18, -6, 24, 6, 24});
+        for (int side : {-1, 1}) { // the hands' swish
+            Sint16 from = side < 0 ? 180 : 270, to = side < 0 ? 270 : 360;
+            for (float r : {10.0f, 14.0f})
+                arcRGBA(p.s, px(p, 50 + side * 26.0f), px(p, 30), px(p, r), from, to, ink.r, ink.g, ink.b, 255);
+        }
+        oval(p, 50, 48, 4, 3, {160, 50, 50});
+        smallBee(p, 84, 60);
+        break;
+    case DeedBreak: // pulling at a branch till it cracks
+        box(p, 76, 8, 14, 88, bark, 3);
+        stroke(p, 78, 30, 40, 18, 5, bark);
+        disc(p, 36, 16, 10, leafGreen);
+        disc(p, 48, 10, 8, leafGreen);
+        poly(p, {62, 18, 66, 26, 60, 26, 64, 34}, {255, 240, 200}); // the crack
+        child(p, 34, 40, 1.3f, Pose{18, -20, 24, -16, -6, 24, 6, 24});
+        break;
+    case DeedClimb: // high up a tree, hanging on to a branch
+        box(p, 20, 4, 16, 92, bark, 3);
+        disc(p, 28, 8, 14, leafGreen);
+        stroke(p, 34, 30, 86, 22, 4, bark);
+        child(p, 66, 40, 1.2f, Pose{-6, -24, 6, -26, -10, 22, 12, 18});
+        for (int i = 0; i < 3; ++i) // the grass on the ground far below
+            stroke(p, 50 + i * 12.0f, 94, 50 + i * 12.0f, 88, 1.5f, darkGreen);
+        break;
+    default:
+        break;
+    }
 }
 
 //----------------------------------------------------------------------------------------------------------

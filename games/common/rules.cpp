@@ -14,14 +14,17 @@ struct KindPair {
     PicKind to;
 };
 
-constexpr std::array<KindPair, 7> homes{{
+constexpr std::array<KindPair, 10> homes{{
     {PicSquirrel, PicHollow}, {PicOwl, PicHollow}, {PicBird, PicNest}, {PicFox, PicBurrow},
     {PicBear, PicCave}, {PicBee, PicHive}, {PicFrog, PicPond},
+    {PicAnt, PicAnthill}, {PicHedgehog, PicLeafPile}, // the hedgehog sleeps the winter under a heap of leaves
+    {PicMouse, PicBurrow},
 }};
 
-constexpr std::array<KindPair, 6> foods{{
+constexpr std::array<KindPair, 11> foods{{
     {PicSquirrel, PicAcorn}, {PicRabbit, PicCarrot}, {PicBear, PicHoney}, {PicBee, PicFlower},
     {PicBird, PicWorm}, {PicFrog, PicFly},
+    {PicHedgehog, PicSnail}, {PicDeer, PicGrass}, {PicMouse, PicWheat}, {PicOwl, PicMouse}, {PicFox, PicMouse},
 }};
 
 PicKind lookUp(const KindPair *first, const KindPair *last, PicKind from)
@@ -41,14 +44,18 @@ int categoryOf(Pic pic)
     switch (pic.kind) {
     case PicSquirrel: case PicHedgehog: case PicRabbit: case PicFox: case PicBear: case PicOwl:
     case PicBird: case PicBee: case PicFrog: case PicWorm: case PicFly:
+    case PicAnt: case PicSnail: case PicSpider: case PicDeer: case PicMouse:
         return 1;
     case PicMushroom: case PicFlower: case PicLeaf: case PicTree: case PicPine: case PicAcorn:
+    case PicGrass: case PicWheat: case PicSnowdrop:
         return 2;
     case PicCar: case PicBus: case PicFireTruck: case PicAmbulance: case PicPolice:
         return 3;
     case PicApple: case PicCarrot: case PicHoney: case PicBread: case PicKifli: case PicIceCream:
+    case PicWatermelon: case PicGrapes:
         return 4;
     case PicHollow: case PicNest: case PicBurrow: case PicCave: case PicHive: case PicHouse:
+    case PicAnthill: case PicLeafPile:
         return 5;
     default:
         return 0;
@@ -96,7 +103,9 @@ int legsOf(PicKind animal)
     switch (animal) {
     case PicBird: case PicOwl: return 2;
     case PicSquirrel: case PicHedgehog: case PicRabbit: case PicFox: case PicBear: case PicFrog: return 4;
-    case PicBee: case PicFly: return 6;
+    case PicDeer: case PicMouse: return 4;
+    case PicBee: case PicFly: case PicAnt: return 6;
+    case PicSpider: return 8;
     default: return 0;
     }
 }
@@ -186,19 +195,24 @@ bool ruleCountAll(const Round &round, int choice)
     return validChoice(round, choice) && round.choices[choice].value == countScene(round, true);
 }
 
-bool ruleHome(const Round &round, int choice)
+namespace {
+
+// An animal shown with its homes (or foods) to choose from, or a home (or food) shown with the animals: the
+// answer is the one that belongs to the scene's picture.
+bool belongs(const Round &round, int choice, PicKind (*of)(PicKind))
 {
     if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
-    PicKind home = homeOf(static_cast<PicKind>(round.scene[0].kind));
-    return home != PicNone && round.choices[choice].pic.kind == home;
+    auto shown = static_cast<PicKind>(round.scene[0].kind);
+    auto chosen = static_cast<PicKind>(round.choices[choice].pic.kind);
+    PicKind own = of(shown);
+    return own != PicNone ? chosen == own : of(chosen) == shown;
 }
 
-bool ruleFood(const Round &round, int choice)
-{
-    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
-    PicKind food = foodOf(static_cast<PicKind>(round.scene[0].kind));
-    return food != PicNone && round.choices[choice].pic.kind == food;
-}
+} // namespace
+
+bool ruleHome(const Round &round, int choice) { return belongs(round, choice, homeOf); }
+
+bool ruleFood(const Round &round, int choice) { return belongs(round, choice, foodOf); }
 
 bool ruleSceneParam(const Round &round, int choice)
 {
@@ -208,8 +222,10 @@ bool ruleSceneParam(const Round &round, int choice)
 
 bool ruleSceneKind(const Round &round, int choice)
 {
-    if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
-    return round.choices[choice].value == round.scene[0].kind;
+    if (!validChoice(round, choice)) return false;
+    // A riddle shows nothing: the picture it is about is its target.
+    int kind = sceneCount(round) > 0 ? round.scene[0].kind : round.target.kind;
+    return kind != PicNone && round.choices[choice].value == kind;
 }
 
 bool rulePickTarget(const Round &round, int choice)
@@ -227,8 +243,14 @@ bool ruleShape(const Round &round, int choice)
 bool ruleLegs(const Round &round, int choice)
 {
     if (!validChoice(round, choice) || sceneCount(round) == 0) return false;
-    int legs = legsOf(static_cast<PicKind>(round.scene[0].kind));
-    return legs > 0 && round.choices[choice].value == legs;
+    // Two birds have four legs together; a picture whose legs are not known leaves the question unanswered.
+    int legs = 0;
+    for (int i = 0; i < sceneCount(round); ++i) {
+        int own = legsOf(static_cast<PicKind>(round.scene[i].kind));
+        if (own == 0) return false;
+        legs += own;
+    }
+    return round.choices[choice].value == legs;
 }
 
 bool ruleColour(const Round &round, int choice)

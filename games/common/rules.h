@@ -20,13 +20,13 @@ bool sceneCounts(const Round &round, int index, bool everything);
 // Rules, one per kind of question.
 bool ruleCount(const Round &round, int choice);       // the number of scene pictures like the target
 bool ruleCountAll(const Round &round, int choice);    // every scene picture except signs and question marks
-bool ruleHome(const Round &round, int choice);        // the home of the scene's animal
-bool ruleFood(const Round &round, int choice);        // the food of the scene's animal
+bool ruleHome(const Round &round, int choice);        // the home of the scene's animal, or the animal of its home
+bool ruleFood(const Round &round, int choice);        // the food of the scene's animal, or the animal of its food
 bool ruleSceneParam(const Round &round, int choice);  // value equals the parameter of the scene's first picture
-bool ruleSceneKind(const Round &round, int choice);   // value names the kind of the scene's first picture
+bool ruleSceneKind(const Round &round, int choice);   // value names the kind of the scene's first picture (or target)
 bool rulePickTarget(const Round &round, int choice);  // the choice's picture is the target picture
 bool ruleShape(const Round &round, int choice);       // the choice's picture is a shape of kind a
-bool ruleLegs(const Round &round, int choice);        // value is the number of legs of the scene's animal
+bool ruleLegs(const Round &round, int choice);        // value is the number of legs of the scene's animals together
 bool ruleColour(const Round &round, int choice);      // the choice's picture has colour a
 bool ruleBiggest(const Round &round, int choice);     // the largest parameter among the choices (a = 1: smallest)
 bool rulePattern(const Round &round, int choice);     // the picture that continues the scene's pattern

@@ -18,6 +18,8 @@ enum PicKind : int16_t {
     PicAcorn, PicCarrot, PicHoney, PicWorm, PicFly,
     PicMushroom, PicApple, PicFlower, PicLeaf, PicTree, PicPine, PicBasket,
     PicShape, PicLitter, PicCampfire, PicPickFlower,
+    PicBlaze, PicDeed, PicAnt, PicAnthill, PicSnail, PicSpider, PicLeafPile, PicDeer, PicGrass, PicMouse, PicWheat,
+    PicSnowman, PicSnowdrop, PicWatermelon, PicGrapes, PicEgg, PicTenRod,
     // town
     PicLight, PicWalkLight, PicCar, PicBus, PicFireTruck, PicAmbulance, PicPolice,
     PicCoin, PicClock, PicHouse, PicShop, PicSign, PicPaper, PicBottle, PicJar, PicBin, PicArrow,
@@ -43,6 +45,14 @@ enum Shape : int16_t { ShapeCircle, ShapeSquare, ShapeTriangle, ShapeStar, Shape
 inline Pic shapePic(int shape, int colour) { return Pic{PicShape, static_cast<int16_t>(shape * 16 + colour)}; }
 // Seasons, the parameter of PicTree.
 enum Season : int16_t { SeasonSpring, SeasonSummer, SeasonAutumn, SeasonWinter };
+// What a child does in the forest, the parameter of PicDeed: a small scene with the child in it.
+enum Deed : int16_t {
+    DeedHush, DeedChase, DeedCarryOff, DeedTrample, DeedTellAdult, DeedMatch, DeedApproach, DeedHide, DeedTaste,
+    DeedTakeEgg, DeedShout, DeedKick, DeedStill, DeedSwat, DeedBreak, DeedClimb, DeedCount
+};
+// Mushrooms (PicMushroom): 0 red with white spots, 1 brown; deer (PicDeer): 0 a grown roe deer, 1 a spotted fawn;
+// eggs (PicEgg): 0 a plain pale blue one, 1 the cuckoo's, bigger and speckled; a rod of ten cubes (PicTenRod):
+// 0 whole, 1 crossed out (taken away).
 // Clocks: the parameter of PicClock is hours * 60 + minutes.
 // Traffic lights: PicLight 0 red, 1 yellow, 2 green, 3 dark (the colours' places alone); PicWalkLight 0 red,
 // 1 green, 2 green flashing.

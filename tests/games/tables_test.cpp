@@ -1,6 +1,7 @@
 // tables_test.cpp -- every round of both games has exactly one right answer, and everything a child sees is there
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
@@ -97,6 +98,61 @@ TEST(TaskTables, EachGameHasItsTasksEachWithOneRightAnswerPerQuestion)
     checkGame(forestDefinition(), 15, "g1a%d");
     checkGame(townDefinition(), 25, "g2a%d");
 }
+
+namespace {
+
+// A number a child reads without reading words: the digits alone.
+bool isNumber(const char *label)
+{
+    if (!label || !*label) return false;
+    for (const char *p = label; *p; ++p)
+        if (*p < '0' || *p > '9') return false;
+    return true;
+}
+
+// What every question of a game asks of the child at its level: three answers or more, a first hint written
+// for it, at the small level answers given from a picture or a number, and no number beyond the level's.
+void checkQuestion(const std::string &where, const Round &r, int level)
+{
+    SCOPED_TRACE(where);
+    EXPECT_GE(choiceCount(r), 3) << r.prompt;
+    EXPECT_TRUE(r.hint && *r.hint) << r.prompt << ": the task's hint does not fit every question";
+    for (int i = 0; i < choiceCount(r); ++i) {
+        const Choice &c = r.choices[i];
+        if (level == ProgressLevelSmall) {
+            EXPECT_TRUE(c.pic.kind != PicNone || isNumber(c.label)) << r.prompt << ": \"" << c.label << "\" must be read";
+        }
+        if (isNumber(c.label)) {
+            EXPECT_LE(std::atoi(c.label), level == ProgressLevelSmall ? 10 : 100) << r.prompt;
+        }
+    }
+}
+
+void checkLevels(const GameDef &g)
+{
+    for (int t = 0; t < g.taskCount; ++t) {
+        const Task &task = g.tasks[t];
+        std::string name = std::string(task.title) + " ";
+        for (int level = 0; level < LevelCount; ++level) {
+            std::string at = name + (level == ProgressLevelSmall ? "kicsi" : "nagy");
+            if (!task.maker) {
+                EXPECT_GE(task.pools[level].size(), 2u * RoundsPerTask) << at << ": a play cannot avoid the play before";
+                for (size_t k = 0; k < task.pools[level].size(); ++k)
+                    checkQuestion(at + " " + std::to_string(k), task.pools[level][k], level);
+                continue;
+            }
+            Random random = randomSeeded(7);
+            for (int index = 0; index < MadePool; ++index)
+                checkQuestion(at + " made " + std::to_string(index), task.maker(level, index, random), level);
+        }
+        // The quiz is asked at both levels, so it is answered as the small one answers.
+        checkQuestion(name + "quiz", task.quiz, ProgressLevelSmall);
+    }
+}
+
+} // namespace
+
+TEST(TaskTables, ForestQuestionsSuitTheLevelTheyAreAskedAt) { checkLevels(forestDefinition()); }
 
 // What a maker asks at a level: the right answer's number (a count, a sum, an amount of money) or, for a
 // clock, its time in minutes.
