@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "atlas.h"
 #include "engine.h"
 #include "fake_store.h"
@@ -161,6 +163,8 @@ void ranges(int seeds)
 
 int main(int argc, char **argv)
 {
+    // From the run folder, as the program runs the games: a start then reads the voice's clip list too.
+    if (chdir(TAVRIN_RUN_DIR) != 0) std::fprintf(stderr, "bench-games: %s cannot be entered\n", TAVRIN_RUN_DIR);
     int starts = argc > 1 ? std::atoi(argv[1]) : 100;
     starDistribution(starts);
     repeats(starts);
