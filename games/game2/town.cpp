@@ -673,8 +673,11 @@ Task dayPartsTask()
                                 "Amikor felkel a Nap.");
     Round lunch = whenRound("Mikor ebédelünk?", {}, N, {M, X}, "Az ebéd a nap közepén van.", "Ebédkor magasan jár a Nap.");
     Round dinner = whenRound("Mikor vacsorázunk?", {}, E, {M, N}, "A vacsora a nap utolsó étele.", "Vacsora után lefekszünk.");
+    // A nap after lunch is sleep too, so "délben" comes close rather than being plainly wrong.
     Round sleep = whenRound("Mikor alszunk egészen reggelig?", {}, X, {M, N}, "Mikor sötét van odakint?",
-                            "Éjjel sötét van, mindenki alszik.");
+                            "Éjjel sötét van, mindenki alszik.", N);
+    Round nap = whenRound("Mikor pihenünk az óvodában?", {}, N, {M, X}, "Előbb megebédelünk, aztán lefekszünk.",
+                          "Az óvodában ebéd után, délben pihenünk.");
     Round sunrise = whenRound("Mikor kel fel a Nap?", {}, M, {N, E}, "A nap elején.", nullptr);
     Round sunset = whenRound("Mikor megy le a Nap?", {}, E, {M, N}, "A nap végén.", "Naplementekor piros az ég.");
     Round stars = whenRound("Mikor látod a Holdat és a csillagokat?", {}, X, {M, N}, "Mikor sötét az ég?", nullptr);
@@ -686,7 +689,7 @@ Task dayPartsTask()
     Round afterNight = whenRound("Mi jön ezután?", {dayPart(E), dayPart(X), pic(PicQuestion)}, M, {N, E}, wholeDay,
                                  "Este, éjjel, és aztán...?", N);
     return task("Napszakok", dayPart(PartNoon), "Mit csinálsz egy nap?", ruleMarked,
-                Levels{{breakfast, lunch, dinner, sleep, sunrise, sunset, stars, nursery},
+                Levels{{breakfast, lunch, dinner, sleep, nap, sunrise, sunset, stars, nursery},
                        {lunch, dinner, sunrise, sunset, stars, afterMorning, afterNoon, afterNight}},
                 hinted(round("Mi világít éjjel az égen?", {},
                              {right(choice(pic(PicMoon), "a Hold")), choice(pic(PicSun), "a Nap"), words("a szivárvány")}),
@@ -775,6 +778,15 @@ Task helpTask()
                               {right(choice(pic(PicFireTruck), "a tűzoltókat")), choice(bus(5), "a buszsofőrt"),
                                warned(words("senkit"), callForHelp)}),
                         whoPutsOutFires, "A tűzoltók jönnek, piros autóval.");
+    // The small answer from pictures alone: the three who come when 112 is called.
+    Round fireSmall = hinted(round("Ég a ház! Kiket hívsz?", {pic(PicHouseFire)},
+                                   {right(choice(pic(PicFireTruck), "a tűzoltókat")), choice(pic(PicAmbulance), "a mentőket"),
+                                    choice(pic(PicPolice), "a rendőröket")}),
+                             whoPutsOutFires, "A tűzoltók jönnek, piros autóval.");
+    Round illSmall = hinted(round("Valaki rosszul lett. Kiket hívsz?", {pic(PicMedicine)},
+                                  {right(choice(pic(PicAmbulance), "a mentőket")),
+                                   closeMiss(choice(pic(PicFireTruck), "a tűzoltókat")), choice(pic(PicPolice), "a rendőröket")}),
+                            whoHelpsTheIll, "A mentők jönnek, fehér autóval.");
     Round ill = hinted(round("Valaki rosszul lett. Kiket hívsz?", {pic(PicMedicine)},
                              {right(choice(pic(PicAmbulance), "a mentőket")), closeMiss(choice(pic(PicFireTruck), "a tűzoltókat")),
                               warned(words("senkit"), callForHelp)}),
@@ -802,7 +814,7 @@ Task helpTask()
                                  words("amikor megunom")}),
                           "A segítők még kérdezhetnek.", "Addig beszélünk, amíg azt mondják: leteheted.");
     return task("Segítséget hívok", pic(PicPhone), "Bajban hívd a 112-t!", ruleMarked,
-                Levels{{number, fire, ill, lost, smoke, forFun}, {number, fire, ill, lost, smoke, forFun, say, hangUp}},
+                Levels{{number, fireSmall, illSmall, lost, smoke, forFun}, {number, fire, ill, lost, smoke, forFun, say, hangUp}},
                 hinted(round("Eltévedtél. Kinek mondod el, hol laksz?", {},
                              {right(words("egy rendőrnek")),
                               warned(words("bárkinek, aki kérdezi"), "Vigyázz! Címet csak segítőnek mondunk."),

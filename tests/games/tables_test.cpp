@@ -222,7 +222,8 @@ TEST(TaskTables, MadeQuestionsHaveOneRightAnswerAndStayWithinTheirLevel)
 }
 
 // Every question of the town, made or written, the quiz among them, guides with a first hint of its own
-// rather than its task's one, and a second hint, where it has one, says more than the first.
+// rather than its task's one, and a second hint, where it has one, says more than the first; it offers
+// three answers or more, and a written level has a whole play of questions.
 TEST(TaskTables, EveryTownQuestionHasAHintOfItsOwn)
 {
     const GameDef &town = townDefinition();
@@ -230,12 +231,14 @@ TEST(TaskTables, EveryTownQuestionHasAHintOfItsOwn)
         const Task &task = town.tasks[t];
         std::vector<Round> rounds{task.quiz};
         for (int level = 0; level < LevelCount; ++level) {
+            EXPECT_TRUE(task.maker || task.pools[level].size() >= static_cast<size_t>(RoundsPerTask)) << task.title;
             rounds.insert(rounds.end(), task.pools[level].begin(), task.pools[level].end());
             Random random = randomSeeded(7);
             for (int index = 0; task.maker && index < MadePool; ++index) rounds.push_back(task.maker(level, index, random));
         }
         for (const Round &r : rounds) {
             EXPECT_TRUE(r.hint && *r.hint && std::strcmp(r.hint, task.hint) != 0) << task.title << ": " << r.prompt;
+            EXPECT_GE(choiceCount(r), 3) << task.title << ": " << r.prompt;
             EXPECT_TRUE(!r.secondHint || std::strcmp(r.secondHint, r.hint ? r.hint : "") != 0) << task.title << ": " << r.prompt;
         }
     }
