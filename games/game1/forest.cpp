@@ -1017,7 +1017,7 @@ const auto forestTasks = taskTable(
                         {choice(flower(ColPink), "otthagyom", 1),
                          warned(choice(pic(PicPickFlower), "leszakítom", 0), "Vigyázz! A leszakított virág elhervad."),
                          warned(choice(deed(DeedTrample), "rálépek", 0), "Vigyázz! Ha rálépsz, eltörik a virág.")}),
-                    "Mi lesz a virággal, ha leszakítod?", "Hagyd nőni a virágot, hogy más is lássa!"),
+                    "Hogyan maradhat szép a virág?", "Hagyd nőni a virágot, hogy más is lássa!"),
                 hinted(
                     round(
                         "Mit teszel, ha egy kis állatot látsz?", {rabbit},
@@ -1064,7 +1064,7 @@ const auto forestTasks = taskTable(
                              {warned(choice(deed(DeedBreak), "letöröm", 0), "Vigyázz! A letört ág nem nő vissza."),
                               warned(choice(deed(DeedClimb), "felmászok érte", 0), "Vigyázz! Leeshetsz a fáról!"),
                               choice(pic(PicTree, SeasonSummer), "a fán hagyom", 1)}),
-                       "Mi lesz a fával, ha letörik az ága?", "Az ág a fán marad, a fa így nő tovább."),
+                       "Hol a legjobb helye az ágnak?", "Az ág a fán marad, a fa így nő tovább."),
             },
             {
                 hinted(round("Szabad tüzet rakni az erdőben?", {pic(PicCampfire)},
