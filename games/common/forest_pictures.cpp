@@ -558,20 +558,23 @@ void drawBlaze(Pen &p, int)
     flames(p, 50, 96, 20, 22);
 }
 
-// A flower picked: held up in a hand, its stem torn, the head already drooping; the stub left in the grass.
+// A flower picked: held in a fist, its stem torn off and its head already hanging; the torn stub is left
+// standing in the grass, cut flat and bare, so that the two halves tell what happened.
 void drawPickFlower(Pen &p, int)
 {
-    oval(p, 30, 92, 22, 4, leafGreen);
-    stroke(p, 30, 92, 30, 78, 3, darkGreen);
-    poly(p, {27, 78, 30, 72, 33, 78}, darkGreen); // the torn stub
-    stroke(p, 60, 72, 54, 30, 3, darkGreen);
-    poly(p, {57, 72, 60, 80, 63, 72}, darkGreen); // the torn end
-    oval(p, 58, 50, 8, 4, leafGreen);
-    flower(p, 46, 24, 12, colourRgb(ColPink));
-    box(p, 54, 58, 18, 16, skin, 6); // the fist around the stem
-    box(p, 60, 72, 14, 22, shirtBlue, 3);
-    stroke(p, 56, 62, 70, 62, 1, ink);
-    stroke(p, 56, 67, 70, 67, 1, ink);
+    oval(p, 26, 92, 22, 4, leafGreen);
+    stroke(p, 26, 92, 26, 78, 3, darkGreen);
+    oval(p, 20, 86, 6, 3, leafGreen);
+    poly(p, {23, 79, 25, 75, 27, 79, 29, 76, 29, 80, 23, 80}, darkGreen); // its torn, ragged top
+    stroke(p, 68, 74, 64, 26, 3, darkGreen);
+    stroke(p, 64, 26, 52, 24, 3, darkGreen); // the stem bends over, and the head hangs from it
+    stroke(p, 52, 24, 46, 32, 3, darkGreen);
+    oval(p, 72, 50, 8, 4, leafGreen);
+    flower(p, 40, 46, 10, colourRgb(ColPink));
+    box(p, 60, 60, 20, 18, skin, 6); // the fist around the stem
+    box(p, 64, 76, 14, 20, shirtBlue, 3);
+    stroke(p, 62, 65, 78, 65, 1, ink);
+    stroke(p, 62, 70, 78, 70, 1, ink);
 }
 
 //----------------------------------------------------------------------------------------------------------

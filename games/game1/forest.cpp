@@ -1017,7 +1017,7 @@ const auto forestTasks = taskTable(
                         {choice(flower(ColPink), "otthagyom", 1),
                          warned(choice(pic(PicPickFlower), "leszakítom", 0), "Vigyázz! A leszakított virág elhervad."),
                          warned(choice(deed(DeedTrample), "rálépek", 0), "Vigyázz! Ha rálépsz, eltörik a virág.")}),
-                    "Mi lesz a virággal, ha leszakítod?", "Hagyd nőni a virágot, hogy más is lássa!"),
+                    "Hogyan maradhat szép a virág?", "Hagyd nőni a virágot, hogy más is lássa!"),
                 hinted(
                     round(
                         "Mit teszel, ha egy kis állatot látsz?", {rabbit},
@@ -1064,7 +1064,7 @@ const auto forestTasks = taskTable(
                              {warned(choice(deed(DeedBreak), "letöröm", 0), "Vigyázz! A letört ág nem nő vissza."),
                               warned(choice(deed(DeedClimb), "felmászok érte", 0), "Vigyázz! Leeshetsz a fáról!"),
                               choice(pic(PicTree, SeasonSummer), "a fán hagyom", 1)}),
-                       "Mi lesz a fával, ha letörik az ága?", "Az ág a fán marad, a fa így nő tovább."),
+                       "Hol a legjobb helye az ágnak?", "Az ág a fán marad, a fa így nő tovább."),
             },
             {
                 hinted(round("Szabad tüzet rakni az erdőben?", {pic(PicCampfire)},
@@ -1084,7 +1084,7 @@ const auto forestTasks = taskTable(
                               warned(answer("bedobom a bokorba", 0), "Vigyázz! A szemét árt az állatoknak.")}),
                        "Hol van a szemét helye, ha nincs kuka?", "Amit bevittél az erdőbe, azt hozd is ki!"),
                 hinted(round("Egy kis őzgidát látsz egyedül a fűben. Mit teszel?", {pic(PicDeer, 1)},
-                             {warned(answer("megfogom", 0), "Vigyázz! Az anyja visszajön érte."),
+                             {warned(answer("megfogom", 0), "Vigyázz! Ne nyúlj hozzá, az anyja visszajön érte."),
                               answer("messziről nézem, nem nyúlok hozzá", 1),
                               warned(answer("hazaviszem", 0), "Vigyázz! A gida az erdőben él.")}),
                        "Hol lehet a gida anyukája?", "Az anyja a közelben legel. Hagyd a gidát!"),
@@ -1156,7 +1156,7 @@ const auto forestTasks = taskTable(
                               "Két rövid lába elöl, két hosszú hátul."),
                     legsRound("Hány lába van a mókusnak?", {squirrel}, {6, 4, 2, 3},
                               "Gondold végig, hogyan mászik fel a fára!", "Az első lábaival fogja a makkot."),
-                    legsRound("Hány lába van a sününek?", {hedgehog}, {2, 3, 4, 6}, "Gondold végig, hogyan jár a süni!",
+                    legsRound("Hány lába van a süninek?", {hedgehog}, {2, 3, 4, 6}, "Gondold végig, hogyan jár a süni!",
                               "A süni négy rövid lábon tipeg."),
                     legsRound("Hány lába van a légynek?", {fly}, {4, 6, 8, 2}, "A légy rovar, mint a méhecske.",
                               "A rovaroknak hat lábuk van."),
