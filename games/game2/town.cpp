@@ -1250,13 +1250,13 @@ Round heightRound(bool lowest, std::initializer_list<Pic> buildings)
     if (lowest)
         return hinted(r, "Nézd meg a házak tetejét: melyik marad a legalacsonyabban?",
                       "Számold meg az emeleteket: a legkevesebb emeletes a legalacsonyabb.");
-    return hinted(r, "Nézd meg a házak tetejét: melyik ér a legfeljebb?",
+    return hinted(r, "Nézd meg a házak tetejét: melyik ér a legmagasabbra?",
                   "Számold meg az emeleteket: a legtöbb emeletes a legmagasabb.");
 }
 
 Task heightsTask()
 {
-    return task("Magas házak", tower(0), "Melyik ér a legfeljebb?", ruleBiggest,
+    return task("Magas házak", tower(0), "Nézd meg a házak tetejét!", ruleBiggest,
                 Levels{{heightRound(false, {house(3), house(9), house(6)}), heightRound(true, {house(6), house(12), house(3)}),
                         heightRound(false, {tower(2), tower(6), tower(4)}), heightRound(true, {tower(8), tower(3), tower(5)}),
                         heightRound(false, {tower(3), tower(9), tower(6)}), heightRound(true, {tower(7), tower(4), tower(2)}),
